@@ -1,0 +1,20 @@
+// Day of the year in a 365-day year, as every form and the diurnal model count it.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace emberlin {
+
+// Days before the first of each month, January first; no leap years.
+inline constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
+                                                         181, 212, 243, 273, 304, 334};
+
+// Days before the month plus the day of the month; the day is not checked against the
+// month's length (April 31 is day 121). A month outside 1..12 has no table entry.
+constexpr std::optional<int> DayOfYear(int month, int day) {
+    if (month < 1 || month > 12) return std::nullopt;
+    return kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + day;
+}
+
+}  // namespace emberlin
