@@ -1,0 +1,256 @@
+#include "forms/dialog/form_model.h"
+
+#include <cassert>
+#include <stdexcept>
+
+#include "common/number_text.h"
+
+namespace emberlin::forms {
+
+std::string NotANumberMessage(ControlKind kind) {
+    return kind == ControlKind::IntField ? "Please enter an integer." : "Please enter a number.";
+}
+
+std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue) {
+    const char* what = kind == ControlKind::IntField ? "an integer" : "a number";
+    return std::string("Please enter ") + what + " between " + FormatGeneral(minValue) + " and " +
+           FormatGeneral(maxValue) + ".";
+}
+
+FormModel::FormModel(std::string title) : title_(std::move(title)) {}
+
+void FormModel::Open() {
+    Show();
+    SetWarning(std::nullopt);
+}
+
+bool FormModel::TypeText(std::string_view id, std::string_view text) {
+    Control& control = MutableControl(id);
+    if (!control.IsEdit() || control.readOnly || !control.enabled) return false;
+    if (control.digitsOnly) {
+        for (char c : text) {
+            if (c < '0' || c > '9') return false;
+        }
+    }
+    control.text = std::string(text);
+    if (control.onEdited) {
+        control.onEdited();
+    } else {
+        StoreWhileTyping();
+    }
+    return true;
+}
+
+void FormModel::Click(std::string_view id) {
+    Control& control = MutableControl(id);
+    if (!control.enabled) return;
+    if (control.kind == ControlKind::CheckBox) {
+        control.checked = !control.checked;
+    } else if (control.kind != ControlKind::Button) {
+        return;
+    }
+    if (control.onClick) control.onClick();
+}
+
+const Control& FormModel::GetControl(std::string_view id) const {
+    auto it = byId_.find(std::string(id));
+    if (it == byId_.end()) throw std::out_of_range("no control named " + std::string(id));
+    return *it->second;
+}
+
+bool FormModel::HasControl(std::string_view id) const {
+    return byId_.count(std::string(id)) != 0;
+}
+
+Control& FormModel::MutableControl(std::string_view id) {
+    return const_cast<Control&>(GetControl(id));
+}
+
+std::vector<const Control*> FormModel::Controls() const {
+    std::vector<const Control*> list;
+    list.reserve(controls_.size());
+    for (const Control& c : controls_) list.push_back(&c);
+    return list;
+}
+
+std::optional<Refusal> FormModel::StoreControl(Control& control) {
+    switch (control.kind) {
+        case ControlKind::DoubleField: {
+            std::optional<double> value = ParseDouble(control.text);
+            if (!value) return Refusal{control.id, NotANumberMessage(control.kind)};
+            *control.doubleMember = *value;
+            if (*value < control.minValue || *value > control.maxValue) {
+                return Refusal{control.id,
+                               OutOfRangeMessage(control.kind, control.minValue, control.maxValue)};
+            }
+            return std::nullopt;
+        }
+        case ControlKind::IntField: {
+            std::optional<int> value = ParseInt(control.text);
+            if (!value) return Refusal{control.id, NotANumberMessage(control.kind)};
+            *control.intMember = *value;
+            if (*value < control.minValue || *value > control.maxValue) {
+                return Refusal{control.id,
+                               OutOfRangeMessage(control.kind, control.minValue, control.maxValue)};
+            }
+            return std::nullopt;
+        }
+        case ControlKind::CheckBox:
+            *control.checkMember = control.checked;
+            return std::nullopt;
+        case ControlKind::TextField:
+            *control.textMember = control.text;
+            return std::nullopt;
+        case ControlKind::Button:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> FormModel::Store() {
+    for (Control& control : controls_) {
+        if (auto refusal = StoreControl(control)) return refusal;
+    }
+    return std::nullopt;
+}
+
+void FormModel::Show() {
+    for (Control& control : controls_) {
+        switch (control.kind) {
+            case ControlKind::DoubleField:
+                control.text = FormatGeneral(*control.doubleMember);
+                break;
+            case ControlKind::IntField:
+                control.text = FormatInt(*control.intMember);
+                break;
+            case ControlKind::CheckBox:
+                control.checked = *control.checkMember;
+                break;
+            case ControlKind::TextField:
+                control.text = *control.textMember;
+                break;
+            case ControlKind::Button:
+                break;
+        }
+    }
+}
+
+void FormModel::SetWarning(std::optional<Refusal> refusal) {
+    if (warning_ && (!refusal || refusal->controlId != warning_->controlId)) {
+        host_->ShowTypingWarning(warning_->controlId, "");
+    }
+    if (refusal && (!warning_ || warning_->controlId != refusal->controlId ||
+                    warning_->message != refusal->message)) {
+        host_->ShowTypingWarning(refusal->controlId, refusal->message);
+    }
+    warning_ = std::move(refusal);
+}
+
+void FormModel::StoreWhileTyping() { SetWarning(Store()); }
+
+bool FormModel::StoreForAction() {
+    std::optional<Refusal> refusal = Store();
+    SetWarning(refusal);
+    if (!refusal) return true;
+    host_->ShowMessage(refusal->message);
+    host_->SetFocus(refusal->controlId, true);
+    return false;
+}
+
+void FormModel::Ok() {
+    if (StoreForAction()) host_->Close(true);
+}
+
+void FormModel::Cancel() { host_->Close(false); }
+
+void FormModel::SetChecked(std::string_view id, bool checked) {
+    MutableControl(id).checked = checked;
+}
+
+void FormModel::SetText(std::string_view id, std::string text) {
+    MutableControl(id).text = std::move(text);
+}
+
+void FormModel::SetEnabled(std::string_view id, bool enabled) {
+    MutableControl(id).enabled = enabled;
+}
+
+namespace {
+Control& Register(std::deque<Control>& controls, std::unordered_map<std::string, Control*>& byId,
+                  Control control) {
+    assert(byId.count(control.id) == 0 && "control ids are unique within a form");
+    controls.push_back(std::move(control));
+    Control& added = controls.back();
+    byId[added.id] = &added;
+    return added;
+}
+}  // namespace
+
+Control& FormModel::AddDouble(std::string id, std::string label, double& member, double minValue,
+                              double maxValue) {
+    Control c;
+    c.id = std::move(id);
+    c.label = std::move(label);
+    c.kind = ControlKind::DoubleField;
+    c.doubleMember = &member;
+    c.minValue = minValue;
+    c.maxValue = maxValue;
+    c.text = FormatGeneral(member);
+    return Register(controls_, byId_, std::move(c));
+}
+
+Control& FormModel::AddInt(std::string id, std::string label, int& member, int minValue,
+                           int maxValue) {
+    Control c;
+    c.id = std::move(id);
+    c.label = std::move(label);
+    c.kind = ControlKind::IntField;
+    c.intMember = &member;
+    c.minValue = minValue;
+    c.maxValue = maxValue;
+    c.text = FormatInt(member);
+    return Register(controls_, byId_, std::move(c));
+}
+
+Control& FormModel::AddCheck(std::string id, std::string label, bool& member,
+                             std::function<void()> onClick) {
+    Control c;
+    c.id = std::move(id);
+    c.label = std::move(label);
+    c.kind = ControlKind::CheckBox;
+    c.checkMember = &member;
+    c.checked = member;
+    c.onClick = std::move(onClick);
+    return Register(controls_, byId_, std::move(c));
+}
+
+Control& FormModel::AddText(std::string id, std::string label, std::string& member,
+                            bool readOnly) {
+    Control c;
+    c.id = std::move(id);
+    c.label = std::move(label);
+    c.kind = ControlKind::TextField;
+    c.textMember = &member;
+    c.text = member;
+    c.readOnly = readOnly;
+    return Register(controls_, byId_, std::move(c));
+}
+
+Control& FormModel::AddButton(std::string id, std::string label, std::function<void()> onClick) {
+    Control c;
+    c.id = std::move(id);
+    c.label = std::move(label);
+    c.kind = ControlKind::Button;
+    c.onClick = std::move(onClick);
+    return Register(controls_, byId_, std::move(c));
+}
+
+void TypeKeys(FormModel& form, std::string_view id, std::string_view keys) {
+    if (keys.empty()) {
+        form.TypeText(id, "");
+        return;
+    }
+    for (std::size_t n = 1; n <= keys.size(); ++n) form.TypeText(id, keys.substr(0, n));
+}
+
+}  // namespace emberlin::forms

@@ -1,0 +1,147 @@
+// The field-exchange layer: a form's controls, its virtual screen, storing and showing,
+// and the typing, computing and closing rules every form follows.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/dialog/form_host.h"
+
+namespace emberlin::forms {
+
+enum class ControlKind {
+    DoubleField,  // edit box bound to a double member, range-checked
+    IntField,     // edit box bound to an int member, range-checked
+    CheckBox,     // check state bound to a bool member
+    TextField,    // text bound to a string member (result texts are read-only ones)
+    Button,       // push button: an action only
+};
+
+// One control of a form: its declaration and its state on the virtual screen.
+struct Control {
+    std::string id;     // member name; also the widget's objectName
+    std::string label;  // the text beside it, or the button's caption
+    ControlKind kind = ControlKind::Button;
+
+    // Screen state, exactly as a user reads it.
+    std::string text;
+    bool checked = false;
+    bool enabled = true;
+    bool readOnly = false;
+    bool digitsOnly = false;  // an edit that would put anything but 0-9 in it is not applied
+
+    // Binding for storing and showing (null for buttons).
+    double* doubleMember = nullptr;
+    int* intMember = nullptr;
+    bool* checkMember = nullptr;
+    std::string* textMember = nullptr;
+    double minValue = 0;
+    double maxValue = 0;
+
+    std::function<void()> onClick;   // buttons and check boxes
+    std::function<void()> onEdited;  // after a text change (default: the typing pass)
+
+    bool IsEdit() const {
+        return kind == ControlKind::DoubleField || kind == ControlKind::IntField ||
+               kind == ControlKind::TextField;
+    }
+};
+
+// Why storing stopped at a field.
+struct Refusal {
+    std::string controlId;
+    std::string message;
+};
+
+// The standard messages of field checking.
+std::string NotANumberMessage(ControlKind kind);
+std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
+
+class FormModel {
+public:
+    explicit FormModel(std::string title);
+    virtual ~FormModel() = default;
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    const std::string& Title() const { return title_; }
+
+    // The window this form talks to; a NullHost until one is attached.
+    void AttachHost(FormHost& host) { host_ = &host; }
+    void DetachHost() { host_ = &nullHost_; }
+    FormHost& Host() { return *host_; }
+
+    // --- What a user does -------------------------------------------------------------
+    // Opening the form shows every held value in its canonical text.
+    virtual void Open();
+    // The whole new text of an edit box after a keystroke, paste or deletion. Returns
+    // false when the edit is not applied (read-only, disabled, digits-only filter).
+    bool TypeText(std::string_view id, std::string_view text);
+    // A click on a button or check box (a check box toggles first, as on screen).
+    void Click(std::string_view id);
+
+    // --- What a user reads ------------------------------------------------------------
+    const Control& GetControl(std::string_view id) const;
+    bool HasControl(std::string_view id) const;
+    const std::string& Text(std::string_view id) const { return GetControl(id).text; }
+    bool IsChecked(std::string_view id) const { return GetControl(id).checked; }
+    bool IsEnabled(std::string_view id) const { return GetControl(id).enabled; }
+    // Every control in declaration order (which is the storing order of the fields).
+    std::vector<const Control*> Controls() const;
+    // The typing warning now shown, if any.
+    const std::optional<Refusal>& TypingWarning() const { return warning_; }
+
+    // --- The rules, for forms and their tests -------------------------------------------
+    // Reads the screen into the members in storing order; stops at the first refusal.
+    std::optional<Refusal> Store();
+    // Writes every member back to the screen in its canonical text.
+    void Show();
+
+protected:
+    Control& AddDouble(std::string id, std::string label, double& member, double minValue,
+                       double maxValue);
+    Control& AddInt(std::string id, std::string label, int& member, int minValue, int maxValue);
+    Control& AddCheck(std::string id, std::string label, bool& member,
+                      std::function<void()> onClick = {});
+    Control& AddText(std::string id, std::string label, std::string& member, bool readOnly = true);
+    Control& AddButton(std::string id, std::string label, std::function<void()> onClick);
+    Control& MutableControl(std::string_view id);
+
+    // Rule 1: on a text change, store and warn beside the refused field; never rewrite a
+    // box, move the focus or select text.
+    void StoreWhileTyping();
+    // Rules 2 and 3: store the whole form; on a refusal show the field's message modally,
+    // focus the field with its text selected and return false.
+    bool StoreForAction();
+    // OK/EXIT: store and close when valid. Cancel: close without storing.
+    void Ok();
+    void Cancel();
+    // Shows a program message (modal) through the host.
+    void Message(std::string_view text) { host_->ShowMessage(text); }
+    // Sets the screen state of a check box (handlers keep option groups exclusive).
+    void SetChecked(std::string_view id, bool checked);
+    void SetText(std::string_view id, std::string text);
+    void SetEnabled(std::string_view id, bool enabled);
+
+private:
+    void SetWarning(std::optional<Refusal> refusal);
+    std::optional<Refusal> StoreControl(Control& control);
+
+    std::string title_;
+    std::deque<Control> controls_;  // stable addresses; declaration order
+    std::unordered_map<std::string, Control*> byId_;
+    std::optional<Refusal> warning_;
+    NullHost nullHost_;
+    FormHost* host_ = &nullHost_;
+};
+
+// A user selecting a box's text and typing `keys` one at a time: the box holds each
+// prefix in turn ("0", "0.", "0.5"). Typing "" clears the box.
+void TypeKeys(FormModel& form, std::string_view id, std::string_view keys);
+
+}  // namespace emberlin::forms

@@ -1,0 +1,75 @@
+#include "forms/fwi_calc_form.h"
+
+#include <array>
+
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "fwi/fwi_index.h"
+
+namespace emberlin::forms {
+
+FwiCalcForm::FwiCalcForm(SharedValues& shared)
+    : FormModel("EMBERLIN - FWI Calculator"), shared_(shared) {
+    // Declared in storing order.
+    AddDouble("ffmcYesterday", "Yesterday's    FFMC", ffmcYesterday_, 0, 101);
+    AddDouble("dmcYesterday", "DMC", dmcYesterday_, 0, 500);
+    AddDouble("dcYesterday", "DC", dcYesterday_, 0, 1200);
+    AddInt("month", "Month", month_, 1, 12);
+    AddDouble("rain", " Rain     ( mm )", rain_, 0, 60);
+    AddDouble("temperature", "Temperature      ( deg C )", temperature_, 0, 40);
+    AddDouble("windSpeed", "Wind Speed      ( km/ hr )", windSpeed_, 0, 100);
+    AddCheck("integerOption", "Integer", integerOption_, [this] { ChooseFormat(1); });
+    AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(2); });
+    AddText("ffmcText", "FFMC", ffmcText_);
+    AddText("dmcText", "DMC", dmcText_);
+    AddText("dcText", "DC", dcText_);
+    AddText("isiText", "ISI", isiText_);
+    AddText("buiText", "BUI", buiText_);
+    AddText("fwiText", "FWI", fwiText_);
+    AddText("dsrText", "DSR", dsrText_);
+    AddDouble("relativeHumidity", " RH    ( % )", relativeHumidity_, 1, 100);
+
+    AddButton("calculate", "Calculate", [this] { Calculate(); });
+    AddButton("acronyms", "FWI  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
+    AddButton("ok", "OK", [this] { Ok(); });
+    AddButton("cancel", "Cancel", [this] { Cancel(); });
+}
+
+void FwiCalcForm::ChooseFormat(int format) {
+    // The pair acts as exclusive options: the clicked one ends up on, even if it was on.
+    SetChecked("integerOption", format == 1);
+    SetChecked("realOption", format == 2);
+    outputFormat_ = format;
+    Calculate();
+}
+
+void FwiCalcForm::Calculate() {
+    if (!StoreForAction()) return;
+
+    shared_.fwiReady = 1;
+
+    std::array<double, 7> values{};
+    for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
+        values[static_cast<std::size_t>(selector - 1)] =
+            CalcFwiIndex(selector, ffmcYesterday_, dmcYesterday_, dcYesterday_, month_,
+                         temperature_, relativeHumidity_, rain_, windSpeed_);
+    }
+
+    shared_.fwiBui = values[kSelectBui - 1];
+    shared_.fwiFfmc = values[kSelectFfmc - 1];
+    shared_.fwiRain = rain_;
+    shared_.fwiWindSpeed = windSpeed_;
+    shared_.fwiRelativeHumidity = relativeHumidity_;
+    shared_.fwiTemperature = temperature_;
+    shared_.fwiMonth = month_;
+
+    std::array<std::string*, 7> texts = {&ffmcText_, &dmcText_, &dcText_, &isiText_,
+                                         &buiText_,  &fwiText_, &dsrText_};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        *texts[i] = outputFormat_ == 1 ? FormatInt(RoundToInt(values[i]))
+                                       : FormatFixed(values[i], 3, 2);
+    }
+    Show();
+}
+
+}  // namespace emberlin::forms

@@ -1,0 +1,48 @@
+// The FWI calculator: yesterday's codes and today's noon weather in, today's seven values out.
+#pragma once
+
+#include <string>
+
+#include "common/shared_values.h"
+#include "forms/dialog/form_model.h"
+
+namespace emberlin::forms {
+
+class FwiCalcForm : public FormModel {
+public:
+    static constexpr const char* kAcronymsPanel = "fwiAcronyms";
+
+    explicit FwiCalcForm(SharedValues& shared);
+
+    // 1 = Integer, 2 = Real; one value for the whole run, read by Calculate.
+    int OutputFormat() const { return outputFormat_; }
+
+    void Calculate();
+
+private:
+    void ChooseFormat(int format);
+
+    SharedValues& shared_;
+
+    double ffmcYesterday_ = 72;
+    double dmcYesterday_ = 39;
+    double dcYesterday_ = 300;
+    double temperature_ = 28;
+    double relativeHumidity_ = 50;
+    int month_ = 7;
+    double windSpeed_ = 25;
+    double rain_ = 0;
+    bool integerOption_ = true;
+    bool realOption_ = false;
+    int outputFormat_ = 1;
+
+    std::string ffmcText_ = "87";
+    std::string dmcText_ = "42";
+    std::string dcText_ = "309";
+    std::string isiText_ = "10";
+    std::string buiText_ = "63";
+    std::string fwiText_ = "25";
+    std::string dsrText_ = "8";
+};
+
+}  // namespace emberlin::forms

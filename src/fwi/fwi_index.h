@@ -1,0 +1,28 @@
+// The daily Fire Weather Index System: one day's codes and indices from yesterday's codes.
+#pragma once
+
+namespace emberlin {
+
+// Which value CalcFwiIndex returns.
+enum FwiSelector : int {
+    kSelectFfmc = 1,
+    kSelectDmc = 2,
+    kSelectDc = 3,
+    kSelectIsi = 4,
+    kSelectBui = 5,
+    kSelectFwi = 6,
+    kSelectDsr = 7,
+    kSelectStandAloneBui = 8,  // 8 or more: BUI of yesterday's DMC and DC alone
+};
+
+// Returns today's FFMC, DMC, DC, ISI, BUI, FWI or DSR (selector 1..7), the stand-alone
+// BUI of dmcYesterday and dcYesterday (selector 8 or more), or 99 (selector 0 or less).
+// Every call computes the whole chain from its own inputs. Units: temperature deg C,
+// relative humidity %, rain mm over 24 h, wind km/h. The month must be 1..12 (the month
+// tables have no other entries; another month yields NaN rather than a table read).
+double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, double dcYesterday,
+                    int month, double temperature, double relativeHumidity, double rain,
+                    double windSpeed);
+
+
+}  // namespace emberlin

@@ -1,0 +1,124 @@
+// The field-exchange rules, on a small form of their own.
+#include "forms/dialog/form_model.h"
+
+#include <gtest/gtest.h>
+
+#include "forms/dialog/recording_host.h"
+
+namespace emberlin::forms {
+namespace {
+
+class SampleForm : public FormModel {
+public:
+    SampleForm() : FormModel("Sample") {
+        AddDouble("first", "First", first, 0, 10);
+        AddInt("second", "Second", second, -170, 170);
+        AddCheck("option", "Option", option);
+        AddText("result", "Result", result);
+        AddDouble("digits", "Digits", digits, 0, 100).digitsOnly = true;
+        AddButton("compute", "Compute", [this] {
+            if (StoreForAction()) ++computed;
+        });
+        AddButton("ok", "OK", [this] { Ok(); });
+        AddButton("cancel", "Cancel", [this] { Cancel(); });
+    }
+    double first = 5;
+    int second = 1;
+    bool option = false;
+    std::string result = "r";
+    double digits = 42;
+    int computed = 0;
+};
+
+class FormModelTest : public ::testing::Test {
+protected:
+    void SetUp() override { form.AttachHost(host); }
+    SampleForm form;
+    RecordingHost host;
+};
+
+TEST_F(FormModelTest, TypingStoresWarnsAndNeverRewritesTheBox) {
+    struct Step {
+        const char* field;
+        const char* text;
+        const char* warning;  // expected warning beside the field after this text
+    };
+    const Step steps[] = {
+        {"first", "0", ""},   {"first", "0.", ""},
+        {"first", "0.5", ""}, {"first", "", "Please enter a number."},
+        {"first", "11", "Please enter a number between 0 and 10."},
+        {"first", "1", ""},   {"second", "-", "Please enter an integer."},
+        {"second", "-200", "Please enter an integer between -170 and 170."},
+        {"second", "12.0", "Please enter an integer."},
+    };
+    for (const Step& s : steps) {
+        form.TypeText(s.field, s.text);
+        EXPECT_EQ(form.Text(s.field), s.text) << "box rewritten after typing '" << s.text << "'";
+        EXPECT_EQ(host.WarningFor(s.field), s.warning) << s.text;
+    }
+    // A typing pass never moves the focus or shows a modal message.
+    EXPECT_EQ(host.FocusedControl(), "");
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(FormModelTest, StoringKeepsOldValueForNonNumbersAndHoldsOutOfRangeNumbers) {
+    TypeKeys(form, "first", "abc");
+    EXPECT_EQ(form.first, 5.0);
+    TypeKeys(form, "first", "12");
+    EXPECT_EQ(form.first, 12.0);  // held, yet refused
+    // Fields after a refused one are not read in that pass.
+    form.TypeText("second", "33");
+    EXPECT_EQ(form.second, 1);
+    EXPECT_EQ(host.WarningFor("first"), "Please enter a number between 0 and 10.");
+    TypeKeys(form, "first", "7");
+    EXPECT_EQ(form.second, 33);
+    EXPECT_TRUE(host.Warnings().empty());
+}
+
+TEST_F(FormModelTest, ComputingWithARefusedFieldShowsTheMessageAndFocusesIt) {
+    TypeKeys(form, "second", "500");
+    form.Click("compute");
+    EXPECT_EQ(form.computed, 0);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0], "Please enter an integer between -170 and 170.");
+    EXPECT_EQ(host.FocusedControl(), "second");
+    EXPECT_TRUE(host.FocusSelectedText());
+    TypeKeys(form, "second", "-170");
+    form.Click("compute");
+    EXPECT_EQ(form.computed, 1);
+}
+
+TEST_F(FormModelTest, ClosingStoresFirstAndCancelDoesNot) {
+    form.TypeText("first", "x");
+    form.Click("ok");
+    EXPECT_FALSE(host.Closed());
+    form.Click("cancel");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_FALSE(host.Accepted());
+    // Opening again shows the held values in their canonical text.
+    form.Open();
+    EXPECT_EQ(form.Text("first"), "5");
+    host.ClearEvents();
+    form.TypeText("first", "2.50");
+    form.Click("ok");
+    EXPECT_TRUE(host.Accepted());
+    form.Show();
+    EXPECT_EQ(form.Text("first"), "2.5");
+}
+
+TEST_F(FormModelTest, ChecksDigitsOnlyAndReadOnlyBoxes) {
+    form.Click("option");
+    EXPECT_TRUE(form.IsChecked("option"));
+    EXPECT_TRUE(form.Store() == std::nullopt);
+    EXPECT_TRUE(form.option);
+    EXPECT_FALSE(form.TypeText("digits", "4a"));
+    EXPECT_FALSE(form.TypeText("digits", "-4"));
+    EXPECT_EQ(form.Text("digits"), "42");
+    EXPECT_TRUE(form.TypeText("digits", "77"));
+    EXPECT_EQ(form.digits, 77.0);
+    EXPECT_FALSE(form.TypeText("result", "typed"));
+    EXPECT_EQ(form.Text("result"), "r");
+}
+
+}  // namespace
+}  // namespace emberlin::forms
