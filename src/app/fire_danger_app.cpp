@@ -1,0 +1,71 @@
+#include "app/fire_danger_app.h"
+
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/main_menu_dlg.h"
+#include "common/shared_values.h"
+#include "ui/resources.h"
+
+namespace emberlin::app {
+
+namespace {
+
+void ReportStartFailure(const char* reason) {
+    std::fprintf(stderr,
+                 "Failed: %s\nEMBERLIN needs a display: run it on a desktop session, or under "
+                 "xvfb-run for testing.\n",
+                 reason);
+}
+
+// Qt aborts after a fatal message (no reachable display, no platform plugin); report it
+// our way and end with status 1 instead.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        ReportStartFailure(message.toLocal8Bit().constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (type == QtCriticalMsg || type == QtWarningMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
+bool DisplayNamed() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0' && std::strncmp(platform, "xcb", 3) != 0 &&
+        std::strncmp(platform, "wayland", 7) != 0) {
+        return true;  // offscreen, vnc and the like need no display server
+    }
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int CFireDangerApp::Run(int argc, char** argv) {
+    if (!DisplayNamed()) {
+        ReportStartFailure("no display server is named (DISPLAY is not set)");
+        return 1;
+    }
+    qInstallMessageHandler(StartupMessageHandler);
+    QApplication application(argc, argv);
+    // QApplication takes the C library's locale from the environment; numbers are always
+    // read and written with a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    ui::InitResources();
+    QApplication::setApplicationName(QStringLiteral("EMBERLIN"));
+
+    SharedValues shared;
+    CMainMenuDlg menu(shared);
+    menu.exec();
+    return 0;
+}
+
+}  // namespace emberlin::app

@@ -1,0 +1,178 @@
+#include "ui/form_binder.h"
+
+#include <QMessageBox>
+
+#include "common/number_text.h"
+
+namespace emberlin::ui {
+
+void ShowProgramMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("EMBERLIN"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("programMessage"));
+    box.exec();
+}
+
+FormBinder::FormBinder(forms::FormModel& model, QDialog& dialog)
+    : model_(model), dialog_(dialog) {
+    model_.AttachHost(*this);
+    dialog_.setWindowTitle(ToQ(model_.Title()));
+}
+
+FormBinder::~FormBinder() { model_.DetachHost(); }
+
+QWidget* FormBinder::WidgetFor(const std::string& id) const {
+    auto it = widgets_.find(id);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QLineEdit* FormBinder::Edit(const std::string& id) {
+    if (auto* existing = qobject_cast<QLineEdit*>(WidgetFor(id))) return existing;
+    const forms::Control& control = model_.GetControl(id);
+    auto* edit = new QLineEdit(&dialog_);
+    edit->setObjectName(ToQ(id));
+    edit->setAccessibleName(ToQ(control.label).trimmed());
+    edit->setText(ToQ(control.text));
+    edit->setReadOnly(control.readOnly);
+    if (control.readOnly) edit->setFocusPolicy(Qt::ClickFocus);
+    if (control.kind == forms::ControlKind::DoubleField ||
+        control.kind == forms::ControlKind::IntField) {
+        const char* what = control.kind == forms::ControlKind::IntField ? "An integer" : "A number";
+        edit->setToolTip(QStringLiteral("%1 from %2 to %3")
+                             .arg(QLatin1String(what), ToQ(FormatGeneral(control.minValue)),
+                                  ToQ(FormatGeneral(control.maxValue))));
+    }
+    widgets_[id] = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
+        if (!model_.TypeText(id, text.toStdString())) {
+            // The edit was not applied (digits-only box): put the box's text back.
+            QSignalBlocker block(edit);
+            int caret = edit->cursorPosition();
+            edit->setText(ToQ(model_.Text(id)));
+            edit->setCursorPosition(std::max(0, caret - 1));
+        }
+        Refresh();
+    });
+    return edit;
+}
+
+QCheckBox* FormBinder::Check(const std::string& id) {
+    if (auto* existing = qobject_cast<QCheckBox*>(WidgetFor(id))) return existing;
+    const forms::Control& control = model_.GetControl(id);
+    auto* box = new QCheckBox(ToQ(control.label), &dialog_);
+    box->setObjectName(ToQ(id));
+    box->setAccessibleName(ToQ(control.label).trimmed());
+    box->setChecked(control.checked);
+    widgets_[id] = box;
+    // The model decides the state after a click; the widget only reports the click.
+    connect(box, &QCheckBox::clicked, this, [this, id](bool) {
+        model_.Click(id);
+        Refresh();
+    });
+    return box;
+}
+
+QPushButton* FormBinder::Button(const std::string& id) {
+    if (auto* existing = qobject_cast<QPushButton*>(WidgetFor(id))) return existing;
+    const forms::Control& control = model_.GetControl(id);
+    auto* button = new QPushButton(ToQ(control.label), &dialog_);
+    button->setObjectName(ToQ(id));
+    button->setAccessibleName(ToQ(control.label).trimmed());
+    button->setAutoDefault(false);
+    widgets_[id] = button;
+    connect(button, &QPushButton::clicked, this, [this, id] {
+        model_.Click(id);
+        Refresh();
+    });
+    return button;
+}
+
+QLabel* FormBinder::Label(const std::string& id) {
+    const forms::Control& control = model_.GetControl(id);
+    auto* label = new QLabel(ToQ(control.label), &dialog_);
+    label->setTextFormat(Qt::PlainText);
+    label->setObjectName(ToQ(id + "Label"));
+    if (QWidget* w = WidgetFor(id)) label->setBuddy(w);
+    return label;
+}
+
+QLabel* FormBinder::WarningLine() {
+    if (warningLine_ == nullptr) {
+        warningLine_ = new QLabel(&dialog_);
+        warningLine_->setObjectName(QStringLiteral("typingWarning"));
+        warningLine_->setTextFormat(Qt::PlainText);
+        warningLine_->setStyleSheet(QStringLiteral("color: #b00020;"));
+        warningLine_->setWordWrap(true);
+    }
+    return warningLine_;
+}
+
+void FormBinder::SetPanel(const std::string& panelId, std::function<void()> show) {
+    panels_[panelId] = std::move(show);
+}
+
+void FormBinder::OpenForm() {
+    model_.Open();
+    Refresh();
+}
+
+void FormBinder::Refresh() {
+    for (const forms::Control* control : model_.Controls()) {
+        QWidget* widget = WidgetFor(control->id);
+        if (widget == nullptr) continue;
+        QSignalBlocker block(widget);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            const QString text = ToQ(control->text);
+            if (edit->text() != text) edit->setText(text);
+            edit->setReadOnly(control->readOnly);
+            const bool warned = warnings_.count(control->id) != 0;
+            edit->setStyleSheet(warned ? QStringLiteral("QLineEdit { border: 2px solid #b00020; }")
+                                       : QString());
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            if (box->isChecked() != control->checked) box->setChecked(control->checked);
+        }
+        if (widget->isEnabled() != control->enabled) widget->setEnabled(control->enabled);
+    }
+    if (warningLine_ != nullptr) {
+        QString line;
+        for (const auto& [id, text] : warnings_) {
+            const QString label = ToQ(model_.GetControl(id).label).simplified();
+            line += (line.isEmpty() ? QString() : QStringLiteral("\n")) + label +
+                    QStringLiteral(": ") + ToQ(text);
+        }
+        warningLine_->setText(line);
+    }
+}
+
+void FormBinder::ShowMessage(std::string_view text) {
+    ShowProgramMessage(&dialog_, ToQ(std::string(text)));
+}
+
+void FormBinder::ShowTypingWarning(std::string_view controlId, std::string_view text) {
+    if (text.empty()) {
+        warnings_.erase(std::string(controlId));
+    } else {
+        warnings_[std::string(controlId)] = std::string(text);
+    }
+    if (warningLine_ != nullptr) Refresh();
+}
+
+void FormBinder::SetFocus(std::string_view controlId, bool selectText) {
+    QWidget* widget = WidgetFor(std::string(controlId));
+    if (widget == nullptr) return;
+    Refresh();  // the box must show the text that is selected
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText) {
+        edit->selectAll();
+    }
+}
+
+void FormBinder::ShowPanel(std::string_view panelId) {
+    auto it = panels_.find(std::string(panelId));
+    if (it != panels_.end() && it->second) it->second();
+}
+
+void FormBinder::Close(bool accepted) {
+    dialog_.done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+}  // namespace emberlin::ui

@@ -1,0 +1,86 @@
+// Binds a toolkit-free form model to Qt widgets and implements its host with real windows.
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "forms/dialog/form_host.h"
+#include "forms/dialog/form_model.h"
+
+namespace emberlin::ui {
+
+inline QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+
+// A member of its dialog, declared after the model it binds (so it goes first). The
+// widgets it creates are the dialog's children. After every user
+// action it writes the model's virtual screen back to the widgets with their signals
+// blocked, and only where a widget differs, so the box being typed in keeps its caret.
+class FormBinder : public QObject, public forms::FormHost {
+    Q_OBJECT
+public:
+    FormBinder(forms::FormModel& model, QDialog& dialog);
+    ~FormBinder() override;
+
+    // Widgets for the model's controls, made on first request, named after the control.
+    QLineEdit* Edit(const std::string& id);
+    QCheckBox* Check(const std::string& id);
+    QPushButton* Button(const std::string& id);
+    // A label showing the control's label text, the buddy of its edit box.
+    QLabel* Label(const std::string& id);
+    // The line where typing warnings appear, beside the form's fields.
+    QLabel* WarningLine();
+
+    // What the host does when the model asks for a panel.
+    void SetPanel(const std::string& panelId, std::function<void()> show);
+
+    // Shows every held value and refreshes every widget (opening the form).
+    void OpenForm();
+    // Writes the virtual screen to the widgets.
+    void Refresh();
+
+    // FormHost
+    void ShowMessage(std::string_view text) override;
+    void ShowTypingWarning(std::string_view controlId, std::string_view text) override;
+    void SetFocus(std::string_view controlId, bool selectText) override;
+    void ShowPanel(std::string_view panelId) override;
+    void Close(bool accepted) override;
+
+private:
+    QWidget* WidgetFor(const std::string& id) const;
+
+    forms::FormModel& model_;
+    QDialog& dialog_;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, std::function<void()>> panels_;
+    std::map<std::string, std::string> warnings_;
+    QLabel* warningLine_ = nullptr;
+};
+
+// A form window: a dialog with a model and its binder.
+class CFormDlg : public QDialog {
+public:
+    using QDialog::QDialog;
+    virtual FormBinder& Binder() = 0;
+    // Opening shows every held value, then the form runs modally.
+    int RunModal() {
+        Binder().OpenForm();
+        return exec();
+    }
+    // The same without waiting (tests).
+    void ShowForm() {
+        Binder().OpenForm();
+        show();
+    }
+};
+
+// Shows a program message: a modal box with one OK button and the caption "EMBERLIN".
+void ShowProgramMessage(QWidget* parent, const QString& text);
+
+}  // namespace emberlin::ui

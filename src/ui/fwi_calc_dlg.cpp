@@ -1,0 +1,121 @@
+#include "ui/fwi_calc_dlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/picture.h"
+
+namespace emberlin::ui {
+
+namespace {
+struct Tip {
+    const char* id;
+    const char* text;
+};
+constexpr Tip kTips[] = {
+    {"ffmcYesterday", "Yesterday's Fine Fuel Moisture Code (0 to 101)"},
+    {"dmcYesterday", "Yesterday's Duff Moisture Code (0 to 500)"},
+    {"dcYesterday", "Yesterday's Drought Code (0 to 1200)"},
+    {"temperature", "Today's noon temperature in degrees Celsius (0 to 40)"},
+    {"relativeHumidity", "Today's noon relative humidity in percent (1 to 100)"},
+    {"month", "Month of the observation, 1 = January to 12 = December"},
+    {"windSpeed", "Today's noon 10-m wind speed in km/h (0 to 100)"},
+    {"rain", "Rain of the last 24 hours in mm (0 to 60)"},
+};
+}  // namespace
+
+CFwiCalcDlg::CFwiCalcDlg(SharedValues& shared, QWidget* parent)
+    : CFormDlg(parent),
+      model_(shared),
+      acronyms_(forms::FwiAcronymsPanel(), this) {
+    setObjectName(QStringLiteral("CFwiCalcDlg"));
+    binder_.SetPanel(forms::FwiCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
+
+    auto* layout = new QVBoxLayout(this);
+
+    // The Process, with the picture at the top right.
+    auto* top = new QHBoxLayout;
+    auto* process = new QGroupBox(QStringLiteral("The Process"), this);
+    auto* processLayout = new QVBoxLayout(process);
+    auto* instructions = new QLabel(
+        QStringLiteral("ENTER Yesterday's FWI Values,         ENTER Today's Weather Values,       "
+                       "ENTER the Desired Output Format,      ENTER Return or  CLICK  Calculate "
+                       "Button"),
+        process);
+    instructions->setTextFormat(Qt::PlainText);
+    instructions->setWordWrap(true);
+    instructions->setObjectName(QStringLiteral("instructions"));
+    processLayout->addWidget(instructions);
+    top->addWidget(process, 1);
+    top->addWidget(MakePicture(QStringLiteral("fwi_calculator"),
+                               QStringLiteral("Fire weather station"), this));
+    layout->addLayout(top);
+
+    // Input Information: yesterday's codes on the first row, today's weather below.
+    auto* inputs = new QGroupBox(QStringLiteral("Input Information"), this);
+    auto* grid = new QGridLayout(inputs);
+    auto addField = [&](const char* id, int row, int column) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMaximumWidth(90);
+        grid->addWidget(binder_.Label(id), row, column, Qt::AlignRight);
+        grid->addWidget(edit, row, column + 1);
+    };
+    addField("ffmcYesterday", 0, 0);
+    addField("dmcYesterday", 0, 2);
+    addField("dcYesterday", 0, 4);
+    auto* today = new QLabel(QStringLiteral("Today's"), inputs);
+    QFont bold = today->font();
+    bold.setBold(true);
+    today->setFont(bold);
+    grid->addWidget(today, 1, 0);
+    addField("temperature", 2, 0);
+    addField("relativeHumidity", 2, 2);
+    addField("month", 2, 4);
+    addField("windSpeed", 3, 0);
+    addField("rain", 3, 2);
+    for (const Tip& tip : kTips) binder_.Edit(tip.id)->setToolTip(QString::fromUtf8(tip.text));
+    layout->addWidget(inputs);
+
+    // Output Format and Today's FWI side by side.
+    auto* middle = new QHBoxLayout;
+    auto* format = new QGroupBox(QStringLiteral("Output Format"), this);
+    auto* formatLayout = new QVBoxLayout(format);
+    formatLayout->addWidget(binder_.Check("integerOption"));
+    formatLayout->addWidget(binder_.Check("realOption"));
+    middle->addWidget(format);
+
+    auto* results = new QGroupBox(QStringLiteral("Today's FWI"), this);
+    auto* resultGrid = new QGridLayout(results);
+    const char* resultIds[] = {"ffmcText", "dmcText", "dcText", "isiText",
+                               "buiText",  "fwiText", "dsrText"};
+    int column = 0;
+    for (const char* id : resultIds) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMaximumWidth(70);
+        QLabel* label = binder_.Label(id);
+        label->setAlignment(Qt::AlignCenter);
+        resultGrid->addWidget(label, 0, column);
+        resultGrid->addWidget(edit, 1, column);
+        ++column;
+    }
+    middle->addWidget(results, 1);
+    layout->addLayout(middle);
+
+    layout->addWidget(binder_.WarningLine());
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* calculate = binder_.Button("calculate");
+    calculate->setDefault(true);
+    buttons->addWidget(calculate);
+    buttons->addWidget(binder_.Button("acronyms"));
+    buttons->addStretch(1);
+    buttons->addWidget(binder_.Button("ok"));
+    buttons->addWidget(binder_.Button("cancel"));
+    layout->addLayout(buttons);
+}
+
+}  // namespace emberlin::ui

@@ -1,0 +1,23 @@
+// The FWI calculator window.
+#pragma once
+
+#include "common/shared_values.h"
+#include "forms/fwi_calc_form.h"
+#include "ui/form_binder.h"
+#include "ui/info_panel_dlg.h"
+
+namespace emberlin::ui {
+
+class CFwiCalcDlg : public CFormDlg {
+public:
+    CFwiCalcDlg(SharedValues& shared, QWidget* parent);
+    FormBinder& Binder() override { return binder_; }
+    forms::FwiCalcForm& Model() { return model_; }
+
+private:
+    forms::FwiCalcForm model_;
+    FormBinder binder_{model_, *this};
+    CInfoPanelDlg acronyms_;
+};
+
+}  // namespace emberlin::ui

@@ -1,0 +1,22 @@
+// Static reference panels (acronym lists and the like) and the about box.
+#pragma once
+
+#include <QDialog>
+
+#include "forms/info_panels.h"
+
+namespace emberlin::ui {
+
+// A modal panel showing a heading over a rule and its groups of lines; OK and Cancel close it.
+class CInfoPanelDlg : public QDialog {
+public:
+    CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent);
+};
+
+// The about box: a new instance each time it is shown; only an OK button.
+class CAboutDlg : public QDialog {
+public:
+    explicit CAboutDlg(QWidget* parent);
+};
+
+}  // namespace emberlin::ui

@@ -1,0 +1,16 @@
+// A picture from the resource bundle, drawn at its natural size.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace emberlin::ui {
+
+// Loads ":/images/<name>.svg". `title` names the picture for screen readers and is shown
+// in a frame when the resource is not bundled.
+QWidget* MakePicture(const QString& name, const QString& title, QWidget* parent);
+
+// The natural size of a bundled picture (empty when it is not bundled).
+QSize PictureSize(const QString& name);
+
+}  // namespace emberlin::ui
