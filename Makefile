@@ -4,10 +4,13 @@
 BUILD      := build
 ASAN_BUILD := build-asan
 BENCH_BUILD := build-bench
+FUZZ_BUILD := build-fuzz
+# Seconds each fuzzer explores in `make fuzz`.
+FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-main test-asan bench locale clean
+.PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build bench locale clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -40,7 +43,23 @@ test-asan: deps locale $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test: test-main test-asan
+$(FUZZ_BUILD)/build.ninja: | deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_SANITIZE=ON -DEMBERLIN_FUZZ=ON -DEMBERLIN_TESTS=OFF
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Replays the committed corpus and regression inputs, then runs each target
+# deterministically (fixed seed, fixed number of runs), so only a change of code can fail.
+test-fuzz: fuzz-build
+	bash scripts/fuzz.sh replay $(FUZZ_BUILD)
+
+# Explores for FUZZ_SECONDS per target; new inputs land in fuzz/out/<target>.
+fuzz: fuzz-build
+	bash scripts/fuzz.sh explore $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test: test-main test-asan test-fuzz
 
 $(BENCH_BUILD)/build.ninja: | deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
@@ -51,4 +70,4 @@ bench: deps $(BENCH_BUILD)/build.ninja
 	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
