@@ -86,6 +86,19 @@ QPushButton* FormBinder::Button(const std::string& id) {
     return button;
 }
 
+QPlainTextEdit* FormBinder::TextBox(const std::string& id) {
+    if (auto* existing = qobject_cast<QPlainTextEdit*>(WidgetFor(id))) return existing;
+    const forms::Control& control = model_.GetControl(id);
+    auto* box = new QPlainTextEdit(&dialog_);
+    box->setObjectName(ToQ(id));
+    box->setAccessibleName(ToQ(control.label).trimmed());
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setPlainText(ToQ(control.text));
+    widgets_[id] = box;
+    return box;
+}
+
 QLabel* FormBinder::Label(const std::string& id) {
     const forms::Control& control = model_.GetControl(id);
     auto* label = new QLabel(ToQ(control.label), &dialog_);
@@ -127,6 +140,9 @@ void FormBinder::Refresh() {
             const bool warned = warnings_.count(control->id) != 0;
             edit->setStyleSheet(warned ? QStringLiteral("QLineEdit { border: 2px solid #b00020; }")
                                        : QString());
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+            const QString value = ToQ(control->text);
+            if (text->toPlainText() != value) text->setPlainText(value);
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             if (box->isChecked() != control->checked) box->setChecked(control->checked);
         }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 #include <functional>
@@ -32,6 +33,8 @@ public:
     QLineEdit* Edit(const std::string& id);
     QCheckBox* Check(const std::string& id);
     QPushButton* Button(const std::string& id);
+    // A read-only multi-line box for a long text field, wrapped at word boundaries.
+    QPlainTextEdit* TextBox(const std::string& id);
     // A label showing the control's label text, the buddy of its edit box.
     QLabel* Label(const std::string& id);
     // The line where typing warnings appear, beside the form's fields.

@@ -1,0 +1,98 @@
+#include "ui/fuel_types_dlg.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/picture.h"
+
+namespace emberlin::ui {
+
+namespace {
+// The fuel type buttons, in their three rows; there is no D2 button.
+const std::vector<const char*> kButtonRows[] = {
+    {"fuelC1", "fuelC2", "fuelC3", "fuelC4", "fuelC5", "fuelC6", "fuelC7"},
+    {"fuelD1", "fuelO1a", "fuelO1b", "fuelS1", "fuelS2", "fuelS3"},
+    {"fuelM1", "fuelM2", "fuelM3", "fuelM4"},
+};
+}  // namespace
+
+CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
+    setObjectName(QStringLiteral("CFuelTypesDlg"));
+
+    for (const forms::FuelTypeEntry& entry : forms::GalleryFuelTypes()) {
+        const std::string name(entry.pictureName);
+        auto window = std::make_unique<CPictureWindowDlg>(model_.PictureWindow(name), this);
+        CPictureWindowDlg* shown = window.get();
+        binder_.SetPanel(name, [shown] { shown->RunModal(); });
+        pictureWindows_.push_back(std::move(window));
+        QPushButton* button = binder_.Button(std::string(entry.buttonId));
+        button->setProperty("commandId", entry.commandId);
+        button->setToolTip(ToQ(std::string(entry.titleLine)));
+    }
+
+    auto* layout = new QVBoxLayout(this);
+
+    // Heading, rule, the process and the buttons, with the picture at the top right.
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* heading = new QLabel(
+        QStringLiteral("EMBERLIN  -   Fuel Types of the Fire Behavior Prediction ( FBP ) System"),
+        this);
+    heading->setObjectName(QStringLiteral("heading"));
+    heading->setTextFormat(Qt::PlainText);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    heading->setFont(headingFont);
+    left->addWidget(heading);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    left->addWidget(rule);
+    auto* process = new QGroupBox(QStringLiteral("The Process"), this);
+    auto* processLayout = new QVBoxLayout(process);
+    auto* instruction = new QLabel(
+        QStringLiteral("CLICK the desired FBP fuel type, the Fuel type picture will appear in a "
+                       "window and the associated description will be listed below."),
+        process);
+    instruction->setObjectName(QStringLiteral("instructions"));
+    instruction->setTextFormat(Qt::PlainText);
+    instruction->setWordWrap(true);
+    processLayout->addWidget(instruction);
+    left->addWidget(process);
+    for (const std::vector<const char*>& row : kButtonRows) {
+        auto* line = new QHBoxLayout;
+        for (const char* id : row) {
+            QPushButton* button = binder_.Button(id);
+            button->setFixedWidth(52);
+            line->addWidget(button);
+        }
+        line->addStretch(1);
+        left->addLayout(line);
+    }
+    left->addStretch(1);
+    top->addLayout(left, 1);
+    top->addWidget(MakePicture(QStringLiteral("menu_top"),
+                               QStringLiteral("Forest fire danger rating"), this),
+                   0, Qt::AlignTop);
+    layout->addLayout(top);
+
+    auto* described = new QGroupBox(QStringLiteral("Description of FBP Fuel Type"), this);
+    auto* describedLayout = new QVBoxLayout(described);
+    QPlainTextEdit* description = binder_.TextBox(forms::FuelTypesForm::kDescription);
+    description->setMinimumHeight(description->fontMetrics().lineSpacing() * 9 + 12);
+    describedLayout->addWidget(description);
+    layout->addWidget(described, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* ok = binder_.Button("ok");
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(binder_.Button("cancel"));
+    layout->addLayout(buttons);
+}
+
+}  // namespace emberlin::ui
