@@ -12,6 +12,38 @@ InfoPanel FwiAcronymsPanel() {
                "DSR - Daily Severity Rating", "RH - Relative Humidity"}}}};
 }
 
+InfoPanel FbpAcronymsPanel() {
+    return {"fbpAcronyms",
+            "   EMBERLIN - FBP   Acronyms",
+            "Fire Behaviour Prediction System -  ACRONYNMS",
+            {{"Fuel Types",
+              {"C1 :  Spruce-Lichen Woodland", "C2  :  Boreal Spruce",
+               "C3  :  Mature Jack or Lodgepole Pine", "C4  :  Immature Jack or Lodgepole Pine",
+               "C5  :  Read and White Pine", "C6  :  Conifer Plantation",
+               "C7  :  Ponderos Pine / Douglas Fir", "D1  :  Aspen - Leafless",
+               "D2  :  Aspen - Green", "M1  :  Boreal Mixedwood - Leafless",
+               "M2  :  Boreal Mixedwood - Green", "M3  :  Dead Balsam Fir / Mixedwood - Leafless",
+               "M4  :  Dead Balsam Fir / Mixedwood - Green", "S1  :  Jack or Lodgepole Pine Slash",
+               "S2  :  Spruce / Balsam Slash", "S3  :  Coastal Cedar / Hemlock Slash",
+               "O1a  :  Grass - Matted", "O1b  :  Grass - Standing"}},
+             {"FBP Parameters",
+              {"PC  :  % Conifer in Mixedwood", "DF  :  % Dead Balsam in M3/M4",
+               "GC  :  % Grass Curing ( O1a/1b)", "GFL  :  Grass Fuel Load  (O1a/1b)   (  kg/m2 )"}},
+             {"FBP Inputs", {"FFMC  :  Fine Fuel Moisture Code", "BUI  :  Buildup Index"}},
+             {"Primary Outputs",
+              {"ROS  :   Rate of Spread  ( m/min )", "HFI  :   Head Fire Intensity ( kW/m )",
+               "SFC  :  Surface Fuel Consumption ( kg/sq. m )",
+               "TFC  :  Total Fuel Consumption ( kg/sq. m )", "CFB  :  Crown Fraction Burned ",
+               "FD  :  Fire Description"}},
+             {"Secondary Outputs",
+              {"FROS  :  FLANK Rate of Spread  ( m/min )", "BROS  :  BACK Rate of Spread  ( m/min )",
+               "FFI  :  FLANK Fire Intensity ( kW/m )", "BFI  :  BACK Fire Intensity ( kW/m )",
+               "A  :  Area ( ha )", "P  :  Perimeter ( m )",
+               "PGR  :  Perimeter Growth Rate  ( m / min )", "LB  :  Length - Breadth",
+               "HSD  :  HEAD Spread Distance  ( m ) ", "FSD  :  FLANK Spread Distance  ( m )",
+               "BSD  :  BACK Spread Distance  ( m )"}}}};
+}
+
 AboutText AboutBoxText() {
     return {"About  EMBERLIN",
             "EMBERLIN - Fire Danger Rating Calculator",

@@ -19,6 +19,8 @@ struct InfoPanel {
 };
 
 InfoPanel FwiAcronymsPanel();
+// Owned by the FBP calculator: fuel types, parameters, inputs and both output groups.
+InfoPanel FbpAcronymsPanel();
 
 // The about box's lines.
 struct AboutText {

@@ -1,0 +1,498 @@
+#include "forms/fbp_calc_form.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "fbp/fbp_engine.h"
+#include "forms/dialog/recording_host.h"
+
+namespace emberlin::forms {
+namespace {
+
+const std::array<const char*, 17> kOutputs = {
+    "rosText",  "hfiText",       "sfcText", "tfcText", "cfbText", "fdText",
+    "frosText", "brosText",      "ffiText", "bfiText", "areaText", "perimeterText",
+    "pgrText",  "lbText",        "hsdText", "fsdText", "bsdText"};
+
+// Every input in storing order, with its text on the first display.
+struct InputText {
+    const char* id;
+    const char* text;
+};
+const std::array<InputText, 16> kInputsInStoringOrder = {{
+    {"bui", "40"},       {"day", "15"},       {"ffmc", "87"},      {"latitude", "55"},
+    {"longitude", "-110"}, {"month", "7"},    {"slope", "0"},      {"elapsedTime", "15"},
+    {"windSpeed", "25"}, {"elevation", "0"},  {"df", "50"},        {"gc", "85"},
+    {"pc", "50"},        {"aspect", "0"},     {"windDirection", "0"}, {"gfl", "0.3"},
+}};
+
+std::map<std::string, std::string> OutputTexts(const FbpCalcForm& form) {
+    std::map<std::string, std::string> texts;
+    for (const char* id : kOutputs) texts[id] = form.Text(id);
+    return texts;
+}
+
+double Number(const FbpCalcForm& form, const char* id) {
+    const std::optional<double> value = ParseDouble(form.Text(id));
+    EXPECT_TRUE(value.has_value()) << id << " shows \"" << form.Text(id) << "\"";
+    return value.value_or(NAN);
+}
+
+std::vector<std::string> CheckedFuelBoxes(const FbpCalcForm& form) {
+    std::vector<std::string> on;
+    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+        if (form.IsChecked(FbpCalcForm::FuelBoxId(i))) on.push_back(FbpCalcForm::FuelBoxId(i));
+    }
+    return on;
+}
+
+bool AnyEvent(const RecordingHost& host, HostEvent::Kind kind) {
+    for (const HostEvent& e : host.Events()) {
+        if (e.kind == kind) return true;
+    }
+    return false;
+}
+
+class FbpCalcFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.AttachHost(host);
+        form.Open();
+    }
+    SharedValues shared;
+    FbpCalcForm form{shared};
+    RecordingHost host;
+};
+
+TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs) {
+    for (const InputText& in : kInputsInStoringOrder) EXPECT_EQ(form.Text(in.id), in.text) << in.id;
+    EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{"fuelC2"});
+    EXPECT_TRUE(form.IsChecked("pointIgnition"));
+    EXPECT_FALSE(form.IsChecked("lineIgnition"));
+    const std::map<std::string, std::string> initial = {
+        {"rosText", "11.09"}, {"hfiText", "6824"},   {"sfcText", "1.84"},
+        {"tfcText", "2.50"},  {"cfbText", "0.82"},   {"fdText", "Intermittent Crown Fire"},
+        {"frosText", "1.78"}, {"brosText", "0.31"},  {"ffiText", "809"},
+        {"bfiText", "139"},   {"areaText", "0.16"},  {"perimeterText", "179.77"},
+        {"pgrText", "25.10"}, {"lbText", "3.20"},    {"hsdText", "79.42"},
+        {"fsdText", "12.75"}, {"bsdText", "2.19"}};
+    EXPECT_EQ(OutputTexts(form), initial);
+    EXPECT_EQ(shared.fbpReady, 0);  // showing the initial texts publishes nothing
+
+    form.Click("calculate");
+    EXPECT_EQ(OutputTexts(form), initial);
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_EQ(shared.fbpReady, 1);
+    for (const InputText& in : kInputsInStoringOrder) EXPECT_EQ(form.Text(in.id), in.text) << in.id;
+
+    struct Published {
+        const char* name;
+        double value;
+        double expected;
+    };
+    for (Published p : {Published{"fbpFuelTypeIndex", double(shared.fbpFuelTypeIndex), 1},
+                        {"fbpIgnitionType", double(shared.fbpIgnitionType), 1},
+                        {"fbpFfmc", shared.fbpFfmc, 87},
+                        {"fbpBui", shared.fbpBui, 40},
+                        {"fbpWindSpeed", shared.fbpWindSpeed, 25},
+                        {"fbpWindDirection", shared.fbpWindDirection, 0},
+                        {"fbpSlope", shared.fbpSlope, 0},
+                        {"fbpAspect", shared.fbpAspect, 0},
+                        {"fbpPc", shared.fbpPc, 50},
+                        {"fbpPdf", shared.fbpPdf, 50},
+                        {"fbpGc", shared.fbpGc, 85},
+                        {"fbpGfl", shared.fbpGfl, 0.3},
+                        {"fbpElapsedTime", shared.fbpElapsedTime, 15},
+                        {"fbpLatitude", shared.fbpLatitude, 55},
+                        {"fbpLongitude", shared.fbpLongitude, -110},
+                        {"fbpElevation", double(shared.fbpElevation), 0},
+                        {"fbpMonth", double(shared.fbpMonth), 7},
+                        {"fbpDay", double(shared.fbpDay), 15}}) {
+        EXPECT_EQ(p.value, p.expected) << p.name;
+    }
+    EXPECT_EQ(form.LastInputs().julianDay, 196);
+}
+
+// Each case drives the form as a user does from the first display, then reads the screen.
+struct Scenario {
+    const char* name;
+    std::function<void(FbpCalcForm&)> act;
+    std::map<std::string, std::string> texts;  // exact
+    std::map<std::string, std::pair<double, double>> about;  // value, tolerance
+    int julianDay = 196;  // the day of the year sent to the engine
+};
+
+TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
+    const std::vector<Scenario> scenarios = {
+        {"line ignition",
+         [](FbpCalcForm& f) { f.Click("lineIgnition"); },
+         {{"rosText", "11.09"}, {"pgrText", "25.10"}, {"cfbText", "0.88"},
+          {"fdText", "Intermittent Crown Fire"}, {"ffiText", "986"}, {"bfiText", "169"},
+          {"bsdText", "4.58"}, {"areaText", "0.72"}},
+         {{"hfiText", {8480, 15}}, {"hsdText", {166.35, 0.1}}, {"fsdText", {26.7, 0.05}},
+          {"perimeterText", {377, 1}}}},
+        {"O1a with GC 50",
+         [](FbpCalcForm& f) {
+             TypeKeys(f, "gc", "50");
+             f.Click("fuelO1a");
+         },
+         {{"rosText", "0.00"}, {"hfiText", "0"}, {"sfcText", "0.30"}, {"tfcText", "0.30"},
+          {"cfbText", "0.00"}, {"fdText", "Surface Fire"}, {"lbText", "0.00"}},
+         {}},
+        {"C6",
+         [](FbpCalcForm& f) { f.Click("fuelC6"); },
+         {{"rosText", "4.39"}, {"cfbText", "0.00"}, {"fdText", "Surface Fire"}},
+         {}},
+        {"slope 30 upslope with the wind",
+         [](FbpCalcForm& f) {
+             TypeKeys(f, "slope", "30");
+             f.Click("calculate");
+         },
+         {{"cfbText", "0.98"}, {"fdText", "Crown Fire"}, {"lbText", "4.64"}},
+         {{"rosText", {22.9, 0.05}}}},
+        {"February 31",
+         [](FbpCalcForm& f) {
+             TypeKeys(f, "month", "2");
+             TypeKeys(f, "day", "31");
+             f.Click("calculate");
+         },
+         {{"rosText", "11.09"}},
+         {},
+         31 + 31},
+    };
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        SharedValues shared;
+        FbpCalcForm form(shared);
+        RecordingHost host;
+        form.AttachHost(host);
+        form.Open();
+        s.act(form);
+        EXPECT_TRUE(host.Messages().empty());
+        EXPECT_TRUE(host.Warnings().empty());
+        EXPECT_EQ(shared.fbpReady, 1);
+        EXPECT_EQ(form.LastInputs().julianDay, s.julianDay);
+        for (const auto& [id, text] : s.texts) EXPECT_EQ(form.Text(id), text) << id;
+        for (const auto& [id, about] : s.about) {
+            EXPECT_NEAR(Number(form, id.c_str()), about.first, about.second) << id;
+        }
+    }
+}
+
+TEST_F(FbpCalcFormTest, LineIgnitionSpreadsAtTheEquilibriumRatesForTheWholeTime) {
+    form.Click("lineIgnition");
+    EXPECT_EQ(form.IgnitionType(), 0);
+    EXPECT_EQ(shared.fbpIgnitionType, 0);
+    EXPECT_NEAR(Number(form, "hsdText"), Number(form, "rosText") * 15, 0.08);
+    EXPECT_NEAR(Number(form, "fsdText"), Number(form, "frosText") * 15, 0.08);
+    EXPECT_NEAR(Number(form, "bsdText"), Number(form, "brosText") * 15, 0.08);
+    form.Click("lineIgnition");  // clicking the box that is on keeps it on
+    EXPECT_TRUE(form.IsChecked("lineIgnition"));
+    EXPECT_FALSE(form.IsChecked("pointIgnition"));
+    form.Click("pointIgnition");
+    EXPECT_FALSE(form.IsChecked("lineIgnition"));
+    EXPECT_EQ(form.Text("hsdText"), "79.42");
+    EXPECT_EQ(shared.fbpIgnitionType, 1);
+}
+
+TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
+    // The default conditions in each fuel type, to three significant digits, and the crown
+    // base height that goes with it.
+    struct Row {
+        const char* code;
+        double cbh, ros, cfb, hfi;
+    };
+    const Row rows[] = {
+        {"C1", 2, 2.89, 0.168, 888},   {"C2", 3, 11.09, 0.82, 6824},  {"C3", 8, 4.29, 0, 1030},
+        {"C4", 4, 12.3, 0.683, 5450},  {"C5", 18, 1.68, 0, 284},      {"C6", 7, 4.39, 0, 743},
+        {"C7", 10, 2.66, 0, 1630},     {"D1", 7, 2.44, 0, 468},       {"D2", 7, 0, 0, 0},
+        {"M1", 6, 7.31, 0, 2360},      {"M2", 6, 6.42, 0, 2080},      {"M3", 6, 14.0, 0.778, 8520},
+        {"M4", 6, 6.42, 0.0665, 3000}, {"S1", 7, 12.8, 0, 17400},     {"S2", 7, 5.88, 0, 13800},
+        {"S3", 7, 9.41, 0, 39900},     {"O1a", 7, 20.2, 0, 1490},     {"O1b", 7, 21.5, 0, 1590},
+    };
+    ASSERT_EQ(std::size(rows), std::size_t(FbpCalcForm::kFuelCount));
+    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.code);
+        form.Click(FbpCalcForm::FuelBoxId(i));
+        EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{FbpCalcForm::FuelBoxId(i)});
+        EXPECT_EQ(form.GetControl(FbpCalcForm::FuelBoxId(i)).label.substr(0, 3).find(row.code), 0u);
+        EXPECT_EQ(form.FuelIndex(), i);
+        EXPECT_EQ(shared.fbpFuelTypeIndex, i);
+        EXPECT_EQ(form.LastInputs().fuelType, row.code);
+        EXPECT_EQ(form.LastInputs().cbh, row.cbh);
+        EXPECT_NEAR(Number(form, "rosText"), row.ros, std::max(0.006, row.ros * 0.005));
+        EXPECT_NEAR(Number(form, "cfbText"), row.cfb, 0.006);
+        EXPECT_NEAR(Number(form, "hfiText"), row.hfi, 1 + row.hfi * 0.005);
+        EXPECT_EQ(form.Text("fdText"), FireDescription(row.cfb));
+    }
+    // The box that is on stays on when clicked again.
+    form.Click("fuelO1b");
+    EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{"fuelO1b"});
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST(FbpFireDescription, WordsEachClassFromItsLowerBound) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "Surface Fire"},          {0.0999, "Surface Fire"},
+        {0.1, "Intermittent Crown Fire"}, {0.8999, "Intermittent Crown Fire"},
+        {0.9, "Crown Fire"},          {1, "Crown Fire"}};
+    for (const auto& [cfb, words] : cases) EXPECT_EQ(FireDescription(cfb), words) << cfb;
+}
+
+TEST_F(FbpCalcFormTest, TypingOnlyStoresAndWarnsBesideTheField) {
+    const auto before = OutputTexts(form);
+    struct Typed {
+        const char* id;
+        const char* keys;
+        std::vector<std::string> warnings;  // the warning after each key ("" = none)
+    };
+    const Typed cases[] = {
+        {"latitude", "55", {"Please enter a number between 30 and 90.", ""}},
+        {"longitude",
+         "-200",
+         {"Please enter a number.", "", "", "Please enter a number between -170 and 170."}},
+        {"month", "13", {"", "Please enter an integer between 1 and 12."}},
+        {"gfl", "0.", {"", ""}},
+        {"elapsedTime", "1.", {"", "Please enter an integer."}},
+    };
+    for (const Typed& t : cases) {
+        const std::string keys = t.keys;
+        for (std::size_t n = 1; n <= keys.size(); ++n) {
+            form.TypeText(t.id, keys.substr(0, n));
+            EXPECT_EQ(form.Text(t.id), keys.substr(0, n)) << t.id;
+            EXPECT_EQ(host.WarningFor(t.id), t.warnings[n - 1]) << t.id << " after " << n;
+        }
+        // Put the field right again for the next case.
+        for (const InputText& in : kInputsInStoringOrder) {
+            if (std::string(in.id) == t.id) TypeKeys(form, t.id, in.text);
+        }
+        EXPECT_EQ(host.WarningFor(t.id), "") << t.id;
+    }
+    // An emptied box stays empty while it warns.
+    form.TypeText("ffmc", "");
+    EXPECT_EQ(form.Text("ffmc"), "");
+    EXPECT_EQ(host.WarningFor("ffmc"), "Please enter a number.");
+
+    EXPECT_FALSE(AnyEvent(host, HostEvent::Kind::Message));
+    EXPECT_FALSE(AnyEvent(host, HostEvent::Kind::Focus));
+    EXPECT_EQ(OutputTexts(form), before);
+    EXPECT_EQ(shared.fbpReady, 0);
+}
+
+TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* message;
+        const char* click;
+    };
+    const Case cases[] = {
+        {"month", "13", "Please enter an integer between 1 and 12.", "calculate"},
+        {"latitude", "1e10", "Please enter a number between 30 and 90.", "fuelC6"},
+        {"gfl", "1e6", "Please enter a number between 0 and 5.", "lineIgnition"},
+        {"longitude", "-200", "Please enter a number between -170 and 170.", "fuelO1a"},
+        {"day", "abc", "Please enter an integer.", "pointIgnition"},
+        {"elapsedTime", "12.5", "Please enter an integer.", "calculate"},
+        {"bui", "", "Please enter a number.", "fuelM3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.click);
+        SharedValues shared;
+        FbpCalcForm form(shared);
+        RecordingHost host;
+        form.AttachHost(host);
+        form.Open();
+        form.Click("lineIgnition");  // start from line so that "pointIgnition" changes something
+        shared.fbpFfmc = -1;         // marker: a refused calculation publishes nothing
+        shared.fbpReady = 0;
+        const auto before = OutputTexts(form);
+
+        TypeKeys(form, c.field, c.text);
+        host.ClearEvents();
+        form.Click(c.click);
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(host.FocusedControl(), c.field);
+        EXPECT_TRUE(host.FocusSelectedText());
+        EXPECT_EQ(form.Text(c.field), c.text);
+        EXPECT_EQ(OutputTexts(form), before);
+        EXPECT_EQ(shared.fbpReady, 0);
+        EXPECT_EQ(shared.fbpFfmc, -1);
+
+        const std::string click = c.click;
+        if (click.rfind("fuel", 0) == 0) {
+            EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{click});
+            EXPECT_EQ(form.FuelBoxId(form.FuelIndex()), click);
+        }
+        if (click.find("Ignition") != std::string::npos) {
+            EXPECT_TRUE(form.IsChecked(click));
+            EXPECT_EQ(form.IgnitionType(), click == "lineIgnition" ? 0 : 1);
+        }
+        // Reopening keeps the choice made while a field was refused.
+        form.Open();
+        if (click.rfind("fuel", 0) == 0) {
+            EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{click});
+        }
+        if (click.find("Ignition") != std::string::npos) {
+            EXPECT_TRUE(form.IsChecked(click));
+        }
+        // An out-of-range number is held, so the field is still refused until put right.
+        for (const InputText& in : kInputsInStoringOrder) {
+            if (std::string(in.id) == c.field) TypeKeys(form, c.field, in.text);
+        }
+        form.Click("calculate");
+        EXPECT_EQ(shared.fbpReady, 1);
+        EXPECT_EQ(shared.fbpFuelTypeIndex, form.FuelIndex());
+        EXPECT_EQ(shared.fbpIgnitionType, form.IgnitionType());
+    }
+}
+
+TEST_F(FbpCalcFormTest, FieldsAreStoredInTheirOrderAndOkClosesOnlyWhenAllAreValid) {
+    for (const InputText& in : kInputsInStoringOrder) TypeKeys(form, in.id, "x");
+    for (const InputText& in : kInputsInStoringOrder) {
+        host.ClearEvents();
+        form.Click("ok");
+        EXPECT_FALSE(host.Closed()) << in.id;
+        EXPECT_EQ(host.FocusedControl(), in.id);
+        TypeKeys(form, in.id, in.text);
+    }
+    host.ClearEvents();
+    form.Click("ok");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_TRUE(host.Accepted());
+    EXPECT_EQ(shared.fbpReady, 0);  // OK does not calculate
+}
+
+TEST_F(FbpCalcFormTest, ClosingKeepsTheStoredValuesAndTheAcronymsPanelChangesNothing) {
+    const auto before = OutputTexts(form);
+    TypeKeys(form, "windSpeed", "40");
+    form.Click("ok");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_EQ(OutputTexts(form), before);
+
+    host.ClearEvents();
+    TypeKeys(form, "bui", "abc");
+    form.Click("cancel");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_FALSE(host.Accepted());
+    EXPECT_TRUE(host.Messages().empty());
+    form.Open();
+    EXPECT_EQ(form.Text("windSpeed"), "40");
+    EXPECT_EQ(form.Text("bui"), "40");  // "abc" was never a number: the held value shows
+
+    TypeKeys(form, "gfl", "0.");
+    form.Click("acronyms");
+    EXPECT_EQ(host.Panels(), std::vector<std::string>{FbpCalcForm::kAcronymsPanel});
+    EXPECT_EQ(form.Text("gfl"), "0.");
+    EXPECT_EQ(OutputTexts(form), before);
+    EXPECT_EQ(shared.fbpReady, 0);
+}
+
+TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
+    // Distinct values everywhere, so that a crossed wire shows.
+    const InputText typed[] = {
+        {"bui", "61.5"},    {"day", "3"},       {"ffmc", "91.25"},  {"latitude", "48.5"},
+        {"longitude", "-120.25"}, {"month", "5"}, {"slope", "12.5"}, {"elapsedTime", "45"},
+        {"windSpeed", "17.5"}, {"elevation", "850"}, {"df", "35"}, {"gc", "70"},
+        {"pc", "60"},       {"aspect", "135"},  {"windDirection", "225"}, {"gfl", "0.45"},
+    };
+    for (const InputText& in : typed) TypeKeys(form, in.id, in.text);
+    form.Click("fuelM3");
+    form.Click("lineIgnition");
+    ASSERT_TRUE(host.Messages().empty());
+    for (const InputText& in : typed) EXPECT_EQ(form.Text(in.id), in.text) << in.id;
+
+    const FbpInputs& in = form.LastInputs();
+    struct Pair {
+        const char* name;
+        double published, sent, expected;
+    };
+    const Pair pairs[] = {
+        {"ffmc", shared.fbpFfmc, in.ffmc, 91.25},
+        {"bui", shared.fbpBui, in.bui, 61.5},
+        {"windSpeed", shared.fbpWindSpeed, in.windSpeed, 17.5},
+        {"windDirection", shared.fbpWindDirection, in.windDirection, 225},
+        {"slope", shared.fbpSlope, in.slope, 12.5},
+        {"aspect", shared.fbpAspect, in.aspect, 135},
+        {"pc", shared.fbpPc, in.pc, 60},
+        {"pdf", shared.fbpPdf, in.pdf, 35},
+        {"gc", shared.fbpGc, in.gc, 70},
+        {"gfl", shared.fbpGfl, in.gfl, 0.45},
+        {"elapsedTime", shared.fbpElapsedTime, in.elapsedTime, 45},
+        {"latitude", shared.fbpLatitude, in.latitude, 48.5},
+        {"longitude", shared.fbpLongitude, in.longitude, -120.25},
+        {"elevation", double(shared.fbpElevation), double(in.elevation), 850},
+        {"ignitionType", double(shared.fbpIgnitionType), double(in.ignitionType), 0},
+    };
+    for (const Pair& p : pairs) {
+        EXPECT_EQ(p.published, p.expected) << p.name;
+        EXPECT_EQ(p.sent, p.expected) << p.name;
+    }
+    EXPECT_EQ(shared.fbpFuelTypeIndex, kM3);
+    EXPECT_EQ(shared.fbpMonth, 5);
+    EXPECT_EQ(shared.fbpDay, 3);
+    EXPECT_EQ(in.fuelType, "M3");
+    EXPECT_EQ(in.julianDay, 120 + 3);
+    EXPECT_EQ(in.minFmcDay, 0);
+    EXPECT_EQ(in.useBui, 1);
+    EXPECT_EQ(in.fmc, 0);
+    EXPECT_EQ(in.theta, 0);
+
+    // The texts are the engine's outputs for exactly that record.
+    FbpOutputs out;
+    ASSERT_EQ(ComputeFbp(in, out), 1);
+    EXPECT_EQ(form.Text("rosText"), FormatFixed(out.ros, 3, 2));
+    EXPECT_EQ(form.Text("hsdText"), FormatFixed(out.hsd, 3, 2));
+}
+
+TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
+    const std::vector<std::vector<InputText>> corners = {
+        {{"ffmc", "0"}, {"bui", "0"}, {"windSpeed", "0"}, {"slope", "0"}, {"elapsedTime", "0"},
+         {"gc", "0"}, {"gfl", "0"}, {"pc", "0"}, {"df", "0"}, {"month", "1"}, {"day", "1"},
+         {"latitude", "30"}, {"longitude", "-170"}, {"elevation", "0"}, {"aspect", "0"},
+         {"windDirection", "0"}},
+        {{"ffmc", "101"}, {"bui", "650"}, {"windSpeed", "150"}, {"slope", "100"},
+         {"elapsedTime", "300"}, {"gc", "100"}, {"gfl", "5"}, {"pc", "100"}, {"df", "100"},
+         {"month", "12"}, {"day", "31"}, {"latitude", "90"}, {"longitude", "170"},
+         {"elevation", "3000"}, {"aspect", "360"}, {"windDirection", "360"}},
+        {{"ffmc", "101"}, {"bui", "650"}, {"windSpeed", "150"}, {"slope", "100"},
+         {"elapsedTime", "1"}, {"gc", "1"}, {"gfl", "0.01"}, {"pc", "1"}, {"df", "1"},
+         {"month", "6"}, {"day", "20"}, {"latitude", "30"}, {"longitude", "0"},
+         {"elevation", "1"}, {"aspect", "180"}, {"windDirection", "180"}},
+    };
+    SharedValues shared;
+    FbpCalcForm form(shared);
+    RecordingHost host;
+    form.AttachHost(host);
+    form.Open();
+    for (std::size_t c = 0; c < corners.size(); ++c) {
+        for (const InputText& in : corners[c]) TypeKeys(form, in.id, in.text);
+        for (const char* ignition : {"pointIgnition", "lineIgnition"}) {
+            form.Click(ignition);
+            for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+                form.Click(FbpCalcForm::FuelBoxId(i));
+                for (const char* id : kOutputs) {
+                    if (std::string(id) == "fdText") continue;
+                    const std::string& text = form.Text(id);
+                    SCOPED_TRACE("corner " + std::to_string(c) + " " + ignition + " " +
+                                 FbpCalcForm::FuelBoxId(i) + " " + id + " \"" + text + "\"");
+                    const std::optional<double> value = ParseDouble(text);
+                    ASSERT_TRUE(value.has_value());
+                    EXPECT_GE(*value, 0);
+                    EXPECT_EQ(text.find('-'), std::string::npos);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+}  // namespace
+}  // namespace emberlin::forms
