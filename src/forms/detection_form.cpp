@@ -1,0 +1,390 @@
+#include "forms/detection_form.h"
+
+#include <cmath>
+#include <optional>
+
+#include "common/calendar.h"
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "fbp/fbp_engine.h"
+
+namespace emberlin::forms {
+
+namespace {
+
+// clang-format off
+constexpr std::array<const char*, kFuelCount> kFuelBoxLabels = {
+    "C1 - Spruce-Lichen Woodland",
+    "C2 - Boreal Spruce",
+    "C3 - Mature Jack or Lodgepole Pine",
+    "C4 - Immature Jack or Lodgepole Pine",
+    "C5 - Red and White Pine",
+    "C6 - Conifer Plantation",
+    "C7 - Ponderosa Pine / Douglas Fir",
+    "D1 - Aspen - Leafless ",
+    "D2 - Aspen - Green",
+    "M1 - Boreal Mixedwood - Leafless",
+    "M2 - Boreal Mixedwood - Green",
+    "M3 - Dead Balsam Fir / Mixedwood - Leafless",
+    "M4 - Dead Balsam Fire / Mixedwood - Green",
+    "S1 - Jack or Lodgepole Slash",
+    "S2 - Spruce / Balsam Slash",
+    "S3 - Coastal Cedar / Hemlock Slash",
+    "O1a - Matted Grass",
+    "O1b - Standing Grass",
+};
+
+constexpr std::array<const char*, kDetectionElapsedMinutes.size()> kMinutesLabels = {
+    "   15  ", "   30  ", "   45  ", "   60  ", "   75  ",
+    "   90  ", " 105  ",  " 120  ",  " 180  ",  " 240  ",
+};
+
+// Formats by magnitude:       below 10             10 to 100           100 to 1000         1000 on
+constexpr std::array<MagnitudeFormat, 4> kHeadRos   = {{{"    ", 4, " "},  {" ", 4, " "},   {"", 4, " "},    {"", 4, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kHeadHfi   = {{{"   ", 5, ""},    {"  ", 5, ""},   {" ", 5, ""},    {"", 5, ""}}};
+constexpr std::array<MagnitudeFormat, 4> kFlankRos  = {{{"  ", 4, ""},     {" ", 4, ""},    {"", 4, ""},     {"", 4, ""}}};
+constexpr std::array<MagnitudeFormat, 4> kFlankHfi  = {{{"   ", 5, " "},   {"  ", 5, " "},  {" ", 5, " "},   {"", 5, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kBackRos   = {{{"  ", 4, " "},    {" ", 4, " "},   {"", 4, " "},    {"", 4, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kBackHfi   = {{{"   ", 5, " "},   {"  ", 5, " "},  {" ", 5, " "},   {"", 5, " "}}};
+// Areas from 100 ha keep the two spaces of the class below.
+constexpr std::array<MagnitudeFormat, 4> kArea      = {{{"   ", 5, " "},   {"  ", 5, " "},  {"  ", 5, " "},  {"", 5, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kPerimeter = {{{"   ", 5, " "},   {"  ", 5, " "},  {" ", 5, " "},   {"", 5, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kPgr       = {{{"   ", 5, " "},   {"  ", 5, " "},  {" ", 5, " "},   {" ", 5, " "}}};
+constexpr std::array<MagnitudeFormat, 4> kCfb       = {{{"   ", 5, " "},   {"   ", 5, " "}, {"   ", 5, " "},  {"   ", 5, " "}}};
+// clang-format on
+
+// Column headings, placed over the columns of a typical row (the calculator's C2 fire at
+// 14:45: clock digits from 2, minutes from 13, head ROS from 21, head HFI from 29, flank from
+// 46 and 53, back from 70 and 78, area to 99, perimeter from 107, PGR from 121, CFB from 136,
+// fire type from 145, POC at 165). The two-line "ROS HFI / units" caption of each group
+// stands under its group title.
+constexpr std::string_view kRateCaption = "  ROS       HFI     ";
+constexpr std::string_view kUnitCaption = "(m/min)  (kW/m)";
+
+std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
+    return {
+        HeadingLine({{19, "------ HEAD------"}, {41, "------ FLANK -------"},
+                     {67, "----- BACK -----"}}),
+        HeadingLine({{2, "HOUR"},
+                     {9, "TIME (min)"},
+                     {19, kRateCaption},
+                     {44, kRateCaption},
+                     {68, kRateCaption},
+                     {88, "Area   ( ha )"},
+                     {102, "Perimeter   ( m )"},
+                     {120, "PGR  ( m )"},
+                     {131, "CFB  ( % ) "},
+                     {146, "Type Fire"},
+                     {156, "POC   ( % )"}}),
+        HeadingLine({{19, kUnitCaption}, {44, kUnitCaption}, {68, kUnitCaption}}),
+    };
+}
+
+// A label as a message names it: runs of blanks closed up, no blanks at the ends.
+std::string SimplifiedLabel(std::string_view label) {
+    std::string text;
+    for (char c : label) {
+        if (c == ' ') {
+            if (!text.empty() && text.back() != ' ') text += ' ';
+        } else {
+            text += c;
+        }
+    }
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+int HourlySlot(int hourIndex) {
+    // Hours 1..24 map to themselves; the rest wrap around the 24-hour day.
+    const int wrapped = (hourIndex - 1) % 24;
+    return (wrapped < 0 ? wrapped + 24 : wrapped) + 1;
+}
+
+int ContainmentProbability(double area, double hfi) {
+    // Logistic model of initial-attack containment in boreal spruce: intercept 4.66524, area
+    // -0.60925 per ha, intensity -0.000375 per kW/m and area-by-intensity -0.000069.
+    const double z = 4.66524 - 0.60925 * area - (0.000375 + 0.000069 * area) * hfi;
+    const double p = std::exp(z) / (1.0 + std::exp(z));
+    return TruncateToInt(p * 100.0);
+}
+
+std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc) {
+    std::string text = " ";
+    text.append(" ").append(FormatInt(clockLabel)).append(" ");
+    text.append("   ").append(kMinutesLabels.at(static_cast<std::size_t>(row)));
+    text.append("   ").append(FormatByMagnitude(out.ros, kHeadRos));
+    text.append("   ").append(FormatByMagnitude(out.hfi, kHeadHfi));
+    text.append("        ").append(FormatByMagnitude(out.fros, kFlankRos));
+    text.append("   ").append(FormatByMagnitude(out.ffi, kFlankHfi));
+    text.append("        ").append(FormatByMagnitude(out.bros, kBackRos));
+    text.append("   ").append(FormatByMagnitude(out.bfi, kBackHfi));
+    text.append("        ").append(FormatByMagnitude(out.area, kArea));
+    text.append("     ").append(FormatByMagnitude(out.perimeter, kPerimeter));
+    text.append("     ").append(FormatByMagnitude(out.pgr, kPgr));
+    text.append("     ").append(FormatByMagnitude(out.cfb, kCfb));
+    text.append("     ").append(FireTypeWord(out.cfb)).append("     ");
+    if (withPoc) text.append("   ").append(FormatInt(ContainmentProbability(out.area, out.hfi)));
+    return text;
+}
+
+std::string DetectionForm::FuelBoxId(int fuelIndex) {
+    return "fuel" + std::string(FuelTypeTable.at(static_cast<std::size_t>(fuelIndex)).code);
+}
+
+std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 1); }
+
+std::string DetectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
+
+DetectionForm::DetectionForm(SharedValues& shared)
+    : FormModel("EMBERLIN - FBP Detection Assessment"),
+      shared_(shared),
+      headings_(DetectionHeadings()) {
+    fuelBoxes_[kC2] = true;
+
+    // Input fields, declared in storing order. Every edit marks the inputs as edited, so a
+    // later CALCULATE no longer claims a settings source.
+    auto typed = [this](Control& control) {
+        control.onEdited = [this] {
+            inputsEdited_ = 1;
+            StoreWhileTyping();
+        };
+    };
+    typed(AddDouble("aspect", "Aspect", aspect_, 0, 360));
+    typed(AddDouble("bui", "BUI", bui_, 0, 650));
+    typed(AddInt("day", "Day", day_, 1, 31));
+    typed(AddInt("elevation", "Elevation (m)", elevation_, 0, 3000));
+    AddDouble("ffmc", "FFMC", ffmc_, 0, 101).readOnly = true;
+    typed(AddDouble("latitude", "Latitude    ( d.d )  ", latitude_, 30, 90));
+    typed(AddDouble("longitude", "Longitude      ( d.d )", longitude_, -170, 170));
+    typed(AddInt("month", "Month", month_, 1, 12));
+    typed(AddDouble("windDirection", "Wind Direction      ( deg )", windDirection_, 0, 360));
+    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", gc_, 0, 100));
+    typed(AddInt("pdf", "% Dead Balsam in M3/M4", pdf_, 0, 100));
+    typed(AddDouble("gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", gfl_, 0, 5));
+    typed(AddInt("pc", "% Conifer in Mixedwood", pc_, 0, 100));
+    AddDouble("windSpeed", "Wind Speed     ( km/hr )", windSpeed_, 0, 150).readOnly = true;
+    typed(AddDouble("slope", "Slope   ( % )", slope_, 0, 100));
+    typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
+
+    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
+        AddCheck(FuelBoxId(i), kFuelBoxLabels[static_cast<std::size_t>(i)],
+                 fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
+    }
+    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
+    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });
+    AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
+    AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
+             [this] { TakeFbpSettings(); });
+
+    for (int line = 0; line < kHeadingLineCount; ++line) {
+        AddText(HeadingId(line), "Column headings", headings_[static_cast<std::size_t>(line)]);
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+        AddText(RowId(row),
+                "Projection at " + std::to_string(kDetectionElapsedMinutes[static_cast<std::size_t>(row)]) +
+                    " min",
+                rows_[static_cast<std::size_t>(row)]);
+    }
+
+    AddButton("calculate", "CALCULATE", [this] { Calculate(); });
+    AddButton("exit", "EXIT", [this] { Ok(); });
+    AddButton("cancel", "Cancel", [this] { Cancel(); });
+}
+
+void DetectionForm::SetFuelBoxes(int fuelIndex) {
+    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
+        fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
+        SetChecked(FuelBoxId(i), i == fuelIndex);
+    }
+}
+
+void DetectionForm::SetIgnitionBoxes(int ignitionType) {
+    pointIgnition_ = ignitionType == 1;
+    lineIgnition_ = ignitionType == 0;
+    SetChecked("pointIgnition", pointIgnition_);
+    SetChecked("lineIgnition", lineIgnition_);
+}
+
+void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
+    defaultSettings_ = defaultOn;
+    fbpSettings_ = fbpOn;
+    SetChecked("defaultSettings", defaultOn);
+    SetChecked("fbpSettings", fbpOn);
+}
+
+void DetectionForm::ClearRows() {
+    for (std::string& row : rows_) row.clear();
+}
+
+// The selection boxes change only the boxes: what is typed in the fields stays as typed.
+void DetectionForm::SelectFuelType(int fuelIndex) {
+    fuelIndex_ = fuelIndex;
+    SetFuelBoxes(fuelIndex);
+    SetSettingsBoxes(false, false);
+}
+
+void DetectionForm::SelectIgnition(int ignitionType) {
+    ignitionType_ = ignitionType;
+    SetIgnitionBoxes(ignitionType);
+    SetSettingsBoxes(false, false);
+}
+
+void DetectionForm::RestoreDefaults() {
+    // The way out of any bad value: puts back every input and never refuses.
+    month_ = 7;
+    day_ = 15;
+    latitude_ = 55.0;
+    longitude_ = -110.0;
+    elevation_ = 0;
+    ffmc_ = 87.0;
+    bui_ = 40.0;
+    windSpeed_ = 25.0;
+    windDirection_ = 0.0;
+    slope_ = 0.0;
+    aspect_ = 0.0;
+    fireStartTime_ = 1430;
+    pc_ = 50;
+    pdf_ = 50;
+    gc_ = 85;
+    gfl_ = 0.3;
+    fuelIndex_ = kC2;
+    ignitionType_ = 1;
+    SetFuelBoxes(kC2);
+    SetIgnitionBoxes(1);
+    SetSettingsBoxes(true, false);
+    ClearRows();
+    Show();
+    StoreWhileTyping();  // every text is now valid: clears any warning left beside a field
+}
+
+void DetectionForm::TakeFbpSettings() {
+    if (shared_.fbpReady == 0) {
+        Message(kNoFbpMessage);
+        SetSettingsBoxes(false, false);
+        return;
+    }
+    // The click has already toggled the box; it shows a source only once one has filled
+    // the form.
+    SetChecked("fbpSettings", fbpSettings_);
+    if (!StoreForAction()) return;
+
+    // Each value after its conversion must lie in this form's range, or nothing is taken.
+    struct Check {
+        const char* id;
+        double value;
+    };
+    const double bui = std::trunc(shared_.fbpBui + 0.5);
+    const double ffmc = std::trunc(shared_.fbpFfmc + 0.5);
+    const double windSpeed = std::trunc(shared_.fbpWindSpeed + 0.5);
+    const double gc = std::trunc(shared_.fbpGc);
+    const double pdf = std::trunc(shared_.fbpPdf);
+    const double pc = std::trunc(shared_.fbpPc);
+    const Check checks[] = {
+        {"aspect", shared_.fbpAspect},
+        {"bui", bui},
+        {"day", static_cast<double>(shared_.fbpDay)},
+        {"elevation", static_cast<double>(shared_.fbpElevation)},
+        {"ffmc", ffmc},
+        {"latitude", shared_.fbpLatitude},
+        {"longitude", shared_.fbpLongitude},
+        {"month", static_cast<double>(shared_.fbpMonth)},
+        {"windDirection", shared_.fbpWindDirection},
+        {"gc", gc},
+        {"pdf", pdf},
+        {"gfl", shared_.fbpGfl},
+        {"pc", pc},
+        {"windSpeed", windSpeed},
+        {"slope", shared_.fbpSlope},
+    };
+    for (const Check& check : checks) {
+        const Control& field = GetControl(check.id);
+        if (!(check.value >= field.minValue && check.value <= field.maxValue)) {
+            Message("Nothing was taken over from the FBP Calculator: its " +
+                    SimplifiedLabel(field.label) + " gives " + FormatGeneral(check.value) +
+                    ", outside this form's range of " + FormatGeneral(field.minValue) + " to " +
+                    FormatGeneral(field.maxValue) + ".");
+            return;
+        }
+    }
+    if (!IsFuelIndex(shared_.fbpFuelTypeIndex) ||
+        (shared_.fbpIgnitionType != 0 && shared_.fbpIgnitionType != 1)) {
+        Message("Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
+                "is not one of this form's.");
+        return;
+    }
+
+    aspect_ = shared_.fbpAspect;
+    latitude_ = shared_.fbpLatitude;
+    longitude_ = shared_.fbpLongitude;
+    windDirection_ = shared_.fbpWindDirection;
+    slope_ = shared_.fbpSlope;
+    gfl_ = shared_.fbpGfl;
+    day_ = shared_.fbpDay;
+    month_ = shared_.fbpMonth;
+    elevation_ = shared_.fbpElevation;
+    bui_ = bui;
+    ffmc_ = ffmc;
+    windSpeed_ = windSpeed;
+    gc_ = TruncateToInt(gc);
+    pdf_ = TruncateToInt(pdf);
+    pc_ = TruncateToInt(pc);
+    ClearRows();
+    fuelIndex_ = shared_.fbpFuelTypeIndex;
+    ignitionType_ = shared_.fbpIgnitionType;
+    SetFuelBoxes(fuelIndex_);
+    SetSettingsBoxes(false, true);
+    SetIgnitionBoxes(ignitionType_);
+    Show();
+}
+
+void DetectionForm::Calculate() {
+    if (!StoreForAction()) return;
+
+    if (inputsEdited_ == 1) SetSettingsBoxes(false, false);
+    if (shared_.diurnalReady == 0) {
+        Show();
+        Message(kNoHourlyMessage);
+        return;
+    }
+
+    // After a successful store the month lies in 1..12, so the day of the year exists.
+    const int julianDay = DayOfYear(month_, day_).value_or(day_);
+    const int start = (fireStartTime_ / 100) * 60 + fireStartTime_ % 100;  // minutes after 00:00
+    const bool withPoc = fuelIndex_ == kC2;
+
+    for (int row = 0; row < kRowCount; ++row) {
+        const int clock = start + kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
+        const int hour = clock / 60;
+        const int label = hour * 100 + clock % 60;
+        const auto slot = static_cast<std::size_t>(HourlySlot(hour));
+
+        FbpInputs in = ProjectionInputs(fuelIndex_);
+        // The first row starts from the ignition shown; the later rows describe a fire that
+        // has long passed its build-up, so they take line ignition. The form's choice stays.
+        in.ignitionType = row == 0 ? ignitionType_ : 0;
+        in.elapsedTime = kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
+        in.ffmc = shared_.hourlyFfmc[slot];
+        in.bui = bui_;
+        in.windSpeed = shared_.hourlyWind[slot];
+        in.windDirection = windDirection_;
+        in.slope = slope_;
+        in.aspect = aspect_;
+        in.pc = pc_;
+        in.pdf = pdf_;
+        in.gc = gc_;
+        in.gfl = gfl_;
+        in.julianDay = julianDay;
+        in.latitude = latitude_;
+        in.longitude = longitude_;
+        in.elevation = elevation_;
+
+        FbpOutputs out;
+        ComputeFbp(in, out);  // the code comes from the table, so it is always recognised
+        rows_[static_cast<std::size_t>(row)] = DetectionRowText(label, row, out, withPoc);
+    }
+    Show();
+}
+
+}  // namespace emberlin::forms

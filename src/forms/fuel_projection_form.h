@@ -1,0 +1,67 @@
+// The projection by fuel type: one set of weather, site and elapsed time run through all
+// eighteen FBP fuel types, one fixed-width row each.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "common/shared_values.h"
+#include "fbp/fbp_records.h"
+#include "forms/dialog/form_model.h"
+#include "forms/projection_rows.h"
+
+namespace emberlin::forms {
+
+// The row of fuel type `fuelIndex` from the engine's outputs.
+std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out);
+
+class FuelProjectionForm : public FormModel {
+public:
+    static constexpr const char* kInstructions =
+        "ENTER the FBP Parameters,   ENTER the required INPUT information,  ENTER return or "
+        "Click Calculate Button";
+    static constexpr int kRowCount = static_cast<int>(kFuelCount);
+    static constexpr int kHeadingLineCount = 2;
+
+    // The form keeps the SharedValues signature of the other forms; it reads and publishes
+    // nothing there.
+    explicit FuelProjectionForm(SharedValues& shared);
+
+    // The control ids of the rows ("row1" .. "row18", row i + 1 holding fuel index i) and the
+    // heading lines ("heading1", "heading2").
+    static std::string RowId(int fuelIndex);
+    static std::string HeadingId(int line);
+
+    int IgnitionType() const { return ignitionType_; }
+
+    void Calculate();
+
+private:
+    void SelectIgnition(int ignitionType);
+
+    int pc_ = 50;
+    int pdf_ = 50;
+    int gc_ = 85;
+    double gfl_ = 0.3;
+    int month_ = 7;
+    int day_ = 15;
+    double latitude_ = 55.0;
+    double longitude_ = -110.0;
+    int elevation_ = 0;
+    double ffmc_ = 87.0;
+    double bui_ = 40.0;
+    double windSpeed_ = 25.0;
+    double windDirection_ = 0.0;
+    double slope_ = 0.0;
+    double aspect_ = 0.0;
+    int elapsedTime_ = 15;  // min
+
+    int ignitionType_ = 1;  // 1 point, 0 line
+    bool pointIgnition_ = true;
+    bool lineIgnition_ = false;
+
+    std::array<std::string, kHeadingLineCount> headings_;
+    std::array<std::string, kRowCount> rows_;
+};
+
+}  // namespace emberlin::forms

@@ -1,0 +1,72 @@
+#include "forms/projection_rows.h"
+
+#include <cassert>
+
+#include "common/number_text.h"
+
+namespace emberlin::forms {
+
+double ProjectionCrownBaseHeight(int fuelIndex) {
+    switch (fuelIndex) {
+        case kC1: return 2.0;
+        case kC2: return 3.0;
+        case kC3: return 8.0;
+        case kC4: return 4.0;
+        case kC5: return 18.0;
+        case kC6: return 7.0;
+        case kC7: return 10.0;
+        case kM1:
+        case kM2:
+        case kM3:
+        case kM4: return 6.0;
+        default: return 7.0;
+    }
+}
+
+FbpInputs ProjectionInputs(int fuelIndex) {
+    assert(IsFuelIndex(fuelIndex));
+    FbpInputs in;
+    in.fuelType = std::string(FuelTypeTable[static_cast<std::size_t>(fuelIndex)].code);
+    in.cbh = ProjectionCrownBaseHeight(fuelIndex);
+    in.minFmcDay = 0;
+    in.useBui = 1;
+    in.fmc = 0.0;
+    in.theta = 0.0;
+    return in;
+}
+
+int MagnitudeClass(double value) {
+    if (value < 10.0) return 0;
+    if (value < 100.0) return 1;
+    if (value < 1000.0) return 2;
+    return 3;
+}
+
+std::string_view FireTypeWord(double cfb) {
+    switch (ClassifyFireType(cfb)) {
+        case FireType::Surface: return "  Surface   ";
+        case FireType::IntermittentCrown: return "Intermittent";
+        case FireType::Crown: return "   Crown    ";
+    }
+    return "  Surface   ";
+}
+
+std::string FormatByMagnitude(double value, const std::array<MagnitudeFormat, 4>& formats) {
+    const MagnitudeFormat& f = formats[static_cast<std::size_t>(MagnitudeClass(value))];
+    std::string text(f.before);
+    text += FormatFixed(value, f.width, 1);
+    text += f.after;
+    return text;
+}
+
+std::string HeadingLine(std::initializer_list<HeadingPiece> pieces) {
+    std::string line;
+    for (const HeadingPiece& piece : pieces) {
+        assert(piece.column >= line.size() && "heading pieces overlap");
+        if (line.size() < piece.column) line.append(piece.column - line.size(), ' ');
+        line += piece.text;
+    }
+    return line;
+}
+
+}  // namespace emberlin::forms

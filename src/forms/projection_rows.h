@@ -1,0 +1,54 @@
+// Pieces shared by the two FBP projection tables: fixed call settings, magnitude classes,
+// fire type words and the placing of column headings over fixed-width rows.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "fbp/fbp_records.h"
+
+namespace emberlin::forms {
+
+// The eighteen fuel codes in fuel index order (C1 .. O1b).
+inline constexpr std::size_t kFuelCount = FuelTypeTable.size();
+
+// Crown base height (m) sent with each projection call. The engine reads its own table;
+// the value travels with the record for whoever inspects it.
+double ProjectionCrownBaseHeight(int fuelIndex);
+
+// The record of one projection call with everything fixed for these tables filled in:
+// the fuel code and its crown base height, the engine's own foliar moisture (fmc 0, day of
+// minimum worked out), the BUI used, theta 0. The caller fills weather, site and time.
+FbpInputs ProjectionInputs(int fuelIndex);
+
+// Which column of a format table a value takes: 0 below 10, 1 from 10 to below 100, 2 from
+// 100 to below 1000, 3 from 1000 on. Every test is a strict less-than, so 10.0 is class 1.
+// A NaN fails every test and lands in class 3; it is printed as "---", never as "nan".
+int MagnitudeClass(double value);
+
+// The projection tables' fixed-width (twelve character) fire type words, by crown fraction
+// burned: "  Surface   ", "Intermittent", "   Crown    ".
+std::string_view FireTypeWord(double cfb);
+
+// printf "%W.1f" of a value, picked from a table of four formats by its magnitude class.
+struct MagnitudeFormat {
+    std::string_view before;  // text before the number
+    int width;                // minimum width of the number
+    std::string_view after;   // text after the number
+};
+std::string FormatByMagnitude(double value, const std::array<MagnitudeFormat, 4>& formats);
+
+// One heading text and the column (0-based character position in the row) it starts at.
+struct HeadingPiece {
+    std::size_t column;
+    std::string_view text;
+};
+
+// A heading line for a table of fixed-width rows: each text written from its column, the
+// gaps filled with spaces. Pieces are given left to right and must not overlap.
+std::string HeadingLine(std::initializer_list<HeadingPiece> pieces);
+
+}  // namespace emberlin::forms

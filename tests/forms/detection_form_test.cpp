@@ -1,0 +1,534 @@
+#include "forms/detection_form.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "diurnal/diurnal_weather.h"
+#include "diurnal/hourly_ffmc.h"
+#include "fbp/fbp_engine.h"
+#include "forms/dialog/recording_host.h"
+
+namespace emberlin::forms {
+namespace {
+
+// Publishes the hourly tables as the diurnal weather calculator does after CALCULATE with
+// its initial values (30 C, 45 %, 25 km/h, FFMC 87, 15 July at 55 N 110 W, temperature 15..32,
+// wind 1..35, its default curve shapes, Van Wagner FFMC).
+void PublishDiurnalDay(SharedValues& shared) {
+    const std::optional<DiurnalDay> day =
+        CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35, {0.88, 1.86, -2.2},
+                       {1.0, 1.24, -3.59});
+    ASSERT_TRUE(day.has_value());
+    const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
+    shared.diurnalReady = 1;
+    shared.hourlyFfmc = {};
+    shared.hourlyWind = {};
+    for (std::size_t h = 1; h <= 24; ++h) {
+        shared.hourlyFfmc[h] = ffmc[h];
+        shared.hourlyWind[h] = day->windSpeed[h];
+    }
+}
+
+// The engine call of one row with the form's initial inputs, written out field by field.
+FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
+    FbpInputs in;
+    in.fuelType = code;
+    in.ignitionType = ignition;
+    in.elapsedTime = elapsed;
+    in.ffmc = ffmc;
+    in.bui = 40;
+    in.windSpeed = wind;
+    in.windDirection = 0;
+    in.slope = 0;
+    in.aspect = 0;
+    in.pc = 50;
+    in.pdf = 50;
+    in.gc = 85;
+    in.gfl = 0.3;
+    in.cbh = 3;
+    in.julianDay = 196;  // 15 July
+    in.minFmcDay = 0;
+    in.latitude = 55;
+    in.longitude = -110;
+    in.elevation = 0;
+    in.useBui = 1;
+    in.fmc = 0;
+    in.theta = 0;
+    FbpOutputs out;
+    EXPECT_EQ(ComputeFbp(in, out), 1);
+    return out;
+}
+
+const std::array<std::string, 10> kEmptyRows{};
+
+constexpr std::array<int, 10> kElapsed = {15, 30, 45, 60, 75, 90, 105, 120, 180, 240};
+
+std::array<std::string, 10> Rows(const DetectionForm& form) {
+    std::array<std::string, 10> rows;
+    for (int k = 0; k < 10; ++k) rows[static_cast<std::size_t>(k)] = form.Text(DetectionForm::RowId(k));
+    return rows;
+}
+
+// The clock label of a row: the digits after the leading blanks, up to the next blank.
+std::string ClockLabel(const std::string& row) {
+    const std::size_t from = row.find_first_not_of(' ');
+    return row.substr(from, row.find(' ', from) - from);
+}
+
+bool Clean(const std::string& row) {
+    return row.find("---") == std::string::npos && row.find("nan") == std::string::npos &&
+           row.find("inf") == std::string::npos;
+}
+
+class DetectionFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.AttachHost(host);
+        form.Open();
+    }
+    SharedValues shared;
+    DetectionForm form{shared};
+    RecordingHost host;
+};
+
+TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
+    struct Field {
+        const char* id;
+        const char* label;
+        const char* text;
+        double min, max;
+    };
+    const Field fields[] = {
+        {"aspect", "Aspect", "0", 0, 360},
+        {"bui", "BUI", "40", 0, 650},
+        {"day", "Day", "15", 1, 31},
+        {"elevation", "Elevation (m)", "0", 0, 3000},
+        {"ffmc", "FFMC", "87", 0, 101},
+        {"latitude", "Latitude    ( d.d )  ", "55", 30, 90},
+        {"longitude", "Longitude      ( d.d )", "-110", -170, 170},
+        {"month", "Month", "7", 1, 12},
+        {"windDirection", "Wind Direction      ( deg )", "0", 0, 360},
+        {"gc", "% Grass Curing ( O1a/1b)", "85", 0, 100},
+        {"pdf", "% Dead Balsam in M3/M4", "50", 0, 100},
+        {"gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", "0.3", 0, 5},
+        {"pc", "% Conifer in Mixedwood", "50", 0, 100},
+        {"windSpeed", "Wind Speed     ( km/hr )", "25", 0, 150},
+        {"slope", "Slope   ( % )", "0", 0, 100},
+        {"fireStartTime", "Fire Start Time", "1430", 0, 2400},
+    };
+    const std::vector<const Control*> controls = form.Controls();
+    ASSERT_GE(controls.size(), std::size(fields));
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        const Control& c = *controls[i];
+        EXPECT_EQ(c.id, fields[i].id) << "storing order at " << i;
+        EXPECT_EQ(c.label, fields[i].label) << c.id;
+        EXPECT_EQ(c.text, fields[i].text) << c.id;
+        EXPECT_EQ(c.minValue, fields[i].min) << c.id;
+        EXPECT_EQ(c.maxValue, fields[i].max) << c.id;
+        EXPECT_EQ(c.readOnly, c.id == "ffmc" || c.id == "windSpeed") << c.id;
+    }
+    EXPECT_EQ(form.Title(), "EMBERLIN - FBP Detection Assessment");
+    EXPECT_EQ(form.GetControl("fuelD1").label, "D1 - Aspen - Leafless ");
+    EXPECT_EQ(form.GetControl("fuelM4").label, "M4 - Dead Balsam Fire / Mixedwood - Green");
+    EXPECT_EQ(form.GetControl("fuelO1b").label, "O1b - Standing Grass");
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kC2) << i;
+    }
+    EXPECT_TRUE(form.IsChecked("pointIgnition"));
+    EXPECT_FALSE(form.IsChecked("lineIgnition"));
+    EXPECT_TRUE(form.IsChecked("defaultSettings"));
+    EXPECT_FALSE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.GetControl("fbpSettings").label, "Settings from FBP Calculator");
+    EXPECT_EQ(Rows(form), kEmptyRows);
+    EXPECT_EQ(form.GetControl("calculate").label, "CALCULATE");
+
+    // Every column heading stands verbatim in the heading lines.
+    std::string headings;
+    for (int line = 0; line < DetectionForm::kHeadingLineCount; ++line) {
+        headings += form.Text(DetectionForm::HeadingId(line)) + "\n";
+    }
+    for (const char* heading :
+         {"HOUR", "TIME (min)", "------ HEAD------", "------ FLANK -------", "----- BACK -----",
+          "  ROS       HFI     ", "(m/min)  (kW/m)", "Area   ( ha )", "Perimeter   ( m )",
+          "PGR  ( m )", "CFB  ( % ) ", "Type Fire", "POC   ( % )"}) {
+        EXPECT_NE(headings.find(heading), std::string::npos) << heading;
+    }
+}
+
+TEST_F(DetectionFormTest, CalculateReadsTheHourOfEachRowFromThePublishedTables) {
+    PublishDiurnalDay(shared);
+    form.Click("calculate");
+    EXPECT_TRUE(host.Messages().empty());
+
+    const std::array<const char*, 10> labels = {"1445", "1500", "1515", "1530", "1545",
+                                                "1600", "1615", "1630", "1730", "1830"};
+    const std::array<std::size_t, 10> hours = {14, 15, 15, 15, 15, 16, 16, 16, 17, 18};
+    const auto rows = Rows(form);
+    for (std::size_t k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(ClockLabel(rows[k]), labels[k]);
+        const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
+                                          shared.hourlyFfmc[hours[k]], shared.hourlyWind[hours[k]]);
+        EXPECT_EQ(rows[k], DetectionRowText(std::stoi(labels[k]), static_cast<int>(k), out, true));
+        EXPECT_TRUE(Clean(rows[k]));
+    }
+    // The same hour read twice gives different rows only through the elapsed time.
+    EXPECT_NE(rows[1], rows[2]);
+}
+
+TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
+    struct Case {
+        const char* typed;
+        std::array<int, 10> labels;
+        std::array<std::size_t, 10> slots;
+    };
+    const Case cases[] = {
+        {"1410",
+         {1425, 1440, 1455, 1510, 1525, 1540, 1555, 1610, 1710, 1810},
+         {14, 14, 14, 15, 15, 15, 15, 16, 17, 18}},
+        // Minutes above 59 count as minutes: 14 h and 75 min is 15:15.
+        {"1475",
+         {1530, 1545, 1600, 1615, 1630, 1645, 1700, 1715, 1815, 1915},
+         {15, 15, 16, 16, 16, 16, 17, 17, 18, 19}},
+        // 00:45 lies in hour 0, the midnight that ends the repeating day: slot 24.
+        {"0030", {45, 100, 115, 130, 145, 200, 215, 230, 330, 430}, {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
+        // 25:00 and 26:00 are 01:00 and 02:00 of the next day.
+        {"2200",
+         {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 2500, 2600},
+         {22, 22, 22, 23, 23, 23, 23, 24, 1, 2}},
+        {"2400",
+         {2415, 2430, 2445, 2500, 2515, 2530, 2545, 2600, 2700, 2800},
+         {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}},
+    };
+    PublishDiurnalDay(shared);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TypeKeys(form, "fireStartTime", c.typed);
+        form.Click("calculate");
+        ASSERT_TRUE(host.Messages().empty());
+        const auto rows = Rows(form);
+        for (std::size_t k = 0; k < 10; ++k) {
+            const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
+                                              shared.hourlyFfmc[c.slots[k]], shared.hourlyWind[c.slots[k]]);
+            EXPECT_EQ(rows[k], DetectionRowText(c.labels[k], static_cast<int>(k), out, true)) << k;
+            EXPECT_TRUE(Clean(rows[k])) << rows[k];
+            // Never the empty slot 0, whose FFMC of 0 would leave the fire standing still.
+            EXPECT_GT(out.ros, 0.05) << k;
+        }
+    }
+}
+
+TEST(HourlySlotTest, HoursWrapIntoOneToTwentyFour) {
+    const std::pair<int, int> cases[] = {{0, 24}, {1, 1},  {12, 12}, {24, 24}, {25, 1},
+                                         {26, 2}, {28, 4}, {48, 24}, {49, 1},  {-1, 23}};
+    for (auto [hour, slot] : cases) EXPECT_EQ(HourlySlot(hour), slot) << hour;
+}
+
+TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
+    PublishDiurnalDay(shared);
+    form.Click("calculate");
+    const auto first = Rows(form);
+    form.Click("calculate");
+    EXPECT_EQ(Rows(form), first);  // the same visible inputs give the same table
+    EXPECT_EQ(form.IgnitionType(), 1);
+    EXPECT_TRUE(form.IsChecked("pointIgnition"));
+
+    form.Click("lineIgnition");
+    EXPECT_FALSE(form.IsChecked("pointIgnition"));
+    EXPECT_TRUE(form.IsChecked("lineIgnition"));
+    form.Click("calculate");
+    const auto line = Rows(form);
+    EXPECT_NE(line[0], first[0]);  // row 1 follows the ignition shown
+    const FbpOutputs out = RowOutputs("C2", 0, 15, shared.hourlyFfmc[14], shared.hourlyWind[14]);
+    EXPECT_EQ(line[0], DetectionRowText(1445, 0, out, true));
+    for (std::size_t k = 1; k < 10; ++k) EXPECT_EQ(line[k], first[k]) << k;  // always line
+}
+
+TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds) {
+    // Hour 14 carrying the FBP calculator's FFMC and wind makes row 1 its default fire.
+    PublishDiurnalDay(shared);
+    shared.hourlyFfmc[14] = 87;
+    shared.hourlyWind[14] = 25;
+    form.Click("calculate");
+    const std::string expected = std::string(" ") + " 1445 " + "   " + "   15  " +
+                                 "   " + " 11.1 " + "   " + "6824.2" +
+                                 "        " + "   1.8" + "   " + " 809.0 " +
+                                 "        " + "   0.3 " + "   " + " 138.7 " +
+                                 "        " + "     0.2 " + "     " + " 179.8 " + "     " +
+                                 "   25.1 " + "     " + "     0.8 " + "     " + "Intermittent" +
+                                 "     " + "   87";
+    EXPECT_EQ(form.Text("row1"), expected);
+    EXPECT_EQ(form.Text("row1").size(), 167u);
+
+    // Any other fuel type ends each row with five spaces after the type of fire.
+    form.Click("fuelC3");
+    form.Click("calculate");
+    for (const std::string& row : Rows(form)) {
+        ASSERT_GE(row.size(), 17u);
+        const std::string tail = row.substr(row.size() - 17);
+        EXPECT_TRUE(tail == "  Surface        " || tail == "Intermittent     " ||
+                    tail == "   Crown         ")
+            << row;
+    }
+}
+
+TEST(ContainmentProbabilityTest, LogisticOddsTruncatedToPercent) {
+    struct Case {
+        double area, hfi;
+        int poc;
+    };
+    const Case cases[] = {
+        {0, 0, 99},                // z = 4.66524, P = 0.9907
+        {0.163399, 6824.18, 87},   // z about 1.93, P about 0.873
+        {1, 1000, 97},             // z = 3.61199
+        {5, 0, 83},                // z = 1.61899, P = 0.8347
+        {10, 5000, 0},             // z far below 0
+        {1e6, 1e9, 0},             // e^z underflows to 0, never a NaN
+    };
+    for (const Case& c : cases) EXPECT_EQ(ContainmentProbability(c.area, c.hfi), c.poc) << c.area;
+}
+
+TEST(DetectionRowTextTest, PiecesFollowTheMagnitudeOfEachValue) {
+    auto outputs = [](double v, double cfb) {
+        FbpOutputs out;
+        out.ros = out.hfi = out.fros = out.ffi = out.bros = out.bfi = v;
+        out.area = out.perimeter = out.pgr = v;
+        out.cfb = cfb;
+        return out;
+    };
+    const std::string start = std::string(" ") + " 945 " + "   " + " 105  ";
+    struct Case {
+        const char* name;
+        FbpOutputs out;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"below 10", outputs(5, 0.0999),
+         start + "   " + "     5.0 " + "   " + "     5.0" + "        " + "   5.0" + "   " +
+             "     5.0 " + "        " + "   5.0 " + "   " + "     5.0 " + "        " +
+             "     5.0 " + "     " + "     5.0 " + "     " + "     5.0 " + "     " +
+             "     0.1 " + "     " + "  Surface   " + "     "},
+        // Chosen on the unrounded value: 9.96 prints as 10.0 in the below-10 layout.
+        {"just below 10", outputs(9.96, 0.1),
+         start + "   " + "    10.0 " + "   " + "    10.0" + "        " + "  10.0" + "   " +
+             "    10.0 " + "        " + "  10.0 " + "   " + "    10.0 " + "        " +
+             "    10.0 " + "     " + "    10.0 " + "     " + "    10.0 " + "     " +
+             "     0.1 " + "     " + "Intermittent" + "     "},
+        {"exactly 10", outputs(10, 0.9),
+         start + "   " + " 10.0 " + "   " + "   10.0" + "        " + " 10.0" + "   " +
+             "   10.0 " + "        " + " 10.0 " + "   " + "   10.0 " + "        " +
+             "   10.0 " + "     " + "   10.0 " + "     " + "   10.0 " + "     " + "     0.9 " +
+             "     " + "   Crown    " + "     "},
+        // An area of exactly 100 keeps the two spaces of the class below.
+        {"exactly 100", outputs(100, 1),
+         start + "   " + "100.0 " + "   " + " 100.0" + "        " + "100.0" + "   " +
+             " 100.0 " + "        " + "100.0 " + "   " + " 100.0 " + "        " +
+             "  100.0 " + "     " + " 100.0 " + "     " + " 100.0 " + "     " + "     1.0 " +
+             "     " + "   Crown    " + "     "},
+        {"exactly 1000", outputs(1000, 0),
+         start + "   " + "1000.0 " + "   " + "1000.0" + "        " + "1000.0" + "   " +
+             "1000.0 " + "        " + "1000.0 " + "   " + "1000.0 " + "        " +
+             "1000.0 " + "     " + "1000.0 " + "     " + " 1000.0 " + "     " + "     0.0 " +
+             "     " + "  Surface   " + "     "},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DetectionRowText(945, 6, c.out, false), c.expected) << c.name;
+
+    // C2 rows end with the probability of containment.
+    const std::string withPoc = DetectionRowText(945, 6, outputs(0, 0), true);
+    EXPECT_EQ(withPoc.substr(withPoc.size() - 22), "  Surface        " "   99");
+}
+
+TEST_F(DetectionFormTest, ErrorMessagesWhenNoCalculatorHasRun) {
+    form.Click("calculate");
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"ERROR - This program requires hourly calculations, RUN the "
+                                       "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"});
+    EXPECT_EQ(Rows(form), kEmptyRows);
+
+    host.ClearEvents();
+    TypeKeys(form, "bui", "55");
+    form.Click("fbpSettings");
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{
+                  "ERROR - You must RUN the FBP Calculator First in order to Create the Values"});
+    EXPECT_FALSE(form.IsChecked("defaultSettings"));
+    EXPECT_FALSE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.Text("bui"), "55");
+    EXPECT_EQ(form.Text("latitude"), "55");
+    EXPECT_EQ(form.SelectedFuelType(), kC2);
+}
+
+TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
+    PublishDiurnalDay(shared);
+    TypeKeys(form, "fireStartTime", "1200");
+    form.Click("calculate");
+    ASSERT_FALSE(form.Text("row1").empty());
+
+    shared.fbpReady = 1;
+    shared.fbpFuelTypeIndex = kM3;
+    shared.fbpIgnitionType = 0;
+    shared.fbpFfmc = 88.5;  // rounds up to 89
+    shared.fbpBui = 40.49;  // rounds down to 40
+    shared.fbpWindSpeed = 12.5;
+    shared.fbpWindDirection = 270.5;
+    shared.fbpSlope = 12.25;
+    shared.fbpAspect = 45.5;
+    shared.fbpPc = 75.9;  // percentages are truncated
+    shared.fbpPdf = 33.2;
+    shared.fbpGc = 60.99;
+    shared.fbpGfl = 0.75;
+    shared.fbpElapsedTime = 30;
+    shared.fbpLatitude = 48.25;
+    shared.fbpLongitude = -95.5;
+    shared.fbpElevation = 350;
+    shared.fbpMonth = 8;
+    shared.fbpDay = 3;
+    form.Click("fbpSettings");
+    EXPECT_TRUE(host.Messages().empty());
+
+    const std::pair<const char*, const char*> texts[] = {
+        {"ffmc", "89"},          {"bui", "40"},          {"windSpeed", "13"},
+        {"windDirection", "270.5"}, {"slope", "12.25"},  {"aspect", "45.5"},
+        {"pc", "75"},            {"pdf", "33"},          {"gc", "60"},
+        {"gfl", "0.75"},         {"latitude", "48.25"},  {"longitude", "-95.5"},
+        {"elevation", "350"},    {"month", "8"},         {"day", "3"},
+        {"fireStartTime", "1200"},
+    };
+    for (auto [id, text] : texts) EXPECT_EQ(form.Text(id), text) << id;
+    EXPECT_EQ(Rows(form), kEmptyRows);
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kM3) << i;
+    EXPECT_FALSE(form.IsChecked("pointIgnition"));
+    EXPECT_TRUE(form.IsChecked("lineIgnition"));
+    EXPECT_FALSE(form.IsChecked("defaultSettings"));
+    EXPECT_TRUE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.SelectedFuelType(), kM3);
+    EXPECT_EQ(form.IgnitionType(), 0);
+
+    // The next CALCULATE computes M3 rows without containment odds; the form has been
+    // typed in, so it no longer claims a settings source.
+    form.Click("calculate");
+    EXPECT_FALSE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.Text("row1").substr(form.Text("row1").size() - 5), "     ");
+}
+
+TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
+    PublishDiurnalDay(shared);
+    form.Click("calculate");
+    const auto before = Rows(form);
+
+    // A held month 13 never reaches the day-of-year table.
+    TypeKeys(form, "month", "13");
+    EXPECT_EQ(host.WarningFor("month"), "Please enter an integer between 1 and 12.");
+    EXPECT_TRUE(host.Messages().empty());
+    form.Click("calculate");
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Please enter an integer between 1 and 12."});
+    EXPECT_EQ(host.FocusedControl(), "month");
+    EXPECT_TRUE(host.FocusSelectedText());
+    EXPECT_EQ(Rows(form), before);
+    EXPECT_TRUE(form.IsChecked("defaultSettings"));  // nothing changes on a refusal
+
+    // A refused field also stops "Settings from FBP Calculator".
+    shared.fbpReady = 1;
+    shared.fbpMonth = 6;
+    shared.fbpDay = 1;
+    shared.fbpLatitude = 50;
+    shared.fbpLongitude = -100;
+    shared.fbpFuelTypeIndex = kC4;
+    shared.fbpIgnitionType = 1;
+    host.ClearEvents();
+    form.Click("fbpSettings");
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Please enter an integer between 1 and 12."});
+    EXPECT_FALSE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.Text("month"), "13");
+    EXPECT_EQ(form.SelectedFuelType(), kC2);
+
+    // A value outside this form's range after rounding is named, and nothing is taken over.
+    TypeKeys(form, "month", "7");
+    shared.fbpFfmc = 100.5;  // rounds to 101: still inside
+    shared.fbpWindSpeed = 150.5;  // rounds to 151: outside 0..150
+    host.ClearEvents();
+    form.Click("fbpSettings");
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Nothing was taken over from the FBP Calculator: its Wind "
+                                       "Speed ( km/hr ) gives 151, outside this form's range of 0 "
+                                       "to 150."});
+    EXPECT_FALSE(form.IsChecked("fbpSettings"));
+    EXPECT_EQ(form.Text("windSpeed"), "25");
+    EXPECT_EQ(form.Text("ffmc"), "87");
+    EXPECT_EQ(form.Text("latitude"), "55");
+    EXPECT_EQ(form.SelectedFuelType(), kC2);
+    EXPECT_EQ(Rows(form), before);
+
+    // The form still closes: no refused value sits in a read-only field.
+    form.Click("exit");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_TRUE(host.Accepted());
+}
+
+TEST_F(DetectionFormTest, TypingChecksAtOnceAndDefaultPutsEverythingBack) {
+    EXPECT_FALSE(form.InputsEdited());
+    form.TypeText("latitude", "4");
+    EXPECT_EQ(host.WarningFor("latitude"), "Please enter a number between 30 and 90.");
+    form.TypeText("latitude", "45");
+    EXPECT_EQ(host.WarningFor("latitude"), "");
+    form.TypeText("bui", "");
+    EXPECT_EQ(form.Text("bui"), "");
+    EXPECT_EQ(host.WarningFor("bui"), "Please enter a number.");
+    EXPECT_TRUE(form.InputsEdited());
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_FALSE(form.TypeText("ffmc", "90"));  // display only
+    EXPECT_FALSE(form.TypeText("windSpeed", "9"));
+
+    // The selection boxes leave typed text as typed.
+    TypeKeys(form, "slope", "5.");
+    form.Click("fuelO1a");
+    form.Click("lineIgnition");
+    EXPECT_EQ(form.Text("slope"), "5.");
+    EXPECT_EQ(form.Text("bui"), "");
+    EXPECT_EQ(form.SelectedFuelType(), kO1a);
+    EXPECT_EQ(form.IgnitionType(), 0);
+    EXPECT_FALSE(form.IsChecked("defaultSettings"));
+
+    form.Click("exit");
+    EXPECT_FALSE(host.Closed());
+    EXPECT_EQ(host.FocusedControl(), "bui");
+
+    host.ClearEvents();
+    form.Click("defaultSettings");
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_TRUE(host.Warnings().empty());
+    EXPECT_EQ(form.Text("bui"), "40");
+    EXPECT_EQ(form.Text("latitude"), "55");
+    EXPECT_EQ(form.Text("slope"), "0");
+    EXPECT_EQ(form.SelectedFuelType(), kC2);
+    EXPECT_TRUE(form.IsChecked("fuelC2"));
+    EXPECT_FALSE(form.IsChecked("fuelO1a"));
+    EXPECT_EQ(form.IgnitionType(), 1);
+    EXPECT_TRUE(form.IsChecked("pointIgnition"));
+    EXPECT_TRUE(form.IsChecked("defaultSettings"));
+    form.Click("exit");
+    EXPECT_TRUE(host.Closed());
+}
+
+TEST_F(DetectionFormTest, CancelKeepsWhatWasStoredAndTheTable) {
+    PublishDiurnalDay(shared);
+    form.Click("calculate");
+    const auto rows = Rows(form);
+    TypeKeys(form, "bui", "80");
+    form.TypeText("aspect", "x");
+    form.Click("fuelC7");
+    form.Click("cancel");
+    EXPECT_TRUE(host.Closed());
+    EXPECT_FALSE(host.Accepted());
+    form.Open();
+    EXPECT_EQ(form.Text("bui"), "80");
+    EXPECT_EQ(form.Text("aspect"), "0");
+    EXPECT_TRUE(form.IsChecked("fuelC7"));
+    EXPECT_EQ(Rows(form), rows);
+}
+
+}  // namespace
+}  // namespace emberlin::forms
