@@ -1,0 +1,271 @@
+#include "forms/diurnal_form.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "common/number_text.h"
+#include "common/rounding.h"
+
+namespace emberlin::forms {
+
+namespace {
+
+// What "Default" puts back. Noon humidity is 50 here although the form opens with 45.
+struct DiurnalDefaults {
+    double temperature = 30;
+    double relativeHumidity = 50;
+    double windSpeed = 25;
+    double ffmc = 87;
+    int month = 7;
+    int day = 15;
+    double latitude = 55;
+    double longitude = -110;
+    double minTemperature = 15;
+    double maxTemperature = 32;
+    DiurnalCurveParams temperatureParams = kDefaultTemperatureParams;
+    double minWind = 1;
+    double maxWind = 35;
+    DiurnalCurveParams windParams = kDefaultWindParams;
+};
+constexpr DiurnalDefaults kDefaults{};
+
+std::string Spaces(std::size_t n) { return std::string(n, ' '); }
+
+// One value of the table: `before` blanks, "%3.1f", two blanks. The blanks are chosen on the
+// unrounded value, so 9.96 keeps the narrow-number padding although it prints as 10.0.
+std::string Cell(std::size_t before, double value) {
+    return Spaces(before) + FormatFixed(value, 3, 1) + "  ";
+}
+
+std::string LeftHourLabel(int r) {
+    if (r == 12) return "   Noon  ";
+    return Spaces(r < 10 ? 4 : 2) + FormatInt(r) + " am  ";
+}
+
+std::string RightHourLabel(int r) {
+    if (r == 12) return "Midnight  ";
+    return Spaces(r < 10 ? 5 : 4) + FormatInt(r) + " pm  ";
+}
+
+std::string HumidityCell(double v) { return Cell(v < 10 ? 5 : v < 100 ? 4 : 2, v); }
+std::string WindCell(double v) { return Cell(v < 10 ? 4 : 2, v); }
+std::string FfmcCell(double v) { return Cell(v < 10 ? 4 : 3, v); }
+
+}  // namespace
+
+DiurnalForm::DiurnalForm(SharedValues& shared)
+    : FormModel("Diurnal Weather Calculator"), shared_(shared) {
+    // Declared in storing order.
+    AddCheck("vanWagnerOption", "Van Wagner", vanWagnerOption_,
+             [this] { ChooseMethod(FfmcMethod::VanWagner); });
+    AddCheck("lawsonOption", "Lawson", lawsonOption_, [this] { ChooseLawson(); });
+    AddCheck("equilibriumOption", "Equilibrium", equilibriumOption_,
+             [this] { ChooseMethod(FfmcMethod::Equilibrium); });
+    AddInput(AddDouble("ffmc", "FFMC", ffmc_, 0, 101));
+    MutableControl("ffmc").digitsOnly = true;
+    AddInput(AddDouble("latitude", "Latitude", latitude_, 30, 90));
+    AddInput(AddDouble("longitude", "Longitude", longitude_, -170, 170));
+    AddInput(AddDouble("relativeHumidity", "RH", relativeHumidity_, 0, 100));
+    AddInput(AddDouble("temperature", "Temperature", temperature_, 0, 40));
+    AddInput(AddDouble("windSpeed", "Wind Speed", windSpeed_, 0, 150));
+    AddInput(AddDouble("maxTemperature", "Maximum", maxTemperature_, 0, 40));
+    AddInput(AddDouble("maxWind", "Maximum", maxWind_, 0, 150));
+    AddInput(AddDouble("minTemperature", "Minimum", minTemperature_, 0, 40));
+    AddInput(AddDouble("minWind", "Minimum", minWind_, 0, 150));
+    AddInput(AddDouble("temperatureBeta", "BETA", temperatureParams_.beta, 0, 4.5));
+    AddInput(AddDouble("temperatureGamma", "GAMMA", temperatureParams_.gamma, -4.5, 4.5));
+    AddInput(AddDouble("windAlpha", "ALPHA", windParams_.alpha, -2.5, 2.5));
+    AddInput(AddDouble("windBeta", "BETA", windParams_.beta, 0, 7.5));
+    AddInput(AddDouble("windGamma", "GAMMA", windParams_.gamma, -4.5, 4.5));
+    AddInput(AddDouble("temperatureAlpha", "ALPHA", temperatureParams_.alpha, 0, 5));
+    AddInput(AddInt("day", "Day", day_, 1, 31));
+    AddInput(AddInt("month", "Month", month_, 1, 12));
+    for (int r = 1; r <= kLineCount; ++r) {
+        AddText(LineId(r), "Hours " + FormatInt(r) + " and " + FormatInt(r + 12),
+                lines_[static_cast<std::size_t>(r - 1)]);
+    }
+    AddCheck("defaultOption", "Default", defaultOption_, [this] { UseDefaults(); });
+    AddCheck("fwiCalculatorOption", "FWI Calculator", fwiCalculatorOption_,
+             [this] { UseFwiCalculator(); });
+
+    AddButton("calculate", "CALCULATE", [this] { Calculate(); });
+    AddButton("exit", "EXIT", [this] { Ok(); });
+    AddButton("cancel", "Cancel", [this] { Cancel(); });
+}
+
+std::string DiurnalForm::LineId(int r) { return "line" + FormatInt(r); }
+
+void DiurnalForm::AddInput(Control& control) {
+    control.onEdited = [this] {
+        inputsEdited_ = true;
+        StoreWhileTyping();
+    };
+}
+
+void DiurnalForm::ShowAll() {
+    Show();
+    // A box that held refused text now shows its member again; storing the screen back
+    // (which changes nothing) clears a warning that no longer applies.
+    StoreWhileTyping();
+}
+
+void DiurnalForm::ChooseMethod(FfmcMethod method) {
+    ffmcMethod_ = method;
+    vanWagnerOption_ = method == FfmcMethod::VanWagner;
+    lawsonOption_ = false;
+    equilibriumOption_ = method == FfmcMethod::Equilibrium;
+    defaultOption_ = false;
+    fwiCalculatorOption_ = false;
+    ShowAll();
+}
+
+void DiurnalForm::ChooseLawson() {
+    Message(kLawsonMessage);
+    // There is no Lawson calculation: the method falls back to Van Wagner; the setting
+    // options stay as they were.
+    ffmcMethod_ = FfmcMethod::VanWagner;
+    vanWagnerOption_ = true;
+    lawsonOption_ = false;
+    equilibriumOption_ = false;
+    ShowAll();
+}
+
+void DiurnalForm::UseDefaults() {
+    // "Default" never refuses: it is the way out of a bad value, so nothing is checked first.
+    // The FFMC method is kept.
+    temperature_ = kDefaults.temperature;
+    relativeHumidity_ = kDefaults.relativeHumidity;
+    windSpeed_ = kDefaults.windSpeed;
+    ffmc_ = kDefaults.ffmc;
+    month_ = kDefaults.month;
+    day_ = kDefaults.day;
+    latitude_ = kDefaults.latitude;
+    longitude_ = kDefaults.longitude;
+    minTemperature_ = kDefaults.minTemperature;
+    maxTemperature_ = kDefaults.maxTemperature;
+    temperatureParams_ = kDefaults.temperatureParams;
+    minWind_ = kDefaults.minWind;
+    maxWind_ = kDefaults.maxWind;
+    windParams_ = kDefaults.windParams;
+    defaultOption_ = true;
+    fwiCalculatorOption_ = false;
+    ShowAll();
+}
+
+void DiurnalForm::UseFwiCalculator() {
+    if (shared_.fwiReady == 0) {
+        Message(kNoFwiMessage);
+        defaultOption_ = false;
+        fwiCalculatorOption_ = false;
+        ShowAll();
+        return;
+    }
+    if (!StoreForAction()) {
+        // Nothing is taken over, so the click must not leave the option looking chosen.
+        SetChecked("defaultOption", defaultOption_);
+        SetChecked("fwiCalculatorOption", fwiCalculatorOption_);
+        return;
+    }
+
+    // The FWI calculator's values, converted as this form takes them.
+    struct TakeOver {
+        const char* id;
+        int value;
+    };
+    const TakeOver values[] = {
+        {"month", shared_.fwiMonth},
+        {"temperature", RoundToInt(shared_.fwiTemperature)},
+        {"relativeHumidity", TruncateToInt(shared_.fwiRelativeHumidity)},
+        {"windSpeed", TruncateToInt(shared_.fwiWindSpeed)},
+        {"ffmc", RoundToInt(shared_.fwiFfmc)},
+    };
+    for (const TakeOver& v : values) {
+        const Control& field = GetControl(v.id);
+        if (v.value < field.minValue || v.value > field.maxValue) {
+            Message("Nothing was taken over from the FWI Calculator: its " + field.label +
+                    " gives " + FormatInt(v.value) + ", outside this form's range of " +
+                    FormatGeneral(field.minValue) + " to " + FormatGeneral(field.maxValue) + ".");
+            SetChecked("defaultOption", defaultOption_);
+            SetChecked("fwiCalculatorOption", fwiCalculatorOption_);
+            return;
+        }
+    }
+    month_ = values[0].value;
+    temperature_ = values[1].value;
+    relativeHumidity_ = values[2].value;
+    windSpeed_ = values[3].value;
+    ffmc_ = values[4].value;
+    defaultOption_ = false;
+    fwiCalculatorOption_ = true;
+    ShowAll();
+}
+
+void DiurnalForm::Calculate() {
+    if (!StoreForAction()) return;
+
+    // The sun-time model covers latitudes -80..80 only (the form accepts up to 90), and a
+    // minimum above its maximum turns the fitted curve inside out. Each is refused before
+    // anything changes; the first failure alone is shown.
+    if (!IsInSunTimeDomain(latitude_, longitude_)) {
+        Message(kPlaceMessage);
+        Host().SetFocus(IsInSunTimeDomain(latitude_, 0.0) ? "longitude" : "latitude", true);
+        return;
+    }
+    if (minTemperature_ > maxTemperature_) {
+        Message(kTemperatureOrderMessage);
+        Host().SetFocus("minTemperature", true);
+        return;
+    }
+    if (minWind_ > maxWind_) {
+        Message(kWindOrderMessage);
+        Host().SetFocus("minWind", true);
+        return;
+    }
+    // The weather is computed ahead of the visible steps so that a refusal by the model
+    // (not reachable after the checks above) still leaves everything as it was.
+    const std::optional<DiurnalDay> weather = CalcDiurnalDay(
+        latitude_, longitude_, month_, day_, temperature_, relativeHumidity_, windSpeed_,
+        minTemperature_, maxTemperature_, minWind_, maxWind_, temperatureParams_, windParams_);
+    if (!weather) {
+        Message(kPlaceMessage);
+        return;
+    }
+
+    shared_.diurnalReady = 1;
+    if (inputsEdited_) {
+        defaultOption_ = false;
+        fwiCalculatorOption_ = false;
+        Show();
+    }
+    shared_.hourlyFfmc.fill(0.0);
+    shared_.hourlyWind.fill(0.0);
+    const DiurnalFfmc ffmc = CalcDiurnalFfmc(*weather, ffmc_, ffmcMethod_);
+    for (std::size_t h = 1; h <= 24; ++h) {
+        shared_.hourlyFfmc[h] = ffmc[h];
+        shared_.hourlyWind[h] = weather->windSpeed[h];
+    }
+    for (int r = 1; r <= kLineCount; ++r) {
+        lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
+    }
+    Show();
+}
+
+std::string DiurnalForm::BuildLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc) {
+    const auto left = static_cast<std::size_t>(r);
+    const auto right = static_cast<std::size_t>(r + 12);
+    const std::string gap = Spaces(8);
+    const double leftTemperature = weather.temperature[left];
+    const double rightTemperature = weather.temperature[right];
+    return Spaces(4) + LeftHourLabel(r) +                                 //
+           gap + Cell(leftTemperature < 10 ? 4 : 2, leftTemperature) +    //
+           gap + HumidityCell(weather.relativeHumidity[left]) +           //
+           gap + WindCell(weather.windSpeed[left]) +                      //
+           gap + FfmcCell(ffmc[left]) +                                   //
+           Spaces(15) + RightHourLabel(r) +                               //
+           gap + Cell(rightTemperature < 10 ? 5 : 3, rightTemperature) +  //
+           gap + HumidityCell(weather.relativeHumidity[right]) +          //
+           gap + WindCell(weather.windSpeed[right]) +                     //
+           gap + FfmcCell(ffmc[right]);
+}
+
+}  // namespace emberlin::forms
