@@ -117,6 +117,16 @@ def n(v):
     return '0' if s == '-0' else s
 
 
+def g(v):
+    """A weight, an opacity or a gradient fraction: never rounded to whole pixels."""
+    return '%g' % round(v, 3)
+
+
+# Attributes that hold positions and lengths on the canvas; every other number
+# (stroke widths, opacities) is written with `g`.
+GEOMETRY = {'x', 'y', 'x1', 'y1', 'x2', 'y2', 'cx', 'cy', 'rx', 'ry', 'r', 'width', 'height'}
+
+
 def clamp(v, lo, hi):
     return lo if v < lo else hi if v > hi else v
 
@@ -142,8 +152,8 @@ def el(tag, **attrs):
     for k, v in attrs.items():
         if v is None:
             continue
-        if isinstance(v, float):
-            v = n(v)
+        if isinstance(v, (float, int)) and not isinstance(v, bool):
+            v = n(v) if k in GEOMETRY else g(v)
         parts.append('%s="%s"' % (k.rstrip('_').replace('_', '-'), v))
     return '<%s %s/>' % (tag, ' '.join(parts))
 
@@ -188,7 +198,7 @@ def rect(x, y, w, h, fill, stroke=INK, sw=LINE, rx=None, **kw):
 
 def text(x, y, s, size=10, anchor='start', weight=None, fill=INK, italic=False, **kw):
     return '<text x="%s" y="%s" font-family="%s" font-size="%s"%s%s%s fill="%s"%s>%s</text>' % (
-        n(x), n(y), FONT, n(size),
+        n(x), n(y), FONT, g(size),
         ' text-anchor="%s"' % anchor if anchor != 'start' else '',
         ' font-weight="%s"' % weight if weight else '',
         ' font-style="italic"' if italic else '', fill,
@@ -267,7 +277,7 @@ def union(shapes, fill, stroke=INK, sw=LINE):
     UID[0] += 1
     ref = 'u%d' % UID[0]
     return ['<g fill="%s" stroke="%s" stroke-width="%s" stroke-linejoin="round"><path id="%s" '
-            'd="%s"/></g>' % (stroke, stroke, n(2 * sw), ref, d),
+            'd="%s"/></g>' % (stroke, stroke, g(2 * sw), ref, d),
             '<use xlink:href="#%s" fill="%s" stroke="none"/>' % (ref, fill)]
 
 
@@ -331,16 +341,16 @@ class Pic:
         self._ids += 1
         gid = 'g%d' % self._ids
         st = ''.join('<stop offset="%s" stop-color="%s"%s/>' % (
-            n(o), c, ' stop-opacity="%s"' % n(a) if a is not None else '')
+            g(o), c, ' stop-opacity="%s"' % g(a) if a is not None else '')
             for o, c, a in ((s + (None,))[:3] for s in stops))
         if kind == 'linear':
             self.defs.append('<linearGradient id="%s" x1="%s" y1="%s" x2="%s" y2="%s">%s'
-                             '</linearGradient>' % (gid, n(x1), n(y1), n(x2), n(y2), st))
+                             '</linearGradient>' % (gid, g(x1), g(y1), g(x2), g(y2), st))
         else:
             self.defs.append('<radialGradient id="%s" cx="%s" cy="%s" r="%s">%s'
-                             '</radialGradient>' % (gid, n(kw.get('cx', 0.5)),
-                                                   n(kw.get('cy', 0.5)),
-                                                   n(kw.get('r', 0.5)), st))
+                             '</radialGradient>' % (gid, g(kw.get('cx', 0.5)),
+                                                   g(kw.get('cy', 0.5)),
+                                                   g(kw.get('r', 0.5)), st))
         return 'url(#%s)' % gid
 
     def svg(self):
@@ -1117,7 +1127,7 @@ def plume(x, y, h, w0, w1, lean, rng, tone=None, shade=None, k=None, hz=0.0, opa
           for cx, cy, r in puffs]
     lt = [smooth(blob_points(cx - r * 0.1, cy - r * 0.1, r * 0.86, r * 0.7, rng, 8, 0.16))
           for cx, cy, r in puffs]
-    op = {} if opacity is None else {'fill_opacity': n(opacity)}
+    op = {} if opacity is None else {'fill_opacity': g(opacity)}
     if veil:
         return [path(' '.join(lt), fill=tone, stroke=None, **op)]
     return [path(' '.join(sh), fill=shade, stroke=None, **op),
@@ -1296,8 +1306,8 @@ def draw_fuel_c5():
     bits(pic, v, 44, 50, lambda x, y, s, hz: shrub(x, y, 1.4 * s, 1.0 * s, rng, hz,
                                                    col=rng.choice((PAL['shrub_lt'], PAL['shrub'])),
                                                    stems=True), rng, z_min=9)
-    bits(pic, v, 6, 40, lambda x, y, s, hz: broadleaf(x, y, 4 * s, rng, hz, leaves=True), rng,
-         z_min=8)
+    bits(pic, v, 160, 30, lambda x, y, s, hz: [line(x, y, x + 0.18 * s, y - 0.03 * s,
+                                                    stroke=fade(PAL['litter_dk'], hz))], rng)
     trees = [(-3.2, 9.5), (2.4, 20), (-1.5, 32), (5.5, 40), (-7, 45), (9, 60), (-4, 70),
              (1, 85), (12, 30), (-11, 26)]
     kinds = ['red', 'white', 'red', 'white', 'red', 'red', 'white', 'red', 'white', 'white']
@@ -1354,10 +1364,14 @@ def draw_fuel_c7():
                                                    col=rng.choice((PAL['grass_cured'],
                                                                    PAL['herb'])), k=5), rng)
     big = scatter(v, 16, 22, 160, rng, jitter=0.5, thin=50)
-    place(pic, v, big, lambda x, y, s, hz, X, z: pine(
-        x, y, rng.uniform(12, 27) * s, rng, hz, 'ponderosa', crown_base=rng.uniform(0.4, 0.55))
-        if rng.random() < 0.7 else conifer(x, y, rng.uniform(14, 22) * s, rng, hz, 'douglas_fir',
-                                           crown_base=0.12))
+
+    def big_tree(x, y, s, hz, X, z):
+        # Uneven-aged: heights vary, and none is let run out of the top of the picture.
+        h = min(rng.uniform(12, 27) * s, y - 10)
+        if rng.random() < 0.7:
+            return pine(x, y, h, rng, hz, 'ponderosa', crown_base=rng.uniform(0.4, 0.55))
+        return conifer(x, y, h * 0.85, rng, hz, 'douglas_fir', crown_base=0.12)
+    place(pic, v, big, big_tree)
     # Thickets of young Douglas-fir.
     for _ in range(5):
         X0, z0 = rng.uniform(-20, 20), rng.uniform(18, 60)
@@ -1824,8 +1838,9 @@ def fire_scene(name, title, label, P):
                                    max(5, (0.09 - 0.02 * k / 6) * h), 0.15)
                 yy -= ln * 0.6
                 k += 1
-            # ... and catching the lowest part of the crown.
-            out += fire.tongue(x + 0.02 * h, y - cb * h * 1.02, 0.28 * h, 0.22 * h, 0.3)
+            if P.get('catch_crown', True):
+                # ... and catching the lowest part of the crown.
+                out += fire.tongue(x + 0.02 * h, y - cb * h * 1.02, 0.28 * h, 0.22 * h, 0.3)
             return out
         out += pine(x, y, h, rng, hz, P['kind'], cb, lichen=lich)
         return out
@@ -1897,9 +1912,10 @@ def fire_scene(name, title, label, P):
                                         tone=mix(tone, PAL['smoke_dk'], 0.3), shade=shade,
                                         opacity=min(1.0, P.get('smoke_opacity', 0.85) + 0.1)))
             else:
-                # Smoke off the surface front: a translucent veil leaning downwind.
-                pic.item(y - 0.5, plume(x, y, hh, w0, w1, P.get('drift', 1.0), rng, tone=tone,
-                                        opacity=P.get('smoke_opacity', 0.85) * 0.6, veil=True))
+                # Smoke off the surface front: a pale translucent veil leaning downwind.
+                pic.item(y - 0.5, plume(x, y, hh, w0, w1, 0.3 * P.get('drift', 1.0), rng,
+                                        tone=mix(tone, '#ffffff', 0.4),
+                                        opacity=P.get('smoke_opacity', 0.85) * 0.5, veil=True))
     pic.flush()
     pic.add(embers(0, 40, pic.w, v.base - 80, rng, int((6 + 50 * heat) * pic.w / 480)))
     if P.get('note') and spot_xy:
@@ -1937,7 +1953,8 @@ def draw_fire_fwi09():
                           crown_base=(0.3, 0.45), crown_w=0.1, spacing=2.8, front_X=-1.2,
                           front_slope=0.3, z_far=45, heat=0.0, flame_m=0.1, lean=0.5,
                           tree_lichen=True, smoke_p=0.2, smoke=(0.8, 0.04, 0.35),
-                          smoke_opacity=0.45, drift=2.5, climb=[9], climb_reach=0.6, thin=14,
+                          smoke_opacity=0.45, drift=2.5, climb=[9], climb_reach=0.45, thin=14,
+                          catch_crown=False,
                           wiggle=0.3, z_min_trees=5, torch_zmin=6, flares=[(0.15, 6.5, 0.3)]))
 
 
@@ -2015,10 +2032,10 @@ def draw_fire_fwi34():
 def draw_crown_fire():
     # The running crown fire shown on the FBP calculator and the two projection forms.
     return fire_scene('crown_fire', 'Crown fire (illustration)', '', fire_params(
-        horizon=70, cam_h=9.0, focal=120, cut=7, tree_h=(17, 20), crown_base=(0.35, 0.45),
-        spacing=5.5, z_min_trees=30, z_far=110, front_X=-4.0, front_slope=0.2, heat=1.0,
+        horizon=100, cam_h=5.0, focal=105, cut=7, tree_h=(16, 19), crown_base=(0.35, 0.45),
+        spacing=5.5, z_min_trees=36, z_far=110, front_X=-3.0, front_slope=0.3, heat=1.0,
         flame_m=3.0, crown_zone=(-400, 400, 0, 400), flame_depth=14, crown_front=True,
-        smoke_p=0.0, thin=50, far_h=6, column=(125, 60, 70, 30, 120), caption=7.5))
+        smoke_p=0.0, thin=50, far_h=5, column=(118, 52, 56, 20, 100), caption=7.5))
 
 
 # --------------------------------------------------------------------------------
