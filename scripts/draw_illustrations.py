@@ -1335,7 +1335,7 @@ def draw_fuel_c6():
     pts_ = []
     for row in range(-5, 5):
         X = 1.3 + 2.6 * row
-        for k in range(22):
+        for k in range(16):
             pts_.append((X + rng.uniform(-0.08, 0.08), 4 + 2.6 * k))
     place(pic, v, pts_, lambda x, y, s, hz, X, z: conifer(
         x, y, 11.5 * s * rng.uniform(0.96, 1.04), rng, hz, 'plantation', crown_base=0.22,
@@ -2227,11 +2227,25 @@ def draw_references():
     for k in range(6):
         yy = by - 38 + k * 5.5
         pic.add(line(bx + 52, yy - 1 + k * 0.2, bx + 84, yy + k * 0.35, stroke='#9b968a', sw=1))
-    # A cone and a sprig.
-    pic.add(ellipse(60, 118, 9, 5, '#8a5a35'))
-    for k in range(4):
-        pic.add(line(53 + k * 4, 114, 55 + k * 4, 122, stroke='#5b3a22', sw=1))
-    pic.add(slash_branch(150, 122, 34, 0.15, rng, needles=PAL['white_spruce'], bare=0.0))
+    # A spruce cone lying on the table: overlapping scales in rows.
+    cx, cy = 62, 119
+    pic.add(path('M%s %s C%s %s %s %s %s %s C%s %s %s %s %s %s Z' % (
+        n(cx - 16), n(cy), n(cx - 12), n(cy - 7), n(cx + 8), n(cy - 8), n(cx + 14), n(cy),
+        n(cx + 8), n(cy + 8), n(cx - 12), n(cy + 7), n(cx - 16), n(cy)), fill='#8a5a35'))
+    st = Strokes()
+    for k in range(5):
+        xx = cx - 11 + k * 5
+        st.curve(xx, cy - 5, xx + 3, cy, xx, cy + 5, '#5b3a22', 1.0)
+    st.add([(cx + 14, cy), (cx + 19, cy - 1)], '#5b3a22', 1.4)
+    # A spruce sprig: a twig with short needles all along it.
+    x0, y0, x1, y1 = 100, 130, 146, 120
+    st.add([(x0, y0), (x1, y1)], PAL['twig'], 1.4)
+    for k in range(16):
+        t = k / 15
+        px, py = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t
+        for sd in (-1, 1):
+            st.add([(px, py), (px + 3.2, py + sd * 3.6 - 1.2)], PAL['white_spruce'], 1.2)
+    pic.add(st.out())
     caption(pic, 'Illustration', size=7.5)
     return pic
 
