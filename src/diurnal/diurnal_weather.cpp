@@ -9,11 +9,11 @@ namespace emberlin {
 namespace {
 
 // Angle constants, all folded from kPi = 3.1415926.
-constexpr double kDegToRad = 0.017453292222222222;      // kPi / 180
-constexpr double kDayAngle = 0.017167172677595627;      // 2 kPi / 366, radians per day
-constexpr double kHoursPerRadian = 7.639437398725729;   // 24 / kPi
+constexpr double kDegToRad = 0.017453292222222222;         // kPi / 180
+constexpr double kDayAngle = 0.017167172677595627;         // 2 kPi / 366, radians per day
+constexpr double kHoursPerRadian = 7.639437398725729;      // 24 / kPi
 constexpr double kSunriseAltitude = 0.013962633777777778;  // 0.8 degrees: refraction and disc
-constexpr double kQuarterTurn = 1.5707963;              // kPi / 2, cut to 8 digits
+constexpr double kQuarterTurn = 1.5707963;                 // kPi / 2, cut to 8 digits
 
 static_assert(kPi / 180.0 - kDegToRad < 1e-17 && kDegToRad - kPi / 180.0 < 1e-17);
 static_assert(24.0 / kPi - kHoursPerRadian < 1e-14 && kHoursPerRadian - 24.0 / kPi < 1e-14);
@@ -25,10 +25,14 @@ struct DeclinationTerm {
     double cosine;
     double sine;
 };
-//                                               n   cos(n g)   sin(n g)
-constexpr DeclinationTerm kDeclinationTerms[] = {{1.0, -22.9717, 3.8346},
-                                                 {2.0, -0.3495, 0.0261},
-                                                 {3.0, -0.1392, 0.0727}};
+// clang-format off
+constexpr DeclinationTerm kDeclinationTerms[] = {
+    //  n     cos(n g)   sin(n g)
+    {1.0,  -22.9717,    3.8346},
+    {2.0,   -0.3495,    0.0261},
+    {3.0,   -0.1392,    0.0727},
+};
+// clang-format on
 constexpr double kDeclinationMean = 0.33029;
 
 // The night curve decays from its sunset value by exp(gamma B), B the fraction of the night
@@ -176,8 +180,8 @@ std::optional<DiurnalFit> FitDiurnalCurves(double latitude, double longitude, in
                                            const DiurnalCurveParams& windParams) {
     // Humidity plays no part in the fit, so any vapour pressure will do.
     const std::optional<HourWeather> noon =
-        CalcHourWeather(latitude, longitude, dayOfYear, 12.0, minTemperature, maxTemperature,
-                        0.0, minWind, maxWind, temperatureParams, windParams);
+        CalcHourWeather(latitude, longitude, dayOfYear, 12.0, minTemperature, maxTemperature, 0.0,
+                        minWind, maxWind, temperatureParams, windParams);
     if (!noon) return std::nullopt;
 
     // Both extremes move by the noon error; a minimum is never taken below 0. The maxima
@@ -218,18 +222,17 @@ std::optional<DiurnalDay> CalcDiurnalDay(double latitude, double longitude, int 
     const double vapourPressure =
         CalcVapourPressure(CalcDewPoint(noonTemperature, noonRelativeHumidity));
 
-    const std::optional<DiurnalFit> fit =
-        FitDiurnalCurves(latitude, longitude, *dayOfYear, noonTemperature, noonWindSpeed,
-                         minTemperature, maxTemperature, minWind, maxWind, temperatureParams,
-                         windParams);
+    const std::optional<DiurnalFit> fit = FitDiurnalCurves(
+        latitude, longitude, *dayOfYear, noonTemperature, noonWindSpeed, minTemperature,
+        maxTemperature, minWind, maxWind, temperatureParams, windParams);
     if (!fit) return std::nullopt;
 
     DiurnalDay result;
     for (int h = 1; h <= 24; ++h) {
-        const std::optional<HourWeather> w = CalcHourWeather(
-            latitude, longitude, *dayOfYear, static_cast<double>(h), fit->minTemperature,
-            fit->maxTemperature, vapourPressure, fit->minWind, fit->maxWind, temperatureParams,
-            windParams);
+        const std::optional<HourWeather> w =
+            CalcHourWeather(latitude, longitude, *dayOfYear, static_cast<double>(h),
+                            fit->minTemperature, fit->maxTemperature, vapourPressure, fit->minWind,
+                            fit->maxWind, temperatureParams, windParams);
         if (!w) return std::nullopt;  // not reached: the place was accepted above
         const auto slot = static_cast<std::size_t>(h);
         result.temperature[slot] = w->temperature;

@@ -11,7 +11,7 @@ double MoistureFromFfmc(double ffmc) { return 147.2 * (101.0 - ffmc) / (59.5 + f
 double FfmcFromMoisture(double m) { return 59.5 * (250.0 - m) / (m + 147.2); }
 
 struct Equilibria {
-    double drying;  // Ed, % moisture
+    double drying;   // Ed, % moisture
     double wetting;  // Ew
 };
 
@@ -57,8 +57,7 @@ double CalcHourlyFfmcVanWagner(double temperature, double relativeHumidity, doub
     return ffmc > 101.0 ? 101.0 : ffmc;
 }
 
-double CalcHourlyFfmcEquilibrium(double temperature, double relativeHumidity,
-                                 double previousFfmc) {
+double CalcHourlyFfmcEquilibrium(double temperature, double relativeHumidity, double previousFfmc) {
     const double h = relativeHumidity;
     const double m = MoistureFromFfmc(previousFfmc);
     const Equilibria eq = CalcEquilibria(temperature, h, 1.0 - std::exp(-0.115 * h));
@@ -107,8 +106,8 @@ DiurnalFfmc CalcDiurnalFfmc(const DiurnalDay& day, double noonFfmc, FfmcMethod m
             // Each hour on its own from FFMC 0: fully wet fuel always lies above Ed, so this
             // is the FFMC at that hour's drying equilibrium.
             for (std::size_t h = 1; h <= 24; ++h) {
-                result[h] = CalcHourlyFfmcEquilibrium(day.temperature[h],
-                                                      day.relativeHumidity[h], 0.0);
+                result[h] =
+                    CalcHourlyFfmcEquilibrium(day.temperature[h], day.relativeHumidity[h], 0.0);
             }
             break;
         case FfmcMethod::Lawson:

@@ -22,8 +22,7 @@ double CalcHourlyFfmcVanWagner(double temperature, double relativeHumidity, doub
 // FFMC at the equilibrium moisture content the previous FFMC is driven to: the drying
 // equilibrium from above, the wetting one from below, unchanged in between. Wind plays no
 // part; the result is not capped.
-double CalcHourlyFfmcEquilibrium(double temperature, double relativeHumidity,
-                                 double previousFfmc);
+double CalcHourlyFfmcEquilibrium(double temperature, double relativeHumidity, double previousFfmc);
 
 // Start value (hour 0) for the Van Wagner stepping, searched so that the modelled 4 pm value
 // lies within 5 of the day's FFMC: guesses noonFfmc - 20, -18, ..., -2, the first accepted

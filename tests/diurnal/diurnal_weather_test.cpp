@@ -51,11 +51,12 @@ TEST(DiurnalCalendar, DayNumbersAndRefusedDates) {
         std::string name;
         int month, day;
     };
-    for (const Refused& r : std::vector<Refused>{{"month_0", 0, 1},
-                                                 {"month_13", 13, 1},
-                                                 {"day_0", 6, 0},
-                                                 {"day_32", 6, 32},
-                                                 {"day_int_max", 12, std::numeric_limits<int>::max()}}) {
+    for (const Refused& r :
+         std::vector<Refused>{{"month_0", 0, 1},
+                              {"month_13", 13, 1},
+                              {"day_0", 6, 0},
+                              {"day_32", 6, 32},
+                              {"day_int_max", 12, std::numeric_limits<int>::max()}}) {
         DayInputs in;
         in.month = r.month;
         in.day = r.day;
@@ -104,10 +105,14 @@ TEST(DiurnalPlace, OutsideTheSunTimeDomainIsReported) {
         double latitude, longitude;
     };
     const std::vector<Row> rows = {
-        {"latitude_just_above_80", 80.000001, 0}, {"latitude_85", 85, -110},
-        {"latitude_90", 90, -110},                {"latitude_below_minus_80", -80.5, 0},
-        {"longitude_above_180", 55, 180.5},       {"longitude_below_minus_180", 55, -181},
-        {"latitude_nan", kNaN, 0},                {"longitude_nan", 55, kNaN},
+        {"latitude_just_above_80", 80.000001, 0},
+        {"latitude_85", 85, -110},
+        {"latitude_90", 90, -110},
+        {"latitude_below_minus_80", -80.5, 0},
+        {"longitude_above_180", 55, 180.5},
+        {"longitude_below_minus_180", 55, -181},
+        {"latitude_nan", kNaN, 0},
+        {"longitude_nan", 55, kNaN},
         {"latitude_infinite", kInf, 0},
     };
     for (const Row& r : rows) {
@@ -122,7 +127,8 @@ TEST(DiurnalPlace, OutsideTheSunTimeDomainIsReported) {
         in.longitude = r.longitude;
         EXPECT_FALSE(RunDay(in).has_value()) << r.name;
     }
-    for (const Row& r : std::vector<Row>{{"corner_80_180", 80, 180}, {"corner_m80_m180", -80, -180}}) {
+    for (const Row& r :
+         std::vector<Row>{{"corner_80_180", 80, 180}, {"corner_m80_m180", -80, -180}}) {
         DayInputs in;
         in.latitude = r.latitude;
         in.longitude = r.longitude;
@@ -251,11 +257,38 @@ TEST(CalcDiurnalDay, ZeroParameterFallBack) {
 }
 
 TEST(CalcDiurnalDay, FittedToTheNoonObservation) {
-    const DiurnalFit fit = *FitDiurnalCurves(55, -110, 196, 30, 25, 15, 32, 1, 35,
-                                             kDefaultTemperatureParams, kDefaultWindParams);
-    EXPECT_NEAR(fit.modelNoonTemperature, 31.2, 0.05);
-    EXPECT_NEAR(fit.minTemperature, 13.8, 0.05);
-    EXPECT_NEAR(fit.maxTemperature, 30.8, 0.05);
+    struct Row {
+        std::string name;
+        double noon, min, max;                   // temperature, or wind speed, as entered
+        double modelNoon, fittedMin, fittedMax;  // expected; NaN: see the checks below
+    };
+    const std::vector<Row> rows = {
+        {"published_temperature_fit", 30, 15, 32, 31.2, 13.8, 30.8},
+        // Curve from 0 to 40 with a noon observation of 0: the minimum would fall to -38.
+        {"minimum_never_below_0", 0, 0, 40, kNaN, 0, kNaN},
+        // A model noon of 0 leaves the minimum at 0 however warm the noon observation.
+        {"model_noon_at_0", 40, 0, 0, 0, 0, 40},
+    };
+    for (const Row& r : rows) {
+        // The same numbers for temperature and wind: both curves are fitted alike.
+        const DiurnalFit fit =
+            *FitDiurnalCurves(55, -110, 196, r.noon, r.noon, r.min, r.max, r.min, r.max,
+                              kDefaultTemperatureParams, kDefaultWindParams);
+        for (const double* got : {&fit.modelNoonTemperature, &fit.modelNoonWind}) {
+            if (!std::isnan(r.modelNoon)) {
+                EXPECT_NEAR(*got, r.modelNoon, 0.05) << r.name;
+            }
+        }
+        for (const double* got : {&fit.minTemperature, &fit.minWind}) {
+            EXPECT_NEAR(*got, r.fittedMin, 0.05) << r.name;
+        }
+        // The maxima move by the noon error, unclamped.
+        EXPECT_EQ(fit.maxTemperature, r.max + r.noon - fit.modelNoonTemperature) << r.name;
+        EXPECT_EQ(fit.maxWind, r.max + r.noon - fit.modelNoonWind) << r.name;
+        if (!std::isnan(r.fittedMax)) {
+            EXPECT_NEAR(fit.maxTemperature, r.fittedMax, 0.05) << r.name;
+        }
+    }
 
     const DiurnalDay day = *RunDay(DayInputs{});
     EXPECT_NEAR(day.temperature[12], 30.0, 1e-9);
@@ -298,11 +331,11 @@ TEST(CalcHourWeather, MinimumAndMaximumAtTheSameTime) {
         std::string name;
         DiurnalCurveParams temperature;
     };
-    for (const Row& r : std::vector<Row>{{"decaying_night", {2, 2, -2.2}},
-                                         {"growing_night", {4.5, 4.5, 4.5}}}) {
+    for (const Row& r :
+         std::vector<Row>{{"decaying_night", {2, 2, -2.2}}, {"growing_night", {4.5, 4.5, 4.5}}}) {
         for (double hour = 0.5; hour <= 24; hour += 0.5) {
-            const std::optional<HourWeather> w = CalcHourWeather(
-                80, 0, 355, hour, 5, 30, 6, 3, 40, r.temperature, kDefaultWindParams);
+            const std::optional<HourWeather> w = CalcHourWeather(80, 0, 355, hour, 5, 30, 6, 3, 40,
+                                                                 r.temperature, kDefaultWindParams);
             ASSERT_TRUE(w.has_value());
             EXPECT_EQ(w->temperature, 5.0) << r.name << " hour " << hour;
             EXPECT_EQ(w->windSpeed, 3.0) << r.name << " hour " << hour;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,9 @@ TEST(CalcHourlyFfmc, OneHourFromAPreviousValue) {
         {"capped_at_101", 40, 0, 150, 101, 101, 0},
     };
     for (const Row& r : rows) {
-        EXPECT_NEAR(CalcHourlyFfmcVanWagner(r.temperature, r.relativeHumidity, r.windSpeed,
-                                            r.previous),
-                    r.vanWagner, r.tolerance)
+        EXPECT_NEAR(
+            CalcHourlyFfmcVanWagner(r.temperature, r.relativeHumidity, r.windSpeed, r.previous),
+            r.vanWagner, r.tolerance)
             << r.name;
     }
 }
@@ -66,11 +67,11 @@ TEST(CalcHourlyFfmc, WettingRateInSaturatedCalmAir) {
     const double t = 20;
     const double previous = 95;
     const double m0 = 147.2 * (101 - previous) / (59.5 + previous);
-    const double ew = 0.618 * std::pow(100.0, 0.753) + 10 + 0.18 * (21.1 - t) * (1 - std::exp(-11.5));
+    const double ew =
+        0.618 * std::pow(100.0, 0.753) + 10 + 0.18 * (21.1 - t) * (1 - std::exp(-11.5));
     const double k = 0.424 * std::exp(0.0365 * t) * 0.0579;
     const double m = ew + (m0 - ew) * std::exp(-2.303 * k);
-    EXPECT_NEAR(CalcHourlyFfmcVanWagner(t, 100, 0, previous), 59.5 * (250 - m) / (147.2 + m),
-                1e-9);
+    EXPECT_NEAR(CalcHourlyFfmcVanWagner(t, 100, 0, previous), 59.5 * (250 - m) / (147.2 + m), 1e-9);
 }
 
 TEST(CalcHourlyFfmc, EquilibriumMethod) {
@@ -99,6 +100,11 @@ TEST(FindStartFfmc, SearchFromBelow) {
     // 0.3 to 0.6 of conversion drift over 16 hours: a step of 4 lands inside the window,
     // a step of 6 does not.
     const DiurnalDay saturated = SteadyDay(0, 100, 0);
+    // The same, but 4 pm alone is hot, dry and windy: the match is made after that hour.
+    DiurnalDay dryAfternoon = saturated;
+    dryAfternoon.temperature[16] = 40;
+    dryAfternoon.relativeHumidity[16] = 5;
+    dryAfternoon.windSpeed[16] = 100;
     struct Row {
         std::string name;
         const DiurnalDay* day;
@@ -111,6 +117,7 @@ TEST(FindStartFfmc, SearchFromBelow) {
         {"window_accepts_miss_of_4", &saturated, 50, 46},
         {"negative_guess_clamped_to_0", &saturated, 2, 0},
         {"zero_noon_value", &saturated, 0, 0},
+        {"matched_at_4_pm", &dryAfternoon, 80, 60},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(FindStartFfmc(*r.day, r.noonFfmc), r.start) << r.name;
@@ -143,14 +150,9 @@ TEST(CalcDiurnalFfmc, Methods) {
     EXPECT_EQ(equilibrium[0], 0.0);
 }
 
-// Every combination on a grid of the form's ranges (corners and typical values) gives a
-// finite day inside its bounds and finite FFMC for both methods. Reversed extremes (minimum
-// above maximum), which the form refuses, are included for finiteness.
-//
-// The equilibrium FFMC is not capped at 101: dry hours reach 101.05, and hot dry ones more.
-// With the minima at or below the maxima no fitted hour exceeds 40 + 40 C, where the
-// equilibrium FFMC peaks at 104.22 (near 12.7 % humidity).
-TEST(DiurnalProperty, FormRangeGrid) {
+// The grid of the form's ranges: corners and typical values of every input. Reversed
+// extremes (minimum above maximum), which the form refuses, are included for finiteness.
+std::vector<DayInputs> FormRangeGrid() {
     struct Date {
         int month, day;
     };
@@ -164,60 +166,103 @@ TEST(DiurnalProperty, FormRangeGrid) {
     const double noonWinds[] = {0, 150};
     const Pair temperatures[] = {{0, 0}, {0, 40}, {15, 32}, {40, 40}, {40, 0}};
     const DiurnalCurveParams temperatureShapes[] = {
-        {0.88, 1.86, -2.2}, {0, 0, 0},         {5, 0.01, 4.5},
-        {0.01, 4.5, -4.5},  {5, 4.5, 4.5},     {2, 2, 4.5},
+        {0.88, 1.86, -2.2}, {0, 0, 0},     {5, 0.01, 4.5},
+        {0.01, 4.5, -4.5},  {5, 4.5, 4.5}, {2, 2, 4.5},
     };
     const Pair winds[] = {{0, 0}, {1, 35}, {150, 150}, {150, 0}};
     const DiurnalCurveParams windShapes[] = {{1, 1.24, -3.59}, {-2.5, 7.5, 4.5}, {2.5, 0, -4.5}};
-    const double ffmcs[] = {0, 87, 101};
 
-    int days = 0;
-    int failures = 0;
-    for (double lat : latitudes)
-    for (const Date& date : dates)
-    for (double noonT : noonTemperatures)
-    for (double noonRh : noonHumidities)
-    for (double noonW : noonWinds)
-    for (const Pair& t : temperatures)
-    for (const DiurnalCurveParams& tp : temperatureShapes)
-    for (const Pair& w : winds)
-    for (const DiurnalCurveParams& wp : windShapes) {
-        const DayInputs in{lat,  -110,  date.month, date.day, noonT, noonRh, noonW,
-                           t.min, t.max, w.min,     w.max,    tp,    wp};
-        const std::optional<DiurnalDay> day = RunDay(in);
-        const std::optional<DiurnalFit> fit =
-            FitDiurnalCurves(lat, -110, *DayOfYear(date.month, date.day), noonT, noonW, t.min,
-                             t.max, w.min, w.max, tp, wp);
-        ASSERT_TRUE(day.has_value() && fit.has_value());
-        // Both curves swing at most their fitted range away from the fitted minimum.
-        const double maxT = fit->minTemperature + std::abs(fit->maxTemperature - fit->minTemperature);
-        const double maxW = fit->minWind + std::abs(fit->maxWind - fit->minWind);
-        const double maxEq = t.min <= t.max ? 104.3 : std::numeric_limits<double>::max();
-        const double noonFfmc = ffmcs[days % 3];
-        const DiurnalFfmc vw = CalcDiurnalFfmc(*day, noonFfmc, FfmcMethod::VanWagner);
-        const DiurnalFfmc eq = CalcDiurnalFfmc(*day, noonFfmc, FfmcMethod::Equilibrium);
-        ++days;
-        for (int h = 1; h <= 24; ++h) {
-            const double temp = day->temperature[h];
-            const double rh = day->relativeHumidity[h];
-            const double wind = day->windSpeed[h];
-            const bool ok = std::isfinite(temp) && temp >= 0 && temp <= maxT + 1e-9 &&
-                            std::isfinite(rh) && rh >= 0 && rh <= 100 && std::isfinite(wind) &&
-                            wind >= 0 && wind <= maxW + 1e-9 && std::isfinite(vw[h]) &&
-                            vw[h] >= 0 && vw[h] <= 101 && std::isfinite(eq[h]) && eq[h] >= 0 &&
-                            eq[h] <= maxEq;
-            if (!ok && ++failures <= 10) {
-                ADD_FAILURE() << "lat " << lat << " date " << date.month << "/" << date.day
-                              << " noon " << noonT << "/" << noonRh << "/" << noonW
-                              << " T " << t.min << ".." << t.max << " params " << tp.alpha
-                              << "," << tp.beta << "," << tp.gamma << " W " << w.min << ".."
-                              << w.max << " hour " << h << ": T " << temp << " RH " << rh
-                              << " W " << wind << " VW " << vw[h] << " EQ " << eq[h];
+    std::vector<DayInputs> grid;
+    DayInputs in;
+    in.longitude = -170;
+    for (double lat : latitudes) {
+        in.latitude = lat;
+        for (const Date& date : dates) {
+            in.month = date.month;
+            in.day = date.day;
+            for (double noonT : noonTemperatures) {
+                in.noonTemperature = noonT;
+                for (double noonRh : noonHumidities) {
+                    in.noonRelativeHumidity = noonRh;
+                    for (double noonW : noonWinds) {
+                        in.noonWindSpeed = noonW;
+                        for (const Pair& t : temperatures) {
+                            in.minTemperature = t.min;
+                            in.maxTemperature = t.max;
+                            for (const DiurnalCurveParams& tp : temperatureShapes) {
+                                in.temperatureParams = tp;
+                                for (const Pair& w : winds) {
+                                    in.minWind = w.min;
+                                    in.maxWind = w.max;
+                                    for (const DiurnalCurveParams& wp : windShapes) {
+                                        in.windParams = wp;
+                                        grid.push_back(in);
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
             }
         }
     }
+    return grid;
+}
+
+// Checks one day; returns what was out of bounds, or an empty text.
+std::string CheckDay(const DayInputs& in, double noonFfmc) {
+    const std::optional<DiurnalDay> day = RunDay(in);
+    const std::optional<DiurnalFit> fit =
+        FitDiurnalCurves(in.latitude, in.longitude, *DayOfYear(in.month, in.day),
+                         in.noonTemperature, in.noonWindSpeed, in.minTemperature, in.maxTemperature,
+                         in.minWind, in.maxWind, in.temperatureParams, in.windParams);
+    if (!day || !fit) return "no day";
+    // Both curves swing at most their fitted range away from the fitted minimum.
+    const double maxT = fit->minTemperature + std::abs(fit->maxTemperature - fit->minTemperature);
+    const double maxW = fit->minWind + std::abs(fit->maxWind - fit->minWind);
+    // The equilibrium FFMC is not capped at 101: dry hours reach 101.05, hot dry ones more.
+    // With the minima at or below the maxima no fitted hour exceeds 40 + 40 C, where the
+    // equilibrium FFMC peaks at 104.22 (near 12.7 % humidity).
+    const double maxEq =
+        in.minTemperature <= in.maxTemperature ? 104.3 : std::numeric_limits<double>::max();
+    const DiurnalFfmc vw = CalcDiurnalFfmc(*day, noonFfmc, FfmcMethod::VanWagner);
+    const DiurnalFfmc eq = CalcDiurnalFfmc(*day, noonFfmc, FfmcMethod::Equilibrium);
+    for (int h = 1; h <= 24; ++h) {
+        const double t = day->temperature[h];
+        const double rh = day->relativeHumidity[h];
+        const double w = day->windSpeed[h];
+        const bool ok = std::isfinite(t) && t >= 0 && t <= maxT + 1e-9 && std::isfinite(rh) &&
+                        rh >= 0 && rh <= 100 && std::isfinite(w) && w >= 0 && w <= maxW + 1e-9 &&
+                        std::isfinite(vw[h]) && vw[h] >= 0 && vw[h] <= 101 &&
+                        std::isfinite(eq[h]) && eq[h] >= 0 && eq[h] <= maxEq;
+        if (!ok) {
+            std::ostringstream out;
+            out << "hour " << h << ": T " << t << " RH " << rh << " W " << w << " FFMC " << vw[h]
+                << " / " << eq[h];
+            return out.str();
+        }
+    }
+    return "";
+}
+
+TEST(DiurnalProperty, FormRangeGrid) {
+    const std::vector<DayInputs> grid = FormRangeGrid();
+    const double noonFfmcs[] = {0, 87, 101};
+    int failures = 0;
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        const DayInputs& in = grid[i];
+        const std::string fault = CheckDay(in, noonFfmcs[i % 3]);
+        if (!fault.empty() && ++failures <= 10) {
+            ADD_FAILURE() << "lat " << in.latitude << " date " << in.month << "/" << in.day
+                          << " noon " << in.noonTemperature << "/" << in.noonRelativeHumidity << "/"
+                          << in.noonWindSpeed << " T " << in.minTemperature << ".."
+                          << in.maxTemperature << " (" << in.temperatureParams.alpha << ", "
+                          << in.temperatureParams.beta << ", " << in.temperatureParams.gamma
+                          << ") W " << in.minWind << ".." << in.maxWind << ": " << fault;
+        }
+    }
     EXPECT_EQ(failures, 0);
-    EXPECT_EQ(days, 38880);
+    EXPECT_EQ(grid.size(), 38880u);
 }
 
 TEST(DiurnalProperty, ReversedExtremesWithGrowingNight) {
