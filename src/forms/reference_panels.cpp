@@ -19,11 +19,11 @@ ReferencePanel MoreInformationPanel() {
         "The first major subsystem, the Fire Weather Index (FWI) System, rates the relative "
         "fire potential from weather observations alone. It has been in use since 1970.",
 
-        // These two lines are kept exactly as they were always shown, break included.
+        // Two lines kept exactly as they were always shown, the break between them included.
         "The FWI system consists of seven components. The first three components are fuel "
         "moisture codes that follow the daily changes in the moisture contents of three "
         "classes of fuels.  The next three components are fire behaviour indexes representing "
-        "the rate",
+        "the rate\n"
         "of spread, fuel weight consumed and fire intensity. The last component is a daily fire "
         "severity rating. ",
 

@@ -15,7 +15,8 @@ struct ReferencePanel {
     std::string pictureName;   // the bundled picture, shown at its natural size
     std::string pictureTitle;  // names the picture for screen readers
     std::string groupTitle;    // a group around the picture; empty for none
-    // Shown in order beside the picture, each starting on a line of its own and wrapped.
+    // Shown in order beside the picture, each wrapped at the panel's width; a "\n" inside
+    // a paragraph starts a new line without the gap between paragraphs.
     std::vector<std::string> paragraphs;
     std::string note;  // under the paragraphs; empty for none
 };

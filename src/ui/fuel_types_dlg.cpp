@@ -82,7 +82,7 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     auto* described = new QGroupBox(QStringLiteral("Description of FBP Fuel Type"), this);
     auto* describedLayout = new QVBoxLayout(described);
     QPlainTextEdit* description = binder_.TextBox(forms::FuelTypesForm::kDescription);
-    description->setMinimumHeight(description->fontMetrics().lineSpacing() * 9 + 12);
+    description->setMinimumHeight(description->fontMetrics().lineSpacing() * 7 + 12);
     describedLayout->addWidget(description);
     layout->addWidget(described, 1);
 

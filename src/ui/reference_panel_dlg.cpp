@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "ui/form_binder.h"
@@ -13,6 +14,8 @@
 namespace emberlin::ui {
 
 namespace {
+constexpr int kTextWidth = 520;  // a comfortable reading width for the paragraphs
+
 QLabel* Paragraph(const std::string& text, QWidget* parent) {
     auto* label = new QLabel(ToQ(text), parent);
     label->setTextFormat(Qt::PlainText);
@@ -60,14 +63,36 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
         auto* text = new QVBoxLayout;
         text->setSpacing(8);
         for (const std::string& paragraph : panel.paragraphs) {
-            QLabel* label = Paragraph(paragraph, this);
-            label->setFixedWidth(520);
-            text->addWidget(label);
+            // A numbered entry ("1.  ...") hangs its wrapped lines under the text, not the
+            // number.
+            static const QRegularExpression numbered(QStringLiteral("^(\\d+\\.)\\s+(.*)$"),
+                                                     QRegularExpression::DotMatchesEverythingOption);
+            const QRegularExpressionMatch match = numbered.match(ToQ(paragraph));
+            if (!match.hasMatch()) {
+                QLabel* label = Paragraph(paragraph, this);
+                label->setFixedWidth(kTextWidth);
+                text->addWidget(label);
+                continue;
+            }
+            auto* row = new QHBoxLayout;
+            row->setSpacing(4);
+            QLabel* number = Paragraph(match.captured(1).toStdString(), this);
+            const int numberWidth = number->fontMetrics().horizontalAdvance(QStringLiteral("00.  "));
+            number->setFixedWidth(numberWidth);
+            number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            number->setAccessibleName(ToQ(paragraph));
+            QLabel* entry = Paragraph(match.captured(2).toStdString(), this);
+            entry->setObjectName(QStringLiteral("entry%1").arg(match.captured(1).chopped(1)));
+            entry->setAccessibleName(ToQ(paragraph));
+            entry->setFixedWidth(kTextWidth - numberWidth - 4);
+            row->addWidget(number, 0, Qt::AlignTop);
+            row->addWidget(entry);
+            text->addLayout(row);
         }
         if (!panel.note.empty()) {
             QLabel* note = Paragraph(panel.note, this);
             note->setObjectName(QStringLiteral("note"));
-            note->setFixedWidth(520);
+            note->setFixedWidth(kTextWidth);
             text->addSpacing(6);
             text->addWidget(note);
         }

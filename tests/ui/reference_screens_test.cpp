@@ -149,14 +149,14 @@ private slots:
             QCOMPARE(result, c.accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
         }
         // The references panel shows nine numbered entries and the note on the posters.
-        int entries = 0;
-        for (auto* label : references.findChildren<QLabel*>()) {
-            if (label->text().size() > 3 && label->text()[0].isDigit() &&
-                label->text().mid(1, 3) == QStringLiteral(".  ")) {
-                ++entries;
+        for (int n = 1; n <= 10; ++n) {
+            auto* entry = references.findChild<QLabel*>(QStringLiteral("entry%1").arg(n));
+            QCOMPARE(entry != nullptr, n <= 9);
+            if (entry != nullptr) {
+                QVERIFY(entry->accessibleName().startsWith(QStringLiteral("%1.  ").arg(n)));
+                QVERIFY(entry->accessibleName().endsWith(entry->text()));
             }
         }
-        QCOMPARE(entries, 9);
         QVERIFY(references.findChild<QLabel*>("note")->text().contains(
             QStringLiteral("national fire research service")));
     }
