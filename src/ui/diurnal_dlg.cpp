@@ -1,0 +1,186 @@
+#include "ui/diurnal_dlg.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace emberlin::ui {
+
+namespace {
+
+using forms::DiurnalForm;
+
+// Widest output row: hour labels, eight values and their blanks come to at most 180 characters.
+constexpr int kRowCharacters = 184;
+
+// A read-only one-line row of fixed-width text, shown exactly as built.
+void MakeRow(QLineEdit* edit) {
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit->setReadOnly(true);
+    edit->setFrame(false);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.horizontalAdvance(QString(kRowCharacters, QLatin1Char('0'))));
+}
+
+// The instruction texts carry runs of blanks that end their lines. In the monospace font,
+// 56 characters to a line break them where those runs fall: after "noon values for",
+// "and FFMC," and "Parameters and".
+constexpr int kInstructionCharacters = 56;
+
+QLabel* Instructions(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    label->setFixedWidth(
+        label->fontMetrics().horizontalAdvance(QString(kInstructionCharacters, QLatin1Char('0'))));
+    return label;
+}
+
+}  // namespace
+
+CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
+    setObjectName(QStringLiteral("CDiurnalDlg"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    // Label and centred box in one grid row; `context` names the group for screen readers
+    // where the same label appears twice.
+    auto addField = [&](QGridLayout* grid, const char* id, int row, const QString& context) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMaximumWidth(80);
+        if (!context.isEmpty()) {
+            edit->setAccessibleName(context + QLatin1Char(' ') + ToQ(model_.GetControl(id).label));
+        }
+        grid->addWidget(binder_.Label(id), row, 0, Qt::AlignRight);
+        grid->addWidget(edit, row, 1);
+    };
+
+    // The PROCESS.
+    auto* process = new QGroupBox(QStringLiteral("The PROCESS"), this);
+    auto* processLayout = new QVBoxLayout(process);
+    QLabel* first = Instructions(DiurnalForm::kInstructionsTop, process);
+    first->setObjectName(QStringLiteral("instructionsTop"));
+    QLabel* second = Instructions(DiurnalForm::kInstructionsBottom, process);
+    second->setObjectName(QStringLiteral("instructionsBottom"));
+    processLayout->addWidget(first);
+    processLayout->addWidget(second);
+    processLayout->addStretch(1);
+    top->addWidget(process);
+
+    // BASIC Inputs, with Today's Noon inside.
+    auto* basic = new QGroupBox(QStringLiteral("BASIC Inputs"), this);
+    auto* basicLayout = new QVBoxLayout(basic);
+    auto* noon = new QGroupBox(QStringLiteral("Today's Noon"), basic);
+    auto* noonGrid = new QGridLayout(noon);
+    addField(noonGrid, "temperature", 0, QStringLiteral("Noon"));
+    addField(noonGrid, "relativeHumidity", 1, QStringLiteral("Noon"));
+    addField(noonGrid, "windSpeed", 2, QStringLiteral("Noon"));
+    basicLayout->addWidget(noon);
+    auto* basicGrid = new QGridLayout;
+    // Inset like the fields of Today's Noon, so that all eight boxes share one column.
+    const QMargins inset = noonGrid->contentsMargins();
+    const int frame = noon->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, noon);
+    basicGrid->setContentsMargins(inset.left() + frame, 0, inset.right() + frame, 0);
+    addField(basicGrid, "ffmc", 0, QString());
+    addField(basicGrid, "month", 1, QString());
+    addField(basicGrid, "day", 2, QString());
+    addField(basicGrid, "latitude", 3, QString());
+    addField(basicGrid, "longitude", 4, QString());
+    basicLayout->addLayout(basicGrid);
+    basicLayout->addStretch(1);
+    top->addWidget(basic);
+
+    // The FFMC box takes digits only, typed or pasted.
+    binder_.Edit("ffmc")->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*")), binder_.Edit("ffmc")));
+
+    // DIURNAL  Parameters: the temperature and wind curves side by side.
+    auto* diurnal = new QGroupBox(QStringLiteral("DIURNAL  Parameters"), this);
+    auto* diurnalLayout = new QHBoxLayout(diurnal);
+    struct Curve {
+        const char* title;
+        const char* ids[5];  // Minimum, Maximum, ALPHA, BETA, GAMMA
+    };
+    const Curve curves[] = {
+        {"Temperature",
+         {"minTemperature", "maxTemperature", "temperatureAlpha", "temperatureBeta",
+          "temperatureGamma"}},
+        {"Wind Speed", {"minWind", "maxWind", "windAlpha", "windBeta", "windGamma"}},
+    };
+    for (const Curve& curve : curves) {
+        auto* group = new QGroupBox(QString::fromLatin1(curve.title), diurnal);
+        auto* grid = new QGridLayout(group);
+        auto* note = new QLabel(QStringLiteral(" (  Typical Daily )"), group);
+        note->setTextFormat(Qt::PlainText);
+        grid->addWidget(note, 0, 0, 1, 2);
+        for (int i = 0; i < 5; ++i) {
+            addField(grid, curve.ids[i], i + 1, QString::fromLatin1(curve.title));
+        }
+        grid->setRowStretch(6, 1);
+        diurnalLayout->addWidget(group);
+    }
+    const QString windShapeNote = QStringLiteral(
+        "\nOnly the temperature ALPHA and BETA time both curves; the wind ALPHA and BETA take "
+        "effect only when one of the three wind parameters is 0 (the wind GAMMA then becomes "
+        "-3.59).");
+    for (const char* id : {"windAlpha", "windBeta"}) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setToolTip(edit->toolTip() + windShapeNote);
+    }
+    top->addWidget(diurnal);
+
+    // Options and buttons.
+    auto* side = new QVBoxLayout;
+    auto* method = new QGroupBox(QStringLiteral("FFMC Method"), this);
+    auto* methodLayout = new QVBoxLayout(method);
+    for (const char* id : {"vanWagnerOption", "lawsonOption", "equilibriumOption"}) {
+        methodLayout->addWidget(binder_.Check(id));
+    }
+    side->addWidget(method);
+    auto* setting = new QGroupBox(QStringLiteral(" Setting to Use "), this);
+    auto* settingLayout = new QVBoxLayout(setting);
+    settingLayout->addWidget(binder_.Check("defaultOption"));
+    settingLayout->addWidget(binder_.Check("fwiCalculatorOption"));
+    side->addWidget(setting);
+    side->addStretch(1);
+    QPushButton* calculate = binder_.Button("calculate");
+    calculate->setDefault(true);  // Return calculates
+    side->addWidget(calculate);
+    side->addWidget(binder_.Button("exit"));
+    side->addWidget(binder_.Button("cancel"));
+    top->addLayout(side);
+    top->addStretch(1);
+
+    layout->addWidget(binder_.WarningLine());
+
+    // The output: caption, column heading and twelve rows, each a fixed-width line.
+    auto* output = new QVBoxLayout;
+    output->setSpacing(0);
+    auto addStaticRow = [&](const char* name, const char* text) {
+        auto* row = new QLineEdit(QString::fromLatin1(text), this);
+        row->setObjectName(QString::fromLatin1(name));
+        row->setAccessibleName(QString::fromLatin1(text).simplified());
+        MakeRow(row);
+        output->addWidget(row);
+    };
+    addStaticRow("outputCaption", DiurnalForm::kOutputCaption);
+    addStaticRow("outputHeading", DiurnalForm::kOutputHeading);
+    for (int r = 1; r <= DiurnalForm::kLineCount; ++r) {
+        QLineEdit* row = binder_.Edit(DiurnalForm::LineId(r));
+        MakeRow(row);
+        output->addWidget(row);
+    }
+    layout->addLayout(output);
+}
+
+}  // namespace emberlin::ui

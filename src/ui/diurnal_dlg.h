@@ -1,0 +1,21 @@
+// The diurnal weather calculator window.
+#pragma once
+
+#include "common/shared_values.h"
+#include "forms/diurnal_form.h"
+#include "ui/form_binder.h"
+
+namespace emberlin::ui {
+
+class CDiurnalDlg : public CFormDlg {
+  public:
+    CDiurnalDlg(SharedValues& shared, QWidget* parent);
+    FormBinder& Binder() override { return binder_; }
+    forms::DiurnalForm& Model() { return model_; }
+
+  private:
+    forms::DiurnalForm model_;
+    FormBinder binder_{model_, *this};
+};
+
+}  // namespace emberlin::ui
