@@ -1,0 +1,70 @@
+// Timing of one ComputeFbp per fuel type (flat and on a 30 % slope) and of CalcFwiIndex.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+
+#include "fbp/fbp_engine.h"
+#include "fwi/fwi_index.h"
+
+namespace emberlin {
+namespace {
+
+// The FBP calculator's default inputs for one fuel type.
+FbpInputs CalculatorDefaults(std::string_view fuelType, double slope) {
+    return {.fuelType = std::string(fuelType),
+            .ignitionType = 1,
+            .elapsedTime = 15,
+            .ffmc = 87,
+            .bui = 40,
+            .windSpeed = 25,
+            .slope = slope,
+            .pc = 50,
+            .pdf = 50,
+            .gc = 85,
+            .gfl = 0.3,
+            .julianDay = 196,
+            .latitude = 55,
+            .longitude = -110,
+            .useBui = 1};
+}
+
+void ComputeFbpCase(benchmark::State& state, std::string_view fuelType, double slope) {
+    const FbpInputs in = CalculatorDefaults(fuelType, slope);
+    FbpOutputs out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComputeFbp(in, out));
+        benchmark::DoNotOptimize(out);
+    }
+}
+
+// One value of the FWI calculator's Calculate with its initial inputs: yesterday's FFMC 72,
+// DMC 39, DC 300; July, 28 deg C, RH 50 %, no rain, wind 25 km/h.
+void CalcFwiIndexCase(benchmark::State& state, int selector) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CalcFwiIndex(selector, 72, 39, 300, 7, 28, 50, 0, 25));
+    }
+}
+
+}  // namespace
+}  // namespace emberlin
+
+int main(int argc, char** argv) {
+    for (const emberlin::FuelTypeRow& row : emberlin::FuelTypeTable) {
+        for (const double slope : {0.0, 30.0}) {
+            const std::string name =
+                "ComputeFbp/" + std::string(row.code) + (slope == 0.0 ? "/flat" : "/slope30");
+            benchmark::RegisterBenchmark(name.c_str(), emberlin::ComputeFbpCase, row.code, slope);
+        }
+    }
+    const char* const fwiNames[] = {"FFMC", "DMC", "DC", "ISI", "BUI", "FWI", "DSR"};
+    for (int selector = emberlin::kSelectFfmc; selector <= emberlin::kSelectDsr; ++selector) {
+        const std::string name = std::string("CalcFwiIndex/") + fwiNames[selector - 1];
+        benchmark::RegisterBenchmark(name.c_str(), emberlin::CalcFwiIndexCase, selector);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
