@@ -56,8 +56,9 @@ constexpr std::array<MagnitudeFormat, 4> kCfb       = {{{"   ", 5, " "},   {"   
 // Column headings, placed over the columns of a typical row (the calculator's C2 fire at
 // 14:45: clock digits from 2, minutes from 13, head ROS from 21, head HFI from 29, flank from
 // 46 and 53, back from 70 and 78, area to 99, perimeter from 107, PGR from 121, CFB from 136,
-// fire type from 145, POC at 165). The two-line "ROS HFI / units" caption of each group
-// stands under its group title.
+// fire type from 145, POC at 165). The columns stand closer than their captions are long, so
+// each caption stands as two lines, its name over its unit, as a narrow caption wraps at its
+// run of blanks.
 constexpr std::string_view kRateCaption = "  ROS       HFI     ";
 constexpr std::string_view kUnitCaption = "(m/min)  (kW/m)";
 
@@ -70,13 +71,20 @@ std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
                      {19, kRateCaption},
                      {44, kRateCaption},
                      {68, kRateCaption},
-                     {88, "Area   ( ha )"},
-                     {102, "Perimeter   ( m )"},
-                     {120, "PGR  ( m )"},
-                     {131, "CFB  ( % ) "},
+                     {95, "Area"},
+                     {105, "Perimeter"},
+                     {121, "PGR"},
+                     {136, "CFB"},
                      {146, "Type Fire"},
-                     {156, "POC   ( % )"}}),
-        HeadingLine({{19, kUnitCaption}, {44, kUnitCaption}, {68, kUnitCaption}}),
+                     {164, "POC"}}),
+        HeadingLine({{19, kUnitCaption},
+                     {44, kUnitCaption},
+                     {68, kUnitCaption},
+                     {94, "( ha )"},
+                     {107, "( m )"},
+                     {120, "( m )"},
+                     {135, "( % )"},
+                     {162, "( % )"}}),
     };
 }
 

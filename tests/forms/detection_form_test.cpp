@@ -145,16 +145,52 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(Rows(form), kEmptyRows);
     EXPECT_EQ(form.GetControl("calculate").label, "CALCULATE");
 
-    // Every column heading stands verbatim in the heading lines.
-    std::string headings;
+}
+
+TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
+    // Row 1 of the calculator's default C2 fire, against which the captions are placed.
+    shared.diurnalReady = 1;
+    shared.hourlyFfmc[14] = 87;
+    shared.hourlyWind[14] = 25;
+    form.Click("calculate");
+    const std::string row = form.Text("row1");
+    std::array<std::string, DetectionForm::kHeadingLineCount> lines;
     for (int line = 0; line < DetectionForm::kHeadingLineCount; ++line) {
-        headings += form.Text(DetectionForm::HeadingId(line)) + "\n";
+        lines[static_cast<std::size_t>(line)] = form.Text(DetectionForm::HeadingId(line));
+        EXPECT_LE(lines[static_cast<std::size_t>(line)].size(), row.size());
     }
-    for (const char* heading :
-         {"HOUR", "TIME (min)", "------ HEAD------", "------ FLANK -------", "----- BACK -----",
-          "  ROS       HFI     ", "(m/min)  (kW/m)", "Area   ( ha )", "Perimeter   ( m )",
-          "PGR  ( m )", "CFB  ( % ) ", "Type Fire", "POC   ( % )"}) {
-        EXPECT_NE(headings.find(heading), std::string::npos) << heading;
+    // Each caption and the value it heads share columns. Captions are listed left to right
+    // within each line; every value text occurs once in the row.
+    struct Caption {
+        std::size_t line;
+        const char* text;
+        const char* value;
+    };
+    const Caption captions[] = {
+        {0, "------ HEAD------", "6824.2"}, {0, "------ FLANK -------", "809.0"},
+        {0, "----- BACK -----", "138.7"},
+        {1, "HOUR", "1445"}, {1, "TIME (min)", "15"}, {1, "ROS", "11.1"}, {1, "HFI", "6824.2"},
+        {1, "ROS", "1.8"},   {1, "HFI", "809.0"},     {1, "ROS", "0.3"},  {1, "HFI", "138.7"},
+        {1, "Area", "0.2"},  {1, "Perimeter", "179.8"}, {1, "PGR", "25.1"}, {1, "CFB", "0.8"},
+        {1, "Type Fire", "Intermittent"}, {1, "POC", "87"},
+        {2, "(m/min)", "11.1"}, {2, "(kW/m)", "6824.2"}, {2, "(m/min)", "1.8"},
+        {2, "(kW/m)", "809.0"}, {2, "(m/min)", "0.3"},   {2, "(kW/m)", "138.7"},
+        {2, "( ha )", "0.2"},   {2, "( m )", "179.8"},   {2, "( m )", "25.1"},
+        {2, "( % )", "0.8"},    {2, "( % )", "87"},
+    };
+    std::array<std::size_t, 3> from{};
+    for (const Caption& c : captions) {
+        SCOPED_TRACE(c.text);
+        const std::string text = c.text;
+        const std::string value = c.value;
+        const std::size_t at = lines[c.line].find(text, from[c.line]);
+        ASSERT_NE(at, std::string::npos);
+        from[c.line] = at + text.size();
+        const std::size_t valueAt = row.find(value);
+        ASSERT_NE(valueAt, std::string::npos);
+        ASSERT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
+        EXPECT_LT(at, valueAt + value.size());
+        EXPECT_GT(at + text.size(), valueAt);
     }
 }
 

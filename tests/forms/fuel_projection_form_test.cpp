@@ -118,6 +118,42 @@ TEST_F(FuelProjectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     }
 }
 
+TEST_F(FuelProjectionFormTest, HeadingsStandOverTheirColumns) {
+    form.Click("calculate");
+    const std::string row = form.Text(FuelProjectionForm::RowId(kC2));
+    // Each caption and the value it heads in the C2 row share columns. Captions are listed
+    // left to right within each line; every value text occurs once in the row.
+    struct Caption {
+        std::size_t line;
+        const char* text;
+        const char* value;
+    };
+    const Caption captions[] = {
+        {0, "FBP", "C2"},           {0, "------ HEAD------", "6824.2"},
+        {0, "------ FLANK -------", "809.0"}, {0, "----- BACK -----", "138.7"},
+        {1, "Fuel", "C2"},          {1, "ROS (m/min)", "11.1"}, {1, "HFI (kW/m)", "6824.2"},
+        {1, "ROS (m/min)", "1.8"},  {1, "HFI (kW/m)", "809.0"}, {1, "ROS (m/min)", "0.3"},
+        {1, "HFI (kW/m)", "138.7"}, {1, "Area   ( ha )", "0.2"}, {1, "Perimeter   ( m )", "179.8"},
+        {1, "PGR  ( m )", "25.1"},  {1, "CFB  ( % ) ", "0.8"},  {1, "Type Fire", "Intermittent"},
+    };
+    std::array<std::size_t, 2> from{};
+    for (const Caption& c : captions) {
+        SCOPED_TRACE(c.text);
+        const std::string line = form.Text(FuelProjectionForm::HeadingId(static_cast<int>(c.line)));
+        EXPECT_LE(line.size(), row.size());
+        const std::string text = c.text;
+        const std::string value = c.value;
+        const std::size_t at = line.find(text, from[c.line]);
+        ASSERT_NE(at, std::string::npos);
+        from[c.line] = at + text.size();
+        const std::size_t valueAt = row.find(value);
+        ASSERT_NE(valueAt, std::string::npos);
+        ASSERT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
+        EXPECT_LT(at, valueAt + value.size());
+        EXPECT_GT(at + text.size(), valueAt);
+    }
+}
+
 TEST_F(FuelProjectionFormTest, InitialValuesGiveEighteenPointIgnitionRows) {
     form.Click("calculate");
     EXPECT_TRUE(host.Messages().empty());

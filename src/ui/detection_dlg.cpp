@@ -1,0 +1,153 @@
+#include "ui/detection_dlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/fixed_rows.h"
+
+namespace emberlin::ui {
+
+namespace {
+// Room for the widest rows the formats give (every value below 10 and the C2 odds).
+constexpr int kRowCharacters = 176;
+
+QLabel* TextLine(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+}  // namespace
+
+CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
+    : CFormDlg(parent), model_(shared) {
+    setObjectName(QStringLiteral("CDetectionDlg"));
+    auto* layout = new QVBoxLayout(this);
+
+    QLabel* instructions = TextLine(forms::DetectionForm::kInstructions, this);
+    instructions->setObjectName(QStringLiteral("instructions"));
+    QFont bold = instructions->font();
+    bold.setBold(true);
+    instructions->setFont(bold);
+    layout->addWidget(instructions);
+
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    // Fuel types in two columns of nine.
+    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
+    auto* fuelGrid = new QGridLayout(fuels);
+    fuelGrid->setVerticalSpacing(2);
+    for (int i = 0; i < static_cast<int>(forms::kFuelCount); ++i) {
+        fuelGrid->addWidget(binder_.Check(forms::DetectionForm::FuelBoxId(i)), i % 9, i / 9);
+    }
+    top->addWidget(fuels);
+
+    auto addField = [this](QGridLayout* grid, const char* id, int row, int column) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setFixedWidth(80);
+        QLabel* label = binder_.Label(id);
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row, column + 1);
+        return label;
+    };
+
+    // FBP Parameters over the two option groups.
+    auto* middle = new QVBoxLayout;
+    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
+    auto* parameterGrid = new QGridLayout(parameters);
+    addField(parameterGrid, "pc", 0, 0);
+    addField(parameterGrid, "pdf", 1, 0);
+    addField(parameterGrid, "gc", 2, 0);
+    // The grass fuel load label carries its unit after a long run of blanks: let it wrap
+    // there instead of widening the group.
+    addField(parameterGrid, "gfl", 3, 0)->setWordWrap(true);
+    parameterGrid->setColumnStretch(0, 1);
+    middle->addWidget(parameters);
+
+    auto* options = new QHBoxLayout;
+    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
+    auto* ignitionLayout = new QVBoxLayout(ignition);
+    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
+    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
+    options->addWidget(ignition);
+    auto* settings = new QGroupBox(QStringLiteral("Settings to Use"), this);
+    auto* settingsLayout = new QVBoxLayout(settings);
+    settingsLayout->addWidget(binder_.Check("defaultSettings"));
+    settingsLayout->addWidget(binder_.Check("fbpSettings"));
+    options->addWidget(settings, 1);
+    middle->addLayout(options);
+    middle->addStretch(1);
+    top->addLayout(middle);
+
+    // INPUTS: date, place and start time on the left; weather and terrain on the right.
+    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), this);
+    auto* inputGrid = new QGridLayout(inputs);
+    inputGrid->setHorizontalSpacing(10);
+    // Each label beside its box; the free room goes between the two columns.
+    addField(inputGrid, "month", 0, 0);
+    addField(inputGrid, "day", 1, 0);
+    addField(inputGrid, "latitude", 2, 0);
+    addField(inputGrid, "longitude", 3, 0);
+    addField(inputGrid, "elevation", 4, 0);
+    addField(inputGrid, "fireStartTime", 5, 0);
+    addField(inputGrid, "ffmc", 0, 3);
+    addField(inputGrid, "bui", 1, 3);
+    addField(inputGrid, "windSpeed", 2, 3);
+    addField(inputGrid, "windDirection", 3, 3);
+    addField(inputGrid, "slope", 4, 3);
+    addField(inputGrid, "aspect", 5, 3);
+    inputGrid->setColumnMinimumWidth(2, 16);
+    inputGrid->setColumnStretch(2, 1);
+    for (const char* id : {"ffmc", "windSpeed"}) {
+        QLineEdit* edit = binder_.Edit(id);
+        edit->setToolTip(QStringLiteral("Display only: each row takes this value hour by hour "
+                                        "from the Diurnal Weather Calculator (1)"));
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
+    binder_.Edit("fireStartTime")->setToolTip(QStringLiteral("Clock time hhmm, 0 to 2400"));
+    top->addWidget(inputs, 1);
+
+    // The table: headings over ten rows, then the two notes.
+    auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
+    auto* tableLayout = new QVBoxLayout(table);
+    tableLayout->setSpacing(0);
+    for (int line = 0; line < forms::DetectionForm::kHeadingLineCount; ++line) {
+        QLineEdit* heading = binder_.Edit(forms::DetectionForm::HeadingId(line));
+        MakeFixedRow(heading, kRowCharacters);
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        tableLayout->addWidget(heading);
+    }
+    tableLayout->addSpacing(4);
+    for (int row = 0; row < forms::DetectionForm::kRowCount; ++row) {
+        QLineEdit* edit = binder_.Edit(forms::DetectionForm::RowId(row));
+        MakeFixedRow(edit, kRowCharacters);
+        tableLayout->addWidget(edit);
+    }
+    tableLayout->addSpacing(6);
+    for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
+        tableLayout->addWidget(TextLine(note, table));
+    }
+    layout->addWidget(table);
+
+    layout->addWidget(binder_.WarningLine());
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* calculate = binder_.Button("calculate");
+    calculate->setDefault(true);
+    buttons->addWidget(calculate);
+    buttons->addStretch(1);
+    buttons->addWidget(binder_.Button("exit"));
+    buttons->addWidget(binder_.Button("cancel"));
+    layout->addLayout(buttons);
+}
+
+}  // namespace emberlin::ui

@@ -1,0 +1,29 @@
+#include "ui/fixed_rows.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace emberlin::ui {
+
+QFont FixedRowFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+
+void MakeFixedRow(QLineEdit* edit, int characters) {
+    edit->setFont(FixedRowFont());
+    edit->setFrame(false);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    const QFontMetrics metrics(edit->font());
+    // The line edit's own margins around the text, as the style draws them.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = 0;
+    const QSize text(metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))),
+                     metrics.height());
+    const QSize box = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit);
+    const QMargins margins = edit->textMargins();
+    edit->setMinimumWidth(box.width() + margins.left() + margins.right() + 8);
+}
+
+}  // namespace emberlin::ui

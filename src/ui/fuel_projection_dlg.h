@@ -1,0 +1,21 @@
+// The projection by fuel type window: one row of FBP results for each of the eighteen fuels.
+#pragma once
+
+#include "common/shared_values.h"
+#include "forms/fuel_projection_form.h"
+#include "ui/form_binder.h"
+
+namespace emberlin::ui {
+
+class CFuelProjectionDlg : public CFormDlg {
+public:
+    CFuelProjectionDlg(SharedValues& shared, QWidget* parent);
+    FormBinder& Binder() override { return binder_; }
+    forms::FuelProjectionForm& Model() { return model_; }
+
+private:
+    forms::FuelProjectionForm model_;
+    FormBinder binder_{model_, *this};
+};
+
+}  // namespace emberlin::ui

@@ -1,0 +1,180 @@
+// The detection assessment and projection by fuel type windows, driven through their widgets.
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+
+#include "diurnal/diurnal_weather.h"
+#include "diurnal/hourly_ffmc.h"
+#include "ui/detection_dlg.h"
+#include "ui/fuel_projection_dlg.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::SharedValues;
+using emberlin::ui::CDetectionDlg;
+using emberlin::ui::CFuelProjectionDlg;
+using namespace emberlin::ui::testing;
+
+namespace {
+
+// The hourly tables as the diurnal weather calculator publishes them for its initial values.
+void PublishDiurnalDay(SharedValues& shared) {
+    const auto day = emberlin::CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35,
+                                              {0.88, 1.86, -2.2}, {1.0, 1.24, -3.59});
+    QVERIFY(day.has_value());
+    const auto ffmc = emberlin::CalcDiurnalFfmc(*day, 87, emberlin::FfmcMethod::VanWagner);
+    shared.diurnalReady = 1;
+    for (std::size_t h = 1; h <= 24; ++h) {
+        shared.hourlyFfmc[h] = ffmc[h];
+        shared.hourlyWind[h] = day->windSpeed[h];
+    }
+}
+
+QString Row(QWidget& dlg, int n) {
+    auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n));
+    return edit == nullptr ? QStringLiteral("<missing>") : edit->text();
+}
+
+// True when every character a row uses takes the same width, so the rows' own spacing sets
+// the columns.
+bool Monospaced(const QLineEdit* edit) {
+    const QFontMetrics metrics(edit->font());
+    const int width = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (QChar c : QStringLiteral("0123456789.-()%/CDMOSabcefhimnorstuwxyzHIFRWPGAT")) {
+        if (metrics.horizontalAdvance(c) != width) return false;
+    }
+    return width > 0;
+}
+
+// The clock label at the start of a detection row.
+QString ClockLabel(const QString& row) { return row.trimmed().section(QLatin1Char(' '), 0, 0); }
+
+}  // namespace
+
+class ProjectionDlgsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { emberlin::ui::InitResources(); }
+
+    void detectionCalculatesTenRowsFromTheHourlyTables() {
+        SharedValues shared;
+        PublishDiurnalDay(shared);
+        CDetectionDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Detection Assessment"));
+        QVERIFY(Row(dlg, 1).isEmpty());
+
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        const QStringList labels = {"1445", "1500", "1515", "1530", "1545",
+                                    "1600", "1615", "1630", "1730", "1830"};
+        for (int n = 1; n <= 10; ++n) {
+            auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n));
+            QVERIFY(edit != nullptr);
+            QVERIFY(edit->isReadOnly());
+            QVERIFY(Monospaced(edit));
+            // Shown exactly as built, C2 odds at the end.
+            QCOMPARE(edit->text(), QString::fromStdString(dlg.Model().Text("row" + std::to_string(n))));
+            QCOMPARE(ClockLabel(edit->text()), labels[n - 1]);
+            QVERIFY(!edit->text().contains(QLatin1String("---")));
+        }
+        // Wide enough that no row is clipped.
+        auto* first = dlg.findChild<QLineEdit*>("row1");
+        QVERIFY(first->fontMetrics().horizontalAdvance(first->text()) < first->width());
+        auto* heading = dlg.findChild<QLineEdit*>("heading2");
+        QVERIFY(heading->text().contains(QLatin1String("TIME (min)")));
+
+        // A start just after midnight, typed and calculated with Return.
+        auto* start = dlg.findChild<QLineEdit*>("fireStartTime");
+        TypeInto(start, "0030");
+        QCOMPARE(start->text(), QStringLiteral("0030"));
+        QTest::keyClick(start, Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(ClockLabel(Row(dlg, 1)), QStringLiteral("45"));
+        QCOMPARE(ClockLabel(Row(dlg, 10)), QStringLiteral("430"));
+
+        // Another fuel type: the rows lose the C2 odds once recalculated.
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelC4"), Qt::LeftButton);
+        QVERIFY(dlg.findChild<QCheckBox*>("fuelC4")->isChecked());
+        QVERIFY(!dlg.findChild<QCheckBox*>("fuelC2")->isChecked());
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        QVERIFY(Row(dlg, 1).endsWith(QLatin1String("     ")));
+        QTest::mouseClick(dlg.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        QVERIFY(!dlg.isVisible());
+    }
+
+    void detectionNeedsTheDiurnalCalculatorFirst() {
+        SharedValues shared;
+        CDetectionDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QString shown;
+        WhileModal([&] { QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       auto* box = qobject_cast<QMessageBox*>(modal);
+                       QVERIFY(box != nullptr);
+                       QCOMPARE(box->windowTitle(), QStringLiteral("EMBERLIN"));
+                       shown = box->text();
+                       box->accept();
+                   });
+        QCOMPARE(shown, QStringLiteral("ERROR - This program requires hourly calculations, RUN the "
+                                       "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"));
+        QVERIFY(Row(dlg, 1).isEmpty());
+        // The display-only fields take no typing.
+        QVERIFY(dlg.findChild<QLineEdit*>("ffmc")->isReadOnly());
+        dlg.hide();
+    }
+
+    void fuelProjectionCalculatesEveryFuelType() {
+        SharedValues shared;
+        CFuelProjectionDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Projection by Fuel Type"));
+        QVERIFY(dlg.findChild<QWidget*>("crown_fire") != nullptr);
+
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        const QStringList codes = {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "D1", "D2",
+                                   "M1", "M2", "M3", "M4", "S1", "S2", "S3", "O1a", "O1b"};
+        for (int n = 1; n <= 18; ++n) {
+            QCOMPARE(Row(dlg, n).trimmed().section(QLatin1Char(' '), 0, 0), codes[n - 1]);
+            QVERIFY(Monospaced(dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n))));
+        }
+        const QString point = Row(dlg, 2);
+        QCOMPARE(point.size(), 187);
+        QVERIFY(point.contains(QLatin1String("11.1       6824.2")));
+        QVERIFY(point.endsWith(QLatin1String("Intermittent       ")));
+
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("lineIgnition"), Qt::LeftButton);
+        QVERIFY(!dlg.findChild<QCheckBox*>("pointIgnition")->isChecked());
+        QCOMPARE(Row(dlg, 2), point);  // rows change only on Calculate
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        QVERIFY(Row(dlg, 2) != point);
+
+        // Elapsed Time 0, calculated with Return: no area yet.
+        auto* elapsed = dlg.findChild<QLineEdit*>("elapsedTime");
+        TypeInto(elapsed, "0");
+        QTest::keyClick(elapsed, Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        QVERIFY(Row(dlg, 2).contains(QLatin1String("          " "    0.0 " "       ")));
+
+        // A refused value warns beside the form and stops Calculate with a message.
+        auto* aspect = dlg.findChild<QLineEdit*>("aspect");
+        TypeInto(aspect, "400");
+        QVERIFY(dlg.findChild<QLabel*>("typingWarning")->text().contains("between 0 and 360"));
+        const QString before = Row(dlg, 2);
+        QString shown;
+        WhileModal([&] { QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       auto* box = qobject_cast<QMessageBox*>(modal);
+                       QVERIFY(box != nullptr);
+                       shown = box->text();
+                       box->accept();
+                   });
+        QCOMPARE(shown, QStringLiteral("Please enter a number between 0 and 360."));
+        QCOMPARE(Row(dlg, 2), before);
+        QCOMPARE(aspect->selectedText(), QStringLiteral("400"));
+        dlg.hide();
+    }
+};
+
+QTEST_MAIN(ProjectionDlgsTest)
+#include "projection_dlgs_test.moc"
