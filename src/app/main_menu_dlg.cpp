@@ -29,9 +29,6 @@ CMainMenuDlg::CMainMenuDlg(SharedValues& shared, QWidget* parent)
     setWindowTitle(QStringLiteral("EMBERLIN Main Menu"));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
-    // Owned forms, in their order of creation.
-    fwiCalculator_ = std::make_unique<ui::CFwiCalcDlg>(shared_, this);
-
     auto* layout = new QHBoxLayout(this);
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(ui::MakePicture(QStringLiteral("menu_top"),
@@ -119,18 +116,23 @@ CMainMenuDlg::CMainMenuDlg(SharedValues& shared, QWidget* parent)
     bottom->addWidget(AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel"));
     column->addLayout(bottom);
 
-    // Forms that are not built yet keep their buttons disabled.
-    for (auto& [command, button] : buttons_) {
-        switch (command) {
-            case kCmdOk:
-            case kCmdCancel:
-            case kCmdAbout:
-            case kCmdFwiCalculator:
-                break;
-            default:
-                button->setEnabled(false);
-        }
-    }
+    // Owned forms, in their order of creation. A form button is enabled once it opens a form.
+    for (int command : kFormCommands) buttons_[command]->setEnabled(false);
+    Own(moreInformation_, std::make_unique<ui::CMoreInformationDlg>(this), kCmdDocumentation);
+    Own(references_, std::make_unique<ui::CReferencesDlg>(this), kCmdReferences);
+    Own(fbpStructure_, std::make_unique<ui::CFbpStructureDlg>(this), kCmdFbpStructure);
+    Own(fuelTypes_, std::make_unique<ui::CFuelTypesDlg>(this), kCmdFbpFuelTypes);
+    Own(fwiStructure_, std::make_unique<ui::CFwiStructureDlg>(this), kCmdFwiStructure);
+    Own(fwiCalculator_, std::make_unique<ui::CFwiCalcDlg>(shared_, this), kCmdFwiCalculator);
+    Own(fireExamples_, std::make_unique<ui::CFireExamplesDlg>(this), kCmdFireExamples);
+}
+
+template <typename Form>
+void CMainMenuDlg::Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command) {
+    member = std::move(form);
+    Form* owned = member.get();
+    opens_[command] = [owned] { owned->RunModal(); };
+    buttons_[command]->setEnabled(true);
 }
 
 CMainMenuDlg::~CMainMenuDlg() = default;
@@ -161,10 +163,8 @@ void CMainMenuDlg::OnCommand(int command) {
         case kCmdAbout:
             ShowAbout();
             break;
-        case kCmdFwiCalculator:
-            fwiCalculator_->RunModal();
-            break;
         default:
+            if (auto open = opens_.find(command); open != opens_.end()) open->second();
             break;
     }
 }

@@ -3,11 +3,15 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "common/shared_values.h"
+#include "ui/fire_examples_dlg.h"
+#include "ui/fuel_types_dlg.h"
 #include "ui/fwi_calc_dlg.h"
+#include "ui/reference_panel_dlg.h"
 
 namespace emberlin::app {
 
@@ -29,6 +33,13 @@ enum MenuCommand : int {
     kCmdFbpFuelTypes = 1089,
 };
 
+// The commands that open an owned form, in the menu's order.
+inline constexpr int kFormCommands[] = {
+    kCmdDocumentation, kCmdFwiStructure,   kCmdFbpFuelTypes,   kCmdReferences,
+    kCmdFbpStructure,  kCmdFireExamples,   kCmdFwiCalculator,  kCmdFbpCalculator,
+    kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment,
+};
+
 class CMainMenuDlg : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +51,8 @@ public:
     QPushButton* CommandButton(int command) const;
 
     ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
+    ui::CFuelTypesDlg& FuelTypes() { return *fuelTypes_; }
+    ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -48,11 +61,22 @@ private:
     QPushButton* AddCommandButton(int command, const QString& label, const char* name);
     void ShowAbout();
 
+    // Makes a command open an owned form modally, and enables its button.
+    template <typename Form>
+    void Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command);
+
     SharedValues& shared_;
     std::map<int, QPushButton*> buttons_;
+    std::map<int, std::function<void()>> opens_;
 
     // The owned forms, declared in their order of creation: C++ destroys them in reverse.
+    std::unique_ptr<ui::CMoreInformationDlg> moreInformation_;
+    std::unique_ptr<ui::CReferencesDlg> references_;
+    std::unique_ptr<ui::CFbpStructureDlg> fbpStructure_;
+    std::unique_ptr<ui::CFuelTypesDlg> fuelTypes_;
+    std::unique_ptr<ui::CFwiStructureDlg> fwiStructure_;
     std::unique_ptr<ui::CFwiCalcDlg> fwiCalculator_;
+    std::unique_ptr<ui::CFireExamplesDlg> fireExamples_;
 };
 
 }  // namespace emberlin::app
