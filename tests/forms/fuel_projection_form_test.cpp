@@ -240,13 +240,6 @@ TEST(FuelProjectionRowTextTest, PaddingFollowsTheMagnitudeOfEachValue) {
              "     1.0 " + "       " + "   Crown    " + "       "},
     };
     for (const Case& c : cases) EXPECT_EQ(FuelProjectionRowText(c.fuel, c.out), c.expected) << c.name;
-
-    // Areas of 3.0 and 10.0 ha on their own.
-    FbpOutputs out = outputs(50, 0);
-    out.area = 3.0;
-    EXPECT_NE(FuelProjectionRowText(kC2, out).find("          " "    3.0 " "       "), std::string::npos);
-    out.area = 10.0;
-    EXPECT_NE(FuelProjectionRowText(kC2, out).find("          " "   10.0 " "       "), std::string::npos);
 }
 
 TEST_F(FuelProjectionFormTest, ElapsedTimeZeroIsAccepted) {
