@@ -131,7 +131,8 @@ std::optional<HourWeather> CalcHourWeather(double latitude, double longitude, in
     const double tn = sunrise + tp.alpha;  // time of the minimum, for both curves
     const double tx = 12.0 + tp.beta;      // time of the maximum
     // When the minimum and maximum fall at the same time the day curve has no rising limb
-    // (0/0 in the published equations); the hour then sits at the curve's minimum: S = 0.
+    // (a division by zero in the published equations); the hour then sits at the curve's
+    // minimum: S = 0.
     const bool flatDay = tx == tn;
     const double tNight = t < sunset ? t + 24.0 : t;
     const double nightFraction = (tNight - sunset) / (tn + 24.0 - sunset);

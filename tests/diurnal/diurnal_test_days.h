@@ -1,4 +1,4 @@
-// Day inputs shared by the diurnal weather and hourly FFMC tests.
+// Diurnal day inputs for the tests, preset to the diurnal form's initial values.
 #pragma once
 
 #include <optional>
@@ -7,21 +7,13 @@
 
 namespace emberlin::testing {
 
-// Every input of a diurnal day, preset to the diurnal form's initial values.
 struct DayInputs {
-    double latitude = 55;
-    double longitude = -110;
-    int month = 7;
-    int day = 15;
-    double noonTemperature = 30;
-    double noonRelativeHumidity = 45;
-    double noonWindSpeed = 25;
-    double minTemperature = 15;
-    double maxTemperature = 32;
-    double minWind = 1;
-    double maxWind = 35;
-    DiurnalCurveParams temperatureParams{0.88, 1.86, -2.2};
-    DiurnalCurveParams windParams{1.0, 1.24, -3.59};
+    double latitude = 55, longitude = -110;
+    int month = 7, day = 15;
+    double noonTemperature = 30, noonRelativeHumidity = 45, noonWindSpeed = 25;
+    double minTemperature = 15, maxTemperature = 32, minWind = 1, maxWind = 35;
+    DiurnalCurveParams temperatureParams = kDefaultTemperatureParams;
+    DiurnalCurveParams windParams = kDefaultWindParams;
 };
 
 inline std::optional<DiurnalDay> RunDay(const DayInputs& in) {
