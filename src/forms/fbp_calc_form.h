@@ -11,7 +11,7 @@
 namespace emberlin::forms {
 
 class FbpCalcForm : public FormModel {
-public:
+  public:
     static constexpr const char* kAcronymsPanel = "fbpAcronyms";
     static constexpr int kFuelCount = static_cast<int>(FuelTypeTable.size());
 
@@ -29,7 +29,7 @@ public:
 
     void Calculate();
 
-private:
+  private:
     void ChooseFuel(int fuelIndex);
     void ChooseIgnition(int ignitionType);
     FbpInputs EngineInputs() const;

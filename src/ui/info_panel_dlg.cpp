@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "ui/form_binder.h"
 
@@ -19,6 +21,35 @@ QLabel* PlainLabel(const QString& text, QWidget* parent) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
+
+// Lines a panel shows in one column; a group's title and frame count as two more.
+constexpr std::size_t kLinesPerColumn = 24;
+constexpr std::size_t kGroupOverhead = 2;
+
+// The index of the first group of the second column, or groups.size() for one column: the
+// split, in reading order, that keeps the taller column shortest.
+std::size_t ColumnSplit(const std::vector<forms::InfoGroup>& groups) {
+    std::vector<std::size_t> heights;
+    std::size_t total = 0;
+    for (const forms::InfoGroup& group : groups) {
+        heights.push_back(group.lines.size() + (group.title.empty() ? 0 : kGroupOverhead));
+        total += heights.back();
+    }
+    if (total <= kLinesPerColumn || groups.size() < 2) return groups.size();
+    std::size_t best = groups.size();
+    std::size_t bestHeight = total;
+    std::size_t first = 0;
+    for (std::size_t split = 1; split < groups.size(); ++split) {
+        first += heights[split - 1];
+        const std::size_t taller = std::max(first, total - first);
+        if (taller < bestHeight) {
+            bestHeight = taller;
+            best = split;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : QDialog(parent) {
@@ -35,16 +66,32 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     layout->addWidget(rule);
-    for (const forms::InfoGroup& group : panel.groups) {
+    // A long list flows into two columns, in reading order, so that the panel fits a common
+    // screen height.
+    const std::size_t split = ColumnSplit(panel.groups);
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns);
+    QVBoxLayout* column = nullptr;
+    for (std::size_t i = 0; i < panel.groups.size(); ++i) {
+        if (i == 0 || i == split) {
+            column = new QVBoxLayout;
+            columns->addLayout(column, 1);
+        }
+        const forms::InfoGroup& group = panel.groups[i];
         QWidget* holder = this;
-        QVBoxLayout* target = layout;
+        QVBoxLayout* target = column;
         if (!group.title.empty()) {
             auto* box = new QGroupBox(ToQ(group.title), this);
             target = new QVBoxLayout(box);
             holder = box;
-            layout->addWidget(box);
+            column->addWidget(box);
         }
         for (const std::string& line : group.lines) target->addWidget(PlainLabel(ToQ(line), holder));
+    }
+    if (split < panel.groups.size()) {
+        for (int c = 0; c < columns->count(); ++c) {
+            static_cast<QVBoxLayout*>(columns->itemAt(c)->layout())->addStretch(1);
+        }
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -17,9 +17,9 @@ namespace emberlin::forms {
 namespace {
 
 const std::array<const char*, 17> kOutputs = {
-    "rosText",  "hfiText",       "sfcText", "tfcText", "cfbText", "fdText",
-    "frosText", "brosText",      "ffiText", "bfiText", "areaText", "perimeterText",
-    "pgrText",  "lbText",        "hsdText", "fsdText", "bsdText"};
+    "rosText",  "hfiText",  "sfcText", "tfcText", "cfbText",  "fdText",
+    "frosText", "brosText", "ffiText", "bfiText", "areaText", "perimeterText",
+    "pgrText",  "lbText",   "hsdText", "fsdText", "bsdText"};
 
 // Every input in storing order, with its text on the first display.
 struct InputText {
@@ -27,10 +27,22 @@ struct InputText {
     const char* text;
 };
 const std::array<InputText, 16> kInputsInStoringOrder = {{
-    {"bui", "40"},       {"day", "15"},       {"ffmc", "87"},      {"latitude", "55"},
-    {"longitude", "-110"}, {"month", "7"},    {"slope", "0"},      {"elapsedTime", "15"},
-    {"windSpeed", "25"}, {"elevation", "0"},  {"df", "50"},        {"gc", "85"},
-    {"pc", "50"},        {"aspect", "0"},     {"windDirection", "0"}, {"gfl", "0.3"},
+    {"bui", "40"},
+    {"day", "15"},
+    {"ffmc", "87"},
+    {"latitude", "55"},
+    {"longitude", "-110"},
+    {"month", "7"},
+    {"slope", "0"},
+    {"elapsedTime", "15"},
+    {"windSpeed", "25"},
+    {"elevation", "0"},
+    {"df", "50"},
+    {"gc", "85"},
+    {"pc", "50"},
+    {"aspect", "0"},
+    {"windDirection", "0"},
+    {"gfl", "0.3"},
 }};
 
 std::map<std::string, std::string> OutputTexts(const FbpCalcForm& form) {
@@ -61,7 +73,7 @@ bool AnyEvent(const RecordingHost& host, HostEvent::Kind kind) {
 }
 
 class FbpCalcFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -77,11 +89,11 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
     EXPECT_FALSE(form.IsChecked("lineIgnition"));
     const std::map<std::string, std::string> initial = {
-        {"rosText", "11.09"}, {"hfiText", "6824"},   {"sfcText", "1.84"},
-        {"tfcText", "2.50"},  {"cfbText", "0.82"},   {"fdText", "Intermittent Crown Fire"},
-        {"frosText", "1.78"}, {"brosText", "0.31"},  {"ffiText", "809"},
-        {"bfiText", "139"},   {"areaText", "0.16"},  {"perimeterText", "179.77"},
-        {"pgrText", "25.10"}, {"lbText", "3.20"},    {"hsdText", "79.42"},
+        {"rosText", "11.09"}, {"hfiText", "6824"},  {"sfcText", "1.84"},
+        {"tfcText", "2.50"},  {"cfbText", "0.82"},  {"fdText", "Intermittent Crown Fire"},
+        {"frosText", "1.78"}, {"brosText", "0.31"}, {"ffiText", "809"},
+        {"bfiText", "139"},   {"areaText", "0.16"}, {"perimeterText", "179.77"},
+        {"pgrText", "25.10"}, {"lbText", "3.20"},   {"hsdText", "79.42"},
         {"fsdText", "12.75"}, {"bsdText", "2.19"}};
     EXPECT_EQ(OutputTexts(form), initial);
     EXPECT_EQ(shared.fbpReady, 0);  // showing the initial texts publishes nothing
@@ -124,7 +136,7 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
 struct Scenario {
     const char* name;
     std::function<void(FbpCalcForm&)> act;
-    std::map<std::string, std::string> texts;  // exact
+    std::map<std::string, std::string> texts;                // exact
     std::map<std::string, std::pair<double, double>> about;  // value, tolerance
     int julianDay = 196;  // the day of the year sent to the engine
 };
@@ -133,18 +145,30 @@ TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
     const std::vector<Scenario> scenarios = {
         {"line ignition",
          [](FbpCalcForm& f) { f.Click("lineIgnition"); },
-         {{"rosText", "11.09"}, {"pgrText", "25.10"}, {"cfbText", "0.88"},
-          {"fdText", "Intermittent Crown Fire"}, {"ffiText", "986"}, {"bfiText", "169"},
-          {"bsdText", "4.58"}, {"areaText", "0.72"}},
-         {{"hfiText", {8480, 15}}, {"hsdText", {166.35, 0.1}}, {"fsdText", {26.7, 0.05}},
+         {{"rosText", "11.09"},
+          {"pgrText", "25.10"},
+          {"cfbText", "0.88"},
+          {"fdText", "Intermittent Crown Fire"},
+          {"ffiText", "986"},
+          {"bfiText", "169"},
+          {"bsdText", "4.58"},
+          {"areaText", "0.72"}},
+         {{"hfiText", {8480, 15}},
+          {"hsdText", {166.35, 0.1}},
+          {"fsdText", {26.7, 0.05}},
           {"perimeterText", {377, 1}}}},
         {"O1a with GC 50",
          [](FbpCalcForm& f) {
              TypeKeys(f, "gc", "50");
              f.Click("fuelO1a");
          },
-         {{"rosText", "0.00"}, {"hfiText", "0"}, {"sfcText", "0.30"}, {"tfcText", "0.30"},
-          {"cfbText", "0.00"}, {"fdText", "Surface Fire"}, {"lbText", "0.00"}},
+         {{"rosText", "0.00"},
+          {"hfiText", "0"},
+          {"sfcText", "0.30"},
+          {"tfcText", "0.30"},
+          {"cfbText", "0.00"},
+          {"fdText", "Surface Fire"},
+          {"lbText", "0.00"}},
          {}},
         {"C6",
          [](FbpCalcForm& f) { f.Click("fuelC6"); },
@@ -210,12 +234,12 @@ TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
         double cbh, ros, cfb, hfi;
     };
     const Row rows[] = {
-        {"C1", 2, 2.89, 0.168, 888},   {"C2", 3, 11.09, 0.82, 6824},  {"C3", 8, 4.29, 0, 1030},
-        {"C4", 4, 12.3, 0.683, 5450},  {"C5", 18, 1.68, 0, 284},      {"C6", 7, 4.39, 0, 743},
-        {"C7", 10, 2.66, 0, 1630},     {"D1", 7, 2.44, 0, 468},       {"D2", 7, 0, 0, 0},
-        {"M1", 6, 7.31, 0, 2360},      {"M2", 6, 6.42, 0, 2080},      {"M3", 6, 14.0, 0.778, 8520},
-        {"M4", 6, 6.42, 0.0665, 3000}, {"S1", 7, 12.8, 0, 17400},     {"S2", 7, 5.88, 0, 13800},
-        {"S3", 7, 9.41, 0, 39900},     {"O1a", 7, 20.2, 0, 1490},     {"O1b", 7, 21.5, 0, 1590},
+        {"C1", 2, 2.89, 0.168, 888},   {"C2", 3, 11.09, 0.82, 6824}, {"C3", 8, 4.29, 0, 1030},
+        {"C4", 4, 12.3, 0.683, 5450},  {"C5", 18, 1.68, 0, 284},     {"C6", 7, 4.39, 0, 743},
+        {"C7", 10, 2.66, 0, 1630},     {"D1", 7, 2.44, 0, 468},      {"D2", 7, 0, 0, 0},
+        {"M1", 6, 7.31, 0, 2360},      {"M2", 6, 6.42, 0, 2080},     {"M3", 6, 14.0, 0.778, 8520},
+        {"M4", 6, 6.42, 0.0665, 3000}, {"S1", 7, 12.8, 0, 17400},    {"S2", 7, 5.88, 0, 13800},
+        {"S3", 7, 9.41, 0, 39900},     {"O1a", 7, 20.2, 0, 1490},    {"O1b", 7, 21.5, 0, 1590},
     };
     ASSERT_EQ(std::size(rows), std::size_t(FbpCalcForm::kFuelCount));
     for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
@@ -240,10 +264,12 @@ TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
 }
 
 TEST(FbpFireDescription, WordsEachClassFromItsLowerBound) {
-    const std::pair<double, const char*> cases[] = {
-        {0, "Surface Fire"},          {0.0999, "Surface Fire"},
-        {0.1, "Intermittent Crown Fire"}, {0.8999, "Intermittent Crown Fire"},
-        {0.9, "Crown Fire"},          {1, "Crown Fire"}};
+    const std::pair<double, const char*> cases[] = {{0, "Surface Fire"},
+                                                    {0.0999, "Surface Fire"},
+                                                    {0.1, "Intermittent Crown Fire"},
+                                                    {0.8999, "Intermittent Crown Fire"},
+                                                    {0.9, "Crown Fire"},
+                                                    {1, "Crown Fire"}};
     for (const auto& [cfb, words] : cases) EXPECT_EQ(FireDescription(cfb), words) << cfb;
 }
 
@@ -398,10 +424,22 @@ TEST_F(FbpCalcFormTest, ClosingKeepsTheStoredValuesAndTheAcronymsPanelChangesNot
 TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
     // Distinct values everywhere, so that a crossed wire shows.
     const InputText typed[] = {
-        {"bui", "61.5"},    {"day", "3"},       {"ffmc", "91.25"},  {"latitude", "48.5"},
-        {"longitude", "-120.25"}, {"month", "5"}, {"slope", "12.5"}, {"elapsedTime", "45"},
-        {"windSpeed", "17.5"}, {"elevation", "850"}, {"df", "35"}, {"gc", "70"},
-        {"pc", "60"},       {"aspect", "135"},  {"windDirection", "225"}, {"gfl", "0.45"},
+        {"bui", "61.5"},
+        {"day", "3"},
+        {"ffmc", "91.25"},
+        {"latitude", "48.5"},
+        {"longitude", "-120.25"},
+        {"month", "5"},
+        {"slope", "12.5"},
+        {"elapsedTime", "45"},
+        {"windSpeed", "17.5"},
+        {"elevation", "850"},
+        {"df", "35"},
+        {"gc", "70"},
+        {"pc", "60"},
+        {"aspect", "135"},
+        {"windDirection", "225"},
+        {"gfl", "0.45"},
     };
     for (const InputText& in : typed) TypeKeys(form, in.id, in.text);
     form.Click("fuelM3");
@@ -454,18 +492,54 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
 
 TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
     const std::vector<std::vector<InputText>> corners = {
-        {{"ffmc", "0"}, {"bui", "0"}, {"windSpeed", "0"}, {"slope", "0"}, {"elapsedTime", "0"},
-         {"gc", "0"}, {"gfl", "0"}, {"pc", "0"}, {"df", "0"}, {"month", "1"}, {"day", "1"},
-         {"latitude", "30"}, {"longitude", "-170"}, {"elevation", "0"}, {"aspect", "0"},
+        {{"ffmc", "0"},
+         {"bui", "0"},
+         {"windSpeed", "0"},
+         {"slope", "0"},
+         {"elapsedTime", "0"},
+         {"gc", "0"},
+         {"gfl", "0"},
+         {"pc", "0"},
+         {"df", "0"},
+         {"month", "1"},
+         {"day", "1"},
+         {"latitude", "30"},
+         {"longitude", "-170"},
+         {"elevation", "0"},
+         {"aspect", "0"},
          {"windDirection", "0"}},
-        {{"ffmc", "101"}, {"bui", "650"}, {"windSpeed", "150"}, {"slope", "100"},
-         {"elapsedTime", "300"}, {"gc", "100"}, {"gfl", "5"}, {"pc", "100"}, {"df", "100"},
-         {"month", "12"}, {"day", "31"}, {"latitude", "90"}, {"longitude", "170"},
-         {"elevation", "3000"}, {"aspect", "360"}, {"windDirection", "360"}},
-        {{"ffmc", "101"}, {"bui", "650"}, {"windSpeed", "150"}, {"slope", "100"},
-         {"elapsedTime", "1"}, {"gc", "1"}, {"gfl", "0.01"}, {"pc", "1"}, {"df", "1"},
-         {"month", "6"}, {"day", "20"}, {"latitude", "30"}, {"longitude", "0"},
-         {"elevation", "1"}, {"aspect", "180"}, {"windDirection", "180"}},
+        {{"ffmc", "101"},
+         {"bui", "650"},
+         {"windSpeed", "150"},
+         {"slope", "100"},
+         {"elapsedTime", "300"},
+         {"gc", "100"},
+         {"gfl", "5"},
+         {"pc", "100"},
+         {"df", "100"},
+         {"month", "12"},
+         {"day", "31"},
+         {"latitude", "90"},
+         {"longitude", "170"},
+         {"elevation", "3000"},
+         {"aspect", "360"},
+         {"windDirection", "360"}},
+        {{"ffmc", "101"},
+         {"bui", "650"},
+         {"windSpeed", "150"},
+         {"slope", "100"},
+         {"elapsedTime", "1"},
+         {"gc", "1"},
+         {"gfl", "0.01"},
+         {"pc", "1"},
+         {"df", "1"},
+         {"month", "6"},
+         {"day", "20"},
+         {"latitude", "30"},
+         {"longitude", "0"},
+         {"elevation", "1"},
+         {"aspect", "180"},
+         {"windDirection", "180"}},
     };
     SharedValues shared;
     FbpCalcForm form(shared);

@@ -1,0 +1,217 @@
+#include "ui/fbp_calc_dlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "ui/picture.h"
+
+namespace emberlin::ui {
+
+namespace {
+
+// What each input means and its unit; the allowed range is added from the form itself.
+struct Tip {
+    const char* id;
+    const char* meaning;
+    const char* note;  // what a special value stands for, or ""
+};
+constexpr Tip kTips[] = {
+    {"pc", "Percent conifer in the stand (M1, M2), in %", ""},
+    {"df", "Percent dead balsam fir in the stand (M3, M4), in %", ""},
+    {"gc", "Degree of grass curing (O1a, O1b), in %", "0 stands for the standard curing of 95 %."},
+    {"gfl", "Grass fuel load (O1a, O1b), in kg/m\u00b2",
+     "0 stands for the standard load of 0.3 kg/m\u00b2."},
+    {"month", "Month of the prediction, 1 = January to 12 = December", ""},
+    {"day", "Day of the month; with the month it gives the day of the year (365-day year)", ""},
+    {"ffmc", "Fine Fuel Moisture Code of the FWI System", ""},
+    {"bui", "Buildup Index of the FWI System", ""},
+    {"latitude", "Latitude in decimal degrees, north positive", ""},
+    {"longitude", "Longitude in decimal degrees, negative west", ""},
+    {"windSpeed", "10-m open wind speed, in km/h", ""},
+    {"windDirection", "Direction the wind blows from, in degrees clockwise from north", ""},
+    {"slope", "Ground slope, in %", ""},
+    {"aspect", "Direction the slope faces, in degrees clockwise from north", ""},
+    {"elevation", "Elevation above sea level, in m",
+     "0 works out the foliar moisture without the elevation."},
+    {"elapsedTime", "Time since ignition, in minutes", ""},
+};
+
+QString RangeText(const forms::Control& control) {
+    const bool integer = control.kind == forms::ControlKind::IntField;
+    return QStringLiteral("%1 from %2 to %3.")
+        .arg(integer ? QStringLiteral("An integer") : QStringLiteral("A number"),
+             ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
+}
+
+// A label and its field side by side in a grid (label first, so it names its buddy).
+void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
+            int fieldWidth) {
+    QLineEdit* edit = binder.Edit(id);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setFixedWidth(fieldWidth);
+    grid->addWidget(binder.Label(id), row, column);
+    grid->addWidget(edit, row, column + 1);
+}
+
+}  // namespace
+
+CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
+    : CFormDlg(parent), model_(shared), acronyms_(forms::FbpAcronymsPanel(), this) {
+    setObjectName(QStringLiteral("CFbpCalcDlg"));
+    binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
+
+    auto* layout = new QVBoxLayout(this);
+
+    // The Process and its button, with the picture at the top right.
+    auto* top = new QHBoxLayout;
+    auto* process = new QGroupBox(QStringLiteral("The Process"), this);
+    auto* processLayout = new QVBoxLayout(process);
+    const QString texts[] = {
+        QStringLiteral("ENTER the appropriate FBP fuel type,   ENTER the FBP Parameters,         "
+                       "     ENTER the required INPUT information, "),
+        QStringLiteral("For Results, Hit the RETURN key after enterring input values or CLICK the "
+                       "Calculate Button")};
+    // Wide enough for the first two instructions on one line, so that the third one starts
+    // the next line instead of breaking inside it.
+    const int textWidth = process->fontMetrics().horizontalAdvance(QStringLiteral(
+                              "ENTER the appropriate FBP fuel type,   ENTER the FBP Parameters,")) +
+                          process->fontMetrics().horizontalAdvance(QStringLiteral("      "));
+    processLayout->addStretch(1);
+    for (const QString& text : texts) {
+        auto* label = new QLabel(text, process);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setFixedWidth(textWidth);
+        processLayout->addWidget(label);
+    }
+    processLayout->addStretch(1);
+    top->addWidget(process, 1);
+    top->addWidget(binder_.Button("acronyms"), 0, Qt::AlignVCenter);
+    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
+                   Qt::AlignTop);
+    layout->addLayout(top);
+
+    // Fuel types, parameters and ignition, inputs.
+    auto* middle = new QHBoxLayout;
+    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
+    auto* fuelGrid = new QGridLayout(fuels);
+    constexpr int kFuelRows = 9;
+    for (int i = 0; i < forms::FbpCalcForm::kFuelCount; ++i) {
+        QCheckBox* box = binder_.Check(forms::FbpCalcForm::FuelBoxId(i));
+        const FuelTypeRow& fuel = FuelTypeTable[static_cast<std::size_t>(i)];
+        box->setToolTip(QStringLiteral("%1: %2").arg(
+            QString::fromUtf8(fuel.code.data(), static_cast<qsizetype>(fuel.code.size())),
+            QString::fromUtf8(fuel.fuel.data(), static_cast<qsizetype>(fuel.fuel.size()))));
+        fuelGrid->addWidget(box, i % kFuelRows, i / kFuelRows);
+    }
+    middle->addWidget(fuels);
+
+    auto* centre = new QVBoxLayout;
+    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
+    auto* parameterGrid = new QGridLayout(parameters);
+    int row = 0;
+    for (const char* id : {"pc", "df", "gc", "gfl"})
+        AddRow(binder_, parameterGrid, id, row++, 0, 60);
+    parameterGrid->setRowStretch(row, 1);
+    centre->addWidget(parameters, 1);
+    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
+    auto* ignitionLayout = new QHBoxLayout(ignition);
+    QCheckBox* point = binder_.Check("pointIgnition");
+    point->setToolTip(QStringLiteral("A fire growing from a point, building up to its full rate"));
+    QCheckBox* line = binder_.Check("lineIgnition");
+    line->setToolTip(QStringLiteral("A fire front already spreading at its full rate"));
+    ignitionLayout->addWidget(point);
+    ignitionLayout->addWidget(line);
+    centre->addWidget(ignition);
+    middle->addLayout(centre);
+
+    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), this);
+    auto* inputGrid = new QGridLayout(inputs);
+    const char* left[] = {"month", "day", "ffmc", "bui", "latitude", "longitude"};
+    const char* right[] = {"windSpeed", "windDirection", "slope",
+                           "aspect",    "elevation",     "elapsedTime"};
+    for (int r = 0; r < 6; ++r) {
+        AddRow(binder_, inputGrid, left[r], r, 0, 70);
+        AddRow(binder_, inputGrid, right[r], r, 3, 70);
+    }
+    inputGrid->setColumnMinimumWidth(2, 16);
+    middle->addWidget(inputs, 1);
+    layout->addLayout(middle);
+
+    for (const Tip& tip : kTips) {
+        QString text = QString::fromUtf8(tip.meaning) + QStringLiteral(".\n") +
+                       RangeText(model_.GetControl(tip.id));
+        if (*tip.note != '\0') text += QStringLiteral("\n") + QString::fromUtf8(tip.note);
+        binder_.Edit(tip.id)->setToolTip(text);
+    }
+
+    auto* calculateRow = new QHBoxLayout;
+    QPushButton* calculate = binder_.Button("calculate");
+    calculate->setDefault(true);  // Return in any field calculates
+    calculateRow->addStretch(1);
+    calculateRow->addWidget(calculate);
+    calculateRow->addStretch(1);
+    layout->addLayout(calculateRow);
+
+    // The outputs, three columns each; both groups share their column widths so that the
+    // columns line up from one group to the other.
+    using Columns = std::vector<std::vector<const char*>>;
+    const Columns primary = {{"rosText", "hfiText"}, {"sfcText", "tfcText"}, {"cfbText", "fdText"}};
+    const Columns secondary = {{"frosText", "brosText", "ffiText", "bfiText"},
+                               {"areaText", "perimeterText", "pgrText", "lbText"},
+                               {"hsdText", "fsdText", "bsdText"}};
+    // Room for the widest number the ranges allow (a perimeter of 111111.66 m) and a margin.
+    const int numberWidth =
+        std::max(70, fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
+    std::vector<QGridLayout*> outputGrids;
+    std::vector<int> labelWidths(3, 0);
+    std::vector<int> fieldWidths(3, 0);
+    auto addOutputs = [&](const QString& title, const Columns& columns) {
+        auto* box = new QGroupBox(title, this);
+        auto* grid = new QGridLayout(box);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const int column = static_cast<int>(c) * 3;
+            int r = 0;
+            for (const char* id : columns[c]) {
+                const bool words = std::string(id) == "fdText";
+                QLineEdit* edit = binder_.Edit(id);
+                edit->setAlignment(words ? Qt::AlignLeft : Qt::AlignRight);
+                edit->setFixedWidth(words ? 170 : numberWidth);
+                QLabel* label = binder_.Label(id);
+                labelWidths[c] = std::max(labelWidths[c], label->sizeHint().width());
+                fieldWidths[c] = std::max(fieldWidths[c], edit->width());
+                grid->addWidget(label, r, column);
+                grid->addWidget(edit, r, column + 1, Qt::AlignLeft);
+                ++r;
+            }
+            grid->setColumnStretch(column + 2, 1);
+        }
+        outputGrids.push_back(grid);
+        layout->addWidget(box);
+    };
+    addOutputs(QStringLiteral("Primary OUTPUTS"), primary);
+    addOutputs(QStringLiteral("Secondary OUTPUTS"), secondary);
+    for (QGridLayout* grid : outputGrids) {
+        for (int c = 0; c < 3; ++c) {
+            grid->setColumnMinimumWidth(c * 3, labelWidths[static_cast<std::size_t>(c)]);
+            grid->setColumnMinimumWidth(c * 3 + 1, fieldWidths[static_cast<std::size_t>(c)]);
+        }
+    }
+
+    layout->addWidget(binder_.WarningLine());
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(binder_.Button("ok"));
+    buttons->addWidget(binder_.Button("cancel"));
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+}  // namespace emberlin::ui

@@ -1,0 +1,213 @@
+// The FBP calculator window and its acronyms panel, driven through their real widgets.
+#include "ui/fbp_calc_dlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTest>
+
+#include "common/number_text.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::SharedValues;
+using emberlin::forms::FbpCalcForm;
+using emberlin::ui::CFbpCalcDlg;
+using namespace emberlin::ui::testing;
+
+namespace {
+
+QString OutputText(QWidget* dlg, const char* id) {
+    auto* edit = dlg->findChild<QLineEdit*>(id);
+    return edit == nullptr ? QStringLiteral("<missing %1>").arg(id) : edit->text();
+}
+
+// Closes a modal window when the checks inside it stop early, so that a failure never
+// leaves the test waiting on it.
+auto Closing(QWidget* modal) {
+    return qScopeGuard([modal] {
+        if (auto* dialog = qobject_cast<QDialog*>(modal);
+            dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+}
+
+QStringList CheckedFuelBoxes(QWidget* dlg) {
+    QStringList on;
+    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+        auto* box = dlg->findChild<QCheckBox*>(QString::fromStdString(FbpCalcForm::FuelBoxId(i)));
+        if (box == nullptr) return {QStringLiteral("missing box %1").arg(i)};
+        if (box->isChecked()) on << box->objectName();
+    }
+    return on;
+}
+
+const char* const kInputs[] = {"pc",       "df",        "gc",        "gfl",
+                               "month",    "day",       "ffmc",      "bui",
+                               "latitude", "longitude", "windSpeed", "windDirection",
+                               "slope",    "aspect",    "elevation", "elapsedTime"};
+
+}  // namespace
+
+class FbpCalcDlgTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { emberlin::ui::InitResources(); }
+
+    void fuelTypeAndIgnitionBoxesCalculateAsExclusiveChoices() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Calculator"));
+        QVERIFY(dlg.findChild<QWidget*>("crown_fire") != nullptr);
+        QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC2"});
+        QCOMPARE(OutputText(&dlg, "hfiText"), QStringLiteral("6824"));
+        QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Intermittent Crown Fire"));
+
+        auto* c6 = dlg.findChild<QCheckBox*>("fuelC6");
+        QCOMPARE(c6->text(), QStringLiteral("C6 "));
+        QTest::mouseClick(c6, Qt::LeftButton);
+        QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC6"});
+        QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("4.39"));
+        QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.00"));
+        QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Surface Fire"));
+        QCOMPARE(shared.fbpReady, 1);
+        QCOMPARE(shared.fbpFuelTypeIndex, 5);
+        QTest::mouseClick(c6, Qt::LeftButton);  // the box that is on stays on
+        QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC6"});
+
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelC2"), Qt::LeftButton);
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("lineIgnition"), Qt::LeftButton);
+        QVERIFY(dlg.findChild<QCheckBox*>("lineIgnition")->isChecked());
+        QVERIFY(!dlg.findChild<QCheckBox*>("pointIgnition")->isChecked());
+        QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.88"));
+        QCOMPARE(OutputText(&dlg, "areaText"), QStringLiteral("0.72"));
+        dlg.hide();
+    }
+
+    void returnCalculatesAndOkClosesOnlyWhenClicked() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        QVERIFY(dlg.findChild<QPushButton*>("calculate")->isDefault());
+        QVERIFY(!dlg.findChild<QPushButton*>("ok")->isDefault());
+        int result = -1;
+        WhileModal([&] { result = dlg.RunModal(); },
+                   [&](QWidget* modal) {
+                       const auto close = Closing(&dlg);
+                       QCOMPARE(modal, static_cast<QWidget*>(&dlg));
+                       auto* slope = dlg.findChild<QLineEdit*>("slope");
+                       TypeInto(slope, "30");
+                       QCOMPARE(slope->text(), QStringLiteral("30"));
+                       QCOMPARE(shared.fbpReady, 0);  // typing does not calculate
+                       QTest::keyClick(slope, Qt::Key_Return);
+                       QVERIFY(dlg.isVisible());
+                       QCOMPARE(shared.fbpSlope, 30.0);
+                       QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.98"));
+                       QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Crown Fire"));
+                       QCOMPARE(OutputText(&dlg, "lbText"), QStringLiteral("4.64"));
+                       QTest::mouseClick(dlg.findChild<QPushButton*>("ok"), Qt::LeftButton);
+                   });
+        QCOMPARE(result, int(QDialog::Accepted));
+        // Opening again shows the held values without calculating.
+        dlg.ShowForm();
+        QCOMPARE(dlg.findChild<QLineEdit*>("slope")->text(), QStringLiteral("30"));
+        QCOMPARE(OutputText(&dlg, "lbText"), QStringLiteral("4.64"));
+        dlg.hide();
+    }
+
+    void everyInputExplainsItselfAndIsNamedByItsLabel() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        for (const char* id : kInputs) {
+            auto* edit = dlg.findChild<QLineEdit*>(id);
+            QVERIFY2(edit != nullptr, id);
+            const emberlin::forms::Control& control = dlg.Model().GetControl(id);
+            const QString range =
+                QStringLiteral("from %1 to %2.")
+                    .arg(QString::fromStdString(emberlin::FormatGeneral(control.minValue)),
+                         QString::fromStdString(emberlin::FormatGeneral(control.maxValue)));
+            QVERIFY2(edit->toolTip().contains(range),
+                     qPrintable(QStringLiteral("%1: %2").arg(id, edit->toolTip())));
+            // Meaning and unit come before the range.
+            QVERIFY2(edit->toolTip().indexOf(range) > 10, id);
+            QCOMPARE(edit->accessibleName(), QString::fromStdString(control.label).trimmed());
+        }
+        QVERIFY(dlg.findChild<QLineEdit*>("gc")->toolTip().contains(
+            QStringLiteral("0 stands for the standard curing of 95 %")));
+        QVERIFY(dlg.findChild<QLineEdit*>("gfl")->toolTip().contains(
+            QStringLiteral("0 stands for the standard load of 0.3 kg/m\u00b2")));
+        QVERIFY(dlg.findChild<QLineEdit*>("longitude")
+                    ->toolTip()
+                    .contains(QStringLiteral("from -170 to 170.")));
+    }
+
+    void aRefusedFieldStopsAFuelBoxCalculation() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        auto* latitude = dlg.findChild<QLineEdit*>("latitude");
+        TypeInto(latitude, "1e10");
+        QCOMPARE(latitude->text(), QStringLiteral("1e10"));
+        QVERIFY(dlg.findChild<QLabel*>("typingWarning")
+                    ->text()
+                    .contains("Please enter a number between 30 and 90."));
+
+        QString shown;
+        WhileModal([&] { QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelO1a"), Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       const auto close = Closing(modal);
+                       auto* box = qobject_cast<QMessageBox*>(modal);
+                       QVERIFY(box != nullptr);
+                       QCOMPARE(box->windowTitle(), QStringLiteral("EMBERLIN"));
+                       shown = box->text();
+                       box->accept();
+                   });
+        QCOMPARE(shown, QStringLiteral("Please enter a number between 30 and 90."));
+        QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
+        QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
+        QCOMPARE(shared.fbpReady, 0);
+        QCOMPARE(latitude->selectedText(), QStringLiteral("1e10"));
+        dlg.hide();
+    }
+
+    void acronymsPanelOpensFromItsButtonAndFitsAScreen() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        auto* gfl = dlg.findChild<QLineEdit*>("gfl");
+        TypeInto(gfl, "0.");
+        WhileModal(
+            [&] { QTest::mouseClick(dlg.findChild<QPushButton*>("acronyms"), Qt::LeftButton); },
+            [&](QWidget* modal) {
+                const auto close = Closing(modal);
+                QVERIFY(modal != nullptr);
+                QCOMPARE(modal->windowTitle(), QStringLiteral("   EMBERLIN - FBP   Acronyms"));
+                QStringList titles;
+                QMap<QString, QGroupBox*> byTitle;
+                for (auto* box : modal->findChildren<QGroupBox*>()) {
+                    titles << box->title();
+                    byTitle[box->title()] = box;
+                }
+                QCOMPARE(titles, (QStringList{"Fuel Types", "FBP Parameters", "FBP Inputs",
+                                              "Primary Outputs", "Secondary Outputs"}));
+                QStringList lines;
+                for (auto* label : byTitle["Secondary Outputs"]->findChildren<QLabel*>()) {
+                    lines << label->text();
+                }
+                QCOMPARE(lines.size(), 11);
+                QCOMPARE(lines.last(), QStringLiteral("BSD  :  BACK Spread Distance  ( m )"));
+                // Forty-one lines in one column would not fit a 1080-line screen.
+                QVERIFY2(modal->height() < 800, qPrintable(QString::number(modal->height())));
+                QVERIFY(byTitle["Secondary Outputs"]->x() > byTitle["Fuel Types"]->x());
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+        QCOMPARE(gfl->text(), QStringLiteral("0."));
+        QCOMPARE(shared.fbpReady, 0);
+        dlg.hide();
+    }
+};
+
+QTEST_MAIN(FbpCalcDlgTest)
+#include "fbp_calc_dlg_test.moc"
