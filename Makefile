@@ -63,11 +63,12 @@ test: test-main test-asan test-fuzz
 
 $(BENCH_BUILD)/build.ninja: | deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
-	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_BENCH=ON
+	  -DEMBERLIN_TESTS=OFF -DEMBERLIN_BENCH=ON
 
 bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; $$b; done
+	bash scripts/startup_bench.sh $(BENCH_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

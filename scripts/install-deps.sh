@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libclang-rt-14-dev clang-14
   xvfb xauth imagemagick
-  locales fonts-dejavu-core
+  locales fonts-dejavu-core time
 )
 
 missing=()

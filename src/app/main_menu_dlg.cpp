@@ -121,10 +121,15 @@ CMainMenuDlg::CMainMenuDlg(SharedValues& shared, QWidget* parent)
     Own(moreInformation_, std::make_unique<ui::CMoreInformationDlg>(this), kCmdDocumentation);
     Own(references_, std::make_unique<ui::CReferencesDlg>(this), kCmdReferences);
     Own(fbpStructure_, std::make_unique<ui::CFbpStructureDlg>(this), kCmdFbpStructure);
+    Own(fbpCalculator_, std::make_unique<ui::CFbpCalcDlg>(shared_, this), kCmdFbpCalculator);
     Own(fuelTypes_, std::make_unique<ui::CFuelTypesDlg>(this), kCmdFbpFuelTypes);
     Own(fwiStructure_, std::make_unique<ui::CFwiStructureDlg>(this), kCmdFwiStructure);
     Own(fwiCalculator_, std::make_unique<ui::CFwiCalcDlg>(shared_, this), kCmdFwiCalculator);
+    Own(diurnal_, std::make_unique<ui::CDiurnalDlg>(shared_, this), kCmdDiurnalWeather);
     Own(fireExamples_, std::make_unique<ui::CFireExamplesDlg>(this), kCmdFireExamples);
+    Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
+    Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
+        kCmdFuelAssessment);
 }
 
 template <typename Form>

@@ -8,7 +8,11 @@
 #include <memory>
 
 #include "common/shared_values.h"
+#include "ui/detection_dlg.h"
+#include "ui/diurnal_dlg.h"
+#include "ui/fbp_calc_dlg.h"
 #include "ui/fire_examples_dlg.h"
+#include "ui/fuel_projection_dlg.h"
 #include "ui/fuel_types_dlg.h"
 #include "ui/fwi_calc_dlg.h"
 #include "ui/reference_panel_dlg.h"
@@ -53,6 +57,10 @@ public:
     ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
     ui::CFuelTypesDlg& FuelTypes() { return *fuelTypes_; }
     ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
+    ui::CFbpCalcDlg& FbpCalculator() { return *fbpCalculator_; }
+    ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
+    ui::CDetectionDlg& Detection() { return *detection_; }
+    ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -73,10 +81,14 @@ private:
     std::unique_ptr<ui::CMoreInformationDlg> moreInformation_;
     std::unique_ptr<ui::CReferencesDlg> references_;
     std::unique_ptr<ui::CFbpStructureDlg> fbpStructure_;
+    std::unique_ptr<ui::CFbpCalcDlg> fbpCalculator_;
     std::unique_ptr<ui::CFuelTypesDlg> fuelTypes_;
     std::unique_ptr<ui::CFwiStructureDlg> fwiStructure_;
     std::unique_ptr<ui::CFwiCalcDlg> fwiCalculator_;
+    std::unique_ptr<ui::CDiurnalDlg> diurnal_;
     std::unique_ptr<ui::CFireExamplesDlg> fireExamples_;
+    std::unique_ptr<ui::CDetectionDlg> detection_;
+    std::unique_ptr<ui::CFuelProjectionDlg> fuelProjection_;
 };
 
 }  // namespace emberlin::app

@@ -11,9 +11,10 @@ inline constexpr std::array<int, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120
                                                          181, 212, 243, 273, 304, 334};
 
 // Days before the month plus the day of the month; the day is not checked against the
-// month's length (April 31 is day 121). A month outside 1..12 has no table entry.
+// month's length (April 31 is day 121). A month outside 1..12 has no table entry, and a
+// day outside 1..31 is no day of any month.
 constexpr std::optional<int> DayOfYear(int month, int day) {
-    if (month < 1 || month > 12) return std::nullopt;
+    if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
     return kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + day;
 }
 

@@ -106,6 +106,8 @@ TEST(CommonRules, DayOfYear) {
     EXPECT_EQ(DayOfYear(2, 31), 62);
     EXPECT_EQ(DayOfYear(13, 1), std::nullopt);
     EXPECT_EQ(DayOfYear(0, 1), std::nullopt);
+    EXPECT_EQ(DayOfYear(1, 0), std::nullopt);
+    EXPECT_EQ(DayOfYear(1, 2147483647), std::nullopt);
 }
 
 }  // namespace
