@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace emberlin::ui {
 
@@ -44,10 +45,26 @@ private:
 
 }  // namespace
 
+// Reads the size from the root element's width and height alone: parsing a whole scene
+// only to learn its size would cost most of the program's start-up.
 QSize PictureSize(const QString& name) {
-    if (!QFile::exists(PathFor(name))) return {};
+    QFile file(PathFor(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader reader(&file);
+    if (reader.readNextStartElement() && reader.name() == QLatin1String("svg")) {
+        const QXmlStreamAttributes attributes = reader.attributes();
+        auto pixels = [&](QLatin1String attribute) {
+            QString text = attributes.value(attribute).toString().trimmed();
+            if (text.endsWith(QLatin1String("px"))) text.chop(2);
+            bool ok = false;
+            const double value = text.toDouble(&ok);
+            return ok && value > 0 && value < 10000 ? qRound(value) : 0;
+        };
+        const QSize size(pixels(QLatin1String("width")), pixels(QLatin1String("height")));
+        if (size.isValid() && !size.isEmpty()) return size;
+    }
     QSvgRenderer renderer(PathFor(name));
-    return renderer.defaultSize();
+    return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
 QWidget* MakePicture(const QString& name, const QString& title, QWidget* parent) {

@@ -1,0 +1,83 @@
+// Form actions as a user performs them, through the toolkit-free models: the work one click
+// or keystroke costs before the window repaints.
+#include <benchmark/benchmark.h>
+
+#include "common/shared_values.h"
+#include "forms/detection_form.h"
+#include "forms/dialog/form_host.h"
+#include "forms/diurnal_form.h"
+#include "forms/fbp_calc_form.h"
+#include "forms/fuel_projection_form.h"
+#include "forms/fwi_calc_form.h"
+
+namespace {
+
+using namespace emberlin;
+using namespace emberlin::forms;
+
+template <typename Form>
+struct Opened {
+    SharedValues shared;
+    NullHost host;
+    Form form{shared};
+    Opened() {
+        form.AttachHost(host);
+        form.Open();
+    }
+};
+
+void FwiCalculate(benchmark::State& state) {
+    Opened<FwiCalcForm> f;
+    for (auto _ : state) f.form.Click("calculate");
+}
+BENCHMARK(FwiCalculate);
+
+// One keystroke in the FBP calculator: every field is stored and range-checked.
+void FbpKeystroke(benchmark::State& state) {
+    Opened<FbpCalcForm> f;
+    bool flip = false;
+    for (auto _ : state) {
+        f.form.TypeText("latitude", flip ? "55" : "5");
+        flip = !flip;
+    }
+}
+BENCHMARK(FbpKeystroke);
+
+void FbpCalculate(benchmark::State& state) {
+    Opened<FbpCalcForm> f;
+    for (auto _ : state) f.form.Click("calculate");
+}
+BENCHMARK(FbpCalculate);
+
+void DiurnalCalculate(benchmark::State& state) {
+    Opened<DiurnalForm> f;
+    for (auto _ : state) f.form.Click("calculate");
+}
+BENCHMARK(DiurnalCalculate);
+
+// Ten rows, each one ComputeFbp call driven by the hourly values.
+void DetectionCalculate(benchmark::State& state) {
+    SharedValues shared;
+    NullHost host;
+    DiurnalForm diurnal(shared);
+    DetectionForm detection(shared);
+    diurnal.AttachHost(host);
+    detection.AttachHost(host);
+    diurnal.Open();
+    detection.Open();
+    diurnal.Click("calculate");
+    for (auto _ : state) detection.Click("calculate");
+    if (shared.diurnalReady != 1) state.SkipWithError("diurnal calculation did not run");
+}
+BENCHMARK(DetectionCalculate);
+
+// Eighteen rows, one per fuel type.
+void ProjectionCalculate(benchmark::State& state) {
+    Opened<FuelProjectionForm> f;
+    for (auto _ : state) f.form.Click("calculate");
+}
+BENCHMARK(ProjectionCalculate);
+
+}  // namespace
+
+BENCHMARK_MAIN();
