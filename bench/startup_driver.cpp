@@ -1,8 +1,16 @@
 // Start-up driver for timing: builds the application and the main menu with all its forms,
 // shows the menu and exits as soon as it has been painted. With --open-all it then opens
-// every form of the menu once (for the peak memory) before exiting.
+// every form of the menu once (for the peak memory) before exiting. With --time-actions it
+// times the calculating actions through the real dialogs, repaint included.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
 #include <QPushButton>
 #include <QTimer>
 #include <clocale>
@@ -43,10 +51,84 @@ void CloseModalsSoon() {
     });
 }
 
+// Median time of a click on a dialog's button until what it changed has been repainted.
+// Before each click (untimed) a key in `editName` changes an input, so every click has new
+// results to compute and paint.
+double TimeClick(QWidget& dialog, const char* buttonName, const char* editName) {
+    auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(buttonName));
+    auto* edit = dialog.findChild<QLineEdit*>(QLatin1String(editName));
+    if (button == nullptr || edit == nullptr) return -1;
+    edit->setFocus();
+    edit->end(false);
+    std::vector<double> times;
+    // An even number of keys, so the input ends as it began.
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(edit, i % 2 == 0 ? Qt::Key_Backspace : Qt::Key_5);
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        button->click();
+        // Paint what the action changed, as the event loop does before the next frame.
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Median time of one keystroke in a line edit until what it changed has been repainted.
+double TimeKeystroke(QWidget& dialog, const char* editName) {
+    auto* edit = dialog.findChild<QLineEdit*>(QLatin1String(editName));
+    if (edit == nullptr) return -1;
+    std::vector<double> times;
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(edit, i % 2 == 0 ? Qt::Key_Backspace : Qt::Key_5);
+        // Paint what the action changed, as the event loop does before the next frame.
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void TimeActions(emberlin::app::CMainMenuDlg& menu) {
+    struct Action {
+        const char* name;
+        emberlin::ui::CFormDlg* dialog;
+        const char* button;
+        const char* edit;
+    };
+    menu.DiurnalWeather().ShowForm();
+    menu.DiurnalWeather().findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+    const Action actions[] = {
+        {"FWI Calculate", &menu.FwiCalculator(), "calculate", "windSpeed"},
+        {"FBP Calculate", &menu.FbpCalculator(), "calculate", "windSpeed"},
+        {"FBP fuel box C4", &menu.FbpCalculator(), "fuelC4", "windSpeed"},
+        {"Diurnal CALCULATE", &menu.DiurnalWeather(), "calculate", "windSpeed"},
+        {"Detection CALCULATE", &menu.Detection(), "calculate", "bui"},
+        {"Projection Calculate", &menu.FuelProjection(), "calculate", "windSpeed"},
+    };
+    for (const Action& action : actions) {
+        action.dialog->ShowForm();
+        QApplication::processEvents();
+        std::printf("%-24s %7.2f ms\n", action.name, TimeClick(*action.dialog, action.button, action.edit));
+        action.dialog->hide();
+    }
+    menu.FbpCalculator().ShowForm();
+    std::printf("%-24s %7.2f ms\n", "FBP keystroke (latitude)",
+                TimeKeystroke(menu.FbpCalculator(), "latitude"));
+    menu.FbpCalculator().hide();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool openAll = argc > 1 && std::strcmp(argv[1], "--open-all") == 0;
+    const bool timeActions = argc > 1 && std::strcmp(argv[1], "--time-actions") == 0;
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     emberlin::ui::InitResources();
@@ -54,6 +136,7 @@ int main(int argc, char** argv) {
     emberlin::app::CMainMenuDlg menu(shared);
 
     PaintWatcher watcher([&] {
+        if (timeActions) TimeActions(menu);
         if (openAll) {
             for (int command : emberlin::app::kFormCommands) {
                 QPushButton* button = menu.CommandButton(command);

@@ -22,3 +22,5 @@ sorted=($(printf '%s\n' "${times[@]}" | sort -n))
 echo "start-up to painted main menu: median ${sorted[5]} ms (runs: ${times[*]})"
 /usr/bin/time -v "$driver" --open-all 2>&1 >/dev/null | grep -E "Maximum resident set size|Elapsed" |
   sed 's/^\s*/open every form once: /'
+echo "actions through the dialogs (median, repaint of what changed included):"
+"$driver" --time-actions 2>/dev/null

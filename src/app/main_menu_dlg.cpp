@@ -53,11 +53,19 @@ CMainMenuDlg::CMainMenuDlg(SharedValues& shared, QWidget* parent)
                        "analysis, in one calculator for fire managers and fire weather "
                        "forecasters."),
         this));
-    column->addWidget(Paragraph(
-        QStringLiteral("The EMBERLIN currently comprises two major subsystems:                  "
-                       "           - Fire Weather Index (FWI) System                           "
-                       "             - Fire Behavior Prediction (FBP) System."),
-        this));
+    // The runs of blanks in this paragraph end its lines when the box is as wide as its
+    // first sentence, so each subsystem stands on a line of its own.
+    const QString firstSentence =
+        QStringLiteral("The EMBERLIN currently comprises two major subsystems:");
+    QLabel* subsystems = Paragraph(
+        firstSentence +
+            QStringLiteral("                             - Fire Weather Index (FWI) System      "
+                           "                                  - Fire Behavior Prediction (FBP) "
+                           "System."),
+        this);
+    subsystems->setObjectName(QStringLiteral("subsystems"));
+    subsystems->setFixedWidth(subsystems->fontMetrics().horizontalAdvance(firstSentence) + 4);
+    column->addWidget(subsystems);
     column->addWidget(Paragraph(
         QStringLiteral("For more information, including references, diagrams, decriptions and "
                        "examples of fuel types and fire behaviour, please click the appropriate "
