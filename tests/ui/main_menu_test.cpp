@@ -1,6 +1,9 @@
 // The main menu: every button opens its form modally and returns to the menu.
+#include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 #include "app/main_menu_dlg.h"
 #include "ui/resources.h"
@@ -53,6 +56,55 @@ private slots:
             QCOMPARE(title, QString::fromUtf8(e.title));
             QVERIFY(menu.isVisible());
         }
+    }
+
+    // The calculators, each opened from its menu button, calculate and show their results;
+    // values flow through the shared store from one form to the next.
+    void calculatorsRunFromTheMenu() {
+        SharedValues shared;
+        CMainMenuDlg menu(shared);
+        menu.show();
+        auto open = [&](int command, const std::function<void(QWidget*)>& inside) {
+            WhileModal([&] { QTest::mouseClick(menu.CommandButton(command), Qt::LeftButton); },
+                       [&](QWidget* modal) {
+                           QVERIFY(modal != nullptr);
+                           inside(modal);
+                           qobject_cast<QDialog*>(modal)->reject();
+                       });
+        };
+        auto text = [](QWidget* w, const std::string& name) {
+            auto* edit = w->findChild<QLineEdit*>(QString::fromStdString(name));
+            return edit == nullptr ? QStringLiteral("<missing>") : edit->text();
+        };
+
+        open(app::kCmdFbpCalculator, [&](QWidget* w) {
+            QTest::mouseClick(w->findChild<QCheckBox*>("fuelC6"), Qt::LeftButton);
+            QCOMPARE(text(w, "rosText"), QStringLiteral("4.39"));
+            QCOMPARE(text(w, "cfbText"), QStringLiteral("0.00"));
+        });
+        QCOMPARE(shared.fbpReady, 1);
+        QCOMPARE(shared.fbpFuelTypeIndex, 5);
+
+        open(app::kCmdDiurnalWeather, [&](QWidget* w) {
+            QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
+            const QString line12 = text(w, emberlin::forms::DiurnalForm::LineId(12));
+            QVERIFY2(line12.contains("Noon") && line12.contains("Midnight"), qPrintable(line12));
+        });
+        QCOMPARE(shared.diurnalReady, 1);
+
+        open(app::kCmdDetectionAssessment, [&](QWidget* w) {
+            QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
+            QVERIFY(text(w, emberlin::forms::DetectionForm::RowId(0)).trimmed().startsWith("1445"));
+            QVERIFY(!text(w, emberlin::forms::DetectionForm::RowId(9)).trimmed().isEmpty());
+        });
+
+        open(app::kCmdFuelAssessment, [&](QWidget* w) {
+            QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
+            for (int row = 0; row < emberlin::forms::FuelProjectionForm::kRowCount; ++row) {
+                QVERIFY(!text(w, emberlin::forms::FuelProjectionForm::RowId(row)).trimmed().isEmpty());
+            }
+            QVERIFY(text(w, emberlin::forms::FuelProjectionForm::RowId(1)).contains("C2"));
+        });
     }
 
     void okCancelAndTheCloseBoxEndTheMenu() {

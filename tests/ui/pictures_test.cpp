@@ -1,0 +1,122 @@
+// Every bundled picture loads at its size, and every picture window opens with its picture.
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+#include <map>
+
+#include "forms/fire_examples_form.h"
+#include "forms/fuel_types_form.h"
+#include "ui/fire_examples_dlg.h"
+#include "ui/fuel_types_dlg.h"
+#include "ui/picture.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using namespace emberlin::ui;
+using namespace emberlin::ui::testing;
+
+namespace {
+
+// The natural size of every picture, in pixels.
+const std::map<QString, QSize> kPictureSizes = {
+    {"app_icon", {48, 48}},        {"menu_top", {240, 180}},      {"menu_bottom", {170, 110}},
+    {"fwi_calculator", {180, 120}}, {"crown_fire", {200, 140}},   {"fire_fwi09", {480, 360}},
+    {"fire_fwi14", {480, 360}},    {"fire_fwi15", {480, 360}},    {"fire_fwi17", {480, 360}},
+    {"fire_fwi20", {480, 360}},    {"fire_fwi24", {480, 360}},    {"fire_fwi34", {480, 360}},
+    {"fuel_c1", {311, 477}},       {"fuel_c2", {316, 486}},       {"fuel_c3", {548, 404}},
+    {"fuel_c4", {548, 396}},       {"fuel_c5", {315, 486}},       {"fuel_c6", {315, 486}},
+    {"fuel_c7", {547, 397}},       {"fuel_d1", {505, 321}},       {"fuel_m1", {715, 244}},
+    {"fuel_m2", {717, 247}},       {"fuel_m3", {750, 256}},       {"fuel_m4", {747, 257}},
+    {"fuel_s1", {750, 252}},       {"fuel_s2", {763, 259}},       {"fuel_s3", {815, 279}},
+    {"fuel_o1a", {751, 256}},      {"fuel_o1b", {749, 255}},      {"more_information", {260, 190}},
+    {"references", {200, 140}},    {"fwi_structure", {450, 368}}, {"fbp_structure", {450, 451}},
+};
+
+// The picture widget inside a window: drawn from the bundle, not a titled frame.
+void CheckPictureIn(QWidget* window, const QString& name) {
+    QVERIFY2(window != nullptr, qPrintable(name));
+    QWidget* picture = window->findChild<QWidget*>(name);
+    QVERIFY2(picture != nullptr, qPrintable(name));
+    QVERIFY2(qobject_cast<QLabel*>(picture) == nullptr, qPrintable(name));
+    QCOMPARE(picture->size(), kPictureSizes.at(name));
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitResources(); }
+
+    void everyPictureLoadsAtItsSize() {
+        const QStringList files = QDir(QStringLiteral(":/images")).entryList({"*.svg"});
+        QCOMPARE(static_cast<std::size_t>(files.size()), kPictureSizes.size());
+        QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& message) {
+                QFAIL(qPrintable("Qt Svg warned: " + message));
+            });
+        for (const QString& file : files) {
+            const QString name = QFileInfo(file).completeBaseName();
+            QVERIFY2(kPictureSizes.count(name) == 1, qPrintable(name));
+            QSvgRenderer renderer(QStringLiteral(":/images/") + file);
+            QVERIFY2(renderer.isValid(), qPrintable(name));
+            QCOMPARE(renderer.defaultSize(), kPictureSizes.at(name));
+            QCOMPARE(PictureSize(name), kPictureSizes.at(name));
+            // The view box keeps the proportions of the picture: nothing is stretched.
+            const QRectF box = renderer.viewBoxF();
+            QVERIFY2(qAbs(box.width() / box.height() -
+                          double(renderer.defaultSize().width()) /
+                              renderer.defaultSize().height()) < 0.01,
+                     qPrintable(name));
+            QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            painter.end();
+            QVERIFY2(image.pixelColor(image.width() / 2, image.height() / 2).alpha() > 0,
+                     qPrintable(name));
+        }
+        qInstallMessageHandler(previous);
+        // The icon reads at the small sizes too.
+        const QIcon icon(QStringLiteral(":/images/app_icon.svg"));
+        for (int size : {16, 32, 48}) QVERIFY(!icon.pixmap(size, size).isNull());
+    }
+
+    void everyPictureWindowOpensWithItsPicture() {
+        CFireExamplesDlg examples(nullptr);
+        examples.ShowForm();
+        for (const emberlin::forms::FireExample& example : emberlin::forms::FireExamples()) {
+            const QString name = QString::fromLatin1(example.pictureName.data(),
+                                                     int(example.pictureName.size()));
+            auto* button = examples.findChild<QPushButton*>(
+                QString::fromLatin1(example.buttonId.data(), int(example.buttonId.size())));
+            QVERIFY(button != nullptr);
+            WhileModal([&] { button->click(); }, [&](QWidget* modal) {
+                CheckPictureIn(modal, name);
+                qobject_cast<QDialog*>(modal)->accept();
+            });
+        }
+        examples.hide();
+
+        CFuelTypesDlg gallery(nullptr);
+        gallery.ShowForm();
+        for (const emberlin::forms::FuelTypeEntry& entry : emberlin::forms::GalleryFuelTypes()) {
+            const QString name =
+                QString::fromLatin1(entry.pictureName.data(), int(entry.pictureName.size()));
+            auto* button = gallery.findChild<QPushButton*>(
+                QString::fromLatin1(entry.buttonId.data(), int(entry.buttonId.size())));
+            QVERIFY(button != nullptr);
+            WhileModal([&] { button->click(); }, [&](QWidget* modal) {
+                CheckPictureIn(modal, name);
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+        }
+        gallery.hide();
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
