@@ -159,21 +159,21 @@ DetectionForm::DetectionForm(SharedValues& shared)
             StoreWhileTyping();
         };
     };
-    typed(AddDouble("aspect", "Aspect", aspect_, 0, 360));
-    typed(AddDouble("bui", "BUI", bui_, 0, 650));
+    typed(AddDouble("aspect", "Aspect", site_.aspect, 0, 360));
+    typed(AddDouble("bui", "BUI", site_.bui, 0, 650));
     typed(AddInt("day", "Day", day_, 1, 31));
-    typed(AddInt("elevation", "Elevation (m)", elevation_, 0, 3000));
+    typed(AddInt("elevation", "Elevation (m)", site_.elevation, 0, 3000));
     AddDouble("ffmc", "FFMC", ffmc_, 0, 101).readOnly = true;
-    typed(AddDouble("latitude", "Latitude    ( d.d )  ", latitude_, 30, 90));
-    typed(AddDouble("longitude", "Longitude      ( d.d )", longitude_, -170, 170));
+    typed(AddDouble("latitude", "Latitude    ( d.d )  ", site_.latitude, 30, 90));
+    typed(AddDouble("longitude", "Longitude      ( d.d )", site_.longitude, -170, 170));
     typed(AddInt("month", "Month", month_, 1, 12));
-    typed(AddDouble("windDirection", "Wind Direction      ( deg )", windDirection_, 0, 360));
-    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", gc_, 0, 100));
-    typed(AddInt("pdf", "% Dead Balsam in M3/M4", pdf_, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", gfl_, 0, 5));
-    typed(AddInt("pc", "% Conifer in Mixedwood", pc_, 0, 100));
+    typed(AddDouble("windDirection", "Wind Direction      ( deg )", site_.windDirection, 0, 360));
+    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", site_.gc, 0, 100));
+    typed(AddInt("pdf", "% Dead Balsam in M3/M4", site_.pdf, 0, 100));
+    typed(AddDouble("gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", site_.gfl, 0, 5));
+    typed(AddInt("pc", "% Conifer in Mixedwood", site_.pc, 0, 100));
     AddDouble("windSpeed", "Wind Speed     ( km/hr )", windSpeed_, 0, 150).readOnly = true;
-    typed(AddDouble("slope", "Slope   ( % )", slope_, 0, 100));
+    typed(AddDouble("slope", "Slope   ( % )", site_.slope, 0, 100));
     typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
 
     for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
@@ -243,20 +243,10 @@ void DetectionForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
     month_ = 7;
     day_ = 15;
-    latitude_ = 55.0;
-    longitude_ = -110.0;
-    elevation_ = 0;
+    site_ = ProjectionSite{};
     ffmc_ = 87.0;
-    bui_ = 40.0;
     windSpeed_ = 25.0;
-    windDirection_ = 0.0;
-    slope_ = 0.0;
-    aspect_ = 0.0;
     fireStartTime_ = 1430;
-    pc_ = 50;
-    pdf_ = 50;
-    gc_ = 85;
-    gfl_ = 0.3;
     fuelIndex_ = kC2;
     ignitionType_ = 1;
     SetFuelBoxes(kC2);
@@ -323,21 +313,21 @@ void DetectionForm::TakeFbpSettings() {
         return;
     }
 
-    aspect_ = shared_.fbpAspect;
-    latitude_ = shared_.fbpLatitude;
-    longitude_ = shared_.fbpLongitude;
-    windDirection_ = shared_.fbpWindDirection;
-    slope_ = shared_.fbpSlope;
-    gfl_ = shared_.fbpGfl;
+    site_.aspect = shared_.fbpAspect;
+    site_.latitude = shared_.fbpLatitude;
+    site_.longitude = shared_.fbpLongitude;
+    site_.windDirection = shared_.fbpWindDirection;
+    site_.slope = shared_.fbpSlope;
+    site_.gfl = shared_.fbpGfl;
     day_ = shared_.fbpDay;
     month_ = shared_.fbpMonth;
-    elevation_ = shared_.fbpElevation;
-    bui_ = bui;
+    site_.elevation = shared_.fbpElevation;
+    site_.bui = bui;
     ffmc_ = ffmc;
     windSpeed_ = windSpeed;
-    gc_ = TruncateToInt(gc);
-    pdf_ = TruncateToInt(pdf);
-    pc_ = TruncateToInt(pc);
+    site_.gc = TruncateToInt(gc);
+    site_.pdf = TruncateToInt(pdf);
+    site_.pc = TruncateToInt(pc);
     ClearRows();
     fuelIndex_ = shared_.fbpFuelTypeIndex;
     ignitionType_ = shared_.fbpIgnitionType;
@@ -368,25 +358,13 @@ void DetectionForm::Calculate() {
         const int label = hour * 100 + clock % 60;
         const auto slot = static_cast<std::size_t>(HourlySlot(hour));
 
-        FbpInputs in = ProjectionInputs(fuelIndex_);
+        FbpInputs in = ProjectionInputs(fuelIndex_, site_, julianDay);
         // The first row starts from the ignition shown; the later rows describe a fire that
         // has long passed its build-up, so they take line ignition. The form's choice stays.
         in.ignitionType = row == 0 ? ignitionType_ : 0;
         in.elapsedTime = kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
         in.ffmc = shared_.hourlyFfmc[slot];
-        in.bui = bui_;
         in.windSpeed = shared_.hourlyWind[slot];
-        in.windDirection = windDirection_;
-        in.slope = slope_;
-        in.aspect = aspect_;
-        in.pc = pc_;
-        in.pdf = pdf_;
-        in.gc = gc_;
-        in.gfl = gfl_;
-        in.julianDay = julianDay;
-        in.latitude = latitude_;
-        in.longitude = longitude_;
-        in.elevation = elevation_;
 
         FbpOutputs out;
         ComputeFbp(in, out);  // the code comes from the table, so it is always recognised

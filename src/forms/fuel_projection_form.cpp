@@ -78,22 +78,22 @@ std::string FuelProjectionForm::HeadingId(int line) { return "heading" + std::to
 FuelProjectionForm::FuelProjectionForm(SharedValues& /*shared*/)
     : FormModel("EMBERLIN - FBP Projection by Fuel Type"), headings_(ProjectionHeadings()) {
     // Input fields, declared in storing order.
-    AddDouble("aspect", "Aspect", aspect_, 0, 360);
-    AddInt("gc", " GC (%)", gc_, 0, 100);
-    AddDouble("bui", "BUI", bui_, 0, 650);
+    AddDouble("aspect", "Aspect", site_.aspect, 0, 360);
+    AddInt("gc", " GC (%)", site_.gc, 0, 100);
+    AddDouble("bui", "BUI", site_.bui, 0, 650);
     AddInt("day", "Day", day_, 1, 31);
-    AddInt("pdf", "DF (%) ", pdf_, 0, 100);
-    AddInt("elevation", "Elevation (m)", elevation_, 0, 3000);
+    AddInt("pdf", "DF (%) ", site_.pdf, 0, 100);
+    AddInt("elevation", "Elevation (m)", site_.elevation, 0, 3000);
     AddDouble("ffmc", "FFMC", ffmc_, 0, 101);
-    AddDouble("latitude", "Latitude  ( d.d ) ", latitude_, 30, 90);
-    AddDouble("gfl", "GFL  (kg / m2 )", gfl_, 0, 5);
-    AddDouble("longitude", "Longitude   ( d.d )", longitude_, -170, 170);
+    AddDouble("latitude", "Latitude  ( d.d ) ", site_.latitude, 30, 90);
+    AddDouble("gfl", "GFL  (kg / m2 )", site_.gfl, 0, 5);
+    AddDouble("longitude", "Longitude   ( d.d )", site_.longitude, -170, 170);
     AddInt("month", "Month", month_, 1, 12);
-    AddInt("pc", "  PC (%) ", pc_, 0, 100);
-    AddDouble("slope", "Slope     ( % )", slope_, 0, 100);
+    AddInt("pc", "  PC (%) ", site_.pc, 0, 100);
+    AddDouble("slope", "Slope     ( % )", site_.slope, 0, 100);
     AddInt("elapsedTime", "Elapsed Time         (min)", elapsedTime_, 0, 300);
     AddDouble("windSpeed", "Wind Speed      ( km/hr )", windSpeed_, 0, 150);
-    AddDouble("windDirection", "Wind Direction      ( deg ) ", windDirection_, 0, 360);
+    AddDouble("windDirection", "Wind Direction      ( deg ) ", site_.windDirection, 0, 360);
 
     AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });
@@ -126,23 +126,11 @@ void FuelProjectionForm::Calculate() {
     // After a successful store the month lies in 1..12, so the day of the year exists.
     const int julianDay = DayOfYear(month_, day_).value_or(day_);
     for (int i = 0; i < kRowCount; ++i) {
-        FbpInputs in = ProjectionInputs(i);
+        FbpInputs in = ProjectionInputs(i, site_, julianDay);
         in.ignitionType = ignitionType_;
         in.elapsedTime = elapsedTime_;
         in.ffmc = ffmc_;
-        in.bui = bui_;
         in.windSpeed = windSpeed_;
-        in.windDirection = windDirection_;
-        in.slope = slope_;
-        in.aspect = aspect_;
-        in.pc = pc_;
-        in.pdf = pdf_;
-        in.gc = gc_;
-        in.gfl = gfl_;
-        in.julianDay = julianDay;
-        in.latitude = latitude_;
-        in.longitude = longitude_;
-        in.elevation = elevation_;
 
         FbpOutputs out;
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised

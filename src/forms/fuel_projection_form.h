@@ -39,21 +39,12 @@ public:
 private:
     void SelectIgnition(int ignitionType);
 
-    int pc_ = 50;
-    int pdf_ = 50;
-    int gc_ = 85;
-    double gfl_ = 0.3;
+    // Fuel parameters, BUI, wind direction, slope, aspect and place.
+    ProjectionSite site_;
     int month_ = 7;
     int day_ = 15;
-    double latitude_ = 55.0;
-    double longitude_ = -110.0;
-    int elevation_ = 0;
     double ffmc_ = 87.0;
-    double bui_ = 40.0;
     double windSpeed_ = 25.0;
-    double windDirection_ = 0.0;
-    double slope_ = 0.0;
-    double aspect_ = 0.0;
     int elapsedTime_ = 15;  // min
 
     int ignitionType_ = 1;  // 1 point, 0 line
