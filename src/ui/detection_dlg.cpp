@@ -117,21 +117,15 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     // The table: headings over ten rows, then the two notes.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    tableLayout->setSpacing(0);
+    std::vector<std::string> headingIds;
     for (int line = 0; line < forms::DetectionForm::kHeadingLineCount; ++line) {
-        QLineEdit* heading = binder_.Edit(forms::DetectionForm::HeadingId(line));
-        MakeFixedRow(heading, kRowCharacters);
-        QFont font = heading->font();
-        font.setBold(true);
-        heading->setFont(font);
-        tableLayout->addWidget(heading);
+        headingIds.push_back(forms::DetectionForm::HeadingId(line));
     }
-    tableLayout->addSpacing(4);
+    std::vector<std::string> rowIds;
     for (int row = 0; row < forms::DetectionForm::kRowCount; ++row) {
-        QLineEdit* edit = binder_.Edit(forms::DetectionForm::RowId(row));
-        MakeFixedRow(edit, kRowCharacters);
-        tableLayout->addWidget(edit);
+        rowIds.push_back(forms::DetectionForm::RowId(row));
     }
+    AddFixedTable(binder_, tableLayout, headingIds, rowIds, kRowCharacters);
     tableLayout->addSpacing(6);
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));

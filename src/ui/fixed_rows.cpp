@@ -26,4 +26,24 @@ void MakeFixedRow(QLineEdit* edit, int characters) {
     edit->setMinimumWidth(box.width() + margins.left() + margins.right() + 8);
 }
 
+void AddFixedTable(FormBinder& binder, QVBoxLayout* layout,
+                   const std::vector<std::string>& headingIds,
+                   const std::vector<std::string>& rowIds, int characters) {
+    layout->setSpacing(0);
+    for (const std::string& id : headingIds) {
+        QLineEdit* heading = binder.Edit(id);
+        MakeFixedRow(heading, characters);
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        layout->addWidget(heading);
+    }
+    layout->addSpacing(4);
+    for (const std::string& id : rowIds) {
+        QLineEdit* row = binder.Edit(id);
+        MakeFixedRow(row, characters);
+        layout->addWidget(row);
+    }
+}
+
 }  // namespace emberlin::ui

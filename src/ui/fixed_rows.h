@@ -3,6 +3,11 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "ui/form_binder.h"
 
 namespace emberlin::ui {
 
@@ -13,5 +18,10 @@ QFont FixedRowFont();
 // wide enough for `characters` characters so nothing is clipped or scrolled. The text is
 // shown exactly as the form built it.
 void MakeFixedRow(QLineEdit* edit, int characters);
+
+// Lays out a fixed-width table: its bold heading lines, then its rows, one field each.
+void AddFixedTable(FormBinder& binder, QVBoxLayout* layout,
+                   const std::vector<std::string>& headingIds,
+                   const std::vector<std::string>& rowIds, int characters);
 
 }  // namespace emberlin::ui

@@ -93,21 +93,15 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     // The table: headings over one row per fuel type.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Fuel Type"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    tableLayout->setSpacing(0);
+    std::vector<std::string> headingIds;
     for (int line = 0; line < forms::FuelProjectionForm::kHeadingLineCount; ++line) {
-        QLineEdit* heading = binder_.Edit(forms::FuelProjectionForm::HeadingId(line));
-        MakeFixedRow(heading, kRowCharacters);
-        QFont font = heading->font();
-        font.setBold(true);
-        heading->setFont(font);
-        tableLayout->addWidget(heading);
+        headingIds.push_back(forms::FuelProjectionForm::HeadingId(line));
     }
-    tableLayout->addSpacing(4);
+    std::vector<std::string> rowIds;
     for (int row = 0; row < forms::FuelProjectionForm::kRowCount; ++row) {
-        QLineEdit* edit = binder_.Edit(forms::FuelProjectionForm::RowId(row));
-        MakeFixedRow(edit, kRowCharacters);
-        tableLayout->addWidget(edit);
+        rowIds.push_back(forms::FuelProjectionForm::RowId(row));
     }
+    AddFixedTable(binder_, tableLayout, headingIds, rowIds, kRowCharacters);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
