@@ -8,7 +8,7 @@ build=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 # Runs per target in the deterministic pass (about a minute each on this machine).
-declare -A deterministic_runs=([number_text_fuzz]=2000000 [forms_fuzz]=1500)
+declare -A deterministic_runs=([number_text_fuzz]=20000000 [forms_fuzz]=2500)
 
 status=0
 for target in "$build"/*_fuzz; do
