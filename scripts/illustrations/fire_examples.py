@@ -5,10 +5,11 @@ picture.
 import math
 
 from .palette import INK, LINE, PAL
-from .svg import clamp, coarse, ellipse, mix, poly, polyline, rect, text, text_width
+from .svg import (blob_points, clamp, coarse, ellipse, fade, mix, poly, polyline, rect, smooth,
+                  text, text_width, union)
 from .picture import Pic, caption
 from .scenery import View, bits, ground, place, scatter, sky, treeline
-from .pines import pine
+from .pines import PINE, pine
 from .understory import lichen_clump
 from .fire import Fire, embers, glow, plume
 
@@ -105,6 +106,35 @@ def fire_scene(name, title, label, P):
     smoke_sources = []                     # (x, y, height, w0, w1, dark)
     sm_h, sm_w0, sm_w1 = P.get('smoke', (3, 0.3, 1.5))
 
+    def burning_crown(x, y, h, rng, hz, cb, lean):
+        """A pine torching: its scorched crown on its stem, the flames rising out of the
+        crown (their feet inside it, hidden behind its lower clumps) and standing well
+        above the top."""
+        out = pine(x, y, h, rng, hz, P['kind'], cb, scorch=0.9, char=0.5)
+        cw = P['crown_w'] * h                  # half the crown's width
+        length = (1 - cb) * h
+        foot = y - (cb + 0.22 * (1 - cb)) * h  # the flames' feet, low in the crown
+        tall = length * 1.5 + 0.1 * h
+        out += fire.tongue(x - 0.5 * cw, foot + 0.04 * h, tall * 0.6, cw * 1.1, lean * 0.7)
+        out += fire.tongue(x + 0.5 * cw, foot + 0.02 * h, tall * 0.72, cw * 1.1, lean * 0.9)
+        out += fire.tongue(x + 0.1 * cw, foot, tall, cw * 1.8, lean * 0.8)
+        # The lower crown in front of the flames' feet: scorched clumps in two staggered
+        # tiers, the upper tier narrower, as the crown tapers.
+        burnt = fade(mix(mix(PAL[PINE[P['kind']]['col']], '#8c5a30', 0.9), PAL['char'], 0.15), hz)
+        clumps = []
+        for t, offs, r in ((0.06, (-0.6, 0.0, 0.6), 0.55), (0.2, (-0.35, 0.35), 0.42)):
+            for off in offs:
+                cx = x + (off + rng.uniform(-0.1, 0.1)) * cw
+                cy = y - (cb * h + t * length) + rng.uniform(-0.03, 0.03) * length
+                rx = cw * r * rng.uniform(0.85, 1.1)
+                clumps.append(smooth(blob_points(cx, cy, rx, rx * 0.72, rng, 8, 0.18)))
+        out += union(clumps, burnt, fade(INK, hz) if hz < 0.5 else None)
+        # Flame breaking out between the lower clumps too: the whole crown is alight.
+        low = y - cb * h - 0.1 * length
+        for off in (-0.3, 0.3):
+            out += fire.tongue(x + off * cw, low, 0.4 * length, 0.55 * cw, lean)
+        return out
+
     def tree(x, y, s, hz, X, z):
         h = rng.uniform(*P['tree_h']) * s
         cb = rng.uniform(*P['crown_base'])
@@ -120,14 +150,7 @@ def fire_scene(name, title, label, P):
             return pine(x, y, h, rng, hz, P['kind'], cb, scorch=0.15 + 0.5 * heat,
                         char=0.1 + 0.4 * heat, lichen=lich)
         if in_zone or (X, z) in torch_set:
-            out += pine(x, y, h, rng, hz, P['kind'], cb, scorch=0.9, char=0.5, crownless=True)
-            # The whole crown in flame: a tall centre tongue between two shorter ones.
-            cw = P['crown_w'] * h
-            base = y - cb * h * 0.85
-            tall = (1 - cb) * h * 1.6 + 0.1 * h
-            out += fire.tongue(x - 0.9 * cw, base + 0.1 * h, tall * 0.6, cw * 1.7, lean * 0.7)
-            out += fire.tongue(x + 0.9 * cw, base + 0.05 * h, tall * 0.72, cw * 1.7, lean * 0.9)
-            out += fire.tongue(x + 0.1 * cw, base, tall, cw * 2.6, lean * 0.8)
+            out += burning_crown(x, y, h, rng, hz, cb, lean)
             if not in_zone or rng.random() < 0.15:
                 smoke_sources.append((x + lean * h, y - h * 1.4, h * 1.3, 0.15 * h, 0.6 * h, True))
             return out

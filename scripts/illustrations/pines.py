@@ -25,7 +25,7 @@ PINE = {
 
 
 def pine(x, y, h, rng, hz=0.0, kind='jack', crown_base=0.6, lean=0.0, scorch=0.0, char=0.0,
-         dead=False, stubs=True, lichen=False, crownless=False):
+         dead=False, stubs=True, lichen=False):
     """A pine of the given kind at (x, y), h pixels tall, crown from crown_base up."""
     P = PINE[kind]
     ink = fade(INK, hz)
@@ -61,7 +61,7 @@ def pine(x, y, h, rng, hz=0.0, kind='jack', crown_base=0.6, lean=0.0, scorch=0.0
                 lx = ax + sd * ln * 0.7
                 st.add([(lx, ey - 0.3), (lx - 0.6, ey + 0.03 * h), (lx + 0.4, ey + 0.05 * h)],
                        fade(PAL['tree_lichen'], hz), LINE + 0.6)
-    if dead or crownless:
+    if dead:
         for _ in range(int(h / 18) + 2):
             t = rng.uniform(crown_base * 0.7, 0.9)
             ax, ay = axis(t)
