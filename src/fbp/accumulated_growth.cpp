@@ -12,6 +12,10 @@ namespace emberlin {
 
 namespace {
 
+// Bound on the start and elapsed times (minutes, about 19 years): it keeps clock hours within
+// an int and the number of pieces finite.
+constexpr double kMaxMinutes = 1e7;
+
 int ClockHourAt(double minutes) { return static_cast<int>(std::floor(minutes / 60.0)); }
 
 // One ComputeFbp of `fire` under `w` at `elapsedTime`; false for an unknown fuel type.
@@ -27,7 +31,9 @@ bool BehaviourAt(const FbpInputs& fire, const HourlyWeather& w, double elapsedTi
 }  // namespace
 
 std::vector<GrowthPiece> GrowthPieces(double startMinutes, std::span<const double> elapsedTimes) {
-    if (!std::isfinite(startMinutes)) throw std::invalid_argument("fire start is not finite");
+    if (!(std::fabs(startMinutes) <= kMaxMinutes)) {
+        throw std::invalid_argument("fire start out of range");
+    }
     std::vector<GrowthPiece> pieces;
     double t = 0.0;
     // The hour is carried along rather than found again from start + t, so that a boundary
@@ -35,7 +41,7 @@ std::vector<GrowthPiece> GrowthPieces(double startMinutes, std::span<const doubl
     int hour = ClockHourAt(startMinutes);
     double boundary = (hour + 1) * 60.0 - startMinutes;
     for (const double elapsed : elapsedTimes) {
-        if (!(elapsed >= t) || !std::isfinite(elapsed)) {
+        if (!(elapsed >= t) || !(elapsed <= kMaxMinutes)) {
             throw std::invalid_argument("elapsed times must ascend from 0");
         }
         while (t < elapsed) {

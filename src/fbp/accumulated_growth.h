@@ -48,7 +48,8 @@ struct AccumulatedGrowthRow {
 // Cuts [0, last elapsed time] at every clock hour boundary and at every elapsed time.
 // `startMinutes` is the fire start in minutes after the midnight that starts its day.
 // Elapsed times are minutes since the start, not negative and in ascending order (repeats
-// allowed); anything else throws std::invalid_argument. Pieces of no length are left out.
+// allowed). Anything else, or a start or elapsed time beyond 10^7 minutes either way, throws
+// std::invalid_argument. Pieces of no length are left out.
 std::vector<GrowthPiece> GrowthPieces(double startMinutes, std::span<const double> elapsedTimes);
 
 // The rows of one fire started at `startMinutes` with the fuel, site, date and ignition type

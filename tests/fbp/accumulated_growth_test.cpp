@@ -60,10 +60,12 @@ TEST(GrowthPieces, CutsAtHoursAndRows) {
             EXPECT_EQ(pieces[i].clockHour, c.pieces[i].clockHour) << c.name << " piece " << i;
         }
     }
-    for (const std::vector<double>& bad :
-         {std::vector<double>{30, 15}, std::vector<double>{-1}, std::vector<double>{NAN}}) {
+    for (const std::vector<double>& bad : {std::vector<double>{30, 15}, std::vector<double>{-1},
+                                           std::vector<double>{NAN}, std::vector<double>{1e300}}) {
         EXPECT_THROW(GrowthPieces(k1430, bad), std::invalid_argument);
     }
+    EXPECT_THROW(GrowthPieces(NAN, e1), std::invalid_argument);
+    EXPECT_THROW(GrowthPieces(-1e300, e1), std::invalid_argument);
 }
 
 struct OneWeatherCase {
