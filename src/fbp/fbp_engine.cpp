@@ -101,18 +101,12 @@ int ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
 
     // Spread distances from the equilibrium rates, accelerating at the rate of the head cfb.
     const double t = in.elapsedTime;
-    double k = t;  // line ignition: no build-up
-    if (!line) {
-        const double alpha = AccelerationRate(fuel, cfb);
-        k = t + std::exp(-alpha * t) / alpha - 1.0 / alpha;
-    }
+    const double k = line ? t : PointIgnitionSpreadTime(AccelerationRate(fuel, cfb), t);
     const double hsd = ros * k;
     const double fsd = fros * k;
     const double bsd = bros * k;
 
-    // Ellipse perimeter factor.
-    const double shape = (lb - 1.0) / ((lb + 1.0) * 2.0);
-    const double perimeterFactor = kPi * (1.0 + 1.0 / lb) * (1.0 + shape * shape);
+    const double perimeterFactor = PerimeterFactor(lb);
 
     FbpOutputs out;
     out.ros = ros;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/constants.h"
 #include "fbp/fbp_records.h"
 
 namespace emberlin {
@@ -35,6 +36,15 @@ double FlankRateOfSpread(double ros, double bros, double lb) { return (ros + bro
 
 double RateOfSpreadAtTime(int fuelIndex, double ros, double elapsedTime, double cfb) {
     return ros * (1.0 - std::exp(-AccelerationRate(fuelIndex, cfb) * elapsedTime));
+}
+
+double PointIgnitionSpreadTime(double alpha, double elapsedTime) {
+    return elapsedTime + std::exp(-alpha * elapsedTime) / alpha - 1.0 / alpha;
+}
+
+double PerimeterFactor(double lb) {
+    const double shape = (lb - 1.0) / ((lb + 1.0) * 2.0);
+    return kPi * (1.0 + 1.0 / lb) * (1.0 + shape * shape);
 }
 
 }  // namespace emberlin
