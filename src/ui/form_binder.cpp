@@ -3,13 +3,15 @@
 #include <QMessageBox>
 
 #include "common/number_text.h"
+#include "ui/message_answers.h"
 
 namespace emberlin::ui {
 
-void ShowProgramMessage(QWidget* parent, const QString& text) {
+QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("EMBERLIN"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("programMessage"));
-    box.exec();
+    if (const auto answer = MessageAnswers::Take(box)) return *answer;
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 FormBinder::FormBinder(forms::FormModel& model, QDialog& dialog)

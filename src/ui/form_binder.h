@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
@@ -84,6 +85,7 @@ public:
 };
 
 // Shows a program message: a modal box with one OK button and the caption "EMBERLIN".
-void ShowProgramMessage(QWidget* parent, const QString& text);
+// Returns the button that closed it (or the answer queued in MessageAnswers).
+QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, const QString& text);
 
 }  // namespace emberlin::ui

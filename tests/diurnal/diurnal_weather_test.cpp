@@ -17,38 +17,46 @@ using testing::DayInputs;
 using testing::RunDay;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(CalcSunTimes, DayLengthsAndDomain) {
-    struct Row {
-        std::string name;
-        double latitude, longitude;
-        int dayOfYear;
-        double minHalfDay, maxHalfDay;  // hours; NaN: outside the domain, refused
-    };
-    // 6 h at the equator plus ~3 min for disc and refraction; 55 N has ~17 h in mid July.
-    for (const Row& r : std::vector<Row>{
-             {"equator", 0, 0, 80, 6.04, 6.07},
-             {"lat55_july_15", 55, -110, 196, 8.3, 8.6},
-             {"lat_minus55_july_winter", -55, 180, 196, 3.6, 4.0},
-             {"polar_day", 80, -180, 172, 12 - 1e-6, 12 + 1e-6},
-             {"polar_night", 80, 0, 355, 0, 0},
-             {"latitude_above_80", 80.000001, 0, 196, kNaN, kNaN},
-             {"latitude_90", 90, -110, 196, kNaN, kNaN},
-             {"longitude_beyond_180", -55, -180.5, 196, kNaN, kNaN},
-             {"latitude_nan", kNaN, 0, 196, kNaN, kNaN},
-             {"longitude_infinite", 0, std::numeric_limits<double>::infinity(), 196, kNaN, kNaN},
-         }) {
-        const std::optional<SunTimes> sun = CalcSunTimes(r.latitude, r.longitude, r.dayOfYear);
-        const bool inDomain = !std::isnan(r.minHalfDay);
-        ASSERT_EQ(sun.has_value(), inDomain) << r.name;
-        EXPECT_EQ(RunDay({.latitude = r.latitude, .longitude = r.longitude}).has_value(), inDomain)
-            << r.name;
-        if (!inDomain) continue;
-        const double halfDay = (sun->sunset - sun->sunrise) / 2;
-        EXPECT_TRUE(halfDay >= r.minHalfDay && halfDay <= r.maxHalfDay) << r.name << " " << halfDay;
-        EXPECT_NEAR(sun->sunrise + sun->sunset, 24.0, 1e-12) << r.name;
-        EXPECT_EQ(sun->sunrise, CalcSunTimes(r.latitude, 0.5, r.dayOfYear)->sunrise) << r.name;
-    }
+struct SunRow {
+    std::string name;
+    double latitude, longitude;
+    int dayOfYear;
+    double minHalfDay, maxHalfDay;  // hours; NaN: outside the domain, refused
+};
+
+void PrintTo(const SunRow& row, std::ostream* out) { *out << row.name; }
+
+class CalcSunTimesDay : public ::testing::TestWithParam<SunRow> {};
+
+TEST_P(CalcSunTimesDay, DayLengthsAndDomain) {
+    const SunRow& r = GetParam();
+    const std::optional<SunTimes> sun = CalcSunTimes(r.latitude, r.longitude, r.dayOfYear);
+    const bool inDomain = !std::isnan(r.minHalfDay);
+    ASSERT_EQ(sun.has_value(), inDomain) << r.name;
+    EXPECT_EQ(RunDay({.latitude = r.latitude, .longitude = r.longitude}).has_value(), inDomain)
+        << r.name;
+    if (!inDomain) return;
+    const double halfDay = (sun->sunset - sun->sunrise) / 2;
+    EXPECT_TRUE(halfDay >= r.minHalfDay && halfDay <= r.maxHalfDay) << r.name << " " << halfDay;
+    EXPECT_NEAR(sun->sunrise + sun->sunset, 24.0, 1e-12) << r.name;
+    EXPECT_EQ(sun->sunrise, CalcSunTimes(r.latitude, 0.5, r.dayOfYear)->sunrise) << r.name;
 }
+
+// 6 h at the equator plus ~3 min for disc and refraction; 55 N has ~17 h in mid July.
+INSTANTIATE_TEST_SUITE_P(
+    CalcSunTimes, CalcSunTimesDay,
+    ::testing::Values(SunRow{"equator", 0, 0, 80, 6.04, 6.07},
+                      SunRow{"lat55_july_15", 55, -110, 196, 8.3, 8.6},
+                      SunRow{"lat_minus55_july_winter", -55, 180, 196, 3.6, 4.0},
+                      SunRow{"polar_day", 80, -180, 172, 12 - 1e-6, 12 + 1e-6},
+                      SunRow{"polar_night", 80, 0, 355, 0, 0},
+                      SunRow{"latitude_above_80", 80.000001, 0, 196, kNaN, kNaN},
+                      SunRow{"latitude_90", 90, -110, 196, kNaN, kNaN},
+                      SunRow{"longitude_beyond_180", -55, -180.5, 196, kNaN, kNaN},
+                      SunRow{"latitude_nan", kNaN, 0, 196, kNaN, kNaN},
+                      SunRow{"longitude_infinite", 0, std::numeric_limits<double>::infinity(), 196,
+                             kNaN, kNaN}),
+    [](const ::testing::TestParamInfo<SunRow>& info) { return info.param.name; });
 
 TEST(CalcVapourPressure, GoffGratchAndDewPoint) {
     // Standard saturation table values over water.

@@ -123,7 +123,10 @@ TEST(DiurnalProperty, FormRangeGrid) {
                                         t[1], w[0], w[1], tp, wp);
         const auto fit = FitDiurnalCurves(lat, 170, *DayOfYear(date[0], date[1]), noonT, noonW,
                                           t[0], t[1], w[0], w[1], tp, wp);
-        ASSERT_TRUE(day && fit) << i;
+        if (!day || !fit) {  // counted like a bad hour, so the grid goes on to its end
+            if (++failures <= 10) ADD_FAILURE() << "grid point " << i << ": no day";
+            continue;
+        }
         // Both curves swing at most their fitted range away from the fitted minimum.
         const double maxT =
             fit->minTemperature + std::abs(fit->maxTemperature - fit->minTemperature);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "common/constants.h"
 #include "fbp/fbp_records.h"
@@ -84,18 +85,34 @@ TEST(SurfaceSpread, NetEffectiveWind) {
 
 // Without wind, the net wind's ISI spreads the fire at the zero-wind rate times the slope
 // factor: the slope-equivalent ISI inverts each fuel's power form (blends and C6 aside).
-TEST(SurfaceSpread, SlopeEquivalentIsiInvertsTheRate) {
+struct NamedFuel {
+    const char* name;
+    int fuel;
+};
+
+void PrintTo(const NamedFuel& fuel, std::ostream* out) { *out << fuel.name; }
+
+class SlopeEquivalentIsi : public ::testing::TestWithParam<NamedFuel> {};
+
+TEST_P(SlopeEquivalentIsi, InvertsTheRate) {
+    const int fuel = GetParam().fuel;
     const double slopeFactor = std::exp(3.533 * std::pow(0.3, 1.2));
-    for (int fuel : {kC1, kC2, kC3, kC4, kC5, kC7, kD1, kM3, kM4, kS1, kS2, kS3, kO1a, kO1b}) {
-        const double wsv =
-            NetEffectiveWind(fuel, 87, 40, 0, kPi, 30, kPi, kFmc, kSfc, 50, 50, 85).wsv;
-        ASSERT_LT(wsv, 40.0) << fuel;
-        EXPECT_NEAR(
-            Ros(fuel, InitialSpreadIndex(87, wsv), -1) / Ros(fuel, InitialSpreadIndex(87, 0), -1),
-            slopeFactor, 1e-9)
-            << fuel;
-    }
+    const double wsv = NetEffectiveWind(fuel, 87, 40, 0, kPi, 30, kPi, kFmc, kSfc, 50, 50, 85).wsv;
+    ASSERT_LT(wsv, 40.0) << fuel;
+    EXPECT_NEAR(
+        Ros(fuel, InitialSpreadIndex(87, wsv), -1) / Ros(fuel, InitialSpreadIndex(87, 0), -1),
+        slopeFactor, 1e-9)
+        << fuel;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SurfaceSpread, SlopeEquivalentIsi,
+    ::testing::Values(NamedFuel{"C1", kC1}, NamedFuel{"C2", kC2}, NamedFuel{"C3", kC3},
+                      NamedFuel{"C4", kC4}, NamedFuel{"C5", kC5}, NamedFuel{"C7", kC7},
+                      NamedFuel{"D1", kD1}, NamedFuel{"M3", kM3}, NamedFuel{"M4", kM4},
+                      NamedFuel{"S1", kS1}, NamedFuel{"S2", kS2}, NamedFuel{"S3", kS3},
+                      NamedFuel{"O1a", kO1a}, NamedFuel{"O1b", kO1b}),
+    [](const ::testing::TestParamInfo<NamedFuel>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace emberlin

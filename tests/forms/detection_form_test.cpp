@@ -180,11 +180,13 @@ TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
         const std::string text = c.text;
         const std::string value = c.value;
         const std::size_t at = lines[c.line].find(text, from[c.line]);
-        ASSERT_NE(at, std::string::npos);
+        EXPECT_NE(at, std::string::npos);
+        if (at == std::string::npos) continue;
         from[c.line] = at + text.size();
         const std::size_t valueAt = row.find(value);
-        ASSERT_NE(valueAt, std::string::npos);
-        ASSERT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
+        EXPECT_NE(valueAt, std::string::npos);
+        EXPECT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
+        if (valueAt == std::string::npos) continue;
         EXPECT_LT(at, valueAt + value.size());
         EXPECT_GT(at + text.size(), valueAt);
     }
@@ -252,7 +254,8 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
         SCOPED_TRACE(c.typed);
         TypeKeys(form, "fireStartTime", c.typed);
         form.Click("calculate");
-        ASSERT_TRUE(host.Messages().empty());
+        EXPECT_TRUE(host.Messages().empty());
+        if (!host.Messages().empty()) continue;
         const auto rows = Rows(form);
         for (std::size_t k = 0; k < 10; ++k) {
             const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
@@ -311,7 +314,8 @@ TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds
     form.Click("fuelC3");
     form.Click("calculate");
     for (const std::string& row : Rows(form)) {
-        ASSERT_GE(row.size(), 17u);
+        EXPECT_GE(row.size(), 17u);
+        if (row.size() < 17u) continue;
         const std::string tail = row.substr(row.size() - 17);
         EXPECT_TRUE(tail == "  Surface        " || tail == "Intermittent     " ||
                     tail == "   Crown         ")

@@ -187,8 +187,9 @@ TEST_F(DiurnalFormTest, CalculateWithTheOpeningValues) {
     for (int h = 1; h <= 24; ++h) {
         const int r = h <= 12 ? h : h - 12;
         const std::vector<std::string> words = Words(lines[static_cast<std::size_t>(r - 1)]);
-        ASSERT_EQ(words.size(), h == 12 || h == 24 ? 10u : 12u)
-            << lines[static_cast<std::size_t>(r - 1)];
+        const std::size_t wordCount = h == 12 || h == 24 ? 10u : 12u;
+        EXPECT_EQ(words.size(), wordCount) << lines[static_cast<std::size_t>(r - 1)];
+        if (words.size() != wordCount) continue;
         const std::size_t base = h == 12 ? 1 : h == 24 ? 6 : h <= 12 ? 2 : 8;
         const bool saturated = h <= 5 || h == 24;
         EXPECT_EQ(words[base + 1] == "100.0", saturated) << "hour " << h;
@@ -476,7 +477,8 @@ TEST_F(DiurnalFormTest, EveryAcceptedInputGivesFiniteLines) {
             for (const auto& [id, text] : c.typed) TypeKeys(form, id, text);
             host.ClearEvents();
             form.Click("calculate");
-            ASSERT_TRUE(host.Messages().empty()) << host.Messages()[0];
+            EXPECT_TRUE(host.Messages().empty()) << host.Messages()[0];
+            if (!host.Messages().empty()) continue;
             for (const std::string& line : Lines(form)) {
                 EXPECT_EQ(line.find("nan"), std::string::npos) << line;
                 EXPECT_EQ(line.find("inf"), std::string::npos) << line;

@@ -558,7 +558,8 @@ TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
                     SCOPED_TRACE("corner " + std::to_string(c) + " " + ignition + " " +
                                  FbpCalcForm::FuelBoxId(i) + " " + id + " \"" + text + "\"");
                     const std::optional<double> value = ParseDouble(text);
-                    ASSERT_TRUE(value.has_value());
+                    EXPECT_TRUE(value.has_value());
+                    if (!value) continue;
                     EXPECT_GE(*value, 0);
                     EXPECT_EQ(text.find('-'), std::string::npos);
                 }

@@ -116,7 +116,8 @@ TEST_F(FireExamplesFormTest, EachButtonShowsItsOwnPhotographAndFire) {
         SCOPED_TRACE(row.button);
         host.ClearEvents();
         form.Click(ButtonLabelled(form, row.button));
-        ASSERT_EQ(host.Panels().size(), 1u);
+        EXPECT_EQ(host.Panels().size(), 1u);
+        if (host.Panels().size() != 1u) continue;
         EXPECT_EQ(form.PhotoWindow(host.Panels()[0]).Title(), row.windowTitle);
         EXPECT_EQ(form.Text("typeOfFire"), row.typeOfFire);
         EXPECT_EQ(form.Text("fwi"), row.fwi);

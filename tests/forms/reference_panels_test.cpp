@@ -65,7 +65,8 @@ TEST(ReferencesPanelTest, NineNumberedEntriesWithAYearAndTheMarkedPosterNote) {
         SCOPED_TRACE(entry);
         EXPECT_EQ(entry.rfind(std::to_string(i + 1) + ".  ", 0), 0u);
         // Ends with the year of publication.
-        ASSERT_GE(entry.size(), 6u);
+        EXPECT_GE(entry.size(), 6u);
+        if (entry.size() < 6u) continue;
         const std::string year = entry.substr(entry.size() - 5, 4);
         EXPECT_TRUE(std::all_of(year.begin(), year.end(), [](char c) { return std::isdigit(c); }));
         EXPECT_GE(std::stoi(year), 1925);

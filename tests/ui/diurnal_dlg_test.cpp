@@ -93,30 +93,20 @@ class DiurnalDlgTest : public QObject {
         auto* latitude = dlg.findChild<QLineEdit*>("latitude");
         TypeInto(latitude, "85");
         QVERIFY(dlg.findChild<QLabel*>("typingWarning")->text().isEmpty());
-        QString shown;
-        WhileModal([&] { QTest::keyClick(latitude, Qt::Key_Return); },  // Return calculates
-                   [&](QWidget* modal) {
-                       auto* box = qobject_cast<QMessageBox*>(modal);
-                       QVERIFY(box != nullptr);
-                       QCOMPARE(box->windowTitle(), QStringLiteral("EMBERLIN"));
-                       shown = box->text();
-                       box->accept();
-                   });
-        QCOMPARE(shown, QString::fromLatin1(DiurnalForm::kPlaceMessage));
+        AnsweredMessages messages(2);
+        QTest::keyClick(latitude, Qt::Key_Return);  // Return calculates
+        QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
+        QCOMPARE(messages.Texts(), QStringList{QString::fromLatin1(DiurnalForm::kPlaceMessage)});
         QCOMPARE(shared.diurnalReady, 0);
         QVERIFY(dlg.findChild<QLineEdit*>("line12")->text().isEmpty());
         QCOMPARE(latitude->selectedText(), QStringLiteral("85"));
         QVERIFY(dlg.isVisible());
 
         // Lawson: its message, then Van Wagner shown chosen.
-        WhileModal(
-            [&] { QTest::mouseClick(dlg.findChild<QCheckBox*>("lawsonOption"), Qt::LeftButton); },
-            [&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box != nullptr);
-                QCOMPARE(box->text(), QString::fromLatin1(DiurnalForm::kLawsonMessage));
-                box->accept();
-            });
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("lawsonOption"), Qt::LeftButton);
+        QCOMPARE(messages.Texts(), (QStringList{QString::fromLatin1(DiurnalForm::kPlaceMessage),
+                                                QString::fromLatin1(DiurnalForm::kLawsonMessage)}));
+        QCOMPARE(messages.Pending(), 0);
         QVERIFY(dlg.findChild<QCheckBox*>("vanWagnerOption")->isChecked());
         QVERIFY(!dlg.findChild<QCheckBox*>("lawsonOption")->isChecked());
         dlg.hide();

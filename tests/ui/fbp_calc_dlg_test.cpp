@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QTest>
 
 #include "common/number_text.h"
@@ -21,17 +20,6 @@ namespace {
 QString OutputText(QWidget* dlg, const char* id) {
     auto* edit = dlg->findChild<QLineEdit*>(id);
     return edit == nullptr ? QStringLiteral("<missing %1>").arg(id) : edit->text();
-}
-
-// Closes a modal window when the checks inside it stop early, so that a failure never
-// leaves the test waiting on it.
-auto Closing(QWidget* modal) {
-    return qScopeGuard([modal] {
-        if (auto* dialog = qobject_cast<QDialog*>(modal);
-            dialog != nullptr && dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
 }
 
 QStringList CheckedFuelBoxes(QWidget* dlg) {
@@ -95,7 +83,6 @@ class FbpCalcDlgTest : public QObject {
         int result = -1;
         WhileModal([&] { result = dlg.RunModal(); },
                    [&](QWidget* modal) {
-                       const auto close = Closing(&dlg);
                        QCOMPARE(modal, static_cast<QWidget*>(&dlg));
                        auto* slope = dlg.findChild<QLineEdit*>("slope");
                        TypeInto(slope, "30");
@@ -154,17 +141,10 @@ class FbpCalcDlgTest : public QObject {
                     ->text()
                     .contains("Please enter a number between 30 and 90."));
 
-        QString shown;
-        WhileModal([&] { QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelO1a"), Qt::LeftButton); },
-                   [&](QWidget* modal) {
-                       const auto close = Closing(modal);
-                       auto* box = qobject_cast<QMessageBox*>(modal);
-                       QVERIFY(box != nullptr);
-                       QCOMPARE(box->windowTitle(), QStringLiteral("EMBERLIN"));
-                       shown = box->text();
-                       box->accept();
-                   });
-        QCOMPARE(shown, QStringLiteral("Please enter a number between 30 and 90."));
+        AnsweredMessages messages;
+        QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelO1a"), Qt::LeftButton);
+        QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
+        QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 30 and 90."});
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
         QCOMPARE(shared.fbpReady, 0);
@@ -181,7 +161,6 @@ class FbpCalcDlgTest : public QObject {
         WhileModal(
             [&] { QTest::mouseClick(dlg.findChild<QPushButton*>("acronyms"), Qt::LeftButton); },
             [&](QWidget* modal) {
-                const auto close = Closing(modal);
                 QVERIFY(modal != nullptr);
                 QCOMPARE(modal->windowTitle(), QStringLiteral("   EMBERLIN - FBP   Acronyms"));
                 QStringList titles;

@@ -107,17 +107,12 @@ private slots:
         SharedValues shared;
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
-        QString shown;
-        WhileModal([&] { QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton); },
-                   [&](QWidget* modal) {
-                       auto* box = qobject_cast<QMessageBox*>(modal);
-                       QVERIFY(box != nullptr);
-                       QCOMPARE(box->windowTitle(), QStringLiteral("EMBERLIN"));
-                       shown = box->text();
-                       box->accept();
-                   });
-        QCOMPARE(shown, QStringLiteral("ERROR - This program requires hourly calculations, RUN the "
-                                       "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"));
+        AnsweredMessages messages;
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
+        QCOMPARE(messages.Texts(),
+                 QStringList{"ERROR - This program requires hourly calculations, RUN the "
+                             "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"});
         QVERIFY(Row(dlg, 1).isEmpty());
         // The display-only fields take no typing.
         QVERIFY(dlg.findChild<QLineEdit*>("ffmc")->isReadOnly());
@@ -161,15 +156,9 @@ private slots:
         TypeInto(aspect, "400");
         QVERIFY(dlg.findChild<QLabel*>("typingWarning")->text().contains("between 0 and 360"));
         const QString before = Row(dlg, 2);
-        QString shown;
-        WhileModal([&] { QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton); },
-                   [&](QWidget* modal) {
-                       auto* box = qobject_cast<QMessageBox*>(modal);
-                       QVERIFY(box != nullptr);
-                       shown = box->text();
-                       box->accept();
-                   });
-        QCOMPARE(shown, QStringLiteral("Please enter a number between 0 and 360."));
+        AnsweredMessages messages;
+        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
+        QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 0 and 360."});
         QCOMPARE(Row(dlg, 2), before);
         QCOMPARE(aspect->selectedText(), QStringLiteral("400"));
         dlg.hide();
