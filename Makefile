@@ -78,6 +78,14 @@ clean:
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	@# A live install (no DESTDIR) refreshes the desktop's file type, menu and icon caches.
+	@if [ -z "$(DESTDIR)" ]; then \
+	  ! command -v update-mime-database >/dev/null || update-mime-database $(PREFIX)/share/mime; \
+	  ! command -v update-desktop-database >/dev/null || \
+	    update-desktop-database -q $(PREFIX)/share/applications; \
+	  ! command -v gtk-update-icon-cache >/dev/null || \
+	    gtk-update-icon-cache -qtf $(PREFIX)/share/icons/hicolor; \
+	fi
 
 # The Debian package, build/emberlin_<version>_<arch>.deb.
 package: build
