@@ -100,8 +100,9 @@ private slots:
             QPainter painter(&drawn);
             QSvgRenderer(file).render(&painter);
             painter.end();
-            const QImage shown = icon.pixmap(size, size).toImage().convertToFormat(
-                QImage::Format_ARGB32_Premultiplied);
+            const QImage shown = icon.pixmap(size, size)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QCOMPARE(shown.size(), QSize(size, size));
             QVERIFY2(shown == drawn, qPrintable(QString::number(size)));
         }
