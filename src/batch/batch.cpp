@@ -334,6 +334,7 @@ Launch ClassifyCommandLine(std::span<const std::string_view> args) {
             launch.kind = LaunchKind::UsageError;
             launch.problem =
                 "one scenario file at most (" + launch.scenarioPath + ", " + std::string(arg) + ")";
+            launch.scenarioPath.clear();
             return launch;
         }
         if (arg.empty() || arg == "-") {
