@@ -123,6 +123,11 @@ class FbpRows : public RowCommand {
         // Blank cells and absent columns keep the engine's defaults, except that the BUI
         // is used unless BUIEff says 0: a BUI column should not be silently ignored.
         base_.useBui = 1;
+        // The FBP calculator's words for each fire type, by the cfb that starts each class.
+        for (const double cfb : {0.0, 0.1, 0.9}) {
+            fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(cfb))] =
+                forms::FireDescription(cfb);
+        }
     }
 
     std::string Begin(Header& header, std::string& note) override {
@@ -197,7 +202,7 @@ class FbpRows : public RowCommand {
 
         for (std::string_view field : fields) out.Field(field);
         for (const FbpOutputColumn& output : kOutputs) out.Number(outputs.*output.value);
-        out.Field(forms::FireDescription(outputs.cfb));
+        out.Field(fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(outputs.cfb))]);
         out.EndRow();
         return "";
     }
@@ -208,6 +213,7 @@ class FbpRows : public RowCommand {
     std::optional<std::size_t> fuelType_;
     FbpInputs base_;
     FbpInputs inputs_;
+    std::array<std::string, 3> fireTypeWords_;
 };
 
 std::unique_ptr<RowCommand> MakeFbp(const OptionValues&, std::string&) {

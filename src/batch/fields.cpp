@@ -10,10 +10,9 @@ namespace emberlin::batch {
 namespace {
 
 std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
