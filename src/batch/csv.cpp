@@ -199,7 +199,9 @@ void CsvWriter::Field(std::string_view text) {
             break;
         }
     }
-    if (plain) {
+    // A field starting with a byte-order mark is quoted, so that the mark is not taken for
+    // the file's own when it comes first.
+    if (plain && !text.starts_with("\xEF\xBB\xBF")) {
         buffer_.append(text);
     } else {
         const std::size_t at = buffer_.size();
