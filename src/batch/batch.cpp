@@ -22,8 +22,7 @@ namespace emberlin::batch {
 namespace {
 
 // Every batch command, in the order the usage lists them. A new command is one more entry.
-constexpr std::array<const CommandSpec*, 3> kCommands = {&kFwiCommand, &kFbpCommand,
-                                                         &kDiurnalCommand};
+constexpr const CommandSpec* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand};
 
 const CommandSpec* FindCommand(std::string_view name) {
     for (const CommandSpec* command : kCommands) {

@@ -484,7 +484,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "x\n",
                     2,
                     "emberlin diurnal: --method: \"lawson\" is not a method"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
 
 // --keep-going writes the good rows, names each bad one and still ends with status 1.
 TEST(KeepGoing, WritesGoodRowsReportsEachBadOne) {
@@ -536,7 +536,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"TwoScenarios", {"a.json", "b.json"}, LaunchKind::UsageError, ""},
                     LaunchCase{"BatchCommand", {"fbp", "--bogus"}, LaunchKind::Batch, ""},
                     LaunchCase{"HourlyNotYet", {"hourly"}, LaunchKind::Windows, "hourly"}),
-    [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
 
 TEST(CommandLine, VersionIsTheProjectVersion) {
     EXPECT_TRUE(VersionText().starts_with("emberlin ")) << VersionText();

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"EmptyFields", ",,\n", {{"", "", ""}}, {1}},
                     ReadCase{"LoneCarriageReturns", "a\rb\rc", {{"a"}, {"b"}, {"c"}}, {1, 2, 3}},
                     ReadCase{"Empty", "", {}, {}}, ReadCase{"OnlyAMark", "\xEF\xBB\xBF", {}, {}}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ReadCase>& row) { return std::string(row.param.name); });
 
 struct RefusalCase {
     const char* name;
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TextAfterClosingQuote", "a\n\"b\"c\n",
                     "line 2: a quote inside a field that is not quoted, or text after a closing "
                     "quote"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
 
 // Records longer than a read block, and many records, come through whole and in order.
 TEST(CsvReader, RecordsAcrossReadBlocks) {
