@@ -13,27 +13,6 @@ namespace emberlin::forms {
 namespace {
 
 // clang-format off
-constexpr std::array<const char*, kFuelCount> kFuelBoxLabels = {
-    "C1 - Spruce-Lichen Woodland",
-    "C2 - Boreal Spruce",
-    "C3 - Mature Jack or Lodgepole Pine",
-    "C4 - Immature Jack or Lodgepole Pine",
-    "C5 - Red and White Pine",
-    "C6 - Conifer Plantation",
-    "C7 - Ponderosa Pine / Douglas Fir",
-    "D1 - Aspen - Leafless ",
-    "D2 - Aspen - Green",
-    "M1 - Boreal Mixedwood - Leafless",
-    "M2 - Boreal Mixedwood - Green",
-    "M3 - Dead Balsam Fir / Mixedwood - Leafless",
-    "M4 - Dead Balsam Fire / Mixedwood - Green",
-    "S1 - Jack or Lodgepole Slash",
-    "S2 - Spruce / Balsam Slash",
-    "S3 - Coastal Cedar / Hemlock Slash",
-    "O1a - Matted Grass",
-    "O1b - Standing Grass",
-};
-
 constexpr std::array<const char*, kDetectionElapsedMinutes.size()> kMinutesLabels = {
     "   15  ", "   30  ", "   45  ", "   60  ", "   75  ",
     "   90  ", " 105  ",  " 120  ",  " 180  ",  " 240  ",
@@ -137,10 +116,6 @@ std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, boo
     return text;
 }
 
-std::string DetectionForm::FuelBoxId(int fuelIndex) {
-    return "fuel" + std::string(FuelTypeTable.at(static_cast<std::size_t>(fuelIndex)).code);
-}
-
 std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 1); }
 
 std::string DetectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
@@ -170,14 +145,15 @@ DetectionForm::DetectionForm(SharedValues& shared)
     typed(AddDouble("windDirection", "Wind Direction      ( deg )", site_.windDirection, 0, 360));
     typed(AddInt("gc", "% Grass Curing ( O1a/1b)", site_.gc, 0, 100));
     typed(AddInt("pdf", "% Dead Balsam in M3/M4", site_.pdf, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", site_.gfl, 0, 5));
+    typed(AddDouble("gfl", "Grass Fuel Load (" + GrassFuelCodes("/") + ")               ( kg / m2 )",
+                    site_.gfl, 0, 5));
     typed(AddInt("pc", "% Conifer in Mixedwood", site_.pc, 0, 100));
     AddDouble("windSpeed", "Wind Speed     ( km/hr )", windSpeed_, 0, 150).readOnly = true;
     typed(AddDouble("slope", "Slope   ( % )", site_.slope, 0, 100));
     typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
 
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
-        AddCheck(FuelBoxId(i), kFuelBoxLabels[static_cast<std::size_t>(i)],
+    for (int i = 0; i < kFuelCount; ++i) {
+        AddCheck(FuelBoxId(i), std::string(CatalogueFuel(i).detectionLabel),
                  fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
     }
     AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
@@ -202,7 +178,7 @@ DetectionForm::DetectionForm(SharedValues& shared)
 }
 
 void DetectionForm::SetFuelBoxes(int fuelIndex) {
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
+    for (int i = 0; i < kFuelCount; ++i) {
         fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
         SetChecked(FuelBoxId(i), i == fuelIndex);
     }

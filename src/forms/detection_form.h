@@ -8,6 +8,7 @@
 #include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
+#include "forms/fuel_catalogue.h"
 #include "forms/projection_rows.h"
 
 namespace emberlin::forms {
@@ -50,9 +51,8 @@ public:
 
     explicit DetectionForm(SharedValues& shared);
 
-    // The control ids of the fuel boxes ("fuelC1" .. "fuelO1b"), the rows ("row1" ..
-    // "row10") and the heading lines ("heading1" .. "heading3").
-    static std::string FuelBoxId(int fuelIndex);
+    // The control ids of the rows ("row1" .. "row10") and the heading lines ("heading1" ..
+    // "heading3"); the fuel boxes are those of the catalogue (FuelBoxId).
     static std::string RowId(int row);
     static std::string HeadingId(int line);
 

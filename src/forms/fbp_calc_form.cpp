@@ -11,26 +11,6 @@ namespace emberlin::forms {
 
 namespace {
 
-struct FuelBox {
-    const char* id;
-    const char* label;  // as drawn beside the box, trailing blanks included
-    double cbh;         // m, crown base height sent with the calculation
-};
-
-// One row per fuel index. The crown base heights are the calculator's own list; the engine
-// reads its table's values instead and carries these for its callers.
-// clang-format off
-constexpr std::array<FuelBox, 18> kFuelBoxes = {{
-    {"fuelC1",  "C1",   2}, {"fuelC2",  "C2",   3}, {"fuelC3",  "C3 ",  8},
-    {"fuelC4",  "C4 ",  4}, {"fuelC5",  "C5 ", 18}, {"fuelC6",  "C6 ",  7},
-    {"fuelC7",  "C7",  10}, {"fuelD1",  "D1 ",  7}, {"fuelD2",  "D2 ",  7},
-    {"fuelM1",  "M1",   6}, {"fuelM2",  "M2 ",  6}, {"fuelM3",  "M3",   6},
-    {"fuelM4",  "M4",   6}, {"fuelS1",  "S1",   7}, {"fuelS2",  "S2",   7},
-    {"fuelS3",  "S3",   7}, {"fuelO1a", "O1a",  7}, {"fuelO1b", "O1b",  7},
-}};
-// clang-format on
-static_assert(kFuelBoxes.size() == FuelTypeTable.size());
-
 // A rate of spread at or below this draws no ellipse worth a ratio.
 constexpr double kLbRosFloor = 0.001;
 
@@ -52,18 +32,15 @@ std::string FireDescription(double cfb) {
     return "Surface Fire";
 }
 
-std::string FbpCalcForm::FuelBoxId(int fuelIndex) {
-    return IsFuelIndex(fuelIndex) ? kFuelBoxes[static_cast<std::size_t>(fuelIndex)].id : "";
-}
-
 FbpCalcForm::FbpCalcForm(SharedValues& shared)
     : FormModel("EMBERLIN - FBP Calculator"), shared_(shared) {
     fuelChecks_[static_cast<std::size_t>(fuelIndex_)] = true;
 
     // Declared in storing order.
     for (int i = 0; i < kFuelCount; ++i) {
-        const FuelBox& box = kFuelBoxes[static_cast<std::size_t>(i)];
-        AddCheck(box.id, box.label, fuelChecks_[static_cast<std::size_t>(i)],
+        const FuelType& fuel = CatalogueFuel(i);
+        AddCheck(std::string(fuel.buttonId), std::string(fuel.calculatorLabel),
+                 fuelChecks_[static_cast<std::size_t>(i)],
                  [this, i] { ChooseFuel(i); });
     }
     AddDouble("bui", "BUI", bui_, 0, 650);
@@ -145,7 +122,6 @@ FbpInputs FbpCalcForm::EngineInputs() const {
     in.pdf = df_;
     in.gc = gc_;
     in.gfl = gfl_;
-    in.cbh = kFuelBoxes[static_cast<std::size_t>(fuelIndex_)].cbh;
     in.minFmcDay = 0;  // worked out by the engine
     in.latitude = latitude_;
     in.longitude = longitude_;

@@ -7,18 +7,15 @@
 #include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
+#include "forms/fuel_catalogue.h"
 
 namespace emberlin::forms {
 
 class FbpCalcForm : public FormModel {
   public:
     static constexpr const char* kAcronymsPanel = "fbpAcronyms";
-    static constexpr int kFuelCount = static_cast<int>(FuelTypeTable.size());
 
     explicit FbpCalcForm(SharedValues& shared);
-
-    // The id of the box of fuel index 0..17 ("fuelC1" .. "fuelO1b").
-    static std::string FuelBoxId(int fuelIndex);
 
     // Row of FuelTypeTable now selected.
     int FuelIndex() const { return fuelIndex_; }
@@ -38,7 +35,7 @@ class FbpCalcForm : public FormModel {
     SharedValues& shared_;
 
     int fuelIndex_ = kC2;
-    std::array<bool, 18> fuelChecks_{};  // exactly one is on: the box of fuelIndex_
+    std::array<bool, kFuelCount> fuelChecks_{};  // exactly one is on: the box of fuelIndex_
     int ignitionType_ = 1;
     bool pointIgnition_ = true;
     bool lineIgnition_ = false;

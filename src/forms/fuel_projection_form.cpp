@@ -8,11 +8,6 @@ namespace emberlin::forms {
 namespace {
 
 // clang-format off
-constexpr std::array<const char*, kFuelCount> kFuelLabels = {
-    "   C1", "   C2", "   C3", "   C4", "   C5", "   C6", "   C7", "   D1", "   D2",
-    "   M1", "   M2", "   M3", "   M4", "   S1", "   S2", "   S3", " O1a",  " O1b",
-};
-
 // Formats by magnitude:        below 10              10 to 100            100 to 1000          1000 on
 constexpr std::array<MagnitudeFormat, 4> kRos       = {{{"   ", 4, " "},    {"  ", 4, " "},     {" ", 4, " "},      {" ", 4, " "}}};
 constexpr std::array<MagnitudeFormat, 4> kHeadHfi   = {{{"    ", 7, ""},    {"   ", 7, ""},     {"  ", 7, ""},      {" ", 7, ""}}};
@@ -54,7 +49,7 @@ std::array<std::string, FuelProjectionForm::kHeadingLineCount> ProjectionHeading
 
 std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out) {
     std::string text = "  ";
-    text += kFuelLabels.at(static_cast<std::size_t>(fuelIndex));
+    text += CatalogueFuel(fuelIndex).projectionLabel;
     text += "       ";
     text += FormatByMagnitude(out.ros, kRos) + "    " + FormatByMagnitude(out.hfi, kHeadHfi);
     text += "          ";

@@ -20,7 +20,7 @@ public:
     static constexpr const char* kInstructions =
         "ENTER the FBP Parameters,   ENTER the required INPUT information,  ENTER return or "
         "Click Calculate Button";
-    static constexpr int kRowCount = static_cast<int>(kFuelCount);
+    static constexpr int kRowCount = kFuelCount;
     static constexpr int kHeadingLineCount = 2;
 
     // The form keeps the SharedValues signature of the other forms; it reads and publishes

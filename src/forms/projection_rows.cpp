@@ -6,28 +6,10 @@
 
 namespace emberlin::forms {
 
-double ProjectionCrownBaseHeight(int fuelIndex) {
-    switch (fuelIndex) {
-        case kC1: return 2.0;
-        case kC2: return 3.0;
-        case kC3: return 8.0;
-        case kC4: return 4.0;
-        case kC5: return 18.0;
-        case kC6: return 7.0;
-        case kC7: return 10.0;
-        case kM1:
-        case kM2:
-        case kM3:
-        case kM4: return 6.0;
-        default: return 7.0;
-    }
-}
-
 FbpInputs ProjectionInputs(int fuelIndex, const ProjectionSite& site, int julianDay) {
     assert(IsFuelIndex(fuelIndex));
     FbpInputs in;
     in.fuelType = std::string(FuelTypeTable[static_cast<std::size_t>(fuelIndex)].code);
-    in.cbh = ProjectionCrownBaseHeight(fuelIndex);
     in.minFmcDay = 0;
     in.useBui = 1;
     in.fmc = 0.0;

@@ -9,15 +9,9 @@
 #include <string_view>
 
 #include "fbp/fbp_records.h"
+#include "forms/fuel_catalogue.h"
 
 namespace emberlin::forms {
-
-// The eighteen fuel codes in fuel index order (C1 .. O1b).
-inline constexpr std::size_t kFuelCount = FuelTypeTable.size();
-
-// Crown base height (m) sent with each projection call. The engine reads its own table;
-// the value travels with the record for whoever inspects it.
-double ProjectionCrownBaseHeight(int fuelIndex);
 
 // What both projection forms hold beside weather, ignition and time, at the forms' initial
 // values: the fuel parameters, the BUI, the wind direction, the terrain and the place.
@@ -36,7 +30,7 @@ struct ProjectionSite {
 };
 
 // The record of one projection call with everything fixed for these tables filled in:
-// the fuel code and its crown base height, the engine's own foliar moisture (fmc 0, day of
+// the fuel code, the engine's own foliar moisture (fmc 0, day of
 // minimum worked out), the BUI used, theta 0, and the site and its day of the year. The
 // caller fills weather, ignition and time.
 FbpInputs ProjectionInputs(int fuelIndex, const ProjectionSite& site, int julianDay);

@@ -37,12 +37,13 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     auto* top = new QHBoxLayout;
     layout->addLayout(top);
 
-    // Fuel types in two columns of nine.
+    // Fuel types in the catalogue's two columns.
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
-    for (int i = 0; i < static_cast<int>(forms::kFuelCount); ++i) {
-        fuelGrid->addWidget(binder_.Check(forms::DetectionForm::FuelBoxId(i)), i % 9, i / 9);
+    for (int i = 0; i < forms::kFuelCount; ++i) {
+        const forms::FuelType& place = forms::CatalogueFuel(i);
+        fuelGrid->addWidget(binder_.Check(forms::FuelBoxId(i)), place.gridRow, place.gridColumn);
     }
     top->addWidget(fuels);
 

@@ -50,7 +50,6 @@ FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffm
     in.pdf = 50;
     in.gc = 85;
     in.gfl = 0.3;
-    in.cbh = 3;
     in.julianDay = 196;  // 15 July
     in.minFmcDay = 0;
     in.latitude = 55;
@@ -131,7 +130,7 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(form.GetControl("fuelM4").label, "M4 - Dead Balsam Fire / Mixedwood - Green");
     EXPECT_EQ(form.GetControl("fuelO1b").label, "O1b - Standing Grass");
     for (int i = 0; i < 18; ++i) {
-        EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kC2) << i;
+        EXPECT_EQ(form.IsChecked(FuelBoxId(i)), i == kC2) << i;
     }
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
     EXPECT_FALSE(form.IsChecked("lineIgnition"));
@@ -443,7 +442,7 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     };
     for (auto [id, text] : texts) EXPECT_EQ(form.Text(id), text) << id;
     EXPECT_EQ(Rows(form), kEmptyRows);
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kM3) << i;
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(form.IsChecked(FuelBoxId(i)), i == kM3) << i;
     EXPECT_FALSE(form.IsChecked("pointIgnition"));
     EXPECT_TRUE(form.IsChecked("lineIgnition"));
     EXPECT_FALSE(form.IsChecked("defaultSettings"));

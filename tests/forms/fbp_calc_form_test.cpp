@@ -59,8 +59,8 @@ double Number(const FbpCalcForm& form, const char* id) {
 
 std::vector<std::string> CheckedFuelBoxes(const FbpCalcForm& form) {
     std::vector<std::string> on;
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-        if (form.IsChecked(FbpCalcForm::FuelBoxId(i))) on.push_back(FbpCalcForm::FuelBoxId(i));
+    for (int i = 0; i < kFuelCount; ++i) {
+        if (form.IsChecked(FuelBoxId(i))) on.push_back(FuelBoxId(i));
     }
     return on;
 }
@@ -227,31 +227,29 @@ TEST_F(FbpCalcFormTest, LineIgnitionSpreadsAtTheEquilibriumRatesForTheWholeTime)
 }
 
 TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
-    // The default conditions in each fuel type, to three significant digits, and the crown
-    // base height that goes with it.
+    // The default conditions in each fuel type, to three significant digits.
     struct Row {
         const char* code;
-        double cbh, ros, cfb, hfi;
+        double ros, cfb, hfi;
     };
     const Row rows[] = {
-        {"C1", 2, 2.89, 0.168, 888},   {"C2", 3, 11.09, 0.82, 6824}, {"C3", 8, 4.29, 0, 1030},
-        {"C4", 4, 12.3, 0.683, 5450},  {"C5", 18, 1.68, 0, 284},     {"C6", 7, 4.39, 0, 743},
-        {"C7", 10, 2.66, 0, 1630},     {"D1", 7, 2.44, 0, 468},      {"D2", 7, 0, 0, 0},
-        {"M1", 6, 7.31, 0, 2360},      {"M2", 6, 6.42, 0, 2080},     {"M3", 6, 14.0, 0.778, 8520},
-        {"M4", 6, 6.42, 0.0665, 3000}, {"S1", 7, 12.8, 0, 17400},    {"S2", 7, 5.88, 0, 13800},
-        {"S3", 7, 9.41, 0, 39900},     {"O1a", 7, 20.2, 0, 1490},    {"O1b", 7, 21.5, 0, 1590},
+        {"C1", 2.89, 0.168, 888},   {"C2", 11.09, 0.82, 6824}, {"C3", 4.29, 0, 1030},
+        {"C4", 12.3, 0.683, 5450},  {"C5", 1.68, 0, 284},     {"C6", 4.39, 0, 743},
+        {"C7", 2.66, 0, 1630},     {"D1", 2.44, 0, 468},      {"D2", 0, 0, 0},
+        {"M1", 7.31, 0, 2360},      {"M2", 6.42, 0, 2080},     {"M3", 14.0, 0.778, 8520},
+        {"M4", 6.42, 0.0665, 3000}, {"S1", 12.8, 0, 17400},    {"S2", 5.88, 0, 13800},
+        {"S3", 9.41, 0, 39900},     {"O1a", 20.2, 0, 1490},    {"O1b", 21.5, 0, 1590},
     };
-    ASSERT_EQ(std::size(rows), std::size_t(FbpCalcForm::kFuelCount));
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+    ASSERT_EQ(std::size(rows), std::size_t(kFuelCount));
+    for (int i = 0; i < kFuelCount; ++i) {
         const Row& row = rows[i];
         SCOPED_TRACE(row.code);
-        form.Click(FbpCalcForm::FuelBoxId(i));
-        EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{FbpCalcForm::FuelBoxId(i)});
-        EXPECT_EQ(form.GetControl(FbpCalcForm::FuelBoxId(i)).label.substr(0, 3).find(row.code), 0u);
+        form.Click(FuelBoxId(i));
+        EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{FuelBoxId(i)});
+        EXPECT_EQ(form.GetControl(FuelBoxId(i)).label.substr(0, 3).find(row.code), 0u);
         EXPECT_EQ(form.FuelIndex(), i);
         EXPECT_EQ(shared.fbpFuelTypeIndex, i);
         EXPECT_EQ(form.LastInputs().fuelType, row.code);
-        EXPECT_EQ(form.LastInputs().cbh, row.cbh);
         EXPECT_NEAR(Number(form, "rosText"), row.ros, std::max(0.006, row.ros * 0.005));
         EXPECT_NEAR(Number(form, "cfbText"), row.cfb, 0.006);
         EXPECT_NEAR(Number(form, "hfiText"), row.hfi, 1 + row.hfi * 0.005);
@@ -355,7 +353,7 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
         const std::string click = c.click;
         if (click.rfind("fuel", 0) == 0) {
             EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{click});
-            EXPECT_EQ(form.FuelBoxId(form.FuelIndex()), click);
+            EXPECT_EQ(FuelBoxId(form.FuelIndex()), click);
         }
         if (click.find("Ignition") != std::string::npos) {
             EXPECT_TRUE(form.IsChecked(click));
@@ -550,13 +548,13 @@ TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
         for (const InputText& in : corners[c]) TypeKeys(form, in.id, in.text);
         for (const char* ignition : {"pointIgnition", "lineIgnition"}) {
             form.Click(ignition);
-            for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-                form.Click(FbpCalcForm::FuelBoxId(i));
+            for (int i = 0; i < kFuelCount; ++i) {
+                form.Click(FuelBoxId(i));
                 for (const char* id : kOutputs) {
                     if (std::string(id) == "fdText") continue;
                     const std::string& text = form.Text(id);
                     SCOPED_TRACE("corner " + std::to_string(c) + " " + ignition + " " +
-                                 FbpCalcForm::FuelBoxId(i) + " " + id + " \"" + text + "\"");
+                                 FuelBoxId(i) + " " + id + " \"" + text + "\"");
                     const std::optional<double> value = ParseDouble(text);
                     ASSERT_TRUE(value.has_value());
                     EXPECT_GE(*value, 0);

@@ -13,6 +13,8 @@
 
 using emberlin::SharedValues;
 using emberlin::forms::FbpCalcForm;
+using emberlin::forms::FuelBoxId;
+using emberlin::forms::kFuelCount;
 using emberlin::ui::CFbpCalcDlg;
 using namespace emberlin::ui::testing;
 
@@ -36,8 +38,8 @@ auto Closing(QWidget* modal) {
 
 QStringList CheckedFuelBoxes(QWidget* dlg) {
     QStringList on;
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-        auto* box = dlg->findChild<QCheckBox*>(QString::fromStdString(FbpCalcForm::FuelBoxId(i)));
+    for (int i = 0; i < kFuelCount; ++i) {
+        auto* box = dlg->findChild<QCheckBox*>(QString::fromStdString(FuelBoxId(i)));
         if (box == nullptr) return {QStringLiteral("missing box %1").arg(i)};
         if (box->isChecked()) on << box->objectName();
     }
