@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "app/main_menu_dlg.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/resources.h"
 
 namespace emberlin::app {
@@ -62,7 +62,7 @@ int CFireDangerApp::Run(int argc, char** argv) {
     ui::InitResources();
     QApplication::setApplicationName(QStringLiteral("EMBERLIN"));
 
-    SharedValues shared;
+    forms::HandOver shared;
     CMainMenuDlg menu(shared);
     menu.exec();
     return 0;

@@ -7,7 +7,7 @@
 #include <map>
 #include <memory>
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
@@ -47,7 +47,7 @@ inline constexpr int kFormCommands[] = {
 class CMainMenuDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMainMenuDlg(SharedValues& shared, QWidget* parent = nullptr);
+    explicit CMainMenuDlg(forms::HandOver& shared, QWidget* parent = nullptr);
     ~CMainMenuDlg() override;
 
     // Runs a menu command as its button does (the about box and every owned form).
@@ -55,7 +55,6 @@ public:
     QPushButton* CommandButton(int command) const;
 
     ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
-    ui::CFuelTypesDlg& FuelTypes() { return *fuelTypes_; }
     ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
     ui::CFbpCalcDlg& FbpCalculator() { return *fbpCalculator_; }
     ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
@@ -73,7 +72,7 @@ private:
     template <typename Form>
     void Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command);
 
-    SharedValues& shared_;
+    forms::HandOver& shared_;
     std::map<int, QPushButton*> buttons_;
     std::map<int, std::function<void()>> opens_;
 

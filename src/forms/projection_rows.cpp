@@ -6,29 +6,6 @@
 
 namespace emberlin::forms {
 
-FbpInputs ProjectionInputs(int fuelIndex, const ProjectionSite& site, int julianDay) {
-    assert(IsFuelIndex(fuelIndex));
-    FbpInputs in;
-    in.fuelType = std::string(FuelTypeTable[static_cast<std::size_t>(fuelIndex)].code);
-    in.minFmcDay = 0;
-    in.useBui = 1;
-    in.fmc = 0.0;
-    in.theta = 0.0;
-    in.bui = site.bui;
-    in.windDirection = site.windDirection;
-    in.slope = site.slope;
-    in.aspect = site.aspect;
-    in.pc = site.pc;
-    in.pdf = site.pdf;
-    in.gc = site.gc;
-    in.gfl = site.gfl;
-    in.julianDay = julianDay;
-    in.latitude = site.latitude;
-    in.longitude = site.longitude;
-    in.elevation = site.elevation;
-    return in;
-}
-
 int MagnitudeClass(double value) {
     if (value < 10.0) return 0;
     if (value < 100.0) return 1;

@@ -22,7 +22,7 @@ QLabel* TextLine(const char* text, QWidget* parent) {
 }
 }  // namespace
 
-CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
+CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
     auto* layout = new QVBoxLayout(this);

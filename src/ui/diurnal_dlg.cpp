@@ -45,7 +45,7 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);

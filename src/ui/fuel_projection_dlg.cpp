@@ -16,7 +16,7 @@ namespace {
 constexpr int kRowCharacters = 200;
 }  // namespace
 
-CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
+CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CFuelProjectionDlg"));
     auto* layout = new QVBoxLayout(this);

@@ -26,7 +26,7 @@ constexpr Tip kTips[] = {
 };
 }  // namespace
 
-CFwiCalcDlg::CFwiCalcDlg(SharedValues& shared, QWidget* parent)
+CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent),
       model_(shared),
       acronyms_(forms::FwiAcronymsPanel(), this) {

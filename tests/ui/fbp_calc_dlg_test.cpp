@@ -11,7 +11,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::forms::FbpCalcForm;
 using emberlin::forms::FuelBoxId;
 using emberlin::forms::kFuelCount;
@@ -59,7 +59,7 @@ class FbpCalcDlgTest : public QObject {
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void fuelTypeAndIgnitionBoxesCalculateAsExclusiveChoices() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Calculator"));
@@ -75,8 +75,8 @@ class FbpCalcDlgTest : public QObject {
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("4.39"));
         QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.00"));
         QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Surface Fire"));
-        QCOMPARE(shared.fbpReady, 1);
-        QCOMPARE(shared.fbpFuelTypeIndex, 5);
+        QVERIFY(shared.fbp.has_value());
+        QCOMPARE(shared.fbp->fuelIndex, 5);
         QTest::mouseClick(c6, Qt::LeftButton);  // the box that is on stays on
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC6"});
 
@@ -90,7 +90,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void returnCalculatesAndOkClosesOnlyWhenClicked() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         QVERIFY(dlg.findChild<QPushButton*>("calculate")->isDefault());
         QVERIFY(!dlg.findChild<QPushButton*>("ok")->isDefault());
@@ -102,10 +102,10 @@ class FbpCalcDlgTest : public QObject {
                        auto* slope = dlg.findChild<QLineEdit*>("slope");
                        TypeInto(slope, "30");
                        QCOMPARE(slope->text(), QStringLiteral("30"));
-                       QCOMPARE(shared.fbpReady, 0);  // typing does not calculate
+                       QVERIFY(!shared.fbp.has_value());  // typing does not calculate
                        QTest::keyClick(slope, Qt::Key_Return);
                        QVERIFY(dlg.isVisible());
-                       QCOMPARE(shared.fbpSlope, 30.0);
+                       QCOMPARE(shared.fbp->site.slope, 30.0);
                        QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.98"));
                        QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Crown Fire"));
                        QCOMPARE(OutputText(&dlg, "lbText"), QStringLiteral("4.64"));
@@ -120,7 +120,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void everyInputExplainsItselfAndIsNamedByItsLabel() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         for (const char* id : kInputs) {
             auto* edit = dlg.findChild<QLineEdit*>(id);
@@ -146,7 +146,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void aRefusedFieldStopsAFuelBoxCalculation() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* latitude = dlg.findChild<QLineEdit*>("latitude");
@@ -169,13 +169,13 @@ class FbpCalcDlgTest : public QObject {
         QCOMPARE(shown, QStringLiteral("Please enter a number between 30 and 90."));
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
-        QCOMPARE(shared.fbpReady, 0);
+        QVERIFY(!shared.fbp.has_value());
         QCOMPARE(latitude->selectedText(), QStringLiteral("1e10"));
         dlg.hide();
     }
 
     void acronymsPanelOpensFromItsButtonAndFitsAScreen() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* gfl = dlg.findChild<QLineEdit*>("gfl");
@@ -206,7 +206,7 @@ class FbpCalcDlgTest : public QObject {
                 qobject_cast<QDialog*>(modal)->reject();
             });
         QCOMPARE(gfl->text(), QStringLiteral("0."));
-        QCOMPARE(shared.fbpReady, 0);
+        QVERIFY(!shared.fbp.has_value());
         dlg.hide();
     }
 };
