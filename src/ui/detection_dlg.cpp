@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 
 namespace emberlin::ui {
@@ -48,13 +49,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     top->addWidget(fuels);
 
     auto addField = [this](QGridLayout* grid, const char* id, int row, int column) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFixedWidth(80);
-        QLabel* label = binder_.Label(id);
-        grid->addWidget(label, row, column);
-        grid->addWidget(edit, row, column + 1);
-        return label;
+        return AddLabelledField(binder_, grid, id, row, column);
     };
 
     // FBP Parameters over the two option groups.
@@ -135,14 +130,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
 
     layout->addWidget(binder_.WarningLine());
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("exit"));
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
 }
 
 }  // namespace emberlin::ui

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/dialog_parts.h"
 #include "common/number_text.h"
 #include "ui/picture.h"
 
@@ -49,14 +50,10 @@ QString RangeText(const forms::Control& control) {
              ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
 }
 
-// A label and its field side by side in a grid (label first, so it names its buddy).
+// A label and its right-aligned field side by side in a grid.
 void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
             int fieldWidth) {
-    QLineEdit* edit = binder.Edit(id);
-    edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(fieldWidth);
-    grid->addWidget(binder.Label(id), row, column);
-    grid->addWidget(edit, row, column + 1);
+    AddLabelledField(binder, grid, id, row, column, {Qt::AlignRight, fieldWidth, true, {}});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
 
@@ -22,11 +23,7 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     auto addField = [this](QGridLayout* grid, const char* id, int row, int column) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFixedWidth(80);
-        grid->addWidget(binder_.Label(id), row, column);
-        grid->addWidget(edit, row, column + 1);
+        AddLabelledField(binder_, grid, id, row, column);
     };
 
     // Instructions and inputs on the left, the crown fire picture at the top right.
@@ -107,14 +104,7 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("ok"));
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
 }
 
 }  // namespace emberlin::ui

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -35,15 +36,9 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
         this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setTextFormat(Qt::PlainText);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
-    heading->setFont(headingFont);
+    EmphasiseHeading(heading, 1.15);
     left->addWidget(heading);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    left->addWidget(rule);
+    left->addWidget(RuleLine(this));
     auto* process = new QGroupBox(QStringLiteral("The Process"), this);
     auto* processLayout = new QVBoxLayout(process);
     auto* instruction = new QLabel(
@@ -88,13 +83,7 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     describedLayout->addWidget(description);
     layout->addWidget(described, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = binder_.Button("ok");
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui
