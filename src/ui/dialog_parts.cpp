@@ -21,6 +21,13 @@ QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, 
     return label;
 }
 
+void AddLabelledFields(FormBinder& binder, QGridLayout* grid,
+                       std::initializer_list<FieldPlace> places, const FieldStyle& style) {
+    for (const FieldPlace& place : places) {
+        AddLabelledField(binder, grid, place.id, place.row, place.column, style);
+    }
+}
+
 void EmphasiseHeading(QLabel* heading, double scale) {
     QFont font = heading->font();
     font.setBold(true);

@@ -25,6 +25,17 @@ struct FieldStyle {
 QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, int row,
                          int column, const FieldStyle& style = {});
 
+// Where a field stands in a grid: its label's row and column (the box is one to the right).
+struct FieldPlace {
+    const char* id;
+    int row;
+    int column;
+};
+
+// AddLabelledField for each place, in order.
+void AddLabelledFields(FormBinder& binder, QGridLayout* grid,
+                       std::initializer_list<FieldPlace> places, const FieldStyle& style = {});
+
 // Bold, and `scale` times the label's point size.
 void EmphasiseHeading(QLabel* heading, double scale);
 
