@@ -19,22 +19,22 @@
 
 namespace emberlin::app {
 
-// Command identifiers of the main menu's buttons.
+// The main menu's buttons, each known by what it does.
 enum MenuCommand : int {
-    kCmdOk = 1,
-    kCmdCancel = 2,
-    kCmdAbout = 1004,
-    kCmdFwiCalculator = 1005,
-    kCmdDocumentation = 1006,
-    kCmdFbpCalculator = 1007,
-    kCmdReferences = 1009,
-    kCmdFwiStructure = 1011,
-    kCmdFbpStructure = 1012,
-    kCmdDiurnalWeather = 1021,
-    kCmdFireExamples = 1074,
-    kCmdDetectionAssessment = 1087,
-    kCmdFuelAssessment = 1088,
-    kCmdFbpFuelTypes = 1089,
+    kCmdOk,
+    kCmdCancel,
+    kCmdAbout,
+    kCmdFwiCalculator,
+    kCmdDocumentation,
+    kCmdFbpCalculator,
+    kCmdReferences,
+    kCmdFwiStructure,
+    kCmdFbpStructure,
+    kCmdDiurnalWeather,
+    kCmdFireExamples,
+    kCmdDetectionAssessment,
+    kCmdFuelAssessment,
+    kCmdFbpFuelTypes,
 };
 
 // The commands that open an owned form, in the menu's order.
