@@ -16,7 +16,7 @@ namespace emberlin::forms {
 inline constexpr int kFuelCount = static_cast<int>(FuelTypeTable.size());
 
 struct FuelType {
-    FuelIndex index;   // its row in FuelTypeTable
+    FuelIndex index;            // its row in FuelTypeTable
     std::string_view code;      // as the engine reads it; also the gallery button's label
     std::string_view buttonId;  // id of its box or button on every form ("fuelC1")
 

@@ -28,9 +28,9 @@ struct FwiDay {
 // Fuel parameters, BUI, wind direction, terrain and place: what every FBP form holds beside
 // fuel type, weather, ignition and time, at the forms' initial values.
 struct ProjectionSite {
-    int pc = 50;   // % conifer
-    int pdf = 50;  // % dead balsam fir
-    int gc = 85;   // % grass curing
+    int pc = 50;       // % conifer
+    int pdf = 50;      // % dead balsam fir
+    int gc = 85;       // % grass curing
     double gfl = 0.3;  // kg/m2
     double bui = 40.0;
     double windDirection = 0.0;

@@ -6,8 +6,8 @@
 
 namespace emberlin::ui {
 
-QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, int row,
-                         int column, const FieldStyle& style) {
+QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
+                         const FieldStyle& style) {
     QLineEdit* edit = binder.Edit(id);
     edit->setAlignment(style.textAlignment);
     if (style.fixedWidth) {

@@ -22,8 +22,8 @@ struct FieldStyle {
 
 // A label and its field side by side in a grid row (label first, so that it names its
 // buddy); returns the label.
-QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, int row,
-                         int column, const FieldStyle& style = {});
+QLabel* AddLabelledField(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
+                         const FieldStyle& style = {});
 
 // Where a field stands in a grid: its label's row and column (the box is one to the right).
 struct FieldPlace {
