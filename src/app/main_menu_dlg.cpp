@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
+#include "ui/dialog_parts.h"
 #include "ui/info_panel_dlg.h"
 #include "ui/picture.h"
 
@@ -29,7 +32,9 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     setWindowTitle(QStringLiteral("EMBERLIN Main Menu"));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout);
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(ui::MakePicture(QStringLiteral("menu_top"),
                                         QStringLiteral("Forest fire danger rating"), this));
@@ -122,7 +127,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     ok->setDefault(true);
     bottom->addWidget(ok);
     bottom->addWidget(AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel"));
-    column->addLayout(bottom);
+    outer->addLayout(bottom);
 
     // Owned forms, in their order of creation. A form button is enabled once it opens a form.
     for (int command : kFormCommands) buttons_[command]->setEnabled(false);
@@ -138,6 +143,23 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
     Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
         kCmdFuelAssessment);
+    ui::ArrangeDialog(*this, nullptr);
+}
+
+bool CMainMenuDlg::CalculatorsHoldResults() {
+    ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(), diurnal_.get(),
+                                   detection_.get(), fuelProjection_.get()};
+    return std::any_of(std::begin(calculators), std::end(calculators), [](ui::CFormDlg* dlg) {
+        return dlg != nullptr && dlg->Binder().Model().HoldsComputedResults();
+    });
+}
+
+void CMainMenuDlg::done(int result) {
+    if (CalculatorsHoldResults() &&
+        ui::AskYesNo(this, QString::fromLatin1(kQuitQuestion)) != QMessageBox::Yes) {
+        return;
+    }
+    QDialog::done(result);
 }
 
 template <typename Form>

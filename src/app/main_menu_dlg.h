@@ -54,6 +54,12 @@ public:
     void OnCommand(int command);
     QPushButton* CommandButton(int command) const;
 
+    // Asked before the menu closes while a calculator holds results.
+    static constexpr const char* kQuitQuestion =
+        "Quit EMBERLIN? The values in the calculators will be lost.";
+    // OK, Cancel, Escape and closing the window all end here.
+    void done(int result) override;
+
     ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
     ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
     ui::CFbpCalcDlg& FbpCalculator() { return *fbpCalculator_; }
@@ -67,6 +73,7 @@ protected:
 private:
     QPushButton* AddCommandButton(int command, const QString& label, const char* name);
     void ShowAbout();
+    bool CalculatorsHoldResults();
 
     // Makes a command open an owned form modally, and enables its button.
     template <typename Form>

@@ -74,6 +74,8 @@ std::optional<double> ParseDouble(std::string_view text) {
     return negative ? -value : value;
 }
 
+bool IsDecimalText(std::string_view text) { return MatchesDecimalGrammar(TrimBlanks(text)); }
+
 std::optional<int> ParseInt(std::string_view text) {
     std::string_view s = TrimBlanks(text);
     bool negative = false;

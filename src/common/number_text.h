@@ -12,6 +12,10 @@ namespace emberlin {
 // empty text and values beyond a double's range (overflow or underflow) give nullopt.
 std::optional<double> ParseDouble(std::string_view text);
 
+// Whether the text (blanks trimmed) follows the decimal grammar above, whatever its size: a
+// number too large for a double is still a number, only out of every field's range.
+bool IsDecimalText(std::string_view text);
+
 // Optional blanks, optional sign, digits, optional blanks; within int. "12.0" is refused.
 std::optional<int> ParseInt(std::string_view text);
 

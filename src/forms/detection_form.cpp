@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
+#include "forms/field_tips.h"
 
 namespace emberlin::forms {
 
@@ -161,6 +162,11 @@ DetectionForm::DetectionForm(HandOver& shared)
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+
+    ApplyTips(DetectionTips());
+    std::vector<std::string> rowIds;
+    for (int row = 0; row < kRowCount; ++row) rowIds.push_back(RowId(row));
+    MarkResults(rowIds, DetectionRowTip());
 }
 
 void DetectionForm::SetFuelBoxes(int fuelIndex) {
@@ -186,6 +192,7 @@ void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
 
 void DetectionForm::ClearRows() {
     for (std::string& row : rows_) row.clear();
+    ResultsCleared();
 }
 
 // The selection boxes change only the boxes: what is typed in the fields stays as typed.
@@ -289,6 +296,7 @@ void DetectionForm::Calculate() {
         ComputeFbp(in, out);  // the code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(row)] = DetectionRowText(label, row, out, withPoc);
     }
+    ResultsShown();
     Show();
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/number_text.h"
 #include "common/rounding.h"
+#include "forms/field_tips.h"
 
 namespace emberlin::forms {
 
@@ -62,7 +63,8 @@ DiurnalForm::DiurnalForm(HandOver& shared)
     AddCheck("equilibriumOption", "Equilibrium", equilibriumOption_,
              [this] { ChooseMethod(FfmcMethod::Equilibrium); });
     AddInput(AddDouble("ffmc", "FFMC", ffmc_, 0, 101));
-    MutableControl("ffmc").digitsOnly = true;
+    // The hourly FFMC starts from a whole-number code.
+    MutableControl("ffmc").wholeNumber = true;
     AddInput(AddDouble("latitude", "Latitude", latitude_, 30, 90));
     AddInput(AddDouble("longitude", "Longitude", longitude_, -170, 170));
     AddInput(AddDouble("relativeHumidity", "RH", relativeHumidity_, 0, 100));
@@ -91,6 +93,22 @@ DiurnalForm::DiurnalForm(HandOver& shared)
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+
+    // The same labels stand in several groups; messages name the group too.
+    for (const char* id : {"temperature", "relativeHumidity", "windSpeed"}) {
+        MutableControl(id).group = "Noon";
+    }
+    for (const char* id : {"minTemperature", "maxTemperature", "temperatureAlpha",
+                           "temperatureBeta", "temperatureGamma"}) {
+        MutableControl(id).group = "Temperature";
+    }
+    for (const char* id : {"minWind", "maxWind", "windAlpha", "windBeta", "windGamma"}) {
+        MutableControl(id).group = "Wind Speed";
+    }
+    ApplyTips(DiurnalTips());
+    std::vector<std::string> lines;
+    for (int r = 1; r <= kLineCount; ++r) lines.push_back(LineId(r));
+    MarkResults(lines, DiurnalLineTip());
 }
 
 std::string DiurnalForm::LineId(int r) { return "line" + FormatInt(r); }
@@ -222,6 +240,7 @@ void DiurnalForm::Calculate() {
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
     }
+    ResultsShown();
     Show();
 }
 

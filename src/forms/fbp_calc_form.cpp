@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
+#include "forms/field_tips.h"
 
 namespace emberlin::forms {
 
@@ -84,6 +85,12 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddButton("acronyms", "FBP  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+
+    ApplyTips(FbpCalcTips());
+    MarkResults({"rosText", "hfiText", "sfcText", "tfcText", "cfbText", "fdText", "frosText",
+                 "brosText", "ffiText", "bfiText", "areaText", "perimeterText", "pgrText", "lbText",
+                 "hsdText", "fsdText", "bsdText"});
+    ResultsShown(false);  // the texts shown at first are the results of the first inputs
 }
 
 void FbpCalcForm::ChooseFuel(int fuelIndex) {
@@ -120,6 +127,7 @@ void FbpCalcForm::Calculate() {
     if (ComputeFbp(in, out) == FbpResult::Computed) {
         lastInputs_ = in;
         WriteOutputs(out);
+        ResultsShown();
     }
     Show();
 }

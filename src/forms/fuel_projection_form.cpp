@@ -2,6 +2,7 @@
 
 #include "common/calendar.h"
 #include "fbp/fbp_engine.h"
+#include "forms/field_tips.h"
 
 namespace emberlin::forms {
 
@@ -104,6 +105,11 @@ FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+
+    ApplyTips(FuelProjectionTips());
+    std::vector<std::string> rowIds;
+    for (int i = 0; i < kRowCount; ++i) rowIds.push_back(RowId(i));
+    MarkResults(rowIds, ProjectionRowTip());
 }
 
 // The ignition boxes change only the boxes: what is typed in the fields stays as typed.
@@ -129,6 +135,7 @@ void FuelProjectionForm::Calculate() {
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(i)] = FuelProjectionRowText(i, out);
     }
+    ResultsShown();
     Show();
 }
 

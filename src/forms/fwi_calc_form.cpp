@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/rounding.h"
+#include "forms/field_tips.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::forms {
@@ -33,6 +34,10 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddButton("acronyms", "FWI  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+
+    ApplyTips(FwiCalcTips());
+    MarkResults({"ffmcText", "dmcText", "dcText", "isiText", "buiText", "fwiText", "dsrText"});
+    ResultsShown(false);  // the texts shown at first are the results of the first inputs
 }
 
 void FwiCalcForm::ChooseFormat(OutputFormat format) {
@@ -68,6 +73,7 @@ void FwiCalcForm::Calculate() {
         *texts[i] = outputFormat_ == OutputFormat::Integer ? FormatInt(RoundToInt(values[i]))
                                        : FormatFixed(values[i], 3, 2);
     }
+    ResultsShown();
     Show();
 }
 

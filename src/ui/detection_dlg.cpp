@@ -88,13 +88,10 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     inputGrid->setColumnStretch(2, 1);
     for (const char* id : {"ffmc", "windSpeed"}) {
         QLineEdit* edit = binder_.Edit(id);
-        edit->setToolTip(QStringLiteral("Display only: each row takes this value hour by hour "
-                                        "from the Diurnal Weather Calculator (1)"));
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         edit->setPalette(palette);
     }
-    binder_.Edit("fireStartTime")->setToolTip(QStringLiteral("Clock time hhmm, 0 to 2400"));
     top->addWidget(inputs, 1);
 
     // The table: headings over ten rows, then the two notes.
@@ -112,6 +109,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    ArrangeDialog(*this, &binder_, {table}, {instructions});
 }
 
 }  // namespace emberlin::ui

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -99,10 +98,6 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
     basicLayout->addStretch(1);
     top->addWidget(basic);
 
-    // The FFMC box takes digits only, typed or pasted.
-    binder_.Edit("ffmc")->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), binder_.Edit("ffmc")));
-
     // DIURNAL  Parameters: the temperature and wind curves side by side.
     auto* diurnal = new QGroupBox(QStringLiteral("DIURNAL  Parameters"), this);
     auto* diurnalLayout = new QHBoxLayout(diurnal);
@@ -128,14 +123,6 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
         grid->setRowStretch(6, 1);
         diurnalLayout->addWidget(group);
     }
-    const QString windShapeNote = QStringLiteral(
-        "\nOnly the temperature ALPHA and BETA time both curves; the wind ALPHA and BETA take "
-        "effect only when one of the three wind parameters is 0 (the wind GAMMA then becomes "
-        "-3.59).");
-    for (const char* id : {"windAlpha", "windBeta"}) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setToolTip(edit->toolTip() + windShapeNote);
-    }
     top->addWidget(diurnal);
 
     // Options and buttons.
@@ -152,11 +139,6 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
     settingLayout->addWidget(binder_.Check("fwiCalculatorOption"));
     side->addWidget(setting);
     side->addStretch(1);
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);  // Return calculates
-    side->addWidget(calculate);
-    side->addWidget(binder_.Button("exit"));
-    side->addWidget(binder_.Button("cancel"));
     top->addLayout(side);
     top->addStretch(1);
 
@@ -180,6 +162,10 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
         output->addWidget(row);
     }
     layout->addLayout(output);
+
+    // Return calculates.
+    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    ArrangeDialog(*this, &binder_, {}, {process});
 }
 
 }  // namespace emberlin::ui

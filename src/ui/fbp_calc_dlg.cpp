@@ -16,40 +16,6 @@ namespace emberlin::ui {
 
 namespace {
 
-// What each input means and its unit; the allowed range is added from the form itself.
-struct Tip {
-    const char* id;
-    const char* meaning;
-    const char* note;  // what a special value stands for, or ""
-};
-constexpr Tip kTips[] = {
-    {"pc", "Percent conifer in the stand (M1, M2), in %", ""},
-    {"df", "Percent dead balsam fir in the stand (M3, M4), in %", ""},
-    {"gc", "Degree of grass curing (%grass%), in %", "0 stands for the standard curing of 95 %."},
-    {"gfl", "Grass fuel load (%grass%), in kg/m\u00b2",
-     "0 stands for the standard load of 0.3 kg/m\u00b2."},
-    {"month", "Month of the prediction, 1 = January to 12 = December", ""},
-    {"day", "Day of the month; with the month it gives the day of the year (365-day year)", ""},
-    {"ffmc", "Fine Fuel Moisture Code of the FWI System", ""},
-    {"bui", "Buildup Index of the FWI System", ""},
-    {"latitude", "Latitude in decimal degrees, north positive", ""},
-    {"longitude", "Longitude in decimal degrees, negative west", ""},
-    {"windSpeed", "10-m open wind speed, in km/h", ""},
-    {"windDirection", "Direction the wind blows from, in degrees clockwise from north", ""},
-    {"slope", "Ground slope, in %", ""},
-    {"aspect", "Direction the slope faces, in degrees clockwise from north", ""},
-    {"elevation", "Elevation above sea level, in m",
-     "0 works out the foliar moisture without the elevation."},
-    {"elapsedTime", "Time since ignition, in minutes", ""},
-};
-
-QString RangeText(const forms::Control& control) {
-    const bool integer = control.kind == forms::ControlKind::IntField;
-    return QStringLiteral("%1 from %2 to %3.")
-        .arg(integer ? QStringLiteral("An integer") : QStringLiteral("A number"),
-             ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
-}
-
 // A label and its right-aligned field side by side in a grid.
 void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
             int fieldWidth) {
@@ -119,12 +85,8 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     centre->addWidget(parameters, 1);
     auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
     auto* ignitionLayout = new QHBoxLayout(ignition);
-    QCheckBox* point = binder_.Check("pointIgnition");
-    point->setToolTip(QStringLiteral("A fire growing from a point, building up to its full rate"));
-    QCheckBox* line = binder_.Check("lineIgnition");
-    line->setToolTip(QStringLiteral("A fire front already spreading at its full rate"));
-    ignitionLayout->addWidget(point);
-    ignitionLayout->addWidget(line);
+    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
+    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
     centre->addWidget(ignition);
     middle->addLayout(centre);
 
@@ -140,15 +102,6 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     inputGrid->setColumnMinimumWidth(2, 16);
     middle->addWidget(inputs, 1);
     layout->addLayout(middle);
-
-    for (const Tip& tip : kTips) {
-        // "%grass%" stands for the grass fuel codes of the catalogue.
-        QString meaning = QString::fromUtf8(tip.meaning);
-        meaning.replace(QStringLiteral("%grass%"), ToQ(forms::GrassFuelCodes(", ")));
-        QString text = meaning + QStringLiteral(".\n") + RangeText(model_.GetControl(tip.id));
-        if (*tip.note != '\0') text += QStringLiteral("\n") + QString::fromUtf8(tip.note);
-        binder_.Edit(tip.id)->setToolTip(text);
-    }
 
     auto* calculateRow = new QHBoxLayout;
     QPushButton* calculate = binder_.Button("calculate");
@@ -211,6 +164,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("cancel"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    ArrangeDialog(*this, &binder_, {}, {process});
 }
 
 }  // namespace emberlin::ui

@@ -114,6 +114,7 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CFormDlg(parent) {
     layout->addLayout(groups);
 
     layout->addLayout(OkCancelRow(binder_));
+    ArrangeDialog(*this, &binder_);
 }
 
 }  // namespace emberlin::ui

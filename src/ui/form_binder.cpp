@@ -1,5 +1,6 @@
 #include "ui/form_binder.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "common/number_text.h"
@@ -10,6 +11,16 @@ namespace emberlin::ui {
 QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("EMBERLIN"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("programMessage"));
+    if (const auto answer = MessageAnswers::Take(box)) return *answer;
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("EMBERLIN"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("programQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     if (const auto answer = MessageAnswers::Take(box)) return *answer;
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -36,13 +47,14 @@ QLineEdit* FormBinder::Edit(const std::string& id) {
     edit->setText(ToQ(control.text));
     edit->setReadOnly(control.readOnly);
     if (control.readOnly) edit->setFocusPolicy(Qt::ClickFocus);
-    if (control.kind == forms::ControlKind::DoubleField ||
-        control.kind == forms::ControlKind::IntField) {
+    if (control.tip.empty() && (control.kind == forms::ControlKind::DoubleField ||
+                                control.kind == forms::ControlKind::IntField)) {
         const char* what = control.kind == forms::ControlKind::IntField ? "An integer" : "A number";
         edit->setToolTip(QStringLiteral("%1 from %2 to %3")
                              .arg(QLatin1String(what), ToQ(FormatGeneral(control.minValue)),
                                   ToQ(FormatGeneral(control.maxValue))));
     }
+    Explain(edit, control);
     widgets_[id] = edit;
     connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
         if (!model_.TypeText(id, text.toStdString())) {
@@ -64,9 +76,13 @@ QCheckBox* FormBinder::Check(const std::string& id) {
     box->setObjectName(ToQ(id));
     box->setAccessibleName(ToQ(control.label).trimmed());
     box->setChecked(control.checked);
+    Explain(box, control);
     widgets_[id] = box;
-    // The model decides the state after a click; the widget only reports the click.
-    connect(box, &QCheckBox::clicked, this, [this, id](bool) {
+    // The model decides the state after a toggle; the widget only reports it. A mouse click,
+    // the space bar and the accessible "toggle" action all toggle the box; the binder's own
+    // writes are made with signals blocked.
+    connect(box, &QCheckBox::toggled, this, [this, id](bool checked) {
+        if (checked == model_.IsChecked(id)) return;
         model_.Click(id);
         Refresh();
     });
@@ -76,10 +92,11 @@ QCheckBox* FormBinder::Check(const std::string& id) {
 QPushButton* FormBinder::Button(const std::string& id) {
     if (auto* existing = qobject_cast<QPushButton*>(WidgetFor(id))) return existing;
     const forms::Control& control = model_.GetControl(id);
-    auto* button = new QPushButton(ToQ(control.label), &dialog_);
+    auto* button = new QPushButton(WithMnemonic(control), &dialog_);
     button->setObjectName(ToQ(id));
     button->setAccessibleName(ToQ(control.label).trimmed());
     button->setAutoDefault(false);
+    Explain(button, control);
     widgets_[id] = button;
     connect(button, &QPushButton::clicked, this, [this, id] {
         model_.Click(id);
@@ -97,6 +114,7 @@ QPlainTextEdit* FormBinder::TextBox(const std::string& id) {
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setPlainText(ToQ(control.text));
+    Explain(box, control);
     widgets_[id] = box;
     return box;
 }
@@ -119,6 +137,82 @@ QLabel* FormBinder::WarningLine() {
         warningLine_->setWordWrap(true);
     }
     return warningLine_;
+}
+
+QLabel* FormBinder::StaleLine() {
+    if (staleLine_ == nullptr) {
+        staleLine_ = new QLabel(&dialog_);
+        staleLine_->setObjectName(QStringLiteral("staleResults"));
+        staleLine_->setTextFormat(Qt::PlainText);
+        staleLine_->setWordWrap(true);
+        QFont font = staleLine_->font();
+        font.setBold(true);
+        staleLine_->setFont(font);
+        staleLine_->setVisible(false);
+        shownStale_ = !model_.ResultsStale();  // forces the first ShowStaleness to apply
+        ShowStaleness();
+    }
+    return staleLine_;
+}
+
+void FormBinder::AddResultWidget(QWidget* widget) {
+    resultWidgets_.push_back(widget);
+    shownStale_ = !model_.ResultsStale();
+    ShowStaleness();
+}
+
+void FormBinder::Explain(QWidget* widget, const forms::Control& control) {
+    if (control.tip.empty()) return;
+    widget->setToolTip(ToQ(control.tip));
+    widget->setAccessibleDescription(ToQ(control.tip));
+}
+
+QString FormBinder::WithMnemonic(const forms::Control& control) {
+    QString text = ToQ(control.label);
+    // Alt+C calculates in every form: C is kept for the calculate button.
+    const bool calculate = control.id == "calculate";
+    if (usedMnemonics_.isEmpty() && model_.HasControl("calculate")) {
+        usedMnemonics_ += QLatin1Char('c');
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar letter = text.at(i).toLower();
+        if (!letter.isLetter()) continue;
+        const bool free = calculate ? letter == QLatin1Char('c') : !usedMnemonics_.contains(letter);
+        if (!free) continue;
+        if (!calculate) usedMnemonics_ += letter;
+        text.insert(i, QLatin1Char('&'));
+        return text;
+    }
+    return text;
+}
+
+void FormBinder::ShowStaleness() {
+    const bool stale = model_.ResultsStale();
+    if (staleLine_ != nullptr) {
+        staleLine_->setText(ToQ(model_.StaleNote()));
+        staleLine_->setVisible(stale);
+    }
+    if (stale == shownStale_) return;
+    shownStale_ = stale;
+    // Greyed, not changed: the texts stay readable and selectable.
+    auto grey = [stale](QWidget* widget) {
+        QPalette palette = widget->palette();
+        const QPalette normal = QApplication::palette(widget);
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
+            palette.setColor(QPalette::Active, role,
+                             stale ? normal.color(QPalette::Disabled, role)
+                                   : normal.color(QPalette::Active, role));
+            palette.setColor(QPalette::Inactive, role,
+                             stale ? normal.color(QPalette::Disabled, role)
+                                   : normal.color(QPalette::Inactive, role));
+        }
+        widget->setPalette(palette);
+    };
+    for (const forms::Control* control : model_.Controls()) {
+        if (!control->result) continue;
+        if (QWidget* widget = WidgetFor(control->id)) grey(widget);
+    }
+    for (QWidget* widget : resultWidgets_) grey(widget);
 }
 
 void FormBinder::SetPanel(const std::string& panelId, std::function<void()> show) {
@@ -159,6 +253,7 @@ void FormBinder::Refresh() {
         }
         warningLine_->setText(line);
     }
+    ShowStaleness();
 }
 
 void FormBinder::ShowMessage(std::string_view text) {

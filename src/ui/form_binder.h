@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "forms/dialog/form_host.h"
@@ -40,6 +41,14 @@ public:
     QLabel* Label(const std::string& id);
     // The line where typing warnings appear, beside the form's fields.
     QLabel* WarningLine();
+    // The line saying the results belong to earlier inputs; hidden while they are current.
+    QLabel* StaleLine();
+    // A widget showing the form's results beyond its bound result fields (a table view):
+    // greyed with them while they are stale.
+    void AddResultWidget(QWidget* widget);
+    // The widget made for a control, or null.
+    QWidget* WidgetFor(const std::string& id) const;
+    forms::FormModel& Model() { return model_; }
 
     // What the host does when the model asks for a panel.
     void SetPanel(const std::string& panelId, std::function<void()> show);
@@ -57,7 +66,11 @@ public:
     void Close(bool accepted) override;
 
 private:
-    QWidget* WidgetFor(const std::string& id) const;
+    // Gives a widget its control's tooltip and accessible description.
+    void Explain(QWidget* widget, const forms::Control& control);
+    // The button's caption with a keyboard mnemonic no other button of the form has.
+    QString WithMnemonic(const forms::Control& control);
+    void ShowStaleness();
 
     forms::FormModel& model_;
     QDialog& dialog_;
@@ -65,6 +78,10 @@ private:
     std::map<std::string, std::function<void()>> panels_;
     std::map<std::string, std::string> warnings_;
     QLabel* warningLine_ = nullptr;
+    QLabel* staleLine_ = nullptr;
+    std::vector<QWidget*> resultWidgets_;
+    bool shownStale_ = false;
+    QString usedMnemonics_;
 };
 
 // A form window: a dialog with a model and its binder.
@@ -87,5 +104,9 @@ public:
 // Shows a program message: a modal box with one OK button and the caption "EMBERLIN".
 // Returns the button that closed it (or the answer queued in MessageAnswers).
 QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, const QString& text);
+
+// Asks a question with Yes and No, No the default (or takes the answer queued in
+// MessageAnswers).
+QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text);
 
 }  // namespace emberlin::ui

@@ -86,6 +86,7 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
 
     // Return calculates, as the instruction line promises.
     layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    ArrangeDialog(*this, &binder_, {table}, {instructions});
 }
 
 }  // namespace emberlin::ui

@@ -84,6 +84,7 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     layout->addWidget(described, 1);
 
     layout->addLayout(OkCancelRow(binder_));
+    ArrangeDialog(*this, &binder_);
 }
 
 }  // namespace emberlin::ui

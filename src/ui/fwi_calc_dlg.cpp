@@ -10,23 +10,6 @@
 
 namespace emberlin::ui {
 
-namespace {
-struct Tip {
-    const char* id;
-    const char* text;
-};
-constexpr Tip kTips[] = {
-    {"ffmcYesterday", "Yesterday's Fine Fuel Moisture Code (0 to 101)"},
-    {"dmcYesterday", "Yesterday's Duff Moisture Code (0 to 500)"},
-    {"dcYesterday", "Yesterday's Drought Code (0 to 1200)"},
-    {"temperature", "Today's noon temperature in degrees Celsius (0 to 40)"},
-    {"relativeHumidity", "Today's noon relative humidity in percent (1 to 100)"},
-    {"month", "Month of the observation, 1 = January to 12 = December"},
-    {"windSpeed", "Today's noon 10-m wind speed in km/h (0 to 100)"},
-    {"rain", "Rain of the last 24 hours in mm (0 to 60)"},
-};
-}  // namespace
-
 CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent),
       model_(shared),
@@ -74,7 +57,6 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     addField("month", 2, 4);
     addField("windSpeed", 3, 0);
     addField("rain", 3, 2);
-    for (const Tip& tip : kTips) binder_.Edit(tip.id)->setToolTip(QString::fromUtf8(tip.text));
     layout->addWidget(inputs);
 
     // Output Format and Today's FWI side by side.
@@ -106,6 +88,7 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {"acronyms"}, {"ok", "cancel"}));
+    ArrangeDialog(*this, &binder_, {results}, {process});
 }
 
 }  // namespace emberlin::ui

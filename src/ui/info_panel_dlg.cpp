@@ -92,6 +92,7 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    ArrangeDialog(*this, nullptr);
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

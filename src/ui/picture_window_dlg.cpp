@@ -18,6 +18,7 @@ CPictureWindowDlg::CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* p
         MakePicture(ToQ(model_.PictureName()), ToQ(model_.Title()).simplified(), this), 0,
         Qt::AlignHCenter);
     layout->addLayout(OkCancelRow(binder_));
+    ArrangeDialog(*this, &binder_);
 }
 
 }  // namespace emberlin::ui

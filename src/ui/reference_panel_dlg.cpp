@@ -102,6 +102,7 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    ArrangeDialog(*this, nullptr);
 }
 
 }  // namespace emberlin::ui

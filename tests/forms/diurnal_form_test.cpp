@@ -54,7 +54,7 @@ struct Input {
 // Listed in storing order.
 // clang-format off
 const Input kInputs[] = {
-    {"ffmc", "FFMC", "87", "87", "", "102", "Please enter a number between 0 and 101."},
+    {"ffmc", "FFMC", "87", "87", "", "102", "This box takes whole numbers 0 to 101."},
     {"latitude", "Latitude", "55", "55", "29.9", "90.5", "Please enter a number between 30 and 90."},
     {"longitude", "Longitude", "-110", "-110", "-171", "170.1", "Please enter a number between -170 and 170."},
     {"relativeHumidity", "RH", "45", "50", "-1", "100.1", "Please enter a number between 0 and 100."},
@@ -139,7 +139,8 @@ TEST_F(DiurnalFormTest, InputsRangesStoringOrderAndDefault) {
     EXPECT_TRUE(host.Messages().empty());
 }
 
-TEST_F(DiurnalFormTest, FfmcBoxTakesDigitsOnly) {
+// The FFMC box keeps whatever is typed and says when it is not a whole number from 0 to 101.
+TEST_F(DiurnalFormTest, FfmcBoxTakesWholeNumbers) {
     struct Edit {
         const char* text;
         bool applied;
@@ -148,9 +149,12 @@ TEST_F(DiurnalFormTest, FfmcBoxTakesDigitsOnly) {
     };
     // clang-format off
     const Edit edits[] = {
-        {"8", true, "8", ""},      {"8a", false, "8", ""},   {"8.5", false, "8", ""},
-        {"-8", false, "8", ""},    {" 8", false, "8", ""},   {"85", true, "85", ""},
-        {"102", true, "102", "Please enter a number between 0 and 101."},
+        {"8", true, "8", ""},
+        {"8a", true, "8a", "Please enter a number."},
+        {"8.5", true, "8.5", "This box takes whole numbers 0 to 101."},
+        {"-8", true, "-8", "This box takes whole numbers 0 to 101."},
+        {" 8", true, " 8", ""},    {"85", true, "85", ""},  {"85.0", true, "85.0", ""},
+        {"102", true, "102", "This box takes whole numbers 0 to 101."},
         {"", true, "", "Please enter a number."},            {"0099", true, "0099", ""},
     };
     // clang-format on
@@ -312,7 +316,7 @@ TEST_F(DiurnalFormTest, FwiCalculatorSetting) {
     host.ClearEvents();
     TypeKeys(form, "day", "x");
     form.Click("fwiCalculatorOption");
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Day: Please enter an integer."});
     EXPECT_EQ(host.FocusedControl(), "day");
     EXPECT_TRUE(form.IsChecked("defaultOption"));
     EXPECT_FALSE(form.IsChecked("fwiCalculatorOption"));
@@ -402,9 +406,9 @@ TEST_F(DiurnalFormTest, CalculateRefusesAndChangesNothing) {
     // clang-format off
     const Case cases[] = {
         {"latitude past the sun model", {{"latitude", "85"}}, DiurnalForm::kPlaceMessage, "latitude"},
-        {"latitude past the field", {{"latitude", "95"}}, "Please enter a number between 30 and 90.", "latitude"},
+        {"latitude past the field", {{"latitude", "95"}}, "Latitude: Please enter a number between 30 and 90.", "latitude"},
         {"stored fields come first", {{"latitude", "85"}, {"month", "13"}},
-         "Please enter an integer between 1 and 12.", "month"},
+         "Month: Please enter an integer between 1 and 12.", "month"},
         {"place before temperatures", {{"latitude", "80.5"}, {"minTemperature", "40"}},
          DiurnalForm::kPlaceMessage, "latitude"},
         {"temperatures", {{"minTemperature", "32.5"}}, DiurnalForm::kTemperatureOrderMessage, "minTemperature"},
@@ -509,7 +513,7 @@ TEST_F(DiurnalFormTest, TypingStopsAtTheFirstRefusalAndClosing) {
     form.Click("exit");
     EXPECT_FALSE(host.Closed());
     EXPECT_EQ(host.Messages(),
-              std::vector<std::string>{"Please enter a number between 30 and 90."});
+              std::vector<std::string>{"Latitude: Please enter a number between 30 and 90."});
     EXPECT_EQ(host.FocusedControl(), "latitude");
 
     form.Click("cancel");

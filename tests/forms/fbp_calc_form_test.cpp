@@ -341,7 +341,9 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
         TypeKeys(form, c.field, c.text);
         host.ClearEvents();
         form.Click(c.click);
-        EXPECT_EQ(host.Messages(), std::vector<std::string>{c.message});
+        // The modal box names the field by its label.
+        EXPECT_EQ(host.Messages(),
+                  std::vector<std::string>{FieldName(form.GetControl(c.field)) + ": " + c.message});
         EXPECT_EQ(host.FocusedControl(), c.field);
         EXPECT_TRUE(host.FocusSelectedText());
         EXPECT_EQ(form.Text(c.field), c.text);

@@ -20,6 +20,7 @@ public:
         AddCheck("option", "Option", option);
         AddText("result", "Result", result);
         AddDouble("digits", "Digits", digits, 0, 100).digitsOnly = true;
+        AddDouble("whole", "Whole", whole, 0, 101).wholeNumber = true;
         AddButton("compute", "Compute", [this] {
             if (StoreForAction()) ++computed;
         });
@@ -32,6 +33,7 @@ public:
     bool option = false;
     std::string result = "r";
     double digits = 42;
+    double whole = 87;
     int computed = 0;
 };
 
@@ -85,12 +87,51 @@ TEST_F(FormModelTest, ComputingWithARefusedFieldShowsTheMessageAndFocusesIt) {
     form.Click("compute");
     EXPECT_EQ(form.computed, 0);
     ASSERT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(host.Messages()[0], "Please enter an integer between -170 and 170.");
+    EXPECT_EQ(host.Messages()[0], "Second: Please enter an integer between -170 and 170.");
     EXPECT_EQ(host.FocusedControl(), "second");
     EXPECT_TRUE(host.FocusSelectedText());
     TypeKeys(form, "second", "-170");
     form.Click("compute");
     EXPECT_EQ(form.computed, 1);
+}
+
+// A refusal says what is wrong with the text: its size, a decimal comma, a fraction in a
+// whole-number box; the modal box names the field.
+TEST_F(FormModelTest, RefusalsSayWhatIsWrong) {
+    struct Row {
+        const char* name;
+        const char* field;
+        std::string text;
+        const char* warning;
+    };
+    const Row rows[] = {
+        {"overflow", "first", "1e999", "Please enter a number between 0 and 10."},
+        {"long_paste", "first", std::string(5000, '9'), "Please enter a number between 0 and 10."},
+        {"negative_overflow", "first", "-1e400", "Please enter a number between 0 and 10."},
+        {"decimal_comma", "first", "12,5", "Please use a decimal point: 12.5, not 12,5."},
+        {"two_commas", "first", "1,2,5", "Please enter a number."},
+        {"words", "first", "abc", "Please enter a number."},
+        {"int_too_long", "second", "99999999999", "Please enter an integer between -170 and 170."},
+        {"int_comma", "second", "12,5", "Please enter an integer."},
+        {"fraction_in_whole", "whole", "8.5", "This box takes whole numbers 0 to 101."},
+        {"negative_whole", "whole", "-1", "This box takes whole numbers 0 to 101."},
+        {"whole", "whole", "8", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TypeKeys(form, row.field, row.text);
+        EXPECT_EQ(form.Text(row.field), row.text);  // the box keeps what was typed
+        EXPECT_EQ(host.WarningFor(row.field), row.warning);
+        host.ClearEvents();
+        form.Click("compute");
+        const std::string label = std::string(row.field) == "first"    ? "First"
+                                  : std::string(row.field) == "second" ? "Second"
+                                                                       : "Whole";
+        EXPECT_EQ(host.Messages(), *row.warning == '\0'
+                                       ? std::vector<std::string>{}
+                                       : std::vector<std::string>{label + ": " + row.warning});
+        form.TypeText(row.field, std::string(row.field) == "second" ? "1" : "5");
+    }
 }
 
 TEST_F(FormModelTest, ClosingStoresFirstAndCancelDoesNot) {
@@ -143,7 +184,7 @@ TEST_F(FormModelTest, TakingOverAppliesAllValuesOrRefusesThemAll) {
         {"first_not_a_number", "5", nan, 3, false,
          "Nothing was taken over from the Other Form: its First gives ---, outside this form's "
          "range of 0 to 10."},
-        {"refused_on_screen", "abc", 7.5, 3, false, "Please enter a number."},
+        {"refused_on_screen", "abc", 7.5, 3, false, "First: Please enter a number."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

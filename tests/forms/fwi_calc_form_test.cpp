@@ -92,7 +92,7 @@ TEST_F(FwiCalcFormTest, RefusedFieldsWarnWhileTypingAndStopCalculate) {
     host.ClearEvents();
     form.Click("calculate");
     ASSERT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(host.Messages()[0], "Please enter a number between 0 and 101.");
+    EXPECT_EQ(host.Messages()[0], "Yesterday's FFMC: Please enter a number between 0 and 101.");
     EXPECT_EQ(host.FocusedControl(), "ffmcYesterday");
     EXPECT_EQ(ResultTexts(form), before);
     EXPECT_EQ(shared.fwi->ffmc, -1);

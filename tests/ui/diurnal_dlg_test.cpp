@@ -81,13 +81,23 @@ class DiurnalDlgTest : public QObject {
         dlg.hide();
     }
 
-    void ffmcTakesDigitsAndAPlaceOutsideTheModelIsRefused() {
+    void ffmcKeepsWhatIsTypedAndAPlaceOutsideTheModelIsRefused() {
         HandOver shared;
         CDiurnalDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* ffmc = dlg.findChild<QLineEdit*>("ffmc");
-        TypeInto(ffmc, "9a.1");
-        QCOMPARE(ffmc->text(), QStringLiteral("91"));
+        TypeInto(ffmc, "8.5");
+        QCOMPARE(ffmc->text(), QStringLiteral("8.5"));
+        QCOMPARE(dlg.Model().Text("ffmc"), std::string("8.5"));
+        QVERIFY(dlg.findChild<QLabel*>("typingWarning")->text().contains("whole numbers 0 to 101"));
+        {
+            AnsweredMessages refused;
+            QTest::keyClick(ffmc, Qt::Key_Return);
+            QCOMPARE(refused.Texts(), QStringList{"FFMC: This box takes whole numbers 0 to 101."});
+            QVERIFY(!shared.hourly.has_value());
+            QCOMPARE(ffmc->selectedText(), QStringLiteral("8.5"));
+        }
+        TypeInto(ffmc, "91");
         QCOMPARE(dlg.Model().Text("ffmc"), std::string("91"));
 
         auto* latitude = dlg.findChild<QLineEdit*>("latitude");

@@ -132,6 +132,40 @@ class FbpCalcDlgTest : public QObject {
                     .contains(QStringLiteral("from -170 to 170.")));
     }
 
+    // The eighteen fuel boxes are one Tab stop; the arrow keys move between them.
+    void theFuelBoxesAreOneTabStopMovedThroughWithArrows() {
+        HandOver shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QList<QCheckBox*> boxes;
+        for (int i = 0; i < emberlin::forms::kFuelCount; ++i) {
+            boxes << dlg.findChild<QCheckBox*>(QString::fromStdString(emberlin::forms::FuelBoxId(i)));
+        }
+        auto tabStops = [&] {
+            QStringList stops;
+            for (QCheckBox* box : boxes) {
+                if (box->focusPolicy() & Qt::TabFocus) stops << box->objectName();
+            }
+            return stops;
+        };
+        QCOMPARE(tabStops(), QStringList{"fuelC2"});  // the checked box
+        QCheckBox* c2 = dlg.findChild<QCheckBox*>("fuelC2");
+        c2->setFocus();
+        QTest::keyClick(c2, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), boxes.at(2));
+        QCOMPARE(tabStops(), QStringList{boxes.at(2)->objectName()});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), boxes.at(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // wraps round
+        QCOMPARE(QApplication::focusWidget(), boxes.last());
+        QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC2"});  // moving chooses nothing
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!boxes.contains(qobject_cast<QCheckBox*>(QApplication::focusWidget())));
+        for (QCheckBox* box : boxes) QCOMPARE(box->accessibleName(), box->text().trimmed());
+        dlg.hide();
+    }
+
     void aRefusedFieldStopsAFuelBoxCalculation() {
         HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
@@ -146,7 +180,7 @@ class FbpCalcDlgTest : public QObject {
         AnsweredMessages messages;
         QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelO1a"), Qt::LeftButton);
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
-        QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 30 and 90."});
+        QCOMPARE(messages.Texts(), QStringList{"Latitude ( d.d ): Please enter a number between 30 and 90."});
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
         QVERIFY(!shared.fbp.has_value());

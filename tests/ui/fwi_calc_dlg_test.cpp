@@ -1,4 +1,5 @@
 // The main menu and the FWI calculator, driven through their real widgets.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -70,9 +71,83 @@ private slots:
         AnsweredMessages messages;
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
-        QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 0 and 101."});
+        QCOMPARE(messages.Texts(), QStringList{"Yesterday's FFMC: Please enter a number between 0 and 101."});
         QVERIFY(!shared.fwi.has_value());
         QCOMPARE(ffmc->selectedText(), QStringLiteral("102"));
+        dlg.hide();
+    }
+
+    // A screen reader's "toggle" action on Real acts as a click: the seven values in Real.
+    void theAccessibleToggleActionChoosesTheFormat() {
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        auto& dlg = menu.FwiCalculator();
+        dlg.ShowForm();
+        HandOver reference;
+        emberlin::forms::FwiCalcForm real(reference);
+        real.Click("realOption");
+
+        QAccessibleInterface* box =
+            QAccessible::queryAccessibleInterface(dlg.findChild<QCheckBox*>("realOption"));
+        QVERIFY(box != nullptr && box->actionInterface() != nullptr);
+        QVERIFY(box->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        for (const char* id : {"ffmcText", "dmcText", "dcText", "isiText", "buiText", "fwiText", "dsrText"}) {
+            const QString text = dlg.findChild<QLineEdit*>(id)->text();
+            QCOMPARE(text, QString::fromStdString(real.Text(id)));
+            QVERIFY2(text.contains(QLatin1Char('.')), id);
+        }
+        QVERIFY(dlg.findChild<QCheckBox*>("realOption")->isChecked());
+        QVERIFY(!dlg.findChild<QCheckBox*>("integerOption")->isChecked());
+        // The keyboard's space bar toggles it back the same way.
+        auto* integer = dlg.findChild<QCheckBox*>("integerOption");
+        integer->setFocus();
+        QTest::keyClick(integer, Qt::Key_Space);
+        QCOMPARE(dlg.findChild<QLineEdit*>("isiText")->text(), QStringLiteral("10"));
+        dlg.hide();
+    }
+
+    // After an edit the results are greyed, unchanged, under a line that says so; Alt+C
+    // calculates and makes them current again.
+    void editedInputsGreyTheResultsUntilAltCCalculates() {
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        auto& dlg = menu.FwiCalculator();
+        dlg.ShowForm();
+        auto* stale = dlg.findChild<QLabel*>("staleResults");
+        auto* isi = dlg.findChild<QLineEdit*>("isiText");
+        QVERIFY(stale != nullptr && isi != nullptr);
+        QVERIFY(!stale->isVisible());
+        const QColor normal = isi->palette().color(QPalette::Active, QPalette::Text);
+
+        TypeInto(dlg.findChild<QLineEdit*>("windSpeed"), "40");
+        QVERIFY(stale->isVisible());
+        QCOMPARE(stale->text(), QStringLiteral("Results are for the earlier inputs: press Calculate"));
+        QCOMPARE(isi->text(), QStringLiteral("10"));
+        QVERIFY(isi->palette().color(QPalette::Active, QPalette::Text) != normal);
+        // The rows of action buttons and the stale line stay outside the scrolled part.
+        QVERIFY(!dlg.findChild<QWidget*>("scrolledContent")->isAncestorOf(stale));
+
+        QCOMPARE(dlg.findChild<QPushButton*>("calculate")->text(), QStringLiteral("&Calculate"));
+        QTest::keyClick(&dlg, Qt::Key_C, Qt::AltModifier);
+        QVERIFY(shared.fwi.has_value());
+        QCOMPARE(shared.fwi->windSpeed, 40.0);
+        QVERIFY(!stale->isVisible());
+        QCOMPARE(isi->palette().color(QPalette::Active, QPalette::Text), normal);
+
+        // Every button has its own mnemonic; every field its tip, also read by screen readers.
+        QStringList mnemonics;
+        for (QPushButton* button : dlg.findChildren<QPushButton*>()) {
+            const qsizetype amp = button->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0, qPrintable(button->text()));
+            const QChar key = button->text().at(amp + 1).toLower();
+            QVERIFY2(!mnemonics.contains(key), qPrintable(button->text()));
+            mnemonics << key;
+        }
+        for (QLineEdit* edit : dlg.findChildren<QLineEdit*>()) {
+            QVERIFY2(!edit->toolTip().isEmpty(), qPrintable(edit->objectName()));
+            QCOMPARE(edit->accessibleDescription(), edit->toolTip());
+        }
         dlg.hide();
     }
 

@@ -107,6 +107,35 @@ private slots:
         });
     }
 
+    // Once a calculator holds results, every way out of the menu asks first; No keeps it.
+    void quittingWithResultsAsksFirst() {
+        struct Row {
+            const char* name;
+            std::function<void(CMainMenuDlg&)> leave;
+        };
+        const Row rows[] = {
+            {"ok", [](CMainMenuDlg& m) { QTest::mouseClick(m.CommandButton(app::kCmdOk), Qt::LeftButton); }},
+            {"cancel", [](CMainMenuDlg& m) { QTest::mouseClick(m.CommandButton(app::kCmdCancel), Qt::LeftButton); }},
+            {"escape", [](CMainMenuDlg& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
+            {"close box", [](CMainMenuDlg& m) { m.close(); }},
+        };
+        for (const Row& row : rows) {
+            HandOver shared;
+            CMainMenuDlg menu(shared);
+            menu.show();
+            menu.DiurnalWeather().Model().Click("calculate");
+            AnsweredMessages answers(0);
+            answers.Answer(QMessageBox::No);
+            row.leave(menu);
+            QVERIFY2(menu.isVisible(), row.name);
+            QCOMPARE(answers.Texts(), QStringList{QString::fromLatin1(CMainMenuDlg::kQuitQuestion)});
+            answers.Answer(QMessageBox::Yes);
+            row.leave(menu);
+            QVERIFY2(!menu.isVisible(), row.name);
+            QCOMPARE(answers.Pending(), 0);
+        }
+    }
+
     void okCancelAndTheCloseBoxEndTheMenu() {
         for (int command : {int(app::kCmdOk), int(app::kCmdCancel), 0}) {
             HandOver shared;

@@ -158,7 +158,7 @@ private slots:
         const QString before = Row(dlg, 2);
         AnsweredMessages messages;
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
-        QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 0 and 360."});
+        QCOMPARE(messages.Texts(), QStringList{"Aspect: Please enter a number between 0 and 360."});
         QCOMPARE(Row(dlg, 2), before);
         QCOMPARE(aspect->selectedText(), QStringLiteral("400"));
         dlg.hide();

@@ -1,6 +1,8 @@
 #include "forms/dialog/form_model.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <stdexcept>
 
 #include "common/number_text.h"
@@ -16,6 +18,73 @@ std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue
     return std::string("Please enter ") + what + " between " + FormatGeneral(minValue) + " and " +
            FormatGeneral(maxValue) + ".";
 }
+
+std::string DecimalPointMessage(std::string_view typed) {
+    std::string point(typed);
+    for (char& c : point) {
+        if (c == ',') c = '.';
+    }
+    return "Please use a decimal point: " + std::string(SimplifiedLabel(point)) + ", not " +
+           std::string(SimplifiedLabel(typed)) + ".";
+}
+
+std::string WholeNumberMessage(double minValue, double maxValue) {
+    return "This box takes whole numbers " + FormatGeneral(minValue) + " to " +
+           FormatGeneral(maxValue) + ".";
+}
+
+std::string FieldName(const Control& control) {
+    const std::string label = SimplifiedLabel(control.label);
+    return control.group.empty() ? label : control.group + " " + label;
+}
+
+std::string NamedRefusal(const Control& control, std::string_view message) {
+    return FieldName(control) + ": " + std::string(message);
+}
+
+std::string TipText(const Control& control, const FieldTip& tip) {
+    std::string text(tip.meaning);
+    if (!text.empty() && text.back() != '.') text += '.';
+    const bool input = !control.readOnly && (control.kind == ControlKind::DoubleField ||
+                                             control.kind == ControlKind::IntField);
+    if (input) {
+        if (control.wholeNumber) {
+            text += "\nA whole number";
+        } else {
+            text += control.kind == ControlKind::IntField ? "\nAn integer" : "\nA number";
+        }
+        text.append(" from ").append(FormatGeneral(control.minValue));
+        text.append(" to ").append(FormatGeneral(control.maxValue)).append(".");
+    }
+    if (!tip.note.empty()) text.append("\n").append(tip.note);
+    return text;
+}
+
+namespace {
+
+// Why a text that did not parse was refused: a number too large (or too long) for its type
+// is out of range; a decimal comma is named as such; anything else is not a number.
+std::string UnparsedMessage(const Control& control) {
+    const std::string_view text = control.text;
+    if (control.kind == ControlKind::IntField) {
+        std::size_t i = text.find_first_not_of(" \t");
+        if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-')) ++i;
+        const std::size_t end = text.find_last_not_of(" \t");
+        bool digits = i != std::string_view::npos && end != std::string_view::npos && i <= end;
+        for (std::size_t k = i; digits && k <= end; ++k) digits = text[k] >= '0' && text[k] <= '9';
+        if (digits) return OutOfRangeMessage(control.kind, control.minValue, control.maxValue);
+        return NotANumberMessage(control.kind);
+    }
+    if (IsDecimalText(text)) return OutOfRangeMessage(control.kind, control.minValue, control.maxValue);
+    if (std::count(text.begin(), text.end(), ',') == 1) {
+        std::string point(text);
+        std::replace(point.begin(), point.end(), ',', '.');
+        if (ParseDouble(point)) return DecimalPointMessage(text);
+    }
+    return NotANumberMessage(control.kind);
+}
+
+}  // namespace
 
 FormModel::FormModel(std::string title) : title_(std::move(title)) {}
 
@@ -33,6 +102,7 @@ bool FormModel::TypeText(std::string_view id, std::string_view text) {
         }
     }
     control.text = std::string(text);
+    if (!control.result) InputsChanged();
     if (control.onEdited) {
         control.onEdited();
     } else {
@@ -46,6 +116,8 @@ void FormModel::Click(std::string_view id) {
     if (!control.enabled) return;
     if (control.kind == ControlKind::CheckBox) {
         control.checked = !control.checked;
+        // A choice of the form's inputs; a box that calculates makes the results current again.
+        InputsChanged();
     } else if (control.kind != ControlKind::Button) {
         return;
     }
@@ -77,8 +149,12 @@ std::optional<Refusal> FormModel::StoreControl(Control& control) {
     switch (control.kind) {
         case ControlKind::DoubleField: {
             std::optional<double> value = ParseDouble(control.text);
-            if (!value) return Refusal{control.id, NotANumberMessage(control.kind)};
+            if (!value) return Refusal{control.id, UnparsedMessage(control)};
             *control.doubleMember = *value;
+            if (control.wholeNumber && (*value != std::floor(*value) || *value < control.minValue ||
+                                        *value > control.maxValue)) {
+                return Refusal{control.id, WholeNumberMessage(control.minValue, control.maxValue)};
+            }
             if (*value < control.minValue || *value > control.maxValue) {
                 return Refusal{control.id,
                                OutOfRangeMessage(control.kind, control.minValue, control.maxValue)};
@@ -87,7 +163,7 @@ std::optional<Refusal> FormModel::StoreControl(Control& control) {
         }
         case ControlKind::IntField: {
             std::optional<int> value = ParseInt(control.text);
-            if (!value) return Refusal{control.id, NotANumberMessage(control.kind)};
+            if (!value) return Refusal{control.id, UnparsedMessage(control)};
             *control.intMember = *value;
             if (*value < control.minValue || *value > control.maxValue) {
                 return Refusal{control.id,
@@ -152,13 +228,42 @@ bool FormModel::StoreForAction() {
     std::optional<Refusal> refusal = Store();
     SetWarning(refusal);
     if (!refusal) return true;
-    host_->ShowMessage(refusal->message);
+    InputsChanged();  // a refused calculation leaves the earlier results standing
+    host_->ShowMessage(NamedRefusal(GetControl(refusal->controlId), refusal->message));
     host_->SetFocus(refusal->controlId, true);
     return false;
 }
 
 void FormModel::Ok() {
     if (StoreForAction()) host_->Close(true);
+}
+
+void FormModel::ResultsShown(bool computed) {
+    hasResults_ = true;
+    stale_ = false;
+    computed_ = computed_ || computed;
+}
+
+std::string FormModel::StaleNote() const {
+    if (!ResultsStale()) return {};
+    const std::string button =
+        HasControl("calculate") ? SimplifiedLabel(GetControl("calculate").label) : "Calculate";
+    return "Results are for the earlier inputs: press " + button;
+}
+
+void FormModel::MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip) {
+    for (const std::string& id : ids) {
+        Control& control = MutableControl(id);
+        control.result = true;
+        if (!sharedTip.empty()) control.tip = std::string(sharedTip);
+    }
+}
+
+void FormModel::ApplyTips(std::span<const FieldTip> tips) {
+    for (const FieldTip& tip : tips) {
+        Control& control = MutableControl(tip.id);
+        control.tip = TipText(control, tip);
+    }
 }
 
 void FormModel::Cancel() { host_->Close(false); }
@@ -198,6 +303,7 @@ bool FormModel::TakeOver(std::string_view source, std::initializer_list<TakenVal
         // Within the field's range, so the whole number fits an int.
         if (field.intMember != nullptr) *field.intMember = static_cast<int>(taken.value);
     }
+    InputsChanged();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,6 +36,10 @@ struct Control {
     bool enabled = true;
     bool readOnly = false;
     bool digitsOnly = false;  // an edit that would put anything but 0-9 in it is not applied
+    bool wholeNumber = false;  // a double field that takes whole numbers only
+    bool result = false;       // a result the form computes (greyed while stale)
+    std::string group;         // names the field where its label alone is ambiguous ("Wind Speed")
+    std::string tip;           // meaning, unit and range: the tooltip and accessible description
 
     // Binding for storing and showing (null for buttons).
     double* doubleMember = nullptr;
@@ -71,9 +76,27 @@ struct TakenValue {
 // A label as a message names it: runs of blanks closed up, no blanks at the ends.
 std::string SimplifiedLabel(std::string_view label);
 
+// A field as messages name it: its simplified label, after its group where it has one
+// ("Wind Speed Maximum").
+std::string FieldName(const Control& control);
+
 // The standard messages of field checking.
 std::string NotANumberMessage(ControlKind kind);
 std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
+std::string DecimalPointMessage(std::string_view typed);
+std::string WholeNumberMessage(double minValue, double maxValue);
+// A refusal as a modal box words it: the field's name, then the message.
+std::string NamedRefusal(const Control& control, std::string_view message);
+
+// What a field means, for its tooltip: the meaning (with its unit) and a note on special
+// values; the range of an input is added from the field itself.
+struct FieldTip {
+    std::string_view id;
+    std::string_view meaning;
+    std::string_view note = {};
+};
+// "Meaning.\nA number from 0 to 101.\nNote" (inputs) or "Meaning." (results).
+std::string TipText(const Control& control, const FieldTip& tip);
 
 class FormModel {
 public:
@@ -107,6 +130,14 @@ public:
     std::vector<const Control*> Controls() const;
     // The typing warning now shown, if any.
     const std::optional<Refusal>& TypingWarning() const { return warning_; }
+    // Whether the results on screen belong to earlier inputs: from the first change of an
+    // input after a calculation (or a refused one) until the next successful calculation.
+    bool ResultsStale() const { return hasResults_ && stale_; }
+    // The line said while the results are stale, naming the form's own calculate button;
+    // "" while they are current.
+    std::string StaleNote() const;
+    // Whether the form shows results calculated in this run (closing the program loses them).
+    bool HoldsComputedResults() const { return hasResults_ && computed_; }
 
     // --- The rules, for forms and their tests -------------------------------------------
     // Reads the screen into the members in storing order; stops at the first refusal.
@@ -123,6 +154,18 @@ protected:
     Control& AddText(std::string id, std::string label, std::string& member, bool readOnly = true);
     Control& AddButton(std::string id, std::string label, std::function<void()> onClick);
     Control& MutableControl(std::string_view id);
+    // Gives each listed field its tooltip text (TipText).
+    void ApplyTips(std::span<const FieldTip> tips);
+    // Marks fields as the form's results (greyed while stale), with the tip they share, if any.
+    void MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip = {});
+
+    // A successful calculation: the results on screen now match the inputs. `computed` is
+    // false for the results a form shows before any calculation of the run.
+    void ResultsShown(bool computed = true);
+    // The results were emptied: nothing on screen can be stale.
+    void ResultsCleared() { hasResults_ = false; }
+    // The inputs changed (typed, chosen, defaulted or taken over) under shown results.
+    void InputsChanged() { stale_ = true; }
 
     // Typing: on a text change, store and warn beside the refused field; never rewrite a
     // box, move the focus or select text.
@@ -152,6 +195,9 @@ private:
     std::deque<Control> controls_;  // stable addresses; declaration order
     std::unordered_map<std::string, Control*> byId_;
     std::optional<Refusal> warning_;
+    bool hasResults_ = false;
+    bool stale_ = false;
+    bool computed_ = false;
     NullHost nullHost_;
     FormHost* host_ = &nullHost_;
 };

@@ -1,0 +1,186 @@
+// The five calculators as a user meets them: every field explains itself, and results never
+// look current when the inputs have changed since they were calculated.
+#include "forms/field_tips.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/number_text.h"
+#include "forms/detection_form.h"
+#include "forms/dialog/recording_host.h"
+#include "forms/diurnal_form.h"
+#include "forms/fbp_calc_form.h"
+#include "forms/fuel_projection_form.h"
+#include "forms/fwi_calc_form.h"
+
+namespace emberlin::forms {
+namespace {
+
+struct Calculator {
+    const char* name;
+    std::function<std::unique_ptr<FormModel>(HandOver&)> make;
+    const char* field;      // an input to edit
+    const char* goodText;   // a valid new value for it
+    const char* badText;    // a value its range refuses
+    const char* fieldName;  // how the modal message names it
+    const char* button;     // the calculate button's caption
+    bool startsWithResults;
+};
+
+template <typename Form>
+std::unique_ptr<FormModel> Make(HandOver& shared) {
+    return std::make_unique<Form>(shared);
+}
+
+const Calculator kCalculators[] = {
+    {"fwi", Make<FwiCalcForm>, "ffmcYesterday", "80", "102", "Yesterday's FFMC", "Calculate", true},
+    {"fbp", Make<FbpCalcForm>, "bui", "60", "700", "BUI", "Calculate", true},
+    {"diurnal", Make<DiurnalForm>, "maxWind", "30", "151", "Wind Speed Maximum", "CALCULATE",
+     false},
+    {"detection", Make<DetectionForm>, "slope", "20", "101", "Slope ( % )", "CALCULATE", false},
+    {"projection", Make<FuelProjectionForm>, "ffmc", "90", "101.5", "FFMC", "Calculate", false},
+};
+
+class CalculatorTest : public ::testing::TestWithParam<Calculator> {
+protected:
+    void SetUp() override {
+        // The detection assessment needs the diurnal calculator's hourly tables.
+        DiurnalForm diurnal(shared);
+        diurnal.Click("calculate");
+        ASSERT_TRUE(shared.hourly.has_value());
+        form = GetParam().make(shared);
+        form->AttachHost(host);
+        form->Open();
+    }
+    std::vector<std::string> ResultTexts() const {
+        std::vector<std::string> texts;
+        for (const Control* control : form->Controls()) {
+            if (control->result) texts.push_back(control->text);
+        }
+        return texts;
+    }
+    HandOver shared;
+    RecordingHost host;
+    std::unique_ptr<FormModel> form;
+};
+
+TEST_P(CalculatorTest, ResultsAreStaleFromAnEditUntilTheNextCalculation) {
+    const Calculator& c = GetParam();
+    const std::string note = std::string("Results are for the earlier inputs: press ") + c.button;
+    EXPECT_FALSE(form->HoldsComputedResults());
+
+    // Before any calculation only the forms that open with results can hold stale ones.
+    TypeKeys(*form, c.field, c.goodText);
+    EXPECT_EQ(form->ResultsStale(), c.startsWithResults);
+    EXPECT_EQ(form->StaleNote(), c.startsWithResults ? note : "");
+
+    form->Click("calculate");
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_FALSE(form->ResultsStale());
+    EXPECT_EQ(form->StaleNote(), "");
+    EXPECT_TRUE(form->HoldsComputedResults());
+    const std::vector<std::string> results = ResultTexts();
+    ASSERT_FALSE(results.empty());
+    EXPECT_FALSE(results.back().empty());
+
+    // An edit makes them stale without changing a character of them.
+    TypeKeys(*form, c.field, std::string(c.goodText) + "1");
+    TypeKeys(*form, c.field, c.goodText);
+    EXPECT_TRUE(form->ResultsStale());
+    EXPECT_EQ(form->StaleNote(), note);
+    EXPECT_EQ(ResultTexts(), results);
+
+    form->Click("calculate");
+    EXPECT_FALSE(form->ResultsStale());
+    EXPECT_EQ(ResultTexts(), results);  // the same inputs again
+
+    // A refused calculation leaves them stale, and its message names the field.
+    TypeKeys(*form, c.field, c.badText);
+    host.ClearEvents();
+    form->Click("calculate");
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].rfind(std::string(c.fieldName) + ": Please enter ", 0), 0u)
+        << host.Messages()[0];
+    EXPECT_TRUE(form->ResultsStale());
+    EXPECT_EQ(ResultTexts(), results);
+    TypeKeys(*form, c.field, c.goodText);
+    EXPECT_TRUE(form->ResultsStale());  // valid again, but not calculated yet
+    form->Click("calculate");
+    EXPECT_FALSE(form->ResultsStale());
+}
+
+TEST_P(CalculatorTest, EveryFieldHasATipWithItsMeaningAndAnInputItsRange) {
+    for (const Control* control : form->Controls()) {
+        const bool field = control->kind == ControlKind::DoubleField ||
+                           control->kind == ControlKind::IntField || control->result;
+        if (!field) continue;
+        SCOPED_TRACE(control->id);
+        ASSERT_FALSE(control->tip.empty());
+        if (control->result || control->readOnly) continue;
+        const std::string range =
+            " from " + FormatGeneral(control->minValue) + " to " + FormatGeneral(control->maxValue) + ".";
+        // The meaning (with its unit) comes first, then the range.
+        EXPECT_GT(control->tip.find(range), 10u) << control->tip;
+        EXPECT_NE(control->tip.find(range), std::string::npos) << control->tip;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorTest, ::testing::ValuesIn(kCalculators),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The notes on special values and on the shape of the diurnal curves, in every form that
+// has the field.
+TEST(FieldTips, SpecialValuesAndCurveShapesAreExplained) {
+    struct Row {
+        const char* name;
+        std::span<const FieldTip> (*tips)();
+        const char* id;
+        const char* words;
+    };
+    const Row rows[] = {
+        {"fbp_gc", FbpCalcTips, "gc", "0 stands for the standard curing of 95 %"},
+        {"fbp_gfl", FbpCalcTips, "gfl", "0 stands for the standard load of 0.3 kg/m\u00b2"},
+        {"detection_gc", DetectionTips, "gc", "0 stands for the standard curing of 95 %"},
+        {"detection_gfl", DetectionTips, "gfl", "0 stands for the standard load of 0.3 kg/m\u00b2"},
+        {"projection_gc", FuelProjectionTips, "gc", "0 stands for the standard curing of 95 %"},
+        {"projection_gfl", FuelProjectionTips, "gfl", "0 stands for the standard load of 0.3"},
+        {"temperature_alpha", DiurnalTips, "temperatureAlpha", "after sunrise"},
+        {"temperature_beta", DiurnalTips, "temperatureBeta", "after noon"},
+        {"temperature_gamma", DiurnalTips, "temperatureGamma", "through the night"},
+        {"wind_alpha", DiurnalTips, "windAlpha", "only the temperature ALPHA and BETA time"},
+        {"wind_gamma", DiurnalTips, "windGamma", "-3.59"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        bool found = false;
+        for (const FieldTip& tip : row.tips()) {
+            if (tip.id != row.id) continue;
+            found = true;
+            const std::string text = std::string(tip.meaning) + " " + std::string(tip.note);
+            EXPECT_NE(text.find(row.words), std::string::npos) << text;
+        }
+        EXPECT_TRUE(found);
+    }
+}
+
+// The diurnal FFMC box keeps what was typed and says it takes whole numbers.
+TEST(DiurnalFfmc, KeepsTypedTextAndRefusesFractionsAtCalculate) {
+    HandOver shared;
+    RecordingHost host;
+    DiurnalForm form(shared);
+    form.AttachHost(host);
+    TypeKeys(form, "ffmc", "8.5");
+    EXPECT_EQ(form.Text("ffmc"), "8.5");
+    EXPECT_EQ(host.WarningFor("ffmc"), "This box takes whole numbers 0 to 101.");
+    form.Click("calculate");
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"FFMC: This box takes whole numbers 0 to 101."});
+    EXPECT_FALSE(shared.hourly.has_value());
+    EXPECT_EQ(host.FocusedControl(), "ffmc");
+}
+
+}  // namespace
+}  // namespace emberlin::forms

@@ -1,0 +1,102 @@
+// Every window opened from the main menu fits the screen it opens on: no larger than the
+// available area, and every action button wholly on it. Run it at any screen size (offscreen
+// gives 800 x 600; under Xvfb, any size and QT_SCALE_FACTOR).
+#include <QAbstractButton>
+#include <QDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+
+#include "app/main_menu_dlg.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::app::CMainMenuDlg;
+using emberlin::forms::HandOver;
+namespace app = emberlin::app;
+using namespace emberlin::ui::testing;
+
+namespace {
+
+// The buttons of a window that are not inside its scrolled content: its action buttons.
+QList<QAbstractButton*> ActionButtons(QWidget* window) {
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("contentScroll"));
+    QList<QAbstractButton*> actions;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || qobject_cast<QPushButton*>(button) == nullptr) continue;
+        if (scroll != nullptr && scroll->isAncestorOf(button)) continue;
+        actions << button;
+    }
+    return actions;
+}
+
+// Why the window does not fit its screen, or "" when it does.
+QString Misfit(QWidget* window) {
+    const QRect area = window->screen()->availableGeometry();
+    if (window->width() > area.width() || window->height() > area.height()) {
+        return QStringLiteral("%1 is %2 x %3, larger than the available %4 x %5")
+            .arg(window->windowTitle())
+            .arg(window->width())
+            .arg(window->height())
+            .arg(area.width())
+            .arg(area.height());
+    }
+    const QList<QAbstractButton*> actions = ActionButtons(window);
+    if (actions.isEmpty()) return window->windowTitle() + QStringLiteral(": no action buttons");
+    for (QAbstractButton* button : actions) {
+        const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+        if (!area.contains(onScreen)) {
+            return QStringLiteral("%1: \"%2\" at (%3, %4, %5 x %6) is not within (%7, %8, %9 x %10)")
+                .arg(window->windowTitle(), button->text())
+                .arg(onScreen.x())
+                .arg(onScreen.y())
+                .arg(onScreen.width())
+                .arg(onScreen.height())
+                .arg(area.x())
+                .arg(area.y())
+                .arg(area.width())
+                .arg(area.height());
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class WindowFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { emberlin::ui::InitResources(); }
+
+    void everyWindowKeepsItsActionButtonsOnTheScreen() {
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const QString menuMisfit = Misfit(&menu);
+        QVERIFY2(menuMisfit.isEmpty(), qPrintable(menuMisfit));
+        qInfo("screen %dx%d, main menu %dx%d", menu.screen()->availableGeometry().width(),
+              menu.screen()->availableGeometry().height(), menu.width(), menu.height());
+
+        QList<int> commands(std::begin(app::kFormCommands), std::end(app::kFormCommands));
+        commands << app::kCmdAbout;
+        for (int command : commands) {
+            QString misfit;
+            QString title;
+            WhileModal([&] { menu.CommandButton(command)->click(); },
+                       [&](QWidget* modal) {
+                           QVERIFY(modal != nullptr);
+                           QTest::qWait(20);  // let the layout settle
+                           title = modal->windowTitle();
+                           misfit = Misfit(modal);
+                           qInfo("%s: %dx%d", qPrintable(title), modal->width(), modal->height());
+                           qobject_cast<QDialog*>(modal)->reject();
+                       });
+            QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+        }
+    }
+};
+
+QTEST_MAIN(WindowFitTest)
+#include "window_fit_test.moc"
