@@ -93,8 +93,9 @@ constexpr FieldTip kDiurnalTips[] = {
     {"temperature", "Today's noon temperature, in degrees Celsius"},
     {"relativeHumidity", "Today's noon relative humidity, in %"},
     {"windSpeed", "Today's noon 10-m wind speed, in km/h"},
-    {"ffmc", "Today's Fine Fuel Moisture Code from the FWI calculation, the start of the hourly "
-             "FFMC"},
+    {"ffmc",
+     "Today's Fine Fuel Moisture Code from the FWI calculation, the start of the hourly "
+     "FFMC"},
     {"month", kMonth},
     {"day", kDay},
     {"latitude", kLatitude, "The sunrise and sunset times need a latitude up to 80 degrees."},

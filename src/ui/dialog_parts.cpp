@@ -79,7 +79,7 @@ namespace {
 // A scroll area that asks for the whole of its content, so the window's natural size is the
 // content's; the window then limits it to the screen.
 class WholeContentScrollArea : public QScrollArea {
-public:
+  public:
     using QScrollArea::QScrollArea;
     QSize sizeHint() const override {
         const int frame = 2 * frameWidth();
@@ -95,12 +95,13 @@ public:
 
 // On the first showing, fits the window to its screen before Qt sizes it.
 class ScreenFit : public QObject {
-public:
-    ScreenFit(QDialog& dialog, QScrollArea* scroll) : QObject(&dialog), dialog_(dialog), scroll_(scroll) {
+  public:
+    ScreenFit(QDialog& dialog, QScrollArea* scroll)
+        : QObject(&dialog), dialog_(dialog), scroll_(scroll) {
         dialog.installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &dialog_ && event->type() == QEvent::Show && !fitted_) {
             fitted_ = true;
@@ -109,7 +110,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     void Fit() {
         QScreen* screen = dialog_.screen();
         if (screen == nullptr) return;
@@ -131,7 +132,7 @@ private:
 
 // Arrow keys move the focus between the boxes; the focused box is the group's Tab stop.
 class TabStopGroup : public QObject {
-public:
+  public:
     TabStopGroup(const std::vector<QAbstractButton*>& boxes, QObject* parent)
         : QObject(parent), boxes_(boxes.begin(), boxes.end()) {
         QAbstractButton* stop = boxes.front();
@@ -142,7 +143,7 @@ public:
         MakeStop(stop);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* box = qobject_cast<QAbstractButton*>(watched);
         const auto at = std::find(boxes_.begin(), boxes_.end(), box);
@@ -165,7 +166,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     void MakeStop(QAbstractButton* stop) {
         for (QAbstractButton* box : boxes_) {
             if (box != nullptr) box->setFocusPolicy(box == stop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -199,7 +200,8 @@ void ArrangeDialog(QDialog& dialog, FormBinder* binder, std::initializer_list<QW
 
     // What stays below the scroll area: the action row and the warning line above it.
     int kept = outer->count() - 1;
-    if (binder != nullptr && kept > 0 && outer->itemAt(kept - 1)->widget() == binder->WarningLine()) {
+    if (binder != nullptr && kept > 0 &&
+        outer->itemAt(kept - 1)->widget() == binder->WarningLine()) {
         --kept;
     }
 
@@ -238,7 +240,8 @@ void ArrangeDialog(QDialog& dialog, FormBinder* binder, std::initializer_list<QW
         outer->insertWidget(outer->count() - 1, binder->StaleLine());
         std::vector<QAbstractButton*> fuelBoxes;
         for (int i = 0; i < forms::kFuelCount; ++i) {
-            if (auto* box = qobject_cast<QAbstractButton*>(binder->WidgetFor(forms::FuelBoxId(i)))) {
+            if (auto* box =
+                    qobject_cast<QAbstractButton*>(binder->WidgetFor(forms::FuelBoxId(i)))) {
                 fuelBoxes.push_back(box);
             }
         }

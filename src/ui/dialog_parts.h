@@ -3,11 +3,11 @@
 // window on the screen.
 #pragma once
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QAbstractButton>
 #include <QScreen>
 #include <initializer_list>
 #include <vector>

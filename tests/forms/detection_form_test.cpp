@@ -471,7 +471,8 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
     EXPECT_EQ(host.WarningFor("month"), "Please enter an integer between 1 and 12.");
     EXPECT_TRUE(host.Messages().empty());
     form.Click("calculate");
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Month: Please enter an integer between 1 and 12."});
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Month: Please enter an integer between 1 and 12."});
     EXPECT_EQ(host.FocusedControl(), "month");
     EXPECT_TRUE(host.FocusSelectedText());
     EXPECT_EQ(Rows(form), before);
@@ -487,7 +488,8 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
     shared.fbp->ignition = IgnitionType::Point;
     host.ClearEvents();
     form.Click("fbpSettings");
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Month: Please enter an integer between 1 and 12."});
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Month: Please enter an integer between 1 and 12."});
     EXPECT_FALSE(form.IsChecked("fbpSettings"));
     EXPECT_EQ(form.Text("month"), "13");
     EXPECT_EQ(form.SelectedFuelType(), kC2);

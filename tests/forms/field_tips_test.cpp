@@ -46,7 +46,7 @@ const Calculator kCalculators[] = {
 };
 
 class CalculatorTest : public ::testing::TestWithParam<Calculator> {
-protected:
+  protected:
     void SetUp() override {
         // The detection assessment needs the diurnal calculator's hourly tables.
         DiurnalForm diurnal(shared);
@@ -121,8 +121,8 @@ TEST_P(CalculatorTest, EveryFieldHasATipWithItsMeaningAndAnInputItsRange) {
         SCOPED_TRACE(control->id);
         ASSERT_FALSE(control->tip.empty());
         if (control->result || control->readOnly) continue;
-        const std::string range =
-            " from " + FormatGeneral(control->minValue) + " to " + FormatGeneral(control->maxValue) + ".";
+        const std::string range = " from " + FormatGeneral(control->minValue) + " to " +
+                                  FormatGeneral(control->maxValue) + ".";
         // The meaning (with its unit) comes first, then the range.
         EXPECT_GT(control->tip.find(range), 10u) << control->tip;
         EXPECT_NE(control->tip.find(range), std::string::npos) << control->tip;
@@ -177,7 +177,8 @@ TEST(DiurnalFfmc, KeepsTypedTextAndRefusesFractionsAtCalculate) {
     EXPECT_EQ(form.Text("ffmc"), "8.5");
     EXPECT_EQ(host.WarningFor("ffmc"), "This box takes whole numbers 0 to 101.");
     form.Click("calculate");
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"FFMC: This box takes whole numbers 0 to 101."});
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"FFMC: This box takes whole numbers 0 to 101."});
     EXPECT_FALSE(shared.hourly.has_value());
     EXPECT_EQ(host.FocusedControl(), "ffmc");
 }

@@ -275,7 +275,8 @@ TEST_F(FuelProjectionFormTest, RefusedValuesWarnWhileTypingAndStopCalculate) {
     form.Click("lineIgnition");  // the box's own choice still applies
     EXPECT_EQ(form.Text("aspect"), "1e308");
     form.Click("calculate");
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Aspect: Please enter a number between 0 and 360."});
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Aspect: Please enter a number between 0 and 360."});
     EXPECT_EQ(host.FocusedControl(), "aspect");
     EXPECT_TRUE(host.FocusSelectedText());
     EXPECT_EQ(Rows(form), before);

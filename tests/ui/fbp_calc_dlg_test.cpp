@@ -137,9 +137,12 @@ class FbpCalcDlgTest : public QObject {
         HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));  // focus moves within the active window
         QList<QCheckBox*> boxes;
         for (int i = 0; i < emberlin::forms::kFuelCount; ++i) {
-            boxes << dlg.findChild<QCheckBox*>(QString::fromStdString(emberlin::forms::FuelBoxId(i)));
+            boxes << dlg.findChild<QCheckBox*>(
+                QString::fromStdString(emberlin::forms::FuelBoxId(i)));
         }
         auto tabStops = [&] {
             QStringList stops;
@@ -180,7 +183,8 @@ class FbpCalcDlgTest : public QObject {
         AnsweredMessages messages;
         QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelO1a"), Qt::LeftButton);
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
-        QCOMPARE(messages.Texts(), QStringList{"Latitude ( d.d ): Please enter a number between 30 and 90."});
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Latitude ( d.d ): Please enter a number between 30 and 90."});
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
         QVERIFY(!shared.fbp.has_value());

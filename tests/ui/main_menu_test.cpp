@@ -114,8 +114,14 @@ private slots:
             std::function<void(CMainMenuDlg&)> leave;
         };
         const Row rows[] = {
-            {"ok", [](CMainMenuDlg& m) { QTest::mouseClick(m.CommandButton(app::kCmdOk), Qt::LeftButton); }},
-            {"cancel", [](CMainMenuDlg& m) { QTest::mouseClick(m.CommandButton(app::kCmdCancel), Qt::LeftButton); }},
+            {"ok",
+             [](CMainMenuDlg& m) {
+                 QTest::mouseClick(m.CommandButton(app::kCmdOk), Qt::LeftButton);
+             }},
+            {"cancel",
+             [](CMainMenuDlg& m) {
+                 QTest::mouseClick(m.CommandButton(app::kCmdCancel), Qt::LeftButton);
+             }},
             {"escape", [](CMainMenuDlg& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
             {"close box", [](CMainMenuDlg& m) { m.close(); }},
         };
@@ -128,7 +134,8 @@ private slots:
             answers.Answer(QMessageBox::No);
             row.leave(menu);
             QVERIFY2(menu.isVisible(), row.name);
-            QCOMPARE(answers.Texts(), QStringList{QString::fromLatin1(CMainMenuDlg::kQuitQuestion)});
+            QCOMPARE(answers.Texts(),
+                     QStringList{QString::fromLatin1(CMainMenuDlg::kQuitQuestion)});
             answers.Answer(QMessageBox::Yes);
             row.leave(menu);
             QVERIFY2(!menu.isVisible(), row.name);

@@ -47,7 +47,8 @@ QString Misfit(QWidget* window) {
     for (QAbstractButton* button : actions) {
         const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
         if (!area.contains(onScreen)) {
-            return QStringLiteral("%1: \"%2\" at (%3, %4, %5 x %6) is not within (%7, %8, %9 x %10)")
+            return QStringLiteral(
+                       "%1: \"%2\" at (%3, %4, %5 x %6) is not within (%7, %8, %9 x %10)")
                 .arg(window->windowTitle(), button->text())
                 .arg(onScreen.x())
                 .arg(onScreen.y())
@@ -62,11 +63,20 @@ QString Misfit(QWidget* window) {
     return {};
 }
 
+// With EMBERLIN_FIT_SHOTS set to a folder, the whole screen is saved there for each window,
+// to look at under Xvfb.
+void SaveShot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("EMBERLIN_FIT_SHOTS");
+    if (folder.isEmpty()) return;
+    QTest::qWait(200);
+    window->screen()->grabWindow(0).save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 }  // namespace
 
 class WindowFitTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void everyWindowKeepsItsActionButtonsOnTheScreen() {
@@ -76,6 +86,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         const QString menuMisfit = Misfit(&menu);
         QVERIFY2(menuMisfit.isEmpty(), qPrintable(menuMisfit));
+        SaveShot(&menu, QStringLiteral("main_menu"));
         qInfo("screen %dx%d, main menu %dx%d", menu.screen()->availableGeometry().width(),
               menu.screen()->availableGeometry().height(), menu.width(), menu.height());
 
@@ -90,6 +101,7 @@ private slots:
                            QTest::qWait(20);  // let the layout settle
                            title = modal->windowTitle();
                            misfit = Misfit(modal);
+                           SaveShot(modal, modal->objectName());
                            qInfo("%s: %dx%d", qPrintable(title), modal->width(), modal->height());
                            qobject_cast<QDialog*>(modal)->reject();
                        });

@@ -75,7 +75,8 @@ std::string UnparsedMessage(const Control& control) {
         if (digits) return OutOfRangeMessage(control.kind, control.minValue, control.maxValue);
         return NotANumberMessage(control.kind);
     }
-    if (IsDecimalText(text)) return OutOfRangeMessage(control.kind, control.minValue, control.maxValue);
+    if (IsDecimalText(text))
+        return OutOfRangeMessage(control.kind, control.minValue, control.maxValue);
     if (std::count(text.begin(), text.end(), ',') == 1) {
         std::string point(text);
         std::replace(point.begin(), point.end(), ',', '.');
