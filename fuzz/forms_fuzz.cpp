@@ -8,7 +8,7 @@
 //   computes nothing; OK never closes over a refused field;
 // - opening a form (after Cancel, say) shows the held values in their canonical text;
 // - exclusive choices stay exclusive; a refused non-number never changes the held value.
-// fuzz-runs: 2500
+// fuzz-runs: 1800
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
