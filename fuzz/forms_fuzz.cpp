@@ -130,9 +130,15 @@ std::optional<Refusal> ScreenRefusal(const FormModel& form) {
         } else if (auto i = ParseInt(c->text)) {
             value = *i;
         }
-        if (!value) return Refusal{c->id, NotANumberMessage(c->kind)};
+        // The modal box words it as the field's name, then the message.
+        if (!value) return Refusal{c->id, NamedRefusal(*c, UnparsedMessage(*c))};
+        if (c->wholeNumber && (*value != std::floor(*value) || *value < c->minValue ||
+                               *value > c->maxValue)) {
+            return Refusal{c->id, NamedRefusal(*c, WholeNumberMessage(c->minValue, c->maxValue))};
+        }
         if (*value < c->minValue || *value > c->maxValue) {
-            return Refusal{c->id, OutOfRangeMessage(c->kind, c->minValue, c->maxValue)};
+            return Refusal{c->id,
+                           NamedRefusal(*c, OutOfRangeMessage(c->kind, c->minValue, c->maxValue))};
         }
     }
     return std::nullopt;

@@ -149,7 +149,6 @@ QLabel* FormBinder::StaleLine() {
         font.setBold(true);
         staleLine_->setFont(font);
         staleLine_->setVisible(false);
-        shownStale_ = !model_.ResultsStale();  // forces the first ShowStaleness to apply
         ShowStaleness();
     }
     return staleLine_;
@@ -157,8 +156,7 @@ QLabel* FormBinder::StaleLine() {
 
 void FormBinder::AddResultWidget(QWidget* widget) {
     resultWidgets_.push_back(widget);
-    shownStale_ = !model_.ResultsStale();
-    ShowStaleness();
+    if (shownStale_) Grey(widget, true);
 }
 
 void FormBinder::Explain(QWidget* widget, const forms::Control& control) {
@@ -194,25 +192,24 @@ void FormBinder::ShowStaleness() {
     }
     if (stale == shownStale_) return;
     shownStale_ = stale;
-    // Greyed, not changed: the texts stay readable and selectable.
-    auto grey = [stale](QWidget* widget) {
-        QPalette palette = widget->palette();
-        const QPalette normal = QApplication::palette(widget);
-        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
-            palette.setColor(QPalette::Active, role,
-                             stale ? normal.color(QPalette::Disabled, role)
-                                   : normal.color(QPalette::Active, role));
-            palette.setColor(QPalette::Inactive, role,
-                             stale ? normal.color(QPalette::Disabled, role)
-                                   : normal.color(QPalette::Inactive, role));
-        }
-        widget->setPalette(palette);
-    };
     for (const forms::Control* control : model_.Controls()) {
         if (!control->result) continue;
-        if (QWidget* widget = WidgetFor(control->id)) grey(widget);
+        if (QWidget* widget = WidgetFor(control->id)) Grey(widget, stale);
     }
-    for (QWidget* widget : resultWidgets_) grey(widget);
+    for (QWidget* widget : resultWidgets_) Grey(widget, stale);
+}
+
+void FormBinder::Grey(QWidget* widget, bool stale) {
+    // Greyed, not changed: the texts stay readable and selectable.
+    QPalette palette = widget->palette();
+    const QPalette normal = QApplication::palette(widget);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, role,
+                             normal.color(stale ? QPalette::Disabled : group, role));
+        }
+    }
+    widget->setPalette(palette);
 }
 
 void FormBinder::SetPanel(const std::string& panelId, std::function<void()> show) {

@@ -71,6 +71,7 @@ private:
     // The button's caption with a keyboard mnemonic no other button of the form has.
     QString WithMnemonic(const forms::Control& control);
     void ShowStaleness();
+    void Grey(QWidget* widget, bool stale);
 
     forms::FormModel& model_;
     QDialog& dialog_;

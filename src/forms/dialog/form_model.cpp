@@ -60,10 +60,6 @@ std::string TipText(const Control& control, const FieldTip& tip) {
     return text;
 }
 
-namespace {
-
-// Why a text that did not parse was refused: a number too large (or too long) for its type
-// is out of range; a decimal comma is named as such; anything else is not a number.
 std::string UnparsedMessage(const Control& control) {
     const std::string_view text = control.text;
     if (control.kind == ControlKind::IntField) {
@@ -84,8 +80,6 @@ std::string UnparsedMessage(const Control& control) {
     }
     return NotANumberMessage(control.kind);
 }
-
-}  // namespace
 
 FormModel::FormModel(std::string title) : title_(std::move(title)) {}
 

@@ -85,6 +85,9 @@ std::string NotANumberMessage(ControlKind kind);
 std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
 std::string DecimalPointMessage(std::string_view typed);
 std::string WholeNumberMessage(double minValue, double maxValue);
+// Why a number field's text that does not parse is refused: a number too large for its type
+// is out of range, a decimal comma is named as such, anything else is not a number.
+std::string UnparsedMessage(const Control& control);
 // A refusal as a modal box words it: the field's name, then the message.
 std::string NamedRefusal(const Control& control, std::string_view message);
 
