@@ -18,6 +18,7 @@
 
 #include "app/main_menu_dlg.h"
 #include "forms/hand_over.h"
+#include "ui/message_answers.h"
 #include "ui/resources.h"
 
 namespace {
@@ -145,6 +146,8 @@ int main(int argc, char** argv) {
                 menu.OnCommand(command);
             }
         }
+        // Calculators now hold results: the menu asks before quitting, and the driver says Yes.
+        emberlin::ui::MessageAnswers::SetNextAnswer(QMessageBox::Yes);
         menu.done(0);
     });
     menu.installEventFilter(&watcher);

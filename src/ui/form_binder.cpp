@@ -144,11 +144,12 @@ QLabel* FormBinder::StaleLine() {
         staleLine_ = new QLabel(&dialog_);
         staleLine_->setObjectName(QStringLiteral("staleResults"));
         staleLine_->setTextFormat(Qt::PlainText);
-        staleLine_->setWordWrap(true);
         QFont font = staleLine_->font();
         font.setBold(true);
         staleLine_->setFont(font);
-        staleLine_->setVisible(false);
+        // Its line is kept, empty while the results are current: showing the note then
+        // changes no window's layout (a relayout of a whole calculator costs milliseconds).
+        staleLine_->setMinimumHeight(staleLine_->fontMetrics().height());
         ShowStaleness();
     }
     return staleLine_;
@@ -186,10 +187,7 @@ QString FormBinder::WithMnemonic(const forms::Control& control) {
 
 void FormBinder::ShowStaleness() {
     const bool stale = model_.ResultsStale();
-    if (staleLine_ != nullptr) {
-        staleLine_->setText(ToQ(model_.StaleNote()));
-        staleLine_->setVisible(stale);
-    }
+    if (staleLine_ != nullptr) staleLine_->setText(ToQ(model_.StaleNote()));
     if (stale == shownStale_) return;
     shownStale_ = stale;
     for (const forms::Control* control : model_.Controls()) {

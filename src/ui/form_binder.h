@@ -41,7 +41,7 @@ public:
     QLabel* Label(const std::string& id);
     // The line where typing warnings appear, beside the form's fields.
     QLabel* WarningLine();
-    // The line saying the results belong to earlier inputs; hidden while they are current.
+    // The line saying the results belong to earlier inputs; empty while they are current.
     QLabel* StaleLine();
     // A widget showing the form's results beyond its bound result fields (a table view):
     // greyed with them while they are stale.
