@@ -79,6 +79,8 @@ struct EngineCase {
     int duration;
 };
 
+void PrintTo(const EngineCase& c, std::ostream* os) { *os << c.name; }
+
 class FireByHourEngineTest : public FireByHourFormTest,
                              public ::testing::WithParamInterface<EngineCase> {};
 
@@ -159,6 +161,8 @@ struct SpanCase {
     std::set<int> hotHours;
     const char* spans;
 };
+
+void PrintTo(const SpanCase& c, std::ostream* os) { *os << c.name; }
 
 class FireByHourSpanTest : public FireByHourFormTest,
                            public ::testing::WithParamInterface<SpanCase> {};
