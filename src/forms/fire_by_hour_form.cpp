@@ -216,7 +216,7 @@ FireByHourForm::FireByHourForm(SharedValues& shared)
     };
     for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
         const FuelTypeRow& row = FuelTypeTable[static_cast<std::size_t>(i)];
-        AddCheck(FuelBoxId(i), std::string(row.code) + " - " + std::string(row.fuel),
+        AddCheck(FuelBoxId(i), std::string(row.code),
                  fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
     }
     typed(AddInt("pc", "% Conifer (M1/M2)", site_.pc, 0, 100));

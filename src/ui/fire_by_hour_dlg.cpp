@@ -11,6 +11,7 @@
 #include <QLineSeries>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -80,6 +81,31 @@ QColor Colour(const std::string& hex, int alpha = 255) {
     return colour;
 }
 
+// The chart's key: a swatch or line sample beside each name, in two columns.
+QString ChartKey(const std::array<double, 2>& thresholds) {
+    QStringList cells;
+    for (const forms::IntensityBand& band : forms::IntensityBands()) {
+        cells << QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2")
+                     .arg(Colour(band.key.colour, 255).lighter(115).name(),
+                          ToQ(band.key.label).toHtmlEscaped());
+    }
+    cells << QStringLiteral("<b>&#9473;&#9679;&#9473;</b> HFI")
+          << QStringLiteral("<span style=\"color:#0072B2\"><b>&#9473;&#9473;</b></span> FFMC")
+          << QStringLiteral("<span style=\"color:#009E73\"><b>&#9473; &#183;</b></span> ISI")
+          << QStringLiteral("<b>- - -</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[0])))
+          << QStringLiteral("<b>&#183;&#183;&#183;&#183;</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[1])))
+          << QStringLiteral("<span style=\"color:#E8A27A\">&#9632;</span> critical hours");
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+    for (qsizetype i = 0; i < cells.size(); i += 2) {
+        html += QStringLiteral("<tr>");
+        for (qsizetype j = i; j < std::min(i + 2, cells.size()); ++j) {
+            html += QStringLiteral("<td style=\"padding-right:10px\">") + cells[j] + QStringLiteral("</td>");
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 }  // namespace
 
 HourTableModel::HourTableModel(const forms::FireByHourForm& form, QObject* parent)
@@ -100,6 +126,9 @@ QVariant HourTableModel::data(const QModelIndex& index, int role) const {
         const auto& hour = form_.Result().hours[static_cast<std::size_t>(index.row())];
         return ToQ(forms::HourCells(hour)[static_cast<std::size_t>(index.column())]);
     }
+    if (role == Qt::FontRole && column != HourColumn::FireType) {
+        return FixedRowFont();  // digits of one width line up down the columns
+    }
     if (role == Qt::TextAlignmentRole) {
         const bool words = column == HourColumn::FireType;
         return QVariant::fromValue(Qt::AlignVCenter | (words ? Qt::AlignLeft : Qt::AlignRight));
@@ -109,7 +138,11 @@ QVariant HourTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant HourTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return ToQ(forms::HourColumnHeading(static_cast<HourColumn>(section)));
+    // The unit, and a second word, on a line of their own keep the columns narrow.
+    QString heading = ToQ(forms::HourColumnHeading(static_cast<HourColumn>(section)));
+    const qsizetype space = heading.lastIndexOf(QLatin1Char(' '));
+    if (space > 0) heading[space] = QLatin1Char('\n');
+    return heading;
 }
 
 void HourTableModel::Reload() {
@@ -138,8 +171,14 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), content);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
+    // The codes in three columns of six, as compact as the FBP calculator's boxes; the
+    // fuel's name is the box's tooltip.
     for (int i = 0; i < static_cast<int>(forms::kFuelCount); ++i) {
-        fuelGrid->addWidget(binder_.Check(FireByHourForm::FuelBoxId(i)), i % 9, i / 9);
+        QCheckBox* box = binder_.Check(FireByHourForm::FuelBoxId(i));
+        const QString name = ToQ(std::string(FuelTypeTable[static_cast<std::size_t>(i)].fuel));
+        box->setToolTip(name);
+        box->setAccessibleDescription(name);
+        fuelGrid->addWidget(box, i % 6, i / 6);
     }
     top->addWidget(fuels);
 
@@ -202,12 +241,12 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
     grid_->setModel(&table_);
-    grid_->setFont(FixedRowFont());  // digits of one width line up down the columns
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
     grid_->horizontalHeader()->setMinimumHeight(2 * grid_->fontMetrics().height() + 8);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setMinimumHeight(13 * (grid_->fontMetrics().height() + 4));
     gridLayout->addWidget(grid_);
     results->addWidget(gridBox, 3);
@@ -281,10 +320,14 @@ void CFireByHourDlg::BuildChart() {
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(440, 400);
     chartHolder_->addWidget(chartView_);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    QFont legendFont = chart->legend()->font();
-    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
-    chart->legend()->setFont(legendFont);
+    // Fifteen entries do not fit a legend beside the plot: the key below it names them.
+    chart->legend()->hide();
+    chartKey_ = new QLabel(this);
+    chartKey_->setObjectName(QStringLiteral("chartKey"));
+    chartKey_->setAccessibleName(QStringLiteral("Chart key"));
+    chartKey_->setTextFormat(Qt::RichText);
+    chartKey_->setWordWrap(true);
+    chartHolder_->addWidget(chartKey_);
     chart->setMargins(QMargins(2, 2, 2, 2));
 
     chart_ = std::make_unique<ChartParts>();
@@ -299,9 +342,14 @@ void CFireByHourDlg::BuildChart() {
     parts.intensity = new QValueAxis;
     parts.intensity->setTitleText(QStringLiteral("HFI (kW/m)"));
     parts.intensity->setLabelFormat(QStringLiteral("%.0f"));
+    parts.intensity->setTickType(QValueAxis::TicksDynamic);
+    parts.intensity->setTickAnchor(0);
     parts.indices = new QValueAxis;
     parts.indices->setTitleText(QStringLiteral("FFMC, ISI"));
     parts.indices->setLabelFormat(QStringLiteral("%.0f"));
+    parts.indices->setTickType(QValueAxis::TicksDynamic);
+    parts.indices->setTickAnchor(0);
+    parts.indices->setTickInterval(20);
     chart->addAxis(parts.hours, Qt::AlignBottom);
     chart->addAxis(parts.intensity, Qt::AlignLeft);
     chart->addAxis(parts.indices, Qt::AlignRight);
@@ -357,6 +405,10 @@ void CFireByHourDlg::BuildChart() {
 void CFireByHourDlg::UpdateResults() {
     table_.Reload();
     grid_->resizeColumnsToContents();
+    // Every column in view: the grid keeps the width of its columns, the chart takes the rest.
+    grid_->setMinimumWidth(grid_->horizontalHeader()->length() +
+                           grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth() + 2);
     summary_->setText(ToQ(model_.Text("summary")));
     UpdateChart();
 }
@@ -378,9 +430,17 @@ void CFireByHourDlg::UpdateChart() {
             isi.append({double(hour.hour), hour.isi});
         }
     }
-    top = std::ceil(top * 1.1 / 1000.0) * 1000.0;
+    // A round step of 1, 2 or 5 times a power of ten giving about five intervals.
+    const double raw = top * 1.1 / 5.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double step = raw <= decade ? decade
+                        : raw <= 2 * decade ? 2 * decade
+                        : raw <= 5 * decade ? 5 * decade
+                                            : 10 * decade;
+    top = std::ceil(top * 1.1 / step) * step;
     parts.intensity->setRange(0, top);
-    parts.indices->setRange(0, std::ceil(indexTop / 10.0) * 10.0);
+    parts.intensity->setTickInterval(step);
+    parts.indices->setRange(0, std::ceil(indexTop / 20.0) * 20.0);
 
     const auto& bands = forms::IntensityBands();
     for (std::size_t c = 0; c < bands.size(); ++c) {
@@ -406,6 +466,7 @@ void CFireByHourDlg::UpdateChart() {
         if (step.isEmpty()) step = {{0.5, 0}, {24.5, 0}};
         parts.spanTops[t]->replace(step);
     }
+    chartKey_->setText(ChartKey(thresholds));
     parts.hfi->replace(hfi);
     parts.ffmc->replace(ffmc);
     parts.isi->replace(isi);

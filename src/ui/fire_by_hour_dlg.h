@@ -58,6 +58,7 @@ private:
     QTableView* grid_ = nullptr;
     QLabel* summary_ = nullptr;
     QVBoxLayout* chartHolder_ = nullptr;
+    QLabel* chartKey_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::unique_ptr<ChartParts> chart_;
 };

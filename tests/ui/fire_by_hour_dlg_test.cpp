@@ -54,7 +54,7 @@ private slots:
             QCOMPARE(grid->model()->rowCount(), 24);
             QCOMPARE(grid->model()->columnCount(), 11);
             QCOMPARE(grid->model()->headerData(5, Qt::Horizontal).toString(),
-                     QStringLiteral("HFI (kW/m)"));
+                     QStringLiteral("HFI\n(kW/m)"));
             const QModelIndex hfi16 = grid->model()->index(15, 5);
             QCOMPARE(grid->model()->index(15, 0).data().toString(), QStringLiteral("16:00"));
             QVERIFY(hfi16.data().toString().toInt() > 4000);
@@ -95,6 +95,8 @@ private slots:
             if (const QByteArray dir = qgetenv("EMBERLIN_SHOT_DIR"); !dir.isEmpty()) {
                 QTest::qWait(200);
                 w->grab().save(QString::fromUtf8(dir) + QStringLiteral("/fire_by_hour.png"));
+                view->grab().save(QString::fromUtf8(dir) + QStringLiteral("/fire_by_hour_chart.png"));
+                QTest::qWait(qEnvironmentVariableIntValue("EMBERLIN_SHOT_WAIT_MS"));
             }
             dialog->reject();
         });
