@@ -6,10 +6,15 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libbenchmark-dev
+  libcsv-dev  # RFC 4180 CSV reading for the batch commands
   qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libclang-rt-14-dev clang-14
   xvfb xauth imagemagick
   locales fonts-dejavu-core time
+  # Install and package: rsvg-convert renders the theme icons at build time;
+  # desktop-file-validate, appstreamcli, update-mime-database and man check the installed
+  # files; dpkg-shlibdeps (dpkg-dev) finds the Debian package's Depends.
+  librsvg2-bin desktop-file-utils appstream shared-mime-info man-db dpkg-dev
 )
 
 missing=()
