@@ -234,8 +234,8 @@ FireByHourForm::FireByHourForm(SharedValues& shared)
     typed(AddInt("day", "Day", day_, 1, 31));
     AddInt("startHour", "Fire Start Hour (0-23)", startHour_, 0, 23);
     AddInt("duration", "Duration (h)", duration_, 1, 24);
-    AddDouble("threshold1", "Threshold 1 (kW/m)", thresholds_[0], 0, 100000);
-    AddDouble("threshold2", "Threshold 2 (kW/m)", thresholds_[1], 0, 100000);
+    AddDouble("threshold1", "Threshold 1 (kW/m)", thresholds_[0], 0, 50000);
+    AddDouble("threshold2", "Threshold 2 (kW/m)", thresholds_[1], 0, 50000);
 
     AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });

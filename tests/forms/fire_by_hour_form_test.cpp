@@ -242,7 +242,7 @@ TEST_F(FireByHourFormTest, RefusedInputRefusesTheWholeCalculation) {
         {"pc", "50.5", "Please enter an integer."},
         {"month", "13", "Please enter an integer between 1 and 12."},
         {"startHour", "24", "Please enter an integer between 0 and 23."},
-        {"threshold2", "-1", "Please enter a number between 0 and 100000."},
+        {"threshold2", "-1", "Please enter a number between 0 and 50000."},
     };
     for (const Bad& bad : cases) {
         SCOPED_TRACE(bad.id);
