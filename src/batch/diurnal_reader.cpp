@@ -101,23 +101,22 @@ std::optional<DiurnalHours> DiurnalDayReader::Read(RecordValues& values, FfmcMet
         return std::nullopt;
     }
     if (!IsInSunTimeDomain(v[kLatitude], v[kLongitude])) {
-        values.Refuse(*positions_[kLongitude],
-                      std::string(values.Text(*positions_[kLongitude])) + " is outside " +
-                          BoundText(-kMaxAbsLongitude) + " to " + BoundText(kMaxAbsLongitude) +
-                          ", where sun times are modelled");
+        values.Refuse(*positions_[kLongitude], std::string(values.Text(*positions_[kLongitude])) +
+                                                   " is outside " + BoundText(-kMaxAbsLongitude) +
+                                                   " to " + BoundText(kMaxAbsLongitude) +
+                                                   ", where sun times are modelled");
         return std::nullopt;
     }
     if (v[kMinTemperature] > v[kMaxTemperature]) {
         values.Refuse(*positions_[kMinTemperature],
-                      std::string(values.Text(*positions_[kMinTemperature])) +
-                          " is above tmax " +
+                      std::string(values.Text(*positions_[kMinTemperature])) + " is above tmax " +
                           std::string(values.Text(*positions_[kMaxTemperature])));
         return std::nullopt;
     }
     if (v[kMinWind] > v[kMaxWind]) {
-        values.Refuse(*positions_[kMinWind],
-                      std::string(values.Text(*positions_[kMinWind])) + " is above wsmax " +
-                          std::string(values.Text(*positions_[kMaxWind])));
+        values.Refuse(*positions_[kMinWind], std::string(values.Text(*positions_[kMinWind])) +
+                                                 " is above wsmax " +
+                                                 std::string(values.Text(*positions_[kMaxWind])));
         return std::nullopt;
     }
     const DiurnalCurveParams temperatureParams{v[kTemperatureAlpha], v[kTemperatureBeta],
@@ -131,8 +130,12 @@ std::optional<DiurnalHours> DiurnalDayReader::Read(RecordValues& values, FfmcMet
         values.Refuse(*positions_[kLatitude], "no sun times for this place and day");
         return std::nullopt;
     }
-    return DiurnalHours{*day, CalcDiurnalFfmc(*day, v[kFfmc], method), v[kLatitude],
-                        v[kLongitude], static_cast<int>(v[kMonth]), static_cast<int>(v[kDay])};
+    return DiurnalHours{*day,
+                        CalcDiurnalFfmc(*day, v[kFfmc], method),
+                        v[kLatitude],
+                        v[kLongitude],
+                        static_cast<int>(v[kMonth]),
+                        static_cast<int>(v[kDay])};
 }
 
 }  // namespace emberlin::batch

@@ -58,8 +58,8 @@ constexpr std::array<SiteColumn, kSiteCount> kSiteColumns = {{
 }};
 
 constexpr std::array<std::string_view, forms::kHourColumnCount> kHourNames = {
-    "hour", "ffmc", "ws", "isi", "ros", "hfi", "cfb", "fireType", "intensityClass", "area",
-    "perimeter"};
+    "hour",     "ffmc",           "ws",   "isi",      "ros", "hfi", "cfb",
+    "fireType", "intensityClass", "area", "perimeter"};
 constexpr std::array<std::string_view, 6> kSummaryNames = {
     "peakHour", "peakHfi", "peakRos", "spansThreshold1", "spansThreshold2", "crownFire"};
 
@@ -110,9 +110,10 @@ class HourlyRows : public RowCommand {
         const int fuel = FuelIndexOf(code);
         if (fuel < 0) {
             values.Refuse(*fuelType_, code.empty() ? std::string("no value")
-                                                   : Quoted(code) + " is not a fuel type (C1 to "
-                                                                    "C7, D1, D2, M1 to M4, S1 to "
-                                                                    "S3, O1a, O1b)");
+                                                   : Quoted(code) +
+                                                         " is not a fuel type (C1 to "
+                                                         "C7, D1, D2, M1 to M4, S1 to "
+                                                         "S3, O1a, O1b)");
             return values.Problem();
         }
         const std::optional<DiurnalHours> hours = reader_.Read(values, FfmcMethod::VanWagner);
@@ -126,17 +127,26 @@ class HourlyRows : public RowCommand {
 
         // The form's initial values for whatever a row leaves blank.
         forms::ProjectionSite site;
-        std::array<double, kSiteCount> v = {
-            double(site.pc), double(site.pdf), double(site.gc), site.gfl, site.bui,
-            site.windDirection, site.slope, site.aspect, double(site.elevation), 1, 13, 6,
-            4000, 10000};
+        std::array<double, kSiteCount> v = {double(site.pc),
+                                            double(site.pdf),
+                                            double(site.gc),
+                                            site.gfl,
+                                            site.bui,
+                                            site.windDirection,
+                                            site.slope,
+                                            site.aspect,
+                                            double(site.elevation),
+                                            1,
+                                            13,
+                                            6,
+                                            4000,
+                                            10000};
         for (std::size_t i = 0; i < kSiteCount; ++i) {
             if (!values.Optional(positions_[i], rules_[i], v[i])) return values.Problem();
         }
         if (v[kStartHour] + v[kDuration] > forms::kHoursInDay) {
-            values.Refuse(*positions_[kDuration],
-                          std::string(values.Text(*positions_[kDuration])) +
-                              " hours from the start hour pass 24:00");
+            values.Refuse(*positions_[kDuration], std::string(values.Text(*positions_[kDuration])) +
+                                                      " hours from the start hour pass 24:00");
             return values.Problem();
         }
         site.pc = static_cast<int>(v[kPc]);  // checked whole numbers

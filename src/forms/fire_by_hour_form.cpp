@@ -149,17 +149,28 @@ FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTabl
 
 std::string HourColumnHeading(HourColumn column) {
     switch (column) {
-        case HourColumn::Hour: return "Hour";
-        case HourColumn::Ffmc: return "FFMC";
-        case HourColumn::Wind: return "Wind (km/h)";
-        case HourColumn::Isi: return "ISI";
-        case HourColumn::Ros: return "Head ROS (m/min)";
-        case HourColumn::Hfi: return "HFI (kW/m)";
-        case HourColumn::Cfb: return "CFB";
-        case HourColumn::FireType: return "Fire Type";
-        case HourColumn::IntensityClass: return "Intensity Class";
-        case HourColumn::Area: return "Area (ha)";
-        case HourColumn::Perimeter: return "Perimeter (m)";
+        case HourColumn::Hour:
+            return "Hour";
+        case HourColumn::Ffmc:
+            return "FFMC";
+        case HourColumn::Wind:
+            return "Wind (km/h)";
+        case HourColumn::Isi:
+            return "ISI";
+        case HourColumn::Ros:
+            return "Head ROS (m/min)";
+        case HourColumn::Hfi:
+            return "HFI (kW/m)";
+        case HourColumn::Cfb:
+            return "CFB";
+        case HourColumn::FireType:
+            return "Fire Type";
+        case HourColumn::IntensityClass:
+            return "Intensity Class";
+        case HourColumn::Area:
+            return "Area (ha)";
+        case HourColumn::Perimeter:
+            return "Perimeter (m)";
     }
     return "";
 }
@@ -216,8 +227,8 @@ FireByHourForm::FireByHourForm(SharedValues& shared)
     };
     for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
         const FuelTypeRow& row = FuelTypeTable[static_cast<std::size_t>(i)];
-        AddCheck(FuelBoxId(i), std::string(row.code),
-                 fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
+        AddCheck(FuelBoxId(i), std::string(row.code), fuelBoxes_[static_cast<std::size_t>(i)],
+                 [this, i] { SelectFuelType(i); });
     }
     typed(AddInt("pc", "% Conifer (M1/M2)", site_.pc, 0, 100));
     typed(AddInt("pdf", "% Dead Fir (M3/M4)", site_.pdf, 0, 100));
@@ -349,8 +360,9 @@ void FireByHourForm::TakeFbpSettings() {
     }
     if (!IsFuelIndex(shared_.fbpFuelTypeIndex) ||
         (shared_.fbpIgnitionType != 0 && shared_.fbpIgnitionType != 1)) {
-        Message("Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
-                "is not one of this form's.");
+        Message(
+            "Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
+            "is not one of this form's.");
         SetSettingsBoxes(false, false);
         return;
     }

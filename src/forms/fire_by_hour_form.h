@@ -60,9 +60,9 @@ struct FireByHourResult {
 
 // What the calculation takes besides the hourly weather.
 struct FireByHourCase {
-    FbpInputs fire;             // fuel, site, date and ignition; weather and time are set per hour
-    int startHour = 13;         // the fire starts at startHour:00, 0..23
-    int durationHours = 6;      // 1..24, startHour + durationHours not beyond 24
+    FbpInputs fire;         // fuel, site, date and ignition; weather and time are set per hour
+    int startHour = 13;     // the fire starts at startHour:00, 0..23
+    int durationHours = 6;  // 1..24, startHour + durationHours not beyond 24
     std::array<double, 2> thresholds = {4000, 10000};  // kW/m
 };
 
@@ -84,7 +84,17 @@ FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTabl
 
 // The grid's columns and the texts of one row's cells.
 enum class HourColumn {
-    Hour, Ffmc, Wind, Isi, Ros, Hfi, Cfb, FireType, IntensityClass, Area, Perimeter,
+    Hour,
+    Ffmc,
+    Wind,
+    Isi,
+    Ros,
+    Hfi,
+    Cfb,
+    FireType,
+    IntensityClass,
+    Area,
+    Perimeter,
 };
 inline constexpr int kHourColumnCount = 11;
 // "HFI (kW/m)": the heading with its unit.
@@ -95,7 +105,7 @@ std::vector<std::string> SummaryLines(const FireByHourSummary& summary,
                                       const std::array<double, 2>& thresholds);
 
 class FireByHourForm : public FormModel {
-public:
+  public:
     static constexpr const char* kNoFbpMessage =
         "ERROR - You must RUN the FBP Calculator First in order to Create the Values";
     static constexpr const char* kDurationMessage =
@@ -120,7 +130,7 @@ public:
     void TakeFbpSettings();
     void RestoreDefaults();
 
-private:
+  private:
     void SelectFuelType(int fuelIndex);
     void SelectIgnition(int ignitionType);
     void SetFuelBoxes(int fuelIndex);

@@ -4,8 +4,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineSeries>
@@ -66,8 +66,8 @@ void AddRow(FormBinder& binder, const forms::FormModel& model, QGridLayout* grid
     edit->setFixedWidth(70);
     for (const Tip& tip : kTips) {
         if (std::string_view(tip.id) != id) continue;
-        const QString text = QString::fromUtf8(tip.meaning) + QStringLiteral(". ") +
-                             RangeText(model.GetControl(id));
+        const QString text =
+            QString::fromUtf8(tip.meaning) + QStringLiteral(". ") + RangeText(model.GetControl(id));
         edit->setToolTip(text);
         edit->setAccessibleDescription(text);
     }
@@ -93,13 +93,15 @@ QString ChartKey(const std::array<double, 2>& thresholds) {
           << QStringLiteral("<span style=\"color:#0072B2\"><b>&#9473;&#9473;</b></span> FFMC")
           << QStringLiteral("<span style=\"color:#009E73\"><b>&#9473; &#183;</b></span> ISI")
           << QStringLiteral("<b>- - -</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[0])))
-          << QStringLiteral("<b>&#183;&#183;&#183;&#183;</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[1])))
+          << QStringLiteral("<b>&#183;&#183;&#183;&#183;</b> %1 kW/m")
+                 .arg(ToQ(FormatGeneral(thresholds[1])))
           << QStringLiteral("<span style=\"color:#E8A27A\">&#9632;</span> critical hours");
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
     for (qsizetype i = 0; i < cells.size(); i += 2) {
         html += QStringLiteral("<tr>");
         for (qsizetype j = i; j < std::min(i + 2, cells.size()); ++j) {
-            html += QStringLiteral("<td style=\"padding-right:10px\">") + cells[j] + QStringLiteral("</td>");
+            html += QStringLiteral("<td style=\"padding-right:10px\">") + cells[j] +
+                    QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>");
     }
@@ -243,7 +245,8 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     grid_->setModel(&table_);
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
-    grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
+                                                   Qt::Alignment(Qt::TextWordWrap));
     grid_->horizontalHeader()->setMinimumHeight(2 * grid_->fontMetrics().height() + 8);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setStretchLastSection(true);
@@ -379,12 +382,13 @@ void CFireByHourDlg::BuildChart() {
     // The critical hours shaded over the chart's height, the higher threshold darker.
     for (std::size_t t = 0; t < parts.spans.size(); ++t) {
         parts.spanTops[t] = new QLineSeries;
-        parts.spans[t] = area(parts.spanTops[t], nullptr, Colour("#D55E00", t == 0 ? 50 : 80),
-                              QString());
+        parts.spans[t] =
+            area(parts.spanTops[t], nullptr, Colour("#D55E00", t == 0 ? 50 : 80), QString());
     }
     for (std::size_t t = 0; t < parts.thresholds.size(); ++t) {
         parts.thresholds[t] = new QLineSeries;
-        parts.thresholds[t]->setPen(QPen(QColor(0, 0, 0), 1.5, t == 0 ? Qt::DashLine : Qt::DotLine));
+        parts.thresholds[t]->setPen(
+            QPen(QColor(0, 0, 0), 1.5, t == 0 ? Qt::DashLine : Qt::DotLine));
         attach(parts.thresholds[t], parts.intensity);
     }
     parts.hfi = new QLineSeries;
@@ -433,7 +437,7 @@ void CFireByHourDlg::UpdateChart() {
     // A round step of 1, 2 or 5 times a power of ten giving about five intervals.
     const double raw = top * 1.1 / 5.0;
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
-    const double step = raw <= decade ? decade
+    const double step = raw <= decade       ? decade
                         : raw <= 2 * decade ? 2 * decade
                         : raw <= 5 * decade ? 5 * decade
                                             : 10 * decade;
@@ -454,17 +458,17 @@ void CFireByHourDlg::UpdateChart() {
         parts.thresholds[t]->setName(name);
         parts.thresholds[t]->replace(QList<QPointF>{{0.5, thresholds[t]}, {24.5, thresholds[t]}});
         parts.spans[t]->setName(QStringLiteral("Hours at or above ") + name);
-        QList<QPointF> step;
+        QList<QPointF> shade;
         if (hasResult) {
             for (const forms::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
-                step.append({span.first - 0.5, 0});
-                step.append({span.first - 0.5, top});
-                step.append({span.last + 0.5, top});
-                step.append({span.last + 0.5, 0});
+                shade.append({span.first - 0.5, 0});
+                shade.append({span.first - 0.5, top});
+                shade.append({span.last + 0.5, top});
+                shade.append({span.last + 0.5, 0});
             }
         }
-        if (step.isEmpty()) step = {{0.5, 0}, {24.5, 0}};
-        parts.spanTops[t]->replace(step);
+        if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
+        parts.spanTops[t]->replace(shade);
     }
     chartKey_->setText(ChartKey(thresholds));
     parts.hfi->replace(hfi);

@@ -19,7 +19,7 @@ namespace emberlin::ui {
 
 // The grid: one row per hour, one cell per value of the form's last result.
 class HourTableModel : public QAbstractTableModel {
-public:
+  public:
     explicit HourTableModel(const forms::FireByHourForm& form, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,12 +28,12 @@ public:
     // Reads the form's result again.
     void Reload();
 
-private:
+  private:
     const forms::FireByHourForm& form_;
 };
 
 class CFireByHourDlg : public CFormDlg {
-public:
+  public:
     CFireByHourDlg(SharedValues& shared, QWidget* parent);
     ~CFireByHourDlg() override;
     FormBinder& Binder() override { return binder_; }
@@ -45,10 +45,10 @@ public:
     // Puts the model's last result into the chart's series (timed by the tests).
     void UpdateChart();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     struct ChartParts;  // the chart's series and axes, made once
     void BuildChart();
 

@@ -31,7 +31,8 @@ std::string Contents(std::FILE* file) {
     std::rewind(file);
     std::string text;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
     return text;
 }
 
@@ -78,7 +79,7 @@ struct HourlyCase {
     const char* name;
     const char* extraHead;  // site columns after the day's
     const char* extraRow;
-    const char* fuel;       // as written in the file
+    const char* fuel;  // as written in the file
     int fuelIndex;
     forms::ProjectionSite site;
     int ignition, startHour, duration;
@@ -90,8 +91,8 @@ class HourlyRows : public testing::TestWithParam<HourlyCase> {};
 
 TEST_P(HourlyRows, EqualTheCalculationHourByHour) {
     const HourlyCase& c = GetParam();
-    const RunOutput run = RunHourly({}, kDayHead + c.extraHead + "\nA," + c.fuel + "," + kDefaultDay +
-                                      c.extraRow + "\n");
+    const RunOutput run = RunHourly(
+        {}, kDayHead + c.extraHead + "\nA," + c.fuel + "," + kDefaultDay + c.extraRow + "\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     ASSERT_EQ(run.output.size(), 25u);
     EXPECT_EQ(run.output[0],
@@ -137,13 +138,13 @@ forms::ProjectionSite Site(int pdf, double slope, double aspect, double bui) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HourlyRows,
-    testing::Values(HourlyCase{"FormDefaultsC2", "", "", "C2", kC2, {}, 1, 13, 6},
-                    HourlyCase{"M3LineWholeDayHyphenLowerCase",
-                               ",pdf,GS,aspect,bui,accel,startHour,duration", ",35,20,90,80,0,0,24",
-                               "m-3", kM3, Site(35, 20, 90, 80), 0, 0, 24},
-                    HourlyCase{"BlanksTakeTheFormsValues", ",slope,duration,accel", ",,2,",
-                               "c2", kC2, {}, 1, 13, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(
+        HourlyCase{"FormDefaultsC2", "", "", "C2", kC2, {}, 1, 13, 6},
+        HourlyCase{"M3LineWholeDayHyphenLowerCase", ",pdf,GS,aspect,bui,accel,startHour,duration",
+                   ",35,20,90,80,0,0,24", "m-3", kM3, Site(35, 20, 90, 80), 0, 0, 24},
+        HourlyCase{
+            "BlanksTakeTheFormsValues", ",slope,duration,accel", ",,2,", "c2", kC2, {}, 1, 13, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The default day in C2 gives what the window gives for it: the same 16:00 HFI and spans.
 TEST(HourlySummary, MatchesTheFormOnTheDefaultDay) {
@@ -162,18 +163,18 @@ TEST(HourlySummary, MatchesTheFormOnTheDefaultDay) {
     ASSERT_EQ(hours.output.size(), 25u);
     EXPECT_EQ(Number(hours.output[16][6]), form.Result().hours[15].out.hfi);
 
-    const RunOutput run = RunHourly({"--summary"}, kDayHead + "\nA,C2," + kDefaultDay + "\nB,D1," +
-                                                 kDefaultDay + "\n");
+    const RunOutput run = RunHourly(
+        {"--summary"}, kDayHead + "\nA,C2," + kDefaultDay + "\nB,D1," + kDefaultDay + "\n");
     ASSERT_EQ(run.status, 0) << run.errors;
     ASSERT_EQ(run.output.size(), 3u);
-    EXPECT_EQ(run.output[0], (std::vector<std::string>{"site", "peakHour", "peakHfi", "peakRos",
-                                                        "spansThreshold1", "spansThreshold2",
-                                                        "crownFire"}));
-    EXPECT_EQ(run.output[1], (std::vector<std::string>{
-                                 "A", std::to_string(s.peakHour), run.output[1][2],
-                                 run.output[1][3], forms::SpansText(s.criticalSpans[0]),
-                                 forms::SpansText(s.criticalSpans[1]),
-                                 forms::SpansText(s.crownSpans)}));
+    EXPECT_EQ(run.output[0],
+              (std::vector<std::string>{"site", "peakHour", "peakHfi", "peakRos", "spansThreshold1",
+                                        "spansThreshold2", "crownFire"}));
+    EXPECT_EQ(run.output[1],
+              (std::vector<std::string>{"A", std::to_string(s.peakHour), run.output[1][2],
+                                        run.output[1][3], forms::SpansText(s.criticalSpans[0]),
+                                        forms::SpansText(s.criticalSpans[1]),
+                                        forms::SpansText(s.crownSpans)}));
     EXPECT_EQ(Number(run.output[1][2]), s.peakHfi);
     EXPECT_EQ(Number(run.output[1][3]), s.peakRos);
     EXPECT_NE(run.output[1][4], "none");
@@ -214,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 2, column accel: 2 is outside 0 to 1\n"},
         RefusalCase{"ThresholdNegative", kDayHead + ",threshold1\nA,C2," + kDefaultDay + ",-5\n",
                     "line 2, column threshold1: -5 is outside 0 to 50000\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace emberlin::batch

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <cstdio>
 
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -59,7 +58,7 @@ std::vector<std::string> SummaryOf(const FireByHourForm& form) {
 }
 
 class FireByHourFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -137,8 +136,7 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
         // The row on screen shows these values in the FBP calculator's formats.
         const std::string text = form.Text(FireByHourForm::RowId(h));
         EXPECT_EQ(text.rfind(HourLabel(h), 0), 0u) << text;
-        EXPECT_NE(text.find(Spaced(FormatInt(RoundToInt(out.hfi)))), std::string::npos)
-            << text;
+        EXPECT_NE(text.find(Spaced(FormatInt(RoundToInt(out.hfi)))), std::string::npos) << text;
         EXPECT_NE(text.find(FormatFixed(out.ros, 0, 2)), std::string::npos) << text;
         EXPECT_NE(text.find(FireDescription(out.cfb)), std::string::npos) << text;
         if (grows) {
@@ -147,13 +145,13 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fuels, FireByHourEngineTest,
-    ::testing::Values(EngineCase{"C2Point", "fuelC2", "pointIgnition", 13, 6},
-                      EngineCase{"M3Line", "fuelM3", "lineIgnition", 0, 24},
-                      EngineCase{"O1bPointLate", "fuelO1b", "pointIgnition", 23, 1},
-                      EngineCase{"C6Line", "fuelC6", "lineIgnition", 8, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fuels, FireByHourEngineTest,
+                         ::testing::Values(EngineCase{"C2Point", "fuelC2", "pointIgnition", 13, 6},
+                                           EngineCase{"M3Line", "fuelM3", "lineIgnition", 0, 24},
+                                           EngineCase{"O1bPointLate", "fuelO1b", "pointIgnition",
+                                                      23, 1},
+                                           EngineCase{"C6Line", "fuelC6", "lineIgnition", 8, 3}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Spans of consecutive hours at or above the thresholds, from crafted hourly tables.
 struct SpanCase {
@@ -190,22 +188,24 @@ std::set<int> AllHours() {
     return hours;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, FireByHourSpanTest,
-    ::testing::Values(SpanCase{"NoneAbove", {}, "none"},
-                      SpanCase{"AllAbove", AllHours(), "01:00 to 24:00 (24 h)"},
-                      SpanCase{"OneHour", {16}, "16:00 to 16:00 (1 h)"},
-                      SpanCase{"TwoSpans", {3, 4, 13, 14, 15, 16, 17, 18, 19},
-                               "03:00 to 04:00 (2 h), 13:00 to 19:00 (7 h)"},
-                      SpanCase{"EndsAtHour24", {1, 22, 23, 24},
-                               "01:00 to 01:00 (1 h), 22:00 to 24:00 (3 h)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, FireByHourSpanTest,
+                         ::testing::Values(SpanCase{"NoneAbove", {}, "none"},
+                                           SpanCase{"AllAbove", AllHours(),
+                                                    "01:00 to 24:00 (24 h)"},
+                                           SpanCase{"OneHour", {16}, "16:00 to 16:00 (1 h)"},
+                                           SpanCase{"TwoSpans",
+                                                    {3, 4, 13, 14, 15, 16, 17, 18, 19},
+                                                    "03:00 to 04:00 (2 h), 13:00 to 19:00 (7 h)"},
+                                           SpanCase{"EndsAtHour24",
+                                                    {1, 22, 23, 24},
+                                                    "01:00 to 01:00 (1 h), 22:00 to 24:00 (3 h)"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CriticalSpansTest, ThresholdIsInclusiveAndTiesPickTheFirstPeak) {
     std::array<double, 24> hfi{};
-    hfi[4] = 4000;       // 05:00 exactly at the threshold
-    hfi[5] = 3999.999;   // just below
-    hfi[9] = 9000;       // 10:00 and 12:00 tie at the peak
+    hfi[4] = 4000;      // 05:00 exactly at the threshold
+    hfi[5] = 3999.999;  // just below
+    hfi[9] = 9000;      // 10:00 and 12:00 tie at the peak
     hfi[11] = 9000;
     EXPECT_EQ(CriticalSpans(hfi, 4000), (std::vector<HourSpan>{{5, 5}, {10, 10}, {12, 12}}));
     EXPECT_EQ(SpansText(CriticalSpans(hfi, 9000.5)), "none");
