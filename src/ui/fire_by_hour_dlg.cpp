@@ -250,9 +250,11 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     grid_->horizontalHeader()->setMinimumHeight(2 * grid_->fontMetrics().height() + 8);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumHeight(13 * (grid_->fontMetrics().height() + 4));
+    grid_->setMinimumHeight(10 * (grid_->fontMetrics().height() + 4));
     gridLayout->addWidget(grid_);
-    results->addWidget(gridBox, 3);
+    auto* left = new QVBoxLayout;
+    left->addWidget(gridBox, 1);
+    results->addLayout(left, 3);
 
     auto* right = new QVBoxLayout;
     auto* summaryBox = new QGroupBox(QStringLiteral("Summary"), content);
@@ -264,9 +266,11 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setWordWrap(true);
     summaryLayout->addWidget(summary_);
-    right->addWidget(summaryBox);
+    // Between the inputs and the grid: the answer is in view without scrolling.
+    layout->insertWidget(1, summaryBox);
     auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), content);
     chartHolder_ = new QVBoxLayout(chartBox);
+    chartBox->setMinimumHeight(480);  // the chart and its key, made on first showing
     right->addWidget(chartBox, 1);
     results->addLayout(right, 2);
 
@@ -283,8 +287,10 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     connect(calculate, &QPushButton::clicked, this, [this] { UpdateResults(); });
 
     setWindowTitle(ToQ(model_.Title()));
-    // Never larger than the screen's free area; content beyond it scrolls.
-    QSize size(1320, 900);
+    // Room for all of the content, never larger than the screen's free area; content beyond
+    // it scrolls.
+    // The grid widens to its columns once it holds a day: leave it that room from the start.
+    QSize size = content->sizeHint().expandedTo(QSize(1300, 0)) + QSize(40, 90);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
     }
@@ -321,7 +327,7 @@ void CFireByHourDlg::BuildChart() {
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setAccessibleName(QStringLiteral("Head fire intensity by hour"));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(440, 400);
+    chartView_->setMinimumSize(440, 340);
     chartHolder_->addWidget(chartView_);
     // Fifteen entries do not fit a legend beside the plot: the key below it names them.
     chart->legend()->hide();
