@@ -17,7 +17,7 @@
 #include <cstring>
 
 #include "app/main_menu_dlg.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/resources.h"
 
 namespace {
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     emberlin::ui::InitResources();
-    emberlin::SharedValues shared;
+    emberlin::forms::HandOver shared;
     emberlin::app::CMainMenuDlg menu(shared);
 
     PaintWatcher watcher([&] {

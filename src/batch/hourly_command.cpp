@@ -126,7 +126,8 @@ class HourlyRows : public RowCommand {
         }
 
         // The form's initial values for whatever a row leaves blank.
-        forms::ProjectionSite site;
+        forms::FbpSettings settings;
+        forms::ProjectionSite& site = settings.site;
         std::array<double, kSiteCount> v = {double(site.pc),
                                             double(site.pdf),
                                             double(site.gc),
@@ -161,14 +162,18 @@ class HourlyRows : public RowCommand {
         site.latitude = hours->latitude;
         site.longitude = hours->longitude;
 
+        settings.fuelIndex = fuel;
+        settings.ignition =
+            v[kIgnition] == 1 ? forms::IgnitionType::Point : forms::IgnitionType::Line;
+        settings.month = hours->month;
+        settings.day = hours->dayOfMonth;
         forms::FireByHourCase fireCase;
-        fireCase.fire = forms::ProjectionInputs(
-            fuel, site, DayOfYear(hours->month, hours->dayOfMonth).value_or(hours->dayOfMonth));
-        fireCase.fire.ignitionType = static_cast<int>(v[kIgnition]);
+        fireCase.fire = forms::EngineInputs(
+            settings, DayOfYear(hours->month, hours->dayOfMonth).value_or(hours->dayOfMonth));
         fireCase.startHour = static_cast<int>(v[kStartHour]);
         fireCase.durationHours = static_cast<int>(v[kDuration]);
         fireCase.thresholds = {v[kThreshold1], v[kThreshold2]};
-        forms::HourlyTable weather;
+        forms::HourlyTables weather;
         for (std::size_t h = 1; h <= 24; ++h) {
             weather.ffmc[h] = hours->ffmc[h];
             weather.windSpeed[h] = hours->day.windSpeed[h];

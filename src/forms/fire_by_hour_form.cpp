@@ -40,20 +40,6 @@ std::string RowText(const std::array<std::string, kHourColumnCount>& cells) {
     return text;
 }
 
-// A label as a message names it: runs of blanks closed up, no blanks at the ends.
-std::string SimplifiedLabel(std::string_view label) {
-    std::string text;
-    for (char c : label) {
-        if (c == ' ') {
-            if (!text.empty() && text.back() != ' ') text += ' ';
-        } else {
-            text += c;
-        }
-    }
-    if (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 }  // namespace
 
 std::vector<HourSpan> CriticalSpans(std::span<const double, kHoursInDay> hfi, double threshold) {
@@ -94,7 +80,7 @@ std::string SpansText(const std::vector<HourSpan>& spans) {
     return text;
 }
 
-FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTable& weather) {
+FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTables& weather) {
     FireByHourResult result;
     std::array<double, kHoursInDay> hfi{};
     for (int h = 1; h <= kHoursInDay; ++h) {
@@ -207,15 +193,11 @@ std::vector<std::string> SummaryLines(const FireByHourSummary& summary,
     return lines;
 }
 
-std::string FireByHourForm::FuelBoxId(int fuelIndex) {
-    return "fuel" + std::string(FuelTypeTable.at(static_cast<std::size_t>(fuelIndex)).code);
-}
-
 std::string FireByHourForm::RowId(int hour) { return "hour" + std::to_string(hour); }
 
-FireByHourForm::FireByHourForm(SharedValues& shared)
+FireByHourForm::FireByHourForm(HandOver& shared)
     : FormModel("EMBERLIN - Fire Behaviour by Hour"), shared_(shared) {
-    fuelBoxes_[kC2] = true;
+    fuelBoxes_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
 
     // Declared in storing order. A typed change leaves the settings source unclaimed.
     auto typed = [this](Control& control) -> Control& {
@@ -225,31 +207,33 @@ FireByHourForm::FireByHourForm(SharedValues& shared)
         };
         return control;
     };
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
-        const FuelTypeRow& row = FuelTypeTable[static_cast<std::size_t>(i)];
-        AddCheck(FuelBoxId(i), std::string(row.code), fuelBoxes_[static_cast<std::size_t>(i)],
-                 [this, i] { SelectFuelType(i); });
+    // The boxes read the fuel codes, as the FBP calculator's do.
+    for (const FuelType& fuel : FuelCatalogue()) {
+        const int i = fuel.index;
+        AddCheck(std::string(fuel.buttonId), std::string(fuel.code),
+                 fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
     }
-    typed(AddInt("pc", "% Conifer (M1/M2)", site_.pc, 0, 100));
-    typed(AddInt("pdf", "% Dead Fir (M3/M4)", site_.pdf, 0, 100));
-    typed(AddInt("gc", "% Grass Curing (O1a/O1b)", site_.gc, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (kg/m2)", site_.gfl, 0, 5));
-    typed(AddDouble("bui", "BUI", site_.bui, 0, 650));
-    typed(AddDouble("windDirection", "Wind Direction (deg)", site_.windDirection, 0, 360));
-    typed(AddDouble("slope", "Slope (%)", site_.slope, 0, 100));
-    typed(AddDouble("aspect", "Aspect (deg)", site_.aspect, 0, 360));
-    typed(AddDouble("latitude", "Latitude (d.d)", site_.latitude, 30, 90));
-    typed(AddDouble("longitude", "Longitude (d.d)", site_.longitude, -170, 170));
-    typed(AddInt("elevation", "Elevation (m)", site_.elevation, 0, 3000));
-    typed(AddInt("month", "Month", month_, 1, 12));
-    typed(AddInt("day", "Day", day_, 1, 31));
+    typed(AddInt("pc", "% Conifer (M1/M2)", settings_.site.pc, 0, 100));
+    typed(AddInt("pdf", "% Dead Fir (M3/M4)", settings_.site.pdf, 0, 100));
+    typed(AddInt("gc", "% Grass Curing (O1a/O1b)", settings_.site.gc, 0, 100));
+    typed(AddDouble("gfl", "Grass Fuel Load (kg/m2)", settings_.site.gfl, 0, 5));
+    typed(AddDouble("bui", "BUI", settings_.site.bui, 0, 650));
+    typed(AddDouble("windDirection", "Wind Direction (deg)", settings_.site.windDirection, 0, 360));
+    typed(AddDouble("slope", "Slope (%)", settings_.site.slope, 0, 100));
+    typed(AddDouble("aspect", "Aspect (deg)", settings_.site.aspect, 0, 360));
+    typed(AddDouble("latitude", "Latitude (d.d)", settings_.site.latitude, 30, 90));
+    typed(AddDouble("longitude", "Longitude (d.d)", settings_.site.longitude, -170, 170));
+    typed(AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000));
+    typed(AddInt("month", "Month", settings_.month, 1, 12));
+    typed(AddInt("day", "Day", settings_.day, 1, 31));
     AddInt("startHour", "Fire Start Hour (0-23)", startHour_, 0, 23);
     AddInt("duration", "Duration (h)", duration_, 1, 24);
     AddDouble("threshold1", "Threshold 1 (kW/m)", thresholds_[0], 0, 50000);
     AddDouble("threshold2", "Threshold 2 (kW/m)", thresholds_[1], 0, 50000);
 
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
-    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });
+    AddCheck("pointIgnition", "Point", pointIgnition_,
+             [this] { SelectIgnition(IgnitionType::Point); });
+    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
     AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
     AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
              [this] { TakeFbpSettings(); });
@@ -265,15 +249,15 @@ FireByHourForm::FireByHourForm(SharedValues& shared)
 }
 
 void FireByHourForm::SetFuelBoxes(int fuelIndex) {
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
+    for (int i = 0; i < kFuelCount; ++i) {
         fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
         SetChecked(FuelBoxId(i), i == fuelIndex);
     }
 }
 
-void FireByHourForm::SetIgnitionBoxes(int ignitionType) {
-    pointIgnition_ = ignitionType == 1;
-    lineIgnition_ = ignitionType == 0;
+void FireByHourForm::SetIgnitionBoxes(IgnitionType ignition) {
+    pointIgnition_ = ignition == IgnitionType::Point;
+    lineIgnition_ = ignition == IgnitionType::Line;
     SetChecked("pointIgnition", pointIgnition_);
     SetChecked("lineIgnition", lineIgnition_);
 }
@@ -287,103 +271,68 @@ void FireByHourForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
 
 // A box's own choice is held at once; what is typed in the fields stays as typed.
 void FireByHourForm::SelectFuelType(int fuelIndex) {
-    fuelIndex_ = fuelIndex;
+    settings_.fuelIndex = fuelIndex;
     SetFuelBoxes(fuelIndex);
     SetSettingsBoxes(false, false);
 }
 
-void FireByHourForm::SelectIgnition(int ignitionType) {
-    ignitionType_ = ignitionType;
-    SetIgnitionBoxes(ignitionType);
+void FireByHourForm::SelectIgnition(IgnitionType ignition) {
+    settings_.ignition = ignition;
+    SetIgnitionBoxes(ignition);
     SetSettingsBoxes(false, false);
 }
 
 void FireByHourForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
-    site_ = ProjectionSite{};
-    month_ = 7;
-    day_ = 15;
+    settings_ = FbpSettings{};
     startHour_ = 13;
     duration_ = 6;
     thresholds_ = {4000, 10000};
-    fuelIndex_ = kC2;
-    ignitionType_ = 1;
-    SetFuelBoxes(kC2);
-    SetIgnitionBoxes(1);
+    SetFuelBoxes(settings_.fuelIndex);
+    SetIgnitionBoxes(settings_.ignition);
     SetSettingsBoxes(true, false);
     Show();
     StoreWhileTyping();  // every text is now valid: clears any warning left beside a field
 }
 
 void FireByHourForm::TakeFbpSettings() {
-    if (shared_.fbpReady == 0) {
+    if (!shared_.fbp) {
         Message(kNoFbpMessage);
         SetSettingsBoxes(false, false);
         return;
     }
     SetChecked("fbpSettings", fbpSettings_);  // shows the source only once it has filled in
     if (!StoreForAction()) return;
-
-    // Each value after its conversion to this form's kind must lie in its range.
-    struct Check {
-        const char* id;
-        double value;
-    };
-    const double pc = std::trunc(shared_.fbpPc);
-    const double pdf = std::trunc(shared_.fbpPdf);
-    const double gc = std::trunc(shared_.fbpGc);
-    const Check checks[] = {
-        {"pc", pc},
-        {"pdf", pdf},
-        {"gc", gc},
-        {"gfl", shared_.fbpGfl},
-        {"bui", shared_.fbpBui},
-        {"windDirection", shared_.fbpWindDirection},
-        {"slope", shared_.fbpSlope},
-        {"aspect", shared_.fbpAspect},
-        {"latitude", shared_.fbpLatitude},
-        {"longitude", shared_.fbpLongitude},
-        {"elevation", static_cast<double>(shared_.fbpElevation)},
-        {"month", static_cast<double>(shared_.fbpMonth)},
-        {"day", static_cast<double>(shared_.fbpDay)},
-    };
-    for (const Check& check : checks) {
-        const Control& field = GetControl(check.id);
-        if (!(check.value >= field.minValue && check.value <= field.maxValue)) {
-            Message("Nothing was taken over from the FBP Calculator: its " +
-                    SimplifiedLabel(field.label) + " gives " + FormatGeneral(check.value) +
-                    ", outside this form's range of " + FormatGeneral(field.minValue) + " to " +
-                    FormatGeneral(field.maxValue) + ".");
-            SetSettingsBoxes(false, false);
-            return;
-        }
-    }
-    if (!IsFuelIndex(shared_.fbpFuelTypeIndex) ||
-        (shared_.fbpIgnitionType != 0 && shared_.fbpIgnitionType != 1)) {
+    const FbpSettings& fbp = *shared_.fbp;
+    if (!IsFuelIndex(fbp.fuelIndex)) {
         Message(
-            "Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
-            "is not one of this form's.");
+            "Nothing was taken over from the FBP Calculator: its fuel type is not one of "
+            "this form's.");
         SetSettingsBoxes(false, false);
         return;
     }
-
-    site_.pc = TruncateToInt(pc);
-    site_.pdf = TruncateToInt(pdf);
-    site_.gc = TruncateToInt(gc);
-    site_.gfl = shared_.fbpGfl;
-    site_.bui = shared_.fbpBui;
-    site_.windDirection = shared_.fbpWindDirection;
-    site_.slope = shared_.fbpSlope;
-    site_.aspect = shared_.fbpAspect;
-    site_.latitude = shared_.fbpLatitude;
-    site_.longitude = shared_.fbpLongitude;
-    site_.elevation = shared_.fbpElevation;
-    month_ = shared_.fbpMonth;
-    day_ = shared_.fbpDay;
-    fuelIndex_ = shared_.fbpFuelTypeIndex;
-    ignitionType_ = shared_.fbpIgnitionType;
-    SetFuelBoxes(fuelIndex_);
-    SetIgnitionBoxes(ignitionType_);
+    // Everything but the FFMC, wind speed and elapsed time, which come hour by hour here.
+    const ProjectionSite& site = fbp.site;
+    if (!TakeOver("FBP Calculator", {{"pc", site.pc},
+                                     {"pdf", site.pdf},
+                                     {"gc", site.gc},
+                                     {"gfl", site.gfl},
+                                     {"bui", site.bui},
+                                     {"windDirection", site.windDirection},
+                                     {"slope", site.slope},
+                                     {"aspect", site.aspect},
+                                     {"latitude", site.latitude},
+                                     {"longitude", site.longitude},
+                                     {"elevation", site.elevation},
+                                     {"month", fbp.month},
+                                     {"day", fbp.day}})) {
+        SetSettingsBoxes(false, false);
+        return;
+    }
+    settings_.fuelIndex = fbp.fuelIndex;
+    settings_.ignition = fbp.ignition;
+    SetFuelBoxes(settings_.fuelIndex);
+    SetIgnitionBoxes(settings_.ignition);
     SetSettingsBoxes(false, true);
     Show();
 }
@@ -391,8 +340,8 @@ void FireByHourForm::TakeFbpSettings() {
 FireByHourCase FireByHourForm::CurrentCase() const {
     FireByHourCase fireCase;
     // After a successful store the month lies in 1..12, so the day of the year exists.
-    fireCase.fire = ProjectionInputs(fuelIndex_, site_, DayOfYear(month_, day_).value_or(day_));
-    fireCase.fire.ignitionType = ignitionType_;
+    fireCase.fire =
+        EngineInputs(settings_, DayOfYear(settings_.month, settings_.day).value_or(settings_.day));
     fireCase.startHour = startHour_;
     fireCase.durationHours = duration_;
     fireCase.thresholds = thresholds_;
@@ -407,15 +356,12 @@ void FireByHourForm::Calculate() {
         Host().SetFocus("duration", true);
         return;
     }
-    if (shared_.diurnalReady == 0) {
+    if (!shared_.hourly) {
         Show();
         Message(DetectionForm::kNoHourlyMessage);
         return;
     }
-    HourlyTable weather;
-    weather.ffmc = shared_.hourlyFfmc;
-    weather.windSpeed = shared_.hourlyWind;
-    result_ = CalcFireByHour(CurrentCase(), weather);
+    result_ = CalcFireByHour(CurrentCase(), *shared_.hourly);
     hasResult_ = true;
     WriteResult();
     Show();

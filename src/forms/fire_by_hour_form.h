@@ -7,21 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
-#include "forms/projection_rows.h"
+#include "forms/fuel_catalogue.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 
 inline constexpr int kHoursInDay = 24;
-
-// The hourly weather of one day: slot h = 1..24 holds the value at the end of hour h, as the
-// diurnal weather calculator publishes it; slot 0 is unused.
-struct HourlyTable {
-    std::array<double, 25> ffmc{};
-    std::array<double, 25> windSpeed{};
-};
 
 // One hour of the day: the hour's weather and one ComputeFbp call with it.
 struct HourBehaviour {
@@ -80,7 +73,7 @@ std::string SpansText(const std::vector<HourSpan>& spans);
 // The whole calculation: one ComputeFbp call per hour at elapsed time 60 min, the summary, and
 // the accumulated growth of one fire from the start hour (AccumulateGrowth over the same
 // hourly table, one row per hour of the duration). The case must lie within the form's ranges.
-FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTable& weather);
+FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTables& weather);
 
 // The grid's columns and the texts of one row's cells.
 enum class HourColumn {
@@ -111,14 +104,13 @@ class FireByHourForm : public FormModel {
     static constexpr const char* kDurationMessage =
         "The fire start hour plus the duration must not pass 24:00.";
 
-    explicit FireByHourForm(SharedValues& shared);
+    explicit FireByHourForm(HandOver& shared);
 
-    static std::string FuelBoxId(int fuelIndex);
     // The grid row of hour 1..24 ("hour1" .. "hour24"): the cells joined in fixed widths.
     static std::string RowId(int hour);
 
-    int SelectedFuelType() const { return fuelIndex_; }
-    int IgnitionType() const { return ignitionType_; }
+    int SelectedFuelType() const { return settings_.fuelIndex; }
+    forms::IgnitionType Ignition() const { return settings_.ignition; }
     // The last calculation's result; HasResult is false until one has computed.
     bool HasResult() const { return hasResult_; }
     const FireByHourResult& Result() const { return result_; }
@@ -132,22 +124,20 @@ class FireByHourForm : public FormModel {
 
   private:
     void SelectFuelType(int fuelIndex);
-    void SelectIgnition(int ignitionType);
+    void SelectIgnition(IgnitionType ignition);
     void SetFuelBoxes(int fuelIndex);
-    void SetIgnitionBoxes(int ignitionType);
+    void SetIgnitionBoxes(IgnitionType ignition);
     void SetSettingsBoxes(bool defaultOn, bool fbpOn);
     void WriteResult();
 
-    SharedValues& shared_;
+    HandOver& shared_;
 
-    ProjectionSite site_;
-    int month_ = 7;
-    int day_ = 15;
+    // Fuel, ignition, site and date (the weather and time in it are not used: they come
+    // hour by hour).
+    FbpSettings settings_;
     int startHour_ = 13;
     int duration_ = 6;
     std::array<double, 2> thresholds_ = {4000, 10000};
-    int fuelIndex_ = kC2;
-    int ignitionType_ = 1;  // 1 point, 0 line
 
     std::array<bool, kFuelCount> fuelBoxes_{};
     bool pointIgnition_ = true;

@@ -1,7 +1,7 @@
 // The FBP calculator window.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/fbp_calc_form.h"
 #include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"
@@ -10,7 +10,7 @@ namespace emberlin::ui {
 
 class CFbpCalcDlg : public CFormDlg {
   public:
-    CFbpCalcDlg(SharedValues& shared, QWidget* parent);
+    CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FbpCalcForm& Model() { return model_; }
 

@@ -18,6 +18,7 @@
 
 #include "common/number_text.h"
 #include "forms/fire_shape.h"
+#include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 
 namespace emberlin::ui {
@@ -61,9 +62,8 @@ QString RangeText(const forms::Control& control) {
 
 void AddRow(FormBinder& binder, const forms::FormModel& model, QGridLayout* grid, const char* id,
             int row, int column) {
+    AddLabelledField(binder, grid, id, row, column, FieldStyle{Qt::AlignRight, 70});
     QLineEdit* edit = binder.Edit(id);
-    edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(70);
     for (const Tip& tip : kTips) {
         if (std::string_view(tip.id) != id) continue;
         const QString text =
@@ -71,8 +71,6 @@ void AddRow(FormBinder& binder, const forms::FormModel& model, QGridLayout* grid
         edit->setToolTip(text);
         edit->setAccessibleDescription(text);
     }
-    grid->addWidget(binder.Label(id), row, column);
-    grid->addWidget(edit, row, column + 1);
 }
 
 QColor Colour(const std::string& hex, int alpha = 255) {
@@ -152,7 +150,7 @@ void HourTableModel::Reload() {
     endResetModel();
 }
 
-CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
+CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CFireByHourDlg"));
     auto* outer = new QVBoxLayout(this);
@@ -175,9 +173,10 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     fuelGrid->setVerticalSpacing(2);
     // The codes in three columns of six, as compact as the FBP calculator's boxes; the
     // fuel's name is the box's tooltip.
-    for (int i = 0; i < static_cast<int>(forms::kFuelCount); ++i) {
-        QCheckBox* box = binder_.Check(FireByHourForm::FuelBoxId(i));
-        const QString name = ToQ(std::string(FuelTypeTable[static_cast<std::size_t>(i)].fuel));
+    for (const forms::FuelType& fuel : forms::FuelCatalogue()) {
+        const int i = fuel.index;
+        QCheckBox* box = binder_.Check(std::string(fuel.buttonId));
+        const QString name = ToQ(std::string(fuel.detectionLabel)).trimmed();
         box->setToolTip(name);
         box->setAccessibleDescription(name);
         fuelGrid->addWidget(box, i % 6, i / 6);
@@ -275,14 +274,8 @@ CFireByHourDlg::CFireByHourDlg(SharedValues& shared, QWidget* parent)
     results->addLayout(right, 2);
 
     outer->addWidget(binder_.WarningLine());
-    auto* buttons = new QHBoxLayout;
+    outer->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
     QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("ok"));
-    buttons->addWidget(binder_.Button("cancel"));
-    outer->addLayout(buttons);
     // Runs after the binder's own handler: the model has calculated by then.
     connect(calculate, &QPushButton::clicked, this, [this] { UpdateResults(); });
 

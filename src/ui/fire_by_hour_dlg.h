@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "common/shared_values.h"
 #include "forms/fire_by_hour_form.h"
+#include "forms/hand_over.h"
 #include "ui/form_binder.h"
 
 QT_BEGIN_NAMESPACE
@@ -34,7 +34,7 @@ class HourTableModel : public QAbstractTableModel {
 
 class CFireByHourDlg : public CFormDlg {
   public:
-    CFireByHourDlg(SharedValues& shared, QWidget* parent);
+    CFireByHourDlg(forms::HandOver& shared, QWidget* parent);
     ~CFireByHourDlg() override;
     FormBinder& Binder() override { return binder_; }
     forms::FireByHourForm& Model() { return model_; }

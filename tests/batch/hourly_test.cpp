@@ -9,12 +9,12 @@
 #include "batch/batch.h"
 #include "batch/csv.h"
 #include "common/number_text.h"
-#include "common/shared_values.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
 #include "forms/fire_by_hour_form.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::batch {
 namespace {
@@ -61,12 +61,12 @@ double Number(const std::string& text) { return ParseDouble(text).value_or(-999)
 const std::string kDayHead = "site,FuelType,mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax";
 const std::string kDefaultDay = "7,15,55,-110,30,45,25,87,15,32,1,35";
 
-forms::HourlyTable DefaultDayTable() {
+forms::HourlyTables DefaultDayTable() {
     const std::optional<DiurnalDay> day = CalcDiurnalDay(
         55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35, kDefaultTemperatureParams, kDefaultWindParams);
     EXPECT_TRUE(day);
     const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
-    forms::HourlyTable table;
+    forms::HourlyTables table;
     for (std::size_t h = 1; h <= 24; ++h) {
         table.ffmc[h] = ffmc[h];
         table.windSpeed[h] = day->windSpeed[h];
@@ -99,8 +99,11 @@ TEST_P(HourlyRows, EqualTheCalculationHourByHour) {
               (std::vector<std::string>{"site", "hour", "ffmc", "ws", "isi", "ros", "hfi", "cfb",
                                         "fireType", "intensityClass", "area", "perimeter"}));
     forms::FireByHourCase fireCase;
-    fireCase.fire = forms::ProjectionInputs(c.fuelIndex, c.site, 196);
-    fireCase.fire.ignitionType = c.ignition;
+    forms::FbpSettings settings;
+    settings.fuelIndex = c.fuelIndex;
+    settings.site = c.site;
+    settings.ignition = c.ignition == 1 ? forms::IgnitionType::Point : forms::IgnitionType::Line;
+    fireCase.fire = forms::EngineInputs(settings, 196);
     fireCase.startHour = c.startHour;
     fireCase.durationHours = c.duration;
     const forms::FireByHourResult expected = forms::CalcFireByHour(fireCase, DefaultDayTable());
@@ -148,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The default day in C2 gives what the window gives for it: the same 16:00 HFI and spans.
 TEST(HourlySummary, MatchesTheFormOnTheDefaultDay) {
-    SharedValues shared;
+    forms::HandOver shared;
     forms::DiurnalForm diurnal(shared);
     diurnal.Open();
     diurnal.Click("calculate");

@@ -24,12 +24,12 @@ namespace {
 constexpr double kHotFfmc = 95, kHotWind = 40;
 constexpr double kCoolFfmc = 70, kCoolWind = 5;
 
-void PublishHours(SharedValues& shared, const std::set<int>& hotHours) {
-    shared.diurnalReady = 1;
+void PublishHours(HandOver& shared, const std::set<int>& hotHours) {
+    HourlyTables& hourly = shared.hourly.emplace();
     for (int h = 1; h <= 24; ++h) {
         const bool hot = hotHours.count(h) > 0;
-        shared.hourlyFfmc[static_cast<std::size_t>(h)] = hot ? kHotFfmc : kCoolFfmc;
-        shared.hourlyWind[static_cast<std::size_t>(h)] = hot ? kHotWind : kCoolWind;
+        hourly.ffmc[static_cast<std::size_t>(h)] = hot ? kHotFfmc : kCoolFfmc;
+        hourly.windSpeed[static_cast<std::size_t>(h)] = hot ? kHotWind : kCoolWind;
     }
 }
 
@@ -63,7 +63,7 @@ class FireByHourFormTest : public ::testing::Test {
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     FireByHourForm form{shared};
     RecordingHost host;
 };
@@ -87,8 +87,8 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
     const EngineCase& c = GetParam();
     PublishHours(shared, {});
     for (int h = 1; h <= 24; ++h) {  // a day of changing weather
-        shared.hourlyFfmc[static_cast<std::size_t>(h)] = 70 + h;
-        shared.hourlyWind[static_cast<std::size_t>(h)] = 2.0 + 1.5 * h;
+        shared.hourly->ffmc[static_cast<std::size_t>(h)] = 70 + h;
+        shared.hourly->windSpeed[static_cast<std::size_t>(h)] = 2.0 + 1.5 * h;
     }
     form.Click(c.fuelBox);
     form.Click(c.ignitionBox);
@@ -106,7 +106,7 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
     for (int k = 1; k <= c.duration; ++k) elapsed.push_back(60.0 * k);
     const auto growth = AccumulateGrowth(fireCase.fire, 60.0 * c.startHour, elapsed, [&](int h) {
         const auto s = static_cast<std::size_t>(HourlySlot(h));
-        return HourlyWeather{shared.hourlyFfmc[s], shared.hourlyWind[s]};
+        return HourlyWeather{shared.hourly->ffmc[s], shared.hourly->windSpeed[s]};
     });
     ASSERT_EQ(growth.size(), static_cast<std::size_t>(c.duration));
 
@@ -118,7 +118,7 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
         in.windSpeed = 2.0 + 1.5 * h;
         in.elapsedTime = 60;
         FbpOutputs out;
-        ASSERT_EQ(ComputeFbp(in, out), 1);
+        ASSERT_EQ(ComputeFbp(in, out), FbpResult::Computed);
         EXPECT_EQ(row.ffmc, in.ffmc);
         EXPECT_EQ(row.windSpeed, in.windSpeed);
         EXPECT_EQ(row.isi, InitialSpreadIndex(in.ffmc, in.windSpeed));
@@ -210,13 +210,13 @@ TEST(CriticalSpansTest, ThresholdIsInclusiveAndTiesPickTheFirstPeak) {
     EXPECT_EQ(CriticalSpans(hfi, 4000), (std::vector<HourSpan>{{5, 5}, {10, 10}, {12, 12}}));
     EXPECT_EQ(SpansText(CriticalSpans(hfi, 9000.5)), "none");
 
-    HourlyTable weather;
+    HourlyTables weather;
     for (int h = 1; h <= 24; ++h) {
         weather.ffmc[static_cast<std::size_t>(h)] = h == 10 || h == 12 ? 93 : 75;
         weather.windSpeed[static_cast<std::size_t>(h)] = h == 10 || h == 12 ? 30 : 5;
     }
     FireByHourCase fireCase;
-    fireCase.fire = ProjectionInputs(kC2, ProjectionSite{}, 196);
+    fireCase.fire = EngineInputs(FbpSettings{}, 196);
     const FireByHourResult result = CalcFireByHour(fireCase, weather);
     EXPECT_EQ(result.summary.peakHour, 10);
     EXPECT_EQ(result.summary.peakHfi, result.hours[11].out.hfi);
@@ -300,8 +300,8 @@ TEST_F(FireByHourFormTest, SettingsFromFbpCalculatorTakeOverOrRefuseAsAWhole) {
 
     // A published value outside this form's range: a message naming the field, nothing taken.
     form.Click("defaultSettings");
-    shared.fbpBui = 700;
-    shared.fbpSlope = 10;
+    shared.fbp->site.bui = 700;
+    shared.fbp->site.slope = 10;
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(),

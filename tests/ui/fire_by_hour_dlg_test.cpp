@@ -15,8 +15,8 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
 using emberlin::app::CMainMenuDlg;
+using emberlin::forms::HandOver;
 namespace app = emberlin::app;
 using namespace emberlin::ui::testing;
 
@@ -26,7 +26,7 @@ class FireByHourDlgTest : public QObject {
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void calculatesTheDayFromTheMenu() {
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         QPushButton* button = menu.CommandButton(app::kCmdFireByHour);
