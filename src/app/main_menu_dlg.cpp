@@ -109,7 +109,9 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
                                           "diurnalWeatherButton"), 1, 0);
     toolsGrid->addWidget(AddCommandButton(kCmdDetectionAssessment,
                                           QStringLiteral("Detection Assessment"),
-                                          "detectionAssessmentButton"), 1, 1, 1, 2);
+                                          "detectionAssessmentButton"), 1, 1);
+    toolsGrid->addWidget(AddCommandButton(kCmdFireByHour, QStringLiteral("Fire Behaviour by Hour"),
+                                          "fireByHourButton"), 1, 2);
     groups->addWidget(tools, 3);
     column->addLayout(groups);
 
@@ -138,6 +140,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
     Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
         kCmdFuelAssessment);
+    Own(fireByHour_, std::make_unique<ui::CFireByHourDlg>(shared_, this), kCmdFireByHour);
 }
 
 template <typename Form>
