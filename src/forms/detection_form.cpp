@@ -373,4 +373,10 @@ void DetectionForm::Calculate() {
     Show();
 }
 
+FbpInputs DetectionForm::HeldFire() const {
+    FbpInputs in = ProjectionInputs(fuelIndex_, site_, DayOfYear(month_, day_).value_or(day_));
+    in.ignitionType = ignitionType_;
+    return in;
+}
+
 }  // namespace emberlin::forms

@@ -61,6 +61,11 @@ public:
     bool InputsEdited() const { return inputsEdited_ != 0; }
 
     void Calculate();
+
+    // The fire the rows describe, from the values now held: fuel, site, day of the year and
+    // ignition (weather and time are the caller's), and its start in minutes after 00:00.
+    FbpInputs HeldFire() const;
+    int StartMinutes() const { return (fireStartTime_ / 100) * 60 + fireStartTime_ % 100; }
     void TakeFbpSettings();
     void RestoreDefaults();
 

@@ -244,6 +244,8 @@ void DiurnalForm::Calculate() {
         shared_.hourlyFfmc[h] = ffmc[h];
         shared_.hourlyWind[h] = weather->windSpeed[h];
     }
+    lastWeather_ = weather;
+    lastFfmc_ = ffmc;
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
     }

@@ -156,6 +156,12 @@ FbpInputs FbpCalcForm::EngineInputs() const {
     return in;
 }
 
+FbpInputs FbpCalcForm::HeldInputs() const {
+    FbpInputs in = EngineInputs();
+    in.julianDay = DayOfYear(month_, day_).value_or(0);
+    return in;
+}
+
 void FbpCalcForm::Calculate() {
     // Only values that passed their range checks reach the engine.
     if (!StoreForAction()) return;

@@ -29,6 +29,10 @@ class FbpCalcForm : public FormModel {
 
     void Calculate();
 
+    // The record a Calculate would send for the values now held (the first display's
+    // outputs are those of this record with the initial values).
+    FbpInputs HeldInputs() const;
+
   private:
     void ChooseFuel(int fuelIndex);
     void ChooseIgnition(int ignitionType);

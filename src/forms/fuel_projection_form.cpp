@@ -125,6 +125,7 @@ void FuelProjectionForm::Calculate() {
 
     // After a successful store the month lies in 1..12, so the day of the year exists.
     const int julianDay = DayOfYear(month_, day_).value_or(day_);
+    lastOutputs_.emplace();
     for (int i = 0; i < kRowCount; ++i) {
         FbpInputs in = ProjectionInputs(i, site_, julianDay);
         in.ignitionType = ignitionType_;
@@ -135,6 +136,7 @@ void FuelProjectionForm::Calculate() {
         FbpOutputs out;
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(i)] = FuelProjectionRowText(i, out);
+        (*lastOutputs_)[static_cast<std::size_t>(i)] = out;
     }
     Show();
 }

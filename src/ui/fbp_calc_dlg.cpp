@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "fbp/fbp_engine.h"
+#include "forms/pictures.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -66,7 +68,10 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
     setObjectName(QStringLiteral("CFbpCalcDlg"));
     binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
-    auto* layout = new QVBoxLayout(this);
+    // The form's own layout, with the fire shape panel beside it.
+    auto* outer = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout, 1);
 
     // The Process and its button, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -212,6 +217,29 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("cancel"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+
+    auto* shapePanel = new QGroupBox(QStringLiteral("Fire Shape"), this);
+    auto* shapeLayout = new QVBoxLayout(shapePanel);
+    shapeView_ = new FireShapeView(shapePanel);
+    shapeLayout->addWidget(shapeView_, 1);
+    shapeLayout->addWidget(MakeExportButtons(
+        shapePanel, [this](QPainter& p, const QSize& size) { shapeView_->Painter()(p, size); },
+        [this] { return shapeView_->size(); }, QStringLiteral("fire_shape")));
+    outer->addWidget(shapePanel);
+    // Every action that may calculate redraws the shape after the form has done its part.
+    connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
+    }
+    UpdateShape();
+}
+
+void CFbpCalcDlg::UpdateShape() {
+    const FbpInputs in =
+        model_.LastInputs().fuelType.empty() ? model_.HeldInputs() : model_.LastInputs();
+    FbpOutputs out;
+    if (ComputeFbp(in, out) != 1) return;
+    shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));
 }
 
 }  // namespace emberlin::ui

@@ -4,6 +4,7 @@
 #include "common/shared_values.h"
 #include "forms/fbp_calc_form.h"
 #include "ui/form_binder.h"
+#include "ui/fire_shape_view.h"
 #include "ui/info_panel_dlg.h"
 
 namespace emberlin::ui {
@@ -13,11 +14,15 @@ class CFbpCalcDlg : public CFormDlg {
     CFbpCalcDlg(SharedValues& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FbpCalcForm& Model() { return model_; }
+    FireShapeView& ShapeView() { return *shapeView_; }
+    // Draws the fire of the last calculation (of the values shown, before the first).
+    void UpdateShape();
 
   private:
     forms::FbpCalcForm model_;
     FormBinder binder_{model_, *this};
     CInfoPanelDlg acronyms_;
+    FireShapeView* shapeView_ = nullptr;
 };
 
 }  // namespace emberlin::ui

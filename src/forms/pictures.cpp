@@ -1,0 +1,86 @@
+// The data behind the projection windows' shapes and charts.
+#include "forms/pictures.h"
+
+#include <cstdio>
+
+#include "common/number_text.h"
+#include "forms/detection_form.h"
+
+namespace emberlin::forms {
+
+std::string InputsCaption(const FbpInputs& in) {
+    return in.fuelType + ", " + (in.ignitionType <= 0 ? "line" : "point") + " ignition, " +
+           FormatGeneral(in.elapsedTime) + " min; FFMC " + FormatGeneral(in.ffmc) + ", BUI " +
+           FormatGeneral(in.bui) + "; wind " + FormatGeneral(in.windSpeed) + " km/h from " +
+           FormatGeneral(in.windDirection) + "\u00b0; slope " + FormatGeneral(in.slope) +
+           " %, aspect " + FormatGeneral(in.aspect) + "\u00b0; day " +
+           std::to_string(in.julianDay) + " at " + FormatGeneral(in.latitude) + ", " +
+           FormatGeneral(in.longitude);
+}
+
+std::string ClockText(int minutes) {
+    const int day = minutes / (24 * 60);
+    const int inDay = minutes % (24 * 60);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", inDay / 60, inDay % 60);
+    std::string clock = text;
+    if (day > 0) clock += " +" + std::to_string(day) + " d";
+    return clock;
+}
+
+DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
+                                        const std::array<double, 25>& hourlyFfmc,
+                                        const std::array<double, 25>& hourlyWind) {
+    DetectionGrowth growth;
+    growth.startMinutes = startMinutes;
+    std::vector<double> elapsed(kDetectionElapsedMinutes.begin(), kDetectionElapsedMinutes.end());
+    const auto weather = [&](int clockHour) {
+        const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
+        return HourlyWeather{hourlyFfmc[slot], hourlyWind[slot]};
+    };
+    growth.rows = AccumulateGrowth(fire, startMinutes, elapsed, weather);
+    if (growth.rows.empty()) return growth;
+
+    // The shape at the last row: its own behaviour with the accumulated distances.
+    const AccumulatedGrowthRow& last = growth.rows.back();
+    FbpInputs in = fire;
+    in.elapsedTime = last.elapsedTime;
+    const HourlyWeather lastWeather = weather(last.clockHour);
+    in.ffmc = lastWeather.ffmc;
+    in.windSpeed = lastWeather.windSpeed;
+    FbpOutputs out = last.behaviour;
+    out.hsd = last.headDistance;
+    out.fsd = last.flankDistance;
+    out.bsd = last.backDistance;
+    out.lb = last.lengthToBreadth;
+    out.area = last.area;
+    out.perimeter = last.perimeter;
+    growth.shape = DescribeFireShape(in, out);
+    for (std::size_t i = 0; i + 1 < growth.rows.size(); ++i) {
+        const AccumulatedGrowthRow& row = growth.rows[i];
+        growth.shape.outlines.push_back(EllipseFromDistances(
+            {row.headDistance, row.flankDistance, row.backDistance, row.behaviour.raz}));
+    }
+    growth.inputs = InputsCaption(in) + "; start " + ClockText(startMinutes) +
+                    ", FFMC and wind hour by hour (the last hour's shown)";
+    return growth;
+}
+
+std::vector<FuelBar> FuelBars(const std::array<FbpOutputs, FuelTypeTable.size()>& outputs) {
+    std::vector<FuelBar> bars;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const FbpOutputs& out = outputs[i];
+        FuelBar bar;
+        bar.code = std::string(FuelTypeTable[i].code);
+        bar.hfi = out.hfi;
+        bar.ros = out.ros;
+        bar.intensityClass = IntensityClass(out.hfi);
+        bar.fireType = ClassifyFireType(out.cfb);
+        bar.key = FireTypeKey(bar.fireType);
+        bar.rosText = FormatFixed(out.ros, 0, 2) + " m/min";
+        bars.push_back(bar);
+    }
+    return bars;
+}
+
+}  // namespace emberlin::forms

@@ -1,0 +1,49 @@
+// What the shapes and charts of the projection windows draw, worked out without a toolkit:
+// the growth of the detection assessment's fire with its nested outlines, the bars of the
+// projection by fuel type, and the caption naming the inputs that produced a picture.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "fbp/accumulated_growth.h"
+#include "fbp/fbp_records.h"
+#include "forms/fire_shape.h"
+
+namespace emberlin::forms {
+
+// One line naming the inputs of an FBP call: fuel, ignition, elapsed time, FFMC, BUI, wind,
+// slope and aspect, day of the year and place.
+std::string InputsCaption(const FbpInputs& in);
+
+// Clock time "hh:mm" of a number of minutes after 00:00 of the start day; the next day's
+// times carry "+1 d".
+std::string ClockText(int minutes);
+
+// The fire of the detection assessment at each of its rows' elapsed times, grown hour by
+// hour with the hourly FFMC and wind speed (slots 1..24, as the diurnal weather tables hold
+// them), and its shape at the last row with the earlier perimeters as nested outlines.
+struct DetectionGrowth {
+    int startMinutes = 0;
+    std::vector<AccumulatedGrowthRow> rows;
+    FireShape shape;
+    std::string inputs;  // the caption of the inputs
+};
+DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
+                                        const std::array<double, 25>& hourlyFfmc,
+                                        const std::array<double, 25>& hourlyWind);
+
+// One bar of the projection by fuel type.
+struct FuelBar {
+    std::string code;
+    double hfi = 0;  // kW/m
+    double ros = 0;  // m/min
+    int intensityClass = 1;
+    FireType fireType = FireType::Surface;
+    ColourKey key;        // the fire type's colour and words
+    std::string rosText;  // "11.09 m/min", written at the bar's end
+};
+std::vector<FuelBar> FuelBars(const std::array<FbpOutputs, FuelTypeTable.size()>& outputs);
+
+}  // namespace emberlin::forms
