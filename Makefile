@@ -11,6 +11,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
 .PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build bench locale clean
+.PHONY: install package test-install
 
 deps:
 	@bash scripts/install-deps.sh
@@ -72,3 +73,28 @@ bench: deps $(BENCH_BUILD)/build.ninja
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+
+# Installs into PREFIX (DESTDIR is honoured for staged installs).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@# A live install (no DESTDIR) refreshes the desktop's file type, menu and icon caches.
+	@if [ -z "$(DESTDIR)" ]; then \
+	  ! command -v update-mime-database >/dev/null || update-mime-database $(PREFIX)/share/mime; \
+	  ! command -v update-desktop-database >/dev/null || \
+	    update-desktop-database -q $(PREFIX)/share/applications; \
+	  ! command -v gtk-update-icon-cache >/dev/null || \
+	    gtk-update-icon-cache -qtf $(PREFIX)/share/icons/hicolor; \
+	fi
+
+# The Debian package, build/emberlin_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# `make test` also checks what would be installed.
+test: test-install
+
+# Installs into a temporary DESTDIR, checks that every file is there, and validates the
+# desktop entry, the AppStream metadata, the MIME package and the manual page.
+test-install: build
+	bash scripts/check-install.sh $(BUILD)

@@ -10,6 +10,10 @@ packages=(
   libclang-rt-14-dev clang-14
   xvfb xauth imagemagick
   locales fonts-dejavu-core time
+  # Install and package: rsvg-convert renders the theme icons at build time;
+  # desktop-file-validate, appstreamcli, update-mime-database and man check the installed
+  # files; dpkg-shlibdeps (dpkg-dev) finds the Debian package's Depends.
+  librsvg2-bin desktop-file-utils appstream shared-mime-info man-db dpkg-dev
 )
 
 missing=()

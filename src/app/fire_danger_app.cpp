@@ -61,6 +61,8 @@ int CFireDangerApp::Run(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     ui::InitResources();
     QApplication::setApplicationName(QStringLiteral("EMBERLIN"));
+    // Ties the windows to the installed desktop entry (its icon and name in task switchers).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.emberlin.Emberlin"));
 
     SharedValues shared;
     CMainMenuDlg menu(shared);

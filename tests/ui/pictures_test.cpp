@@ -1,4 +1,5 @@
 // Every bundled picture loads at its size, and every picture window opens with its picture.
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -83,6 +84,28 @@ private slots:
         // The icon reads at the small sizes too.
         const QIcon icon(QStringLiteral(":/images/app_icon.svg"));
         for (int size : {16, 32, 48}) QVERIFY(!icon.pixmap(size, size).isNull());
+    }
+
+    // The window icon carries every size a window manager asks for, drawn for that size:
+    // the small drawing at 16 and 24 px, the full one above.
+    void windowIconHasEverySizeDrawnForIt() {
+        const QIcon icon = QApplication::windowIcon();
+        const QList<QSize> sizes = icon.availableSizes();
+        for (int size : {16, 24, 32, 48, 64, 128}) {
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            const QString file = size <= 24 ? QStringLiteral(":/icons/app_icon_small.svg")
+                                            : QStringLiteral(":/images/app_icon.svg");
+            QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            QSvgRenderer(file).render(&painter);
+            painter.end();
+            const QImage shown = icon.pixmap(size, size)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(shown.size(), QSize(size, size));
+            QVERIFY2(shown == drawn, qPrintable(QString::number(size)));
+        }
     }
 
     void everyPictureWindowOpensWithItsPicture() {
