@@ -9,6 +9,7 @@
 
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
+#include "forms/dialog/form_model.h"
 #include "forms/fire_shape.h"
 
 namespace emberlin::forms {
@@ -16,6 +17,10 @@ namespace emberlin::forms {
 // One line naming the inputs of an FBP call: fuel, ignition, elapsed time, FFMC, BUI, wind,
 // slope and aspect, day of the year and place.
 std::string InputsCaption(const FbpInputs& in);
+
+// One line naming every number field of a form with its text and every box that is on, for the
+// caption of a picture drawn from that form ("Temperature 30; RH 45; ...").
+std::string FieldsCaption(const FormModel& form);
 
 // Clock time "hh:mm" of a number of minutes after 00:00 of the start day; the next day's
 // times carry "+1 d".

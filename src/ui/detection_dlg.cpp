@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/fixed_rows.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -130,6 +131,18 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));
     }
+    // The fire's perimeters and its chart, beside the table.
+    auto* pictures = new QHBoxLayout;
+    auto* shape = new QPushButton(QStringLiteral("Fire Shape"), table);
+    shape->setObjectName(QStringLiteral("fireShape"));
+    shape->setToolTip(QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"));
+    auto* chart = new QPushButton(QStringLiteral("Chart"), table);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
+    pictures->addStretch(1);
+    pictures->addWidget(shape);
+    pictures->addWidget(chart);
+    tableLayout->addLayout(pictures);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
@@ -142,6 +155,11 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("exit"));
     buttons->addWidget(binder_.Button("cancel"));
     layout->addLayout(buttons);
+
+    AttachDetectionPictures(shape, chart, calculate, model_, [&shared]() -> std::optional<HourlyTables> {
+        if (shared.diurnalReady == 0) return std::nullopt;
+        return HourlyTables{shared.hourlyFfmc, shared.hourlyWind};
+    });
 }
 
 }  // namespace emberlin::ui

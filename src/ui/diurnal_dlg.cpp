@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/picture_launchers.h"
+
 namespace emberlin::ui {
 
 namespace {
@@ -156,6 +158,11 @@ CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(paren
     QPushButton* calculate = binder_.Button("calculate");
     calculate->setDefault(true);  // Return calculates
     side->addWidget(calculate);
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
+    AttachDiurnalChart(chart, calculate, model_);
+    side->addWidget(chart);
     side->addWidget(binder_.Button("exit"));
     side->addWidget(binder_.Button("cancel"));
     top->addLayout(side);

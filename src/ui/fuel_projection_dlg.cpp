@@ -8,6 +8,7 @@
 
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -111,6 +112,11 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     QPushButton* calculate = binder_.Button("calculate");
     calculate->setDefault(true);
     buttons->addWidget(calculate);
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
+    AttachProjectionChart(chart, calculate, model_);
+    buttons->addWidget(chart);
     buttons->addStretch(1);
     buttons->addWidget(binder_.Button("ok"));
     buttons->addWidget(binder_.Button("cancel"));
