@@ -1,6 +1,7 @@
 // The data behind the projection windows' shapes and charts.
 #include "forms/pictures.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "common/number_text.h"
@@ -79,6 +80,15 @@ DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
     out.area = last.area;
     out.perimeter = last.perimeter;
     growth.shape = DescribeFireShape(in, out);
+    // The hourly values carry every digit of the diurnal model; the words show one decimal.
+    const auto tenths = [](double v) { return std::round(v * 10.0) / 10.0; };
+    in.ffmc = tenths(in.ffmc);
+    in.windSpeed = tenths(in.windSpeed);
+    for (ShapeArrow& arrow : growth.shape.arrows) {
+        if (arrow.kind == ShapeArrowKind::Wind) {
+            arrow.label = "Wind " + FormatGeneral(in.windSpeed) + " km/h";
+        }
+    }
     for (std::size_t i = 0; i + 1 < growth.rows.size(); ++i) {
         const AccumulatedGrowthRow& row = growth.rows[i];
         growth.shape.outlines.push_back(EllipseFromDistances(

@@ -110,7 +110,7 @@ QChartView* View(QChart* chart, QWidget* parent) {
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(640, 420);
+    view->setMinimumSize(820, 440);
     return view;
 }
 
@@ -153,6 +153,9 @@ PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ff
     hours->setRange(1, 24);
     hours->setTickCount(24);
     hours->setLabelFormat(QStringLiteral("%d"));
+    QFont small = hours->labelsFont();
+    small.setPixelSize(10);
+    hours->setLabelsFont(small);
     auto* left = new QValueAxis;
     left->setTitleText(QStringLiteral("\u00b0C and km/h"));
     left->setRange(0, leftTop);
@@ -237,8 +240,8 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
         chart->addSeries(box);
         box->attachAxis(elapsed);
         box->attachAxis(intensity);
-        Pin(chart, box, QPointF(last, std::sqrt(lower * upper)),
-            QStringLiteral("%1").arg(number++), QPointF(-4, 0), Qt::AlignRight | Qt::AlignVCenter);
+        Pin(chart, box, QPointF(0, std::sqrt(lower * upper)), QStringLiteral("%1").arg(number++),
+            QPointF(4, 0), Qt::AlignLeft | Qt::AlignVCenter);
     }
     auto* hfi = Line(QStringLiteral("Head fire intensity (kW/m)"), kInk, Qt::SolidLine);
     auto* hfiPoints = new QScatterSeries;
@@ -261,14 +264,15 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     for (QLegendMarker* m : chart->legend()->markers(hfiPoints)) m->setVisible(false);
     LegendToggles(chart);
     QChartView* view = View(chart, parent);
-    view->setMinimumSize(720, 520);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    view->setMinimumSize(980, 520);
     view->setObjectName(QStringLiteral("detectionChart"));
     return {view, ViewPainter(view)};
 }
 
 PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWidget* parent) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Head fire intensity by fuel type"));
+    // No title: the class numbers stand over the plot, the window names the chart.
     double highest = 1.0;
     for (const forms::FuelBar& bar : bars) highest = std::max(highest, bar.hfi);
     const double top = IntensityCeiling(highest);
@@ -320,8 +324,10 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
         for (QLegendMarker* m : chart->legend()->markers(box)) m->setVisible(first);
         Pin(chart, box, QPointF(end, y), ToQ(bar.rosText), QPointF(4, 0));
     }
+    chart->setMargins(QMargins(8, 22, 8, 8));  // room for the class numbers
     QChartView* view = View(chart, parent);
-    view->setMinimumSize(760, 600);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    view->setMinimumSize(980, 620);
     view->setObjectName(QStringLiteral("projectionChart"));
     return {view, ViewPainter(view)};
 }
@@ -349,7 +355,11 @@ void PictureWindow::SetContent(PictureContent content, const QString& caption) {
     caption_ = caption;
     captionLabel_->setText(caption);
     captionLabel_->setVisible(!caption.isEmpty());
+    // Room for every line of the caption at the drawing's width.
+    captionLabel_->setMinimumHeight(
+        caption.isEmpty() ? 0 : captionLabel_->heightForWidth(content_.view->minimumWidth()));
     layout->insertWidget(0, content_.view, 1);
+    adjustSize();
 }
 
 QSize PictureWindow::PictureSize() const {

@@ -36,6 +36,8 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
 // A window beside its dialog: the picture, the caption of the inputs that produced it, and
 // the Copy and Save buttons; the exported picture carries the caption under the drawing.
 class PictureWindow : public QDialog {
+    Q_OBJECT
+
 public:
     PictureWindow(QWidget* parent, const QString& title, const QString& fileName);
     // Replaces what the window shows.
@@ -56,6 +58,8 @@ private:
 // caption, or nothing when there is nothing computed to draw; the button is enabled only
 // when there is. Refresh() after each calculation redraws an open window.
 class PictureLauncher : public QObject {
+    Q_OBJECT
+
 public:
     using Builder = std::function<bool(QWidget* parent, PictureContent& content, QString& caption)>;
     using Available = std::function<bool()>;

@@ -17,6 +17,8 @@ void DrawFireShape(QPainter& painter, const QSize& size, const forms::FireShape&
                    const QString& inputs, const QString& note = {});
 
 class FireShapeView : public QWidget {
+    Q_OBJECT
+
   public:
     explicit FireShapeView(QWidget* parent = nullptr);
 

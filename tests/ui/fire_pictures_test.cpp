@@ -11,7 +11,15 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
+#include <QChart>
+#include <QChartView>
+#include <QLegendMarker>
+
+#include "ui/chart_windows.h"
+#include "ui/detection_dlg.h"
+#include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
+#include "ui/fuel_projection_dlg.h"
 #include "ui/fire_shape_view.h"
 #include "ui/picture_export.h"
 #include "ui/resources.h"
@@ -87,6 +95,30 @@ SvgMeasures Measure(const QByteArray& svg) {
     return found;
 }
 
+// Saves a grab of a window for looking at, when EMBERLIN_SHOTS names a folder.
+void Shot(QWidget* window, const char* name) {
+    const QByteArray shots = qgetenv("EMBERLIN_SHOTS");
+    if (shots.isEmpty() || window == nullptr) return;
+    window->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(QLatin1String(name)));
+}
+
+// The picture window a launcher button opened, once open.
+PictureWindow* OpenedBy(QWidget* dialog, const char* button) {
+    auto* push = dialog->findChild<QPushButton*>(QLatin1String(button));
+    if (push == nullptr || !push->isEnabled()) return nullptr;
+    QTest::mouseClick(push, Qt::LeftButton);
+    for (PictureWindow* w : dialog->findChildren<PictureWindow*>()) {
+        if (w->isVisible() && w->windowTitle().contains(push->text().split(' ').first())) return w;
+    }
+    const auto all = dialog->findChildren<PictureWindow*>();
+    return all.isEmpty() ? nullptr : all.back();
+}
+
+QChart* ChartIn(PictureWindow* window) {
+    auto* view = window == nullptr ? nullptr : qobject_cast<QChartView*>(window->View());
+    return view == nullptr ? nullptr : view->chart();
+}
+
 }  // namespace
 
 class FirePicturesTest : public QObject {
@@ -127,6 +159,97 @@ class FirePicturesTest : public QObject {
                  qPrintable(QStringLiteral("length %1 m").arg(length / unitsPerMetre)));
         QVERIFY2(std::abs(breadth / unitsPerMetre - 25.50) <= 0.01 * 25.50,
                  qPrintable(QStringLiteral("breadth %1 m").arg(breadth / unitsPerMetre)));
+    }
+
+    // No chart exists before its dialog has computed; each opens from its button after a
+    // calculation, drawn from that calculation.
+    void chartsOpenFromTheirDialogsAfterACalculation() {
+        SharedValues shared;
+        CDiurnalDlg diurnal(shared, nullptr);
+        CDetectionDlg detection(shared, nullptr);
+        CFuelProjectionDlg projection(shared, nullptr);
+        for (CFormDlg* dlg : {static_cast<CFormDlg*>(&diurnal), static_cast<CFormDlg*>(&detection),
+                              static_cast<CFormDlg*>(&projection)}) {
+            dlg->ShowForm();
+            QVERIFY(!dlg->findChild<QPushButton*>(QStringLiteral("chart"))->isEnabled());
+            QVERIFY(dlg->findChildren<PictureWindow*>().isEmpty());
+        }
+
+        QTest::mouseClick(diurnal.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* weather = OpenedBy(&diurnal, "chart");
+        QChart* weatherChart = ChartIn(weather);
+        QVERIFY(weatherChart != nullptr);
+        QCOMPARE(weatherChart->series().size(), 6);  // four series, noon and 4 pm
+        QCOMPARE(weatherChart->axes(Qt::Vertical).size(), 2);
+        QVERIFY(weather->Caption().contains(QStringLiteral("30")));
+        // A click on a legend marker hides its series, a second shows it again.
+        QLegendMarker* first = weatherChart->legend()->markers().front();
+        QVERIFY(first->series()->isVisible());
+        emit first->clicked();
+        QVERIFY(!first->series()->isVisible());
+        QVERIFY(first->isVisible());
+        emit first->clicked();
+        QVERIFY(first->series()->isVisible());
+        Shot(weather, "diurnal_chart.png");
+
+        QTest::mouseClick(detection.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* growth = OpenedBy(&detection, "chart");
+        QChart* growthChart = ChartIn(growth);
+        QVERIFY(growthChart != nullptr);
+        QCOMPARE(growthChart->series().size(), 6 + 3);  // class bands, HFI line and points, area
+        Shot(growth, "detection_chart.png");
+        PictureWindow* outlines = OpenedBy(&detection, "fireShape");
+        QVERIFY(outlines != nullptr);
+        auto* shapeView = qobject_cast<FireShapeView*>(outlines->View());
+        QVERIFY(shapeView != nullptr);
+        QCOMPARE(shapeView->Shape().outlines.size(), std::size_t{9});
+        QVERIFY(!shapeView->Shape().noSpread);
+        Shot(outlines, "detection_shape.png");
+
+        QTest::mouseClick(projection.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* fuels = OpenedBy(&projection, "chart");
+        QChart* fuelChart = ChartIn(fuels);
+        QVERIFY(fuelChart != nullptr);
+        QCOMPARE(fuelChart->series().size(), 6 + 18);  // class bands and a bar per fuel type
+        Shot(fuels, "projection_chart.png");
+
+        // Each picture saves with its caption; a PNG reads back at the window's picture size.
+        QTemporaryDir dir;
+        for (PictureWindow* window : {weather, growth, outlines, fuels}) {
+            const QString path = dir.filePath(window->objectName() + QStringLiteral(".png"));
+            QString reason;
+            QVERIFY2(SavePicture(path, window->Painter(), window->PictureSize(), &reason),
+                     qPrintable(reason));
+            QCOMPARE(QImage(path).size(), window->PictureSize());
+            QFile::remove(path);
+        }
+    }
+
+    // Saving refuses cleanly: the reason is given and nothing is left behind.
+    void saveRefusesWithAReason() {
+        QTemporaryDir dir;
+        const PicturePainter paint = [](QPainter& p, const QSize& size) {
+            p.drawLine(0, 0, size.width(), size.height());
+        };
+        const struct {
+            const char* name;
+            QString path;
+        } cases[] = {
+            {"missing folder", dir.filePath(QStringLiteral("no/such/folder/picture.png"))},
+            {"folder as file", dir.path()},
+        };
+        for (const auto& c : cases) {
+            QString reason;
+            QVERIFY2(!SavePicture(c.path, paint, QSize(50, 40), &reason), c.name);
+            QVERIFY2(!reason.isEmpty(), c.name);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+        QString reason;
+        QVERIFY(SavePicture(dir.filePath(QStringLiteral("line.SVG")), paint, QSize(50, 40), &reason));
+        QVERIFY(QSvgRenderer(dir.filePath(QStringLiteral("line.SVG"))).isValid());
     }
 };
 
