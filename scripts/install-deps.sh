@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libbenchmark-dev
+  libcsv-dev  # RFC 4180 CSV reading for the batch commands
   qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libclang-rt-14-dev clang-14
   xvfb xauth imagemagick

@@ -1,6 +1,7 @@
 #include "app/fire_danger_app.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -21,16 +22,28 @@ void ReportStartFailure(const char* reason) {
                  reason);
 }
 
+// While the toolkit starts, its warnings are held back: the first one is the real reason
+// when the start fails ("could not connect to display :1"), and Qt's own fatal text after
+// it ("Reinstalling the application may fix this problem") would mislead.
+bool gStarting = true;
+QStringList gHeldWarnings;
+
 // Qt aborts after a fatal message (no reachable display, no platform plugin); report it
 // our way and end with status 1 instead.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        ReportStartFailure(message.toLocal8Bit().constData());
+        const QString reason =
+            gStarting && !gHeldWarnings.isEmpty() ? gHeldWarnings.first() : message;
+        ReportStartFailure(reason.toLocal8Bit().constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
     if (type == QtCriticalMsg || type == QtWarningMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        if (gStarting) {
+            gHeldWarnings.append(message);
+        } else {
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        }
     }
 }
 
@@ -56,6 +69,12 @@ int CFireDangerApp::Run(int argc, char** argv) {
     }
     qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
+    // Started: warnings held back during the start are shown after all.
+    gStarting = false;
+    for (const QString& warning : gHeldWarnings) {
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    }
+    gHeldWarnings.clear();
     // QApplication takes the C library's locale from the environment; numbers are always
     // read and written with a decimal point.
     std::setlocale(LC_NUMERIC, "C");

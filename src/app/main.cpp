@@ -1,7 +1,34 @@
 // EMBERLIN: a desktop calculator for forest fire danger rating.
+// The command line decides: a batch command, --help or --version runs without the toolkit
+// (and so without a display); anything else starts the windows.
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
 #include "app/fire_danger_app.h"
+#include "batch/batch.h"
 
 int main(int argc, char** argv) {
+    namespace batch = emberlin::batch;
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const batch::Launch launch = batch::ClassifyCommandLine(args);
+    switch (launch.kind) {
+        case batch::LaunchKind::Batch:
+            return batch::RunBatch(args, stdin, stdout, stderr);
+        case batch::LaunchKind::Help:
+            batch::PrintUsage(stdout);
+            return 0;
+        case batch::LaunchKind::Version:
+            std::printf("%s\n", batch::VersionText().c_str());
+            return 0;
+        case batch::LaunchKind::UsageError:
+            std::fprintf(stderr, "emberlin: %s\n", launch.problem.c_str());
+            batch::PrintUsage(stderr);
+            return 2;
+        case batch::LaunchKind::Windows:
+            break;
+    }
     emberlin::app::CFireDangerApp app;
+    app.SetScenarioToOpen(launch.scenarioPath);
     return app.Run(argc, argv);
 }

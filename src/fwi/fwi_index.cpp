@@ -47,18 +47,12 @@ double BuildupIndex(double p, double d, bool bothZero) {
 
 }  // namespace
 
-double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, double dcYesterday,
-                    int month, double temperature, double relativeHumidity, double rain,
-                    double windSpeed) {
-    if (selector <= 0) return 99.0;
-
-    if (selector >= kSelectStandAloneBui) {
-        double p = dmcYesterday;
-        double d = dcYesterday;
-        return BuildupIndex(p, d, p == 0.0 && d == 0.0);
+FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday, int month,
+                  double temperature, double relativeHumidity, double rain, double windSpeed) {
+    if (month < 1 || month > 12) {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return {nan, nan, nan, nan, nan, nan, nan};
     }
-
-    if (month < 1 || month > 12) return std::numeric_limits<double>::quiet_NaN();
     const MonthFactors& factors = kMonthFactors[static_cast<std::size_t>(month - 1)];
 
     const double t = temperature;
@@ -155,14 +149,30 @@ double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, dou
     const double fwi = bScale <= 1.0 ? bScale : std::exp(2.72 * std::pow(0.434 * std::log(bScale), 0.647));
     const double dsr = 0.0272 * std::pow(fwi, 1.77);
 
+    return {ffmc, dmc, dc, isi, bui, fwi, dsr};
+}
+
+double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, double dcYesterday,
+                    int month, double temperature, double relativeHumidity, double rain,
+                    double windSpeed) {
+    if (selector <= 0) return 99.0;
+
+    if (selector >= kSelectStandAloneBui) {
+        double p = dmcYesterday;
+        double d = dcYesterday;
+        return BuildupIndex(p, d, p == 0.0 && d == 0.0);
+    }
+
+    const FwiDay day = CalcFwiDay(ffmcYesterday, dmcYesterday, dcYesterday, month, temperature,
+                                  relativeHumidity, rain, windSpeed);
     switch (selector) {
-        case kSelectFfmc: return ffmc;
-        case kSelectDmc: return dmc;
-        case kSelectDc: return dc;
-        case kSelectIsi: return isi;
-        case kSelectBui: return bui;
-        case kSelectFwi: return fwi;
-        default: return dsr;
+        case kSelectFfmc: return day.ffmc;
+        case kSelectDmc: return day.dmc;
+        case kSelectDc: return day.dc;
+        case kSelectIsi: return day.isi;
+        case kSelectBui: return day.bui;
+        case kSelectFwi: return day.fwi;
+        default: return day.dsr;
     }
 }
 

@@ -24,5 +24,15 @@ double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, dou
                     int month, double temperature, double relativeHumidity, double rain,
                     double windSpeed);
 
+// The seven values of one day, as CalcFwiIndex returns them for the selectors 1..7.
+struct FwiDay {
+    double ffmc, dmc, dc, isi, bui, fwi, dsr;
+};
+
+// The whole day in one pass: each field equals CalcFwiIndex with its selector and the same
+// inputs, bit for bit (CalcFwiIndex is computed from this). For runs over many days, where
+// seven calls per day would repeat the chain seven times. A month outside 1..12 gives NaN.
+FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday, int month,
+                  double temperature, double relativeHumidity, double rain, double windSpeed);
 
 }  // namespace emberlin

@@ -1,0 +1,93 @@
+// Any byte string fed to the batch CSV reader and to `emberlin fbp` and `emberlin fwi` is
+// accepted or refused, never a crash; what the reader accepts, the writer writes back so that
+// it reads the same.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/batch.h"
+#include "batch/csv.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+using Records = std::vector<std::vector<std::string>>;
+
+// Reads every record; the line numbers only grow and a refusal says where.
+Records ReadAll(emberlin::batch::CsvReader& reader) {
+    Records records;
+    long line = 0;
+    while (reader.Next()) {
+        Check(reader.Line() >= 1 && reader.Line() >= line);
+        line = reader.Line();
+        records.emplace_back(reader.Fields().begin(), reader.Fields().end());
+    }
+    if (reader.Failed()) Check(reader.Error().starts_with("line "));
+    return records;
+}
+
+int RunCommand(const char* command, const std::uint8_t* data, std::size_t size) {
+    // fmemopen wants a writable buffer of at least one byte.
+    std::vector<char> buffer(data, data + size);
+    buffer.push_back('\0');
+    std::FILE* in = fmemopen(buffer.data(), size == 0 ? 1 : size, "rb");
+    if (in == nullptr) return 0;
+    if (size == 0) std::fgetc(in);  // an empty input
+    std::FILE* out = std::fopen("/dev/null", "wb");
+    std::FILE* err = std::fopen("/dev/null", "wb");
+    const std::vector<std::string_view> args = {command, "--keep-going"};
+    const int status = emberlin::batch::RunBatch(args, in, out, err);
+    std::fclose(in);
+    std::fclose(out);
+    std::fclose(err);
+    return status;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    emberlin::batch::CsvReader reader(text);
+    const Records records = ReadAll(reader);
+    if (!reader.Failed()) {
+        // Written back and read again: the same records (the writer ends rows with CRLF and
+        // quotes what needs it; an all-blank single field would read as an empty line).
+        char* written = nullptr;
+        std::size_t writtenSize = 0;
+        std::FILE* memory = open_memstream(&written, &writtenSize);
+        Check(memory != nullptr);
+        Records kept;
+        {
+            emberlin::batch::CsvWriter writer(memory);
+            for (const auto& record : records) {
+                if (record.size() == 1 && record[0].find_first_not_of(" \t") == std::string::npos) {
+                    continue;
+                }
+                for (const std::string& field : record) writer.Field(field);
+                writer.EndRow();
+                kept.push_back(record);
+            }
+            Check(writer.Flush());
+        }
+        std::fclose(memory);
+        emberlin::batch::CsvReader again(std::string_view(written, writtenSize));
+        const Records reread = ReadAll(again);
+        Check(!again.Failed());
+        Check(reread == kept);
+        std::free(written);
+    }
+
+    const int fbp = RunCommand("fbp", data, size);
+    Check(fbp == 0 || fbp == 1);
+    const int fwi = RunCommand("fwi", data, size);
+    Check(fwi == 0 || fwi == 1);
+    return 0;
+}

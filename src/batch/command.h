@@ -1,0 +1,65 @@
+// What each batch command provides to the common driver (reading, checking, writing).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "batch/csv.h"
+#include "batch/fields.h"
+
+namespace emberlin::batch {
+
+class RowCommand {
+  public:
+    virtual ~RowCommand() = default;
+    // Finds the columns the command reads and marks them used. Returns the problem
+    // ("missing column: prec") or "" when every required column is there; `note` may receive
+    // one remark for standard error.
+    virtual std::string Begin(Header& header, std::string& note) = 0;
+    // The heading row of the output.
+    virtual void WriteHeading(const Header& header, CsvWriter& out) = 0;
+    // Checks and computes one record and writes its output rows. On a refusal writes nothing
+    // and returns the problem ("column rh: 120 is outside 0 to 100"); "" otherwise.
+    virtual std::string Row(const Header& header, std::span<const std::string_view> fields,
+                            CsvWriter& out) = 0;
+};
+
+// The command's own options, given as "--name VALUE" or "--name=VALUE".
+struct CommandOption {
+    std::string_view name;  // without the dashes
+    std::string_view help;  // one line for the usage
+};
+
+class OptionValues {
+  public:
+    void Set(std::string name, std::string value);
+    std::optional<std::string_view> Get(std::string_view name) const;
+
+  private:
+    std::vector<std::pair<std::string, std::string>> values_;
+};
+
+struct CommandSpec {
+    std::string_view name;
+    std::string_view summary;  // one line in the program's usage
+    std::string_view columns;  // what the input holds and the output gives, for its --help
+    std::span<const CommandOption> options;
+    // Makes the command from its option values; on a bad value returns null and the problem.
+    std::unique_ptr<RowCommand> (*make)(const OptionValues& options, std::string& problem);
+};
+
+extern const CommandSpec kFwiCommand;
+extern const CommandSpec kFbpCommand;
+extern const CommandSpec kDiurnalCommand;
+
+// Reads a checked option value; "" when it is absent (value unchanged) or fine, else the
+// problem ("--ffmc: 120 is outside 0 to 101").
+std::string ReadOption(const OptionValues& options, std::string_view name, const ValueRule& rule,
+                       double& value);
+
+}  // namespace emberlin::batch

@@ -1,0 +1,243 @@
+#include "batch/csv.h"
+
+#include <csv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+namespace emberlin::batch {
+
+namespace {
+
+constexpr std::size_t kReadBlock = 1 << 16;
+constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 20;
+
+void FieldCallback(void* data, std::size_t size, void* reader) {
+    static_cast<CsvReader*>(reader)->OnField(static_cast<const char*>(data), size);
+}
+
+void RecordCallback(int terminator, void* reader) {
+    static_cast<CsvReader*>(reader)->OnRecordEnd(terminator);
+}
+
+// RFC 4180 keeps blanks around a field as part of it.
+int NoSpace(unsigned char) { return 0; }
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+CsvReader::CsvReader(std::FILE* in) : file_(in), parser_(new csv_parser) {
+    csv_init(parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+    csv_set_space_func(parser_, NoSpace);
+    block_.resize(kReadBlock);
+}
+
+CsvReader::CsvReader(std::string_view text) : memory_(text), parser_(new csv_parser) {
+    csv_init(parser_, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+    csv_set_space_func(parser_, NoSpace);
+}
+
+CsvReader::~CsvReader() {
+    csv_free(parser_);
+    delete parser_;
+}
+
+void CsvReader::OnField(const char* data, std::size_t size) {
+    if (!recordOpen_) {
+        recordOpen_ = true;
+        recordLine_ = currentLine_;
+        pending_.push_back({fieldBounds_.size() / 2, 0, recordLine_});
+    }
+    afterCr_ = false;
+    const std::size_t start = chars_.size();
+    if (size != 0) {
+        chars_.append(data, size);
+        // A quoted field may hold line ends; the next record starts that much further down.
+        for (std::size_t i = 0; i < size; ++i) {
+            if (data[i] == '\n') ++currentLine_;
+        }
+    }
+    fieldBounds_.push_back(start);
+    fieldBounds_.push_back(chars_.size());
+    ++pending_.back().fieldCount;
+}
+
+void CsvReader::OnRecordEnd(int terminator) {
+    if (recordOpen_) {
+        recordOpen_ = false;
+        const PendingRecord& record = pending_.back();
+        // A line holding nothing but blanks counts as empty.
+        if (record.fieldCount == 1) {
+            const std::size_t start = fieldBounds_[2 * record.firstField];
+            const std::size_t end = fieldBounds_[2 * record.firstField + 1];
+            if (IsBlank(std::string_view(chars_).substr(start, end - start))) {
+                fieldBounds_.resize(fieldBounds_.size() - 2);
+                pending_.pop_back();
+            }
+        }
+    }
+    // CR LF counts once; a lone CR or LF ends a line too.
+    if (terminator == '\r') {
+        ++currentLine_;
+        afterCr_ = true;
+    } else if (terminator == '\n') {
+        if (!afterCr_) ++currentLine_;
+        afterCr_ = false;
+    }
+}
+
+void CsvReader::Fail(const std::string& what) {
+    error_ = "line " + std::to_string(currentLine_) + ": " + what;
+    finished_ = true;
+}
+
+void CsvReader::KeepOpenRecordOnly() {
+    if (!recordOpen_) {
+        chars_.clear();
+        fieldBounds_.clear();
+        pending_.clear();
+        nextPending_ = 0;
+        return;
+    }
+    // The fields of a record that goes on in the next block were already reported by
+    // libcsv: move them to the front.
+    PendingRecord open = pending_.back();
+    const std::size_t from = fieldBounds_[2 * open.firstField];
+    chars_.erase(0, from);
+    fieldBounds_.erase(fieldBounds_.begin(),
+                       fieldBounds_.begin() + static_cast<std::ptrdiff_t>(2 * open.firstField));
+    for (std::size_t& bound : fieldBounds_) bound -= from;
+    open.firstField = 0;
+    pending_.assign(1, open);
+    nextPending_ = 0;
+}
+
+bool CsvReader::Refill() {
+    KeepOpenRecordOnly();
+    while (CompleteCount() == 0 && !finished_) {
+        const char* data = nullptr;
+        std::size_t size = 0;
+        if (file_ != nullptr) {
+            size = std::fread(block_.data(), 1, block_.size(), file_);
+            data = block_.data();
+            if (size == 0 && std::ferror(file_)) {
+                Fail(std::string("cannot read the input: ") + std::strerror(errno));
+                return false;
+            }
+        } else {
+            size = std::min(memory_.size(), kReadBlock);
+            data = memory_.data();
+            memory_.remove_prefix(size);
+        }
+        if (atStart_ && size > 0) {
+            atStart_ = false;
+            // UTF-8 byte-order mark. A block boundary never splits it: blocks are far longer
+            // and a short first read comes only from a short input.
+            if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+                data += 3;
+                size -= 3;
+                bytesRead_ += 3;
+            }
+        }
+        if (size == 0) {
+            finished_ = true;
+            if (csv_fini(parser_, FieldCallback, RecordCallback, this) != 0) {
+                Fail("a quoted field is not closed");
+                return false;
+            }
+            break;
+        }
+        bytesRead_ += size;
+        const std::size_t parsed =
+            csv_parse(parser_, data, size, FieldCallback, RecordCallback, this);
+        if (parsed != size) {
+            const int code = csv_error(parser_);
+            Fail(code == CSV_EPARSE
+                     ? "a quote inside a field that is not quoted, or text after a closing quote"
+                     : csv_strerror(code));
+            return false;
+        }
+        // One record may not grow without end (a quote never closed in a huge input).
+        if (chars_.size() + csv_get_buffer_size(parser_) > kMaxRecordBytes) {
+            Fail("a record longer than 64 MB");
+            return false;
+        }
+    }
+    return CompleteCount() > 0;
+}
+
+bool CsvReader::Next() {
+    fields_.clear();
+    while (true) {
+        // Hand out completed records only: the last pending one may still be open.
+        if (nextPending_ < CompleteCount()) {
+            const PendingRecord& record = pending_[nextPending_++];
+            for (std::size_t f = 0; f < record.fieldCount; ++f) {
+                const std::size_t start = fieldBounds_[2 * (record.firstField + f)];
+                const std::size_t end = fieldBounds_[2 * (record.firstField + f) + 1];
+                fields_.emplace_back(chars_.data() + start, end - start);
+            }
+            line_ = record.line;
+            return true;
+        }
+        if (finished_ || !Refill()) return false;
+    }
+}
+
+void CsvWriter::Field(std::string_view text) {
+    Separate();
+    // A plain loop: find_first_of would search the four characters once per character.
+    bool plain = true;
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            plain = false;
+            break;
+        }
+    }
+    // A field starting with a byte-order mark is quoted, so that the mark is not taken for
+    // the file's own when it comes first.
+    if (plain && !text.starts_with("\xEF\xBB\xBF")) {
+        buffer_.append(text);
+    } else {
+        const std::size_t at = buffer_.size();
+        buffer_.resize(at + 2 * text.size() + 2);
+        const std::size_t written =
+            csv_write(buffer_.data() + at, buffer_.size() - at, text.data(), text.size());
+        buffer_.resize(at + written);
+    }
+}
+
+void CsvWriter::Number(double value) {
+    Separate();
+    char text[32];
+    // Whole numbers below 100000 are written by the integer conversion, which is quicker and
+    // gives the same text as the shortest form (which also writes them plainly). No "-0".
+    if (value > -1e5 && value < 1e5 && value == static_cast<double>(static_cast<int>(value))) {
+        const auto result = std::to_chars(text, text + sizeof text, static_cast<int>(value));
+        buffer_.append(text, result.ptr);
+        return;
+    }
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    buffer_.append(text, result.ptr);
+}
+
+void CsvWriter::EndRow() {
+    buffer_.append("\r\n");
+    rowStarted_ = false;
+    if (buffer_.size() >= kBlock) Flush();
+}
+
+bool CsvWriter::Flush() {
+    if (!buffer_.empty() && !failed_) {
+        if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) failed_ = true;
+    }
+    buffer_.clear();
+    return !failed_;
+}
+
+}  // namespace emberlin::batch

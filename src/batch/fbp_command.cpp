@@ -1,0 +1,241 @@
+// emberlin fbp: one ComputeFbp per row.
+#include <array>
+#include <vector>
+
+#include "batch/command.h"
+#include "batch/form_ranges.h"
+#include "common/calendar.h"
+#include "fbp/fbp_engine.h"
+#include "forms/fbp_calc_form.h"
+
+namespace emberlin::batch {
+
+namespace {
+
+// One input column: its names, its rule and the engine field it fills (a double or an int).
+struct FbpColumn {
+    std::array<std::string_view, 2> names;
+    ValueRule rule;
+    double FbpInputs::*real = nullptr;
+    int FbpInputs::*whole = nullptr;
+    double scale = 1;  // engine units per column unit
+    bool required = false;
+};
+
+struct FbpOutputColumn {
+    std::string_view name;
+    double FbpOutputs::*value;
+};
+
+// Every output of the engine but its four always-zero reserved slots, in the record's order.
+constexpr std::array<FbpOutputColumn, 30> kOutputs = {{
+    {"ros", &FbpOutputs::ros},
+    {"fros", &FbpOutputs::fros},
+    {"bros", &FbpOutputs::bros},
+    {"rosTheta", &FbpOutputs::rosTheta},
+    {"rost", &FbpOutputs::rost},
+    {"frost", &FbpOutputs::frost},
+    {"brost", &FbpOutputs::brost},
+    {"rosThetaT", &FbpOutputs::rosThetaT},
+    {"cfb", &FbpOutputs::cfb},
+    {"fcfb", &FbpOutputs::fcfb},
+    {"bcfb", &FbpOutputs::bcfb},
+    {"cfbTheta", &FbpOutputs::cfbTheta},
+    {"hfi", &FbpOutputs::hfi},
+    {"ffi", &FbpOutputs::ffi},
+    {"bfi", &FbpOutputs::bfi},
+    {"fiTheta", &FbpOutputs::fiTheta},
+    {"tfc", &FbpOutputs::tfc},
+    {"ftfc", &FbpOutputs::ftfc},
+    {"btfc", &FbpOutputs::btfc},
+    {"tfcTheta", &FbpOutputs::tfcTheta},
+    {"sfc", &FbpOutputs::sfc},
+    {"lb", &FbpOutputs::lb},
+    {"raz", &FbpOutputs::raz},
+    {"wsv", &FbpOutputs::wsv},
+    {"hsd", &FbpOutputs::hsd},
+    {"fsd", &FbpOutputs::fsd},
+    {"bsd", &FbpOutputs::bsd},
+    {"area", &FbpOutputs::area},
+    {"perimeter", &FbpOutputs::perimeter},
+    {"pgr", &FbpOutputs::pgr},
+}};
+
+// Rule of a form field whose value the engine takes as a double: the form's range without
+// its whole-number rule.
+ValueRule Real(ValueRule rule) {
+    rule.integer = false;
+    return rule;
+}
+
+std::vector<FbpColumn> InputColumns() {
+    const ValueRule month = FbpFormRange("month");
+    const ValueRule day = FbpFormRange("day");
+    // Day of the year over the calculator's months and days.
+    const ValueRule dayOfYear = {
+        static_cast<double>(*DayOfYear(static_cast<int>(month.min), static_cast<int>(day.min))),
+        static_cast<double>(*DayOfYear(static_cast<int>(month.max), static_cast<int>(day.max))),
+        true};
+    const ValueRule minutes = Real(FbpFormRange("elapsedTime"));
+    const ValueRule hours = {minutes.min / 60, minutes.max / 60, false};
+    const ValueRule flag = {0, 1, true};
+    return {
+        {{"FFMC"}, FbpFormRange("ffmc"), &FbpInputs::ffmc, nullptr, 1, true},
+        {{"BUI"}, FbpFormRange("bui"), &FbpInputs::bui, nullptr, 1, true},
+        {{"WS"}, FbpFormRange("windSpeed"), &FbpInputs::windSpeed, nullptr, 1, true},
+        {{"WD"}, FbpFormRange("windDirection"), &FbpInputs::windDirection},
+        {{"GS"}, FbpFormRange("slope"), &FbpInputs::slope},
+        {{"Aspect"}, FbpFormRange("aspect"), &FbpInputs::aspect},
+        {{"Dj"}, dayOfYear, nullptr, &FbpInputs::julianDay},
+        // 0 (or blank) lets the engine work the day out.
+        {{"D0"}, {0, dayOfYear.max, true}, nullptr, &FbpInputs::minFmcDay},
+        {{"LAT"}, FbpFormRange("latitude"), &FbpInputs::latitude},
+        {{"LONG"}, FbpFormRange("longitude"), &FbpInputs::longitude},
+        {{"ELV"}, FbpFormRange("elevation"), nullptr, &FbpInputs::elevation},
+        {{"hr"}, hours, &FbpInputs::elapsedTime, nullptr, 60},
+        {{"minutes"}, minutes, &FbpInputs::elapsedTime},
+        {{"Accel"}, flag, nullptr, &FbpInputs::ignitionType},
+        {{"BUIEff"}, flag, nullptr, &FbpInputs::useBui},
+        {{"PC"}, Real(FbpFormRange("pc")), &FbpInputs::pc},
+        {{"PDF"}, Real(FbpFormRange("df")), &FbpInputs::pdf},
+        {{"cc"}, Real(FbpFormRange("gc")), &FbpInputs::gc},
+        {{"GFL"}, FbpFormRange("gfl"), &FbpInputs::gfl},
+        // A direction like the wind's.
+        {{"theta"}, FbpFormRange("windDirection"), &FbpInputs::theta},
+    };
+}
+
+// "c2", "C-2", "O1A" and "o-1b" all name a row: hyphens go, FindFuelType ignores case.
+int FuelIndexOf(std::string_view text) {
+    char code[8];
+    std::size_t size = 0;
+    for (char c : text) {
+        if (c == '-') continue;
+        if (size == sizeof code) return -1;
+        code[size++] = c;
+    }
+    return FindFuelType(std::string_view(code, size));
+}
+
+class FbpRows : public RowCommand {
+  public:
+    FbpRows() : columns_(InputColumns()) {
+        // Blank cells and absent columns keep the engine's defaults, except that the BUI
+        // is used unless BUIEff says 0: a BUI column should not be silently ignored.
+        base_.useBui = 1;
+        // The FBP calculator's words for each fire type, by the cfb that starts each class.
+        for (const double cfb : {0.0, 0.1, 0.9}) {
+            fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(cfb))] =
+                forms::FireDescription(cfb);
+        }
+    }
+
+    std::string Begin(Header& header, std::string& note) override {
+        fuelType_ = header.Find({"FuelType"});
+        if (!fuelType_) return "missing column: FuelType";
+        header.Use(fuelType_);
+        positions_.clear();
+        for (const FbpColumn& column : columns_) {
+            const std::optional<std::size_t> at = header.Find({column.names[0]});
+            if (!at && column.required) return "missing column: " + std::string(column.names[0]);
+            header.Use(at);
+            positions_.push_back(at);
+        }
+        if (header.Find({"hr"}) && header.Find({"minutes"})) {
+            return "columns hr and minutes both give the elapsed time; keep one";
+        }
+        const std::vector<std::size_t> unused = header.Unused();
+        if (!unused.empty()) {
+            note = "columns not used by fbp, passed through:";
+            for (std::size_t i = 0; i < unused.size(); ++i) {
+                note += (i == 0 ? " " : ", ") + header.Name(unused[i]);
+            }
+        }
+        return "";
+    }
+
+    void WriteHeading(const Header& header, CsvWriter& out) override {
+        for (std::size_t column = 0; column < header.Size(); ++column) {
+            out.Field(header.Name(column));
+        }
+        for (const FbpOutputColumn& output : kOutputs) out.Field(output.name);
+        out.Field("fireType");
+        out.EndRow();
+    }
+
+    std::string Row(const Header& header, std::span<const std::string_view> fields,
+                    CsvWriter& out) override {
+        RecordValues values(header, fields);
+        const std::string_view code = values.Text(*fuelType_);
+        if (code.empty()) {
+            values.Refuse(*fuelType_, "no value");
+            return values.Problem();
+        }
+        const int fuel = FuelIndexOf(code);
+        if (fuel < 0) {
+            values.Refuse(*fuelType_, Quoted(code) +
+                                          " is not a fuel type (C1 to C7, D1, D2, M1 to M4, "
+                                          "S1 to S3, O1a, O1b)");
+            return values.Problem();
+        }
+        inputs_ = base_;
+        inputs_.fuelType = FuelTypeTable[static_cast<std::size_t>(fuel)].code;
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const FbpColumn& column = columns_[i];
+            const std::optional<std::size_t> at = positions_[i];
+            if (!at) continue;
+            double value = 0;
+            if (column.required) {
+                if (!values.Required(*at, column.rule, value)) return values.Problem();
+            } else {
+                if (values.Text(*at).empty()) continue;
+                if (!values.Optional(at, column.rule, value)) return values.Problem();
+            }
+            if (column.real != nullptr) {
+                inputs_.*column.real = value * column.scale;
+            } else {
+                inputs_.*column.whole = static_cast<int>(value);  // a checked whole number
+            }
+        }
+        FbpOutputs outputs;
+        ComputeFbp(inputs_, outputs);  // the fuel type was found above
+
+        for (std::string_view field : fields) out.Field(field);
+        for (const FbpOutputColumn& output : kOutputs) out.Number(outputs.*output.value);
+        out.Field(fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(outputs.cfb))]);
+        out.EndRow();
+        return "";
+    }
+
+  private:
+    const std::vector<FbpColumn> columns_;
+    std::vector<std::optional<std::size_t>> positions_;
+    std::optional<std::size_t> fuelType_;
+    FbpInputs base_;
+    FbpInputs inputs_;
+    std::array<std::string, 3> fireTypeWords_;
+};
+
+std::unique_ptr<RowCommand> MakeFbp(const OptionValues&, std::string&) {
+    return std::make_unique<FbpRows>();
+}
+
+}  // namespace
+
+const CommandSpec kFbpCommand = {
+    "fbp",
+    "the FBP System, one case per row",
+    "Columns (by name, any letter case and order): FuelType (C1..C7, D1, D2, M1..M4, S1..S3,\n"
+    "O1a, O1b in any case, with or without a hyphen), FFMC, BUI, WS (km/h); optional: WD\n"
+    "(deg), GS (slope %), Aspect (deg), Dj (day of year), D0 (day of minimum foliar\n"
+    "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed time),\n"
+    "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
+    "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
+    "Values are checked with the FBP calculator's ranges. Output: every input column, then\n"
+    "every FBP output under its own name and fireType (Surface Fire, Intermittent Crown\n"
+    "Fire, Crown Fire). Columns the engine does not use are passed through.\n",
+    {},
+    MakeFbp,
+};
+
+}  // namespace emberlin::batch

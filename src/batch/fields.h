@@ -1,0 +1,74 @@
+// Finding columns by name and reading checked values from a record.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace emberlin::batch {
+
+// What a value must be: within min..max (both included) and, for fields the engine takes
+// as integers, a whole number.
+struct ValueRule {
+    double min = 0;
+    double max = 0;
+    bool integer = false;
+};
+
+// The heading row of an input.
+class Header {
+  public:
+    explicit Header(std::span<const std::string_view> names);
+
+    // Index of the first column whose name equals one of `names` in any letter case.
+    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names) const;
+    const std::string& Name(std::size_t column) const { return names_[column]; }
+    std::size_t Size() const { return names_.size(); }
+    // Marks a column as read by the command (for the note on columns passed through).
+    void Use(std::optional<std::size_t> column);
+    // The columns the command does not read, in input order.
+    std::vector<std::size_t> Unused() const;
+
+  private:
+    std::vector<std::string> names_;
+    std::vector<bool> used_;
+};
+
+// Reads the values of one record; the first problem is kept as "column X: ..." text.
+class RecordValues {
+  public:
+    RecordValues(const Header& header, std::span<const std::string_view> fields)
+        : header_(header), fields_(fields) {}
+
+    // A value that must be there.
+    bool Required(std::size_t column, const ValueRule& rule, double& value);
+    // A value that may be blank or whose column may be absent: then `value` stays as it is.
+    bool Optional(std::optional<std::size_t> column, const ValueRule& rule, double& value);
+    // Text of a field without surrounding blanks.
+    std::string_view Text(std::size_t column) const;
+    // Records a problem with a column (the first one wins); returns false.
+    bool Refuse(std::size_t column, const std::string& what);
+    const std::string& Problem() const { return problem_; }
+
+  private:
+    bool Check(std::size_t column, std::string_view text, const ValueRule& rule, double& value);
+
+    const Header& header_;
+    std::span<const std::string_view> fields_;
+    std::string problem_;
+};
+
+// "30", "-170", "0.3": the shortest text of a bound.
+std::string BoundText(double value);
+
+// The text in double quotes, as refusals show a value that is not a number.
+std::string Quoted(std::string_view text);
+
+// Letters compared without regard to case (ASCII).
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+}  // namespace emberlin::batch
