@@ -10,8 +10,8 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -57,8 +57,8 @@ void LegendToggles(QChart* chart) {
 }
 
 // A text fixed to a value of the chart, kept there when the plot area moves.
-void Pin(QChart* chart, QAbstractSeries* series, QPointF value, const QString& text,
-         QPointF offset, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+void Pin(QChart* chart, QAbstractSeries* series, QPointF value, const QString& text, QPointF offset,
+         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* item = new QGraphicsSimpleTextItem(text, chart);
     QFont font = item->font();
     font.setPixelSize(11);
@@ -214,8 +214,9 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     for (const AccumulatedGrowthRow& row : growth.rows) {
         // Every hour's row, so that the labels keep clear of one another.
         if (static_cast<int>(row.elapsedTime) % 60 != 0) continue;
-        clock->append(ToQ(forms::ClockText(growth.startMinutes + static_cast<int>(row.elapsedTime))),
-                      row.elapsedTime);
+        clock->append(
+            ToQ(forms::ClockText(growth.startMinutes + static_cast<int>(row.elapsedTime))),
+            row.elapsedTime);
     }
     auto* intensity = new QLogValueAxis;
     intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
@@ -235,8 +236,8 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     for (const forms::IntensityBand& band : forms::IntensityBands()) {
         const double lower = std::max(band.lower, kBottom);
         const double upper = std::min(band.upper, top);
-        QAreaSeries* box = Box(0, last, lower, upper, Faded(Colour(band.key), 80),
-                               ToQ(band.key.label));
+        QAreaSeries* box =
+            Box(0, last, lower, upper, Faded(Colour(band.key), 80), ToQ(band.key.label));
         chart->addSeries(box);
         box->attachAxis(elapsed);
         box->attachAxis(intensity);
@@ -300,8 +301,8 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
     for (const forms::IntensityBand& band : forms::IntensityBands()) {
         const double lower = std::max(band.lower, kBottom);
         const double upper = std::min(band.upper, top);
-        QAreaSeries* box = Box(lower, upper, -0.5, count - 0.5, Faded(Colour(band.key), 70),
-                               ToQ(band.key.label));
+        QAreaSeries* box =
+            Box(lower, upper, -0.5, count - 0.5, Faded(Colour(band.key), 70), ToQ(band.key.label));
         chart->addSeries(box);
         box->attachAxis(intensity);
         box->attachAxis(fuels);
@@ -313,7 +314,8 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
         const forms::FuelBar& bar = bars[i];
         const double y = count - 1.0 - static_cast<double>(i);
         const double end = std::max(bar.hfi, kBottom);
-        QAreaSeries* box = Box(kBottom, end, y - 0.32, y + 0.32, Colour(bar.key), ToQ(bar.key.label));
+        QAreaSeries* box =
+            Box(kBottom, end, y - 0.32, y + 0.32, Colour(bar.key), ToQ(bar.key.label));
         box->setPen(QPen(kInk, 0.8));
         chart->addSeries(box);
         box->attachAxis(intensity);
@@ -368,8 +370,8 @@ QSize PictureWindow::PictureSize() const {
     if (!caption_.isEmpty()) {
         QFont font = this->font();
         font.setPixelSize(11);
-        const QRectF box = QFontMetricsF(font).boundingRect(
-            QRectF(0, 0, size.width() - 16, 1000), Qt::TextWordWrap, caption_);
+        const QRectF box = QFontMetricsF(font).boundingRect(QRectF(0, 0, size.width() - 16, 1000),
+                                                            Qt::TextWordWrap, caption_);
         size.rheight() += static_cast<int>(std::ceil(box.height())) + 12;
     }
     return size;
@@ -398,8 +400,8 @@ PicturePainter PictureWindow::Painter() const {
     };
 }
 
-PictureLauncher::PictureLauncher(QPushButton* button, const QString& title,
-                                 const QString& fileName, Available available, Builder build)
+PictureLauncher::PictureLauncher(QPushButton* button, const QString& title, const QString& fileName,
+                                 Available available, Builder build)
     : QObject(button),
       button_(button),
       title_(title),

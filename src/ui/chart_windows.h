@@ -38,7 +38,7 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
 class PictureWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     PictureWindow(QWidget* parent, const QString& title, const QString& fileName);
     // Replaces what the window shows.
     void SetContent(PictureContent content, const QString& caption);
@@ -48,7 +48,7 @@ public:
     PicturePainter Painter() const;
     QSize PictureSize() const;
 
-private:
+  private:
     PictureContent content_;
     QString caption_;
     QLabel* captionLabel_ = nullptr;
@@ -60,7 +60,7 @@ private:
 class PictureLauncher : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using Builder = std::function<bool(QWidget* parent, PictureContent& content, QString& caption)>;
     using Available = std::function<bool()>;
     PictureLauncher(QPushButton* button, const QString& title, const QString& fileName,
@@ -69,7 +69,7 @@ public:
     void Open();
     PictureWindow* Window() const { return window_; }
 
-private:
+  private:
     void Rebuild();
     QPushButton* button_;
     QString title_;

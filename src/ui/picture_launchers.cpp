@@ -66,38 +66,38 @@ PictureLauncher* AttachProjectionChart(QPushButton* chart, QPushButton* calculat
 }
 
 DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* chart,
-                                           QPushButton* calculate,
-                                           const forms::DetectionForm& form, HourlySource hourly) {
+                                           QPushButton* calculate, const forms::DetectionForm& form,
+                                           HourlySource hourly) {
     auto taken = std::make_shared<std::optional<forms::DetectionGrowth>>();
     const auto available = [taken] { return taken->has_value() && !(*taken)->rows.empty(); };
     DetectionLaunchers launchers;
-    launchers.shape = new PictureLauncher(
-        shape, QStringLiteral("EMBERLIN - Detection Assessment Fire Shape"),
-        QStringLiteral("detection_fire_shape"), available,
-        [taken](QWidget* parent, PictureContent& content, QString& caption) {
-            if (!taken->has_value()) return false;
-            const forms::DetectionGrowth& growth = **taken;
-            auto* view = new FireShapeView(parent);
-            view->setMinimumSize(460, 560);
-            QString note = QStringLiteral("Perimeters (dashed) at");
-            for (const AccumulatedGrowthRow& row : growth.rows) {
-                note += QStringLiteral(" %1").arg(row.elapsedTime);
-            }
-            note += QStringLiteral(" min; the fire at the last.");
-            view->SetShape(growth.shape, ToQ(growth.inputs), note);
-            content = {view, view->Painter()};
-            caption.clear();  // the drawing carries its own
-            return true;
-        });
-    launchers.chart = new PictureLauncher(
-        chart, QStringLiteral("EMBERLIN - Detection Assessment Chart"),
-        QStringLiteral("detection_assessment"), available,
-        [taken](QWidget* parent, PictureContent& content, QString& caption) {
-            if (!taken->has_value()) return false;
-            content = MakeDetectionChart(**taken, parent);
-            caption = ToQ((*taken)->inputs);
-            return true;
-        });
+    launchers.shape =
+        new PictureLauncher(shape, QStringLiteral("EMBERLIN - Detection Assessment Fire Shape"),
+                            QStringLiteral("detection_fire_shape"), available,
+                            [taken](QWidget* parent, PictureContent& content, QString& caption) {
+                                if (!taken->has_value()) return false;
+                                const forms::DetectionGrowth& growth = **taken;
+                                auto* view = new FireShapeView(parent);
+                                view->setMinimumSize(460, 560);
+                                QString note = QStringLiteral("Perimeters (dashed) at");
+                                for (const AccumulatedGrowthRow& row : growth.rows) {
+                                    note += QStringLiteral(" %1").arg(row.elapsedTime);
+                                }
+                                note += QStringLiteral(" min; the fire at the last.");
+                                view->SetShape(growth.shape, ToQ(growth.inputs), note);
+                                content = {view, view->Painter()};
+                                caption.clear();  // the drawing carries its own
+                                return true;
+                            });
+    launchers.chart =
+        new PictureLauncher(chart, QStringLiteral("EMBERLIN - Detection Assessment Chart"),
+                            QStringLiteral("detection_assessment"), available,
+                            [taken](QWidget* parent, PictureContent& content, QString& caption) {
+                                if (!taken->has_value()) return false;
+                                content = MakeDetectionChart(**taken, parent);
+                                caption = ToQ((*taken)->inputs);
+                                return true;
+                            });
     QObject::connect(calculate, &QPushButton::clicked, launchers.shape,
                      [taken, launchers, &form, hourly] {
                          const std::optional<HourlyTables> tables = hourly();

@@ -34,7 +34,7 @@ struct DetectionLaunchers {
     PictureLauncher* chart = nullptr;
 };
 DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* chart,
-                                           QPushButton* calculate,
-                                           const forms::DetectionForm& form, HourlySource hourly);
+                                           QPushButton* calculate, const forms::DetectionForm& form,
+                                           HourlySource hourly);
 
 }  // namespace emberlin::ui

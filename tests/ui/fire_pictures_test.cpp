@@ -1,7 +1,10 @@
 // The fire shape panel, the shape and chart windows and their pictures out of the window.
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -11,16 +14,12 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
-#include <QChart>
-#include <QChartView>
-#include <QLegendMarker>
-
 #include "ui/chart_windows.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
-#include "ui/fuel_projection_dlg.h"
 #include "ui/fire_shape_view.h"
+#include "ui/fuel_projection_dlg.h"
 #include "ui/picture_export.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
@@ -248,7 +247,8 @@ class FirePicturesTest : public QObject {
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
         QString reason;
-        QVERIFY(SavePicture(dir.filePath(QStringLiteral("line.SVG")), paint, QSize(50, 40), &reason));
+        QVERIFY(
+            SavePicture(dir.filePath(QStringLiteral("line.SVG")), paint, QSize(50, 40), &reason));
         QVERIFY(QSvgRenderer(dir.filePath(QStringLiteral("line.SVG"))).isValid());
     }
 };
