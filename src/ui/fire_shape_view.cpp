@@ -151,8 +151,8 @@ void DrawFireShape(QPainter& p, const QSize& size, const forms::FireShape& shape
     double y = 14.0;
     for (const forms::ShapeArrow& arrow : shape.arrows) {
         const QPointF centre(18.0, y);
-        const QPointF half = Towards(arrow.direction, 8.0);
-        DrawArrow(p, centre - half, centre + half, ArrowColour(arrow.kind));
+        const QPointF reach = Towards(arrow.direction, 8.0);
+        DrawArrow(p, centre - reach, centre + reach, ArrowColour(arrow.kind));
         p.setPen(Qt::black);
         // Room is left on the right for the north arrow.
         const QString label = QString::fromStdString(arrow.label) + QStringLiteral(", to ") +
