@@ -231,12 +231,16 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
     }
-    UpdateShape();
+    // The first display: the outputs shown are those of the initial values.
+    DrawShape(model_.HeldInputs());
 }
 
 void CFbpCalcDlg::UpdateShape() {
-    const FbpInputs in =
-        model_.LastInputs().fuelType.empty() ? model_.HeldInputs() : model_.LastInputs();
+    // Only what a Calculate sent to the engine: a refused value never reaches it.
+    if (!model_.LastInputs().fuelType.empty()) DrawShape(model_.LastInputs());
+}
+
+void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
     FbpOutputs out;
     if (ComputeFbp(in, out) != 1) return;
     shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));

@@ -19,6 +19,8 @@ class CFbpCalcDlg : public CFormDlg {
     void UpdateShape();
 
   private:
+    void DrawShape(const FbpInputs& in);
+
     forms::FbpCalcForm model_;
     FormBinder binder_{model_, *this};
     CInfoPanelDlg acronyms_;

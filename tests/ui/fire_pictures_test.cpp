@@ -1,4 +1,5 @@
 // The fire shape panel, the shape and chart windows and their pictures out of the window.
+#include <QAbstractButton>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -158,6 +159,48 @@ class FirePicturesTest : public QObject {
                  qPrintable(QStringLiteral("length %1 m").arg(length / unitsPerMetre)));
         QVERIFY2(std::abs(breadth / unitsPerMetre - 25.50) <= 0.01 * 25.50,
                  qPrintable(QStringLiteral("breadth %1 m").arg(breadth / unitsPerMetre)));
+    }
+
+    // The panel follows each calculation, whichever control made it, and keeps its fire when
+    // a calculation is refused.
+    void shapePanelFollowsEveryCalculation() {
+        SharedValues shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        AnsweredMessages answers;
+        const auto click = [&dlg](const char* name) {
+            QTest::mouseClick(dlg.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
+        };
+        const auto type = [&dlg](const char* name, const char* text) {
+            auto* edit = dlg.findChild<QLineEdit*>(QLatin1String(name));
+            edit->selectAll();
+            QTest::keyClicks(edit, QLatin1String(text));
+        };
+        const emberlin::forms::FireShape& shape = dlg.ShapeView().Shape();
+        QCOMPARE(shape.fireType, emberlin::FireType::IntermittentCrown);
+        QVERIFY(dlg.ShapeView().Inputs().startsWith(QStringLiteral("C2, point ignition, 15 min")));
+
+        click("fuelD2");  // below its BUI threshold: no fire to draw
+        QVERIFY(shape.noSpread);
+        QVERIFY(dlg.ShapeView().Inputs().startsWith(QStringLiteral("D2, ")));
+
+        click("fuelC2");
+        click("lineIgnition");
+        QVERIFY(shape.lineIgnition);
+        QVERIFY(!shape.noSpread);
+        type("windDirection", "270");
+        type("slope", "30");
+        click("calculate");
+        QVERIFY(shape.ellipse.rotation > 0 && shape.ellipse.rotation < 180);  // eastwards
+        QCOMPARE(shape.arrows.size(), std::size_t{3});
+        const double length = shape.ellipse.semiMajor;
+
+        // A wind speed beyond its range is refused: the fire drawn stays the last computed.
+        type("windSpeed", "500");
+        click("calculate");
+        QCOMPARE(MessageAnswers::TakeShown().size(), std::size_t{1});
+        QCOMPARE(shape.ellipse.semiMajor, length);
+        QVERIFY(!dlg.ShapeView().Inputs().contains(QStringLiteral("500")));
     }
 
     // No chart exists before its dialog has computed; each opens from its button after a
