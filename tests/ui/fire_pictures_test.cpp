@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLegendMarker>
@@ -201,6 +202,11 @@ class FirePicturesTest : public QObject {
         QCOMPARE(MessageAnswers::TakeShown().size(), std::size_t{1});
         QCOMPARE(shape.ellipse.semiMajor, length);
         QVERIFY(!dlg.ShapeView().Inputs().contains(QStringLiteral("500")));
+
+        // Copy puts the panel's picture on the clipboard.
+        QApplication::clipboard()->clear();
+        click("copyPicture");
+        QCOMPARE(QApplication::clipboard()->image().size(), dlg.ShapeView().size());
     }
 
     // No chart exists before its dialog has computed; each opens from its button after a
