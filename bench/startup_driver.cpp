@@ -8,14 +8,14 @@
 #include <QEvent>
 #include <QImage>
 #include <QLineEdit>
-#include <QTest>
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/main_menu_dlg.h"
 #include "common/shared_values.h"

@@ -138,7 +138,8 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     shape->setToolTip(QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"));
     auto* chart = new QPushButton(QStringLiteral("Chart"), table);
     chart->setObjectName(QStringLiteral("chart"));
-    chart->setToolTip(QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
     pictures->addStretch(1);
     pictures->addWidget(shape);
     pictures->addWidget(chart);
@@ -156,10 +157,11 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("cancel"));
     layout->addLayout(buttons);
 
-    AttachDetectionPictures(shape, chart, calculate, model_, [&shared]() -> std::optional<HourlyTables> {
-        if (shared.diurnalReady == 0) return std::nullopt;
-        return HourlyTables{shared.hourlyFfmc, shared.hourlyWind};
-    });
+    AttachDetectionPictures(shape, chart, calculate, model_,
+                            [&shared]() -> std::optional<HourlyTables> {
+                                if (shared.diurnalReady == 0) return std::nullopt;
+                                return HourlyTables{shared.hourlyFfmc, shared.hourlyWind};
+                            });
 }
 
 }  // namespace emberlin::ui

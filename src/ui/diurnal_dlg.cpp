@@ -160,7 +160,8 @@ CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(paren
     side->addWidget(calculate);
     auto* chart = new QPushButton(QStringLiteral("Chart"), this);
     chart->setObjectName(QStringLiteral("chart"));
-    chart->setToolTip(QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
+    chart->setToolTip(
+        QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
     AttachDiurnalChart(chart, calculate, model_);
     side->addWidget(chart);
     side->addWidget(binder_.Button("exit"));

@@ -3,8 +3,8 @@
 
 #include "common/shared_values.h"
 #include "forms/fbp_calc_form.h"
-#include "ui/form_binder.h"
 #include "ui/fire_shape_view.h"
+#include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"
 
 namespace emberlin::ui {

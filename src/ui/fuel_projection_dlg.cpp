@@ -114,7 +114,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     buttons->addWidget(calculate);
     auto* chart = new QPushButton(QStringLiteral("Chart"), this);
     chart->setObjectName(QStringLiteral("chart"));
-    chart->setToolTip(QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
     AttachProjectionChart(chart, calculate, model_);
     buttons->addWidget(chart);
     buttons->addStretch(1);
