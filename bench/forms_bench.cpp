@@ -2,7 +2,7 @@
 // or keystroke costs before the window repaints.
 #include <benchmark/benchmark.h>
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/detection_form.h"
 #include "forms/dialog/form_host.h"
 #include "forms/diurnal_form.h"
@@ -17,7 +17,7 @@ using namespace emberlin::forms;
 
 template <typename Form>
 struct Opened {
-    SharedValues shared;
+    HandOver shared;
     NullHost host;
     Form form{shared};
     Opened() {
@@ -57,7 +57,7 @@ BENCHMARK(DiurnalCalculate);
 
 // Ten rows, each one ComputeFbp call driven by the hourly values.
 void DetectionCalculate(benchmark::State& state) {
-    SharedValues shared;
+    HandOver shared;
     NullHost host;
     DiurnalForm diurnal(shared);
     DetectionForm detection(shared);
@@ -67,7 +67,7 @@ void DetectionCalculate(benchmark::State& state) {
     detection.Open();
     diurnal.Click("calculate");
     for (auto _ : state) detection.Click("calculate");
-    if (shared.diurnalReady != 1) state.SkipWithError("diurnal calculation did not run");
+    if (!shared.hourly) state.SkipWithError("diurnal calculation did not run");
 }
 BENCHMARK(DetectionCalculate);
 

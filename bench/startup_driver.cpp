@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/main_menu_dlg.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/chart_windows.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     emberlin::ui::InitResources();
-    emberlin::SharedValues shared;
+    emberlin::forms::HandOver shared;
     emberlin::app::CMainMenuDlg menu(shared);
 
     PaintWatcher watcher([&] {

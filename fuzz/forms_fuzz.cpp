@@ -1,7 +1,7 @@
-// Drives every form model as a user could, in any order, all sharing one SharedValues, and
+// Drives every form model as a user could, in any order, all sharing one HandOver, and
 // checks after each action what a user relies on: no output reads "nan" or "inf", exclusive
 // choices stay exclusive, a refused non-number never changes the held value, and the
-// hand-over flags only ever rise.
+// hand-over channels, once filled, stay filled.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/number_text.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/detection_form.h"
 #include "forms/dialog/form_host.h"
 #include "forms/dialog/form_model.h"
@@ -105,14 +105,14 @@ const char* const kTexts[] = {
 };
 
 struct Flags {
-    int fwi, fbp, diurnal;
+    bool fwi, fbp, hourly;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    SharedValues shared;
+    HandOver shared;
     NullHost host;
     std::vector<std::unique_ptr<FormModel>> forms;
     forms.push_back(std::make_unique<FwiCalcForm>(shared));
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form->Open();
     }
 
-    Flags flags{0, 0, 0};
+    Flags flags{false, false, false};
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
         FormModel& form = *forms[input.ConsumeIntegralInRange<std::size_t>(0, forms.size() - 1)];
         const std::vector<const Control*> controls = form.Controls();
@@ -160,11 +160,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             CheckOutputs(*f);
             CheckExclusiveGroups(*f);
         }
-        if (shared.fwiReady < flags.fwi || shared.fbpReady < flags.fbp ||
-            shared.diurnalReady < flags.diurnal) {
-            Fail("a ready flag fell");
+        const Flags now{shared.fwi.has_value(), shared.fbp.has_value(), shared.hourly.has_value()};
+        if ((flags.fwi && !now.fwi) || (flags.fbp && !now.fbp) || (flags.hourly && !now.hourly)) {
+            Fail("a hand-over channel emptied");
         }
-        flags = {shared.fwiReady, shared.fbpReady, shared.diurnalReady};
+        flags = now;
     }
     return 0;
 }

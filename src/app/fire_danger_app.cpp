@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "app/main_menu_dlg.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/resources.h"
 
 namespace emberlin::app {
@@ -83,7 +83,7 @@ int CFireDangerApp::Run(int argc, char** argv) {
     // Ties the windows to the installed desktop entry (its icon and name in task switchers).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.emberlin.Emberlin"));
 
-    SharedValues shared;
+    forms::HandOver shared;
     CMainMenuDlg menu(shared);
     menu.exec();
     return 0;

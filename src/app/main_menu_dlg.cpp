@@ -23,7 +23,7 @@ QLabel* Paragraph(const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-CMainMenuDlg::CMainMenuDlg(SharedValues& shared, QWidget* parent)
+CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     : QDialog(parent), shared_(shared) {
     setObjectName(QStringLiteral("CMainMenuDlg"));
     setWindowTitle(QStringLiteral("EMBERLIN Main Menu"));

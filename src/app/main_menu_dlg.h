@@ -7,7 +7,7 @@
 #include <map>
 #include <memory>
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
@@ -19,22 +19,22 @@
 
 namespace emberlin::app {
 
-// Command identifiers of the main menu's buttons.
+// The main menu's buttons, each known by what it does.
 enum MenuCommand : int {
-    kCmdOk = 1,
-    kCmdCancel = 2,
-    kCmdAbout = 1004,
-    kCmdFwiCalculator = 1005,
-    kCmdDocumentation = 1006,
-    kCmdFbpCalculator = 1007,
-    kCmdReferences = 1009,
-    kCmdFwiStructure = 1011,
-    kCmdFbpStructure = 1012,
-    kCmdDiurnalWeather = 1021,
-    kCmdFireExamples = 1074,
-    kCmdDetectionAssessment = 1087,
-    kCmdFuelAssessment = 1088,
-    kCmdFbpFuelTypes = 1089,
+    kCmdOk,
+    kCmdCancel,
+    kCmdAbout,
+    kCmdFwiCalculator,
+    kCmdDocumentation,
+    kCmdFbpCalculator,
+    kCmdReferences,
+    kCmdFwiStructure,
+    kCmdFbpStructure,
+    kCmdDiurnalWeather,
+    kCmdFireExamples,
+    kCmdDetectionAssessment,
+    kCmdFuelAssessment,
+    kCmdFbpFuelTypes,
 };
 
 // The commands that open an owned form, in the menu's order.
@@ -47,7 +47,7 @@ inline constexpr int kFormCommands[] = {
 class CMainMenuDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMainMenuDlg(SharedValues& shared, QWidget* parent = nullptr);
+    explicit CMainMenuDlg(forms::HandOver& shared, QWidget* parent = nullptr);
     ~CMainMenuDlg() override;
 
     // Runs a menu command as its button does (the about box and every owned form).
@@ -55,7 +55,6 @@ public:
     QPushButton* CommandButton(int command) const;
 
     ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
-    ui::CFuelTypesDlg& FuelTypes() { return *fuelTypes_; }
     ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
     ui::CFbpCalcDlg& FbpCalculator() { return *fbpCalculator_; }
     ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
@@ -73,7 +72,7 @@ private:
     template <typename Form>
     void Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command);
 
-    SharedValues& shared_;
+    forms::HandOver& shared_;
     std::map<int, QPushButton*> buttons_;
     std::map<int, std::function<void()>> opens_;
 

@@ -1,6 +1,6 @@
 #include "batch/form_ranges.h"
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
 #include "forms/fwi_calc_form.h"
@@ -17,7 +17,7 @@ ValueRule RuleOf(const forms::FormModel& form, std::string_view fieldId) {
 // One instance of each form for the whole run; only their declarations are read.
 template <typename Form>
 const Form& FormInstance() {
-    static SharedValues shared;
+    static forms::HandOver shared;
     static const Form form(shared);
     return form;
 }

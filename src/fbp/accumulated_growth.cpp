@@ -25,7 +25,7 @@ bool BehaviourAt(const FbpInputs& fire, const HourlyWeather& w, double elapsedTi
     in.ffmc = w.ffmc;
     in.windSpeed = w.windSpeed;
     in.elapsedTime = elapsedTime;
-    return ComputeFbp(in, out) == 1;
+    return ComputeFbp(in, out) == FbpResult::Computed;
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ double PushDirection(double degrees) {
 
 }  // namespace
 
-int ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
+FbpResult ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
     FbpInputs in = inputs;
     Normalise(in);
     const double waz = PushDirection(in.windDirection);
@@ -51,7 +51,7 @@ int ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
     in.longitude = std::fabs(in.longitude);
 
     const int fuel = FindFuelType(in.fuelType);
-    if (fuel < 0) return 0;
+    if (fuel < 0) return FbpResult::UnknownFuelType;
 
     if (in.fmc <= 0.0) {
         in.fmc = FoliarMoistureContent(in.latitude, in.longitude, in.elevation, in.julianDay,
@@ -140,7 +140,7 @@ int ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
     out.perimeter = (hsd + bsd) * perimeterFactor * 0.5;
     out.pgr = (ros + bros) * perimeterFactor * 0.5;  // equilibrium rates, also for point
     outputs = out;
-    return 1;
+    return FbpResult::Computed;
 }
 
 }  // namespace emberlin

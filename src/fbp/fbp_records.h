@@ -22,7 +22,6 @@ struct FbpInputs {
     double pdf = 0;            // % dead balsam fir (M3, M4)
     double gc = 0;             // % grass curing (O1a, O1b)
     double gfl = 0;            // kg/m^2 grass fuel load (O1a, O1b)
-    double cbh = 0;            // m; carried for the callers, the engine uses the table's cbh
     int julianDay = 0;         // day of the year, 1 January = 1
     int minFmcDay = 0;         // day of minimum foliar moisture; 0 = work it out
     double latitude = 0;       // degrees, north positive

@@ -13,27 +13,6 @@ namespace emberlin::forms {
 namespace {
 
 // clang-format off
-constexpr std::array<const char*, kFuelCount> kFuelBoxLabels = {
-    "C1 - Spruce-Lichen Woodland",
-    "C2 - Boreal Spruce",
-    "C3 - Mature Jack or Lodgepole Pine",
-    "C4 - Immature Jack or Lodgepole Pine",
-    "C5 - Red and White Pine",
-    "C6 - Conifer Plantation",
-    "C7 - Ponderosa Pine / Douglas Fir",
-    "D1 - Aspen - Leafless ",
-    "D2 - Aspen - Green",
-    "M1 - Boreal Mixedwood - Leafless",
-    "M2 - Boreal Mixedwood - Green",
-    "M3 - Dead Balsam Fir / Mixedwood - Leafless",
-    "M4 - Dead Balsam Fire / Mixedwood - Green",
-    "S1 - Jack or Lodgepole Slash",
-    "S2 - Spruce / Balsam Slash",
-    "S3 - Coastal Cedar / Hemlock Slash",
-    "O1a - Matted Grass",
-    "O1b - Standing Grass",
-};
-
 constexpr std::array<const char*, kDetectionElapsedMinutes.size()> kMinutesLabels = {
     "   15  ", "   30  ", "   45  ", "   60  ", "   75  ",
     "   90  ", " 105  ",  " 120  ",  " 180  ",  " 240  ",
@@ -88,20 +67,6 @@ std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
     };
 }
 
-// A label as a message names it: runs of blanks closed up, no blanks at the ends.
-std::string SimplifiedLabel(std::string_view label) {
-    std::string text;
-    for (char c : label) {
-        if (c == ' ') {
-            if (!text.empty() && text.back() != ' ') text += ' ';
-        } else {
-            text += c;
-        }
-    }
-    if (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 }  // namespace
 
 int HourlySlot(int hourIndex) {
@@ -137,51 +102,48 @@ std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, boo
     return text;
 }
 
-std::string DetectionForm::FuelBoxId(int fuelIndex) {
-    return "fuel" + std::string(FuelTypeTable.at(static_cast<std::size_t>(fuelIndex)).code);
-}
-
 std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 1); }
 
 std::string DetectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
-DetectionForm::DetectionForm(SharedValues& shared)
+DetectionForm::DetectionForm(HandOver& shared)
     : FormModel("EMBERLIN - FBP Detection Assessment"),
       shared_(shared),
       headings_(DetectionHeadings()) {
-    fuelBoxes_[kC2] = true;
+    fuelBoxes_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
 
     // Input fields, declared in storing order. Every edit marks the inputs as edited, so a
     // later CALCULATE no longer claims a settings source.
     auto typed = [this](Control& control) {
         control.onEdited = [this] {
-            inputsEdited_ = 1;
+            inputsEdited_ = true;
             StoreWhileTyping();
         };
     };
-    typed(AddDouble("aspect", "Aspect", site_.aspect, 0, 360));
-    typed(AddDouble("bui", "BUI", site_.bui, 0, 650));
-    typed(AddInt("day", "Day", day_, 1, 31));
-    typed(AddInt("elevation", "Elevation (m)", site_.elevation, 0, 3000));
-    AddDouble("ffmc", "FFMC", ffmc_, 0, 101).readOnly = true;
-    typed(AddDouble("latitude", "Latitude    ( d.d )  ", site_.latitude, 30, 90));
-    typed(AddDouble("longitude", "Longitude      ( d.d )", site_.longitude, -170, 170));
-    typed(AddInt("month", "Month", month_, 1, 12));
-    typed(AddDouble("windDirection", "Wind Direction      ( deg )", site_.windDirection, 0, 360));
-    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", site_.gc, 0, 100));
-    typed(AddInt("pdf", "% Dead Balsam in M3/M4", site_.pdf, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (O1a/O1b)               ( kg / m2 )", site_.gfl, 0, 5));
-    typed(AddInt("pc", "% Conifer in Mixedwood", site_.pc, 0, 100));
-    AddDouble("windSpeed", "Wind Speed     ( km/hr )", windSpeed_, 0, 150).readOnly = true;
-    typed(AddDouble("slope", "Slope   ( % )", site_.slope, 0, 100));
+    typed(AddDouble("aspect", "Aspect", settings_.site.aspect, 0, 360));
+    typed(AddDouble("bui", "BUI", settings_.site.bui, 0, 650));
+    typed(AddInt("day", "Day", settings_.day, 1, 31));
+    typed(AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000));
+    AddDouble("ffmc", "FFMC", settings_.ffmc, 0, 101).readOnly = true;
+    typed(AddDouble("latitude", "Latitude    ( d.d )  ", settings_.site.latitude, 30, 90));
+    typed(AddDouble("longitude", "Longitude      ( d.d )", settings_.site.longitude, -170, 170));
+    typed(AddInt("month", "Month", settings_.month, 1, 12));
+    typed(AddDouble("windDirection", "Wind Direction      ( deg )", settings_.site.windDirection, 0, 360));
+    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", settings_.site.gc, 0, 100));
+    typed(AddInt("pdf", "% Dead Balsam in M3/M4", settings_.site.pdf, 0, 100));
+    typed(AddDouble("gfl", "Grass Fuel Load (" + GrassFuelCodes("/") + ")               ( kg / m2 )",
+                    settings_.site.gfl, 0, 5));
+    typed(AddInt("pc", "% Conifer in Mixedwood", settings_.site.pc, 0, 100));
+    AddDouble("windSpeed", "Wind Speed     ( km/hr )", settings_.windSpeed, 0, 150).readOnly = true;
+    typed(AddDouble("slope", "Slope   ( % )", settings_.site.slope, 0, 100));
     typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
 
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
-        AddCheck(FuelBoxId(i), kFuelBoxLabels[static_cast<std::size_t>(i)],
+    for (int i = 0; i < kFuelCount; ++i) {
+        AddCheck(FuelBoxId(i), std::string(CatalogueFuel(i).detectionLabel),
                  fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
     }
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
-    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });
+    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(IgnitionType::Point); });
+    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
     AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
     AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
              [this] { TakeFbpSettings(); });
@@ -202,15 +164,15 @@ DetectionForm::DetectionForm(SharedValues& shared)
 }
 
 void DetectionForm::SetFuelBoxes(int fuelIndex) {
-    for (int i = 0; i < static_cast<int>(kFuelCount); ++i) {
+    for (int i = 0; i < kFuelCount; ++i) {
         fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
         SetChecked(FuelBoxId(i), i == fuelIndex);
     }
 }
 
-void DetectionForm::SetIgnitionBoxes(int ignitionType) {
-    pointIgnition_ = ignitionType == 1;
-    lineIgnition_ = ignitionType == 0;
+void DetectionForm::SetIgnitionBoxes(IgnitionType ignition) {
+    pointIgnition_ = ignition == IgnitionType::Point;
+    lineIgnition_ = ignition == IgnitionType::Line;
     SetChecked("pointIgnition", pointIgnition_);
     SetChecked("lineIgnition", lineIgnition_);
 }
@@ -228,29 +190,23 @@ void DetectionForm::ClearRows() {
 
 // The selection boxes change only the boxes: what is typed in the fields stays as typed.
 void DetectionForm::SelectFuelType(int fuelIndex) {
-    fuelIndex_ = fuelIndex;
+    settings_.fuelIndex = fuelIndex;
     SetFuelBoxes(fuelIndex);
     SetSettingsBoxes(false, false);
 }
 
-void DetectionForm::SelectIgnition(int ignitionType) {
-    ignitionType_ = ignitionType;
-    SetIgnitionBoxes(ignitionType);
+void DetectionForm::SelectIgnition(IgnitionType ignition) {
+    settings_.ignition = ignition;
+    SetIgnitionBoxes(ignition);
     SetSettingsBoxes(false, false);
 }
 
 void DetectionForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
-    month_ = 7;
-    day_ = 15;
-    site_ = ProjectionSite{};
-    ffmc_ = 87.0;
-    windSpeed_ = 25.0;
+    settings_ = FbpSettings{};
     fireStartTime_ = 1430;
-    fuelIndex_ = kC2;
-    ignitionType_ = 1;
-    SetFuelBoxes(kC2);
-    SetIgnitionBoxes(1);
+    SetFuelBoxes(settings_.fuelIndex);
+    SetIgnitionBoxes(settings_.ignition);
     SetSettingsBoxes(true, false);
     ClearRows();
     Show();
@@ -258,7 +214,7 @@ void DetectionForm::RestoreDefaults() {
 }
 
 void DetectionForm::TakeFbpSettings() {
-    if (shared_.fbpReady == 0) {
+    if (!shared_.fbp) {
         Message(kNoFbpMessage);
         SetSettingsBoxes(false, false);
         return;
@@ -266,91 +222,54 @@ void DetectionForm::TakeFbpSettings() {
     // The click has already toggled the box; it shows a source only once one has filled
     // the form.
     SetChecked("fbpSettings", fbpSettings_);
-    if (!StoreForAction()) return;
-
-    // Each value after its conversion must lie in this form's range, or nothing is taken.
-    struct Check {
-        const char* id;
-        double value;
-    };
-    const double bui = std::trunc(shared_.fbpBui + 0.5);
-    const double ffmc = std::trunc(shared_.fbpFfmc + 0.5);
-    const double windSpeed = std::trunc(shared_.fbpWindSpeed + 0.5);
-    const double gc = std::trunc(shared_.fbpGc);
-    const double pdf = std::trunc(shared_.fbpPdf);
-    const double pc = std::trunc(shared_.fbpPc);
-    const Check checks[] = {
-        {"aspect", shared_.fbpAspect},
-        {"bui", bui},
-        {"day", static_cast<double>(shared_.fbpDay)},
-        {"elevation", static_cast<double>(shared_.fbpElevation)},
-        {"ffmc", ffmc},
-        {"latitude", shared_.fbpLatitude},
-        {"longitude", shared_.fbpLongitude},
-        {"month", static_cast<double>(shared_.fbpMonth)},
-        {"windDirection", shared_.fbpWindDirection},
-        {"gc", gc},
-        {"pdf", pdf},
-        {"gfl", shared_.fbpGfl},
-        {"pc", pc},
-        {"windSpeed", windSpeed},
-        {"slope", shared_.fbpSlope},
-    };
-    for (const Check& check : checks) {
-        const Control& field = GetControl(check.id);
-        if (!(check.value >= field.minValue && check.value <= field.maxValue)) {
-            Message("Nothing was taken over from the FBP Calculator: its " +
-                    SimplifiedLabel(field.label) + " gives " + FormatGeneral(check.value) +
-                    ", outside this form's range of " + FormatGeneral(field.minValue) + " to " +
-                    FormatGeneral(field.maxValue) + ".");
-            return;
-        }
-    }
-    if (!IsFuelIndex(shared_.fbpFuelTypeIndex) ||
-        (shared_.fbpIgnitionType != 0 && shared_.fbpIgnitionType != 1)) {
+    const FbpSettings& fbp = *shared_.fbp;
+    if (!IsFuelIndex(fbp.fuelIndex)) {
         Message("Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
                 "is not one of this form's.");
         return;
     }
-
-    site_.aspect = shared_.fbpAspect;
-    site_.latitude = shared_.fbpLatitude;
-    site_.longitude = shared_.fbpLongitude;
-    site_.windDirection = shared_.fbpWindDirection;
-    site_.slope = shared_.fbpSlope;
-    site_.gfl = shared_.fbpGfl;
-    day_ = shared_.fbpDay;
-    month_ = shared_.fbpMonth;
-    site_.elevation = shared_.fbpElevation;
-    site_.bui = bui;
-    ffmc_ = ffmc;
-    windSpeed_ = windSpeed;
-    site_.gc = TruncateToInt(gc);
-    site_.pdf = TruncateToInt(pdf);
-    site_.pc = TruncateToInt(pc);
+    // BUI, FFMC and wind speed are taken rounded, the percentages truncated.
+    const ProjectionSite& site = fbp.site;
+    if (!TakeOver("FBP Calculator", {{"aspect", site.aspect},
+                                     {"bui", std::trunc(site.bui + 0.5)},
+                                     {"day", fbp.day},
+                                     {"elevation", site.elevation},
+                                     {"ffmc", std::trunc(fbp.ffmc + 0.5)},
+                                     {"latitude", site.latitude},
+                                     {"longitude", site.longitude},
+                                     {"month", fbp.month},
+                                     {"windDirection", site.windDirection},
+                                     {"gc", site.gc},
+                                     {"pdf", site.pdf},
+                                     {"gfl", site.gfl},
+                                     {"pc", site.pc},
+                                     {"windSpeed", std::trunc(fbp.windSpeed + 0.5)},
+                                     {"slope", site.slope}})) {
+        return;
+    }
     ClearRows();
-    fuelIndex_ = shared_.fbpFuelTypeIndex;
-    ignitionType_ = shared_.fbpIgnitionType;
-    SetFuelBoxes(fuelIndex_);
+    settings_.fuelIndex = fbp.fuelIndex;
+    settings_.ignition = fbp.ignition;
+    SetFuelBoxes(settings_.fuelIndex);
     SetSettingsBoxes(false, true);
-    SetIgnitionBoxes(ignitionType_);
+    SetIgnitionBoxes(settings_.ignition);
     Show();
 }
 
 void DetectionForm::Calculate() {
     if (!StoreForAction()) return;
 
-    if (inputsEdited_ == 1) SetSettingsBoxes(false, false);
-    if (shared_.diurnalReady == 0) {
+    if (inputsEdited_) SetSettingsBoxes(false, false);
+    if (!shared_.hourly) {
         Show();
         Message(kNoHourlyMessage);
         return;
     }
 
     // After a successful store the month lies in 1..12, so the day of the year exists.
-    const int julianDay = DayOfYear(month_, day_).value_or(day_);
+    const int julianDay = DayOfYear(settings_.month, settings_.day).value_or(settings_.day);
     const int start = (fireStartTime_ / 100) * 60 + fireStartTime_ % 100;  // minutes after 00:00
-    const bool withPoc = fuelIndex_ == kC2;
+    const bool withPoc = settings_.fuelIndex == kC2;
 
     for (int row = 0; row < kRowCount; ++row) {
         const int clock = start + kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
@@ -358,25 +277,19 @@ void DetectionForm::Calculate() {
         const int label = hour * 100 + clock % 60;
         const auto slot = static_cast<std::size_t>(HourlySlot(hour));
 
-        FbpInputs in = ProjectionInputs(fuelIndex_, site_, julianDay);
+        FbpInputs in = EngineInputs(settings_, julianDay);
         // The first row starts from the ignition shown; the later rows describe a fire that
         // has long passed its build-up, so they take line ignition. The form's choice stays.
-        in.ignitionType = row == 0 ? ignitionType_ : 0;
+        in.ignitionType = row == 0 && settings_.ignition == IgnitionType::Point ? 1 : 0;
         in.elapsedTime = kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
-        in.ffmc = shared_.hourlyFfmc[slot];
-        in.windSpeed = shared_.hourlyWind[slot];
+        in.ffmc = shared_.hourly->ffmc[slot];
+        in.windSpeed = shared_.hourly->windSpeed[slot];
 
         FbpOutputs out;
         ComputeFbp(in, out);  // the code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(row)] = DetectionRowText(label, row, out, withPoc);
     }
     Show();
-}
-
-FbpInputs DetectionForm::HeldFire() const {
-    FbpInputs in = ProjectionInputs(fuelIndex_, site_, DayOfYear(month_, day_).value_or(day_));
-    in.ignitionType = ignitionType_;
-    return in;
 }
 
 }  // namespace emberlin::forms

@@ -5,9 +5,10 @@
 #include <array>
 #include <string>
 
-#include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
+#include "forms/fuel_catalogue.h"
+#include "forms/hand_over.h"
 #include "forms/projection_rows.h"
 
 namespace emberlin::forms {
@@ -48,48 +49,41 @@ public:
     static constexpr int kRowCount = 10;
     static constexpr int kHeadingLineCount = 3;
 
-    explicit DetectionForm(SharedValues& shared);
+    explicit DetectionForm(HandOver& shared);
 
-    // The control ids of the fuel boxes ("fuelC1" .. "fuelO1b"), the rows ("row1" ..
-    // "row10") and the heading lines ("heading1" .. "heading3").
-    static std::string FuelBoxId(int fuelIndex);
+    // The control ids of the rows ("row1" .. "row10") and the heading lines ("heading1" ..
+    // "heading3"); the fuel boxes are those of the catalogue (FuelBoxId).
     static std::string RowId(int row);
     static std::string HeadingId(int line);
 
-    int SelectedFuelType() const { return fuelIndex_; }
-    int IgnitionType() const { return ignitionType_; }
-    bool InputsEdited() const { return inputsEdited_ != 0; }
+    int SelectedFuelType() const { return settings_.fuelIndex; }
+    IgnitionType Ignition() const { return settings_.ignition; }
+    bool InputsEdited() const { return inputsEdited_; }
 
     void Calculate();
 
-    // The fire the rows describe, from the values now held: fuel, site, day of the year and
-    // ignition (weather and time are the caller's), and its start in minutes after 00:00.
-    FbpInputs HeldFire() const;
+    // The settings as last stored (the rows take FFMC and wind speed hour by hour, and each
+    // its own elapsed time), and the fire's start in minutes after 00:00.
+    const FbpSettings& Settings() const { return settings_; }
     int StartMinutes() const { return (fireStartTime_ / 100) * 60 + fireStartTime_ % 100; }
     void TakeFbpSettings();
     void RestoreDefaults();
 
 private:
     void SelectFuelType(int fuelIndex);
-    void SelectIgnition(int ignitionType);
+    void SelectIgnition(IgnitionType ignition);
     void SetFuelBoxes(int fuelIndex);
-    void SetIgnitionBoxes(int ignitionType);
+    void SetIgnitionBoxes(IgnitionType ignition);
     void SetSettingsBoxes(bool defaultOn, bool fbpOn);
     void ClearRows();
 
-    SharedValues& shared_;
+    HandOver& shared_;
 
-    // Fuel parameters, BUI, wind direction, slope, aspect and place.
-    ProjectionSite site_;
-    int month_ = 7;
-    int day_ = 15;
-    double ffmc_ = 87.0;  // display only: the table reads the hourly FFMC
-    double windSpeed_ = 25.0;  // display only: the table reads the hourly wind speed
+    // Fuel type, ignition, date and site. The FFMC and wind speed are shown only: the
+    // table reads the hourly values; the elapsed time is that of each row.
+    FbpSettings settings_;
     int fireStartTime_ = 1430;  // clock time hhmm
-
-    int fuelIndex_ = kC2;
-    int ignitionType_ = 1;  // 1 point, 0 line
-    int inputsEdited_ = 0;
+    bool inputsEdited_ = false;
 
     std::array<bool, kFuelCount> fuelBoxes_{};
     bool pointIgnition_ = true;

@@ -53,7 +53,7 @@ std::string FfmcCell(double v) { return Cell(v < 10 ? 4 : 3, v); }
 
 }  // namespace
 
-DiurnalForm::DiurnalForm(SharedValues& shared)
+DiurnalForm::DiurnalForm(HandOver& shared)
     : FormModel("Diurnal Weather Calculator"), shared_(shared) {
     // Declared in storing order.
     AddCheck("vanWagnerOption", "Van Wagner", vanWagnerOption_,
@@ -153,48 +153,25 @@ void DiurnalForm::UseDefaults() {
 }
 
 void DiurnalForm::UseFwiCalculator() {
-    if (shared_.fwiReady == 0) {
+    if (!shared_.fwi) {
         Message(kNoFwiMessage);
         defaultOption_ = false;
         fwiCalculatorOption_ = false;
         ShowAll();
         return;
     }
-    if (!StoreForAction()) {
+    // The FWI calculator's values, converted as this form takes them.
+    const FwiDay& day = *shared_.fwi;
+    if (!TakeOver("FWI Calculator", {{"month", day.month},
+                                     {"temperature", RoundToInt(day.temperature)},
+                                     {"relativeHumidity", TruncateToInt(day.relativeHumidity)},
+                                     {"windSpeed", TruncateToInt(day.windSpeed)},
+                                     {"ffmc", RoundToInt(day.ffmc)}})) {
         // Nothing is taken over, so the click must not leave the option looking chosen.
         SetChecked("defaultOption", defaultOption_);
         SetChecked("fwiCalculatorOption", fwiCalculatorOption_);
         return;
     }
-
-    // The FWI calculator's values, converted as this form takes them.
-    struct TakeOver {
-        const char* id;
-        int value;
-    };
-    const TakeOver values[] = {
-        {"month", shared_.fwiMonth},
-        {"temperature", RoundToInt(shared_.fwiTemperature)},
-        {"relativeHumidity", TruncateToInt(shared_.fwiRelativeHumidity)},
-        {"windSpeed", TruncateToInt(shared_.fwiWindSpeed)},
-        {"ffmc", RoundToInt(shared_.fwiFfmc)},
-    };
-    for (const TakeOver& v : values) {
-        const Control& field = GetControl(v.id);
-        if (v.value < field.minValue || v.value > field.maxValue) {
-            Message("Nothing was taken over from the FWI Calculator: its " + field.label +
-                    " gives " + FormatInt(v.value) + ", outside this form's range of " +
-                    FormatGeneral(field.minValue) + " to " + FormatGeneral(field.maxValue) + ".");
-            SetChecked("defaultOption", defaultOption_);
-            SetChecked("fwiCalculatorOption", fwiCalculatorOption_);
-            return;
-        }
-    }
-    month_ = values[0].value;
-    temperature_ = values[1].value;
-    relativeHumidity_ = values[2].value;
-    windSpeed_ = values[3].value;
-    ffmc_ = values[4].value;
     defaultOption_ = false;
     fwiCalculatorOption_ = true;
     ShowAll();
@@ -231,18 +208,16 @@ void DiurnalForm::Calculate() {
         return;
     }
 
-    shared_.diurnalReady = 1;
+    HourlyTables& hourly = shared_.hourly.emplace();
     if (inputsEdited_) {
         defaultOption_ = false;
         fwiCalculatorOption_ = false;
         Show();
     }
-    shared_.hourlyFfmc.fill(0.0);
-    shared_.hourlyWind.fill(0.0);
     const DiurnalFfmc ffmc = CalcDiurnalFfmc(*weather, ffmc_, ffmcMethod_);
     for (std::size_t h = 1; h <= 24; ++h) {
-        shared_.hourlyFfmc[h] = ffmc[h];
-        shared_.hourlyWind[h] = weather->windSpeed[h];
+        hourly.ffmc[h] = ffmc[h];
+        hourly.windSpeed[h] = weather->windSpeed[h];
     }
     lastWeather_ = weather;
     lastFfmc_ = ffmc;

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "common/shared_values.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "forms/dialog/form_model.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 
@@ -42,7 +42,7 @@ class DiurnalForm : public FormModel {
 
     static constexpr int kLineCount = 12;
 
-    explicit DiurnalForm(SharedValues& shared);
+    explicit DiurnalForm(HandOver& shared);
 
     // Held for the whole run (the form lives as long as the program).
     FfmcMethod Method() const { return ffmcMethod_; }
@@ -70,7 +70,7 @@ class DiurnalForm : public FormModel {
     // Shows every member; the typing warning then follows the boxes now on screen.
     void ShowAll();
 
-    SharedValues& shared_;
+    HandOver& shared_;
 
     // The eighteen inputs, with their initial values.
     double temperature_ = 30;

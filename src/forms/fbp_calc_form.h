@@ -4,65 +4,40 @@
 #include <array>
 #include <string>
 
-#include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
+#include "forms/fuel_catalogue.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 
 class FbpCalcForm : public FormModel {
   public:
     static constexpr const char* kAcronymsPanel = "fbpAcronyms";
-    static constexpr int kFuelCount = static_cast<int>(FuelTypeTable.size());
 
-    explicit FbpCalcForm(SharedValues& shared);
-
-    // The id of the box of fuel index 0..17 ("fuelC1" .. "fuelO1b").
-    static std::string FuelBoxId(int fuelIndex);
+    explicit FbpCalcForm(HandOver& shared);
 
     // Row of FuelTypeTable now selected.
-    int FuelIndex() const { return fuelIndex_; }
-    // 1 = point, 0 = line.
-    int IgnitionType() const { return ignitionType_; }
+    int FuelIndex() const { return settings_.fuelIndex; }
+    IgnitionType Ignition() const { return settings_.ignition; }
+    // The settings as last stored.
+    const FbpSettings& Settings() const { return settings_; }
     // The record sent to the engine by the last Calculate that computed (none before).
     const FbpInputs& LastInputs() const { return lastInputs_; }
 
     void Calculate();
 
-    // The record a Calculate would send for the values now held (the first display's
-    // outputs are those of this record with the initial values).
-    FbpInputs HeldInputs() const;
-
   private:
     void ChooseFuel(int fuelIndex);
-    void ChooseIgnition(int ignitionType);
-    FbpInputs EngineInputs() const;
+    void ChooseIgnition(IgnitionType ignition);
     void WriteOutputs(const FbpOutputs& out);
 
-    SharedValues& shared_;
+    HandOver& shared_;
 
-    int fuelIndex_ = kC2;
-    std::array<bool, 18> fuelChecks_{};  // exactly one is on: the box of fuelIndex_
-    int ignitionType_ = 1;
+    FbpSettings settings_;
+    std::array<bool, kFuelCount> fuelChecks_{};  // exactly one is on: the chosen fuel's box
     bool pointIgnition_ = true;
     bool lineIgnition_ = false;
-
-    int pc_ = 50;
-    int df_ = 50;  // percent dead balsam fir
-    int gc_ = 85;
-    double gfl_ = 0.3;
-    int month_ = 7;
-    int day_ = 15;
-    double ffmc_ = 87;
-    double bui_ = 40;
-    double latitude_ = 55;
-    double longitude_ = -110;  // negative west, as entered
-    double windSpeed_ = 25;
-    double windDirection_ = 0;
-    double slope_ = 0;
-    double aspect_ = 0;
-    int elevation_ = 0;
-    int elapsedTime_ = 15;
 
     // The texts of a calculation with the defaults above, shown before any calculation.
     std::string rosText_ = "11.09";

@@ -8,11 +8,6 @@ namespace emberlin::forms {
 namespace {
 
 // clang-format off
-constexpr std::array<const char*, kFuelCount> kFuelLabels = {
-    "   C1", "   C2", "   C3", "   C4", "   C5", "   C6", "   C7", "   D1", "   D2",
-    "   M1", "   M2", "   M3", "   M4", "   S1", "   S2", "   S3", " O1a",  " O1b",
-};
-
 // Formats by magnitude:        below 10              10 to 100            100 to 1000          1000 on
 constexpr std::array<MagnitudeFormat, 4> kRos       = {{{"   ", 4, " "},    {"  ", 4, " "},     {" ", 4, " "},      {" ", 4, " "}}};
 constexpr std::array<MagnitudeFormat, 4> kHeadHfi   = {{{"    ", 7, ""},    {"   ", 7, ""},     {"  ", 7, ""},      {" ", 7, ""}}};
@@ -54,7 +49,7 @@ std::array<std::string, FuelProjectionForm::kHeadingLineCount> ProjectionHeading
 
 std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out) {
     std::string text = "  ";
-    text += kFuelLabels.at(static_cast<std::size_t>(fuelIndex));
+    text += CatalogueFuel(fuelIndex).projectionLabel;
     text += "       ";
     text += FormatByMagnitude(out.ros, kRos) + "    " + FormatByMagnitude(out.hfi, kHeadHfi);
     text += "          ";
@@ -75,28 +70,28 @@ std::string FuelProjectionForm::RowId(int fuelIndex) { return "row" + std::to_st
 
 std::string FuelProjectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
-FuelProjectionForm::FuelProjectionForm(SharedValues& /*shared*/)
+FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
     : FormModel("EMBERLIN - FBP Projection by Fuel Type"), headings_(ProjectionHeadings()) {
     // Input fields, declared in storing order.
-    AddDouble("aspect", "Aspect", site_.aspect, 0, 360);
-    AddInt("gc", " GC (%)", site_.gc, 0, 100);
-    AddDouble("bui", "BUI", site_.bui, 0, 650);
-    AddInt("day", "Day", day_, 1, 31);
-    AddInt("pdf", "DF (%) ", site_.pdf, 0, 100);
-    AddInt("elevation", "Elevation (m)", site_.elevation, 0, 3000);
-    AddDouble("ffmc", "FFMC", ffmc_, 0, 101);
-    AddDouble("latitude", "Latitude  ( d.d ) ", site_.latitude, 30, 90);
-    AddDouble("gfl", "GFL  (kg / m2 )", site_.gfl, 0, 5);
-    AddDouble("longitude", "Longitude   ( d.d )", site_.longitude, -170, 170);
-    AddInt("month", "Month", month_, 1, 12);
-    AddInt("pc", "  PC (%) ", site_.pc, 0, 100);
-    AddDouble("slope", "Slope     ( % )", site_.slope, 0, 100);
-    AddInt("elapsedTime", "Elapsed Time         (min)", elapsedTime_, 0, 300);
-    AddDouble("windSpeed", "Wind Speed      ( km/hr )", windSpeed_, 0, 150);
-    AddDouble("windDirection", "Wind Direction      ( deg ) ", site_.windDirection, 0, 360);
+    AddDouble("aspect", "Aspect", settings_.site.aspect, 0, 360);
+    AddInt("gc", " GC (%)", settings_.site.gc, 0, 100);
+    AddDouble("bui", "BUI", settings_.site.bui, 0, 650);
+    AddInt("day", "Day", settings_.day, 1, 31);
+    AddInt("pdf", "DF (%) ", settings_.site.pdf, 0, 100);
+    AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000);
+    AddDouble("ffmc", "FFMC", settings_.ffmc, 0, 101);
+    AddDouble("latitude", "Latitude  ( d.d ) ", settings_.site.latitude, 30, 90);
+    AddDouble("gfl", "GFL  (kg / m2 )", settings_.site.gfl, 0, 5);
+    AddDouble("longitude", "Longitude   ( d.d )", settings_.site.longitude, -170, 170);
+    AddInt("month", "Month", settings_.month, 1, 12);
+    AddInt("pc", "  PC (%) ", settings_.site.pc, 0, 100);
+    AddDouble("slope", "Slope     ( % )", settings_.site.slope, 0, 100);
+    AddInt("elapsedTime", "Elapsed Time         (min)", settings_.elapsedTime, 0, 300);
+    AddDouble("windSpeed", "Wind Speed      ( km/hr )", settings_.windSpeed, 0, 150);
+    AddDouble("windDirection", "Wind Direction      ( deg ) ", settings_.site.windDirection, 0, 360);
 
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(1); });
-    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(0); });
+    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(IgnitionType::Point); });
+    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
 
     for (int line = 0; line < kHeadingLineCount; ++line) {
         AddText(HeadingId(line), "Column headings", headings_[static_cast<std::size_t>(line)]);
@@ -112,10 +107,10 @@ FuelProjectionForm::FuelProjectionForm(SharedValues& /*shared*/)
 }
 
 // The ignition boxes change only the boxes: what is typed in the fields stays as typed.
-void FuelProjectionForm::SelectIgnition(int ignitionType) {
-    ignitionType_ = ignitionType;
-    pointIgnition_ = ignitionType == 1;
-    lineIgnition_ = ignitionType == 0;
+void FuelProjectionForm::SelectIgnition(IgnitionType ignition) {
+    settings_.ignition = ignition;
+    pointIgnition_ = ignition == IgnitionType::Point;
+    lineIgnition_ = ignition == IgnitionType::Line;
     SetChecked("pointIgnition", pointIgnition_);
     SetChecked("lineIgnition", lineIgnition_);
 }
@@ -124,14 +119,12 @@ void FuelProjectionForm::Calculate() {
     if (!StoreForAction()) return;
 
     // After a successful store the month lies in 1..12, so the day of the year exists.
-    const int julianDay = DayOfYear(month_, day_).value_or(day_);
+    const int julianDay = DayOfYear(settings_.month, settings_.day).value_or(settings_.day);
     lastOutputs_.emplace();
     for (int i = 0; i < kRowCount; ++i) {
-        FbpInputs in = ProjectionInputs(i, site_, julianDay);
-        in.ignitionType = ignitionType_;
-        in.elapsedTime = elapsedTime_;
-        in.ffmc = ffmc_;
-        in.windSpeed = windSpeed_;
+        FbpSettings row = settings_;
+        row.fuelIndex = i;
+        const FbpInputs in = EngineInputs(row, julianDay);
 
         FbpOutputs out;
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "common/shared_values.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
 #include "forms/projection_rows.h"
@@ -21,19 +20,19 @@ public:
     static constexpr const char* kInstructions =
         "ENTER the FBP Parameters,   ENTER the required INPUT information,  ENTER return or "
         "Click Calculate Button";
-    static constexpr int kRowCount = static_cast<int>(kFuelCount);
+    static constexpr int kRowCount = kFuelCount;
     static constexpr int kHeadingLineCount = 2;
 
-    // The form keeps the SharedValues signature of the other forms; it reads and publishes
+    // The form keeps the hand-over signature of the other forms; it reads and publishes
     // nothing there.
-    explicit FuelProjectionForm(SharedValues& shared);
+    explicit FuelProjectionForm(HandOver& shared);
 
     // The control ids of the rows ("row1" .. "row18", row i + 1 holding fuel index i) and the
     // heading lines ("heading1", "heading2").
     static std::string RowId(int fuelIndex);
     static std::string HeadingId(int line);
 
-    int IgnitionType() const { return ignitionType_; }
+    IgnitionType Ignition() const { return settings_.ignition; }
 
     void Calculate();
 
@@ -44,17 +43,10 @@ public:
     }
 
 private:
-    void SelectIgnition(int ignitionType);
+    void SelectIgnition(IgnitionType ignition);
 
-    // Fuel parameters, BUI, wind direction, slope, aspect and place.
-    ProjectionSite site_;
-    int month_ = 7;
-    int day_ = 15;
-    double ffmc_ = 87.0;
-    double windSpeed_ = 25.0;
-    int elapsedTime_ = 15;  // min
-
-    int ignitionType_ = 1;  // 1 point, 0 line
+    // Weather, ignition, time, date and site; the fuel type is that of each row.
+    FbpSettings settings_;
     bool pointIgnition_ = true;
     bool lineIgnition_ = false;
 

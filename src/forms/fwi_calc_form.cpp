@@ -8,7 +8,7 @@
 
 namespace emberlin::forms {
 
-FwiCalcForm::FwiCalcForm(SharedValues& shared)
+FwiCalcForm::FwiCalcForm(HandOver& shared)
     : FormModel("EMBERLIN - FWI Calculator"), shared_(shared) {
     // Declared in storing order.
     AddDouble("ffmcYesterday", "Yesterday's    FFMC", ffmcYesterday_, 0, 101);
@@ -18,8 +18,8 @@ FwiCalcForm::FwiCalcForm(SharedValues& shared)
     AddDouble("rain", " Rain     ( mm )", rain_, 0, 60);
     AddDouble("temperature", "Temperature      ( deg C )", temperature_, 0, 40);
     AddDouble("windSpeed", "Wind Speed      ( km/ hr )", windSpeed_, 0, 100);
-    AddCheck("integerOption", "Integer", integerOption_, [this] { ChooseFormat(1); });
-    AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(2); });
+    AddCheck("integerOption", "Integer", integerOption_, [this] { ChooseFormat(OutputFormat::Integer); });
+    AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(OutputFormat::Real); });
     AddText("ffmcText", "FFMC", ffmcText_);
     AddText("dmcText", "DMC", dmcText_);
     AddText("dcText", "DC", dcText_);
@@ -35,18 +35,16 @@ FwiCalcForm::FwiCalcForm(SharedValues& shared)
     AddButton("cancel", "Cancel", [this] { Cancel(); });
 }
 
-void FwiCalcForm::ChooseFormat(int format) {
+void FwiCalcForm::ChooseFormat(OutputFormat format) {
     // The pair acts as exclusive options: the clicked one ends up on, even if it was on.
-    SetChecked("integerOption", format == 1);
-    SetChecked("realOption", format == 2);
+    SetChecked("integerOption", format == OutputFormat::Integer);
+    SetChecked("realOption", format == OutputFormat::Real);
     outputFormat_ = format;
     Calculate();
 }
 
 void FwiCalcForm::Calculate() {
     if (!StoreForAction()) return;
-
-    shared_.fwiReady = 1;
 
     std::array<double, 7> values{};
     for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
@@ -55,18 +53,19 @@ void FwiCalcForm::Calculate() {
                          temperature_, relativeHumidity_, rain_, windSpeed_);
     }
 
-    shared_.fwiBui = values[kSelectBui - 1];
-    shared_.fwiFfmc = values[kSelectFfmc - 1];
-    shared_.fwiRain = rain_;
-    shared_.fwiWindSpeed = windSpeed_;
-    shared_.fwiRelativeHumidity = relativeHumidity_;
-    shared_.fwiTemperature = temperature_;
-    shared_.fwiMonth = month_;
+    FwiDay& day = shared_.fwi.emplace();
+    day.bui = values[kSelectBui - 1];
+    day.ffmc = values[kSelectFfmc - 1];
+    day.rain = rain_;
+    day.windSpeed = windSpeed_;
+    day.relativeHumidity = relativeHumidity_;
+    day.temperature = temperature_;
+    day.month = month_;
 
     std::array<std::string*, 7> texts = {&ffmcText_, &dmcText_, &dcText_, &isiText_,
                                          &buiText_,  &fwiText_, &dsrText_};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        *texts[i] = outputFormat_ == 1 ? FormatInt(RoundToInt(values[i]))
+        *texts[i] = outputFormat_ == OutputFormat::Integer ? FormatInt(RoundToInt(values[i]))
                                        : FormatFixed(values[i], 3, 2);
     }
     Show();

@@ -3,26 +3,29 @@
 
 #include <string>
 
-#include "common/shared_values.h"
 #include "forms/dialog/form_model.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
+
+// How the FWI calculator writes its outputs: rounded to whole numbers or with two decimals.
+enum class OutputFormat { Integer, Real };
 
 class FwiCalcForm : public FormModel {
 public:
     static constexpr const char* kAcronymsPanel = "fwiAcronyms";
 
-    explicit FwiCalcForm(SharedValues& shared);
+    explicit FwiCalcForm(HandOver& shared);
 
-    // 1 = Integer, 2 = Real; one value for the whole run, read by Calculate.
-    int OutputFormat() const { return outputFormat_; }
+    // One choice for the whole run, read by Calculate.
+    OutputFormat Format() const { return outputFormat_; }
 
     void Calculate();
 
 private:
-    void ChooseFormat(int format);
+    void ChooseFormat(OutputFormat format);
 
-    SharedValues& shared_;
+    HandOver& shared_;
 
     double ffmcYesterday_ = 72;
     double dmcYesterday_ = 39;
@@ -34,7 +37,7 @@ private:
     double rain_ = 0;
     bool integerOption_ = true;
     bool realOption_ = false;
-    int outputFormat_ = 1;
+    OutputFormat outputFormat_ = OutputFormat::Integer;
 
     std::string ffmcText_ = "87";
     std::string dmcText_ = "42";

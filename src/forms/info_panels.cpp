@@ -1,6 +1,18 @@
 #include "forms/info_panels.h"
 
+#include "forms/fuel_catalogue.h"
+
 namespace emberlin::forms {
+
+namespace {
+
+std::vector<std::string> FuelAcronymLines() {
+    std::vector<std::string> lines;
+    for (const FuelType& fuel : FuelCatalogue()) lines.emplace_back(fuel.acronymLine);
+    return lines;
+}
+
+}  // namespace
 
 InfoPanel FwiAcronymsPanel() {
     return {"fwiAcronyms",
@@ -17,16 +29,7 @@ InfoPanel FbpAcronymsPanel() {
         "fbpAcronyms",
         "   EMBERLIN - FBP   Acronyms",
         "Fire Behaviour Prediction System -  ACRONYNMS",
-        {{"Fuel Types",
-          {"C1 :  Spruce-Lichen Woodland", "C2  :  Boreal Spruce",
-           "C3  :  Mature Jack or Lodgepole Pine", "C4  :  Immature Jack or Lodgepole Pine",
-           "C5  :  Read and White Pine", "C6  :  Conifer Plantation",
-           "C7  :  Ponderos Pine / Douglas Fir", "D1  :  Aspen - Leafless", "D2  :  Aspen - Green",
-           "M1  :  Boreal Mixedwood - Leafless", "M2  :  Boreal Mixedwood - Green",
-           "M3  :  Dead Balsam Fir / Mixedwood - Leafless",
-           "M4  :  Dead Balsam Fir / Mixedwood - Green", "S1  :  Jack or Lodgepole Pine Slash",
-           "S2  :  Spruce / Balsam Slash", "S3  :  Coastal Cedar / Hemlock Slash",
-           "O1a  :  Grass - Matted", "O1b  :  Grass - Standing"}},
+        {{"Fuel Types", FuelAcronymLines()},
          {"FBP Parameters",
           {"PC  :  % Conifer in Mixedwood", "DF  :  % Dead Balsam in M3/M4",
            "GC  :  % Grass Curing ( O1a/1b)", "GFL  :  Grass Fuel Load  (O1a/1b)   (  kg/m2 )"}},

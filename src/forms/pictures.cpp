@@ -53,14 +53,13 @@ std::string ClockText(int minutes) {
 }
 
 DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
-                                        const std::array<double, 25>& hourlyFfmc,
-                                        const std::array<double, 25>& hourlyWind) {
+                                        const HourlyTables& hourly) {
     DetectionGrowth growth;
     growth.startMinutes = startMinutes;
     std::vector<double> elapsed(kDetectionElapsedMinutes.begin(), kDetectionElapsedMinutes.end());
     const auto weather = [&](int clockHour) {
         const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
-        return HourlyWeather{hourlyFfmc[slot], hourlyWind[slot]};
+        return HourlyWeather{hourly.ffmc[slot], hourly.windSpeed[slot]};
     };
     growth.rows = AccumulateGrowth(fire, startMinutes, elapsed, weather);
     if (growth.rows.empty()) return growth;

@@ -11,6 +11,7 @@
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
 #include "forms/fire_shape.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 
@@ -27,8 +28,9 @@ std::string FieldsCaption(const FormModel& form);
 std::string ClockText(int minutes);
 
 // The fire of the detection assessment at each of its rows' elapsed times, grown hour by
-// hour with the hourly FFMC and wind speed (slots 1..24, as the diurnal weather tables hold
-// them), and its shape at the last row with the earlier perimeters as nested outlines.
+// hour with the hourly FFMC and wind speed of the diurnal weather tables, and its shape at the
+// last row with the earlier perimeters as nested outlines. `fire` gives fuel, ignition, site
+// and day; its weather and time are not read.
 struct DetectionGrowth {
     int startMinutes = 0;
     std::vector<AccumulatedGrowthRow> rows;
@@ -36,8 +38,7 @@ struct DetectionGrowth {
     std::string inputs;  // the caption of the inputs
 };
 DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
-                                        const std::array<double, 25>& hourlyFfmc,
-                                        const std::array<double, 25>& hourlyWind);
+                                        const HourlyTables& hourly);
 
 // One bar of the projection by fuel type.
 struct FuelBar {

@@ -6,47 +6,6 @@
 
 namespace emberlin::forms {
 
-double ProjectionCrownBaseHeight(int fuelIndex) {
-    switch (fuelIndex) {
-        case kC1: return 2.0;
-        case kC2: return 3.0;
-        case kC3: return 8.0;
-        case kC4: return 4.0;
-        case kC5: return 18.0;
-        case kC6: return 7.0;
-        case kC7: return 10.0;
-        case kM1:
-        case kM2:
-        case kM3:
-        case kM4: return 6.0;
-        default: return 7.0;
-    }
-}
-
-FbpInputs ProjectionInputs(int fuelIndex, const ProjectionSite& site, int julianDay) {
-    assert(IsFuelIndex(fuelIndex));
-    FbpInputs in;
-    in.fuelType = std::string(FuelTypeTable[static_cast<std::size_t>(fuelIndex)].code);
-    in.cbh = ProjectionCrownBaseHeight(fuelIndex);
-    in.minFmcDay = 0;
-    in.useBui = 1;
-    in.fmc = 0.0;
-    in.theta = 0.0;
-    in.bui = site.bui;
-    in.windDirection = site.windDirection;
-    in.slope = site.slope;
-    in.aspect = site.aspect;
-    in.pc = site.pc;
-    in.pdf = site.pdf;
-    in.gc = site.gc;
-    in.gfl = site.gfl;
-    in.julianDay = julianDay;
-    in.latitude = site.latitude;
-    in.longitude = site.longitude;
-    in.elevation = site.elevation;
-    return in;
-}
-
 int MagnitudeClass(double value) {
     if (value < 10.0) return 0;
     if (value < 100.0) return 1;

@@ -1,4 +1,4 @@
-// Pieces shared by the two FBP projection tables: fixed call settings, magnitude classes,
+// Pieces shared by the two FBP projection tables: magnitude classes,
 // fire type words and the placing of column headings over fixed-width rows.
 #pragma once
 
@@ -9,37 +9,10 @@
 #include <string_view>
 
 #include "fbp/fbp_records.h"
+#include "forms/fuel_catalogue.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
-
-// The eighteen fuel codes in fuel index order (C1 .. O1b).
-inline constexpr std::size_t kFuelCount = FuelTypeTable.size();
-
-// Crown base height (m) sent with each projection call. The engine reads its own table;
-// the value travels with the record for whoever inspects it.
-double ProjectionCrownBaseHeight(int fuelIndex);
-
-// What both projection forms hold beside weather, ignition and time, at the forms' initial
-// values: the fuel parameters, the BUI, the wind direction, the terrain and the place.
-struct ProjectionSite {
-    int pc = 50;
-    int pdf = 50;
-    int gc = 85;
-    double gfl = 0.3;  // kg/m2
-    double bui = 40.0;
-    double windDirection = 0.0;
-    double slope = 0.0;  // %
-    double aspect = 0.0;
-    double latitude = 55.0;
-    double longitude = -110.0;
-    int elevation = 0;  // m
-};
-
-// The record of one projection call with everything fixed for these tables filled in:
-// the fuel code and its crown base height, the engine's own foliar moisture (fmc 0, day of
-// minimum worked out), the BUI used, theta 0, and the site and its day of the year. The
-// caller fills weather, ignition and time.
-FbpInputs ProjectionInputs(int fuelIndex, const ProjectionSite& site, int julianDay);
 
 // Which column of a format table a value takes: 0 below 10, 1 from 10 to below 100, 2 from
 // 100 to below 1000, 3 from 1000 on. Every test is a strict less-than, so 10.0 is class 1.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture_launchers.h"
 
@@ -23,7 +24,7 @@ QLabel* TextLine(const char* text, QWidget* parent) {
 }
 }  // namespace
 
-CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
+CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
     auto* layout = new QVBoxLayout(this);
@@ -38,35 +39,24 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     auto* top = new QHBoxLayout;
     layout->addLayout(top);
 
-    // Fuel types in two columns of nine.
+    // Fuel types in the catalogue's two columns.
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
-    for (int i = 0; i < static_cast<int>(forms::kFuelCount); ++i) {
-        fuelGrid->addWidget(binder_.Check(forms::DetectionForm::FuelBoxId(i)), i % 9, i / 9);
+    for (int i = 0; i < forms::kFuelCount; ++i) {
+        const forms::FuelType& place = forms::CatalogueFuel(i);
+        fuelGrid->addWidget(binder_.Check(forms::FuelBoxId(i)), place.gridRow, place.gridColumn);
     }
     top->addWidget(fuels);
-
-    auto addField = [this](QGridLayout* grid, const char* id, int row, int column) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFixedWidth(80);
-        QLabel* label = binder_.Label(id);
-        grid->addWidget(label, row, column);
-        grid->addWidget(edit, row, column + 1);
-        return label;
-    };
 
     // FBP Parameters over the two option groups.
     auto* middle = new QVBoxLayout;
     auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
     auto* parameterGrid = new QGridLayout(parameters);
-    addField(parameterGrid, "pc", 0, 0);
-    addField(parameterGrid, "pdf", 1, 0);
-    addField(parameterGrid, "gc", 2, 0);
+    AddLabelledFields(binder_, parameterGrid, {{"pc", 0, 0}, {"pdf", 1, 0}, {"gc", 2, 0}});
     // The grass fuel load label carries its unit after a long run of blanks: let it wrap
     // there instead of widening the group.
-    addField(parameterGrid, "gfl", 3, 0)->setWordWrap(true);
+    AddLabelledField(binder_, parameterGrid, "gfl", 3, 0)->setWordWrap(true);
     parameterGrid->setColumnStretch(0, 1);
     middle->addWidget(parameters);
 
@@ -90,18 +80,11 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     auto* inputGrid = new QGridLayout(inputs);
     inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the two columns.
-    addField(inputGrid, "month", 0, 0);
-    addField(inputGrid, "day", 1, 0);
-    addField(inputGrid, "latitude", 2, 0);
-    addField(inputGrid, "longitude", 3, 0);
-    addField(inputGrid, "elevation", 4, 0);
-    addField(inputGrid, "fireStartTime", 5, 0);
-    addField(inputGrid, "ffmc", 0, 3);
-    addField(inputGrid, "bui", 1, 3);
-    addField(inputGrid, "windSpeed", 2, 3);
-    addField(inputGrid, "windDirection", 3, 3);
-    addField(inputGrid, "slope", 4, 3);
-    addField(inputGrid, "aspect", 5, 3);
+    AddLabelledFields(binder_, inputGrid,
+                      {{"month", 0, 0}, {"day", 1, 0}, {"latitude", 2, 0}, {"longitude", 3, 0},
+                       {"elevation", 4, 0}, {"fireStartTime", 5, 0}, {"ffmc", 0, 3}, {"bui", 1, 3},
+                       {"windSpeed", 2, 3}, {"windDirection", 3, 3}, {"slope", 4, 3},
+                       {"aspect", 5, 3}});
     inputGrid->setColumnMinimumWidth(2, 16);
     inputGrid->setColumnStretch(2, 1);
     for (const char* id : {"ffmc", "windSpeed"}) {
@@ -118,15 +101,9 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
     // The table: headings over ten rows, then the two notes.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    std::vector<std::string> headingIds;
-    for (int line = 0; line < forms::DetectionForm::kHeadingLineCount; ++line) {
-        headingIds.push_back(forms::DetectionForm::HeadingId(line));
-    }
-    std::vector<std::string> rowIds;
-    for (int row = 0; row < forms::DetectionForm::kRowCount; ++row) {
-        rowIds.push_back(forms::DetectionForm::RowId(row));
-    }
-    AddFixedTable(binder_, tableLayout, headingIds, rowIds, kRowCharacters);
+    AddFixedTable(binder_, tableLayout,
+                  ControlIds(forms::DetectionForm::kHeadingLineCount, &forms::DetectionForm::HeadingId),
+                  ControlIds(forms::DetectionForm::kRowCount, &forms::DetectionForm::RowId), kRowCharacters);
     tableLayout->addSpacing(6);
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));
@@ -148,20 +125,10 @@ CDetectionDlg::CDetectionDlg(SharedValues& shared, QWidget* parent)
 
     layout->addWidget(binder_.WarningLine());
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("exit"));
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
 
-    AttachDetectionPictures(shape, chart, calculate, model_,
-                            [&shared]() -> std::optional<HourlyTables> {
-                                if (shared.diurnalReady == 0) return std::nullopt;
-                                return HourlyTables{shared.hourlyFfmc, shared.hourlyWind};
-                            });
+    AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
+                            [&shared] { return shared.hourly; });
 }
 
 }  // namespace emberlin::ui

@@ -1,7 +1,7 @@
 // The detection assessment window: ten rows of fire growth from a start time, hour by hour.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/detection_form.h"
 #include "ui/form_binder.h"
 
@@ -9,7 +9,7 @@ namespace emberlin::ui {
 
 class CDetectionDlg : public CFormDlg {
 public:
-    CDetectionDlg(SharedValues& shared, QWidget* parent);
+    CDetectionDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::DetectionForm& Model() { return model_; }
 

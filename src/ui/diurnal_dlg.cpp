@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
@@ -47,7 +48,7 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);
@@ -57,14 +58,11 @@ CDiurnalDlg::CDiurnalDlg(SharedValues& shared, QWidget* parent) : CFormDlg(paren
     // Label and centred box in one grid row; `context` names the group for screen readers
     // where the same label appears twice.
     auto addField = [&](QGridLayout* grid, const char* id, int row, const QString& context) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setMaximumWidth(80);
+        AddLabelledField(binder_, grid, id, row, 0, {Qt::AlignCenter, 80, false, Qt::AlignRight});
         if (!context.isEmpty()) {
-            edit->setAccessibleName(context + QLatin1Char(' ') + ToQ(model_.GetControl(id).label));
+            binder_.Edit(id)->setAccessibleName(context + QLatin1Char(' ') +
+                                               ToQ(model_.GetControl(id).label));
         }
-        grid->addWidget(binder_.Label(id), row, 0, Qt::AlignRight);
-        grid->addWidget(edit, row, 1);
     };
 
     // The PROCESS.

@@ -1,7 +1,7 @@
 // The diurnal weather calculator window.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/diurnal_form.h"
 #include "ui/form_binder.h"
 
@@ -9,7 +9,7 @@ namespace emberlin::ui {
 
 class CDiurnalDlg : public CFormDlg {
   public:
-    CDiurnalDlg(SharedValues& shared, QWidget* parent);
+    CDiurnalDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::DiurnalForm& Model() { return model_; }
 

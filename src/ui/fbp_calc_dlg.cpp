@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/dialog_parts.h"
+#include "common/calendar.h"
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/pictures.h"
@@ -26,8 +28,8 @@ struct Tip {
 constexpr Tip kTips[] = {
     {"pc", "Percent conifer in the stand (M1, M2), in %", ""},
     {"df", "Percent dead balsam fir in the stand (M3, M4), in %", ""},
-    {"gc", "Degree of grass curing (O1a, O1b), in %", "0 stands for the standard curing of 95 %."},
-    {"gfl", "Grass fuel load (O1a, O1b), in kg/m\u00b2",
+    {"gc", "Degree of grass curing (%grass%), in %", "0 stands for the standard curing of 95 %."},
+    {"gfl", "Grass fuel load (%grass%), in kg/m\u00b2",
      "0 stands for the standard load of 0.3 kg/m\u00b2."},
     {"month", "Month of the prediction, 1 = January to 12 = December", ""},
     {"day", "Day of the month; with the month it gives the day of the year (365-day year)", ""},
@@ -51,19 +53,15 @@ QString RangeText(const forms::Control& control) {
              ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
 }
 
-// A label and its field side by side in a grid (label first, so it names its buddy).
+// A label and its right-aligned field side by side in a grid.
 void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int column,
             int fieldWidth) {
-    QLineEdit* edit = binder.Edit(id);
-    edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(fieldWidth);
-    grid->addWidget(binder.Label(id), row, column);
-    grid->addWidget(edit, row, column + 1);
+    AddLabelledField(binder, grid, id, row, column, {Qt::AlignRight, fieldWidth, true, {}});
 }
 
 }  // namespace
 
-CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
+CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared), acronyms_(forms::FbpAcronymsPanel(), this) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
     binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
@@ -106,14 +104,14 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
     auto* middle = new QHBoxLayout;
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
-    constexpr int kFuelRows = 9;
-    for (int i = 0; i < forms::FbpCalcForm::kFuelCount; ++i) {
-        QCheckBox* box = binder_.Check(forms::FbpCalcForm::FuelBoxId(i));
+    for (int i = 0; i < forms::kFuelCount; ++i) {
+        const forms::FuelType& place = forms::CatalogueFuel(i);
+        QCheckBox* box = binder_.Check(forms::FuelBoxId(i));
         const FuelTypeRow& fuel = FuelTypeTable[static_cast<std::size_t>(i)];
         box->setToolTip(QStringLiteral("%1: %2").arg(
             QString::fromUtf8(fuel.code.data(), static_cast<qsizetype>(fuel.code.size())),
             QString::fromUtf8(fuel.fuel.data(), static_cast<qsizetype>(fuel.fuel.size()))));
-        fuelGrid->addWidget(box, i % kFuelRows, i / kFuelRows);
+        fuelGrid->addWidget(box, place.gridRow, place.gridColumn);
     }
     middle->addWidget(fuels);
 
@@ -150,8 +148,10 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
     layout->addLayout(middle);
 
     for (const Tip& tip : kTips) {
-        QString text = QString::fromUtf8(tip.meaning) + QStringLiteral(".\n") +
-                       RangeText(model_.GetControl(tip.id));
+        // "%grass%" stands for the grass fuel codes of the catalogue.
+        QString meaning = QString::fromUtf8(tip.meaning);
+        meaning.replace(QStringLiteral("%grass%"), ToQ(forms::GrassFuelCodes(", ")));
+        QString text = meaning + QStringLiteral(".\n") + RangeText(model_.GetControl(tip.id));
         if (*tip.note != '\0') text += QStringLiteral("\n") + QString::fromUtf8(tip.note);
         binder_.Edit(tip.id)->setToolTip(text);
     }
@@ -232,7 +232,8 @@ CFbpCalcDlg::CFbpCalcDlg(SharedValues& shared, QWidget* parent)
         connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
     }
     // The first display: the outputs shown are those of the initial values.
-    DrawShape(model_.HeldInputs());
+    const forms::FbpSettings& held = model_.Settings();
+    DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
 }
 
 void CFbpCalcDlg::UpdateShape() {
@@ -242,7 +243,7 @@ void CFbpCalcDlg::UpdateShape() {
 
 void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
     FbpOutputs out;
-    if (ComputeFbp(in, out) != 1) return;
+    if (ComputeFbp(in, out) != FbpResult::Computed) return;
     shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));
 }
 

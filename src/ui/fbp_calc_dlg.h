@@ -1,7 +1,7 @@
 // The FBP calculator window.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/fbp_calc_form.h"
 #include "ui/fire_shape_view.h"
 #include "ui/form_binder.h"
@@ -11,7 +11,7 @@ namespace emberlin::ui {
 
 class CFbpCalcDlg : public CFormDlg {
   public:
-    CFbpCalcDlg(SharedValues& shared, QWidget* parent);
+    CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FbpCalcForm& Model() { return model_; }
     FireShapeView& ShapeView() { return *shapeView_; }

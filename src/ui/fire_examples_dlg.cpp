@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -61,15 +62,9 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CFormDlg(parent) {
     auto* left = new QVBoxLayout;
     auto* heading = new QLabel(QStringLiteral("EMBERLIN"), this);
     heading->setObjectName(QStringLiteral("heading"));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    heading->setFont(headingFont);
+    EmphasiseHeading(heading, 1.4);
     left->addWidget(heading);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    left->addWidget(rule);
+    left->addWidget(RuleLine(this));
     auto* choose = new QGroupBox(QStringLiteral("Choose an Example of Fire Behavior"), this);
     auto* chooseGrid = new QGridLayout(choose);
     for (int row = 0; row < 2; ++row) {
@@ -118,13 +113,7 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CFormDlg(parent) {
     }
     layout->addLayout(groups);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = binder_.Button("ok");
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

@@ -46,4 +46,10 @@ void AddFixedTable(FormBinder& binder, QVBoxLayout* layout,
     }
 }
 
+std::vector<std::string> ControlIds(int count, const std::function<std::string(int)>& idOf) {
+    std::vector<std::string> ids;
+    for (int i = 0; i < count; ++i) ids.push_back(idOf(i));
+    return ids;
+}
+
 }  // namespace emberlin::ui

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,5 +24,8 @@ void MakeFixedRow(QLineEdit* edit, int characters);
 void AddFixedTable(FormBinder& binder, QVBoxLayout* layout,
                    const std::vector<std::string>& headingIds,
                    const std::vector<std::string>& rowIds, int characters);
+
+// The ids idOf(0) .. idOf(count - 1), in order.
+std::vector<std::string> ControlIds(int count, const std::function<std::string(int)>& idOf);
 
 }  // namespace emberlin::ui

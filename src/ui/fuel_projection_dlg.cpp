@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
 #include "ui/picture_launchers.h"
@@ -17,18 +18,10 @@ namespace {
 constexpr int kRowCharacters = 200;
 }  // namespace
 
-CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
+CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CFuelProjectionDlg"));
     auto* layout = new QVBoxLayout(this);
-
-    auto addField = [this](QGridLayout* grid, const char* id, int row, int column) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFixedWidth(80);
-        grid->addWidget(binder_.Label(id), row, column);
-        grid->addWidget(edit, row, column + 1);
-    };
 
     // Instructions and inputs on the left, the crown fire picture at the top right.
     auto* top = new QHBoxLayout;
@@ -51,10 +44,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     auto* parameterColumn = new QVBoxLayout;
     auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
     auto* parameterGrid = new QGridLayout(parameters);
-    addField(parameterGrid, "pc", 0, 0);
-    addField(parameterGrid, "pdf", 1, 0);
-    addField(parameterGrid, "gc", 2, 0);
-    addField(parameterGrid, "gfl", 3, 0);
+    AddLabelledFields(binder_, parameterGrid,
+                      {{"pc", 0, 0}, {"pdf", 1, 0}, {"gc", 2, 0}, {"gfl", 3, 0}});
     parameterColumn->addWidget(parameters);
     auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
     auto* ignitionLayout = new QHBoxLayout(ignition);
@@ -70,18 +61,11 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     auto* inputGrid = new QGridLayout(inputs);
     inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the pairs.
-    addField(inputGrid, "month", 0, 0);
-    addField(inputGrid, "day", 1, 0);
-    addField(inputGrid, "latitude", 2, 0);
-    addField(inputGrid, "longitude", 3, 0);
-    addField(inputGrid, "elevation", 4, 0);
-    addField(inputGrid, "ffmc", 0, 3);
-    addField(inputGrid, "bui", 1, 3);
-    addField(inputGrid, "elapsedTime", 2, 3);
-    addField(inputGrid, "windSpeed", 0, 6);
-    addField(inputGrid, "windDirection", 1, 6);
-    addField(inputGrid, "slope", 2, 6);
-    addField(inputGrid, "aspect", 3, 6);
+    AddLabelledFields(binder_, inputGrid,
+                      {{"month", 0, 0}, {"day", 1, 0}, {"latitude", 2, 0}, {"longitude", 3, 0},
+                       {"elevation", 4, 0}, {"ffmc", 0, 3}, {"bui", 1, 3}, {"elapsedTime", 2, 3},
+                       {"windSpeed", 0, 6}, {"windDirection", 1, 6}, {"slope", 2, 6},
+                       {"aspect", 3, 6}});
     for (int column : {2, 5}) {
         inputGrid->setColumnMinimumWidth(column, 16);
         inputGrid->setColumnStretch(column, 1);
@@ -94,34 +78,22 @@ CFuelProjectionDlg::CFuelProjectionDlg(SharedValues& shared, QWidget* parent)
     // The table: headings over one row per fuel type.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Fuel Type"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    std::vector<std::string> headingIds;
-    for (int line = 0; line < forms::FuelProjectionForm::kHeadingLineCount; ++line) {
-        headingIds.push_back(forms::FuelProjectionForm::HeadingId(line));
-    }
-    std::vector<std::string> rowIds;
-    for (int row = 0; row < forms::FuelProjectionForm::kRowCount; ++row) {
-        rowIds.push_back(forms::FuelProjectionForm::RowId(row));
-    }
-    AddFixedTable(binder_, tableLayout, headingIds, rowIds, kRowCharacters);
+    AddFixedTable(binder_, tableLayout,
+                  ControlIds(forms::FuelProjectionForm::kHeadingLineCount, &forms::FuelProjectionForm::HeadingId),
+                  ControlIds(forms::FuelProjectionForm::kRowCount, &forms::FuelProjectionForm::RowId), kRowCharacters);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
     auto* chart = new QPushButton(QStringLiteral("Chart"), this);
     chart->setObjectName(QStringLiteral("chart"));
     chart->setToolTip(
         QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
-    AttachProjectionChart(chart, calculate, model_);
-    buttons->addWidget(chart);
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("ok"));
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    AttachProjectionChart(chart, binder_.Button("calculate"), model_);
+    actions->insertWidget(1, chart);  // beside Calculate
+    layout->addLayout(actions);
 }
 
 }  // namespace emberlin::ui

@@ -1,7 +1,7 @@
 // The projection by fuel type window: one row of FBP results for each of the eighteen fuels.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/fuel_projection_form.h"
 #include "ui/form_binder.h"
 
@@ -9,7 +9,7 @@ namespace emberlin::ui {
 
 class CFuelProjectionDlg : public CFormDlg {
 public:
-    CFuelProjectionDlg(SharedValues& shared, QWidget* parent);
+    CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FuelProjectionForm& Model() { return model_; }
 

@@ -4,31 +4,25 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
 
-namespace {
-// The fuel type buttons, in their three rows; there is no D2 button.
-const std::vector<const char*> kButtonRows[] = {
-    {"fuelC1", "fuelC2", "fuelC3", "fuelC4", "fuelC5", "fuelC6", "fuelC7"},
-    {"fuelD1", "fuelO1a", "fuelO1b", "fuelS1", "fuelS2", "fuelS3"},
-    {"fuelM1", "fuelM2", "fuelM3", "fuelM4"},
-};
-}  // namespace
-
 CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     setObjectName(QStringLiteral("CFuelTypesDlg"));
 
-    for (const forms::FuelTypeEntry& entry : forms::GalleryFuelTypes()) {
+    for (const forms::FuelType& entry : forms::GalleryFuelTypes()) {
         const std::string name(entry.pictureName);
         auto window = std::make_unique<CPictureWindowDlg>(model_.PictureWindow(name), this);
         CPictureWindowDlg* shown = window.get();
         binder_.SetPanel(name, [shown] { shown->RunModal(); });
         pictureWindows_.push_back(std::move(window));
         QPushButton* button = binder_.Button(std::string(entry.buttonId));
-        button->setProperty("commandId", entry.commandId);
+        button->setProperty("fuelCode", ToQ(std::string(entry.code)));
         button->setToolTip(ToQ(std::string(entry.titleLine)));
     }
 
@@ -42,15 +36,9 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
         this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setTextFormat(Qt::PlainText);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
-    heading->setFont(headingFont);
+    EmphasiseHeading(heading, 1.15);
     left->addWidget(heading);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    left->addWidget(rule);
+    left->addWidget(RuleLine(this));
     auto* process = new QGroupBox(QStringLiteral("The Process"), this);
     auto* processLayout = new QVBoxLayout(process);
     auto* instruction = new QLabel(
@@ -62,10 +50,19 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     instruction->setWordWrap(true);
     processLayout->addWidget(instruction);
     left->addWidget(process);
-    for (const std::vector<const char*>& row : kButtonRows) {
+    // The fuel type buttons in their rows, each at its place in the catalogue.
+    const std::vector<forms::FuelType> gallery = forms::GalleryFuelTypes();
+    for (int row = 0; row < forms::GalleryRows(); ++row) {
+        std::vector<forms::FuelType> inRow;
+        for (const forms::FuelType& entry : gallery) {
+            if (entry.galleryRow == row) inRow.push_back(entry);
+        }
+        std::sort(inRow.begin(), inRow.end(), [](const forms::FuelType& a, const forms::FuelType& b) {
+            return a.galleryColumn < b.galleryColumn;
+        });
         auto* line = new QHBoxLayout;
-        for (const char* id : row) {
-            QPushButton* button = binder_.Button(id);
+        for (const forms::FuelType& entry : inRow) {
+            QPushButton* button = binder_.Button(std::string(entry.buttonId));
             button->setFixedWidth(52);
             line->addWidget(button);
         }
@@ -86,13 +83,7 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     describedLayout->addWidget(description);
     layout->addWidget(described, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = binder_.Button("ok");
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -26,7 +27,7 @@ constexpr Tip kTips[] = {
 };
 }  // namespace
 
-CFwiCalcDlg::CFwiCalcDlg(SharedValues& shared, QWidget* parent)
+CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent),
       model_(shared),
       acronyms_(forms::FwiAcronymsPanel(), this) {
@@ -57,11 +58,8 @@ CFwiCalcDlg::CFwiCalcDlg(SharedValues& shared, QWidget* parent)
     auto* inputs = new QGroupBox(QStringLiteral("Input Information"), this);
     auto* grid = new QGridLayout(inputs);
     auto addField = [&](const char* id, int row, int column) {
-        QLineEdit* edit = binder_.Edit(id);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setMaximumWidth(90);
-        grid->addWidget(binder_.Label(id), row, column, Qt::AlignRight);
-        grid->addWidget(edit, row, column + 1);
+        AddLabelledField(binder_, grid, id, row, column,
+                         {Qt::AlignCenter, 90, false, Qt::AlignRight});
     };
     addField("ffmcYesterday", 0, 0);
     addField("dmcYesterday", 0, 2);
@@ -107,15 +105,7 @@ CFwiCalcDlg::CFwiCalcDlg(SharedValues& shared, QWidget* parent)
 
     layout->addWidget(binder_.WarningLine());
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder_.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    buttons->addWidget(binder_.Button("acronyms"));
-    buttons->addStretch(1);
-    buttons->addWidget(binder_.Button("ok"));
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(CalculateRow(binder_, {"acronyms"}, {"ok", "cancel"}));
 }
 
 }  // namespace emberlin::ui

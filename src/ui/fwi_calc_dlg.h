@@ -1,7 +1,7 @@
 // The FWI calculator window.
 #pragma once
 
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "forms/fwi_calc_form.h"
 #include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"
@@ -10,7 +10,7 @@ namespace emberlin::ui {
 
 class CFwiCalcDlg : public CFormDlg {
 public:
-    CFwiCalcDlg(SharedValues& shared, QWidget* parent);
+    CFwiCalcDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FwiCalcForm& Model() { return model_; }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/dialog_parts.h"
 #include "ui/form_binder.h"
 
 namespace emberlin::ui {
@@ -57,15 +58,9 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
     setWindowTitle(ToQ(panel.title));
     auto* layout = new QVBoxLayout(this);
     auto* heading = PlainLabel(ToQ(panel.heading), this);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
-    heading->setFont(headingFont);
+    EmphasiseHeading(heading, 1.15);
     layout->addWidget(heading);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(rule);
+    layout->addWidget(RuleLine(this));
     // A long list flows into two columns, in reading order, so that the panel fits a common
     // screen height.
     const std::size_t split = ColumnSplit(panel.groups);

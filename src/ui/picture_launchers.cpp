@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/calendar.h"
 #include "forms/pictures.h"
 #include "ui/fire_shape_view.h"
 #include "ui/form_binder.h"
@@ -100,10 +101,13 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
                             });
     QObject::connect(calculate, &QPushButton::clicked, launchers.shape,
                      [taken, launchers, &form, hourly] {
-                         const std::optional<HourlyTables> tables = hourly();
+                         const std::optional<forms::HourlyTables> tables = hourly();
                          if (!tables || !StoredCleanly(form)) return;
-                         *taken = forms::DescribeDetectionGrowth(
-                             form.HeldFire(), form.StartMinutes(), tables->ffmc, tables->wind);
+                         const forms::FbpSettings& s = form.Settings();
+                         const FbpInputs fire =
+                             forms::EngineInputs(s, DayOfYear(s.month, s.day).value_or(s.day));
+                         *taken = forms::DescribeDetectionGrowth(fire, form.StartMinutes(),
+                                                                 *tables);
                          launchers.shape->Refresh();
                          launchers.chart->Refresh();
                      });

@@ -14,13 +14,9 @@
 
 namespace emberlin::ui {
 
-// The hourly FFMC and wind speed tables (slots 1..24) the detection assessment grows its fire
-// with, or nothing before the diurnal weather has been computed.
-struct HourlyTables {
-    std::array<double, 25> ffmc{};
-    std::array<double, 25> wind{};
-};
-using HourlySource = std::function<std::optional<HourlyTables>()>;
+// The hourly tables the detection assessment grows its fire with, or nothing before the
+// diurnal weather has been computed.
+using HourlySource = std::function<std::optional<forms::HourlyTables>()>;
 
 PictureLauncher* AttachDiurnalChart(QPushButton* chart, QPushButton* calculate,
                                     const forms::DiurnalForm& form);

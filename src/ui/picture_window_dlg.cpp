@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -16,13 +17,7 @@ CPictureWindowDlg::CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* p
     layout->addWidget(
         MakePicture(ToQ(model_.PictureName()), ToQ(model_.Title()).simplified(), this), 0,
         Qt::AlignHCenter);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = binder_.Button("ok");
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(binder_.Button("cancel"));
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

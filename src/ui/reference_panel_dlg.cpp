@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "ui/dialog_parts.h"
 #include "ui/form_binder.h"
 #include "ui/picture.h"
 
@@ -35,15 +36,9 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
     if (!panel.heading.empty()) {
         QLabel* heading = Paragraph(panel.heading, this);
         heading->setObjectName(QStringLiteral("heading"));
-        QFont headingFont = heading->font();
-        headingFont.setBold(true);
-        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
-        heading->setFont(headingFont);
+        EmphasiseHeading(heading, 1.15);
         layout->addWidget(heading);
-        auto* rule = new QFrame(this);
-        rule->setFrameShape(QFrame::HLine);
-        rule->setFrameShadow(QFrame::Sunken);
-        layout->addWidget(rule);
+        layout->addWidget(RuleLine(this));
     }
 
     QWidget* picture = MakePicture(ToQ(panel.pictureName), ToQ(panel.pictureTitle), this);

@@ -16,7 +16,7 @@
 #include "batch/csv.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "fbp/fbp_engine.h"
@@ -214,7 +214,7 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
     ASSERT_EQ(reference.size(), 18u);
     const char* referenceColumns[] = {"ros", "bros", "sfc", "cfb", "tfc", "hfi"};
 
-    SharedValues shared;
+    forms::HandOver shared;
     forms::FbpCalcForm form(shared);
     const std::pair<const char*, const char*> formTexts[] = {
         {"ros", "rosText"},   {"hfi", "hfiText"}, {"sfc", "sfcText"},
@@ -243,7 +243,7 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
         }
 
         // The form, a user clicking the fuel type's box.
-        form.Click(forms::FbpCalcForm::FuelBoxId(fuel));
+        form.Click(forms::FuelBoxId(fuel));
         for (const auto& [name, id] : formTexts) {
             const double value = Number(row[column(name)]);
             const std::string shown = std::string(name) == "hfi" || std::string(name) == "ffi" ||
@@ -256,7 +256,7 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
 
         // And the engine called directly with the form's record: every output exactly.
         FbpOutputs direct;
-        ASSERT_EQ(ComputeFbp(form.LastInputs(), direct), 1);
+        ASSERT_EQ(ComputeFbp(form.LastInputs(), direct), FbpResult::Computed);
         EXPECT_EQ(Number(row[column("ros")]), direct.ros);
         EXPECT_EQ(Number(row[column("rosThetaT")]), direct.rosThetaT);
         EXPECT_EQ(Number(row[column("cfbTheta")]), direct.cfbTheta);

@@ -25,7 +25,7 @@ FbpOutputs SingleCall(FbpInputs in, HourlyWeather w, double elapsed) {
     in.windSpeed = w.windSpeed;
     in.elapsedTime = elapsed;
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), 1);
+    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     return out;
 }
 

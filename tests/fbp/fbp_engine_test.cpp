@@ -26,7 +26,7 @@ static_assert(sizeof(FbpOutputs) == sizeof(AllOutputs));
 
 FbpOutputs Compute(const FbpInputs& in) {
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), 1) << in.fuelType;
+    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed) << in.fuelType;
     return out;
 }
 
@@ -125,7 +125,7 @@ TEST(ComputeFbp, SlopeCases) {
 TEST(ComputeFbp, CodesDirectionsAndIgnition) {
     FbpOutputs untouched;
     untouched.ros = 123.0;
-    EXPECT_EQ(ComputeFbp(CalculatorDefaults("C8"), untouched), 0);
+    EXPECT_EQ(ComputeFbp(CalculatorDefaults("C8"), untouched), FbpResult::UnknownFuelType);
     EXPECT_EQ(std::bit_cast<AllOutputs>(untouched),
               std::bit_cast<AllOutputs>(FbpOutputs{.ros = 123}));
     EXPECT_EQ(All(CalculatorDefaults("c2")), All(CalculatorDefaults("C2")));
@@ -262,9 +262,9 @@ TEST(ComputeFbpProperty, ExtremeFiniteInputsAreSafe) {
         in.ignitionType = most, in.windSpeed = huge, in.slope = huge, in.ffmc = huge;
         in.bui = huge, in.elapsedTime = huge;
         FbpOutputs out;
-        EXPECT_EQ(ComputeFbp(in, out), 1);
+        EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
         in.latitude = huge, in.minFmcDay = most, in.julianDay = -1;
-        EXPECT_EQ(ComputeFbp(in, out), 1);
+        EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     }
 }
 

@@ -19,18 +19,18 @@ namespace {
 // Publishes the hourly tables as the diurnal weather calculator does after CALCULATE with
 // its initial values (30 C, 45 %, 25 km/h, FFMC 87, 15 July at 55 N 110 W, temperature 15..32,
 // wind 1..35, its default curve shapes, Van Wagner FFMC).
-void PublishDiurnalDay(SharedValues& shared) {
+void PublishDiurnalDay(HandOver& shared) {
     const std::optional<DiurnalDay> day =
         CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35, {0.88, 1.86, -2.2},
                        {1.0, 1.24, -3.59});
     ASSERT_TRUE(day.has_value());
     const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
-    shared.diurnalReady = 1;
-    shared.hourlyFfmc = {};
-    shared.hourlyWind = {};
+    shared.hourly.emplace();
+    shared.hourly->ffmc = {};
+    shared.hourly->windSpeed = {};
     for (std::size_t h = 1; h <= 24; ++h) {
-        shared.hourlyFfmc[h] = ffmc[h];
-        shared.hourlyWind[h] = day->windSpeed[h];
+        shared.hourly->ffmc[h] = ffmc[h];
+        shared.hourly->windSpeed[h] = day->windSpeed[h];
     }
 }
 
@@ -50,7 +50,6 @@ FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffm
     in.pdf = 50;
     in.gc = 85;
     in.gfl = 0.3;
-    in.cbh = 3;
     in.julianDay = 196;  // 15 July
     in.minFmcDay = 0;
     in.latitude = 55;
@@ -60,7 +59,7 @@ FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffm
     in.fmc = 0;
     in.theta = 0;
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), 1);
+    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     return out;
 }
 
@@ -85,7 +84,7 @@ protected:
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     DetectionForm form{shared};
     RecordingHost host;
 };
@@ -131,7 +130,7 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(form.GetControl("fuelM4").label, "M4 - Dead Balsam Fire / Mixedwood - Green");
     EXPECT_EQ(form.GetControl("fuelO1b").label, "O1b - Standing Grass");
     for (int i = 0; i < 18; ++i) {
-        EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kC2) << i;
+        EXPECT_EQ(form.IsChecked(FuelBoxId(i)), i == kC2) << i;
     }
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
     EXPECT_FALSE(form.IsChecked("lineIgnition"));
@@ -145,9 +144,9 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
 
 TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
     // Row 1 of the calculator's default C2 fire, against which the captions are placed.
-    shared.diurnalReady = 1;
-    shared.hourlyFfmc[14] = 87;
-    shared.hourlyWind[14] = 25;
+    shared.hourly.emplace();
+    shared.hourly->ffmc[14] = 87;
+    shared.hourly->windSpeed[14] = 25;
     form.Click("calculate");
     const std::string row = form.Text("row1");
     std::array<std::string, DetectionForm::kHeadingLineCount> lines;
@@ -200,10 +199,10 @@ TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     FbpCalcForm fbp(shared);
     fbp.Open();
     fbp.Click("calculate");
-    SharedValues published;
+    HandOver published;
     PublishDiurnalDay(published);
-    EXPECT_EQ(shared.hourlyFfmc, published.hourlyFfmc);
-    EXPECT_EQ(shared.hourlyWind, published.hourlyWind);
+    EXPECT_EQ(shared.hourly->ffmc, published.hourly->ffmc);
+    EXPECT_EQ(shared.hourly->windSpeed, published.hourly->windSpeed);
 
     form.Click("fbpSettings");
     EXPECT_TRUE(host.Messages().empty());
@@ -219,7 +218,7 @@ TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     const auto rows = Rows(form);
     for (std::size_t k = 0; k < 10; ++k) {
         const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
-                                          shared.hourlyFfmc[hours[k]], shared.hourlyWind[hours[k]]);
+                                          shared.hourly->ffmc[hours[k]], shared.hourly->windSpeed[hours[k]]);
         EXPECT_EQ(rows[k], DetectionRowText(labels[k], static_cast<int>(k), out, true)) << k;
         EXPECT_TRUE(Clean(rows[k])) << rows[k];
     }
@@ -259,7 +258,7 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
         const auto rows = Rows(form);
         for (std::size_t k = 0; k < 10; ++k) {
             const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
-                                              shared.hourlyFfmc[c.slots[k]], shared.hourlyWind[c.slots[k]]);
+                                              shared.hourly->ffmc[c.slots[k]], shared.hourly->windSpeed[c.slots[k]]);
             EXPECT_EQ(rows[k], DetectionRowText(c.labels[k], static_cast<int>(k), out, true)) << k;
             EXPECT_TRUE(Clean(rows[k])) << rows[k];
             // Never the empty slot 0, whose FFMC of 0 would leave the fire standing still.
@@ -280,7 +279,7 @@ TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
     const auto first = Rows(form);
     form.Click("calculate");
     EXPECT_EQ(Rows(form), first);  // the same visible inputs give the same table
-    EXPECT_EQ(form.IgnitionType(), 1);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Point);
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
 
     form.Click("lineIgnition");
@@ -289,7 +288,7 @@ TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
     form.Click("calculate");
     const auto line = Rows(form);
     EXPECT_NE(line[0], first[0]);  // row 1 follows the ignition shown
-    const FbpOutputs out = RowOutputs("C2", 0, 15, shared.hourlyFfmc[14], shared.hourlyWind[14]);
+    const FbpOutputs out = RowOutputs("C2", 0, 15, shared.hourly->ffmc[14], shared.hourly->windSpeed[14]);
     EXPECT_EQ(line[0], DetectionRowText(1445, 0, out, true));
     for (std::size_t k = 1; k < 10; ++k) EXPECT_EQ(line[k], first[k]) << k;  // always line
 }
@@ -297,8 +296,8 @@ TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
 TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds) {
     // Hour 14 carrying the FBP calculator's FFMC and wind makes row 1 its default fire.
     PublishDiurnalDay(shared);
-    shared.hourlyFfmc[14] = 87;
-    shared.hourlyWind[14] = 25;
+    shared.hourly->ffmc[14] = 87;
+    shared.hourly->windSpeed[14] = 25;
     form.Click("calculate");
     const std::string expected = std::string(" ") + " 1445 " + "   " + "   15  " +
                                  "   " + " 11.1 " + "   " + "6824.2" +
@@ -415,25 +414,25 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     form.Click("calculate");
     ASSERT_FALSE(form.Text("row1").empty());
 
-    shared.fbpReady = 1;
-    shared.fbpFuelTypeIndex = kM3;
-    shared.fbpIgnitionType = 0;
-    shared.fbpFfmc = 88.5;  // rounds up to 89
-    shared.fbpBui = 40.49;  // rounds down to 40
-    shared.fbpWindSpeed = 12.5;
-    shared.fbpWindDirection = 270.5;
-    shared.fbpSlope = 12.25;
-    shared.fbpAspect = 45.5;
-    shared.fbpPc = 75.9;  // percentages are truncated
-    shared.fbpPdf = 33.2;
-    shared.fbpGc = 60.99;
-    shared.fbpGfl = 0.75;
-    shared.fbpElapsedTime = 30;
-    shared.fbpLatitude = 48.25;
-    shared.fbpLongitude = -95.5;
-    shared.fbpElevation = 350;
-    shared.fbpMonth = 8;
-    shared.fbpDay = 3;
+    shared.fbp.emplace();
+    shared.fbp->fuelIndex = kM3;
+    shared.fbp->ignition = IgnitionType::Line;
+    shared.fbp->ffmc = 88.5;  // rounds up to 89
+    shared.fbp->site.bui = 40.49;  // rounds down to 40
+    shared.fbp->windSpeed = 12.5;
+    shared.fbp->site.windDirection = 270.5;
+    shared.fbp->site.slope = 12.25;
+    shared.fbp->site.aspect = 45.5;
+    shared.fbp->site.pc = 75;  // percentages are whole numbers
+    shared.fbp->site.pdf = 33;
+    shared.fbp->site.gc = 60;
+    shared.fbp->site.gfl = 0.75;
+    shared.fbp->elapsedTime = 30;
+    shared.fbp->site.latitude = 48.25;
+    shared.fbp->site.longitude = -95.5;
+    shared.fbp->site.elevation = 350;
+    shared.fbp->month = 8;
+    shared.fbp->day = 3;
     form.Click("fbpSettings");
     EXPECT_TRUE(host.Messages().empty());
 
@@ -447,13 +446,13 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     };
     for (auto [id, text] : texts) EXPECT_EQ(form.Text(id), text) << id;
     EXPECT_EQ(Rows(form), kEmptyRows);
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(form.IsChecked(DetectionForm::FuelBoxId(i)), i == kM3) << i;
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(form.IsChecked(FuelBoxId(i)), i == kM3) << i;
     EXPECT_FALSE(form.IsChecked("pointIgnition"));
     EXPECT_TRUE(form.IsChecked("lineIgnition"));
     EXPECT_FALSE(form.IsChecked("defaultSettings"));
     EXPECT_TRUE(form.IsChecked("fbpSettings"));
     EXPECT_EQ(form.SelectedFuelType(), kM3);
-    EXPECT_EQ(form.IgnitionType(), 0);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Line);
 
     // The next CALCULATE computes M3 rows without containment odds; the form has been
     // typed in, so it no longer claims a settings source.
@@ -479,13 +478,13 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
     EXPECT_TRUE(form.IsChecked("defaultSettings"));  // nothing changes on a refusal
 
     // A refused field also stops "Settings from FBP Calculator".
-    shared.fbpReady = 1;
-    shared.fbpMonth = 6;
-    shared.fbpDay = 1;
-    shared.fbpLatitude = 50;
-    shared.fbpLongitude = -100;
-    shared.fbpFuelTypeIndex = kC4;
-    shared.fbpIgnitionType = 1;
+    shared.fbp.emplace();
+    shared.fbp->month = 6;
+    shared.fbp->day = 1;
+    shared.fbp->site.latitude = 50;
+    shared.fbp->site.longitude = -100;
+    shared.fbp->fuelIndex = kC4;
+    shared.fbp->ignition = IgnitionType::Point;
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(), std::vector<std::string>{"Please enter an integer between 1 and 12."});
@@ -495,8 +494,8 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
 
     // A value outside this form's range after rounding is named, and nothing is taken over.
     TypeKeys(form, "month", "7");
-    shared.fbpFfmc = 100.5;  // rounds to 101: still inside
-    shared.fbpWindSpeed = 150.5;  // rounds to 151: outside 0..150
+    shared.fbp->ffmc = 100.5;  // rounds to 101: still inside
+    shared.fbp->windSpeed = 150.5;  // rounds to 151: outside 0..150
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(),
@@ -537,7 +536,7 @@ TEST_F(DetectionFormTest, TypingChecksAtOnceAndDefaultPutsEverythingBack) {
     EXPECT_EQ(form.Text("slope"), "5.");
     EXPECT_EQ(form.Text("bui"), "");
     EXPECT_EQ(form.SelectedFuelType(), kO1a);
-    EXPECT_EQ(form.IgnitionType(), 0);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Line);
     EXPECT_FALSE(form.IsChecked("defaultSettings"));
 
     form.Click("exit");
@@ -554,7 +553,7 @@ TEST_F(DetectionFormTest, TypingChecksAtOnceAndDefaultPutsEverythingBack) {
     EXPECT_EQ(form.SelectedFuelType(), kC2);
     EXPECT_TRUE(form.IsChecked("fuelC2"));
     EXPECT_FALSE(form.IsChecked("fuelO1a"));
-    EXPECT_EQ(form.IgnitionType(), 1);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Point);
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
     EXPECT_TRUE(form.IsChecked("defaultSettings"));
     form.Click("exit");

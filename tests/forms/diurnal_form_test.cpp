@@ -36,7 +36,7 @@ class DiurnalFormTest : public ::testing::Test {
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     DiurnalForm form{shared};
     RecordingHost host;
 };
@@ -166,7 +166,7 @@ TEST_F(DiurnalFormTest, FfmcBoxTakesDigitsOnly) {
 TEST_F(DiurnalFormTest, CalculateWithTheOpeningValues) {
     form.Click("calculate");
     EXPECT_TRUE(host.Messages().empty());
-    EXPECT_EQ(shared.diurnalReady, 1);
+    EXPECT_TRUE(shared.hourly.has_value());
 
     // Hand-built from the column rules: 10 am 27.4 53.2 21.3 75.9, 10 pm 18.9 89.2 6.0 85.7.
     // clang-format off
@@ -195,10 +195,10 @@ TEST_F(DiurnalFormTest, CalculateWithTheOpeningValues) {
         EXPECT_EQ(words[base + 1] == "100.0", saturated) << "hour " << h;
         // The published hourly values are the ones on the screen.
         EXPECT_EQ(words[base + 2],
-                  FormatFixed(shared.hourlyWind[static_cast<std::size_t>(h)], 3, 1))
+                  FormatFixed(shared.hourly->windSpeed[static_cast<std::size_t>(h)], 3, 1))
             << "hour " << h;
         EXPECT_EQ(words[base + 3],
-                  FormatFixed(shared.hourlyFfmc[static_cast<std::size_t>(h)], 3, 1))
+                  FormatFixed(shared.hourly->ffmc[static_cast<std::size_t>(h)], 3, 1))
             << "hour " << h;
     }
     for (int r : {1, 5}) {
@@ -207,9 +207,9 @@ TEST_F(DiurnalFormTest, CalculateWithTheOpeningValues) {
     }
     EXPECT_NE(lines[11].find("        100.0  ", lines[11].find("Midnight")), std::string::npos);
 
-    EXPECT_NEAR(shared.hourlyFfmc[16], 87.0, 0.05);
-    EXPECT_EQ(shared.hourlyFfmc[0], 0.0);
-    EXPECT_EQ(shared.hourlyWind[0], 0.0);
+    EXPECT_NEAR(shared.hourly->ffmc[16], 87.0, 0.05);
+    EXPECT_EQ(shared.hourly->ffmc[0], 0.0);
+    EXPECT_EQ(shared.hourly->windSpeed[0], 0.0);
     // Nothing was typed, so the setting options are left alone.
     EXPECT_TRUE(form.IsChecked("defaultOption"));
 }
@@ -286,15 +286,15 @@ TEST_F(DiurnalFormTest, FwiCalculatorSetting) {
          "form's range of 0 to 150."},
     };
     // clang-format on
-    shared.fwiReady = 1;
+    shared.fwi.emplace();
     for (const Published& p : rows) {
         SCOPED_TRACE(p.name);
         host.ClearEvents();
-        shared.fwiTemperature = p.temperature;
-        shared.fwiRelativeHumidity = p.relativeHumidity;
-        shared.fwiWindSpeed = p.windSpeed;
-        shared.fwiFfmc = p.ffmc;
-        shared.fwiMonth = p.month;
+        shared.fwi->temperature = p.temperature;
+        shared.fwi->relativeHumidity = p.relativeHumidity;
+        shared.fwi->windSpeed = p.windSpeed;
+        shared.fwi->ffmc = p.ffmc;
+        shared.fwi->month = p.month;
         form.Click("fwiCalculatorOption");
         const char* ids[] = {"month", "temperature", "relativeHumidity", "windSpeed", "ffmc"};
         for (int i = 0; i < 5; ++i) EXPECT_EQ(form.Text(ids[i]), p.expected[i]) << ids[i];
@@ -324,7 +324,7 @@ TEST_F(DiurnalFormTest, TakesOverAnFwiCalculation) {
     // below 87.
     FwiCalcForm fwi(shared);
     fwi.Click("calculate");
-    ASSERT_LT(shared.fwiFfmc, 87.0);
+    ASSERT_LT(shared.fwi->ffmc, 87.0);
     form.Click("fwiCalculatorOption");
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_EQ(form.Text("temperature"), "28");
@@ -348,7 +348,7 @@ TEST_F(DiurnalFormTest, TakesOverAnFwiCalculation) {
 
 TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     form.Click("calculate");
-    const auto vanWagner = shared.hourlyFfmc;
+    const auto vanWagner = shared.hourly->ffmc;
 
     form.Click("lawsonOption");
     EXPECT_EQ(host.Messages(), std::vector<std::string>{
@@ -357,7 +357,7 @@ TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     EXPECT_FALSE(form.IsChecked("lawsonOption"));
     EXPECT_TRUE(form.IsChecked("defaultOption"));  // Lawson leaves the setting options alone
     form.Click("calculate");
-    EXPECT_EQ(shared.hourlyFfmc, vanWagner);
+    EXPECT_EQ(shared.hourly->ffmc, vanWagner);
 
     form.Click("equilibriumOption");
     EXPECT_EQ(form.Method(), FfmcMethod::Equilibrium);
@@ -365,7 +365,7 @@ TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     EXPECT_TRUE(form.IsChecked("equilibriumOption"));
     EXPECT_FALSE(form.IsChecked("defaultOption"));
     form.Click("calculate");
-    const auto equilibrium = shared.hourlyFfmc;
+    const auto equilibrium = shared.hourly->ffmc;
     EXPECT_NE(equilibrium, vanWagner);
     EXPECT_EQ(equilibrium[0], 0.0);
     for (std::size_t h = 1; h <= 24; ++h) EXPECT_GT(equilibrium[h], 0.0);
@@ -376,8 +376,8 @@ TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     TypeKeys(form, "maxWind", "60");
     TypeKeys(form, "ffmc", "60");
     form.Click("calculate");
-    EXPECT_EQ(shared.hourlyFfmc, equilibrium);
-    EXPECT_NE(shared.hourlyWind[14], 0.0);
+    EXPECT_EQ(shared.hourly->ffmc, equilibrium);
+    EXPECT_NE(shared.hourly->windSpeed[14], 0.0);
 
     // Clicking the chosen option keeps it chosen.
     form.Click("equilibriumOption");
@@ -386,7 +386,7 @@ TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     EXPECT_EQ(form.Method(), FfmcMethod::VanWagner);
     EXPECT_FALSE(form.IsChecked("equilibriumOption"));
     form.Click("calculate");
-    EXPECT_NE(shared.hourlyFfmc, equilibrium);
+    EXPECT_NE(shared.hourly->ffmc, equilibrium);
     form.Click("vanWagnerOption");
     EXPECT_TRUE(form.IsChecked("vanWagnerOption"));
     EXPECT_EQ(form.Method(), FfmcMethod::VanWagner);
@@ -415,25 +415,24 @@ TEST_F(DiurnalFormTest, CalculateRefusesAndChangesNothing) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SharedValues values;
+        HandOver values;
         DiurnalForm diurnal(values);
         RecordingHost recorder;
         diurnal.AttachHost(recorder);
         diurnal.Open();
         diurnal.Click("calculate");
         const std::vector<std::string> before = Lines(diurnal);
-        const auto ffmcBefore = values.hourlyFfmc;
-        values.diurnalReady = 0;  // marker: a refused CALCULATE must not raise it
-        values.hourlyWind[0] = -1;
+        const auto ffmcBefore = values.hourly->ffmc;
+        values.hourly->windSpeed[0] = -1;  // marker: a refused CALCULATE publishes nothing
         for (const auto& [id, text] : c.typed) TypeKeys(diurnal, id, text);
         recorder.ClearEvents();
         diurnal.Click("calculate");
         EXPECT_EQ(recorder.Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(recorder.FocusedControl(), c.focus);
         EXPECT_TRUE(recorder.FocusSelectedText());
-        EXPECT_EQ(values.diurnalReady, 0);
-        EXPECT_EQ(values.hourlyWind[0], -1);
-        EXPECT_EQ(values.hourlyFfmc, ffmcBefore);
+        ASSERT_TRUE(values.hourly.has_value());
+        EXPECT_EQ(values.hourly->windSpeed[0], -1);
+        EXPECT_EQ(values.hourly->ffmc, ffmcBefore);
         EXPECT_EQ(Lines(diurnal), before);
         EXPECT_TRUE(diurnal.IsChecked("defaultOption"));
     }
@@ -443,7 +442,7 @@ TEST_F(DiurnalFormTest, CalculateRefusesAndChangesNothing) {
     TypeKeys(form, "minWind", "35");
     form.Click("calculate");
     EXPECT_TRUE(host.Messages().empty());
-    EXPECT_EQ(shared.diurnalReady, 1);
+    EXPECT_TRUE(shared.hourly.has_value());
 }
 
 TEST_F(DiurnalFormTest, EveryAcceptedInputGivesFiniteLines) {
@@ -490,10 +489,10 @@ TEST_F(DiurnalFormTest, EveryAcceptedInputGivesFiniteLines) {
                 EXPECT_GE(std::stod(words[base]), 0.0) << line;
             }
             for (std::size_t h = 1; h <= 24; ++h) {
-                EXPECT_TRUE(std::isfinite(shared.hourlyFfmc[h])) << h;
-                EXPECT_TRUE(std::isfinite(shared.hourlyWind[h]) && shared.hourlyWind[h] >= 0.0)
+                EXPECT_TRUE(std::isfinite(shared.hourly->ffmc[h])) << h;
+                EXPECT_TRUE(std::isfinite(shared.hourly->windSpeed[h]) && shared.hourly->windSpeed[h] >= 0.0)
                     << h;
-                EXPECT_LE(shared.hourlyWind[h], 300.0) << h;
+                EXPECT_LE(shared.hourly->windSpeed[h], 300.0) << h;
             }
         }
     }

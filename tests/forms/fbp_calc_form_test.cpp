@@ -59,8 +59,8 @@ double Number(const FbpCalcForm& form, const char* id) {
 
 std::vector<std::string> CheckedFuelBoxes(const FbpCalcForm& form) {
     std::vector<std::string> on;
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-        if (form.IsChecked(FbpCalcForm::FuelBoxId(i))) on.push_back(FbpCalcForm::FuelBoxId(i));
+    for (int i = 0; i < kFuelCount; ++i) {
+        if (form.IsChecked(FuelBoxId(i))) on.push_back(FuelBoxId(i));
     }
     return on;
 }
@@ -78,7 +78,7 @@ class FbpCalcFormTest : public ::testing::Test {
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     FbpCalcForm form{shared};
     RecordingHost host;
 };
@@ -96,12 +96,12 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
         {"pgrText", "25.10"}, {"lbText", "3.20"},   {"hsdText", "79.42"},
         {"fsdText", "12.75"}, {"bsdText", "2.19"}};
     EXPECT_EQ(OutputTexts(form), initial);
-    EXPECT_EQ(shared.fbpReady, 0);  // showing the initial texts publishes nothing
+    EXPECT_FALSE(shared.fbp.has_value());  // showing the initial texts publishes nothing
 
     form.Click("calculate");
     EXPECT_EQ(OutputTexts(form), initial);
     EXPECT_TRUE(host.Messages().empty());
-    EXPECT_EQ(shared.fbpReady, 1);
+    EXPECT_TRUE(shared.fbp.has_value());
     for (const InputText& in : kInputsInStoringOrder) EXPECT_EQ(form.Text(in.id), in.text) << in.id;
 
     struct Published {
@@ -109,24 +109,24 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
         double value;
         double expected;
     };
-    for (Published p : {Published{"fbpFuelTypeIndex", double(shared.fbpFuelTypeIndex), 1},
-                        {"fbpIgnitionType", double(shared.fbpIgnitionType), 1},
-                        {"fbpFfmc", shared.fbpFfmc, 87},
-                        {"fbpBui", shared.fbpBui, 40},
-                        {"fbpWindSpeed", shared.fbpWindSpeed, 25},
-                        {"fbpWindDirection", shared.fbpWindDirection, 0},
-                        {"fbpSlope", shared.fbpSlope, 0},
-                        {"fbpAspect", shared.fbpAspect, 0},
-                        {"fbpPc", shared.fbpPc, 50},
-                        {"fbpPdf", shared.fbpPdf, 50},
-                        {"fbpGc", shared.fbpGc, 85},
-                        {"fbpGfl", shared.fbpGfl, 0.3},
-                        {"fbpElapsedTime", shared.fbpElapsedTime, 15},
-                        {"fbpLatitude", shared.fbpLatitude, 55},
-                        {"fbpLongitude", shared.fbpLongitude, -110},
-                        {"fbpElevation", double(shared.fbpElevation), 0},
-                        {"fbpMonth", double(shared.fbpMonth), 7},
-                        {"fbpDay", double(shared.fbpDay), 15}}) {
+    for (Published p : {Published{"fbpFuelTypeIndex", double(shared.fbp->fuelIndex), 1},
+                        {"fbpIgnitionType", double(shared.fbp->ignition), 1},
+                        {"fbpFfmc", shared.fbp->ffmc, 87},
+                        {"fbpBui", shared.fbp->site.bui, 40},
+                        {"fbpWindSpeed", shared.fbp->windSpeed, 25},
+                        {"fbpWindDirection", shared.fbp->site.windDirection, 0},
+                        {"fbpSlope", shared.fbp->site.slope, 0},
+                        {"fbpAspect", shared.fbp->site.aspect, 0},
+                        {"fbpPc", double(shared.fbp->site.pc), 50},
+                        {"fbpPdf", double(shared.fbp->site.pdf), 50},
+                        {"fbpGc", double(shared.fbp->site.gc), 85},
+                        {"fbpGfl", shared.fbp->site.gfl, 0.3},
+                        {"fbpElapsedTime", double(shared.fbp->elapsedTime), 15},
+                        {"fbpLatitude", shared.fbp->site.latitude, 55},
+                        {"fbpLongitude", shared.fbp->site.longitude, -110},
+                        {"fbpElevation", double(shared.fbp->site.elevation), 0},
+                        {"fbpMonth", double(shared.fbp->month), 7},
+                        {"fbpDay", double(shared.fbp->day), 15}}) {
         EXPECT_EQ(p.value, p.expected) << p.name;
     }
     EXPECT_EQ(form.LastInputs().julianDay, 196);
@@ -193,7 +193,7 @@ TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
-        SharedValues shared;
+        HandOver shared;
         FbpCalcForm form(shared);
         RecordingHost host;
         form.AttachHost(host);
@@ -201,7 +201,7 @@ TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
         s.act(form);
         EXPECT_TRUE(host.Messages().empty());
         EXPECT_TRUE(host.Warnings().empty());
-        EXPECT_EQ(shared.fbpReady, 1);
+        EXPECT_TRUE(shared.fbp.has_value());
         EXPECT_EQ(form.LastInputs().julianDay, s.julianDay);
         for (const auto& [id, text] : s.texts) EXPECT_EQ(form.Text(id), text) << id;
         for (const auto& [id, about] : s.about) {
@@ -212,8 +212,8 @@ TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
 
 TEST_F(FbpCalcFormTest, LineIgnitionSpreadsAtTheEquilibriumRatesForTheWholeTime) {
     form.Click("lineIgnition");
-    EXPECT_EQ(form.IgnitionType(), 0);
-    EXPECT_EQ(shared.fbpIgnitionType, 0);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Line);
+    EXPECT_EQ(shared.fbp->ignition, IgnitionType::Line);
     EXPECT_NEAR(Number(form, "hsdText"), Number(form, "rosText") * 15, 0.08);
     EXPECT_NEAR(Number(form, "fsdText"), Number(form, "frosText") * 15, 0.08);
     EXPECT_NEAR(Number(form, "bsdText"), Number(form, "brosText") * 15, 0.08);
@@ -223,35 +223,33 @@ TEST_F(FbpCalcFormTest, LineIgnitionSpreadsAtTheEquilibriumRatesForTheWholeTime)
     form.Click("pointIgnition");
     EXPECT_FALSE(form.IsChecked("lineIgnition"));
     EXPECT_EQ(form.Text("hsdText"), "79.42");
-    EXPECT_EQ(shared.fbpIgnitionType, 1);
+    EXPECT_EQ(shared.fbp->ignition, IgnitionType::Point);
 }
 
 TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
-    // The default conditions in each fuel type, to three significant digits, and the crown
-    // base height that goes with it.
+    // The default conditions in each fuel type, to three significant digits.
     struct Row {
         const char* code;
-        double cbh, ros, cfb, hfi;
+        double ros, cfb, hfi;
     };
     const Row rows[] = {
-        {"C1", 2, 2.89, 0.168, 888},   {"C2", 3, 11.09, 0.82, 6824}, {"C3", 8, 4.29, 0, 1030},
-        {"C4", 4, 12.3, 0.683, 5450},  {"C5", 18, 1.68, 0, 284},     {"C6", 7, 4.39, 0, 743},
-        {"C7", 10, 2.66, 0, 1630},     {"D1", 7, 2.44, 0, 468},      {"D2", 7, 0, 0, 0},
-        {"M1", 6, 7.31, 0, 2360},      {"M2", 6, 6.42, 0, 2080},     {"M3", 6, 14.0, 0.778, 8520},
-        {"M4", 6, 6.42, 0.0665, 3000}, {"S1", 7, 12.8, 0, 17400},    {"S2", 7, 5.88, 0, 13800},
-        {"S3", 7, 9.41, 0, 39900},     {"O1a", 7, 20.2, 0, 1490},    {"O1b", 7, 21.5, 0, 1590},
+        {"C1", 2.89, 0.168, 888},   {"C2", 11.09, 0.82, 6824}, {"C3", 4.29, 0, 1030},
+        {"C4", 12.3, 0.683, 5450},  {"C5", 1.68, 0, 284},     {"C6", 4.39, 0, 743},
+        {"C7", 2.66, 0, 1630},     {"D1", 2.44, 0, 468},      {"D2", 0, 0, 0},
+        {"M1", 7.31, 0, 2360},      {"M2", 6.42, 0, 2080},     {"M3", 14.0, 0.778, 8520},
+        {"M4", 6.42, 0.0665, 3000}, {"S1", 12.8, 0, 17400},    {"S2", 5.88, 0, 13800},
+        {"S3", 9.41, 0, 39900},     {"O1a", 20.2, 0, 1490},    {"O1b", 21.5, 0, 1590},
     };
-    ASSERT_EQ(std::size(rows), std::size_t(FbpCalcForm::kFuelCount));
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
+    ASSERT_EQ(std::size(rows), std::size_t(kFuelCount));
+    for (int i = 0; i < kFuelCount; ++i) {
         const Row& row = rows[i];
         SCOPED_TRACE(row.code);
-        form.Click(FbpCalcForm::FuelBoxId(i));
-        EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{FbpCalcForm::FuelBoxId(i)});
-        EXPECT_EQ(form.GetControl(FbpCalcForm::FuelBoxId(i)).label.substr(0, 3).find(row.code), 0u);
+        form.Click(FuelBoxId(i));
+        EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{FuelBoxId(i)});
+        EXPECT_EQ(form.GetControl(FuelBoxId(i)).label.substr(0, 3).find(row.code), 0u);
         EXPECT_EQ(form.FuelIndex(), i);
-        EXPECT_EQ(shared.fbpFuelTypeIndex, i);
+        EXPECT_EQ(shared.fbp->fuelIndex, i);
         EXPECT_EQ(form.LastInputs().fuelType, row.code);
-        EXPECT_EQ(form.LastInputs().cbh, row.cbh);
         EXPECT_NEAR(Number(form, "rosText"), row.ros, std::max(0.006, row.ros * 0.005));
         EXPECT_NEAR(Number(form, "cfbText"), row.cfb, 0.006);
         EXPECT_NEAR(Number(form, "hfiText"), row.hfi, 1 + row.hfi * 0.005);
@@ -310,7 +308,7 @@ TEST_F(FbpCalcFormTest, TypingOnlyStoresAndWarnsBesideTheField) {
     EXPECT_FALSE(AnyEvent(host, HostEvent::Kind::Message));
     EXPECT_FALSE(AnyEvent(host, HostEvent::Kind::Focus));
     EXPECT_EQ(OutputTexts(form), before);
-    EXPECT_EQ(shared.fbpReady, 0);
+    EXPECT_FALSE(shared.fbp.has_value());
 }
 
 TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
@@ -331,14 +329,13 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.click);
-        SharedValues shared;
+        HandOver shared;
         FbpCalcForm form(shared);
         RecordingHost host;
         form.AttachHost(host);
         form.Open();
         form.Click("lineIgnition");  // start from line so that "pointIgnition" changes something
-        shared.fbpFfmc = -1;         // marker: a refused calculation publishes nothing
-        shared.fbpReady = 0;
+        shared.fbp.reset();  // a refused calculation publishes nothing
         const auto before = OutputTexts(form);
 
         TypeKeys(form, c.field, c.text);
@@ -349,17 +346,16 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
         EXPECT_TRUE(host.FocusSelectedText());
         EXPECT_EQ(form.Text(c.field), c.text);
         EXPECT_EQ(OutputTexts(form), before);
-        EXPECT_EQ(shared.fbpReady, 0);
-        EXPECT_EQ(shared.fbpFfmc, -1);
+        EXPECT_FALSE(shared.fbp.has_value());
 
         const std::string click = c.click;
         if (click.rfind("fuel", 0) == 0) {
             EXPECT_EQ(CheckedFuelBoxes(form), std::vector<std::string>{click});
-            EXPECT_EQ(form.FuelBoxId(form.FuelIndex()), click);
+            EXPECT_EQ(FuelBoxId(form.FuelIndex()), click);
         }
         if (click.find("Ignition") != std::string::npos) {
             EXPECT_TRUE(form.IsChecked(click));
-            EXPECT_EQ(form.IgnitionType(), click == "lineIgnition" ? 0 : 1);
+            EXPECT_EQ(form.Ignition(), click == "lineIgnition" ? IgnitionType::Line : IgnitionType::Point);
         }
         // Reopening keeps the choice made while a field was refused.
         form.Open();
@@ -374,9 +370,9 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
             if (std::string(in.id) == c.field) TypeKeys(form, c.field, in.text);
         }
         form.Click("calculate");
-        EXPECT_EQ(shared.fbpReady, 1);
-        EXPECT_EQ(shared.fbpFuelTypeIndex, form.FuelIndex());
-        EXPECT_EQ(shared.fbpIgnitionType, form.IgnitionType());
+        EXPECT_TRUE(shared.fbp.has_value());
+        EXPECT_EQ(shared.fbp->fuelIndex, form.FuelIndex());
+        EXPECT_EQ(shared.fbp->ignition, form.Ignition());
     }
 }
 
@@ -393,7 +389,7 @@ TEST_F(FbpCalcFormTest, FieldsAreStoredInTheirOrderAndOkClosesOnlyWhenAllAreVali
     form.Click("ok");
     EXPECT_TRUE(host.Closed());
     EXPECT_TRUE(host.Accepted());
-    EXPECT_EQ(shared.fbpReady, 0);  // OK does not calculate
+    EXPECT_FALSE(shared.fbp.has_value());  // OK does not calculate
 }
 
 TEST_F(FbpCalcFormTest, ClosingKeepsTheStoredValuesAndTheAcronymsPanelChangesNothing) {
@@ -418,7 +414,7 @@ TEST_F(FbpCalcFormTest, ClosingKeepsTheStoredValuesAndTheAcronymsPanelChangesNot
     EXPECT_EQ(host.Panels(), std::vector<std::string>{FbpCalcForm::kAcronymsPanel});
     EXPECT_EQ(form.Text("gfl"), "0.");
     EXPECT_EQ(OutputTexts(form), before);
-    EXPECT_EQ(shared.fbpReady, 0);
+    EXPECT_FALSE(shared.fbp.has_value());
 }
 
 TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
@@ -453,29 +449,29 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
         double published, sent, expected;
     };
     const Pair pairs[] = {
-        {"ffmc", shared.fbpFfmc, in.ffmc, 91.25},
-        {"bui", shared.fbpBui, in.bui, 61.5},
-        {"windSpeed", shared.fbpWindSpeed, in.windSpeed, 17.5},
-        {"windDirection", shared.fbpWindDirection, in.windDirection, 225},
-        {"slope", shared.fbpSlope, in.slope, 12.5},
-        {"aspect", shared.fbpAspect, in.aspect, 135},
-        {"pc", shared.fbpPc, in.pc, 60},
-        {"pdf", shared.fbpPdf, in.pdf, 35},
-        {"gc", shared.fbpGc, in.gc, 70},
-        {"gfl", shared.fbpGfl, in.gfl, 0.45},
-        {"elapsedTime", shared.fbpElapsedTime, in.elapsedTime, 45},
-        {"latitude", shared.fbpLatitude, in.latitude, 48.5},
-        {"longitude", shared.fbpLongitude, in.longitude, -120.25},
-        {"elevation", double(shared.fbpElevation), double(in.elevation), 850},
-        {"ignitionType", double(shared.fbpIgnitionType), double(in.ignitionType), 0},
+        {"ffmc", shared.fbp->ffmc, in.ffmc, 91.25},
+        {"bui", shared.fbp->site.bui, in.bui, 61.5},
+        {"windSpeed", shared.fbp->windSpeed, in.windSpeed, 17.5},
+        {"windDirection", shared.fbp->site.windDirection, in.windDirection, 225},
+        {"slope", shared.fbp->site.slope, in.slope, 12.5},
+        {"aspect", shared.fbp->site.aspect, in.aspect, 135},
+        {"pc", double(shared.fbp->site.pc), in.pc, 60},
+        {"pdf", double(shared.fbp->site.pdf), in.pdf, 35},
+        {"gc", double(shared.fbp->site.gc), in.gc, 70},
+        {"gfl", shared.fbp->site.gfl, in.gfl, 0.45},
+        {"elapsedTime", double(shared.fbp->elapsedTime), in.elapsedTime, 45},
+        {"latitude", shared.fbp->site.latitude, in.latitude, 48.5},
+        {"longitude", shared.fbp->site.longitude, in.longitude, -120.25},
+        {"elevation", double(shared.fbp->site.elevation), double(in.elevation), 850},
+        {"ignitionType", double(shared.fbp->ignition), double(in.ignitionType), 0},
     };
     for (const Pair& p : pairs) {
         EXPECT_EQ(p.published, p.expected) << p.name;
         EXPECT_EQ(p.sent, p.expected) << p.name;
     }
-    EXPECT_EQ(shared.fbpFuelTypeIndex, kM3);
-    EXPECT_EQ(shared.fbpMonth, 5);
-    EXPECT_EQ(shared.fbpDay, 3);
+    EXPECT_EQ(shared.fbp->fuelIndex, kM3);
+    EXPECT_EQ(shared.fbp->month, 5);
+    EXPECT_EQ(shared.fbp->day, 3);
     EXPECT_EQ(in.fuelType, "M3");
     EXPECT_EQ(in.julianDay, 120 + 3);
     EXPECT_EQ(in.minFmcDay, 0);
@@ -485,7 +481,7 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
 
     // The texts are the engine's outputs for exactly that record.
     FbpOutputs out;
-    ASSERT_EQ(ComputeFbp(in, out), 1);
+    ASSERT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     EXPECT_EQ(form.Text("rosText"), FormatFixed(out.ros, 3, 2));
     EXPECT_EQ(form.Text("hsdText"), FormatFixed(out.hsd, 3, 2));
 }
@@ -541,7 +537,7 @@ TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
          {"aspect", "180"},
          {"windDirection", "180"}},
     };
-    SharedValues shared;
+    HandOver shared;
     FbpCalcForm form(shared);
     RecordingHost host;
     form.AttachHost(host);
@@ -550,13 +546,13 @@ TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
         for (const InputText& in : corners[c]) TypeKeys(form, in.id, in.text);
         for (const char* ignition : {"pointIgnition", "lineIgnition"}) {
             form.Click(ignition);
-            for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-                form.Click(FbpCalcForm::FuelBoxId(i));
+            for (int i = 0; i < kFuelCount; ++i) {
+                form.Click(FuelBoxId(i));
                 for (const char* id : kOutputs) {
                     if (std::string(id) == "fdText") continue;
                     const std::string& text = form.Text(id);
                     SCOPED_TRACE("corner " + std::to_string(c) + " " + ignition + " " +
-                                 FbpCalcForm::FuelBoxId(i) + " " + id + " \"" + text + "\"");
+                                 FuelBoxId(i) + " " + id + " \"" + text + "\"");
                     const std::optional<double> value = ParseDouble(text);
                     EXPECT_TRUE(value.has_value());
                     if (!value) continue;

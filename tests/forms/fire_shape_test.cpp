@@ -18,7 +18,7 @@ namespace {
 
 FbpOutputs Engine(const FbpInputs& in) {
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), 1);
+    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     return out;
 }
 

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
 #include "forms/dialog/recording_host.h"
 
 namespace emberlin::forms {
@@ -22,6 +26,7 @@ public:
         AddButton("ok", "OK", [this] { Ok(); });
         AddButton("cancel", "Cancel", [this] { Cancel(); });
     }
+    bool Take(std::initializer_list<TakenValue> values) { return TakeOver("Other Form", values); }
     double first = 5;
     int second = 1;
     bool option = false;
@@ -118,6 +123,45 @@ TEST_F(FormModelTest, ChecksDigitsOnlyAndReadOnlyBoxes) {
     EXPECT_EQ(form.digits, 77.0);
     EXPECT_FALSE(form.TypeText("result", "typed"));
     EXPECT_EQ(form.Text("result"), "r");
+}
+
+// Taking values over: all of them or none, with one message naming the first field refused.
+TEST_F(FormModelTest, TakingOverAppliesAllValuesOrRefusesThemAll) {
+    struct Row {
+        const char* name;
+        const char* firstText;  // typed into "first" before taking over
+        double first, second;   // the values handed over
+        bool taken;
+        const char* message;  // "" for none
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Row rows[] = {
+        {"inside", "5", 7.5, -170, true, ""},
+        {"second_above", "5", 7.5, 171, false,
+         "Nothing was taken over from the Other Form: its Second gives 171, outside this form's "
+         "range of -170 to 170."},
+        {"first_not_a_number", "5", nan, 3, false,
+         "Nothing was taken over from the Other Form: its First gives ---, outside this form's "
+         "range of 0 to 10."},
+        {"refused_on_screen", "abc", 7.5, 3, false, "Please enter a number."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SampleForm sample;
+        RecordingHost recorder;
+        sample.AttachHost(recorder);
+        sample.Open();
+        sample.TypeText("first", row.firstText);
+        recorder.ClearEvents();
+        EXPECT_EQ(sample.Take({{"first", row.first}, {"second", static_cast<int>(row.second)}}),
+                  row.taken);
+        EXPECT_EQ(sample.first, row.taken ? row.first : 5.0);
+        EXPECT_EQ(sample.second, row.taken ? static_cast<int>(row.second) : 1);
+        const std::vector<std::string> expected =
+            *row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{};
+        EXPECT_EQ(recorder.Messages(), expected);
+    }
+    EXPECT_EQ(SimplifiedLabel("  Wind   Speed  ( km/hr ) "), "Wind Speed ( km/hr )");
 }
 
 }  // namespace

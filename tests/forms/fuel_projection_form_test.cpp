@@ -41,7 +41,7 @@ FbpOutputs InitialOutputs(int fuelIndex, int ignition, double elapsed = 15) {
     in.fmc = 0;
     in.theta = 0;
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), 1);
+    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     return out;
 }
 
@@ -59,7 +59,7 @@ protected:
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     FuelProjectionForm form{shared};
     RecordingHost host;
 };
@@ -103,7 +103,7 @@ TEST_F(FuelProjectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(form.Title(), "EMBERLIN - FBP Projection by Fuel Type");
     EXPECT_TRUE(form.IsChecked("pointIgnition"));
     EXPECT_FALSE(form.IsChecked("lineIgnition"));
-    EXPECT_EQ(form.IgnitionType(), 1);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Point);
     EXPECT_EQ(Rows(form), kEmptyRows);
 
     std::string headings;
@@ -279,7 +279,7 @@ TEST_F(FuelProjectionFormTest, RefusedValuesWarnWhileTypingAndStopCalculate) {
     EXPECT_EQ(host.FocusedControl(), "aspect");
     EXPECT_TRUE(host.FocusSelectedText());
     EXPECT_EQ(Rows(form), before);
-    EXPECT_EQ(form.IgnitionType(), 0);
+    EXPECT_EQ(form.Ignition(), IgnitionType::Line);
 
     form.Click("ok");
     EXPECT_FALSE(host.Closed());

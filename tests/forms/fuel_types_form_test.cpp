@@ -27,43 +27,43 @@ protected:
     RecordingHost host;
 };
 
-// Every command identifier opens the window of its own fuel type and then describes that
-// fuel type; the identifiers do not follow the label order.
-TEST_F(FuelTypesFormTest, EachIdentifierOpensItsOwnPictureWindowAndDescription) {
+// Every fuel button opens the window of its own fuel type and then describes that fuel type.
+TEST_F(FuelTypesFormTest, EachButtonOpensItsOwnPictureWindowAndDescription) {
     struct Row {
-        int commandId;
+        const char* buttonId;
         const char* label;
         const char* windowTitle;
         const char* titleLine;
     };
     const Row rows[] = {
-        {1021, "C1", "  C1     Spruce-Lichen Woodland", "C1: Spruce-Lichen Woodland"},
-        {1022, "C2", "  C2   Boreal Spruce", "C2: Boreal Spruce"},
-        {1023, "C3", "  C3   Mature Jack or Lodgepole Pine", "C3: Mature Jack or Lodgepole Pine"},
-        {1024, "C4", "  C4  - Immature Jack or Lodgepole Pine",
+        {"fuelC1", "C1", "  C1     Spruce-Lichen Woodland", "C1: Spruce-Lichen Woodland"},
+        {"fuelC2", "C2", "  C2   Boreal Spruce", "C2: Boreal Spruce"},
+        {"fuelC3", "C3", "  C3   Mature Jack or Lodgepole Pine", "C3: Mature Jack or Lodgepole Pine"},
+        {"fuelC4", "C4", "  C4  - Immature Jack or Lodgepole Pine",
          "C4: Immature Jack or Lodgepole Pine"},
-        {1025, "C5", "  C5   Read and White Pine", "C5: Red and White Pine"},
-        {1027, "C6", "  C6   Conifer Plantation", "C6: Conifer Plantation"},
-        {1026, "C7", "  C7   Ponderosa Pine / Douglas Fir", "C7: Ponderosa Pine / Douglas Fir"},
-        {1028, "D1", "  D1  :   Leafless Aspen", "D1: Leafless Aspen"},
-        {1031, "M1", "  M1  :  Boreal Mixedwood - Leafless", "M1: Boreal Mixedwood-Leafless"},
-        {1032, "M2", "  M2  :  Boreal Mixedwood - Green", "M2: Boreal Mixedwood-Green"},
-        {1033, "M3", "  M3  :  Dead Balsam Fir Mixedwood - Leafless",
+        {"fuelC5", "C5", "  C5   Read and White Pine", "C5: Red and White Pine"},
+        {"fuelC6", "C6", "  C6   Conifer Plantation", "C6: Conifer Plantation"},
+        {"fuelC7", "C7", "  C7   Ponderosa Pine / Douglas Fir", "C7: Ponderosa Pine / Douglas Fir"},
+        {"fuelD1", "D1", "  D1  :   Leafless Aspen", "D1: Leafless Aspen"},
+        {"fuelM1", "M1", "  M1  :  Boreal Mixedwood - Leafless", "M1: Boreal Mixedwood-Leafless"},
+        {"fuelM2", "M2", "  M2  :  Boreal Mixedwood - Green", "M2: Boreal Mixedwood-Green"},
+        {"fuelM3", "M3", "  M3  :  Dead Balsam Fir Mixedwood - Leafless",
          "M3: Dead Balsam Fir Mixedwood-Leafless"},
-        {1034, "M4", "  M4  : Dead Balsam Fir Mixedwood - Green",
+        {"fuelM4", "M4", "  M4  : Dead Balsam Fir Mixedwood - Green",
          "M4: Dead Balsam Fir Mixedwood-Green"},
-        {1029, "S1", "  S1  :  Jack or Lodgepole Pine Slash", "S1: Jack or Lodgepole Pine Slash"},
-        {1030, "S2", "  S2  : White Spruce - Balsam Fir Slash", "S2: White Spruce/Balsam Slash"},
-        {1036, "S3", "  S3  -  Coastal Cedar - Hemlock - Douglas Fir Slash",
+        {"fuelS1", "S1", "  S1  :  Jack or Lodgepole Pine Slash", "S1: Jack or Lodgepole Pine Slash"},
+        {"fuelS2", "S2", "  S2  : White Spruce - Balsam Fir Slash", "S2: White Spruce/Balsam Slash"},
+        {"fuelS3", "S3", "  S3  -  Coastal Cedar - Hemlock - Douglas Fir Slash",
          "S3: Coastal Cedar/Hemlock/Douglas-Fir Slash"},
-        {1035, "O1a", "   O1a : Matted Grass", "O1a: Matted Grass"},
-        {1087, "O1b", "  O1b  :  Standing Grass", "O1b: Standing Grass"},
+        {"fuelO1a", "O1a", "   O1a : Matted Grass", "O1a: Matted Grass"},
+        {"fuelO1b", "O1b", "  O1b  :  Standing Grass", "O1b: Standing Grass"},
     };
     std::set<std::string> buttonsSeen;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         host.ClearEvents();
-        EXPECT_TRUE(form.ClickCommand(row.commandId));
+        EXPECT_TRUE(form.HasControl(row.buttonId));
+        form.Click(row.buttonId);
         EXPECT_EQ(LastWindowTitle(), row.windowTitle);
         EXPECT_EQ(form.Text("description").rfind(std::string(row.titleLine) + " - ", 0), 0u);
 
@@ -77,10 +77,8 @@ TEST_F(FuelTypesFormTest, EachIdentifierOpensItsOwnPictureWindowAndDescription) 
         }
     }
     EXPECT_EQ(buttonsSeen.size(), 17u);
-    // D2 has no button, and an unknown identifier does nothing.
-    host.ClearEvents();
-    EXPECT_FALSE(form.ClickCommand(1037));
-    EXPECT_TRUE(host.Panels().empty());
+    // D2 has no button.
+    EXPECT_FALSE(form.HasControl("fuelD2"));
 }
 
 TEST_F(FuelTypesFormTest, DescriptionFillsOnlyAfterThePictureWindowClosesByEitherButton) {
@@ -116,7 +114,7 @@ TEST_F(FuelTypesFormTest, DescriptionFillsOnlyAfterThePictureWindowClosesByEithe
 
 TEST_F(FuelTypesFormTest, DescriptionsAreOneParagraphOfKeyLengthAndGrassIsSharedByBothSubtypes) {
     std::set<std::string_view> paragraphs;
-    for (const FuelTypeEntry& entry : GalleryFuelTypes()) {
+    for (const FuelType& entry : GalleryFuelTypes()) {
         SCOPED_TRACE(std::string(entry.code));
         EXPECT_GE(entry.paragraph.size(), 300u);
         EXPECT_LE(entry.paragraph.size(), 1600u);
@@ -136,7 +134,7 @@ TEST_F(FuelTypesFormTest, DescriptionsAreOneParagraphOfKeyLengthAndGrassIsShared
 }
 
 TEST_F(FuelTypesFormTest, TheLastDescriptionStaysAcrossClosingAndReopening) {
-    form.ClickCommand(1036);
+    form.Click("fuelS3");
     const std::string s3 = form.Text("description");
     form.Click("cancel");
     EXPECT_TRUE(host.Closed());

@@ -26,7 +26,7 @@ protected:
         form.AttachHost(host);
         form.Open();
     }
-    SharedValues shared;
+    HandOver shared;
     FwiCalcForm form{shared};
     RecordingHost host;
 };
@@ -46,16 +46,16 @@ TEST_F(FwiCalcFormTest, FirstDisplayAndCalculateInBothFormats) {
     EXPECT_FALSE(form.IsChecked("realOption"));
     const std::array<std::string, 7> initial = {"87", "42", "309", "10", "63", "25", "8"};
     EXPECT_EQ(ResultTexts(form), initial);
-    EXPECT_EQ(shared.fwiReady, 0);
+    EXPECT_FALSE(shared.fwi.has_value());
 
     form.Click("calculate");
     EXPECT_EQ(ResultTexts(form), initial);
-    EXPECT_EQ(shared.fwiReady, 1);
+    EXPECT_TRUE(shared.fwi.has_value());
 
     form.Click("realOption");
     EXPECT_FALSE(form.IsChecked("integerOption"));
     EXPECT_TRUE(form.IsChecked("realOption"));
-    EXPECT_EQ(form.OutputFormat(), 2);
+    EXPECT_EQ(form.Format(), OutputFormat::Real);
     const std::array<std::string, 7> real = {"86.99", "42.42", "308.74", "9.82",
                                              "63.15", "24.72", "7.95"};
     EXPECT_EQ(ResultTexts(form), real);
@@ -71,7 +71,7 @@ TEST_F(FwiCalcFormTest, TypingRainKeyByKeyThenCalculating) {
     EXPECT_EQ(form.Text("rain"), "0.5");
     EXPECT_TRUE(host.Warnings().empty());
     form.Click("calculate");
-    EXPECT_EQ(shared.fwiRain, 0.5);
+    EXPECT_EQ(shared.fwi->rain, 0.5);
     EXPECT_EQ(form.Text("rain"), "0.5");
     TypeKeys(form, "dmcYesterday", "6.5");
     form.Click("calculate");
@@ -81,8 +81,8 @@ TEST_F(FwiCalcFormTest, TypingRainKeyByKeyThenCalculating) {
 TEST_F(FwiCalcFormTest, RefusedFieldsWarnWhileTypingAndStopCalculate) {
     form.Click("realOption");
     const auto before = ResultTexts(form);
-    const int readyBefore = shared.fwiReady;
-    shared.fwiFfmc = -1;  // marker: nothing may be published by a refused Calculate
+    ASSERT_TRUE(shared.fwi.has_value());
+    shared.fwi->ffmc = -1;  // marker: nothing may be published by a refused Calculate
 
     TypeKeys(form, "ffmcYesterday", "102");
     EXPECT_EQ(host.WarningFor("ffmcYesterday"), "Please enter a number between 0 and 101.");
@@ -95,8 +95,7 @@ TEST_F(FwiCalcFormTest, RefusedFieldsWarnWhileTypingAndStopCalculate) {
     EXPECT_EQ(host.Messages()[0], "Please enter a number between 0 and 101.");
     EXPECT_EQ(host.FocusedControl(), "ffmcYesterday");
     EXPECT_EQ(ResultTexts(form), before);
-    EXPECT_EQ(shared.fwiFfmc, -1);
-    EXPECT_EQ(shared.fwiReady, readyBefore);
+    EXPECT_EQ(shared.fwi->ffmc, -1);
 
     // A format option is still selected, but nothing is computed.
     form.Click("integerOption");
@@ -128,14 +127,14 @@ TEST_F(FwiCalcFormTest, PublishesInputsAsHeld) {
     TypeKeys(form, "month", "8");
     TypeKeys(form, "rain", "3");
     form.Click("calculate");
-    EXPECT_EQ(shared.fwiReady, 1);
-    EXPECT_EQ(shared.fwiRelativeHumidity, 100.0);
-    EXPECT_EQ(shared.fwiTemperature, 25.5);
-    EXPECT_EQ(shared.fwiWindSpeed, 25.9);
-    EXPECT_EQ(shared.fwiMonth, 8);
-    EXPECT_EQ(shared.fwiRain, 3.0);
-    EXPECT_EQ(shared.fwiFfmc, CalcFwiIndex(1, 72, 39, 300, 8, 25.5, 100, 3, 25.9));
-    EXPECT_EQ(shared.fwiBui, CalcFwiIndex(5, 72, 39, 300, 8, 25.5, 100, 3, 25.9));
+    EXPECT_TRUE(shared.fwi.has_value());
+    EXPECT_EQ(shared.fwi->relativeHumidity, 100.0);
+    EXPECT_EQ(shared.fwi->temperature, 25.5);
+    EXPECT_EQ(shared.fwi->windSpeed, 25.9);
+    EXPECT_EQ(shared.fwi->month, 8);
+    EXPECT_EQ(shared.fwi->rain, 3.0);
+    EXPECT_EQ(shared.fwi->ffmc, CalcFwiIndex(1, 72, 39, 300, 8, 25.5, 100, 3, 25.9));
+    EXPECT_EQ(shared.fwi->bui, CalcFwiIndex(5, 72, 39, 300, 8, 25.5, 100, 3, 25.9));
 }
 
 TEST_F(FwiCalcFormTest, AcronymsPanelLeavesInputsAlone) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../fbp/calculator_defaults.h"
-#include "common/shared_values.h"
+#include "forms/hand_over.h"
 #include "fbp/fbp_engine.h"
 #include "forms/dialog/recording_host.h"
 #include "forms/fbp_calc_form.h"
@@ -32,7 +32,7 @@ TEST(Pictures, FuelBars) {
     std::array<FbpOutputs, FuelTypeTable.size()> outputs{};
     for (std::size_t i = 0; i < FuelTypeTable.size(); ++i) {
         ASSERT_EQ(ComputeFbp(CalculatorDefaults(std::string(FuelTypeTable[i].code)), outputs[i]),
-                  1);
+                  FbpResult::Computed);
     }
     const std::vector<FuelBar> bars = FuelBars(outputs);
     ASSERT_EQ(bars.size(), FuelTypeTable.size());
@@ -66,16 +66,16 @@ TEST(Pictures, DetectionGrowthUnderSteadyWeather) {
     FbpInputs fire = CalculatorDefaults("C2");
     fire.ignitionType = 0;
     fire.elapsedTime = 0;
-    std::array<double, 25> ffmc{}, wind{};
-    ffmc.fill(87.0);
-    wind.fill(20.51085858);
-    const DetectionGrowth growth = DescribeDetectionGrowth(fire, 14 * 60 + 30, ffmc, wind);
+    HourlyTables hourly;
+    hourly.ffmc.fill(87.0);
+    hourly.windSpeed.fill(20.51085858);
+    const DetectionGrowth growth = DescribeDetectionGrowth(fire, 14 * 60 + 30, hourly);
     ASSERT_EQ(growth.rows.size(), 10u);
     FbpInputs steady = fire;
     steady.windSpeed = 20.51085858;
     steady.elapsedTime = 60;
     FbpOutputs rates;
-    ASSERT_EQ(ComputeFbp(steady, rates), 1);
+    ASSERT_EQ(ComputeFbp(steady, rates), FbpResult::Computed);
     for (const AccumulatedGrowthRow& row : growth.rows) {
         EXPECT_NEAR(row.headDistance, rates.ros * row.elapsedTime, 1e-6 * row.headDistance)
             << row.elapsedTime;
@@ -104,7 +104,7 @@ TEST(Pictures, DetectionGrowthUnderSteadyWeather) {
 
 // The caption names the fields as the form labels them, with the texts stored last.
 TEST(Pictures, FieldsCaptionOfAForm) {
-    SharedValues shared;
+    HandOver shared;
     FbpCalcForm form(shared);
     RecordingHost host;
     form.AttachHost(host);

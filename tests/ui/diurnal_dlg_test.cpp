@@ -9,7 +9,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::forms::DiurnalForm;
 using emberlin::ui::CDiurnalDlg;
 using namespace emberlin::ui::testing;
@@ -20,7 +20,7 @@ class DiurnalDlgTest : public QObject {
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void calculateFillsTheRowsAsBuilt() {
-        SharedValues shared;
+        HandOver shared;
         CDiurnalDlg dlg(shared, nullptr);
         int result = -1;
         WhileModal([&] { result = dlg.RunModal(); },
@@ -46,7 +46,7 @@ class DiurnalDlgTest : public QObject {
                        }
                        QVERIFY(dlg.findChild<QLineEdit*>("line10")->text().contains(
                            QStringLiteral("  27.4  ")));
-                       QCOMPARE(shared.diurnalReady, 1);
+                       QVERIFY(shared.hourly.has_value());
 
                        QTest::mouseClick(dlg.findChild<QPushButton*>("exit"), Qt::LeftButton);
                    });
@@ -54,7 +54,7 @@ class DiurnalDlgTest : public QObject {
     }
 
     void rowsAreMonospaceReadOnlyAndUnclipped() {
-        SharedValues shared;
+        HandOver shared;
         CDiurnalDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
@@ -82,7 +82,7 @@ class DiurnalDlgTest : public QObject {
     }
 
     void ffmcTakesDigitsAndAPlaceOutsideTheModelIsRefused() {
-        SharedValues shared;
+        HandOver shared;
         CDiurnalDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* ffmc = dlg.findChild<QLineEdit*>("ffmc");
@@ -97,7 +97,7 @@ class DiurnalDlgTest : public QObject {
         QTest::keyClick(latitude, Qt::Key_Return);  // Return calculates
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
         QCOMPARE(messages.Texts(), QStringList{QString::fromLatin1(DiurnalForm::kPlaceMessage)});
-        QCOMPARE(shared.diurnalReady, 0);
+        QVERIFY(!shared.hourly.has_value());
         QVERIFY(dlg.findChild<QLineEdit*>("line12")->text().isEmpty());
         QCOMPARE(latitude->selectedText(), QStringLiteral("85"));
         QVERIFY(dlg.isVisible());

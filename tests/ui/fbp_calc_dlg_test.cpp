@@ -10,8 +10,10 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::forms::FbpCalcForm;
+using emberlin::forms::FuelBoxId;
+using emberlin::forms::kFuelCount;
 using emberlin::ui::CFbpCalcDlg;
 using namespace emberlin::ui::testing;
 
@@ -24,8 +26,8 @@ QString OutputText(QWidget* dlg, const char* id) {
 
 QStringList CheckedFuelBoxes(QWidget* dlg) {
     QStringList on;
-    for (int i = 0; i < FbpCalcForm::kFuelCount; ++i) {
-        auto* box = dlg->findChild<QCheckBox*>(QString::fromStdString(FbpCalcForm::FuelBoxId(i)));
+    for (int i = 0; i < kFuelCount; ++i) {
+        auto* box = dlg->findChild<QCheckBox*>(QString::fromStdString(FuelBoxId(i)));
         if (box == nullptr) return {QStringLiteral("missing box %1").arg(i)};
         if (box->isChecked()) on << box->objectName();
     }
@@ -45,7 +47,7 @@ class FbpCalcDlgTest : public QObject {
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void fuelTypeAndIgnitionBoxesCalculateAsExclusiveChoices() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Calculator"));
@@ -61,8 +63,8 @@ class FbpCalcDlgTest : public QObject {
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("4.39"));
         QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.00"));
         QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Surface Fire"));
-        QCOMPARE(shared.fbpReady, 1);
-        QCOMPARE(shared.fbpFuelTypeIndex, 5);
+        QVERIFY(shared.fbp.has_value());
+        QCOMPARE(shared.fbp->fuelIndex, 5);
         QTest::mouseClick(c6, Qt::LeftButton);  // the box that is on stays on
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelC6"});
 
@@ -76,7 +78,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void returnCalculatesAndOkClosesOnlyWhenClicked() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         QVERIFY(dlg.findChild<QPushButton*>("calculate")->isDefault());
         QVERIFY(!dlg.findChild<QPushButton*>("ok")->isDefault());
@@ -87,10 +89,10 @@ class FbpCalcDlgTest : public QObject {
                        auto* slope = dlg.findChild<QLineEdit*>("slope");
                        TypeInto(slope, "30");
                        QCOMPARE(slope->text(), QStringLiteral("30"));
-                       QCOMPARE(shared.fbpReady, 0);  // typing does not calculate
+                       QVERIFY(!shared.fbp.has_value());  // typing does not calculate
                        QTest::keyClick(slope, Qt::Key_Return);
                        QVERIFY(dlg.isVisible());
-                       QCOMPARE(shared.fbpSlope, 30.0);
+                       QCOMPARE(shared.fbp->site.slope, 30.0);
                        QCOMPARE(OutputText(&dlg, "cfbText"), QStringLiteral("0.98"));
                        QCOMPARE(OutputText(&dlg, "fdText"), QStringLiteral("Crown Fire"));
                        QCOMPARE(OutputText(&dlg, "lbText"), QStringLiteral("4.64"));
@@ -105,7 +107,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void everyInputExplainsItselfAndIsNamedByItsLabel() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         for (const char* id : kInputs) {
             auto* edit = dlg.findChild<QLineEdit*>(id);
@@ -131,7 +133,7 @@ class FbpCalcDlgTest : public QObject {
     }
 
     void aRefusedFieldStopsAFuelBoxCalculation() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* latitude = dlg.findChild<QLineEdit*>("latitude");
@@ -147,13 +149,13 @@ class FbpCalcDlgTest : public QObject {
         QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 30 and 90."});
         QCOMPARE(CheckedFuelBoxes(&dlg), QStringList{"fuelO1a"});
         QCOMPARE(OutputText(&dlg, "rosText"), QStringLiteral("11.09"));
-        QCOMPARE(shared.fbpReady, 0);
+        QVERIFY(!shared.fbp.has_value());
         QCOMPARE(latitude->selectedText(), QStringLiteral("1e10"));
         dlg.hide();
     }
 
     void acronymsPanelOpensFromItsButtonAndFitsAScreen() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         auto* gfl = dlg.findChild<QLineEdit*>("gfl");
@@ -183,7 +185,7 @@ class FbpCalcDlgTest : public QObject {
                 qobject_cast<QDialog*>(modal)->reject();
             });
         QCOMPARE(gfl->text(), QStringLiteral("0."));
-        QCOMPARE(shared.fbpReady, 0);
+        QVERIFY(!shared.fbp.has_value());
         dlg.hide();
     }
 };

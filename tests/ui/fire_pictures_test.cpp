@@ -26,7 +26,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using namespace emberlin::ui;
 using namespace emberlin::ui::testing;
 
@@ -130,7 +130,7 @@ class FirePicturesTest : public QObject {
     // The calculator's first display saved as SVG: the fire ellipse (81.61 m by 2 x 12.75 m)
     // measured in drawing units against the scale bar agrees to 1 %.
     void savedSvgOfFirstDisplayMatchesItsScaleBar() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QTemporaryDir dir;
@@ -165,7 +165,7 @@ class FirePicturesTest : public QObject {
     // The panel follows each calculation, whichever control made it, and keeps its fire when
     // a calculation is refused.
     void shapePanelFollowsEveryCalculation() {
-        SharedValues shared;
+        HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
         dlg.ShowForm();
         AnsweredMessages answers;
@@ -212,7 +212,7 @@ class FirePicturesTest : public QObject {
     // No chart exists before its dialog has computed; each opens from its button after a
     // calculation, drawn from that calculation.
     void chartsOpenFromTheirDialogsAfterACalculation() {
-        SharedValues shared;
+        HandOver shared;
         CDiurnalDlg diurnal(shared, nullptr);
         CDetectionDlg detection(shared, nullptr);
         CFuelProjectionDlg projection(shared, nullptr);

@@ -8,7 +8,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::app::CMainMenuDlg;
 namespace app = emberlin::app;
 using namespace emberlin::ui::testing;
@@ -19,7 +19,7 @@ private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void opensFromTheMenuTypesAndCalculates() {
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         QVERIFY(menu.CommandButton(app::kCmdFwiCalculator)->isEnabled());
@@ -40,13 +40,13 @@ private slots:
                        QCOMPARE(isi->text(), QStringLiteral("9.82"));
                        QCOMPARE(modal->findChild<QLineEdit*>("dsrText")->text(), QStringLiteral("7.95"));
                        QVERIFY(!modal->findChild<QCheckBox*>("integerOption")->isChecked());
-                       QCOMPARE(shared.fwiRain, 0.5);
+                       QCOMPARE(shared.fwi->rain, 0.5);
 
                        // Return in a field calculates.
                        auto* wind = modal->findChild<QLineEdit*>("windSpeed");
                        TypeInto(wind, "40");
                        QTest::keyClick(wind, Qt::Key_Return);
-                       QCOMPARE(shared.fwiWindSpeed, 40.0);
+                       QCOMPARE(shared.fwi->windSpeed, 40.0);
                        QVERIFY(modal->isVisible());
 
                        QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
@@ -57,7 +57,7 @@ private slots:
     }
 
     void refusedFieldWarnsWhileTypingThenCalculateShowsTheMessage() {
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         auto& dlg = menu.FwiCalculator();
         dlg.ShowForm();
@@ -71,13 +71,13 @@ private slots:
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
         QCOMPARE(messages.Texts(), QStringList{"Please enter a number between 0 and 101."});
-        QCOMPARE(shared.fwiReady, 0);
+        QVERIFY(!shared.fwi.has_value());
         QCOMPARE(ffmc->selectedText(), QStringLiteral("102"));
         dlg.hide();
     }
 
     void aboutBoxAndAcronymsOpenAndClose() {
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         for (int i = 0; i < 2; ++i) {

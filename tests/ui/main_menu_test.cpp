@@ -9,7 +9,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::app::CMainMenuDlg;
 namespace app = emberlin::app;
 using namespace emberlin::ui::testing;
@@ -38,7 +38,7 @@ private slots:
             {app::kCmdDetectionAssessment, "EMBERLIN - FBP Detection Assessment"},
             {app::kCmdAbout, "About  EMBERLIN"},
         };
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         QCOMPARE(menu.windowTitle(), QStringLiteral("EMBERLIN Main Menu"));
@@ -61,7 +61,7 @@ private slots:
     // The calculators, each opened from its menu button, calculate and show their results;
     // values flow through the shared store from one form to the next.
     void calculatorsRunFromTheMenu() {
-        SharedValues shared;
+        HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         auto open = [&](int command, const std::function<void(QWidget*)>& inside) {
@@ -82,15 +82,15 @@ private slots:
             QCOMPARE(text(w, "rosText"), QStringLiteral("4.39"));
             QCOMPARE(text(w, "cfbText"), QStringLiteral("0.00"));
         });
-        QCOMPARE(shared.fbpReady, 1);
-        QCOMPARE(shared.fbpFuelTypeIndex, 5);
+        QVERIFY(shared.fbp.has_value());
+        QCOMPARE(shared.fbp->fuelIndex, 5);
 
         open(app::kCmdDiurnalWeather, [&](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
             const QString line12 = text(w, emberlin::forms::DiurnalForm::LineId(12));
             QVERIFY2(line12.contains("Noon") && line12.contains("Midnight"), qPrintable(line12));
         });
-        QCOMPARE(shared.diurnalReady, 1);
+        QVERIFY(shared.hourly.has_value());
 
         open(app::kCmdDetectionAssessment, [&](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
@@ -109,7 +109,7 @@ private slots:
 
     void okCancelAndTheCloseBoxEndTheMenu() {
         for (int command : {int(app::kCmdOk), int(app::kCmdCancel), 0}) {
-            SharedValues shared;
+            HandOver shared;
             CMainMenuDlg menu(shared);
             QTimer::singleShot(0, [&] {
                 if (command == 0) {

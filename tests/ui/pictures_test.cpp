@@ -126,7 +126,7 @@ private slots:
 
         CFuelTypesDlg gallery(nullptr);
         gallery.ShowForm();
-        for (const emberlin::forms::FuelTypeEntry& entry : emberlin::forms::GalleryFuelTypes()) {
+        for (const emberlin::forms::FuelType& entry : emberlin::forms::GalleryFuelTypes()) {
             const QString name =
                 QString::fromLatin1(entry.pictureName.data(), int(entry.pictureName.size()));
             auto* button = gallery.findChild<QPushButton*>(

@@ -11,7 +11,7 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::SharedValues;
+using emberlin::forms::HandOver;
 using emberlin::ui::CDetectionDlg;
 using emberlin::ui::CFuelProjectionDlg;
 using namespace emberlin::ui::testing;
@@ -19,15 +19,15 @@ using namespace emberlin::ui::testing;
 namespace {
 
 // The hourly tables as the diurnal weather calculator publishes them for its initial values.
-void PublishDiurnalDay(SharedValues& shared) {
+void PublishDiurnalDay(HandOver& shared) {
     const auto day = emberlin::CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35,
                                               {0.88, 1.86, -2.2}, {1.0, 1.24, -3.59});
     QVERIFY(day.has_value());
     const auto ffmc = emberlin::CalcDiurnalFfmc(*day, 87, emberlin::FfmcMethod::VanWagner);
-    shared.diurnalReady = 1;
+    shared.hourly.emplace();
     for (std::size_t h = 1; h <= 24; ++h) {
-        shared.hourlyFfmc[h] = ffmc[h];
-        shared.hourlyWind[h] = day->windSpeed[h];
+        shared.hourly->ffmc[h] = ffmc[h];
+        shared.hourly->windSpeed[h] = day->windSpeed[h];
     }
 }
 
@@ -58,7 +58,7 @@ private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void detectionCalculatesTenRowsFromTheHourlyTables() {
-        SharedValues shared;
+        HandOver shared;
         PublishDiurnalDay(shared);
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
@@ -104,7 +104,7 @@ private slots:
     }
 
     void detectionNeedsTheDiurnalCalculatorFirst() {
-        SharedValues shared;
+        HandOver shared;
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
         AnsweredMessages messages;
@@ -120,7 +120,7 @@ private slots:
     }
 
     void fuelProjectionCalculatesEveryFuelType() {
-        SharedValues shared;
+        HandOver shared;
         CFuelProjectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Projection by Fuel Type"));

@@ -84,9 +84,9 @@ private slots:
         QPushButton* c6 = nullptr;
         int buttons = 0;
         for (auto* button : dlg.findChildren<QPushButton*>()) {
-            if (!button->property("commandId").isValid()) continue;
+            if (!button->property("fuelCode").isValid()) continue;
             ++buttons;
-            if (button->property("commandId").toInt() == 1027) c6 = button;
+            if (button->property("fuelCode").toString() == QStringLiteral("C6")) c6 = button;
         }
         QCOMPARE(buttons, 17);
         QVERIFY(c6 != nullptr);

@@ -167,12 +167,38 @@ void FormModel::SetChecked(std::string_view id, bool checked) {
     MutableControl(id).checked = checked;
 }
 
-void FormModel::SetText(std::string_view id, std::string text) {
-    MutableControl(id).text = std::move(text);
+std::string SimplifiedLabel(std::string_view label) {
+    std::string text;
+    for (char c : label) {
+        if (c == ' ') {
+            if (!text.empty() && text.back() != ' ') text += ' ';
+        } else {
+            text += c;
+        }
+    }
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
 }
 
-void FormModel::SetEnabled(std::string_view id, bool enabled) {
-    MutableControl(id).enabled = enabled;
+bool FormModel::TakeOver(std::string_view source, std::initializer_list<TakenValue> values) {
+    if (!StoreForAction()) return false;
+    for (const TakenValue& taken : values) {
+        const Control& field = GetControl(taken.id);
+        if (!(taken.value >= field.minValue && taken.value <= field.maxValue)) {
+            Message("Nothing was taken over from the " + std::string(source) + ": its " +
+                    SimplifiedLabel(field.label) + " gives " + FormatGeneral(taken.value) +
+                    ", outside this form's range of " + FormatGeneral(field.minValue) + " to " +
+                    FormatGeneral(field.maxValue) + ".");
+            return false;
+        }
+    }
+    for (const TakenValue& taken : values) {
+        Control& field = MutableControl(taken.id);
+        if (field.doubleMember != nullptr) *field.doubleMember = taken.value;
+        // Within the field's range, so the whole number fits an int.
+        if (field.intMember != nullptr) *field.intMember = static_cast<int>(taken.value);
+    }
+    return true;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,18 @@ struct Refusal {
     std::string message;
 };
 
+// One value handed over by another form, after this form's conversion, and the id of the
+// field it fills.
+struct TakenValue {
+    TakenValue(std::string_view fieldId, double taken) : id(fieldId), value(taken) {}
+    TakenValue(std::string_view fieldId, int taken) : id(fieldId), value(taken) {}
+    std::string_view id;
+    double value;
+};
+
+// A label as a message names it: runs of blanks closed up, no blanks at the ends.
+std::string SimplifiedLabel(std::string_view label);
+
 // The standard messages of field checking.
 std::string NotANumberMessage(ControlKind kind);
 std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
@@ -90,7 +103,6 @@ public:
     bool HasControl(std::string_view id) const;
     const std::string& Text(std::string_view id) const { return GetControl(id).text; }
     bool IsChecked(std::string_view id) const { return GetControl(id).checked; }
-    bool IsEnabled(std::string_view id) const { return GetControl(id).enabled; }
     // Every control in declaration order (which is the storing order of the fields).
     std::vector<const Control*> Controls() const;
     // The typing warning now shown, if any.
@@ -112,11 +124,11 @@ protected:
     Control& AddButton(std::string id, std::string label, std::function<void()> onClick);
     Control& MutableControl(std::string_view id);
 
-    // Rule 1: on a text change, store and warn beside the refused field; never rewrite a
+    // Typing: on a text change, store and warn beside the refused field; never rewrite a
     // box, move the focus or select text.
     void StoreWhileTyping();
-    // Rules 2 and 3: store the whole form; on a refusal show the field's message modally,
-    // focus the field with its text selected and return false.
+    // Computing and closing: store the whole form; on a refusal show the field's message
+    // modally, focus the field with its text selected and return false.
     bool StoreForAction();
     // OK/EXIT: store and close when valid. Cancel: close without storing.
     void Ok();
@@ -125,8 +137,12 @@ protected:
     void Message(std::string_view text) { host_->ShowMessage(text); }
     // Sets the screen state of a check box (handlers keep option groups exclusive).
     void SetChecked(std::string_view id, bool checked);
-    void SetText(std::string_view id, std::string text);
-    void SetEnabled(std::string_view id, bool enabled);
+    // Taking values over from another form (`source`, as the message names it): stores the
+    // form as a computing operation does (a refusal takes nothing), then checks every value
+    // against its field's range. When one lies outside, a message names that field and
+    // nothing is taken; otherwise each value is written to its field's member (the caller
+    // shows them). Returns whether the values were taken.
+    bool TakeOver(std::string_view source, std::initializer_list<TakenValue> values);
 
 private:
     void SetWarning(std::optional<Refusal> refusal);
