@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialog_parts.h"
 #include "common/calendar.h"
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/pictures.h"
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {

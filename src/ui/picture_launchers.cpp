@@ -99,18 +99,17 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
                                 caption = ToQ((*taken)->inputs);
                                 return true;
                             });
-    QObject::connect(calculate, &QPushButton::clicked, launchers.shape,
-                     [taken, launchers, &form, hourly] {
-                         const std::optional<forms::HourlyTables> tables = hourly();
-                         if (!tables || !StoredCleanly(form)) return;
-                         const forms::FbpSettings& s = form.Settings();
-                         const FbpInputs fire =
-                             forms::EngineInputs(s, DayOfYear(s.month, s.day).value_or(s.day));
-                         *taken = forms::DescribeDetectionGrowth(fire, form.StartMinutes(),
-                                                                 *tables);
-                         launchers.shape->Refresh();
-                         launchers.chart->Refresh();
-                     });
+    QObject::connect(
+        calculate, &QPushButton::clicked, launchers.shape, [taken, launchers, &form, hourly] {
+            const std::optional<forms::HourlyTables> tables = hourly();
+            if (!tables || !StoredCleanly(form)) return;
+            const forms::FbpSettings& s = form.Settings();
+            const FbpInputs fire =
+                forms::EngineInputs(s, DayOfYear(s.month, s.day).value_or(s.day));
+            *taken = forms::DescribeDetectionGrowth(fire, form.StartMinutes(), *tables);
+            launchers.shape->Refresh();
+            launchers.chart->Refresh();
+        });
     return launchers;
 }
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "../fbp/calculator_defaults.h"
-#include "forms/hand_over.h"
 #include "fbp/fbp_engine.h"
 #include "forms/dialog/recording_host.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 namespace {
