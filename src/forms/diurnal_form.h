@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "diurnal/diurnal_weather.h"
@@ -56,6 +57,10 @@ class DiurnalForm : public FormModel {
 
     void Calculate();
 
+    // The weather and FFMC of the last CALCULATE that computed (none before).
+    const std::optional<DiurnalDay>& LastWeather() const { return lastWeather_; }
+    const DiurnalFfmc& LastFfmc() const { return lastFfmc_; }
+
   private:
     void AddInput(Control& control);
     void ChooseMethod(FfmcMethod method);
@@ -94,6 +99,9 @@ class DiurnalForm : public FormModel {
     bool inputsEdited_ = false;  // set by the first typed change, never cleared
 
     std::array<std::string, kLineCount> lines_{};
+
+    std::optional<DiurnalDay> lastWeather_;
+    DiurnalFfmc lastFfmc_{};
 };
 
 }  // namespace emberlin::forms

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "fbp/fbp_records.h"
@@ -35,6 +36,12 @@ public:
 
     void Calculate();
 
+    // The engine's outputs of each fuel index at the last Calculate that computed (none
+    // before).
+    const std::optional<std::array<FbpOutputs, kRowCount>>& LastOutputs() const {
+        return lastOutputs_;
+    }
+
 private:
     void SelectIgnition(IgnitionType ignition);
 
@@ -45,6 +52,7 @@ private:
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
+    std::optional<std::array<FbpOutputs, kRowCount>> lastOutputs_;
 };
 
 }  // namespace emberlin::forms

@@ -9,6 +9,7 @@
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -85,7 +86,14 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
-    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
+    AttachProjectionChart(chart, binder_.Button("calculate"), model_);
+    actions->insertWidget(1, chart);  // beside Calculate
+    layout->addLayout(actions);
 }
 
 }  // namespace emberlin::ui
