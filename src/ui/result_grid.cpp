@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <algorithm>
@@ -153,6 +154,15 @@ QSize CResultGrid::sizeHint() const {
     const int rowHeight = QFontMetrics(FixedRowFont()).height() + 6;
     height += rowHeight * model_->rowCount();
     return {QTableView::sizeHint().width(), height};
+}
+
+void CResultGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyTable();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void CResultGrid::contextMenuEvent(QContextMenuEvent* event) {

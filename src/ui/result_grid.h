@@ -58,6 +58,8 @@ class CResultGrid : public QTableView {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Ctrl+C copies the whole table, not only the current cell as a plain view would.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::function<forms::ResultTable()> source_;
