@@ -19,9 +19,13 @@ namespace emberlin::ui {
 
 namespace {
 
+// A value of digits, sign and decimal point; labels such as "1 am" and words are not.
 bool IsNumber(const std::string& text) {
-    return !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) != 0 ||
-                             text[0] == '-' || text[0] == '.');
+    if (text.empty()) return false;
+    for (const char c : text) {
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0 && c != '-' && c != '.') return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -131,6 +135,15 @@ void CResultGrid::Reload() {
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     int total = 0;
     for (int c = 0; c < model_->columnCount(); ++c) {
+        // Columns of words ("Intermittent", "Midnight") take their own width; the columns of
+        // numbers share the rest.
+        bool words = false;
+        for (int r = 0; r < model_->rowCount(); ++r) {
+            const std::string cell = model_->index(r, c).data().toString().toStdString();
+            words = words || (!cell.empty() && !IsNumber(cell));
+        }
+        horizontalHeader()->setSectionResizeMode(
+            c, words ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
         int width = 0;
         for (const QString& line :
              model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split('\n')) {
@@ -143,6 +156,8 @@ void CResultGrid::Reload() {
         total += width + 16;
     }
     setMinimumWidth(std::min(total + 2 * frameWidth(), 1200));
+    // Every row in sight: the results are what the window is for.
+    setMinimumHeight(sizeHint().height());
 }
 
 void CResultGrid::CopyTable() const {
@@ -151,8 +166,7 @@ void CResultGrid::CopyTable() const {
 
 QSize CResultGrid::sizeHint() const {
     int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
-    const int rowHeight = QFontMetrics(FixedRowFont()).height() + 6;
-    height += rowHeight * model_->rowCount();
+    for (int r = 0; r < model_->rowCount(); ++r) height += verticalHeader()->sectionSizeHint(r);
     return {QTableView::sizeHint().width(), height};
 }
 
