@@ -44,8 +44,8 @@ constexpr std::string_view kUnitCaption = "(m/min)  (kW/m)";
 
 std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
     return {
-        HeadingLine({{19, "------ HEAD------"}, {41, "------ FLANK -------"},
-                     {67, "----- BACK -----"}}),
+        HeadingLine(
+            {{19, "------ HEAD------"}, {41, "------ FLANK -------"}, {67, "----- BACK -----"}}),
         HeadingLine({{2, "HOUR"},
                      {9, "TIME (min)"},
                      {19, kRateCaption},

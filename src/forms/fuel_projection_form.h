@@ -43,7 +43,7 @@ public:
     // The table as a grid shows it.
     ResultTable Table() const;
 
-private:
+  private:
     void SelectIgnition(IgnitionType ignition);
 
     // Weather, ignition, time, date and site; the fuel type is that of each row.

@@ -50,11 +50,10 @@ public:
     // model's values, such as the result grids, follow).
     void Refresh();
 
-signals:
+  signals:
     void Refreshed();
 
-public:
-
+  public:
     // FormHost
     void ShowMessage(std::string_view text) override;
     void ShowTypingWarning(std::string_view controlId, std::string_view text) override;

@@ -75,11 +75,13 @@ FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffm
 std::array<std::string, 10> GrownRows(const HandOver& shared, int ignition, int startMinutes,
                                       const std::array<int, 10>& labels,
                                       const std::array<std::size_t, 10>& slots) {
-    const std::vector<double> elapsed(kDetectionElapsedMinutes.begin(), kDetectionElapsedMinutes.end());
-    const auto grown = AccumulateGrowth(RowInputs("C2", ignition, 0, 0, 0), startMinutes, elapsed, [&](int hour) {
-        const auto slot = static_cast<std::size_t>(HourlySlot(hour));
-        return HourlyWeather{shared.hourly->ffmc[slot], shared.hourly->windSpeed[slot]};
-    });
+    const std::vector<double> elapsed(kDetectionElapsedMinutes.begin(),
+                                      kDetectionElapsedMinutes.end());
+    const auto grown =
+        AccumulateGrowth(RowInputs("C2", ignition, 0, 0, 0), startMinutes, elapsed, [&](int hour) {
+            const auto slot = static_cast<std::size_t>(HourlySlot(hour));
+            return HourlyWeather{shared.hourly->ffmc[slot], shared.hourly->windSpeed[slot]};
+        });
     std::array<std::string, 10> rows;
     EXPECT_EQ(grown.size(), 10u);
     for (std::size_t k = 0; k < 10 && k < grown.size(); ++k) {
@@ -200,15 +202,32 @@ TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
         const char* value;
     };
     const Caption captions[] = {
-        {0, "------ HEAD------", "6824.2"}, {0, "------ FLANK -------", "809.0"},
+        {0, "------ HEAD------", "6824.2"},
+        {0, "------ FLANK -------", "809.0"},
         {0, "----- BACK -----", "138.7"},
-        {1, "HOUR", "1445"}, {1, "TIME (min)", "15"}, {1, "ROS", "11.1"}, {1, "HFI", "6824.2"},
-        {1, "ROS", "1.8"},   {1, "HFI", "809.0"},     {1, "ROS", "0.3"},  {1, "HFI", "138.7"},
-        {1, "Area", "0.2"},  {1, "Perimeter", "179.8"}, {1, "PGR", "25.1"}, {1, "CFB", "0.8"},
-        {1, "Type Fire", "Intermittent"}, {1, "POC", "87"},
-        {2, "(m/min)", "11.1"}, {2, "(kW/m)", "6824.2"}, {2, "(m/min)", "1.8"},
-        {2, "(kW/m)", "809.0"}, {2, "(m/min)", "0.3"},   {2, "(kW/m)", "138.7"},
-        {2, "( ha )", "0.2"},   {2, "( m )", "179.8"},   {2, "( m )", "25.1"},
+        {1, "HOUR", "1445"},
+        {1, "TIME (min)", "15"},
+        {1, "ROS", "11.1"},
+        {1, "HFI", "6824.2"},
+        {1, "ROS", "1.8"},
+        {1, "HFI", "809.0"},
+        {1, "ROS", "0.3"},
+        {1, "HFI", "138.7"},
+        {1, "Area", "0.2"},
+        {1, "Perimeter", "179.8"},
+        {1, "PGR", "25.1"},
+        {1, "CFB", "0.8"},
+        {1, "Type Fire", "Intermittent"},
+        {1, "POC", "87"},
+        {2, "(m/min)", "11.1"},
+        {2, "(kW/m)", "6824.2"},
+        {2, "(m/min)", "1.8"},
+        {2, "(kW/m)", "809.0"},
+        {2, "(m/min)", "0.3"},
+        {2, "(kW/m)", "138.7"},
+        {2, "( ha )", "0.2"},
+        {2, "( m )", "179.8"},
+        {2, "( m )", "25.1"},
         {2, "( % )", "87"},
     };
     std::array<std::size_t, 3> from{};
@@ -276,12 +295,16 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
          {1530, 1545, 1600, 1615, 1630, 1645, 1700, 1715, 1815, 1915},
          {15, 15, 16, 16, 16, 16, 17, 17, 18, 19}},
         // 00:45 lies in hour 0, the midnight that ends the repeating day: slot 24.
-        {"0030", {45, 100, 115, 130, 145, 200, 215, 230, 330, 430}, {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
+        {"0030",
+         {45, 100, 115, 130, 145, 200, 215, 230, 330, 430},
+         {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
         // Midnight reads 2400; the next day's clock starts again: 01:00 and 02:00.
         {"2200",
          {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 100, 200},
          {22, 22, 22, 23, 23, 23, 23, 24, 1, 2}},
-        {"2400", {15, 30, 45, 100, 115, 130, 145, 200, 300, 400}, {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}},
+        {"2400",
+         {15, 30, 45, 100, 115, 130, 145, 200, 300, 400},
+         {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}},
     };
     PublishDiurnalDay(shared);
     for (const Case& c : cases) {
@@ -306,9 +329,9 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
 }
 
 TEST(DetectionClockLabelTest, LabelsRollOverMidnight) {
-    const std::pair<int, int> cases[] = {{0, 0},      {45, 45},       {14 * 60 + 45, 1445},
-                                         {1440, 2400}, {1455, 15},    {1500, 100},
-                                         {1560, 200}, {2880, 2400},   {2895, 15}};
+    const std::pair<int, int> cases[] = {{0, 0},       {45, 45},     {14 * 60 + 45, 1445},
+                                         {1440, 2400}, {1455, 15},   {1500, 100},
+                                         {1560, 200},  {2880, 2400}, {2895, 15}};
     for (auto [minutes, label] : cases) EXPECT_EQ(DetectionClockLabel(minutes), label) << minutes;
 }
 
@@ -356,9 +379,11 @@ TEST_F(DetectionFormTest, UnderOneWeatherEveryRowIsOneEngineCall) {
         int ignition;
     };
     std::vector<Case> cases;
-    for (const char* fuel : {"C1", "S1", "S2", "S3", "O1a", "O1b"}) cases.push_back({fuel, "pointIgnition", 1});
+    for (const char* fuel : {"C1", "S1", "S2", "S3", "O1a", "O1b"})
+        cases.push_back({fuel, "pointIgnition", 1});
     for (int i = 0; i < kFuelCount; ++i) {
-        cases.push_back({FuelTypeTable[static_cast<std::size_t>(i)].code.data(), "lineIgnition", 0});
+        cases.push_back(
+            {FuelTypeTable[static_cast<std::size_t>(i)].code.data(), "lineIgnition", 0});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.fuel) + " " + c.ignitionBox);

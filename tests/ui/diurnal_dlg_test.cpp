@@ -2,14 +2,14 @@
 #include "ui/diurnal_dlg.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QRegularExpression>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
-#include "ui/resources.h"
 #include "result_grid_support.h"
+#include "ui/resources.h"
 #include "ui_test_support.h"
 
 using emberlin::forms::HandOver;
@@ -44,9 +44,12 @@ class DiurnalDlgTest : public QObject {
                        QCOMPARE(GridCell(dlg, 11, 5), QStringLiteral("Midnight"));
                        // Every row's values in its cells, without the blanks.
                        for (int r = 1; r <= 12; ++r) {
-                           const QString line = QString::fromStdString(dlg.Model().Text(DiurnalForm::LineId(r)));
+                           const QString line =
+                               QString::fromStdString(dlg.Model().Text(DiurnalForm::LineId(r)));
                            QCOMPARE(GridRow(dlg, r - 1).join(QLatin1Char('|')),
-                                    line.trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))).join(QLatin1Char('|')));
+                                    line.trimmed()
+                                        .split(QRegularExpression(QStringLiteral(" {2,}")))
+                                        .join(QLatin1Char('|')));
                        }
                        QVERIFY(GridRow(dlg, 9).contains(QStringLiteral("27.4")));
                        QVERIFY(shared.hourly.has_value());
@@ -68,7 +71,8 @@ class DiurnalDlgTest : public QObject {
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         const QAbstractItemModel* model = grid->model();
         QCOMPARE(model->columnCount(), 10);
-        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("Temperature\n(\u00b0C)"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(),
+                 QString::fromUtf8("Temperature\n(\u00b0C)"));
         QCOMPARE(model->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Wind\n(km/h)"));
         for (int r = 0; r < model->rowCount(); ++r) {
             for (int c = 0; c < model->columnCount(); ++c) {

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "app/main_menu_dlg.h"
-#include "ui/resources.h"
 #include "result_grid_support.h"
+#include "ui/resources.h"
 #include "ui_test_support.h"
 
 using emberlin::forms::HandOver;

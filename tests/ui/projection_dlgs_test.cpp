@@ -7,10 +7,10 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
+#include "result_grid_support.h"
 #include "ui/detection_dlg.h"
 #include "ui/fuel_projection_dlg.h"
 #include "ui/resources.h"
-#include "result_grid_support.h"
 #include "ui_test_support.h"
 
 using emberlin::forms::HandOver;
