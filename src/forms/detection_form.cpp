@@ -333,8 +333,8 @@ void DetectionForm::Calculate() {
 
 ResultTable DetectionForm::Table() const {
     ResultTable table;
-    table.headers = {"Hour",
-                     "Time\n(min)",
+    table.headers = {"HOUR",
+                     "TIME\n(min)",
                      "Head ROS\n(m/min)",
                      "Head HFI\n(kW/m)",
                      "Flank ROS\n(m/min)",

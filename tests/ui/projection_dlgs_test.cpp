@@ -76,7 +76,7 @@ private slots:
             QVERIFY(!Row(dlg, n).contains(QLatin1String("---")));
         }
         QCOMPARE(ResultGrid(dlg)->model()->headerData(1, Qt::Horizontal).toString(),
-                 QStringLiteral("Time\n(min)"));
+                 QStringLiteral("TIME\n(min)"));
         QCOMPARE(ResultGrid(dlg)->model()->headerData(11, Qt::Horizontal).toString(),
                  QStringLiteral("CFB"));
         QVERIFY(ResultGrid(dlg)
