@@ -114,7 +114,9 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
                                           "diurnalWeatherButton"), 1, 0);
     toolsGrid->addWidget(AddCommandButton(kCmdDetectionAssessment,
                                           QStringLiteral("Detection Assessment"),
-                                          "detectionAssessmentButton"), 1, 1, 1, 2);
+                                          "detectionAssessmentButton"), 1, 1);
+    toolsGrid->addWidget(AddCommandButton(kCmdFireByHour, QStringLiteral("Fire Behaviour by Hour"),
+                                          "fireByHourButton"), 1, 2);
     groups->addWidget(tools, 3);
     column->addLayout(groups);
 
@@ -143,12 +145,14 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
     Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
         kCmdFuelAssessment);
+    Own(fireByHour_, std::make_unique<ui::CFireByHourDlg>(shared_, this), kCmdFireByHour);
     ui::ArrangeDialog(*this, nullptr);
 }
 
 bool CMainMenuDlg::CalculatorsHoldResults() {
     ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(), diurnal_.get(),
-                                   detection_.get(), fuelProjection_.get()};
+                                   detection_.get(), fuelProjection_.get(),
+                                   fireByHour_.get()};
     return std::any_of(std::begin(calculators), std::end(calculators), [](ui::CFormDlg* dlg) {
         return dlg != nullptr && dlg->Binder().Model().HoldsComputedResults();
     });

@@ -11,6 +11,7 @@
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
+#include "ui/fire_by_hour_dlg.h"
 #include "ui/fire_examples_dlg.h"
 #include "ui/fuel_projection_dlg.h"
 #include "ui/fuel_types_dlg.h"
@@ -35,13 +36,14 @@ enum MenuCommand : int {
     kCmdDetectionAssessment,
     kCmdFuelAssessment,
     kCmdFbpFuelTypes,
+    kCmdFireByHour,
 };
 
 // The commands that open an owned form, in the menu's order.
 inline constexpr int kFormCommands[] = {
     kCmdDocumentation, kCmdFwiStructure,   kCmdFbpFuelTypes,   kCmdReferences,
     kCmdFbpStructure,  kCmdFireExamples,   kCmdFwiCalculator,  kCmdFbpCalculator,
-    kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment,
+    kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment, kCmdFireByHour,
 };
 
 class CMainMenuDlg : public QDialog {
@@ -66,6 +68,7 @@ public:
     ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
     ui::CDetectionDlg& Detection() { return *detection_; }
     ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
+    ui::CFireByHourDlg& FireByHour() { return *fireByHour_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -95,6 +98,7 @@ private:
     std::unique_ptr<ui::CFireExamplesDlg> fireExamples_;
     std::unique_ptr<ui::CDetectionDlg> detection_;
     std::unique_ptr<ui::CFuelProjectionDlg> fuelProjection_;
+    std::unique_ptr<ui::CFireByHourDlg> fireByHour_;
 };
 
 }  // namespace emberlin::app

@@ -4,12 +4,15 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
 #include "forms/fuel_catalogue.h"
 #include "forms/hand_over.h"
 #include "forms/projection_rows.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -32,6 +35,22 @@ int ContainmentProbability(double area, double hfi);
 // (which adds the probability of containment).
 std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc);
 
+// The same row as grid cells: each value's text without its blanks, the odds empty without
+// C2.
+std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
+                                           bool withPoc);
+
+// The clock label hhmm of a time `minutes` after the midnight that starts the fire's day.
+// Midnight itself reads 2400; the next day's times read from 15 (00:15) on.
+int DetectionClockLabel(int minutes);
+
+// The detection fire at each row's elapsed time, started `startMinutes` after midnight and
+// grown hour by hour under the hourly tables' FFMC and wind speed (the hours wrapping as
+// HourlySlot does). `fire` gives the fuel, site, date and ignition type. The one source of
+// the table's rows and of any picture of the same fire.
+std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
+                                                    const HourlyTables& hourly);
+
 class DetectionForm : public FormModel {
 public:
     static constexpr const char* kInstructions =
@@ -46,6 +65,13 @@ public:
         "order to Create the Hourly Values";
     static constexpr const char* kNoFbpMessage =
         "ERROR - You must RUN the FBP Calculator First in order to Create the Values";
+    static constexpr const char* kAreaTip =
+        "Area burned since the fire start (ha). The head, flank and back distances build up "
+        "hour by hour, each hour's stretch burning under that hour's FFMC and wind speed, so "
+        "the area never shrinks down the table. In fuel types whose acceleration depends on "
+        "the crown fraction burned, the accumulated distance follows the fire's crown "
+        "involvement piece by piece, so it may differ from one calculation over the whole "
+        "elapsed time whose build-up is set by the crown fraction at its end.";
     static constexpr int kRowCount = 10;
     static constexpr int kHeadingLineCount = 3;
 
@@ -60,7 +86,21 @@ public:
     IgnitionType Ignition() const { return settings_.ignition; }
     bool InputsEdited() const { return inputsEdited_; }
 
+    // The fire of the last CALCULATE: its inputs (the hourly FFMC and wind replace theirs),
+    // its start in minutes after midnight and its rows; no rows before a CALCULATE or after
+    // the inputs were put back.
+    const FbpInputs& FireInputs() const { return fire_; }
+    int StartMinutes() const { return startMinutes_; }
+    const std::vector<AccumulatedGrowthRow>& GrowthRows() const { return growth_; }
+
+    // The table as a grid shows it.
+    ResultTable Table() const;
+
     void Calculate();
+
+    // The settings as last stored (the rows take FFMC and wind speed hour by hour, and each
+    // its own elapsed time).
+    const FbpSettings& Settings() const { return settings_; }
     void TakeFbpSettings();
     void RestoreDefaults();
 
@@ -88,6 +128,10 @@ private:
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
+    std::array<std::vector<std::string>, kRowCount> cells_;
+    FbpInputs fire_;
+    int startMinutes_ = 0;
+    std::vector<AccumulatedGrowthRow> growth_;
 };
 
 }  // namespace emberlin::forms

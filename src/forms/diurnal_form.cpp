@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "forms/field_tips.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -237,8 +238,11 @@ void DiurnalForm::Calculate() {
         hourly.ffmc[h] = ffmc[h];
         hourly.windSpeed[h] = weather->windSpeed[h];
     }
+    lastWeather_ = weather;
+    lastFfmc_ = ffmc;
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
+        cells_[static_cast<std::size_t>(r - 1)] = BuildCells(r, *weather, ffmc);
     }
     ResultsShown();
     Show();
@@ -260,6 +264,37 @@ std::string DiurnalForm::BuildLine(int r, const DiurnalDay& weather, const Diurn
            gap + HumidityCell(weather.relativeHumidity[right]) +          //
            gap + WindCell(weather.windSpeed[right]) +                     //
            gap + FfmcCell(ffmc[right]);
+}
+
+std::vector<std::string> DiurnalForm::BuildCells(int r, const DiurnalDay& weather,
+                                                 const DiurnalFfmc& ffmc) {
+    const auto left = static_cast<std::size_t>(r);
+    const auto right = static_cast<std::size_t>(r + 12);
+    // The cells of one hour: its label and its four values, each as "%3.1f" prints it.
+    const auto hour = [&](std::size_t h, const std::string& label) {
+        return std::vector<std::string>{
+            TrimBlanks(label),
+            TrimBlanks(FormatFixed(weather.temperature[h], 3, 1)),
+            TrimBlanks(FormatFixed(weather.relativeHumidity[h], 3, 1)),
+            TrimBlanks(FormatFixed(weather.windSpeed[h], 3, 1)),
+            TrimBlanks(FormatFixed(ffmc[h], 3, 1)),
+        };
+    };
+    std::vector<std::string> cells = hour(left, LeftHourLabel(r));
+    const std::vector<std::string> later = hour(right, RightHourLabel(r));
+    cells.insert(cells.end(), later.begin(), later.end());
+    return cells;
+}
+
+ResultTable DiurnalForm::Table() const {
+    ResultTable table;
+    table.headers = {"Hour", "Temperature\n(\u00b0C)", "RH\n(%)", "Wind\n(km/h)", "FFMC",
+                     "Hour", "Temperature\n(\u00b0C)", "RH\n(%)", "Wind\n(km/h)", "FFMC"};
+    table.headerTips.assign(table.headers.size(), std::string());
+    table.cells.assign(cells_.begin(), cells_.end());
+    table.headingLines = {kOutputHeading};
+    table.rowTexts.assign(lines_.begin(), lines_.end());
+    return table;
 }
 
 }  // namespace emberlin::forms

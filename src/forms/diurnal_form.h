@@ -2,12 +2,15 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "forms/dialog/form_model.h"
 #include "forms/hand_over.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -54,7 +57,19 @@ class DiurnalForm : public FormModel {
     // the column rules can be checked on chosen values.
     static std::string BuildLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc);
 
+    // The same line as grid cells: the two hour labels and the eight values, each without
+    // its blanks.
+    static std::vector<std::string> BuildCells(int r, const DiurnalDay& weather,
+                                               const DiurnalFfmc& ffmc);
+
+    // The output as a grid shows it.
+    ResultTable Table() const;
+
     void Calculate();
+
+    // The weather and FFMC of the last CALCULATE that computed (none before).
+    const std::optional<DiurnalDay>& LastWeather() const { return lastWeather_; }
+    const DiurnalFfmc& LastFfmc() const { return lastFfmc_; }
 
   private:
     void AddInput(Control& control);
@@ -94,6 +109,10 @@ class DiurnalForm : public FormModel {
     bool inputsEdited_ = false;  // set by the first typed change, never cleared
 
     std::array<std::string, kLineCount> lines_{};
+
+    std::optional<DiurnalDay> lastWeather_;
+    DiurnalFfmc lastFfmc_{};
+    std::array<std::vector<std::string>, kLineCount> cells_{};
 };
 
 }  // namespace emberlin::forms

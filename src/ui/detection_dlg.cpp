@@ -8,13 +8,12 @@
 
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
+#include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
 
 namespace {
-// Room for the widest rows the formats give (every value below 10 and the C2 odds).
-constexpr int kRowCharacters = 176;
-
 QLabel* TextLine(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setTextFormat(Qt::PlainText);
@@ -97,18 +96,34 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     // The table: headings over ten rows, then the two notes.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    AddFixedTable(binder_, tableLayout,
-                  ControlIds(forms::DetectionForm::kHeadingLineCount, &forms::DetectionForm::HeadingId),
-                  ControlIds(forms::DetectionForm::kRowCount, &forms::DetectionForm::RowId), kRowCharacters);
+    auto* grid = new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), table);
+    binder_.AddResultWidget(grid);
+    tableLayout->addWidget(grid);
     tableLayout->addSpacing(6);
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));
     }
+    // The fire's perimeters and its chart, beside the table.
+    auto* pictures = new QHBoxLayout;
+    auto* shape = new QPushButton(QStringLiteral("Fire Shape"), table);
+    shape->setObjectName(QStringLiteral("fireShape"));
+    shape->setToolTip(QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"));
+    auto* chart = new QPushButton(QStringLiteral("Chart"), table);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
+    pictures->addStretch(1);
+    pictures->addWidget(shape);
+    pictures->addWidget(chart);
+    tableLayout->addLayout(pictures);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
+                            [&shared] { return shared.hourly; });
     ArrangeDialog(*this, &binder_, {table}, {instructions});
 }
 

@@ -9,25 +9,14 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_parts.h"
+#include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
 
 namespace {
 
 using forms::DiurnalForm;
-
-// Widest output row: hour labels, eight values and their blanks come to at most 180 characters.
-constexpr int kRowCharacters = 184;
-
-// A read-only one-line row of fixed-width text, shown exactly as built.
-void MakeRow(QLineEdit* edit) {
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setReadOnly(true);
-    edit->setFrame(false);
-    edit->setFocusPolicy(Qt::ClickFocus);
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QString(kRowCharacters, QLatin1Char('0'))));
-}
 
 // The instruction texts carry runs of blanks that end their lines. In the monospace font,
 // 56 characters to a line break them where those runs fall: after "noon values for",
@@ -144,28 +133,27 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
 
     layout->addWidget(binder_.WarningLine());
 
-    // The output: caption, column heading and twelve rows, each a fixed-width line.
-    auto* output = new QVBoxLayout;
-    output->setSpacing(0);
-    auto addStaticRow = [&](const char* name, const char* text) {
-        auto* row = new QLineEdit(QString::fromLatin1(text), this);
-        row->setObjectName(QString::fromLatin1(name));
-        row->setAccessibleName(QString::fromLatin1(text).simplified());
-        MakeRow(row);
-        output->addWidget(row);
-    };
-    addStaticRow("outputCaption", DiurnalForm::kOutputCaption);
-    addStaticRow("outputHeading", DiurnalForm::kOutputHeading);
-    for (int r = 1; r <= DiurnalForm::kLineCount; ++r) {
-        QLineEdit* row = binder_.Edit(DiurnalForm::LineId(r));
-        MakeRow(row);
-        output->addWidget(row);
-    }
-    layout->addLayout(output);
+    // The output: its caption over a grid of the twelve rows, hours 1 to 12 on the left and
+    // 13 to 24 on the right.
+    auto* output = new QGroupBox(QString::fromLatin1(DiurnalForm::kOutputCaption), this);
+    output->setObjectName(QStringLiteral("outputCaption"));
+    auto* outputLayout = new QVBoxLayout(output);
+    auto* grid = new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), output);
+    binder_.AddResultWidget(grid);
+    outputLayout->addWidget(grid);
+    layout->addWidget(output, 1);
 
-    // Return calculates.
-    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
-    ArrangeDialog(*this, &binder_, {}, {process});
+    // Return calculates; the chart of the table sits beside CALCULATE.
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"exit", "cancel"});
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
+    AttachDiurnalChart(chart, binder_.Button("calculate"), model_);
+    actions->insertWidget(1, chart);
+    layout->addLayout(actions);
+    ArrangeDialog(*this, &binder_, {output}, {process});
 }
 
 }  // namespace emberlin::ui

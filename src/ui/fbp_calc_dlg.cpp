@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialog_parts.h"
+#include "common/calendar.h"
 #include "common/number_text.h"
+#include "fbp/fbp_engine.h"
+#include "forms/pictures.h"
+#include "ui/dialog_parts.h"
 #include "ui/picture.h"
 
 namespace emberlin::ui {
@@ -29,7 +32,13 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     setObjectName(QStringLiteral("CFbpCalcDlg"));
     binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
-    auto* layout = new QVBoxLayout(this);
+    // The form's own layout, with the fire shape panel beside it, over the warning line and
+    // the action row.
+    auto* root = new QVBoxLayout(this);
+    auto* outer = new QHBoxLayout;
+    root->addLayout(outer, 1);
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout, 1);
 
     // The Process and its button, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -156,15 +165,41 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
         }
     }
 
-    layout->addWidget(binder_.WarningLine());
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(binder_.Button("ok"));
     buttons->addWidget(binder_.Button("cancel"));
     buttons->addStretch(1);
-    layout->addLayout(buttons);
-    ArrangeDialog(*this, &binder_, {}, {process});
+    auto* shapePanel = new QGroupBox(QStringLiteral("Fire Shape"), this);
+    auto* shapeLayout = new QVBoxLayout(shapePanel);
+    shapeView_ = new FireShapeView(shapePanel);
+    shapeLayout->addWidget(shapeView_, 1);
+    shapeLayout->addWidget(MakeExportButtons(
+        shapePanel, [this](QPainter& p, const QSize& size) { shapeView_->Painter()(p, size); },
+        [this] { return shapeView_->size(); }, QStringLiteral("fire_shape")));
+    outer->addWidget(shapePanel);
+    root->addWidget(binder_.WarningLine());
+    root->addLayout(buttons);
+    ArrangeDialog(*this, &binder_, {shapePanel}, {process});
+    // Every action that may calculate redraws the shape after the form has done its part.
+    connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
+    }
+    // The first display: the outputs shown are those of the initial values.
+    const forms::FbpSettings& held = model_.Settings();
+    DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
+}
+
+void CFbpCalcDlg::UpdateShape() {
+    // Only what a Calculate sent to the engine: a refused value never reaches it.
+    if (!model_.LastInputs().fuelType.empty()) DrawShape(model_.LastInputs());
+}
+
+void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
+    FbpOutputs out;
+    if (ComputeFbp(in, out) != FbpResult::Computed) return;
+    shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));
 }
 
 }  // namespace emberlin::ui

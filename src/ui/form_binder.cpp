@@ -249,6 +249,7 @@ void FormBinder::Refresh() {
         warningLine_->setText(line);
     }
     ShowStaleness();
+    emit Refreshed();
 }
 
 void FormBinder::ShowMessage(std::string_view text) {

@@ -7,15 +7,11 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_parts.h"
-#include "ui/fixed_rows.h"
 #include "ui/picture.h"
+#include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
-
-namespace {
-// Room for the widest rows the formats give (every value below 10).
-constexpr int kRowCharacters = 200;
-}  // namespace
 
 CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
@@ -77,15 +73,23 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     // The table: headings over one row per fuel type.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Fuel Type"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    AddFixedTable(binder_, tableLayout,
-                  ControlIds(forms::FuelProjectionForm::kHeadingLineCount, &forms::FuelProjectionForm::HeadingId),
-                  ControlIds(forms::FuelProjectionForm::kRowCount, &forms::FuelProjectionForm::RowId), kRowCharacters);
+    auto* grid = new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), table);
+    binder_.AddResultWidget(grid);
+    tableLayout->addWidget(grid);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
-    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
+    AttachProjectionChart(chart, binder_.Button("calculate"), model_);
+    actions->insertWidget(1, chart);  // beside Calculate
+    layout->addLayout(actions);
     ArrangeDialog(*this, &binder_, {table}, {instructions});
 }
 

@@ -130,7 +130,7 @@ TEST_P(CalculatorTest, EveryFieldHasATipWithItsMeaningAndAnInputItsRange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorTest, ::testing::ValuesIn(kCalculators),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // The notes on special values and on the shape of the diurnal curves, in every form that
 // has the field.
