@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libbenchmark-dev
   libcsv-dev  # RFC 4180 CSV reading for the batch commands
+  nlohmann-json3-dev  # JSON for the scenario files (a header-only library)
+  poppler-utils  # pdftotext and pdftoppm: the printed report's test reads the PDF back
   qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   libclang-rt-14-dev clang-14
   xvfb xauth imagemagick

@@ -158,6 +158,18 @@ DetectionForm::DetectionForm(HandOver& shared)
                 rows_[static_cast<std::size_t>(row)]);
     }
 
+    OptionGroup fuels{"fuelType", {},
+                      [this](std::size_t i) { SelectFuelType(static_cast<int>(i)); }};
+    for (int i = 0; i < kFuelCount; ++i) {
+        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
+    }
+    AddOptionGroup(std::move(fuels));
+    AddOptionGroup({"ignition",
+                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
+                    }});
+
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });

@@ -80,6 +80,17 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddText("fsdText", "FSD  ( m )", fsdText_);
     AddText("bsdText", "BSD ( m )", bsdText_);
 
+    OptionGroup fuels{"fuelType", {}, [this](std::size_t i) { SelectFuel(static_cast<int>(i)); }};
+    for (int i = 0; i < kFuelCount; ++i) {
+        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
+    }
+    AddOptionGroup(std::move(fuels));
+    AddOptionGroup({"ignition",
+                    {{"line", "lineIgnition"}, {"point", "pointIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Line : IgnitionType::Point);
+                    }});
+
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FBP  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
@@ -87,6 +98,11 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
 }
 
 void FbpCalcForm::ChooseFuel(int fuelIndex) {
+    SelectFuel(fuelIndex);
+    Calculate();
+}
+
+void FbpCalcForm::SelectFuel(int fuelIndex) {
     // The boxes act as exclusive options: the clicked one ends up on, even if it was on. The
     // choice is held at once, so a refused field does not undo it.
     for (int i = 0; i < kFuelCount; ++i) {
@@ -95,16 +111,19 @@ void FbpCalcForm::ChooseFuel(int fuelIndex) {
         SetChecked(FuelBoxId(i), on);
     }
     settings_.fuelIndex = fuelIndex;
-    Calculate();
 }
 
 void FbpCalcForm::ChooseIgnition(IgnitionType ignition) {
+    SelectIgnition(ignition);
+    Calculate();
+}
+
+void FbpCalcForm::SelectIgnition(IgnitionType ignition) {
     lineIgnition_ = ignition == IgnitionType::Line;
     pointIgnition_ = ignition == IgnitionType::Point;
     SetChecked("lineIgnition", lineIgnition_);
     SetChecked("pointIgnition", pointIgnition_);
     settings_.ignition = ignition;
-    Calculate();
 }
 
 void FbpCalcForm::Calculate() {

@@ -30,6 +30,9 @@ class FbpCalcForm : public FormModel {
   private:
     void ChooseFuel(int fuelIndex);
     void ChooseIgnition(IgnitionType ignition);
+    // The choices alone, computing nothing.
+    void SelectFuel(int fuelIndex);
+    void SelectIgnition(IgnitionType ignition);
     void WriteOutputs(const FbpOutputs& out);
 
     HandOver& shared_;

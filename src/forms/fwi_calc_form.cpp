@@ -29,6 +29,14 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddText("dsrText", "DSR", dsrText_);
     AddDouble("relativeHumidity", " RH    ( % )", relativeHumidity_, 1, 100);
 
+    AddOptionGroup({"outputFormat",
+                    {{"integer", "integerOption"}, {"real", "realOption"}},
+                    [this](std::size_t choice) {
+                        outputFormat_ = choice == 0 ? OutputFormat::Integer : OutputFormat::Real;
+                        integerOption_ = outputFormat_ == OutputFormat::Integer;
+                        realOption_ = !integerOption_;
+                    }});
+
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FWI  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
