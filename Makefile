@@ -2,15 +2,26 @@
 # Each installs what is missing, configures, builds, then runs the program or the tests.
 
 BUILD      := build
-ASAN_BUILD := build-asan
 BENCH_BUILD := build-bench
-FUZZ_BUILD := build-fuzz
+# One clang tree with AddressSanitizer and UndefinedBehaviorSanitizer builds both the
+# sanitized GoogleTest programs and the libFuzzer targets from the same objects.
+CHECK_BUILD := build-check
 # Seconds each fuzzer explores in `make fuzz`.
 FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
+# The clang driver that is installed: `clang++` (package clang) or clang-14's own name.
+CLANGXX    := $(shell command -v clang++ 2>/dev/null || command -v clang++-14 2>/dev/null || echo clang++)
+# ccache, when present, serves every tree; paths are hashed relative to this checkout so
+# another clone of the repository (CI's) hits the same cache entries.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_GEN  += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
+endif
 
-.PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build bench locale clean
+.PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build check-build bench locale clean
 .PHONY: install package test-install
 
 deps:
@@ -31,34 +42,32 @@ run: build
 locale: deps
 	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || \
 	  localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || \
-	  sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+	  sudo -n localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
 
 test-main: build locale
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-$(ASAN_BUILD)/build.ninja: | deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_SANITIZE=ON
+$(CHECK_BUILD)/build.ninja: | deps
+	CXX=$(CLANGXX) cmake -S . -B $(CHECK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_SANITIZE=ON -DEMBERLIN_FUZZ=ON -DEMBERLIN_TESTS=ON
 
-test-asan: deps locale $(ASAN_BUILD)/build.ninja
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+check-build: deps $(CHECK_BUILD)/build.ninja
+	cmake --build $(CHECK_BUILD) -j $(JOBS)
 
-$(FUZZ_BUILD)/build.ninja: | deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_SANITIZE=ON -DEMBERLIN_FUZZ=ON -DEMBERLIN_TESTS=OFF
+# The engine and form tests under the sanitizers.
+test-asan: check-build locale
+	cd $(CHECK_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-fuzz-build: deps $(FUZZ_BUILD)/build.ninja
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+fuzz-build: check-build
 
 # Replays the committed corpus and regression inputs, then runs each target
 # deterministically (fixed seed, fixed number of runs), so only a change of code can fail.
-test-fuzz: fuzz-build
-	bash scripts/fuzz.sh replay $(FUZZ_BUILD)
+test-fuzz: fuzz-build locale
+	bash scripts/fuzz.sh replay $(CHECK_BUILD)
 
 # Explores for FUZZ_SECONDS per target; new inputs land in fuzz/out/<target>.
 fuzz: fuzz-build
-	bash scripts/fuzz.sh explore $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	bash scripts/fuzz.sh explore $(CHECK_BUILD) $(FUZZ_SECONDS)
 
 test: test-main test-asan test-fuzz
 
@@ -72,7 +81,7 @@ bench: deps $(BENCH_BUILD)/build.ninja
 	bash scripts/startup_bench.sh $(BENCH_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(CHECK_BUILD) build-asan build-fuzz
 
 # Installs into PREFIX (DESTDIR is honoured for staged installs).
 PREFIX ?= /usr/local

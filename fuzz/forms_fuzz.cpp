@@ -1,23 +1,36 @@
-// Drives every form model as a user could, in any order, all sharing one HandOver, and
-// checks after each action what a user relies on: no output reads "nan" or "inf", exclusive
-// choices stay exclusive, a refused non-number never changes the held value, and the
-// hand-over channels, once filled, stay filled.
+// Drives every form model as a user could, in any order, all sharing one HandOver, each
+// form talking to its own RecordingHost, and checks after each action what a user relies on:
+// - no field shows "---", "nan" or "inf" where a number belongs;
+// - the engines, given what the forms hold, return finite values within their meaning;
+// - a typing pass never rewrites a box, moves the focus or raises a modal message;
+// - after a store that refused nothing every held value is the parse of its screen text;
+// - an action on a refused screen shows the field's message and focuses the field, or
+//   computes nothing; OK never closes over a refused field;
+// - opening a form (after Cancel, say) shows the held values in their canonical text;
+// - exclusive choices stay exclusive; a refused non-number never changes the held value.
+// fuzz-runs: 1800
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/number_text.h"
 #include "forms/hand_over.h"
+#include "fbp/fbp_engine.h"
+#include "fwi/fwi_index.h"
 #include "forms/detection_form.h"
 #include "forms/dialog/form_host.h"
 #include "forms/dialog/form_model.h"
+#include "forms/dialog/recording_host.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
 #include "forms/fire_examples_form.h"
@@ -89,10 +102,237 @@ void CheckExclusiveGroups(const FormModel& form) {
     }
 }
 
+// What a user reads: no number box or result shows a non-finite value, whether as a word
+// or as FormatFixed's "---" standing alone.
 void CheckOutputs(const FormModel& form) {
     for (const Control* c : form.Controls()) {
         if (c->kind == ControlKind::TextField && c->readOnly && HasNonFiniteWord(c->text)) {
             Fail(form.Title() + ": output " + c->id + " reads '" + c->text + "'");
+        }
+        std::istringstream words(c->text);
+        for (std::string word; words >> word;) {
+            if (word == "---") Fail(form.Title() + ": " + c->id + " shows '" + c->text + "'");
+        }
+    }
+}
+
+bool IsNumberField(const Control& c) {
+    return c.kind == ControlKind::DoubleField || c.kind == ControlKind::IntField;
+}
+
+// The refusal a store of the screen as it stands would meet first, in storing order.
+std::optional<Refusal> ScreenRefusal(const FormModel& form) {
+    for (const Control* c : form.Controls()) {
+        if (!IsNumberField(*c)) continue;
+        std::optional<double> value;
+        if (c->kind == ControlKind::DoubleField) {
+            value = ParseDouble(c->text);
+        } else if (auto i = ParseInt(c->text)) {
+            value = *i;
+        }
+        if (!value) return Refusal{c->id, NotANumberMessage(c->kind)};
+        if (*value < c->minValue || *value > c->maxValue) {
+            return Refusal{c->id, OutOfRangeMessage(c->kind, c->minValue, c->maxValue)};
+        }
+    }
+    return std::nullopt;
+}
+
+// After a store that refused nothing, every held value is the parse of its screen text.
+void CheckHeldIsScreen(const FormModel& form, const char* after) {
+    for (const Control* c : form.Controls()) {
+        if (c->kind == ControlKind::DoubleField && *c->doubleMember != *ParseDouble(c->text)) {
+            Fail(form.Title() + ": after " + after + ", " + c->id + " holds " +
+                 FormatGeneral(*c->doubleMember) + " but shows '" + c->text + "'");
+        }
+        if (c->kind == ControlKind::IntField && *c->intMember != *ParseInt(c->text)) {
+            Fail(form.Title() + ": after " + after + ", " + c->id + " holds " +
+                 FormatInt(*c->intMember) + " but shows '" + c->text + "'");
+        }
+    }
+}
+
+// Opening shows every held value in its canonical text, and no typing warning.
+void CheckOpenShowsHeld(const FormModel& form) {
+    for (const Control* c : form.Controls()) {
+        if ((c->kind == ControlKind::DoubleField &&
+             c->text != FormatGeneral(*c->doubleMember)) ||
+            (c->kind == ControlKind::IntField && c->text != FormatInt(*c->intMember))) {
+            Fail(form.Title() + ": opened with " + c->id + " showing '" + c->text + "'");
+        }
+    }
+    if (form.TypingWarning()) Fail(form.Title() + ": opened with a typing warning");
+}
+
+// The texts of every edit box a user types into.
+std::vector<std::string> InputTexts(const FormModel& form) {
+    std::vector<std::string> texts;
+    for (const Control* c : form.Controls()) {
+        if (c->IsEdit() && !c->readOnly) texts.push_back(c->text);
+    }
+    return texts;
+}
+
+// A typing pass keeps exactly what was typed, touches no other box and only warns.
+void CheckTypingPass(const FormModel& form, const Control& typed, const std::string& text,
+                     bool applied, const std::vector<std::string>& before,
+                     const RecordingHost& host) {
+    if (applied && typed.text != text) {
+        Fail(form.Title() + ": typed '" + text + "' into " + typed.id + ", shows '" +
+             typed.text + "'");
+    }
+    std::vector<std::string> after = InputTexts(form);
+    std::size_t k = 0;
+    for (const Control* c : form.Controls()) {
+        if (!c->IsEdit() || c->readOnly) continue;
+        if (c != &typed && after[k] != before[k]) {
+            Fail(form.Title() + ": typing into " + typed.id + " rewrote " + c->id);
+        }
+        ++k;
+    }
+    for (const HostEvent& e : host.Events()) {
+        if (e.kind != HostEvent::Kind::Warning) {
+            Fail(form.Title() + ": typing into " + typed.id + " did more than warn");
+        }
+    }
+}
+
+// Everything a calculation can change: every result text of every form and the values
+// handed between forms.
+struct Computed {
+    std::vector<std::string> results;
+    std::vector<double> shared;
+    bool operator==(const Computed&) const = default;
+};
+
+std::vector<double> SharedNumbers(const HandOver& s) {
+    std::vector<double> v = {double(s.fwi.has_value()), double(s.fbp.has_value()),
+                             double(s.hourly.has_value())};
+    if (s.fwi) {
+        const FwiDay& d = *s.fwi;
+        v.insert(v.end(), {d.ffmc, d.bui, d.rain, d.windSpeed, d.relativeHumidity,
+                           d.temperature, double(d.month)});
+    }
+    if (s.fbp) {
+        const FbpSettings& f = *s.fbp;
+        const ProjectionSite& p = f.site;
+        v.insert(v.end(), {double(f.fuelIndex), double(f.ignition == IgnitionType::Point),
+                           f.ffmc, f.windSpeed, double(f.month), double(f.day),
+                           double(f.elapsedTime), double(p.pc), double(p.pdf), double(p.gc),
+                           p.gfl, p.bui, p.windDirection, p.slope, p.aspect, p.latitude,
+                           p.longitude, double(p.elevation)});
+    }
+    if (s.hourly) {
+        v.insert(v.end(), s.hourly->ffmc.begin(), s.hourly->ffmc.end());
+        v.insert(v.end(), s.hourly->windSpeed.begin(), s.hourly->windSpeed.end());
+    }
+    return v;
+}
+
+template <typename Forms>
+Computed Snapshot(const Forms& forms, const HandOver& shared) {
+    Computed c;
+    for (const auto& f : forms) {
+        for (const Control* control : f->Controls()) {
+            if (control->kind == ControlKind::TextField && control->readOnly) {
+                c.results.push_back(control->text);
+            }
+        }
+    }
+    c.shared = SharedNumbers(shared);
+    return c;
+}
+
+// A click on a form whose screen has a refused field: either the field's own message, then
+// the focus on it with its text selected, or nothing computed. OK never closes.
+void CheckRefusedAction(const FormModel& form, const std::string& clicked,
+                        const std::optional<Refusal>& refusal, const RecordingHost& host,
+                        bool computedChanged) {
+    const std::vector<HostEvent>& events = host.Events();
+    bool focused = false;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (events[i].kind != HostEvent::Kind::Focus) continue;
+        focused = true;
+        if (!refusal) continue;  // a hand-over may name a field of its own
+        if (events[i].target != refusal->controlId || !events[i].flag || i == 0 ||
+            events[i - 1].kind != HostEvent::Kind::Message ||
+            events[i - 1].text != refusal->message) {
+            Fail(form.Title() + ": " + clicked + " on a refused " + refusal->controlId +
+                 " focused " + events[i].target + " after '" +
+                 (i > 0 ? events[i - 1].text : std::string()) + "'");
+        }
+    }
+    if (!refusal) return;
+    if (host.Closed() && host.Accepted()) {
+        Fail(form.Title() + ": " + clicked + " closed over a refused " + refusal->controlId);
+    }
+    if (!focused && computedChanged) {
+        Fail(form.Title() + ": " + clicked + " computed over a refused " + refusal->controlId);
+    }
+}
+
+void CheckRange(double value, double low, double high, const std::string& what) {
+    if (!(value >= low && value <= high)) Fail(what + " = " + FormatGeneral(value));
+}
+
+// The FWI engine on what the FWI calculator holds, once every input is within its range.
+void CheckFwiEngine(const FormModel& fwi) {
+    if (ScreenRefusal(fwi)) return;
+    auto held = [&](const char* id) { return *fwi.GetControl(id).doubleMember; };
+    for (const Control* c : fwi.Controls()) {
+        if (c->kind == ControlKind::DoubleField &&
+            (*c->doubleMember < c->minValue || *c->doubleMember > c->maxValue)) {
+            return;  // the screen is valid but not yet stored (a closed form, say)
+        }
+    }
+    const int month = *fwi.GetControl("month").intMember;
+    if (month < 1 || month > 12) return;
+    for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
+        const double value =
+            CalcFwiIndex(selector, held("ffmcYesterday"), held("dmcYesterday"),
+                         held("dcYesterday"), month, held("temperature"),
+                         held("relativeHumidity"), held("rain"), held("windSpeed"));
+        const std::string what = "FWI engine selector " + std::to_string(selector);
+        if (selector == kSelectFfmc) {
+            CheckRange(value, 0, 101.05, what);
+        } else {
+            CheckRange(value, 0, HUGE_VAL, what);
+        }
+    }
+}
+
+// The FBP engine on the inputs of the FBP calculator's last calculation.
+void CheckFbpEngine(const FbpCalcForm& fbp) {
+    if (fbp.LastInputs().fuelType.empty()) return;
+    FbpOutputs out;
+    if (ComputeFbp(fbp.LastInputs(), out) != 1) return;
+    const std::string code = "FBP engine (" + fbp.LastInputs().fuelType + ") ";
+    const std::pair<const char*, double> nonNegative[] = {
+        {"ros", out.ros},   {"fros", out.fros},   {"bros", out.bros},   {"rosTheta", out.rosTheta},
+        {"rost", out.rost}, {"frost", out.frost}, {"brost", out.brost}, {"rosThetaT", out.rosThetaT},
+        {"hfi", out.hfi},   {"ffi", out.ffi},     {"bfi", out.bfi},     {"fiTheta", out.fiTheta},
+        {"tfc", out.tfc},   {"ftfc", out.ftfc},   {"btfc", out.btfc},   {"tfcTheta", out.tfcTheta},
+        {"sfc", out.sfc},   {"wsv", out.wsv},     {"hsd", out.hsd},     {"fsd", out.fsd},
+        {"bsd", out.bsd},   {"area", out.area},   {"perimeter", out.perimeter}, {"pgr", out.pgr},
+    };
+    for (const auto& [name, value] : nonNegative) CheckRange(value, 0, HUGE_VAL, code + name);
+    const std::pair<const char*, double> fractions[] = {
+        {"cfb", out.cfb}, {"fcfb", out.fcfb}, {"bcfb", out.bcfb}, {"cfbTheta", out.cfbTheta}};
+    for (const auto& [name, value] : fractions) CheckRange(value, 0, 1, code + name);
+    CheckRange(out.lb, 1, HUGE_VAL, code + "lb");
+    CheckRange(out.raz, -HUGE_VAL, HUGE_VAL, code + "raz");
+}
+
+// What the calculators handed over: today's FFMC and BUI, the hourly FFMC and wind.
+void CheckSharedValues(const HandOver& s) {
+    if (s.fwi) {
+        CheckRange(s.fwi->ffmc, 0, 101.05, "handed-over FFMC");
+        CheckRange(s.fwi->bui, 0, HUGE_VAL, "handed-over BUI");
+    }
+    if (s.hourly) {
+        for (int h = 1; h <= 24; ++h) {
+            CheckRange(s.hourly->ffmc[h], 0, 101.05, "hourly FFMC " + std::to_string(h));
+            CheckRange(s.hourly->windSpeed[h], 0, HUGE_VAL, "hourly wind " + std::to_string(h));
         }
     }
 }
@@ -104,8 +344,11 @@ const char* const kTexts[] = {
     "30",   "300",   "0.001", "99.9",  "-4.5",   "4.5",   "2200",   "30",   "2400", "1e9",
 };
 
-struct Flags {
-    bool fwi, fbp, hourly;
+// A form on screen and the window it talks to.
+struct Session {
+    std::unique_ptr<FormModel> form;
+    RecordingHost host;
+    bool open = true;
 };
 
 }  // namespace
@@ -113,30 +356,43 @@ struct Flags {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     HandOver shared;
-    NullHost host;
-    std::vector<std::unique_ptr<FormModel>> forms;
-    forms.push_back(std::make_unique<FwiCalcForm>(shared));
-    forms.push_back(std::make_unique<FbpCalcForm>(shared));
-    forms.push_back(std::make_unique<DiurnalForm>(shared));
-    forms.push_back(std::make_unique<DetectionForm>(shared));
-    forms.push_back(std::make_unique<FuelProjectionForm>(shared));
-    forms.push_back(std::make_unique<FireExamplesForm>());
-    forms.push_back(std::make_unique<FuelTypesForm>());
-    for (auto& form : forms) {
-        form->AttachHost(host);
-        form->Open();
+    std::vector<std::unique_ptr<Session>> sessions;
+    auto add = [&](std::unique_ptr<FormModel> form) {
+        sessions.push_back(std::make_unique<Session>());
+        sessions.back()->form = std::move(form);
+    };
+    add(std::make_unique<FwiCalcForm>(shared));
+    add(std::make_unique<FbpCalcForm>(shared));
+    add(std::make_unique<DiurnalForm>(shared));
+    add(std::make_unique<DetectionForm>(shared));
+    add(std::make_unique<FuelProjectionForm>(shared));
+    add(std::make_unique<FireExamplesForm>());
+    add(std::make_unique<FuelTypesForm>());
+    std::vector<const FormModel*> forms;
+    for (auto& s : sessions) {
+        s->form->AttachHost(s->host);
+        s->form->Open();
+        forms.push_back(s->form.get());
     }
+    const FormModel& fwi = *forms[0];
+    const auto& fbp = static_cast<const FbpCalcForm&>(*forms[1]);
 
-    Flags flags{false, false, false};
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
-        FormModel& form = *forms[input.ConsumeIntegralInRange<std::size_t>(0, forms.size() - 1)];
+        Session& session =
+            *sessions[input.ConsumeIntegralInRange<std::size_t>(0, sessions.size() - 1)];
+        FormModel& form = *session.form;
+        RecordingHost& host = session.host;
         const std::vector<const Control*> controls = form.Controls();
         const Control& control =
             *controls[input.ConsumeIntegralInRange<std::size_t>(0, controls.size() - 1)];
         const int action = input.ConsumeIntegralInRange(0, 9);
+        host.ClearEvents();
 
-        if (action == 0) {
+        if (action == 0 || !session.open) {
+            // A closed form can only be opened again.
             form.Open();
+            session.open = true;
+            CheckOpenShowsHeld(form);
         } else if (control.IsEdit() && action < 8) {
             std::string text = input.ConsumeBool()
                                    ? kTexts[input.ConsumeIntegralInRange<std::size_t>(
@@ -144,7 +400,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    : input.ConsumeRandomLengthString(24);
             const double doubleBefore = control.doubleMember ? *control.doubleMember : 0;
             const int intBefore = control.intMember ? *control.intMember : 0;
-            form.TypeText(control.id, text);
+            const std::vector<std::string> before = InputTexts(form);
+            const bool applied = form.TypeText(control.id, text);
+            CheckTypingPass(form, control, text, applied, before, host);
             if (control.doubleMember && !ParseDouble(text) &&
                 *control.doubleMember != doubleBefore) {
                 Fail(form.Title() + ": non-number changed " + control.id);
@@ -152,19 +410,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (control.intMember && !ParseInt(text) && *control.intMember != intBefore) {
                 Fail(form.Title() + ": non-integer changed " + control.id);
             }
+            if (applied && !ScreenRefusal(form)) CheckHeldIsScreen(form, "typing");
         } else {
+            const std::optional<Refusal> refusal = ScreenRefusal(form);
+            const Computed before = Snapshot(forms, shared);
             form.Click(control.id);
+            const bool changed = !(Snapshot(forms, shared) == before);
+            CheckRefusedAction(form, control.id, refusal, host, changed);
+            if (host.Closed()) session.open = false;
+            if (session.open && host.Messages().empty() && !ScreenRefusal(form)) {
+                CheckHeldIsScreen(form, ("a click on " + control.id).c_str());
+            }
         }
 
-        for (auto& f : forms) {
+        for (const FormModel* f : forms) {
             CheckOutputs(*f);
             CheckExclusiveGroups(*f);
         }
-        const Flags now{shared.fwi.has_value(), shared.fbp.has_value(), shared.hourly.has_value()};
-        if ((flags.fwi && !now.fwi) || (flags.fbp && !now.fbp) || (flags.hourly && !now.hourly)) {
-            Fail("a hand-over channel emptied");
-        }
-        flags = now;
+        CheckFwiEngine(fwi);
+        CheckFbpEngine(fbp);
+        CheckSharedValues(shared);
     }
     return 0;
 }

@@ -1,23 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian packages EMBERLIN needs to build, test and look at its windows.
-# Does nothing when they are all present.
+# Installs the Debian packages EMBERLIN needs to build, test, benchmark, fuzz and look at
+# its windows. Does nothing when they are all present. Without root it uses `sudo -n`, so a
+# password prompt never blocks CI; where that cannot work it stops with one line saying what
+# to install.
 set -euo pipefail
 
 packages=(
+  # The build: CMake with Ninja, GCC for the main and benchmark trees, make for the README's
+  # commands, pkg-config for the system libraries Qt 6's CMake package files look up.
   cmake ninja-build g++ make pkg-config
+  # Compiler cache shared by every tree and every clone of the repository.
+  ccache
+  # GoogleTest for the tests, Google Benchmark for `make bench`.
   libgtest-dev libbenchmark-dev
-  libcsv-dev  # RFC 4180 CSV reading for the batch commands
-  nlohmann-json3-dev  # JSON for the scenario files (a header-only library)
-  poppler-utils  # pdftotext and pdftoppm: the printed report's test reads the PDF back
-  qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
-  libclang-rt-14-dev clang-14
+  # Qt 6 Widgets and SVG (libqt6gui6, pulled in by qt6-base-dev, brings the offscreen and
+  # xcb platform plugins the tests and the program use) and the OpenGL headers Qt 6 Gui's
+  # CMake files look for.
+  qt6-base-dev qt6-svg-dev libgl-dev
+  # Qt Charts for the weather, growth, intensity and by-hour charts; Qt Print Support
+  # (in qt6-base-dev) writes the reports.
+  qt6-charts-dev
+  # RFC 4180 CSV reading for the batch commands.
+  libcsv-dev
+  # JSON for the scenario files (header-only).
+  nlohmann-json3-dev
+  # The sanitizer and fuzz tree: clang++ (package clang) and the sanitizer and libFuzzer
+  # runtimes.
+  clang clang-14 libclang-rt-14-dev
+  # Windows without a screen: Xvfb and xauth for xvfb-run and the start-up benchmark,
+  # ImageMagick for screenshots when looking at windows.
   xvfb xauth imagemagick
-  locales fonts-dejavu-core time
+  # The comma-decimal locale the number-text tests and fuzzer run under (localedef).
+  locales
+  # A font for the windows under Xvfb; GNU time for the benchmark's peak memory.
+  fonts-dejavu-core time
   # Install and package: rsvg-convert renders the theme icons at build time;
   # desktop-file-validate, appstreamcli, update-mime-database and man check the installed
   # files; dpkg-shlibdeps (dpkg-dev) finds the Debian package's Depends.
   librsvg2-bin desktop-file-utils appstream shared-mime-info man-db dpkg-dev
+  # pdftotext checks the printed reports.
+  poppler-utils
 )
+
+# --list prints the packages, one a line (scripts/check-fresh-deps.sh reads them).
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,10 +59,14 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "install-deps: installing ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
-  sudo_cmd=(sudo)
+  if ! command -v sudo >/dev/null 2>&1 || ! sudo -n true 2>/dev/null; then
+    echo "install-deps: missing packages; as root run: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo -n)
 fi
+echo "install-deps: installing ${missing[*]}"
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 namespace emberlin {
@@ -71,6 +72,9 @@ std::optional<double> ParseDouble(std::string_view text) {
     auto result = std::from_chars(s.data(), s.data() + s.size(), value);
     if (result.ec != std::errc() || result.ptr != s.data() + s.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
+    // Underflow: a nonzero text whose value lies below the normal range of a double. A
+    // subnormal keeps too few significant digits to be the number typed.
+    if (value != 0 && std::fabs(value) < std::numeric_limits<double>::min()) return std::nullopt;
     return negative ? -value : value;
 }
 

@@ -30,6 +30,11 @@ void CheckParsing() {
         {"1e-400", std::nullopt}, {"9,82", std::nullopt}, {"1.2.3", std::nullopt},
         {"e5", std::nullopt}, {"1e", std::nullopt}, {"+-1", std::nullopt}, {".", std::nullopt},
         {"-", std::nullopt}, {"5 5", std::nullopt},
+        // Underflow: below the smallest normal double is refused, subnormals included;
+        // zero written as zero is not underflow.
+        {"1e-320", std::nullopt}, {"-4.9e-324", std::nullopt}, {"2.2e-308", std::nullopt},
+        {"2.2250738585072014e-308", 2.2250738585072014e-308}, {"-1e-307", -1e-307},
+        {"0e-999", 0.0}, {"0.000e5", 0.0},
     };
     for (const ParseCase& c : cases) {
         EXPECT_EQ(ParseDouble(c.text), c.expected) << "'" << c.text << "'";
