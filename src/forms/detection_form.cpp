@@ -158,13 +158,15 @@ DetectionForm::DetectionForm(HandOver& shared)
                 rows_[static_cast<std::size_t>(row)]);
     }
 
-    OptionGroup fuels{"fuelType", {},
-                      [this](std::size_t i) { SelectFuelType(static_cast<int>(i)); }};
+    OptionGroup fuels{"fuelType", "Fuel type", {}, [this](std::size_t i) {
+                          SelectFuelType(static_cast<int>(i));
+                      }};
     for (int i = 0; i < kFuelCount; ++i) {
         fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
     }
     AddOptionGroup(std::move(fuels));
     AddOptionGroup({"ignition",
+                    "Ignition",
                     {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
                     [this](std::size_t i) {
                         SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
@@ -198,6 +200,7 @@ void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
 
 void DetectionForm::ClearRows() {
     for (std::string& row : rows_) row.clear();
+    lastRows_.reset();
 }
 
 // The selection boxes change only the boxes: what is typed in the fields stays as typed.
@@ -283,6 +286,7 @@ void DetectionForm::Calculate() {
     const int start = (fireStartTime_ / 100) * 60 + fireStartTime_ % 100;  // minutes after 00:00
     const bool withPoc = settings_.fuelIndex == kC2;
 
+    std::array<DetectionRow, kRowCount> computed{};
     for (int row = 0; row < kRowCount; ++row) {
         const int clock = start + kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
         const int hour = clock / 60;
@@ -300,7 +304,9 @@ void DetectionForm::Calculate() {
         FbpOutputs out;
         ComputeFbp(in, out);  // the code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(row)] = DetectionRowText(label, row, out, withPoc);
+        computed[static_cast<std::size_t>(row)] = {label, out, withPoc};
     }
+    lastRows_ = computed;
     Show();
 }
 

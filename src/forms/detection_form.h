@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "fbp/fbp_records.h"
@@ -32,6 +33,13 @@ int ContainmentProbability(double area, double hfi);
 // (which adds the probability of containment).
 std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc);
 
+// What one row of the table was made from.
+struct DetectionRow {
+    int clockLabel = 0;  // hhmm
+    FbpOutputs out;
+    bool withPoc = false;
+};
+
 class DetectionForm : public FormModel {
 public:
     static constexpr const char* kInstructions =
@@ -59,6 +67,9 @@ public:
     int SelectedFuelType() const { return settings_.fuelIndex; }
     IgnitionType Ignition() const { return settings_.ignition; }
     bool InputsEdited() const { return inputsEdited_; }
+
+    // The rows of the table now shown, as computed (none while the table is empty).
+    const std::optional<std::array<DetectionRow, kRowCount>>& LastRows() const { return lastRows_; }
 
     void Calculate();
     void TakeFbpSettings();
@@ -88,6 +99,7 @@ private:
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
+    std::optional<std::array<DetectionRow, kRowCount>> lastRows_;
 };
 
 }  // namespace emberlin::forms

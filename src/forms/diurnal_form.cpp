@@ -90,6 +90,7 @@ DiurnalForm::DiurnalForm(HandOver& shared)
 
     // Lawson has no calculation behind it, so it is no choice to save.
     AddOptionGroup({"ffmcMethod",
+                    "FFMC method",
                     {{"vanWagner", "vanWagnerOption"}, {"equilibrium", "equilibriumOption"}},
                     [this](std::size_t i) {
                         ChooseMethod(i == 0 ? FfmcMethod::VanWagner : FfmcMethod::Equilibrium);
@@ -229,6 +230,8 @@ void DiurnalForm::Calculate() {
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
     }
+    lastWeather_ = *weather;
+    lastFfmc_ = ffmc;
     Show();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "diurnal/diurnal_weather.h"
@@ -56,6 +57,10 @@ class DiurnalForm : public FormModel {
 
     void Calculate();
 
+    // The hourly weather and FFMC of the last calculation (none before); slot h = 1..24.
+    const std::optional<DiurnalDay>& LastWeather() const { return lastWeather_; }
+    const DiurnalFfmc& LastFfmc() const { return lastFfmc_; }
+
   private:
     void AddInput(Control& control);
     void ChooseMethod(FfmcMethod method);
@@ -94,6 +99,8 @@ class DiurnalForm : public FormModel {
     bool inputsEdited_ = false;  // set by the first typed change, never cleared
 
     std::array<std::string, kLineCount> lines_{};
+    std::optional<DiurnalDay> lastWeather_;
+    DiurnalFfmc lastFfmc_{};
 };
 
 }  // namespace emberlin::forms

@@ -80,12 +80,14 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddText("fsdText", "FSD  ( m )", fsdText_);
     AddText("bsdText", "BSD ( m )", bsdText_);
 
-    OptionGroup fuels{"fuelType", {}, [this](std::size_t i) { SelectFuel(static_cast<int>(i)); }};
+    OptionGroup fuels{
+        "fuelType", "Fuel type", {}, [this](std::size_t i) { SelectFuel(static_cast<int>(i)); }};
     for (int i = 0; i < kFuelCount; ++i) {
         fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
     }
     AddOptionGroup(std::move(fuels));
     AddOptionGroup({"ignition",
+                    "Ignition",
                     {{"line", "lineIgnition"}, {"point", "pointIgnition"}},
                     [this](std::size_t i) {
                         SelectIgnition(i == 0 ? IgnitionType::Line : IgnitionType::Point);
@@ -138,6 +140,7 @@ void FbpCalcForm::Calculate() {
     FbpOutputs out;
     if (ComputeFbp(in, out) == FbpResult::Computed) {
         lastInputs_ = in;
+        lastOutputs_ = out;
         WriteOutputs(out);
     }
     Show();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "fbp/fbp_records.h"
@@ -33,6 +34,11 @@ public:
 
     IgnitionType Ignition() const { return settings_.ignition; }
 
+    // The engine's outputs of each row of the last calculation (none before).
+    const std::optional<std::array<FbpOutputs, kRowCount>>& LastOutputs() const {
+        return lastOutputs_;
+    }
+
     void Calculate();
 
 private:
@@ -45,6 +51,7 @@ private:
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
+    std::optional<std::array<FbpOutputs, kRowCount>> lastOutputs_;
 };
 
 }  // namespace emberlin::forms

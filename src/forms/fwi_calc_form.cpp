@@ -30,6 +30,7 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddDouble("relativeHumidity", " RH    ( % )", relativeHumidity_, 1, 100);
 
     AddOptionGroup({"outputFormat",
+                    "Output format",
                     {{"integer", "integerOption"}, {"real", "realOption"}},
                     [this](std::size_t choice) {
                         outputFormat_ = choice == 0 ? OutputFormat::Integer : OutputFormat::Real;
@@ -61,6 +62,7 @@ void FwiCalcForm::Calculate() {
                          temperature_, relativeHumidity_, rain_, windSpeed_);
     }
 
+    lastValues_ = values;
     FwiDay& day = shared_.fwi.emplace();
     day.bui = values[kSelectBui - 1];
     day.ffmc = values[kSelectFfmc - 1];

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -112,6 +114,9 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
 }
 
 }  // namespace emberlin::ui

@@ -9,7 +9,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -180,6 +182,9 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
         output->addWidget(row);
     }
     layout->addLayout(output);
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
 }
 
 }  // namespace emberlin::ui

@@ -11,6 +11,8 @@
 #include "ui/dialog_parts.h"
 #include "common/number_text.h"
 #include "ui/picture.h"
+#include "forms/report_notes.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -211,6 +213,9 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("cancel"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
 }
 
 }  // namespace emberlin::ui

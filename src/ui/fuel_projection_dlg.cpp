@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -86,6 +88,9 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
 
     // Return calculates, as the instruction line promises.
     layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
 }
 
 }  // namespace emberlin::ui

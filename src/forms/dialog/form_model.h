@@ -77,6 +77,7 @@ struct OptionChoice {
 };
 struct OptionGroup {
     std::string name;
+    std::string label;  // as a person names the choice ("Fuel type")
     std::vector<OptionChoice> choices;
     std::function<void(std::size_t)> select;  // puts choice i in place, computing nothing
 };
