@@ -7,6 +7,7 @@
 #include "forms/dialog/form_host.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 
@@ -77,6 +78,25 @@ void ProjectionCalculate(benchmark::State& state) {
     for (auto _ : state) f.form.Click("calculate");
 }
 BENCHMARK(ProjectionCalculate);
+
+// The whole day: 24 ComputeFbp calls, the growth of one fire over six hours, the summary
+// and the texts of 24 rows, as one click of Calculate does it.
+void FireByHourCalculate(benchmark::State& state) {
+    HandOver shared;
+    NullHost host;
+    DiurnalForm diurnal(shared);
+    FireByHourForm byHour(shared);
+    diurnal.AttachHost(host);
+    byHour.AttachHost(host);
+    diurnal.Open();
+    byHour.Open();
+    diurnal.Click("calculate");
+    TypeKeys(byHour, "startHour", "0");
+    TypeKeys(byHour, "duration", "24");  // the longest growth the form allows
+    for (auto _ : state) byHour.Click("calculate");
+    if (!byHour.HasResult()) state.SkipWithError("fire by hour did not calculate");
+}
+BENCHMARK(FireByHourCalculate)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

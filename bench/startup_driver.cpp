@@ -6,18 +6,25 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QImage>
 #include <QLineEdit>
-#include <QTest>
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/main_menu_dlg.h"
 #include "forms/hand_over.h"
+#include "ui/chart_windows.h"
+#include "ui/detection_dlg.h"
+#include "ui/diurnal_dlg.h"
+#include "ui/fbp_calc_dlg.h"
+#include "ui/fuel_projection_dlg.h"
+#include "ui/picture_export.h"
 #include "ui/resources.h"
 
 namespace {
@@ -95,6 +102,70 @@ double TimeKeystroke(QWidget& dialog, const char* editName) {
     return times[times.size() / 2];
 }
 
+// Median time of drawing a picture at `size` into an image, as a repaint after a Calculate does.
+double TimeDrawing(const emberlin::ui::PicturePainter& paint, QSize size) {
+    std::vector<double> times;
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = emberlin::ui::RenderPicture(paint, size);
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Opens the picture a dialog's button shows (timed until painted), then times its drawing.
+void TimePicture(QWidget& dialog, const char* button, const char* name) {
+    auto* push = dialog.findChild<QPushButton*>(QLatin1String(button));
+    if (push == nullptr || !push->isEnabled()) {
+        std::printf("%-24s not available\n", name);
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    push->click();
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    const double open = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    emberlin::ui::PictureWindow* window = nullptr;
+    for (auto* w : dialog.findChildren<emberlin::ui::PictureWindow*>()) {
+        if (w->isVisible()) window = w;
+    }
+    if (window == nullptr) return;
+    std::printf("%-24s %7.2f ms to open, %7.2f ms to draw\n", name, open,
+                TimeDrawing(window->Painter(), window->PictureSize()));
+    window->hide();
+}
+
+void TimePictures(emberlin::app::CMainMenuDlg& menu) {
+    std::printf("pictures after a Calculate (drawing: median of 20):\n");
+    auto& fbp = menu.FbpCalculator();
+    fbp.ShowForm();
+    fbp.findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+    QApplication::processEvents();
+    std::printf("%-24s %7.2f ms to draw\n", "FBP fire shape panel",
+                TimeDrawing(fbp.ShapeView().Painter(), fbp.ShapeView().size()));
+    fbp.hide();
+    const struct {
+        emberlin::ui::CFormDlg* dialog;
+        const char* button;
+        const char* name;
+    } pictures[] = {
+        {&menu.DiurnalWeather(), "chart", "Diurnal chart"},
+        {&menu.Detection(), "chart", "Detection chart"},
+        {&menu.Detection(), "fireShape", "Detection fire shape"},
+        {&menu.FuelProjection(), "chart", "Projection chart"},
+    };
+    for (const auto& p : pictures) {
+        p.dialog->ShowForm();
+        p.dialog->findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+        QApplication::processEvents();
+        TimePicture(*p.dialog, p.button, p.name);
+        p.dialog->hide();
+    }
+}
+
 void TimeActions(emberlin::app::CMainMenuDlg& menu) {
     struct Action {
         const char* name;
@@ -122,6 +193,7 @@ void TimeActions(emberlin::app::CMainMenuDlg& menu) {
     std::printf("%-24s %7.2f ms\n", "FBP keystroke (latitude)",
                 TimeKeystroke(menu.FbpCalculator(), "latitude"));
     menu.FbpCalculator().hide();
+    TimePictures(menu);
 }
 
 }  // namespace

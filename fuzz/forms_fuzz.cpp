@@ -209,7 +209,7 @@ std::vector<double> SharedNumbers(const HandOver& s) {
     std::vector<double> v = {double(s.fwi.has_value()), double(s.fbp.has_value()),
                              double(s.hourly.has_value())};
     if (s.fwi) {
-        const FwiDay& d = *s.fwi;
+        const forms::FwiDay& d = *s.fwi;
         v.insert(v.end(), {d.ffmc, d.bui, d.rain, d.windSpeed, d.relativeHumidity,
                            d.temperature, double(d.month)});
     }
@@ -305,7 +305,7 @@ void CheckFwiEngine(const FormModel& fwi) {
 void CheckFbpEngine(const FbpCalcForm& fbp) {
     if (fbp.LastInputs().fuelType.empty()) return;
     FbpOutputs out;
-    if (ComputeFbp(fbp.LastInputs(), out) != 1) return;
+    if (ComputeFbp(fbp.LastInputs(), out) != FbpResult::Computed) return;
     const std::string code = "FBP engine (" + fbp.LastInputs().fuelType + ") ";
     const std::pair<const char*, double> nonNegative[] = {
         {"ros", out.ros},   {"fros", out.fros},   {"bros", out.bros},   {"rosTheta", out.rosTheta},

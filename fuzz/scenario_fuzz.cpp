@@ -10,6 +10,7 @@
 #include "forms/detection_form.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 #include "forms/scenario.h"
@@ -27,8 +28,10 @@ struct Forms {
     emberlin::forms::DiurnalForm diurnal{shared};
     emberlin::forms::DetectionForm detection{shared};
     emberlin::forms::FuelProjectionForm projection{shared};
+    emberlin::forms::FireByHourForm byHour{shared};
+    FireByHourForm byHour{shared};
     std::vector<emberlin::forms::ScenarioWindow> windows =
-        emberlin::forms::ScenarioWindows({fwi, fbp, diurnal, detection, projection});
+        emberlin::forms::ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour});
 };
 
 }  // namespace

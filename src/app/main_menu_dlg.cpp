@@ -110,7 +110,9 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
                                           "diurnalWeatherButton"), 1, 0);
     toolsGrid->addWidget(AddCommandButton(kCmdDetectionAssessment,
                                           QStringLiteral("Detection Assessment"),
-                                          "detectionAssessmentButton"), 1, 1, 1, 2);
+                                          "detectionAssessmentButton"), 1, 1);
+    toolsGrid->addWidget(AddCommandButton(kCmdFireByHour, QStringLiteral("Fire Behaviour by Hour"),
+                                          "fireByHourButton"), 1, 2);
     groups->addWidget(tools, 3);
     column->addLayout(groups);
 
@@ -148,6 +150,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
     Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
         kCmdFuelAssessment);
+    Own(fireByHour_, std::make_unique<ui::CFireByHourDlg>(shared_, this), kCmdFireByHour);
 }
 
 template <typename Form>
@@ -200,8 +203,8 @@ void CMainMenuDlg::OnCommand(int command) {
 
 std::vector<forms::ScenarioWindow> CMainMenuDlg::ScenarioWindows() {
     return forms::ScenarioWindows({fwiCalculator_->Model(), fbpCalculator_->Model(),
-                                   diurnal_->Model(), detection_->Model(),
-                                   fuelProjection_->Model()});
+                                   diurnal_->Model(), detection_->Model(), fuelProjection_->Model(),
+                                   fireByHour_->Model()});
 }
 
 void CMainMenuDlg::OpenScenarioFile(const QString& path) {

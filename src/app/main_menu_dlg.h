@@ -13,6 +13,7 @@
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
+#include "ui/fire_by_hour_dlg.h"
 #include "ui/fire_examples_dlg.h"
 #include "ui/fuel_projection_dlg.h"
 #include "ui/fuel_types_dlg.h"
@@ -37,6 +38,7 @@ enum MenuCommand : int {
     kCmdDetectionAssessment,
     kCmdFuelAssessment,
     kCmdFbpFuelTypes,
+    kCmdFireByHour,
     kCmdSaveScenario,
     kCmdOpenScenario,
 };
@@ -45,7 +47,7 @@ enum MenuCommand : int {
 inline constexpr int kFormCommands[] = {
     kCmdDocumentation, kCmdFwiStructure,   kCmdFbpFuelTypes,   kCmdReferences,
     kCmdFbpStructure,  kCmdFireExamples,   kCmdFwiCalculator,  kCmdFbpCalculator,
-    kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment,
+    kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment, kCmdFireByHour,
 };
 
 class CMainMenuDlg : public QDialog {
@@ -64,6 +66,7 @@ public:
     ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
     ui::CDetectionDlg& Detection() { return *detection_; }
     ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
+    ui::CFireByHourDlg& FireByHour() { return *fireByHour_; }
 
     // The forms a scenario holds, under their names in the file.
     std::vector<forms::ScenarioWindow> ScenarioWindows();
@@ -97,6 +100,7 @@ private:
     std::unique_ptr<ui::CFireExamplesDlg> fireExamples_;
     std::unique_ptr<ui::CDetectionDlg> detection_;
     std::unique_ptr<ui::CFuelProjectionDlg> fuelProjection_;
+    std::unique_ptr<ui::CFireByHourDlg> fireByHour_;
 };
 
 }  // namespace emberlin::app

@@ -22,7 +22,8 @@ namespace emberlin::batch {
 namespace {
 
 // Every batch command, in the order the usage lists them. A new command is one more entry.
-constexpr const CommandSpec* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand};
+constexpr const CommandSpec* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand,
+                                            &kHourlyCommand};
 
 const CommandSpec* FindCommand(std::string_view name) {
     for (const CommandSpec* command : kCommands) {
@@ -221,9 +222,15 @@ std::string ParseArguments(const CommandSpec& command, std::span<const std::stri
             if (std::string problem = valueOf(word, run.output); !problem.empty()) return problem;
         } else if (word.starts_with("--")) {
             const std::string_view name = word.substr(2, word.find('=') - 2);
-            bool known = false;
-            for (const CommandOption& option : command.options) known |= option.name == name;
-            if (!known) return "unknown option " + std::string(word);
+            const CommandOption* known = nullptr;
+            for (const CommandOption& option : command.options) {
+                if (option.name == name) known = &option;
+            }
+            if (known == nullptr) return "unknown option " + std::string(word);
+            if (known->flag) {
+                run.options.Set(std::string(name), "1");
+                continue;
+            }
             std::string value;
             if (std::string problem = valueOf(word, value); !problem.empty()) return problem;
             run.options.Set(std::string(name), value);

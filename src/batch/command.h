@@ -33,6 +33,7 @@ class RowCommand {
 struct CommandOption {
     std::string_view name;  // without the dashes
     std::string_view help;  // one line for the usage
+    bool flag = false;      // takes no value: present or not ("1" when present)
 };
 
 class OptionValues {
@@ -56,6 +57,11 @@ struct CommandSpec {
 extern const CommandSpec kFwiCommand;
 extern const CommandSpec kFbpCommand;
 extern const CommandSpec kDiurnalCommand;
+extern const CommandSpec kHourlyCommand;
+
+// The fuel index of a fuel code as tables write it: any letter case, with or without the
+// hyphen ("c2", "C-2", "O1A", "o-1b"); -1 when it names none.
+int FuelIndexOf(std::string_view text);
 
 // Reads a checked option value; "" when it is absent (value unchanged) or fine, else the
 // problem ("--ffmc: 120 is outside 0 to 101").

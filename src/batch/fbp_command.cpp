@@ -105,18 +105,6 @@ std::vector<FbpColumn> InputColumns() {
     };
 }
 
-// "c2", "C-2", "O1A" and "o-1b" all name a row: hyphens go, FindFuelType ignores case.
-int FuelIndexOf(std::string_view text) {
-    char code[8];
-    std::size_t size = 0;
-    for (char c : text) {
-        if (c == '-') continue;
-        if (size == sizeof code) return -1;
-        code[size++] = c;
-    }
-    return FindFuelType(std::string_view(code, size));
-}
-
 class FbpRows : public RowCommand {
   public:
     FbpRows() : columns_(InputColumns()) {
@@ -221,6 +209,18 @@ std::unique_ptr<RowCommand> MakeFbp(const OptionValues&, std::string&) {
 }
 
 }  // namespace
+
+// "c2", "C-2", "O1A" and "o-1b" all name a row: hyphens go, FindFuelType ignores case.
+int FuelIndexOf(std::string_view text) {
+    char code[8];
+    std::size_t size = 0;
+    for (char c : text) {
+        if (c == '-') continue;
+        if (size == sizeof code) return -1;
+        code[size++] = c;
+    }
+    return FindFuelType(std::string_view(code, size));
+}
 
 const CommandSpec kFbpCommand = {
     "fbp",

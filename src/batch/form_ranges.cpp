@@ -3,6 +3,7 @@
 #include "forms/hand_over.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fwi_calc_form.h"
 
 namespace emberlin::batch {
@@ -34,6 +35,10 @@ ValueRule FbpFormRange(std::string_view fieldId) {
 
 ValueRule DiurnalFormRange(std::string_view fieldId) {
     return RuleOf(FormInstance<forms::DiurnalForm>(), fieldId);
+}
+
+ValueRule FireByHourFormRange(std::string_view fieldId) {
+    return RuleOf(FormInstance<forms::FireByHourForm>(), fieldId);
 }
 
 }  // namespace emberlin::batch

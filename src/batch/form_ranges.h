@@ -14,5 +14,6 @@ namespace emberlin::batch {
 ValueRule FwiFormRange(std::string_view fieldId);
 ValueRule FbpFormRange(std::string_view fieldId);
 ValueRule DiurnalFormRange(std::string_view fieldId);
+ValueRule FireByHourFormRange(std::string_view fieldId);
 
 }  // namespace emberlin::batch

@@ -72,6 +72,11 @@ public:
     const std::optional<std::array<DetectionRow, kRowCount>>& LastRows() const { return lastRows_; }
 
     void Calculate();
+
+    // The settings as last stored (the rows take FFMC and wind speed hour by hour, and each
+    // its own elapsed time), and the fire's start in minutes after 00:00.
+    const FbpSettings& Settings() const { return settings_; }
+    int StartMinutes() const { return (fireStartTime_ / 100) * 60 + fireStartTime_ % 100; }
     void TakeFbpSettings();
     void RestoreDefaults();
 

@@ -227,11 +227,11 @@ void DiurnalForm::Calculate() {
         hourly.ffmc[h] = ffmc[h];
         hourly.windSpeed[h] = weather->windSpeed[h];
     }
+    lastWeather_ = weather;
+    lastFfmc_ = ffmc;
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
     }
-    lastWeather_ = *weather;
-    lastFfmc_ = ffmc;
     Show();
 }
 

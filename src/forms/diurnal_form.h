@@ -57,7 +57,7 @@ class DiurnalForm : public FormModel {
 
     void Calculate();
 
-    // The hourly weather and FFMC of the last calculation (none before); slot h = 1..24.
+    // The weather and FFMC of the last CALCULATE that computed (none before).
     const std::optional<DiurnalDay>& LastWeather() const { return lastWeather_; }
     const DiurnalFfmc& LastFfmc() const { return lastFfmc_; }
 
@@ -99,6 +99,7 @@ class DiurnalForm : public FormModel {
     bool inputsEdited_ = false;  // set by the first typed change, never cleared
 
     std::array<std::string, kLineCount> lines_{};
+
     std::optional<DiurnalDay> lastWeather_;
     DiurnalFfmc lastFfmc_{};
 };

@@ -127,7 +127,7 @@ void FuelProjectionForm::Calculate() {
 
     // After a successful store the month lies in 1..12, so the day of the year exists.
     const int julianDay = DayOfYear(settings_.month, settings_.day).value_or(settings_.day);
-    std::array<FbpOutputs, kRowCount> computed{};
+    lastOutputs_.emplace();
     for (int i = 0; i < kRowCount; ++i) {
         FbpSettings row = settings_;
         row.fuelIndex = i;
@@ -136,9 +136,8 @@ void FuelProjectionForm::Calculate() {
         FbpOutputs out;
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(i)] = FuelProjectionRowText(i, out);
-        computed[static_cast<std::size_t>(i)] = out;
+        (*lastOutputs_)[static_cast<std::size_t>(i)] = out;
     }
-    lastOutputs_ = computed;
     Show();
 }
 

@@ -34,12 +34,13 @@ public:
 
     IgnitionType Ignition() const { return settings_.ignition; }
 
-    // The engine's outputs of each row of the last calculation (none before).
+    void Calculate();
+
+    // The engine's outputs of each fuel index at the last Calculate that computed (none
+    // before).
     const std::optional<std::array<FbpOutputs, kRowCount>>& LastOutputs() const {
         return lastOutputs_;
     }
-
-    void Calculate();
 
 private:
     void SelectIgnition(IgnitionType ignition);

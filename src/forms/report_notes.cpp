@@ -74,4 +74,12 @@ std::string HowComputed(const FuelProjectionForm& form) {
            " Every fuel type is run with the same weather, site and elapsed time.";
 }
 
+std::string HowComputed(const FireByHourForm& form) {
+    return "Each hour takes its FFMC and wind speed from the diurnal weather calculator and is "
+           "run for 60 minutes. " +
+           FbpNote(form.Ignition(), 60, true) +
+           " Area and perimeter are those of one fire growing from the start hour through the "
+           "hours of its duration.";
+}
+
 }  // namespace emberlin::forms

@@ -6,6 +6,7 @@
 #include "forms/detection_form.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 
@@ -16,5 +17,6 @@ std::string HowComputed(const FbpCalcForm& form);
 std::string HowComputed(const DiurnalForm& form);
 std::string HowComputed(const DetectionForm& form);
 std::string HowComputed(const FuelProjectionForm& form);
+std::string HowComputed(const FireByHourForm& form);
 
 }  // namespace emberlin::forms

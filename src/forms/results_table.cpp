@@ -296,6 +296,38 @@ ResultsTable MakeResultsTable(const FuelProjectionForm& form) {
     return table;
 }
 
+ResultsTable MakeResultsTable(const FireByHourForm& form) {
+    ResultsTable table{form.Title(), {}, {}, {}, {}};
+    AddInputs(form, table);
+    for (int c = 0; c < kHourColumnCount; ++c) {
+        const std::string heading = HourColumnHeading(static_cast<HourColumn>(c));
+        table.resultColumns.push_back({NameOf(heading), UnitOf(heading)});
+    }
+    if (!form.HasResult()) return table;
+    for (const HourBehaviour& hour : form.Result().hours) {
+        const std::array<std::string, kHourColumnCount> texts = HourCells(hour);
+        const std::array<std::optional<double>, kHourColumnCount> values = {
+            hour.hour,
+            hour.ffmc,
+            hour.windSpeed,
+            hour.isi,
+            hour.out.ros,
+            hour.out.hfi,
+            hour.out.cfb,
+            std::nullopt,
+            hour.intensityClass,
+            hour.grows ? std::optional<double>(hour.area) : std::nullopt,
+            hour.grows ? std::optional<double>(hour.perimeter) : std::nullopt};
+        std::vector<TableCell> cells;
+        for (int c = 0; c < kHourColumnCount; ++c) {
+            cells.push_back(
+                {texts[static_cast<std::size_t>(c)], values[static_cast<std::size_t>(c)]});
+        }
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
 std::string TabSeparatedText(const ResultsTable& table) {
     std::string out = table.title + "\n";
     AppendLine(out, Headings(table.inputColumns));

@@ -9,6 +9,7 @@
 #include "forms/detection_form.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 
@@ -44,6 +45,7 @@ ResultsTable MakeResultsTable(const FbpCalcForm& form);
 ResultsTable MakeResultsTable(const DiurnalForm& form);
 ResultsTable MakeResultsTable(const DetectionForm& form);
 ResultsTable MakeResultsTable(const FuelProjectionForm& form);
+ResultsTable MakeResultsTable(const FireByHourForm& form);
 
 // Tab-separated text as the screen shows it: the title, then the inputs (a heading row of
 // names and units and one row of values), an empty line, and the results (a heading row and

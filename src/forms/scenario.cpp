@@ -188,7 +188,8 @@ std::vector<ScenarioWindow> ScenarioWindows(const ScenarioForms& forms) {
             {"fbpCalculator", &forms.fbpCalculator},
             {"diurnalWeather", &forms.diurnalWeather},
             {"detectionAssessment", &forms.detectionAssessment},
-            {"projectionByFuelType", &forms.projectionByFuelType}};
+            {"projectionByFuelType", &forms.projectionByFuelType},
+            {"fireBehaviourByHour", &forms.fireBehaviourByHour}};
 }
 
 std::string WriteScenario(const std::vector<ScenarioWindow>& windows) {

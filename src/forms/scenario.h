@@ -26,6 +26,7 @@ struct ScenarioForms {
     FormModel& diurnalWeather;
     FormModel& detectionAssessment;
     FormModel& projectionByFuelType;
+    FormModel& fireBehaviourByHour;
 };
 std::vector<ScenarioWindow> ScenarioWindows(const ScenarioForms& forms);
 

@@ -10,6 +10,7 @@
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
 #include "ui/result_exports.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -109,6 +110,19 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));
     }
+    // The fire's perimeters and its chart, beside the table.
+    auto* pictures = new QHBoxLayout;
+    auto* shape = new QPushButton(QStringLiteral("Fire Shape"), table);
+    shape->setObjectName(QStringLiteral("fireShape"));
+    shape->setToolTip(QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"));
+    auto* chart = new QPushButton(QStringLiteral("Chart"), table);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
+    pictures->addStretch(1);
+    pictures->addWidget(shape);
+    pictures->addWidget(chart);
+    tableLayout->addLayout(pictures);
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());
@@ -117,6 +131,9 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
                              [this] { return forms::HowComputed(model_); },
                              {}});
+
+    AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
+                            [&shared] { return shared.hourly; });
 }
 
 }  // namespace emberlin::ui

@@ -12,6 +12,7 @@
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/result_exports.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -157,6 +158,12 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
     QPushButton* calculate = binder_.Button("calculate");
     calculate->setDefault(true);  // Return calculates
     side->addWidget(calculate);
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
+    AttachDiurnalChart(chart, calculate, model_);
+    side->addWidget(chart);
     side->addWidget(binder_.Button("exit"));
     side->addWidget(binder_.Button("cancel"));
     top->addLayout(side);

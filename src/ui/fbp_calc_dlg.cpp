@@ -3,15 +3,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "ui/dialog_parts.h"
+#include "common/calendar.h"
 #include "common/number_text.h"
-#include "ui/picture.h"
+#include "fbp/fbp_engine.h"
+#include "forms/pictures.h"
 #include "forms/report_notes.h"
+#include "ui/dialog_parts.h"
+#include "ui/picture.h"
 #include "ui/result_exports.h"
 
 namespace emberlin::ui {
@@ -65,7 +69,10 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     setObjectName(QStringLiteral("CFbpCalcDlg"));
     binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
-    auto* layout = new QVBoxLayout(this);
+    // The form's own layout, with the fire shape panel beside it.
+    auto* outer = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout, 1);
 
     // The Process and its button, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -213,9 +220,46 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     buttons->addWidget(binder_.Button("cancel"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
+
+    auto* shapePanel = new QGroupBox(QStringLiteral("Fire Shape"), this);
+    auto* shapeLayout = new QVBoxLayout(shapePanel);
+    shapeView_ = new FireShapeView(shapePanel);
+    shapeLayout->addWidget(shapeView_, 1);
+    shapeLayout->addWidget(MakeExportButtons(
+        shapePanel, [this](QPainter& p, const QSize& size) { shapeView_->Painter()(p, size); },
+        [this] { return shapeView_->size(); }, QStringLiteral("fire_shape")));
+    outer->addWidget(shapePanel);
+    // Every action that may calculate redraws the shape after the form has done its part.
+    connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
+    }
+    // The report carries the fire shape as drawn now.
     AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
                              [this] { return forms::HowComputed(model_); },
-                             {}});
+                             [this] {
+                                 const QSize size(480, 360);
+                                 QImage image(size * 2, QImage::Format_RGB32);
+                                 image.fill(Qt::white);
+                                 QPainter painter(&image);
+                                 painter.scale(2, 2);
+                                 shapeView_->Painter()(painter, size);
+                                 return image;
+                             }});
+    // The first display: the outputs shown are those of the initial values.
+    const forms::FbpSettings& held = model_.Settings();
+    DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
+}
+
+void CFbpCalcDlg::UpdateShape() {
+    // Only what a Calculate sent to the engine: a refused value never reaches it.
+    if (!model_.LastInputs().fuelType.empty()) DrawShape(model_.LastInputs());
+}
+
+void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
+    FbpOutputs out;
+    if (ComputeFbp(in, out) != FbpResult::Computed) return;
+    shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));
 }
 
 }  // namespace emberlin::ui

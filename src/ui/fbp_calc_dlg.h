@@ -3,6 +3,7 @@
 
 #include "forms/hand_over.h"
 #include "forms/fbp_calc_form.h"
+#include "ui/fire_shape_view.h"
 #include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"
 
@@ -13,11 +14,17 @@ class CFbpCalcDlg : public CFormDlg {
     CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FbpCalcForm& Model() { return model_; }
+    FireShapeView& ShapeView() { return *shapeView_; }
+    // Draws the fire of the last calculation (of the values shown, before the first).
+    void UpdateShape();
 
   private:
+    void DrawShape(const FbpInputs& in);
+
     forms::FbpCalcForm model_;
     FormBinder binder_{model_, *this};
     CInfoPanelDlg acronyms_;
+    FireShapeView* shapeView_ = nullptr;
 };
 
 }  // namespace emberlin::ui

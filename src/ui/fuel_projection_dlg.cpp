@@ -11,6 +11,7 @@
 #include "ui/fixed_rows.h"
 #include "ui/picture.h"
 #include "ui/result_exports.h"
+#include "ui/picture_launchers.h"
 
 namespace emberlin::ui {
 
@@ -91,6 +92,14 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
                              [this] { return forms::HowComputed(model_); },
                              {}});
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
+    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
+    chart->setObjectName(QStringLiteral("chart"));
+    chart->setToolTip(
+        QStringLiteral("Head fire intensity of every fuel type over the intensity classes"));
+    AttachProjectionChart(chart, binder_.Button("calculate"), model_);
+    actions->insertWidget(1, chart);  // beside Calculate
+    layout->addLayout(actions);
 }
 
 }  // namespace emberlin::ui

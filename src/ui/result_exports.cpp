@@ -79,6 +79,19 @@ QString ResultsHtml(const forms::ResultsTable& table) {
     return html + QStringLiteral("</table>");
 }
 
+// Keeps a dialog's exports as its child, for its buttons and for tests.
+class ExportsHolder : public QObject {
+  public:
+    ExportsHolder(ResultExports exports, QObject* parent)
+        : QObject(parent), exports_(std::move(exports)) {
+        setObjectName(QStringLiteral("resultExports"));
+    }
+    const ResultExports& Exports() const { return exports_; }
+
+  private:
+    ResultExports exports_;
+};
+
 void SaveCsv(QWidget* parent, const forms::ResultsTable& table) {
     const QString path =
         AskSaveFileName(parent, QStringLiteral("Save CSV"), QStringLiteral("results.csv"),
@@ -161,7 +174,17 @@ bool WriteReportPdf(const QString& path, const ResultExports& exports) {
     return QFileInfo(path).size() > 0;
 }
 
+const ResultExports* FindResultExports(const QDialog& dialog) {
+    for (QObject* child : dialog.children()) {
+        if (child->objectName() == QLatin1String("resultExports")) {
+            return &static_cast<ExportsHolder*>(child)->Exports();
+        }
+    }
+    return nullptr;
+}
+
 void AddResultExports(QDialog& dialog, ResultExports exports) {
+    new ExportsHolder(exports, &dialog);
     auto* row = new QHBoxLayout;
     auto* copy = new QPushButton(QStringLiteral("Copy Results"), &dialog);
     copy->setObjectName(QStringLiteral("copyResults"));
@@ -190,6 +213,15 @@ void AddResultExports(QDialog& dialog, ResultExports exports) {
                      [&dialog, exports] { AskAndPrint(&dialog, exports); });
 
     QLayout* layout = dialog.layout();
+    // A form with a panel beside it (the FBP calculator's fire shape): the row goes under the
+    // form's own column.
+    if (auto* side = qobject_cast<QBoxLayout*>(layout);
+        side != nullptr && (side->direction() == QBoxLayout::LeftToRight ||
+                            side->direction() == QBoxLayout::RightToLeft)) {
+        if (side->count() > 0 && side->itemAt(0)->layout() != nullptr) {
+            layout = side->itemAt(0)->layout();
+        }
+    }
     if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
         box->addLayout(row);
     } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {

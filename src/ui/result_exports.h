@@ -28,6 +28,9 @@ struct ResultExports {
 // dialog's content.
 void AddResultExports(QDialog& dialog, ResultExports exports);
 
+// The exports AddResultExports gave `dialog` (null when none): what its buttons use.
+const ResultExports* FindResultExports(const QDialog& dialog);
+
 // Puts the table on the clipboard as tab-separated text and as HTML.
 void CopyResults(const forms::ResultsTable& table);
 // The report as HTML (title, printing time, program version, inputs, results, picture

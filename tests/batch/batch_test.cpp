@@ -535,7 +535,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"UnknownOption", {"--fwi"}, LaunchKind::UsageError, ""},
                     LaunchCase{"TwoScenarios", {"a.json", "b.json"}, LaunchKind::UsageError, ""},
                     LaunchCase{"BatchCommand", {"fbp", "--bogus"}, LaunchKind::Batch, ""},
-                    LaunchCase{"HourlyNotYet", {"hourly"}, LaunchKind::Windows, "hourly"}),
+                    LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""}),
     [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
 
 TEST(CommandLine, VersionIsTheProjectVersion) {

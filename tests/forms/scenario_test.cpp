@@ -10,6 +10,7 @@
 #include "forms/detection_form.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 
@@ -24,8 +25,9 @@ struct FormsOfARun {
     DiurnalForm diurnal{shared};
     DetectionForm detection{shared};
     FuelProjectionForm projection{shared};
+    FireByHourForm byHour{shared};
     std::vector<ScenarioWindow> windows =
-        ScenarioWindows({fwi, fbp, diurnal, detection, projection});
+        ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour});
 
     // Every input's text and every box's state, window by window.
     std::string Screen() const {
@@ -44,7 +46,9 @@ struct FormsOfARun {
 // where the field takes one (so that the round trip must keep every digit).
 std::string DistinctValue(const Control& field, int serial) {
     const double span = field.maxValue - field.minValue;
-    const double fraction = 0.05 + 0.011 * serial;
+    // Falling with the serial, so that a pair checked for order (thresholds, start hour and
+    // duration) stays in order.
+    const double fraction = 0.98 - 0.0105 * serial;
     if (field.kind == ControlKind::IntField || field.digitsOnly) {
         return FormatInt(static_cast<int>(field.minValue + span * fraction));
     }
@@ -57,7 +61,8 @@ TEST(ScenarioTest, EveryInputAndChoiceComesBackExactly) {
     for (const ScenarioWindow& window : saved.windows) {
         for (const Control* field : window.form->InputFields()) {
             window.form->TypeText(field->id, DistinctValue(*field, serial++));
-            ASSERT_FALSE(window.form->TypingWarning()) << window.key << " " << field->id;
+            ASSERT_FALSE(window.form->TypingWarning())
+                << window.key << " " << field->id << ": " << window.form->TypingWarning()->message;
         }
     }
     // Choices away from the first display in every group.
@@ -68,6 +73,7 @@ TEST(ScenarioTest, EveryInputAndChoiceComesBackExactly) {
     saved.detection.Click(FuelBoxId(kO1b));
     saved.detection.Click("lineIgnition");
     saved.projection.Click("lineIgnition");
+    saved.byHour.Click(FuelBoxId(kS2));
     const std::string text = WriteScenario(saved.windows);
     EXPECT_NE(text.find("\"format\": \"emberlin-scenario\""), std::string::npos);
     EXPECT_NE(text.find("\"version\": 1"), std::string::npos);
@@ -93,6 +99,7 @@ TEST(ScenarioTest, EveryInputAndChoiceComesBackExactly) {
     EXPECT_EQ(opened.diurnal.Method(), FfmcMethod::Equilibrium);
     EXPECT_EQ(opened.detection.SelectedFuelType(), kO1b);
     EXPECT_EQ(opened.projection.Ignition(), IgnitionType::Line);
+    EXPECT_EQ(opened.byHour.SelectedFuelType(), kS2);
     // Full precision: the held doubles, not only their screen texts, are the same.
     EXPECT_EQ(WriteScenario(opened.windows), text);
 }

@@ -64,10 +64,11 @@ class ResultExportsTest : public QObject {
         emberlin::ui::CFbpCalcDlg dialog(shared, nullptr);
         dialog.ShowForm();
         auto& model = dialog.Model();
-        const emberlin::ui::ResultExports exports{
-            [&model] { return emberlin::forms::MakeResultsTable(model); },
-            [&model] { return emberlin::forms::HowComputed(model); },
-            {}};
+        // The dialog's own exports, fire shape included.
+        const emberlin::ui::ResultExports* found = emberlin::ui::FindResultExports(dialog);
+        QVERIFY(found != nullptr);
+        const emberlin::ui::ResultExports& exports = *found;
+        QVERIFY(!exports.picture().isNull());
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
         QVERIFY(emberlin::ui::WriteReportPdf(pdf, exports));

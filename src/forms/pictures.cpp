@@ -1,0 +1,118 @@
+// The data behind the projection windows' shapes and charts.
+#include "forms/pictures.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/number_text.h"
+#include "forms/detection_form.h"
+
+namespace emberlin::forms {
+
+std::string InputsCaption(const FbpInputs& in) {
+    return in.fuelType + ", " + (in.ignitionType <= 0 ? "line" : "point") + " ignition, " +
+           FormatGeneral(in.elapsedTime) + " min; FFMC " + FormatGeneral(in.ffmc) + ", BUI " +
+           FormatGeneral(in.bui) + "; wind " + FormatGeneral(in.windSpeed) + " km/h from " +
+           FormatGeneral(in.windDirection) + "\u00b0; slope " + FormatGeneral(in.slope) +
+           " %, aspect " + FormatGeneral(in.aspect) + "\u00b0; day " +
+           std::to_string(in.julianDay) + " at " + FormatGeneral(in.latitude) + ", " +
+           FormatGeneral(in.longitude);
+}
+
+std::string FieldsCaption(const FormModel& form) {
+    std::string caption;
+    for (const Control* control : form.Controls()) {
+        const bool number =
+            control->kind == ControlKind::DoubleField || control->kind == ControlKind::IntField;
+        const bool box = control->kind == ControlKind::CheckBox && control->checked;
+        if (!number && !box) continue;
+        // The label's words without its runs of blanks and its trailing colon.
+        std::string label;
+        for (const char c : control->label) {
+            if (c == ' ' || c == '\t' || c == '\n') {
+                if (!label.empty() && label.back() != ' ') label += ' ';
+            } else {
+                label += c;
+            }
+        }
+        while (!label.empty() && (label.back() == ' ' || label.back() == ':')) label.pop_back();
+        if (!caption.empty()) caption += "; ";
+        caption += number ? label + " " + control->text : label;
+    }
+    return caption;
+}
+
+std::string ClockText(int minutes) {
+    const int day = minutes / (24 * 60);
+    const int inDay = minutes % (24 * 60);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", inDay / 60, inDay % 60);
+    std::string clock = text;
+    if (day > 0) clock += " +" + std::to_string(day) + " d";
+    return clock;
+}
+
+DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
+                                        const HourlyTables& hourly) {
+    DetectionGrowth growth;
+    growth.startMinutes = startMinutes;
+    std::vector<double> elapsed(kDetectionElapsedMinutes.begin(), kDetectionElapsedMinutes.end());
+    const auto weather = [&](int clockHour) {
+        const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
+        return HourlyWeather{hourly.ffmc[slot], hourly.windSpeed[slot]};
+    };
+    growth.rows = AccumulateGrowth(fire, startMinutes, elapsed, weather);
+    if (growth.rows.empty()) return growth;
+
+    // The shape at the last row: its own behaviour with the accumulated distances.
+    const AccumulatedGrowthRow& last = growth.rows.back();
+    FbpInputs in = fire;
+    in.elapsedTime = last.elapsedTime;
+    const HourlyWeather lastWeather = weather(last.clockHour);
+    in.ffmc = lastWeather.ffmc;
+    in.windSpeed = lastWeather.windSpeed;
+    FbpOutputs out = last.behaviour;
+    out.hsd = last.headDistance;
+    out.fsd = last.flankDistance;
+    out.bsd = last.backDistance;
+    out.lb = last.lengthToBreadth;
+    out.area = last.area;
+    out.perimeter = last.perimeter;
+    growth.shape = DescribeFireShape(in, out);
+    // The hourly values carry every digit of the diurnal model; the words show one decimal.
+    const auto tenths = [](double v) { return std::round(v * 10.0) / 10.0; };
+    in.ffmc = tenths(in.ffmc);
+    in.windSpeed = tenths(in.windSpeed);
+    for (ShapeArrow& arrow : growth.shape.arrows) {
+        if (arrow.kind == ShapeArrowKind::Wind) {
+            arrow.label = "Wind " + FormatGeneral(in.windSpeed) + " km/h";
+        }
+    }
+    for (std::size_t i = 0; i + 1 < growth.rows.size(); ++i) {
+        const AccumulatedGrowthRow& row = growth.rows[i];
+        growth.shape.outlines.push_back(EllipseFromDistances(
+            {row.headDistance, row.flankDistance, row.backDistance, row.behaviour.raz}));
+    }
+    growth.inputs = InputsCaption(in) + "; start " + ClockText(startMinutes) +
+                    ", FFMC and wind hour by hour (the last hour's shown)";
+    return growth;
+}
+
+std::vector<FuelBar> FuelBars(const std::array<FbpOutputs, FuelTypeTable.size()>& outputs) {
+    std::vector<FuelBar> bars;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const FbpOutputs& out = outputs[i];
+        FuelBar bar;
+        bar.code = std::string(FuelTypeTable[i].code);
+        bar.hfi = out.hfi;
+        bar.ros = out.ros;
+        bar.intensityClass = IntensityClass(out.hfi);
+        bar.fireType = ClassifyFireType(out.cfb);
+        bar.key = FireTypeKey(bar.fireType);
+        bar.rosText = FormatFixed(out.ros, 0, 2) + " m/min";
+        bars.push_back(bar);
+    }
+    return bars;
+}
+
+}  // namespace emberlin::forms

@@ -1,0 +1,455 @@
+#include "ui/chart_windows.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/form_binder.h"
+
+namespace emberlin::ui {
+
+namespace {
+
+// Okabe-Ito colours: they keep apart under red-green colour blindness; every series also has
+// its own line style, so none rests on colour alone.
+const QColor kVermillion(0xD5, 0x5E, 0x00);
+const QColor kBlue(0x00, 0x72, 0xB2);
+const QColor kGreen(0x00, 0x9E, 0x73);
+const QColor kOrange(0xE6, 0x9F, 0x00);
+const QColor kInk(0x20, 0x20, 0x20);
+
+QColor Colour(const forms::ColourKey& key) { return QColor(QString::fromStdString(key.colour)); }
+
+QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    series->setPen(QPen(colour, 2.0, style));
+    return series;
+}
+
+// A legend whose markers hide and show their series on a click; a hidden series' marker stays,
+// greyed.
+void LegendToggles(QChart* chart) {
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        QObject::connect(marker, &QLegendMarker::clicked, chart, [marker] {
+            QAbstractSeries* series = marker->series();
+            series->setVisible(!series->isVisible());
+            marker->setVisible(true);
+            QColor label = marker->labelBrush().color();
+            label.setAlphaF(series->isVisible() ? 1.0 : 0.4);
+            marker->setLabelBrush(label);
+            QFont font = marker->font();
+            font.setStrikeOut(!series->isVisible());
+            marker->setFont(font);
+        });
+    }
+}
+
+// A text fixed to a value of the chart, kept there when the plot area moves.
+void Pin(QChart* chart, QAbstractSeries* series, QPointF value, const QString& text, QPointF offset,
+         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* item = new QGraphicsSimpleTextItem(text, chart);
+    QFont font = item->font();
+    font.setPixelSize(11);
+    item->setFont(font);
+    item->setZValue(20);
+    const auto place = [chart, series, value, offset, item, align] {
+        QPointF at = chart->mapToPosition(value, series) + offset;
+        const QRectF box = item->boundingRect();
+        if (align & Qt::AlignRight) at.rx() -= box.width();
+        if (align & Qt::AlignHCenter) at.rx() -= box.width() / 2.0;
+        if (align & Qt::AlignVCenter) at.ry() -= box.height() / 2.0;
+        if (align & Qt::AlignBottom) at.ry() -= box.height();
+        item->setPos(at);
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [place](const QRectF&) { place(); });
+    place();
+}
+
+// A filled rectangle between two values on each axis.
+QAreaSeries* Box(double x0, double x1, double y0, double y1, const QColor& fill,
+                 const QString& name) {
+    auto* upper = new QLineSeries;
+    upper->append(x0, y1);
+    upper->append(x1, y1);
+    auto* lower = new QLineSeries;
+    lower->append(x0, y0);
+    lower->append(x1, y0);
+    auto* area = new QAreaSeries(upper, lower);
+    area->setName(name);
+    area->setBrush(fill);
+    area->setPen(Qt::NoPen);
+    return area;
+}
+
+// The colour seen through at `alpha` over the white plot, as an opaque colour: opaque fills
+// draw faster than translucent ones.
+QColor Faded(const QColor& colour, int alpha) {
+    const auto mix = [alpha](int c) { return (c * alpha + 255 * (255 - alpha)) / 255; };
+    return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
+}
+
+// The largest power of ten at or above every intensity, and at least the class 6 limit.
+double IntensityCeiling(double highest) {
+    double top = 100000.0;
+    while (top < highest * 1.5 && top < 1e12) top *= 10.0;
+    return top;
+}
+
+QChartView* View(QChart* chart, QWidget* parent) {
+    chart->setBackgroundRoundness(0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(820, 440);
+    return view;
+}
+
+PicturePainter ViewPainter(QChartView* view) {
+    return [view](QPainter& p, const QSize& size) {
+        view->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), QRect(), Qt::IgnoreAspectRatio);
+    };
+}
+
+}  // namespace
+
+PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ffmc,
+                                QWidget* parent) {
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Diurnal weather, hours 1 to 24"));
+    auto* temperature = Line(QStringLiteral("Temperature (\u00b0C)"), kVermillion, Qt::SolidLine);
+    auto* wind = Line(QStringLiteral("Wind speed (km/h)"), kGreen, Qt::DashLine);
+    auto* humidity = Line(QStringLiteral("RH (%)"), kBlue, Qt::DotLine);
+    auto* fine = Line(QStringLiteral("FFMC"), kOrange, Qt::DashDotLine);
+    double leftTop = 10.0;
+    for (int h = 1; h <= 24; ++h) {
+        const auto i = static_cast<std::size_t>(h);
+        temperature->append(h, weather.temperature[i]);
+        wind->append(h, weather.windSpeed[i]);
+        humidity->append(h, weather.relativeHumidity[i]);
+        fine->append(h, ffmc[i]);
+        leftTop = std::max({leftTop, weather.temperature[i], weather.windSpeed[i]});
+    }
+    leftTop = std::ceil(leftTop * 1.1 / 10.0) * 10.0;
+    // Noon and 4 pm, the hours of the daily observation and of the day's peak burning.
+    auto* noon = Line(QStringLiteral("Noon"), QColor(0x60, 0x60, 0x60), Qt::DashLine);
+    noon->append(12, 0);
+    noon->append(12, leftTop);
+    auto* four = Line(QStringLiteral("4 pm"), QColor(0x60, 0x60, 0x60), Qt::DotLine);
+    four->append(16, 0);
+    four->append(16, leftTop);
+
+    auto* hours = new QValueAxis;
+    hours->setTitleText(QStringLiteral("Hour"));
+    hours->setRange(1, 24);
+    hours->setTickCount(24);
+    hours->setLabelFormat(QStringLiteral("%d"));
+    QFont small = hours->labelsFont();
+    small.setPixelSize(10);
+    hours->setLabelsFont(small);
+    auto* left = new QValueAxis;
+    left->setTitleText(QStringLiteral("\u00b0C and km/h"));
+    left->setRange(0, leftTop);
+    left->setTickCount(static_cast<int>(leftTop / 10.0) + 1);
+    left->setLabelFormat(QStringLiteral("%d"));
+    auto* right = new QValueAxis;
+    right->setTitleText(QStringLiteral("% and FFMC"));
+    right->setRange(0, 110);
+    right->setTickCount(12);
+    right->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(hours, Qt::AlignBottom);
+    chart->addAxis(left, Qt::AlignLeft);
+    chart->addAxis(right, Qt::AlignRight);
+    for (QLineSeries* s : {temperature, wind, noon, four}) {
+        chart->addSeries(s);
+        s->attachAxis(hours);
+        s->attachAxis(left);
+    }
+    for (QLineSeries* s : {humidity, fine}) {
+        chart->addSeries(s);
+        s->attachAxis(hours);
+        s->attachAxis(right);
+    }
+    Pin(chart, noon, QPointF(12, leftTop), QStringLiteral("noon"), QPointF(3, 2),
+        Qt::AlignLeft | Qt::AlignTop);
+    Pin(chart, four, QPointF(16, leftTop), QStringLiteral("4 pm"), QPointF(3, 2),
+        Qt::AlignLeft | Qt::AlignTop);
+    LegendToggles(chart);
+    QChartView* view = View(chart, parent);
+    view->setObjectName(QStringLiteral("diurnalChart"));
+    return {view, ViewPainter(view)};
+}
+
+PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget* parent) {
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Head fire intensity and area over the four hours"));
+    double highest = 1.0, largest = 0.0, last = 240.0;
+    for (const AccumulatedGrowthRow& row : growth.rows) {
+        highest = std::max(highest, row.behaviour.hfi);
+        largest = std::max(largest, row.area);
+        last = std::max(last, row.elapsedTime);
+    }
+    const double top = IntensityCeiling(highest);
+    constexpr double kBottom = 1.0;  // kW/m: a log axis needs a floor above zero
+
+    auto* elapsed = new QValueAxis;
+    elapsed->setTitleText(QStringLiteral("Elapsed time (min)"));
+    elapsed->setRange(0, last);
+    elapsed->setTickCount(static_cast<int>(last / 30.0) + 1);
+    elapsed->setLabelFormat(QStringLiteral("%d"));
+    auto* clock = new QCategoryAxis;
+    clock->setTitleText(QStringLiteral("Clock time"));
+    clock->setRange(0, last);
+    clock->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    clock->append(ToQ(forms::ClockText(growth.startMinutes)), 0);
+    for (const AccumulatedGrowthRow& row : growth.rows) {
+        // Every hour's row, so that the labels keep clear of one another.
+        if (static_cast<int>(row.elapsedTime) % 60 != 0) continue;
+        clock->append(
+            ToQ(forms::ClockText(growth.startMinutes + static_cast<int>(row.elapsedTime))),
+            row.elapsedTime);
+    }
+    auto* intensity = new QLogValueAxis;
+    intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
+    intensity->setBase(10);
+    intensity->setRange(kBottom, top);
+    intensity->setLabelFormat(QStringLiteral("%g"));
+    auto* area = new QValueAxis;
+    area->setTitleText(QStringLiteral("Area (ha)"));
+    area->setRange(0, std::max(largest * 1.1, 1.0));
+    area->applyNiceNumbers();
+    chart->addAxis(elapsed, Qt::AlignBottom);
+    chart->addAxis(clock, Qt::AlignTop);
+    chart->addAxis(intensity, Qt::AlignLeft);
+    chart->addAxis(area, Qt::AlignRight);
+
+    int number = 1;
+    for (const forms::IntensityBand& band : forms::IntensityBands()) {
+        const double lower = std::max(band.lower, kBottom);
+        const double upper = std::min(band.upper, top);
+        QAreaSeries* box =
+            Box(0, last, lower, upper, Faded(Colour(band.key), 80), ToQ(band.key.label));
+        chart->addSeries(box);
+        box->attachAxis(elapsed);
+        box->attachAxis(intensity);
+        Pin(chart, box, QPointF(0, std::sqrt(lower * upper)), QStringLiteral("%1").arg(number++),
+            QPointF(4, 0), Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    auto* hfi = Line(QStringLiteral("Head fire intensity (kW/m)"), kInk, Qt::SolidLine);
+    auto* hfiPoints = new QScatterSeries;
+    hfiPoints->setMarkerSize(7);
+    hfiPoints->setColor(kInk);
+    auto* grown = Line(QStringLiteral("Area (ha)"), kVermillion, Qt::DashLine);
+    for (const AccumulatedGrowthRow& row : growth.rows) {
+        hfi->append(row.elapsedTime, std::max(row.behaviour.hfi, kBottom));
+        hfiPoints->append(row.elapsedTime, std::max(row.behaviour.hfi, kBottom));
+        grown->append(row.elapsedTime, row.area);
+    }
+    for (QXYSeries* s : {static_cast<QXYSeries*>(hfi), static_cast<QXYSeries*>(hfiPoints)}) {
+        chart->addSeries(s);
+        s->attachAxis(elapsed);
+        s->attachAxis(intensity);
+    }
+    chart->addSeries(grown);
+    grown->attachAxis(elapsed);
+    grown->attachAxis(area);
+    for (QLegendMarker* m : chart->legend()->markers(hfiPoints)) m->setVisible(false);
+    LegendToggles(chart);
+    QChartView* view = View(chart, parent);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    view->setMinimumSize(980, 520);
+    view->setObjectName(QStringLiteral("detectionChart"));
+    return {view, ViewPainter(view)};
+}
+
+PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWidget* parent) {
+    auto* chart = new QChart;
+    // No title: the class numbers stand over the plot, the window names the chart.
+    double highest = 1.0;
+    for (const forms::FuelBar& bar : bars) highest = std::max(highest, bar.hfi);
+    const double top = IntensityCeiling(highest);
+    constexpr double kBottom = 1.0;
+    const double count = static_cast<double>(bars.size());
+
+    auto* intensity = new QLogValueAxis;
+    intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
+    intensity->setBase(10);
+    intensity->setRange(kBottom, top);
+    intensity->setLabelFormat(QStringLiteral("%g"));
+    auto* fuels = new QCategoryAxis;
+    fuels->setRange(-0.5, count - 0.5);
+    fuels->setStartValue(-0.5);
+    fuels->setGridLineVisible(false);
+    fuels->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    // The first fuel type at the top.
+    for (std::size_t i = bars.size(); i-- > 0;) {
+        fuels->append(ToQ(bars[i].code), count - 0.5 - static_cast<double>(i));
+    }
+    chart->addAxis(intensity, Qt::AlignBottom);
+    chart->addAxis(fuels, Qt::AlignLeft);
+
+    int number = 1;
+    for (const forms::IntensityBand& band : forms::IntensityBands()) {
+        const double lower = std::max(band.lower, kBottom);
+        const double upper = std::min(band.upper, top);
+        QAreaSeries* box =
+            Box(lower, upper, -0.5, count - 0.5, Faded(Colour(band.key), 70), ToQ(band.key.label));
+        chart->addSeries(box);
+        box->attachAxis(intensity);
+        box->attachAxis(fuels);
+        Pin(chart, box, QPointF(std::sqrt(lower * upper), count - 0.5),
+            QStringLiteral("%1").arg(number++), QPointF(0, -2), Qt::AlignHCenter | Qt::AlignBottom);
+    }
+    // One series per fire type holds all its bars: a single outline that runs out along each
+    // bar and back along the axis, so the chart draws three shapes instead of eighteen.
+    for (const FireType type : {FireType::Surface, FireType::IntermittentCrown, FireType::Crown}) {
+        auto* outline = new QLineSeries;
+        auto* axisSide = new QLineSeries;
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            if (bars[i].fireType != type) continue;
+            const double y = count - 1.0 - static_cast<double>(i);
+            const double end = std::max(bars[i].hfi, kBottom);
+            *outline << QPointF(kBottom, y + 0.32) << QPointF(end, y + 0.32)
+                     << QPointF(end, y - 0.32) << QPointF(kBottom, y - 0.32);
+        }
+        if (outline->count() == 0) {
+            delete outline;
+            delete axisSide;
+            continue;
+        }
+        *axisSide << outline->points().back() << outline->points().front();
+        auto* area = new QAreaSeries(outline, axisSide);
+        const forms::ColourKey key = forms::FireTypeKey(type);
+        area->setName(ToQ(key.label));
+        area->setBrush(Colour(key));
+        area->setPen(QPen(kInk, 0.8));
+        chart->addSeries(area);
+        area->attachAxis(intensity);
+        area->attachAxis(fuels);
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            if (bars[i].fireType != type) continue;
+            const double y = count - 1.0 - static_cast<double>(i);
+            Pin(chart, area, QPointF(std::max(bars[i].hfi, kBottom), y), ToQ(bars[i].rosText),
+                QPointF(4, 0));
+        }
+    }
+    chart->setMargins(QMargins(8, 22, 8, 8));  // room for the class numbers
+    QChartView* view = View(chart, parent);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    view->setMinimumSize(980, 620);
+    view->setObjectName(QStringLiteral("projectionChart"));
+    return {view, ViewPainter(view)};
+}
+
+PictureWindow::PictureWindow(QWidget* parent, const QString& title, const QString& fileName)
+    : QDialog(parent) {
+    setWindowTitle(title);
+    setObjectName(QStringLiteral("pictureWindow"));
+    auto* layout = new QVBoxLayout(this);
+    captionLabel_ = new QLabel(this);
+    captionLabel_->setObjectName(QStringLiteral("pictureCaption"));
+    captionLabel_->setWordWrap(true);
+    captionLabel_->setTextFormat(Qt::PlainText);
+    captionLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(captionLabel_);
+    layout->addWidget(MakeExportButtons(
+        this, [this](QPainter& p, const QSize& size) { Painter()(p, size); },
+        [this] { return PictureSize(); }, fileName));
+}
+
+void PictureWindow::SetContent(PictureContent content, const QString& caption) {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    if (content_.view != nullptr) delete content_.view;
+    content_ = std::move(content);
+    caption_ = caption;
+    captionLabel_->setText(caption);
+    captionLabel_->setVisible(!caption.isEmpty());
+    // Room for every line of the caption at the drawing's width.
+    captionLabel_->setMinimumHeight(
+        caption.isEmpty() ? 0 : captionLabel_->heightForWidth(content_.view->minimumWidth()));
+    layout->insertWidget(0, content_.view, 1);
+    adjustSize();
+}
+
+QSize PictureWindow::PictureSize() const {
+    if (content_.view == nullptr) return {1, 1};
+    QSize size = content_.view->size();
+    if (!caption_.isEmpty()) {
+        QFont font = this->font();
+        font.setPixelSize(11);
+        const QRectF box = QFontMetricsF(font).boundingRect(QRectF(0, 0, size.width() - 16, 1000),
+                                                            Qt::TextWordWrap, caption_);
+        size.rheight() += static_cast<int>(std::ceil(box.height())) + 12;
+    }
+    return size;
+}
+
+PicturePainter PictureWindow::Painter() const {
+    const PicturePainter paintView = content_.paint;
+    const QSize viewSize = content_.view != nullptr ? content_.view->size() : QSize(1, 1);
+    const QString caption = caption_;
+    const QFont base = font();
+    return [paintView, viewSize, caption, base](QPainter& p, const QSize& size) {
+        const double scale = static_cast<double>(size.width()) / std::max(viewSize.width(), 1);
+        const double viewHeight = std::min<double>(viewSize.height() * scale, size.height());
+        if (paintView) {
+            paintView(p, QSize(size.width(), static_cast<int>(viewHeight)));
+        }
+        if (caption.isEmpty()) return;
+        QFont font = base;
+        font.setPixelSize(11);
+        p.save();
+        p.setFont(font);
+        p.setPen(QColor(0x30, 0x30, 0x30));
+        p.drawText(QRectF(8, viewHeight + 6, size.width() - 16, size.height() - viewHeight - 6),
+                   Qt::TextWordWrap, caption);
+        p.restore();
+    };
+}
+
+PictureLauncher::PictureLauncher(QPushButton* button, const QString& title, const QString& fileName,
+                                 Available available, Builder build)
+    : QObject(button),
+      button_(button),
+      title_(title),
+      fileName_(fileName),
+      available_(std::move(available)),
+      build_(std::move(build)) {
+    connect(button_, &QPushButton::clicked, this, [this] { Open(); });
+    Refresh();
+}
+
+void PictureLauncher::Refresh() {
+    const bool ready = available_();
+    button_->setEnabled(ready);
+    if (ready && window_ != nullptr && window_->isVisible()) Rebuild();
+}
+
+void PictureLauncher::Open() {
+    if (!available_()) return;
+    if (window_ == nullptr) window_ = new PictureWindow(button_->window(), title_, fileName_);
+    Rebuild();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void PictureLauncher::Rebuild() {
+    PictureContent content;
+    QString caption;
+    if (!build_(window_, content, caption)) return;
+    window_->SetContent(std::move(content), caption);
+}
+
+}  // namespace emberlin::ui

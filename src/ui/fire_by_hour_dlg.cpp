@@ -1,0 +1,483 @@
+#include "ui/fire_by_hour_dlg.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineSeries>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "common/number_text.h"
+#include "forms/fire_shape.h"
+#include "forms/report_notes.h"
+#include "ui/dialog_parts.h"
+#include "ui/fixed_rows.h"
+#include "ui/result_exports.h"
+
+namespace emberlin::ui {
+
+namespace {
+
+using forms::FireByHourForm;
+using forms::HourColumn;
+
+// What each input means and its unit; the range comes from the form.
+struct Tip {
+    const char* id;
+    const char* meaning;
+};
+constexpr Tip kTips[] = {
+    {"pc", "Percent conifer in the stand (M1, M2), in %"},
+    {"pdf", "Percent dead balsam fir in the stand (M3, M4), in %"},
+    {"gc", "Degree of grass curing (O1a, O1b), in %"},
+    {"gfl", "Grass fuel load (O1a, O1b), in kg/m\u00b2"},
+    {"bui", "Buildup Index of the FWI System"},
+    {"windDirection", "Direction the wind blows from, in degrees clockwise from north"},
+    {"slope", "Ground slope, in %"},
+    {"aspect", "Direction the slope faces, in degrees clockwise from north"},
+    {"latitude", "Latitude in decimal degrees, north positive"},
+    {"longitude", "Longitude in decimal degrees, negative west"},
+    {"elevation", "Elevation above sea level, in m"},
+    {"month", "Month of the day, 1 = January to 12 = December"},
+    {"day", "Day of the month"},
+    {"startHour", "Clock hour at which the fire for the area and perimeter columns starts"},
+    {"duration", "Hours the fire burns from its start; start plus duration at most 24"},
+    {"threshold1", "Head fire intensity at and above which an hour is critical, in kW/m"},
+    {"threshold2", "A second, higher critical intensity, in kW/m"},
+};
+
+QString RangeText(const forms::Control& control) {
+    const bool integer = control.kind == forms::ControlKind::IntField;
+    return QStringLiteral("%1 from %2 to %3.")
+        .arg(integer ? QStringLiteral("An integer") : QStringLiteral("A number"),
+             ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
+}
+
+void AddRow(FormBinder& binder, const forms::FormModel& model, QGridLayout* grid, const char* id,
+            int row, int column) {
+    AddLabelledField(binder, grid, id, row, column, FieldStyle{Qt::AlignRight, 70});
+    QLineEdit* edit = binder.Edit(id);
+    for (const Tip& tip : kTips) {
+        if (std::string_view(tip.id) != id) continue;
+        const QString text =
+            QString::fromUtf8(tip.meaning) + QStringLiteral(". ") + RangeText(model.GetControl(id));
+        edit->setToolTip(text);
+        edit->setAccessibleDescription(text);
+    }
+}
+
+QColor Colour(const std::string& hex, int alpha = 255) {
+    QColor colour(QString::fromStdString(hex));
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+// The chart's key: a swatch or line sample beside each name, in two columns.
+QString ChartKey(const std::array<double, 2>& thresholds) {
+    QStringList cells;
+    for (const forms::IntensityBand& band : forms::IntensityBands()) {
+        cells << QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2")
+                     .arg(Colour(band.key.colour, 255).lighter(115).name(),
+                          ToQ(band.key.label).toHtmlEscaped());
+    }
+    cells << QStringLiteral("<b>&#9473;&#9679;&#9473;</b> HFI")
+          << QStringLiteral("<span style=\"color:#0072B2\"><b>&#9473;&#9473;</b></span> FFMC")
+          << QStringLiteral("<span style=\"color:#009E73\"><b>&#9473; &#183;</b></span> ISI")
+          << QStringLiteral("<b>- - -</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[0])))
+          << QStringLiteral("<b>&#183;&#183;&#183;&#183;</b> %1 kW/m")
+                 .arg(ToQ(FormatGeneral(thresholds[1])))
+          << QStringLiteral("<span style=\"color:#E8A27A\">&#9632;</span> critical hours");
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
+    for (qsizetype i = 0; i < cells.size(); i += 2) {
+        html += QStringLiteral("<tr>");
+        for (qsizetype j = i; j < std::min(i + 2, cells.size()); ++j) {
+            html += QStringLiteral("<td style=\"padding-right:10px\">") + cells[j] +
+                    QStringLiteral("</td>");
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+}  // namespace
+
+HourTableModel::HourTableModel(const forms::FireByHourForm& form, QObject* parent)
+    : QAbstractTableModel(parent), form_(form) {}
+
+int HourTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !form_.HasResult() ? 0 : forms::kHoursInDay;
+}
+
+int HourTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : forms::kHourColumnCount;
+}
+
+QVariant HourTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !form_.HasResult()) return {};
+    const auto column = static_cast<HourColumn>(index.column());
+    if (role == Qt::DisplayRole) {
+        const auto& hour = form_.Result().hours[static_cast<std::size_t>(index.row())];
+        return ToQ(forms::HourCells(hour)[static_cast<std::size_t>(index.column())]);
+    }
+    if (role == Qt::FontRole && column != HourColumn::FireType) {
+        return FixedRowFont();  // digits of one width line up down the columns
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool words = column == HourColumn::FireType;
+        return QVariant::fromValue(Qt::AlignVCenter | (words ? Qt::AlignLeft : Qt::AlignRight));
+    }
+    return {};
+}
+
+QVariant HourTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    // The unit, and a second word, on a line of their own keep the columns narrow.
+    QString heading = ToQ(forms::HourColumnHeading(static_cast<HourColumn>(section)));
+    const qsizetype space = heading.lastIndexOf(QLatin1Char(' '));
+    if (space > 0) heading[space] = QLatin1Char('\n');
+    return heading;
+}
+
+void HourTableModel::Reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
+    : CFormDlg(parent), model_(shared) {
+    setObjectName(QStringLiteral("CFireByHourDlg"));
+    auto* outer = new QVBoxLayout(this);
+
+    // Everything but the action buttons scrolls, so the window fits a small screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), content);
+    auto* fuelGrid = new QGridLayout(fuels);
+    fuelGrid->setVerticalSpacing(2);
+    // The codes in three columns of six, as compact as the FBP calculator's boxes; the
+    // fuel's name is the box's tooltip.
+    for (const forms::FuelType& fuel : forms::FuelCatalogue()) {
+        const int i = fuel.index;
+        QCheckBox* box = binder_.Check(std::string(fuel.buttonId));
+        const QString name = ToQ(std::string(fuel.detectionLabel)).trimmed();
+        box->setToolTip(name);
+        box->setAccessibleDescription(name);
+        fuelGrid->addWidget(box, i % 6, i / 6);
+    }
+    top->addWidget(fuels);
+
+    auto* middle = new QVBoxLayout;
+    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), content);
+    auto* parameterGrid = new QGridLayout(parameters);
+    AddRow(binder_, model_, parameterGrid, "pc", 0, 0);
+    AddRow(binder_, model_, parameterGrid, "pdf", 1, 0);
+    AddRow(binder_, model_, parameterGrid, "gc", 2, 0);
+    AddRow(binder_, model_, parameterGrid, "gfl", 3, 0);
+    middle->addWidget(parameters);
+    auto* options = new QHBoxLayout;
+    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), content);
+    auto* ignitionLayout = new QVBoxLayout(ignition);
+    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
+    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
+    options->addWidget(ignition);
+    auto* settings = new QGroupBox(QStringLiteral("Settings to Use"), content);
+    auto* settingsLayout = new QVBoxLayout(settings);
+    settingsLayout->addWidget(binder_.Check("defaultSettings"));
+    settingsLayout->addWidget(binder_.Check("fbpSettings"));
+    options->addWidget(settings, 1);
+    middle->addLayout(options);
+    middle->addStretch(1);
+    top->addLayout(middle);
+
+    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), content);
+    auto* inputGrid = new QGridLayout(inputs);
+    AddRow(binder_, model_, inputGrid, "month", 0, 0);
+    AddRow(binder_, model_, inputGrid, "day", 1, 0);
+    AddRow(binder_, model_, inputGrid, "latitude", 2, 0);
+    AddRow(binder_, model_, inputGrid, "longitude", 3, 0);
+    AddRow(binder_, model_, inputGrid, "elevation", 4, 0);
+    AddRow(binder_, model_, inputGrid, "bui", 0, 2);
+    AddRow(binder_, model_, inputGrid, "windDirection", 1, 2);
+    AddRow(binder_, model_, inputGrid, "slope", 2, 2);
+    AddRow(binder_, model_, inputGrid, "aspect", 3, 2);
+    auto* hourly = new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from the "
+                                             "Diurnal Weather Calculator."),
+                              inputs);
+    hourly->setWordWrap(true);
+    inputGrid->addWidget(hourly, 5, 0, 1, 4);
+    top->addWidget(inputs, 1);
+
+    auto* fire = new QGroupBox(QStringLiteral("Fire and Thresholds"), content);
+    auto* fireGrid = new QGridLayout(fire);
+    AddRow(binder_, model_, fireGrid, "startHour", 0, 0);
+    AddRow(binder_, model_, fireGrid, "duration", 1, 0);
+    AddRow(binder_, model_, fireGrid, "threshold1", 2, 0);
+    AddRow(binder_, model_, fireGrid, "threshold2", 3, 0);
+    fireGrid->setRowStretch(4, 1);
+    top->addWidget(fire);
+
+    // The grid on the left; the summary over the chart on the right.
+    auto* results = new QHBoxLayout;
+    layout->addLayout(results, 1);
+    auto* gridBox = new QGroupBox(QStringLiteral("Fire Behaviour by Hour"), content);
+    auto* gridLayout = new QVBoxLayout(gridBox);
+    grid_ = new QTableView(gridBox);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
+    grid_->setModel(&table_);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
+                                                   Qt::Alignment(Qt::TextWordWrap));
+    grid_->horizontalHeader()->setMinimumHeight(2 * grid_->fontMetrics().height() + 8);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setMinimumHeight(10 * (grid_->fontMetrics().height() + 4));
+    gridLayout->addWidget(grid_);
+    auto* left = new QVBoxLayout;
+    left->addWidget(gridBox, 1);
+    results->addLayout(left, 3);
+
+    auto* right = new QVBoxLayout;
+    auto* summaryBox = new QGroupBox(QStringLiteral("Summary"), content);
+    auto* summaryLayout = new QVBoxLayout(summaryBox);
+    summary_ = new QLabel(summaryBox);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setAccessibleName(QStringLiteral("Summary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setWordWrap(true);
+    summaryLayout->addWidget(summary_);
+    // Between the inputs and the grid: the answer is in view without scrolling.
+    layout->insertWidget(1, summaryBox);
+    auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), content);
+    chartHolder_ = new QVBoxLayout(chartBox);
+    chartBox->setMinimumHeight(480);  // the chart and its key, made on first showing
+    right->addWidget(chartBox, 1);
+    results->addLayout(right, 2);
+
+    outer->addWidget(binder_.WarningLine());
+    outer->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    QPushButton* calculate = binder_.Button("calculate");
+    // Runs after the binder's own handler: the model has calculated by then.
+    connect(calculate, &QPushButton::clicked, this, [this] { UpdateResults(); });
+
+    setWindowTitle(ToQ(model_.Title()));
+    // Room for all of the content, never larger than the screen's free area; content beyond
+    // it scrolls.
+    // The grid widens to its columns once it holds a day: leave it that room from the start.
+    QSize size = content->sizeHint().expandedTo(QSize(1300, 0)) + QSize(40, 90);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
+    }
+    resize(size);
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
+}
+
+CFireByHourDlg::~CFireByHourDlg() = default;
+
+// The series keep their number from the first showing on: an update only replaces points
+// and ranges, which is what keeps it quick.
+struct CFireByHourDlg::ChartParts {
+    QValueAxis* hours = nullptr;
+    QValueAxis* intensity = nullptr;
+    QValueAxis* indices = nullptr;
+    std::array<QLineSeries*, 6> bandTops{};
+    std::array<QLineSeries*, 6> bandBottoms{};
+    std::array<QAreaSeries*, 2> spans{};  // a step line over each threshold's critical hours
+    std::array<QLineSeries*, 2> spanTops{};
+    std::array<QLineSeries*, 2> thresholds{};
+    QLineSeries* hfi = nullptr;
+    QLineSeries* ffmc = nullptr;
+    QLineSeries* isi = nullptr;
+};
+
+void CFireByHourDlg::showEvent(QShowEvent* event) {
+    if (chartView_ == nullptr) BuildChart();  // on first showing, not at program start
+    UpdateResults();
+    CFormDlg::showEvent(event);
+}
+
+void CFireByHourDlg::BuildChart() {
+    auto* chart = new QChart;
+    chartView_ = new QChartView(chart, this);
+    chartView_->setObjectName(QStringLiteral("chart"));
+    chartView_->setAccessibleName(QStringLiteral("Head fire intensity by hour"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(440, 340);
+    chartHolder_->addWidget(chartView_);
+    // Fifteen entries do not fit a legend beside the plot: the key below it names them.
+    chart->legend()->hide();
+    chartKey_ = new QLabel(this);
+    chartKey_->setObjectName(QStringLiteral("chartKey"));
+    chartKey_->setAccessibleName(QStringLiteral("Chart key"));
+    chartKey_->setTextFormat(Qt::RichText);
+    chartKey_->setWordWrap(true);
+    chartHolder_->addWidget(chartKey_);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+
+    chart_ = std::make_unique<ChartParts>();
+    ChartParts& parts = *chart_;
+    parts.hours = new QValueAxis;
+    parts.hours->setRange(0.5, 24.5);
+    parts.hours->setTickType(QValueAxis::TicksDynamic);
+    parts.hours->setTickAnchor(0);
+    parts.hours->setTickInterval(3);
+    parts.hours->setLabelFormat(QStringLiteral("%02.0f:00"));
+    parts.hours->setTitleText(QStringLiteral("Hour"));
+    parts.intensity = new QValueAxis;
+    parts.intensity->setTitleText(QStringLiteral("HFI (kW/m)"));
+    parts.intensity->setLabelFormat(QStringLiteral("%.0f"));
+    parts.intensity->setTickType(QValueAxis::TicksDynamic);
+    parts.intensity->setTickAnchor(0);
+    parts.indices = new QValueAxis;
+    parts.indices->setTitleText(QStringLiteral("FFMC, ISI"));
+    parts.indices->setLabelFormat(QStringLiteral("%.0f"));
+    parts.indices->setTickType(QValueAxis::TicksDynamic);
+    parts.indices->setTickAnchor(0);
+    parts.indices->setTickInterval(20);
+    chart->addAxis(parts.hours, Qt::AlignBottom);
+    chart->addAxis(parts.intensity, Qt::AlignLeft);
+    chart->addAxis(parts.indices, Qt::AlignRight);
+
+    auto attach = [&](QAbstractSeries* series, QValueAxis* y) {
+        chart->addSeries(series);
+        series->attachAxis(parts.hours);
+        series->attachAxis(y);
+    };
+    auto area = [&](QLineSeries* upper, QLineSeries* lower, const QColor& fill,
+                    const QString& name) {
+        auto* series = new QAreaSeries(upper, lower);
+        series->setName(name);
+        series->setColor(fill);
+        series->setPen(Qt::NoPen);
+        attach(series, parts.intensity);
+        return series;
+    };
+    // The six intensity classes as pale bands behind everything else.
+    const auto& bands = forms::IntensityBands();
+    for (std::size_t c = 0; c < bands.size(); ++c) {
+        parts.bandTops[c] = new QLineSeries;
+        parts.bandBottoms[c] = new QLineSeries;
+        area(parts.bandTops[c], parts.bandBottoms[c], Colour(bands[c].key.colour, 70),
+             ToQ(bands[c].key.label));
+    }
+    // The critical hours shaded over the chart's height, the higher threshold darker.
+    for (std::size_t t = 0; t < parts.spans.size(); ++t) {
+        parts.spanTops[t] = new QLineSeries;
+        parts.spans[t] =
+            area(parts.spanTops[t], nullptr, Colour("#D55E00", t == 0 ? 50 : 80), QString());
+    }
+    for (std::size_t t = 0; t < parts.thresholds.size(); ++t) {
+        parts.thresholds[t] = new QLineSeries;
+        parts.thresholds[t]->setPen(
+            QPen(QColor(0, 0, 0), 1.5, t == 0 ? Qt::DashLine : Qt::DotLine));
+        attach(parts.thresholds[t], parts.intensity);
+    }
+    parts.hfi = new QLineSeries;
+    parts.hfi->setName(QStringLiteral("HFI"));
+    parts.hfi->setPen(QPen(QColor(0, 0, 0), 2.5));
+    parts.hfi->setPointsVisible(true);
+    attach(parts.hfi, parts.intensity);
+    parts.ffmc = new QLineSeries;
+    parts.ffmc->setName(QStringLiteral("FFMC"));
+    parts.ffmc->setPen(QPen(Colour("#0072B2"), 2));
+    attach(parts.ffmc, parts.indices);
+    parts.isi = new QLineSeries;
+    parts.isi->setName(QStringLiteral("ISI"));
+    parts.isi->setPen(QPen(Colour("#009E73"), 2, Qt::DashDotLine));
+    attach(parts.isi, parts.indices);
+}
+
+void CFireByHourDlg::UpdateResults() {
+    table_.Reload();
+    grid_->resizeColumnsToContents();
+    // Every column in view: the grid keeps the width of its columns, the chart takes the rest.
+    grid_->setMinimumWidth(grid_->horizontalHeader()->length() +
+                           grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth() + 2);
+    summary_->setText(ToQ(model_.Text("summary")));
+    UpdateChart();
+}
+
+void CFireByHourDlg::UpdateChart() {
+    if (!chart_) return;
+    ChartParts& parts = *chart_;
+    const bool hasResult = model_.HasResult();
+    const std::array<double, 2>& thresholds = model_.Thresholds();
+    double top = std::max(thresholds[0], thresholds[1]);
+    double indexTop = 101;
+    QList<QPointF> hfi, ffmc, isi;
+    if (hasResult) {
+        for (const auto& hour : model_.Result().hours) {
+            top = std::max(top, hour.out.hfi);
+            indexTop = std::max(indexTop, hour.isi);
+            hfi.append({double(hour.hour), hour.out.hfi});
+            ffmc.append({double(hour.hour), hour.ffmc});
+            isi.append({double(hour.hour), hour.isi});
+        }
+    }
+    // A round step of 1, 2 or 5 times a power of ten giving about five intervals.
+    const double raw = top * 1.1 / 5.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double step = raw <= decade       ? decade
+                        : raw <= 2 * decade ? 2 * decade
+                        : raw <= 5 * decade ? 5 * decade
+                                            : 10 * decade;
+    top = std::ceil(top * 1.1 / step) * step;
+    parts.intensity->setRange(0, top);
+    parts.intensity->setTickInterval(step);
+    parts.indices->setRange(0, std::ceil(indexTop / 20.0) * 20.0);
+
+    const auto& bands = forms::IntensityBands();
+    for (std::size_t c = 0; c < bands.size(); ++c) {
+        const double lower = std::min(bands[c].lower, top);
+        const double upper = std::min(bands[c].upper, top);
+        parts.bandTops[c]->replace(QList<QPointF>{{0.5, upper}, {24.5, upper}});
+        parts.bandBottoms[c]->replace(QList<QPointF>{{0.5, lower}, {24.5, lower}});
+    }
+    for (std::size_t t = 0; t < thresholds.size(); ++t) {
+        const QString name = QStringLiteral("%1 kW/m").arg(ToQ(FormatGeneral(thresholds[t])));
+        parts.thresholds[t]->setName(name);
+        parts.thresholds[t]->replace(QList<QPointF>{{0.5, thresholds[t]}, {24.5, thresholds[t]}});
+        parts.spans[t]->setName(QStringLiteral("Hours at or above ") + name);
+        QList<QPointF> shade;
+        if (hasResult) {
+            for (const forms::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
+                shade.append({span.first - 0.5, 0});
+                shade.append({span.first - 0.5, top});
+                shade.append({span.last + 0.5, top});
+                shade.append({span.last + 0.5, 0});
+            }
+        }
+        if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
+        parts.spanTops[t]->replace(shade);
+    }
+    chartKey_->setText(ChartKey(thresholds));
+    parts.hfi->replace(hfi);
+    parts.ffmc->replace(ffmc);
+    parts.isi->replace(isi);
+}
+
+}  // namespace emberlin::ui

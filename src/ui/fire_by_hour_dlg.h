@@ -1,0 +1,66 @@
+// The fire behaviour by hour window: inputs, the day's grid, its summary and the HFI chart.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "forms/fire_by_hour_form.h"
+#include "forms/hand_over.h"
+#include "ui/form_binder.h"
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+QT_END_NAMESPACE
+
+namespace emberlin::ui {
+
+// The grid: one row per hour, one cell per value of the form's last result.
+class HourTableModel : public QAbstractTableModel {
+  public:
+    explicit HourTableModel(const forms::FireByHourForm& form, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Reads the form's result again.
+    void Reload();
+
+  private:
+    const forms::FireByHourForm& form_;
+};
+
+class CFireByHourDlg : public CFormDlg {
+  public:
+    CFireByHourDlg(forms::HandOver& shared, QWidget* parent);
+    ~CFireByHourDlg() override;
+    FormBinder& Binder() override { return binder_; }
+    forms::FireByHourForm& Model() { return model_; }
+    // The chart exists once the window has been shown.
+    QChartView* ChartView() const { return chartView_; }
+    // Brings the grid, summary and chart up to the model's last result.
+    void UpdateResults();
+    // Puts the model's last result into the chart's series (timed by the tests).
+    void UpdateChart();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    struct ChartParts;  // the chart's series and axes, made once
+    void BuildChart();
+
+    forms::FireByHourForm model_;
+    FormBinder binder_{model_, *this};
+    HourTableModel table_{model_};
+    QTableView* grid_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QVBoxLayout* chartHolder_ = nullptr;
+    QLabel* chartKey_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    std::unique_ptr<ChartParts> chart_;
+};
+
+}  // namespace emberlin::ui

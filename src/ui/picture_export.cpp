@@ -1,0 +1,101 @@
+#include "ui/picture_export.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "ui/form_binder.h"
+
+namespace emberlin::ui {
+
+QImage RenderPicture(const PicturePainter& paint, const QSize& size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter, size);
+    painter.end();
+    return image;
+}
+
+bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& size,
+                 QString* reason) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (reason != nullptr) *reason = file.errorString();
+        return false;
+    }
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(QStringLiteral("EMBERLIN"));
+        QPainter painter;
+        if (!painter.begin(&generator)) {
+            if (reason != nullptr) *reason = QStringLiteral("the SVG could not be started");
+            file.cancelWriting();
+            return false;
+        }
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        paint(painter, size);
+        painter.end();
+    } else {
+        const QImage image = RenderPicture(paint, size);
+        if (!image.save(&file, "PNG")) {
+            if (reason != nullptr) *reason = QStringLiteral("the PNG could not be written");
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        if (reason != nullptr) *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void CopyPicture(const PicturePainter& paint, const QSize& size) {
+    QApplication::clipboard()->setImage(RenderPicture(paint, size));
+}
+
+QWidget* MakeExportButtons(QWidget* parent, PicturePainter paint, std::function<QSize()> size,
+                           const QString& suggestedName) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* copy = new QPushButton(QStringLiteral("Copy"), row);
+    copy->setObjectName(QStringLiteral("copyPicture"));
+    copy->setToolTip(QStringLiteral("Copy the picture to the clipboard as an image"));
+    auto* save = new QPushButton(QStringLiteral("Save..."), row);
+    save->setObjectName(QStringLiteral("savePicture"));
+    save->setToolTip(QStringLiteral("Save the picture as PNG or SVG"));
+    layout->addStretch(1);
+    layout->addWidget(copy);
+    layout->addWidget(save);
+    QObject::connect(copy, &QPushButton::clicked, row,
+                     [paint, size] { CopyPicture(paint, size()); });
+    QObject::connect(save, &QPushButton::clicked, row, [row, paint, size, suggestedName] {
+        QString filter;
+        const QString path = QFileDialog::getSaveFileName(
+            row->window(), QStringLiteral("Save picture"),
+            QDir::home().filePath(suggestedName + QStringLiteral(".png")),
+            QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"), &filter);
+        if (path.isEmpty()) return;
+        QString reason;
+        if (!SavePicture(path, paint, size(), &reason)) {
+            ShowProgramMessage(row->window(),
+                               QStringLiteral("The picture could not be saved to %1: %2")
+                                   .arg(QDir::toNativeSeparators(path), reason));
+        }
+    });
+    return row;
+}
+
+}  // namespace emberlin::ui

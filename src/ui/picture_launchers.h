@@ -1,0 +1,36 @@
+// The buttons that open the pictures of the projection and weather dialogs: each takes a
+// snapshot of what its dialog's calculation computed (and the inputs behind it) after every
+// successful calculation, and opens its window, made on the first click, from that snapshot.
+#pragma once
+
+#include <QPushButton>
+#include <array>
+#include <functional>
+
+#include "forms/detection_form.h"
+#include "forms/diurnal_form.h"
+#include "forms/fuel_projection_form.h"
+#include "ui/chart_windows.h"
+
+namespace emberlin::ui {
+
+// The hourly tables the detection assessment grows its fire with, or nothing before the
+// diurnal weather has been computed.
+using HourlySource = std::function<std::optional<forms::HourlyTables>()>;
+
+PictureLauncher* AttachDiurnalChart(QPushButton* chart, QPushButton* calculate,
+                                    const forms::DiurnalForm& form);
+PictureLauncher* AttachProjectionChart(QPushButton* chart, QPushButton* calculate,
+                                       const forms::FuelProjectionForm& form);
+
+// The detection assessment's fire shape (nested perimeters at each row's elapsed time) and
+// its chart.
+struct DetectionLaunchers {
+    PictureLauncher* shape = nullptr;
+    PictureLauncher* chart = nullptr;
+};
+DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* chart,
+                                           QPushButton* calculate, const forms::DetectionForm& form,
+                                           HourlySource hourly);
+
+}  // namespace emberlin::ui

@@ -1,0 +1,123 @@
+// Tests of what the projection windows' pictures are drawn from: the detection's growth and
+// perimeters, the bars by fuel type, clock texts and the captions of the inputs.
+#include "forms/pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "../fbp/calculator_defaults.h"
+#include "fbp/fbp_engine.h"
+#include "forms/dialog/recording_host.h"
+#include "forms/fbp_calc_form.h"
+#include "forms/hand_over.h"
+
+namespace emberlin::forms {
+namespace {
+
+TEST(Pictures, ClockTexts) {
+    const struct {
+        int minutes;
+        const char* text;
+    } cases[] = {
+        {0, "00:00"}, {870, "14:30"}, {1439, "23:59"}, {1440, "00:00 +1 d"}, {1455, "00:15 +1 d"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClockText(c.minutes), c.text) << c.minutes;
+}
+
+// The bars of the calculator's conditions: C2 as on the calculator's first display, D2
+// (below its BUI threshold at BUI 40) with no spread, S1 surface fire.
+TEST(Pictures, FuelBars) {
+    std::array<FbpOutputs, FuelTypeTable.size()> outputs{};
+    for (std::size_t i = 0; i < FuelTypeTable.size(); ++i) {
+        ASSERT_EQ(ComputeFbp(CalculatorDefaults(std::string(FuelTypeTable[i].code)), outputs[i]),
+                  FbpResult::Computed);
+    }
+    const std::vector<FuelBar> bars = FuelBars(outputs);
+    ASSERT_EQ(bars.size(), FuelTypeTable.size());
+    const struct {
+        const char* code;
+        int intensityClass;
+        FireType fireType;
+        const char* rosText;
+        const char* label;
+    } cases[] = {
+        {"C2", 5, FireType::IntermittentCrown, "11.09 m/min", "Intermittent Crown Fire"},
+        {"D2", 1, FireType::Surface, "0.00 m/min", "Surface Fire"},
+    };
+    for (const auto& c : cases) {
+        const auto bar = std::find_if(bars.begin(), bars.end(),
+                                      [&](const FuelBar& b) { return b.code == c.code; });
+        ASSERT_NE(bar, bars.end()) << c.code;
+        EXPECT_EQ(bar->intensityClass, c.intensityClass) << c.code;
+        EXPECT_EQ(bar->fireType, c.fireType) << c.code;
+        EXPECT_EQ(bar->rosText, c.rosText) << c.code;
+        EXPECT_EQ(bar->key.label, c.label) << c.code;
+    }
+    EXPECT_EQ(bars.front().code, "C1");
+    EXPECT_EQ(bars.back().code, "O1b");
+}
+
+// Under one weather all day a line-ignited fire spreads at its equilibrium rates from the
+// start, so the perimeters are the engine's rates times each row's elapsed time, nested, the
+// last one the fire drawn.
+TEST(Pictures, DetectionGrowthUnderSteadyWeather) {
+    FbpInputs fire = CalculatorDefaults("C2");
+    fire.ignitionType = 0;
+    fire.elapsedTime = 0;
+    HourlyTables hourly;
+    hourly.ffmc.fill(87.0);
+    hourly.windSpeed.fill(20.51085858);
+    const DetectionGrowth growth = DescribeDetectionGrowth(fire, 14 * 60 + 30, hourly);
+    ASSERT_EQ(growth.rows.size(), 10u);
+    FbpInputs steady = fire;
+    steady.windSpeed = 20.51085858;
+    steady.elapsedTime = 60;
+    FbpOutputs rates;
+    ASSERT_EQ(ComputeFbp(steady, rates), FbpResult::Computed);
+    for (const AccumulatedGrowthRow& row : growth.rows) {
+        EXPECT_NEAR(row.headDistance, rates.ros * row.elapsedTime, 1e-6 * row.headDistance)
+            << row.elapsedTime;
+        EXPECT_NEAR(row.backDistance, rates.bros * row.elapsedTime, 1e-6 * row.headDistance + 1e-9)
+            << row.elapsedTime;
+    }
+    const FireShape& shape = growth.shape;
+    EXPECT_FALSE(shape.noSpread);
+    EXPECT_TRUE(shape.lineIgnition);
+    EXPECT_DOUBLE_EQ(2 * shape.ellipse.semiMajor,
+                     growth.rows.back().headDistance + growth.rows.back().backDistance);
+    EXPECT_NEAR(shape.ellipse.rotation, 180.0, 1e-9);
+    ASSERT_EQ(shape.outlines.size(), 9u);
+    for (std::size_t i = 1; i < shape.outlines.size(); ++i) {
+        EXPECT_GT(shape.outlines[i].semiMajor, shape.outlines[i - 1].semiMajor) << i;
+    }
+    EXPECT_LT(shape.outlines.back().semiMajor, shape.ellipse.semiMajor);
+    EXPECT_EQ(CaptionLines(shape).front(), "Line ignition, 240 min");
+    ASSERT_FALSE(shape.arrows.empty());
+    EXPECT_EQ(shape.arrows.front().label, "Wind 20.5 km/h");
+    EXPECT_NE(growth.inputs.find("C2, line ignition, 240 min; FFMC 87, BUI 40; wind 20.5 km/h"),
+              std::string::npos)
+        << growth.inputs;
+    EXPECT_NE(growth.inputs.find("start 14:30"), std::string::npos) << growth.inputs;
+}
+
+// The caption names the fields as the form labels them, with the texts stored last.
+TEST(Pictures, FieldsCaptionOfAForm) {
+    HandOver shared;
+    FbpCalcForm form(shared);
+    RecordingHost host;
+    form.AttachHost(host);
+    form.Open();
+    form.TypeText("windSpeed", "30");
+    const std::string caption = FieldsCaption(form);
+    for (const char* part : {"Wind Speed ( km/hr ) 30", "FFMC 87", "Point", "GFL ( kg/m2) 0.3"}) {
+        EXPECT_NE(caption.find(part), std::string::npos) << part << " in " << caption;
+    }
+    EXPECT_EQ(caption.rfind("C2; ", 0), 0u) << caption;           // the fuel box that is on
+    EXPECT_EQ(caption.find("C3"), std::string::npos) << caption;  // boxes that are off
+    EXPECT_EQ(caption.find("  "), std::string::npos) << caption;
+}
+
+}  // namespace
+}  // namespace emberlin::forms

@@ -1,0 +1,307 @@
+// The fire shape panel, the shape and chart windows and their pictures out of the window.
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLegendMarker>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTransform>
+#include <QXmlStreamReader>
+#include <cmath>
+
+#include "ui/chart_windows.h"
+#include "ui/detection_dlg.h"
+#include "ui/diurnal_dlg.h"
+#include "ui/fbp_calc_dlg.h"
+#include "ui/fire_shape_view.h"
+#include "ui/fuel_projection_dlg.h"
+#include "ui/picture_export.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::forms::HandOver;
+using namespace emberlin::ui;
+using namespace emberlin::ui::testing;
+
+namespace {
+
+// The scale of a transform along its axes (the SVG writer puts rotations into groups).
+double Scale(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
+
+QTransform ParseMatrix(const QString& text) {
+    static const QRegularExpression matrix(QStringLiteral(R"(matrix\(([^)]*)\))"));
+    const QRegularExpressionMatch m = matrix.match(text);
+    if (!m.hasMatch()) return {};
+    const QStringList n =
+        m.captured(1).split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts);
+    if (n.size() != 6) return {};
+    return QTransform(n[0].toDouble(), n[1].toDouble(), n[2].toDouble(), n[3].toDouble(),
+                      n[4].toDouble(), n[5].toDouble());
+}
+
+// What a saved drawing holds that the scale can be read from: the ellipses' full axes and the
+// scale bar's length (the filled rectangle 5 units high), in the drawing's own units, and
+// the scale bar's label.
+struct SvgMeasures {
+    std::vector<std::pair<double, double>> ellipseAxes;  // (along the head, across)
+    double scaleBarUnits = 0;
+    QString scaleBarLabel;
+    bool wellFormed = false;
+};
+
+SvgMeasures Measure(const QByteArray& svg) {
+    SvgMeasures found;
+    QXmlStreamReader xml(svg);
+    std::vector<QTransform> groups{QTransform()};
+    bool inText = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QXmlStreamAttributes a = xml.attributes();
+            const QString name = xml.name().toString();
+            if (name == QStringLiteral("g")) {
+                groups.push_back(ParseMatrix(a.value(QStringLiteral("transform")).toString()) *
+                                 groups.back());
+            }
+            const double s = Scale(groups.back());
+            if (name == QStringLiteral("ellipse")) {
+                found.ellipseAxes.emplace_back(2 * a.value(QStringLiteral("ry")).toDouble() * s,
+                                               2 * a.value(QStringLiteral("rx")).toDouble() * s);
+            } else if (name == QStringLiteral("rect") &&
+                       std::abs(a.value(QStringLiteral("height")).toDouble() * s - 5.0) < 1e-6) {
+                found.scaleBarUnits = a.value(QStringLiteral("width")).toDouble() * s;
+            }
+            inText = name == QStringLiteral("text");
+        } else if (xml.isEndElement()) {
+            if (xml.name() == QStringLiteral("g")) groups.pop_back();
+            inText = false;
+        } else if (xml.isCharacters() && inText) {
+            const QString text = xml.text().toString().trimmed();
+            if (text.endsWith(QStringLiteral(" m")) &&
+                !text.contains(QLatin1Char(' ') + QStringLiteral("at"))) {
+                bool number = false;
+                text.left(text.size() - 2).toDouble(&number);
+                if (number) found.scaleBarLabel = text;
+            }
+        }
+    }
+    found.wellFormed = !xml.hasError();
+    return found;
+}
+
+// Saves a grab of a window for looking at, when EMBERLIN_SHOTS names a folder.
+void Shot(QWidget* window, const char* name) {
+    const QByteArray shots = qgetenv("EMBERLIN_SHOTS");
+    if (shots.isEmpty() || window == nullptr) return;
+    window->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(QLatin1String(name)));
+}
+
+// The picture window a launcher button opened, once open.
+PictureWindow* OpenedBy(QWidget* dialog, const char* button) {
+    auto* push = dialog->findChild<QPushButton*>(QLatin1String(button));
+    if (push == nullptr || !push->isEnabled()) return nullptr;
+    QTest::mouseClick(push, Qt::LeftButton);
+    for (PictureWindow* w : dialog->findChildren<PictureWindow*>()) {
+        if (w->isVisible() && w->windowTitle().contains(push->text().split(' ').first())) return w;
+    }
+    const auto all = dialog->findChildren<PictureWindow*>();
+    return all.isEmpty() ? nullptr : all.back();
+}
+
+QChart* ChartIn(PictureWindow* window) {
+    auto* view = window == nullptr ? nullptr : qobject_cast<QChartView*>(window->View());
+    return view == nullptr ? nullptr : view->chart();
+}
+
+}  // namespace
+
+class FirePicturesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { InitResources(); }
+
+    // The calculator's first display saved as SVG: the fire ellipse (81.61 m by 2 x 12.75 m)
+    // measured in drawing units against the scale bar agrees to 1 %.
+    void savedSvgOfFirstDisplayMatchesItsScaleBar() {
+        HandOver shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("shape.svg"));
+        QString reason;
+        QVERIFY2(SavePicture(path, dlg.ShapeView().Painter(), QSize(400, 520), &reason),
+                 qPrintable(reason));
+        // Pictures to look at, when asked for.
+        if (const QByteArray shots = qgetenv("EMBERLIN_SHOTS"); !shots.isEmpty()) {
+            QFile::copy(path, QDir(QString::fromLocal8Bit(shots)).filePath("fbp_shape.svg"));
+            dlg.grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("fbp_calculator.png"));
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QVERIFY(QSvgRenderer(svg).isValid());
+        const SvgMeasures m = Measure(svg);
+        QVERIFY(m.wellFormed);
+        QCOMPARE(m.ellipseAxes.size(), std::size_t{1});  // the fire (the ignition point is a path)
+        QVERIFY(!m.scaleBarLabel.isEmpty());
+        QVERIFY(m.scaleBarUnits > 0);
+        const double barMetres = m.scaleBarLabel.chopped(2).toDouble();
+        const double unitsPerMetre = m.scaleBarUnits / barMetres;
+        const auto [length, breadth] = m.ellipseAxes.front();
+        QVERIFY2(std::abs(length / unitsPerMetre - 81.61) <= 0.01 * 81.61,
+                 qPrintable(QStringLiteral("length %1 m").arg(length / unitsPerMetre)));
+        QVERIFY2(std::abs(breadth / unitsPerMetre - 25.50) <= 0.01 * 25.50,
+                 qPrintable(QStringLiteral("breadth %1 m").arg(breadth / unitsPerMetre)));
+    }
+
+    // The panel follows each calculation, whichever control made it, and keeps its fire when
+    // a calculation is refused.
+    void shapePanelFollowsEveryCalculation() {
+        HandOver shared;
+        CFbpCalcDlg dlg(shared, nullptr);
+        dlg.ShowForm();
+        AnsweredMessages answers;
+        const auto click = [&dlg](const char* name) {
+            QTest::mouseClick(dlg.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
+        };
+        const auto type = [&dlg](const char* name, const char* text) {
+            auto* edit = dlg.findChild<QLineEdit*>(QLatin1String(name));
+            edit->selectAll();
+            QTest::keyClicks(edit, QLatin1String(text));
+        };
+        const emberlin::forms::FireShape& shape = dlg.ShapeView().Shape();
+        QCOMPARE(shape.fireType, emberlin::FireType::IntermittentCrown);
+        QVERIFY(dlg.ShapeView().Inputs().startsWith(QStringLiteral("C2, point ignition, 15 min")));
+
+        click("fuelD2");  // below its BUI threshold: no fire to draw
+        QVERIFY(shape.noSpread);
+        QVERIFY(dlg.ShapeView().Inputs().startsWith(QStringLiteral("D2, ")));
+
+        click("fuelC2");
+        click("lineIgnition");
+        QVERIFY(shape.lineIgnition);
+        QVERIFY(!shape.noSpread);
+        type("windDirection", "270");
+        type("slope", "30");
+        click("calculate");
+        QVERIFY(shape.ellipse.rotation > 0 && shape.ellipse.rotation < 180);  // eastwards
+        QCOMPARE(shape.arrows.size(), std::size_t{3});
+        const double length = shape.ellipse.semiMajor;
+
+        // A wind speed beyond its range is refused: the fire drawn stays the last computed.
+        type("windSpeed", "500");
+        click("calculate");
+        QCOMPARE(MessageAnswers::TakeShown().size(), std::size_t{1});
+        QCOMPARE(shape.ellipse.semiMajor, length);
+        QVERIFY(!dlg.ShapeView().Inputs().contains(QStringLiteral("500")));
+
+        // Copy puts the panel's picture on the clipboard.
+        QApplication::clipboard()->clear();
+        click("copyPicture");
+        QCOMPARE(QApplication::clipboard()->image().size(), dlg.ShapeView().size());
+    }
+
+    // No chart exists before its dialog has computed; each opens from its button after a
+    // calculation, drawn from that calculation.
+    void chartsOpenFromTheirDialogsAfterACalculation() {
+        HandOver shared;
+        CDiurnalDlg diurnal(shared, nullptr);
+        CDetectionDlg detection(shared, nullptr);
+        CFuelProjectionDlg projection(shared, nullptr);
+        for (CFormDlg* dlg : {static_cast<CFormDlg*>(&diurnal), static_cast<CFormDlg*>(&detection),
+                              static_cast<CFormDlg*>(&projection)}) {
+            dlg->ShowForm();
+            QVERIFY(!dlg->findChild<QPushButton*>(QStringLiteral("chart"))->isEnabled());
+            QVERIFY(dlg->findChildren<PictureWindow*>().isEmpty());
+        }
+
+        QTest::mouseClick(diurnal.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* weather = OpenedBy(&diurnal, "chart");
+        QChart* weatherChart = ChartIn(weather);
+        QVERIFY(weatherChart != nullptr);
+        QCOMPARE(weatherChart->series().size(), 6);  // four series, noon and 4 pm
+        QCOMPARE(weatherChart->axes(Qt::Vertical).size(), 2);
+        QVERIFY(weather->Caption().contains(QStringLiteral("30")));
+        // A click on a legend marker hides its series, a second shows it again.
+        QLegendMarker* first = weatherChart->legend()->markers().front();
+        QVERIFY(first->series()->isVisible());
+        emit first->clicked();
+        QVERIFY(!first->series()->isVisible());
+        QVERIFY(first->isVisible());
+        emit first->clicked();
+        QVERIFY(first->series()->isVisible());
+        Shot(weather, "diurnal_chart.png");
+
+        QTest::mouseClick(detection.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* growth = OpenedBy(&detection, "chart");
+        QChart* growthChart = ChartIn(growth);
+        QVERIFY(growthChart != nullptr);
+        QCOMPARE(growthChart->series().size(), 6 + 3);  // class bands, HFI line and points, area
+        Shot(growth, "detection_chart.png");
+        PictureWindow* outlines = OpenedBy(&detection, "fireShape");
+        QVERIFY(outlines != nullptr);
+        auto* shapeView = qobject_cast<FireShapeView*>(outlines->View());
+        QVERIFY(shapeView != nullptr);
+        QCOMPARE(shapeView->Shape().outlines.size(), std::size_t{9});
+        QVERIFY(!shapeView->Shape().noSpread);
+        Shot(outlines, "detection_shape.png");
+
+        QTest::mouseClick(projection.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        PictureWindow* fuels = OpenedBy(&projection, "chart");
+        QChart* fuelChart = ChartIn(fuels);
+        QVERIFY(fuelChart != nullptr);
+        // Class bands, and the bars of each fire type present (surface and intermittent crown).
+        QCOMPARE(fuelChart->series().size(), 6 + 2);
+        Shot(fuels, "projection_chart.png");
+
+        // Each picture saves with its caption; a PNG reads back at the window's picture size.
+        QTemporaryDir dir;
+        for (PictureWindow* window : {weather, growth, outlines, fuels}) {
+            const QString path = dir.filePath(window->objectName() + QStringLiteral(".png"));
+            QString reason;
+            QVERIFY2(SavePicture(path, window->Painter(), window->PictureSize(), &reason),
+                     qPrintable(reason));
+            QCOMPARE(QImage(path).size(), window->PictureSize());
+            QFile::remove(path);
+        }
+    }
+
+    // Saving refuses cleanly: the reason is given and nothing is left behind.
+    void saveRefusesWithAReason() {
+        QTemporaryDir dir;
+        const PicturePainter paint = [](QPainter& p, const QSize& size) {
+            p.drawLine(0, 0, size.width(), size.height());
+        };
+        const struct {
+            const char* name;
+            QString path;
+        } cases[] = {
+            {"missing folder", dir.filePath(QStringLiteral("no/such/folder/picture.png"))},
+            {"folder as file", dir.path()},
+        };
+        for (const auto& c : cases) {
+            QString reason;
+            QVERIFY2(!SavePicture(c.path, paint, QSize(50, 40), &reason), c.name);
+            QVERIFY2(!reason.isEmpty(), c.name);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+        QString reason;
+        QVERIFY(
+            SavePicture(dir.filePath(QStringLiteral("line.SVG")), paint, QSize(50, 40), &reason));
+        QVERIFY(QSvgRenderer(dir.filePath(QStringLiteral("line.SVG"))).isValid());
+    }
+};
+
+QTEST_MAIN(FirePicturesTest)
+#include "fire_pictures_test.moc"
