@@ -29,7 +29,6 @@ struct Forms {
     emberlin::forms::DetectionForm detection{shared};
     emberlin::forms::FuelProjectionForm projection{shared};
     emberlin::forms::FireByHourForm byHour{shared};
-    FireByHourForm byHour{shared};
     std::vector<emberlin::forms::ScenarioWindow> windows =
         emberlin::forms::ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour});
 };

@@ -185,7 +185,6 @@ const ResultExports* FindResultExports(const QDialog& dialog) {
 
 void AddResultExports(QDialog& dialog, ResultExports exports) {
     new ExportsHolder(exports, &dialog);
-    auto* row = new QHBoxLayout;
     auto* copy = new QPushButton(QStringLiteral("Copy Results"), &dialog);
     copy->setObjectName(QStringLiteral("copyResults"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -202,9 +201,7 @@ void AddResultExports(QDialog& dialog, ResultExports exports) {
     for (QPushButton* button : {copy, csv, report}) {
         button->setAutoDefault(false);
         button->setAccessibleName(button->text());
-        row->addWidget(button);
     }
-    row->addStretch(1);
     QObject::connect(copy, &QPushButton::clicked, &dialog,
                      [exports] { CopyResults(exports.table()); });
     QObject::connect(csv, &QPushButton::clicked, &dialog,
@@ -222,6 +219,20 @@ void AddResultExports(QDialog& dialog, ResultExports exports) {
             layout = side->itemAt(0)->layout();
         }
     }
+    // Beside the buttons of the form's last row when it is a row of buttons (before its first
+    // stretch), so the window grows no taller; otherwise a row of their own.
+    if (auto* box = qobject_cast<QBoxLayout*>(layout); box != nullptr && box->count() > 0) {
+        auto* last = qobject_cast<QBoxLayout*>(box->itemAt(box->count() - 1)->layout());
+        if (last != nullptr && last->direction() == QBoxLayout::LeftToRight) {
+            int at = 0;
+            while (at < last->count() && last->itemAt(at)->spacerItem() == nullptr) ++at;
+            for (QPushButton* button : {copy, csv, report}) last->insertWidget(at++, button);
+            return;
+        }
+    }
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {copy, csv, report}) row->addWidget(button);
+    row->addStretch(1);
     if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
         box->addLayout(row);
     } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {

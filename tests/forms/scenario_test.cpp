@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "\"emberlin-scenario\")."},
         Refused{"NotAnObject", "[1, 2]",
                 "line 1, column 1: this is not an EMBERLIN scenario (a JSON object)."}),
-    [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Refused>& row) { return std::string(row.param.name); });
 
 TEST(ScenarioTest, TruncatedDocumentIsRefusedAtItsEnd) {
     FormsOfARun run;
