@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -43,8 +44,8 @@ constexpr std::string_view kUnitCaption = "(m/min)  (kW/m)";
 
 std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
     return {
-        HeadingLine({{19, "------ HEAD------"}, {41, "------ FLANK -------"},
-                     {67, "----- BACK -----"}}),
+        HeadingLine(
+            {{19, "------ HEAD------"}, {41, "------ FLANK -------"}, {67, "----- BACK -----"}}),
         HeadingLine({{2, "HOUR"},
                      {9, "TIME (min)"},
                      {19, kRateCaption},
@@ -62,7 +63,6 @@ std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
                      {94, "( ha )"},
                      {107, "( m )"},
                      {120, "( m )"},
-                     {135, "( % )"},
                      {162, "( % )"}}),
     };
 }
@@ -100,6 +100,40 @@ std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, boo
     text.append("     ").append(FireTypeWord(out.cfb)).append("     ");
     if (withPoc) text.append("   ").append(FormatInt(ContainmentProbability(out.area, out.hfi)));
     return text;
+}
+
+std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
+                                           bool withPoc) {
+    return {FormatInt(clockLabel),
+            TrimBlanks(kMinutesLabels.at(static_cast<std::size_t>(row))),
+            TrimBlanks(FormatByMagnitude(out.ros, kHeadRos)),
+            TrimBlanks(FormatByMagnitude(out.hfi, kHeadHfi)),
+            TrimBlanks(FormatByMagnitude(out.fros, kFlankRos)),
+            TrimBlanks(FormatByMagnitude(out.ffi, kFlankHfi)),
+            TrimBlanks(FormatByMagnitude(out.bros, kBackRos)),
+            TrimBlanks(FormatByMagnitude(out.bfi, kBackHfi)),
+            TrimBlanks(FormatByMagnitude(out.area, kArea)),
+            TrimBlanks(FormatByMagnitude(out.perimeter, kPerimeter)),
+            TrimBlanks(FormatByMagnitude(out.pgr, kPgr)),
+            TrimBlanks(FormatByMagnitude(out.cfb, kCfb)),
+            TrimBlanks(FireTypeWord(out.cfb)),
+            withPoc ? FormatInt(ContainmentProbability(out.area, out.hfi)) : std::string()};
+}
+
+int DetectionClockLabel(int minutes) {
+    // Past midnight the clock starts again: 24:00 itself still reads 2400.
+    while (minutes > 24 * 60) minutes -= 24 * 60;
+    return (minutes / 60) * 100 + minutes % 60;
+}
+
+std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
+                                                    const HourlyTables& hourly) {
+    const std::vector<double> elapsed(kDetectionElapsedMinutes.begin(),
+                                      kDetectionElapsedMinutes.end());
+    return AccumulateGrowth(fire, startMinutes, elapsed, [&hourly](int clockHour) {
+        const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
+        return HourlyWeather{hourly.ffmc[slot], hourly.windSpeed[slot]};
+    });
 }
 
 std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 1); }
@@ -201,6 +235,8 @@ void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
 void DetectionForm::ClearRows() {
     for (std::string& row : rows_) row.clear();
     lastRows_.reset();
+    for (auto& cells : cells_) cells.clear();
+    growth_.clear();
 }
 
 // The selection boxes change only the boxes: what is typed in the fields stays as typed.
@@ -286,28 +322,58 @@ void DetectionForm::Calculate() {
     const int start = (fireStartTime_ / 100) * 60 + fireStartTime_ % 100;  // minutes after 00:00
     const bool withPoc = settings_.fuelIndex == kC2;
 
+    // One fire, grown hour by hour: each row adds to the distances of the one before, burned
+    // under the FFMC and wind of every hour it has passed through.
+    fire_ = EngineInputs(settings_, julianDay);
+    startMinutes_ = start;
+    growth_ = GrowDetectionFire(fire_, start, *shared_.hourly);
     std::array<DetectionRow, kRowCount> computed{};
-    for (int row = 0; row < kRowCount; ++row) {
-        const int clock = start + kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
-        const int hour = clock / 60;
-        const int label = hour * 100 + clock % 60;
-        const auto slot = static_cast<std::size_t>(HourlySlot(hour));
-
-        FbpInputs in = EngineInputs(settings_, julianDay);
-        // The first row starts from the ignition shown; the later rows describe a fire that
-        // has long passed its build-up, so they take line ignition. The form's choice stays.
-        in.ignitionType = row == 0 && settings_.ignition == IgnitionType::Point ? 1 : 0;
-        in.elapsedTime = kDetectionElapsedMinutes[static_cast<std::size_t>(row)];
-        in.ffmc = shared_.hourly->ffmc[slot];
-        in.windSpeed = shared_.hourly->windSpeed[slot];
-
-        FbpOutputs out;
-        ComputeFbp(in, out);  // the code comes from the table, so it is always recognised
-        rows_[static_cast<std::size_t>(row)] = DetectionRowText(label, row, out, withPoc);
-        computed[static_cast<std::size_t>(row)] = {label, out, withPoc};
+    for (std::size_t row = 0; row < growth_.size(); ++row) {
+        const AccumulatedGrowthRow& grown = growth_[row];
+        // The rates, intensities and crown fraction are those of the row's own hour and
+        // elapsed time; the size is that of the fire grown so far.
+        FbpOutputs out = grown.behaviour;
+        out.hsd = grown.headDistance;
+        out.fsd = grown.flankDistance;
+        out.bsd = grown.backDistance;
+        out.lb = grown.lengthToBreadth;
+        out.area = grown.area;
+        out.perimeter = grown.perimeter;
+        const int label = DetectionClockLabel(start + kDetectionElapsedMinutes[row]);
+        const int index = static_cast<int>(row);
+        rows_[row] = DetectionRowText(label, index, out, withPoc);
+        cells_[row] = DetectionRowCells(label, index, out, withPoc);
+        computed[row] = {label, out, withPoc};
     }
     lastRows_ = computed;
     Show();
+}
+
+ResultTable DetectionForm::Table() const {
+    ResultTable table;
+    table.headers = {"HOUR",
+                     "TIME\n(min)",
+                     "Head ROS\n(m/min)",
+                     "Head HFI\n(kW/m)",
+                     "Flank ROS\n(m/min)",
+                     "Flank HFI\n(kW/m)",
+                     "Back ROS\n(m/min)",
+                     "Back HFI\n(kW/m)",
+                     "Area\n(ha)",
+                     "Perimeter\n(m)",
+                     "PGR\n(m)",
+                     "CFB",
+                     "Type Fire",
+                     "POC\n(%)"};
+    table.headerTips.assign(table.headers.size(), std::string());
+    table.headerTips[0] = "Clock time hhmm at which the row's elapsed time ends";
+    table.headerTips[8] = kAreaTip;
+    table.headerTips[11] = "Crown fraction burned, 0.0 to 1.0";
+    table.headerTips[13] = "Probability of containment, C2 only";
+    table.cells.assign(cells_.begin(), cells_.end());
+    table.headingLines.assign(headings_.begin(), headings_.end());
+    table.rowTexts.assign(rows_.begin(), rows_.end());
+    return table;
 }
 
 }  // namespace emberlin::forms

@@ -5,12 +5,15 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
 #include "forms/fuel_catalogue.h"
 #include "forms/hand_over.h"
 #include "forms/projection_rows.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -39,6 +42,21 @@ struct DetectionRow {
     FbpOutputs out;
     bool withPoc = false;
 };
+// The same row as grid cells: each value's text without its blanks, the odds empty without
+// C2.
+std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
+                                           bool withPoc);
+
+// The clock label hhmm of a time `minutes` after the midnight that starts the fire's day.
+// Midnight itself reads 2400; the next day's times read from 15 (00:15) on.
+int DetectionClockLabel(int minutes);
+
+// The detection fire at each row's elapsed time, started `startMinutes` after midnight and
+// grown hour by hour under the hourly tables' FFMC and wind speed (the hours wrapping as
+// HourlySlot does). `fire` gives the fuel, site, date and ignition type. The one source of
+// the table's rows and of any picture of the same fire.
+std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
+                                                    const HourlyTables& hourly);
 
 class DetectionForm : public FormModel {
 public:
@@ -54,6 +72,13 @@ public:
         "order to Create the Hourly Values";
     static constexpr const char* kNoFbpMessage =
         "ERROR - You must RUN the FBP Calculator First in order to Create the Values";
+    static constexpr const char* kAreaTip =
+        "Area burned since the fire start (ha). The head, flank and back distances build up "
+        "hour by hour, each hour's stretch burning under that hour's FFMC and wind speed, so "
+        "the area never shrinks down the table. In fuel types whose acceleration depends on "
+        "the crown fraction burned, the accumulated distance follows the fire's crown "
+        "involvement piece by piece, so it may differ from one calculation over the whole "
+        "elapsed time whose build-up is set by the crown fraction at its end.";
     static constexpr int kRowCount = 10;
     static constexpr int kHeadingLineCount = 3;
 
@@ -70,13 +95,21 @@ public:
 
     // The rows of the table now shown, as computed (none while the table is empty).
     const std::optional<std::array<DetectionRow, kRowCount>>& LastRows() const { return lastRows_; }
+    // The fire of the last CALCULATE: its inputs (the hourly FFMC and wind replace theirs),
+    // its start in minutes after midnight and its rows; no rows before a CALCULATE or after
+    // the inputs were put back.
+    const FbpInputs& FireInputs() const { return fire_; }
+    int StartMinutes() const { return startMinutes_; }
+    const std::vector<AccumulatedGrowthRow>& GrowthRows() const { return growth_; }
+
+    // The table as a grid shows it.
+    ResultTable Table() const;
 
     void Calculate();
 
     // The settings as last stored (the rows take FFMC and wind speed hour by hour, and each
-    // its own elapsed time), and the fire's start in minutes after 00:00.
+    // its own elapsed time).
     const FbpSettings& Settings() const { return settings_; }
-    int StartMinutes() const { return (fireStartTime_ / 100) * 60 + fireStartTime_ % 100; }
     void TakeFbpSettings();
     void RestoreDefaults();
 
@@ -105,6 +138,10 @@ private:
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
     std::optional<std::array<DetectionRow, kRowCount>> lastRows_;
+    std::array<std::vector<std::string>, kRowCount> cells_;
+    FbpInputs fire_;
+    int startMinutes_ = 0;
+    std::vector<AccumulatedGrowthRow> growth_;
 };
 
 }  // namespace emberlin::forms

@@ -5,6 +5,7 @@
 
 #include "common/number_text.h"
 #include "common/rounding.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -231,6 +232,7 @@ void DiurnalForm::Calculate() {
     lastFfmc_ = ffmc;
     for (int r = 1; r <= kLineCount; ++r) {
         lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
+        cells_[static_cast<std::size_t>(r - 1)] = BuildCells(r, *weather, ffmc);
     }
     Show();
 }
@@ -251,6 +253,37 @@ std::string DiurnalForm::BuildLine(int r, const DiurnalDay& weather, const Diurn
            gap + HumidityCell(weather.relativeHumidity[right]) +          //
            gap + WindCell(weather.windSpeed[right]) +                     //
            gap + FfmcCell(ffmc[right]);
+}
+
+std::vector<std::string> DiurnalForm::BuildCells(int r, const DiurnalDay& weather,
+                                                 const DiurnalFfmc& ffmc) {
+    const auto left = static_cast<std::size_t>(r);
+    const auto right = static_cast<std::size_t>(r + 12);
+    // The cells of one hour: its label and its four values, each as "%3.1f" prints it.
+    const auto hour = [&](std::size_t h, const std::string& label) {
+        return std::vector<std::string>{
+            TrimBlanks(label),
+            TrimBlanks(FormatFixed(weather.temperature[h], 3, 1)),
+            TrimBlanks(FormatFixed(weather.relativeHumidity[h], 3, 1)),
+            TrimBlanks(FormatFixed(weather.windSpeed[h], 3, 1)),
+            TrimBlanks(FormatFixed(ffmc[h], 3, 1)),
+        };
+    };
+    std::vector<std::string> cells = hour(left, LeftHourLabel(r));
+    const std::vector<std::string> later = hour(right, RightHourLabel(r));
+    cells.insert(cells.end(), later.begin(), later.end());
+    return cells;
+}
+
+ResultTable DiurnalForm::Table() const {
+    ResultTable table;
+    table.headers = {"Hour", "Temperature\n(\u00b0C)", "RH\n(%)", "Wind\n(km/h)", "FFMC",
+                     "Hour", "Temperature\n(\u00b0C)", "RH\n(%)", "Wind\n(km/h)", "FFMC"};
+    table.headerTips.assign(table.headers.size(), std::string());
+    table.cells.assign(cells_.begin(), cells_.end());
+    table.headingLines = {kOutputHeading};
+    table.rowTexts.assign(lines_.begin(), lines_.end());
+    return table;
 }
 
 }  // namespace emberlin::forms

@@ -4,11 +4,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "forms/dialog/form_model.h"
 #include "forms/hand_over.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -54,6 +56,14 @@ class DiurnalForm : public FormModel {
     // Output line r (1..12): hour r on the left, hour r + 12 on the right. Exposed so that
     // the column rules can be checked on chosen values.
     static std::string BuildLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc);
+
+    // The same line as grid cells: the two hour labels and the eight values, each without
+    // its blanks.
+    static std::vector<std::string> BuildCells(int r, const DiurnalDay& weather,
+                                               const DiurnalFfmc& ffmc);
+
+    // The output as a grid shows it.
+    ResultTable Table() const;
 
     void Calculate();
 
@@ -102,6 +112,7 @@ class DiurnalForm : public FormModel {
 
     std::optional<DiurnalDay> lastWeather_;
     DiurnalFfmc lastFfmc_{};
+    std::array<std::vector<std::string>, kLineCount> cells_{};
 };
 
 }  // namespace emberlin::forms

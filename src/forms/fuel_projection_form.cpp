@@ -40,7 +40,7 @@ std::array<std::string, FuelProjectionForm::kHeadingLineCount> ProjectionHeading
                      {101, "Area   ( ha )"},
                      {117, "Perimeter   ( m )"},
                      {136, "PGR  ( m )"},
-                     {152, "CFB  ( % ) "},
+                     {157, "CFB"},
                      {169, "Type Fire"}}),
     };
 }
@@ -64,6 +64,21 @@ std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out) {
     text += FireTypeWord(out.cfb);
     text += "       ";
     return text;
+}
+
+std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs& out) {
+    return {TrimBlanks(CatalogueFuel(fuelIndex).projectionLabel),
+            TrimBlanks(FormatByMagnitude(out.ros, kRos)),
+            TrimBlanks(FormatByMagnitude(out.hfi, kHeadHfi)),
+            TrimBlanks(FormatByMagnitude(out.fros, kRos)),
+            TrimBlanks(FormatByMagnitude(out.ffi, kFlankHfi)),
+            TrimBlanks(FormatByMagnitude(out.bros, kRos)),
+            TrimBlanks(FormatByMagnitude(out.bfi, kBackHfi)),
+            TrimBlanks(FormatByMagnitude(out.area, kArea)),
+            TrimBlanks(FormatByMagnitude(out.perimeter, kPerimeter)),
+            TrimBlanks(FormatByMagnitude(out.pgr, kPgr)),
+            TrimBlanks(FormatByMagnitude(out.cfb, kCfb)),
+            TrimBlanks(FireTypeWord(out.cfb))};
 }
 
 std::string FuelProjectionForm::RowId(int fuelIndex) { return "row" + std::to_string(fuelIndex + 1); }
@@ -137,8 +152,31 @@ void FuelProjectionForm::Calculate() {
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised
         rows_[static_cast<std::size_t>(i)] = FuelProjectionRowText(i, out);
         (*lastOutputs_)[static_cast<std::size_t>(i)] = out;
+        cells_[static_cast<std::size_t>(i)] = FuelProjectionRowCells(i, out);
     }
     Show();
+}
+
+ResultTable FuelProjectionForm::Table() const {
+    ResultTable table;
+    table.headers = {"FBP Fuel",
+                     "Head ROS\n(m/min)",
+                     "Head HFI\n(kW/m)",
+                     "Flank ROS\n(m/min)",
+                     "Flank HFI\n(kW/m)",
+                     "Back ROS\n(m/min)",
+                     "Back HFI\n(kW/m)",
+                     "Area\n(ha)",
+                     "Perimeter\n(m)",
+                     "PGR\n(m)",
+                     "CFB",
+                     "Type Fire"};
+    table.headerTips.assign(table.headers.size(), std::string());
+    table.headerTips[10] = "Crown fraction burned, 0.0 to 1.0";
+    table.cells.assign(cells_.begin(), cells_.end());
+    table.headingLines.assign(headings_.begin(), headings_.end());
+    table.rowTexts.assign(rows_.begin(), rows_.end());
+    return table;
 }
 
 }  // namespace emberlin::forms

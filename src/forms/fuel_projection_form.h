@@ -5,15 +5,20 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "fbp/fbp_records.h"
 #include "forms/dialog/form_model.h"
 #include "forms/projection_rows.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
 // The row of fuel type `fuelIndex` from the engine's outputs.
 std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out);
+
+// The same row as grid cells: each value's text without its blanks.
+std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs& out);
 
 class FuelProjectionForm : public FormModel {
 public:
@@ -42,6 +47,9 @@ public:
         return lastOutputs_;
     }
 
+    // The table as a grid shows it.
+    ResultTable Table() const;
+
 private:
     void SelectIgnition(IgnitionType ignition);
 
@@ -53,6 +61,7 @@ private:
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
     std::optional<std::array<FbpOutputs, kRowCount>> lastOutputs_;
+    std::array<std::vector<std::string>, kRowCount> cells_;
 };
 
 }  // namespace emberlin::forms

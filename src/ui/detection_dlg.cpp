@@ -11,13 +11,11 @@
 #include "ui/fixed_rows.h"
 #include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
 
 namespace {
-// Room for the widest rows the formats give (every value below 10 and the C2 odds).
-constexpr int kRowCharacters = 176;
-
 QLabel* TextLine(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setTextFormat(Qt::PlainText);
@@ -103,9 +101,8 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     // The table: headings over ten rows, then the two notes.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    AddFixedTable(binder_, tableLayout,
-                  ControlIds(forms::DetectionForm::kHeadingLineCount, &forms::DetectionForm::HeadingId),
-                  ControlIds(forms::DetectionForm::kRowCount, &forms::DetectionForm::RowId), kRowCharacters);
+    tableLayout->addWidget(new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), table));
     tableLayout->addSpacing(6);
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
         tableLayout->addWidget(TextLine(note, table));

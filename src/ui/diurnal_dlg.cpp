@@ -13,25 +13,13 @@
 #include "ui/dialog_parts.h"
 #include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
 
 namespace {
 
 using forms::DiurnalForm;
-
-// Widest output row: hour labels, eight values and their blanks come to at most 180 characters.
-constexpr int kRowCharacters = 184;
-
-// A read-only one-line row of fixed-width text, shown exactly as built.
-void MakeRow(QLineEdit* edit) {
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setReadOnly(true);
-    edit->setFrame(false);
-    edit->setFocusPolicy(Qt::ClickFocus);
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QString(kRowCharacters, QLatin1Char('0'))));
-}
 
 // The instruction texts carry runs of blanks that end their lines. In the monospace font,
 // 56 characters to a line break them where those runs fall: after "noon values for",
@@ -171,24 +159,14 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
 
     layout->addWidget(binder_.WarningLine());
 
-    // The output: caption, column heading and twelve rows, each a fixed-width line.
-    auto* output = new QVBoxLayout;
-    output->setSpacing(0);
-    auto addStaticRow = [&](const char* name, const char* text) {
-        auto* row = new QLineEdit(QString::fromLatin1(text), this);
-        row->setObjectName(QString::fromLatin1(name));
-        row->setAccessibleName(QString::fromLatin1(text).simplified());
-        MakeRow(row);
-        output->addWidget(row);
-    };
-    addStaticRow("outputCaption", DiurnalForm::kOutputCaption);
-    addStaticRow("outputHeading", DiurnalForm::kOutputHeading);
-    for (int r = 1; r <= DiurnalForm::kLineCount; ++r) {
-        QLineEdit* row = binder_.Edit(DiurnalForm::LineId(r));
-        MakeRow(row);
-        output->addWidget(row);
-    }
-    layout->addLayout(output);
+    // The output: its caption over a grid of the twelve rows, hours 1 to 12 on the left and
+    // 13 to 24 on the right.
+    auto* output = new QGroupBox(QString::fromLatin1(DiurnalForm::kOutputCaption), this);
+    output->setObjectName(QStringLiteral("outputCaption"));
+    auto* outputLayout = new QVBoxLayout(output);
+    outputLayout->addWidget(new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), output));
+    layout->addWidget(output, 1);
     AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
                              [this] { return forms::HowComputed(model_); },
                              {}});

@@ -159,6 +159,7 @@ void FormBinder::Refresh() {
         }
         warningLine_->setText(line);
     }
+    emit Refreshed();
 }
 
 void FormBinder::ShowMessage(std::string_view text) {

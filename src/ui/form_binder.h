@@ -46,9 +46,14 @@ public:
 
     // Shows every held value and refreshes every widget (opening the form).
     void OpenForm();
-    // Writes the virtual screen to the widgets.
+    // Writes the virtual screen to the widgets, then announces it (views drawn from the
+    // model's values, such as the result grids, follow).
     void Refresh();
 
+  signals:
+    void Refreshed();
+
+  public:
     // FormHost
     void ShowMessage(std::string_view text) override;
     void ShowTypingWarning(std::string_view controlId, std::string_view text) override;

@@ -8,17 +8,12 @@
 
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
-#include "ui/fixed_rows.h"
 #include "ui/picture.h"
 #include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_grid.h"
 
 namespace emberlin::ui {
-
-namespace {
-// Room for the widest rows the formats give (every value below 10).
-constexpr int kRowCharacters = 200;
-}  // namespace
 
 CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     : CFormDlg(parent), model_(shared) {
@@ -80,9 +75,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     // The table: headings over one row per fuel type.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Fuel Type"), this);
     auto* tableLayout = new QVBoxLayout(table);
-    AddFixedTable(binder_, tableLayout,
-                  ControlIds(forms::FuelProjectionForm::kHeadingLineCount, &forms::FuelProjectionForm::HeadingId),
-                  ControlIds(forms::FuelProjectionForm::kRowCount, &forms::FuelProjectionForm::RowId), kRowCharacters);
+    tableLayout->addWidget(new CResultGrid(
+        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), table));
     layout->addWidget(table);
 
     layout->addWidget(binder_.WarningLine());

@@ -103,10 +103,9 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
         calculate, &QPushButton::clicked, launchers.shape, [taken, launchers, &form, hourly] {
             const std::optional<forms::HourlyTables> tables = hourly();
             if (!tables || !StoredCleanly(form)) return;
-            const forms::FbpSettings& s = form.Settings();
-            const FbpInputs fire =
-                forms::EngineInputs(s, DayOfYear(s.month, s.day).value_or(s.day));
-            *taken = forms::DescribeDetectionGrowth(fire, form.StartMinutes(), *tables);
+            if (form.GrowthRows().empty()) return;
+            // The fire the table was just computed for: the same inputs and start.
+            *taken = forms::DescribeDetectionGrowth(form.FireInputs(), form.StartMinutes(), *tables);
             launchers.shape->Refresh();
             launchers.chart->Refresh();
         });

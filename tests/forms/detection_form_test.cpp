@@ -8,6 +8,7 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
+#include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
 #include "forms/dialog/recording_host.h"
 #include "forms/diurnal_form.h"
@@ -34,8 +35,8 @@ void PublishDiurnalDay(HandOver& shared) {
     }
 }
 
-// The engine call of one row with the form's initial inputs, written out field by field.
-FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
+// The engine inputs of one row with the form's initial inputs, written out field by field.
+FbpInputs RowInputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
     FbpInputs in;
     in.fuelType = code;
     in.ignitionType = ignition;
@@ -58,9 +59,48 @@ FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffm
     in.useBui = 1;
     in.fmc = 0;
     in.theta = 0;
+    return in;
+}
+
+// The engine call of one row.
+FbpOutputs RowOutputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
     FbpOutputs out;
-    EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);
+    EXPECT_EQ(ComputeFbp(RowInputs(code, ignition, elapsed, ffmc, wind), out), FbpResult::Computed);
     return out;
+}
+
+// The rows the form must show for a C2 fire started at `startMinutes`: each row's rates are
+// the engine's at its elapsed time under the weather of hourly slot `slots[k]`, with the
+// ignition shown; its area and perimeter are those of the one fire grown hour by hour.
+std::array<std::string, 10> GrownRows(const HandOver& shared, int ignition, int startMinutes,
+                                      const std::array<int, 10>& labels,
+                                      const std::array<std::size_t, 10>& slots) {
+    const std::vector<double> elapsed(kDetectionElapsedMinutes.begin(),
+                                      kDetectionElapsedMinutes.end());
+    const auto grown =
+        AccumulateGrowth(RowInputs("C2", ignition, 0, 0, 0), startMinutes, elapsed, [&](int hour) {
+            const auto slot = static_cast<std::size_t>(HourlySlot(hour));
+            return HourlyWeather{shared.hourly->ffmc[slot], shared.hourly->windSpeed[slot]};
+        });
+    std::array<std::string, 10> rows;
+    EXPECT_EQ(grown.size(), 10u);
+    for (std::size_t k = 0; k < 10 && k < grown.size(); ++k) {
+        FbpOutputs out = RowOutputs("C2", ignition, elapsed[k], shared.hourly->ffmc[slots[k]],
+                                    shared.hourly->windSpeed[slots[k]]);
+        out.area = grown[k].area;
+        out.perimeter = grown[k].perimeter;
+        rows[k] = DetectionRowText(labels[k], static_cast<int>(k), out, true);
+    }
+    return rows;
+}
+
+// The area cell of every row, read back as a number.
+std::vector<double> AreaCells(const DetectionForm& form) {
+    std::vector<double> areas;
+    for (const auto& cells : form.Table().cells) {
+        if (cells.size() > 8) areas.push_back(std::stod(cells[8]));
+    }
+    return areas;
 }
 
 const std::array<std::string, 10> kEmptyRows{};
@@ -162,16 +202,33 @@ TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
         const char* value;
     };
     const Caption captions[] = {
-        {0, "------ HEAD------", "6824.2"}, {0, "------ FLANK -------", "809.0"},
+        {0, "------ HEAD------", "6824.2"},
+        {0, "------ FLANK -------", "809.0"},
         {0, "----- BACK -----", "138.7"},
-        {1, "HOUR", "1445"}, {1, "TIME (min)", "15"}, {1, "ROS", "11.1"}, {1, "HFI", "6824.2"},
-        {1, "ROS", "1.8"},   {1, "HFI", "809.0"},     {1, "ROS", "0.3"},  {1, "HFI", "138.7"},
-        {1, "Area", "0.2"},  {1, "Perimeter", "179.8"}, {1, "PGR", "25.1"}, {1, "CFB", "0.8"},
-        {1, "Type Fire", "Intermittent"}, {1, "POC", "87"},
-        {2, "(m/min)", "11.1"}, {2, "(kW/m)", "6824.2"}, {2, "(m/min)", "1.8"},
-        {2, "(kW/m)", "809.0"}, {2, "(m/min)", "0.3"},   {2, "(kW/m)", "138.7"},
-        {2, "( ha )", "0.2"},   {2, "( m )", "179.8"},   {2, "( m )", "25.1"},
-        {2, "( % )", "0.8"},    {2, "( % )", "87"},
+        {1, "HOUR", "1445"},
+        {1, "TIME (min)", "15"},
+        {1, "ROS", "11.1"},
+        {1, "HFI", "6824.2"},
+        {1, "ROS", "1.8"},
+        {1, "HFI", "809.0"},
+        {1, "ROS", "0.3"},
+        {1, "HFI", "138.7"},
+        {1, "Area", "0.2"},
+        {1, "Perimeter", "179.8"},
+        {1, "PGR", "25.1"},
+        {1, "CFB", "0.8"},
+        {1, "Type Fire", "Intermittent"},
+        {1, "POC", "87"},
+        {2, "(m/min)", "11.1"},
+        {2, "(kW/m)", "6824.2"},
+        {2, "(m/min)", "1.8"},
+        {2, "(kW/m)", "809.0"},
+        {2, "(m/min)", "0.3"},
+        {2, "(kW/m)", "138.7"},
+        {2, "( ha )", "0.2"},
+        {2, "( m )", "179.8"},
+        {2, "( m )", "25.1"},
+        {2, "( % )", "87"},
     };
     std::array<std::size_t, 3> from{};
     for (const Caption& c : captions) {
@@ -216,10 +273,9 @@ TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     const std::array<int, 10> labels = {1445, 1500, 1515, 1530, 1545, 1600, 1615, 1630, 1730, 1830};
     const std::array<std::size_t, 10> hours = {14, 15, 15, 15, 15, 16, 16, 16, 17, 18};
     const auto rows = Rows(form);
+    const auto expected = GrownRows(shared, 1, 14 * 60 + 30, labels, hours);
     for (std::size_t k = 0; k < 10; ++k) {
-        const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
-                                          shared.hourly->ffmc[hours[k]], shared.hourly->windSpeed[hours[k]]);
-        EXPECT_EQ(rows[k], DetectionRowText(labels[k], static_cast<int>(k), out, true)) << k;
+        EXPECT_EQ(rows[k], expected[k]) << k;
         EXPECT_TRUE(Clean(rows[k])) << rows[k];
     }
 }
@@ -239,13 +295,15 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
          {1530, 1545, 1600, 1615, 1630, 1645, 1700, 1715, 1815, 1915},
          {15, 15, 16, 16, 16, 16, 17, 17, 18, 19}},
         // 00:45 lies in hour 0, the midnight that ends the repeating day: slot 24.
-        {"0030", {45, 100, 115, 130, 145, 200, 215, 230, 330, 430}, {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
-        // 25:00 and 26:00 are 01:00 and 02:00 of the next day.
+        {"0030",
+         {45, 100, 115, 130, 145, 200, 215, 230, 330, 430},
+         {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
+        // Midnight reads 2400; the next day's clock starts again: 01:00 and 02:00.
         {"2200",
-         {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 2500, 2600},
+         {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 100, 200},
          {22, 22, 22, 23, 23, 23, 23, 24, 1, 2}},
         {"2400",
-         {2415, 2430, 2445, 2500, 2515, 2530, 2545, 2600, 2700, 2800},
+         {15, 30, 45, 100, 115, 130, 145, 200, 300, 400},
          {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}},
     };
     PublishDiurnalDay(shared);
@@ -256,13 +314,94 @@ TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
         EXPECT_TRUE(host.Messages().empty());
         if (!host.Messages().empty()) continue;
         const auto rows = Rows(form);
+        const int hhmm = std::stoi(c.typed);
+        const auto expected = GrownRows(shared, 1, hhmm / 100 * 60 + hhmm % 100, c.labels, c.slots);
         for (std::size_t k = 0; k < 10; ++k) {
-            const FbpOutputs out = RowOutputs("C2", k == 0 ? 1 : 0, kElapsed[k],
-                                              shared.hourly->ffmc[c.slots[k]], shared.hourly->windSpeed[c.slots[k]]);
-            EXPECT_EQ(rows[k], DetectionRowText(c.labels[k], static_cast<int>(k), out, true)) << k;
+            EXPECT_EQ(rows[k], expected[k]) << k;
             EXPECT_TRUE(Clean(rows[k])) << rows[k];
             // Never the empty slot 0, whose FFMC of 0 would leave the fire standing still.
-            EXPECT_GT(out.ros, 0.05) << k;
+            EXPECT_GT(shared.hourly->ffmc[c.slots[k]], 50.0) << k;
+        }
+        const std::vector<double> areas = AreaCells(form);
+        EXPECT_EQ(areas.size(), 10u);
+        for (std::size_t k = 1; k < areas.size(); ++k) EXPECT_GE(areas[k], areas[k - 1]) << k;
+    }
+}
+
+TEST(DetectionClockLabelTest, LabelsRollOverMidnight) {
+    const std::pair<int, int> cases[] = {{0, 0},       {45, 45},     {14 * 60 + 45, 1445},
+                                         {1440, 2400}, {1455, 15},   {1500, 100},
+                                         {1560, 200},  {2880, 2400}, {2895, 15}};
+    for (auto [minutes, label] : cases) EXPECT_EQ(DetectionClockLabel(minutes), label) << minutes;
+}
+
+TEST_F(DetectionFormTest, StartedAtTenAtNightTheFireGrowsPastMidnight) {
+    // The default inputs and the diurnal calculator's day; the night brings calmer, damper
+    // hours, yet the fire only grows.
+    PublishDiurnalDay(shared);
+    TypeKeys(form, "fireStartTime", "2200");
+    form.Click("calculate");
+    ASSERT_TRUE(host.Messages().empty());
+    const auto rows = Rows(form);
+    for (const std::string& row : rows) EXPECT_FALSE(row.empty());
+    EXPECT_EQ(rows[9].substr(1, 5), " 200 ");
+    EXPECT_EQ(rows[7].substr(1, 6), " 2400 ");
+    const std::vector<double> areas = AreaCells(form);
+    ASSERT_EQ(areas.size(), 10u);
+    const auto& grown = form.GrowthRows();
+    ASSERT_EQ(grown.size(), 10u);
+    for (std::size_t k = 1; k < 10; ++k) {
+        EXPECT_GE(areas[k], areas[k - 1]) << k;
+        EXPECT_GE(grown[k].area, grown[k - 1].area) << k;
+        EXPECT_GE(grown[k].perimeter, grown[k - 1].perimeter) << k;
+        EXPECT_GE(grown[k].headDistance, grown[k - 1].headDistance) << k;
+        EXPECT_GE(grown[k].flankDistance, grown[k - 1].flankDistance) << k;
+        EXPECT_GE(grown[k].backDistance, grown[k - 1].backDistance) << k;
+    }
+    EXPECT_GT(areas[9], areas[6]);  // the night hours add to the fire, not take from it
+
+    form.Click("calculate");  // a second CALCULATE gives the same table
+    EXPECT_EQ(Rows(form), rows);
+    EXPECT_EQ(form.GrowthRows().back().area, grown.back().area);
+}
+
+// Under one weather for every hour, each row is the engine's own fire burned for the row's
+// whole elapsed time: always for a line ignition, and for a point ignition in the fuel types
+// whose build-up does not depend on the crown fraction burned.
+TEST_F(DetectionFormTest, UnderOneWeatherEveryRowIsOneEngineCall) {
+    shared.hourly.emplace();
+    shared.hourly->ffmc.fill(91);
+    shared.hourly->windSpeed.fill(18);
+    TypeKeys(form, "fireStartTime", "2200");  // the fire still crosses hours and midnight
+    struct Case {
+        const char* fuel;
+        const char* ignitionBox;
+        int ignition;
+    };
+    std::vector<Case> cases;
+    for (const char* fuel : {"C1", "S1", "S2", "S3", "O1a", "O1b"})
+        cases.push_back({fuel, "pointIgnition", 1});
+    for (int i = 0; i < kFuelCount; ++i) {
+        cases.push_back(
+            {FuelTypeTable[static_cast<std::size_t>(i)].code.data(), "lineIgnition", 0});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fuel) + " " + c.ignitionBox);
+        form.Click("fuel" + std::string(c.fuel));
+        form.Click(c.ignitionBox);
+        form.Click("calculate");
+        ASSERT_TRUE(host.Messages().empty());
+        const auto& grown = form.GrowthRows();
+        ASSERT_EQ(grown.size(), 10u);
+        for (std::size_t k = 0; k < 10; ++k) {
+            const FbpOutputs one = RowOutputs(c.fuel, c.ignition, kElapsed[k], 91, 18);
+            EXPECT_NEAR(grown[k].headDistance, one.hsd, 1e-9) << k;
+            EXPECT_NEAR(grown[k].flankDistance, one.fsd, 1e-9) << k;
+            EXPECT_NEAR(grown[k].backDistance, one.bsd, 1e-9) << k;
+            EXPECT_NEAR(grown[k].area, one.area, 1e-9) << k;
+            EXPECT_NEAR(grown[k].perimeter, one.perimeter, 1e-9) << k;
+            EXPECT_EQ(grown[k].behaviour.ros, one.ros) << k;
+            EXPECT_EQ(grown[k].behaviour.cfb, one.cfb) << k;
         }
     }
 }
@@ -273,7 +412,7 @@ TEST(HourlySlotTest, HoursWrapIntoOneToTwentyFour) {
     for (auto [hour, slot] : cases) EXPECT_EQ(HourlySlot(hour), slot) << hour;
 }
 
-TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
+TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
     PublishDiurnalDay(shared);
     form.Click("calculate");
     const auto first = Rows(form);
@@ -287,10 +426,21 @@ TEST_F(DetectionFormTest, CalculateKeepsTheIgnitionShownForRowOne) {
     EXPECT_TRUE(form.IsChecked("lineIgnition"));
     form.Click("calculate");
     const auto line = Rows(form);
-    EXPECT_NE(line[0], first[0]);  // row 1 follows the ignition shown
     const FbpOutputs out = RowOutputs("C2", 0, 15, shared.hourly->ffmc[14], shared.hourly->windSpeed[14]);
     EXPECT_EQ(line[0], DetectionRowText(1445, 0, out, true));
-    for (std::size_t k = 1; k < 10; ++k) EXPECT_EQ(line[k], first[k]) << k;  // always line
+    // Every row follows the ignition shown: a line fire is larger at every time than the
+    // point fire that must first build up.
+    const auto lineAreas = AreaCells(form);
+    form.Click("pointIgnition");
+    form.Click("calculate");
+    EXPECT_EQ(Rows(form), first);
+    const auto pointAreas = AreaCells(form);
+    ASSERT_EQ(lineAreas.size(), 10u);
+    ASSERT_EQ(pointAreas.size(), 10u);
+    for (std::size_t k = 0; k < 10; ++k) {
+        EXPECT_NE(line[k], first[k]) << k;
+        EXPECT_GT(lineAreas[k], pointAreas[k]) << k;
+    }
 }
 
 TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds) {

@@ -110,10 +110,9 @@ TEST_F(FuelProjectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     for (int line = 0; line < FuelProjectionForm::kHeadingLineCount; ++line) {
         headings += form.Text(FuelProjectionForm::HeadingId(line)) + "\n";
     }
-    for (const char* heading :
-         {"FBP", "Fuel", "------ HEAD------", "------ FLANK -------", "----- BACK -----",
-          "ROS (m/min)", "HFI (kW/m)", "Area   ( ha )", "Perimeter   ( m )", "PGR  ( m )",
-          "CFB  ( % ) ", "Type Fire"}) {
+    for (const char* heading : {"FBP", "Fuel", "------ HEAD------", "------ FLANK -------",
+                                "----- BACK -----", "ROS (m/min)", "HFI (kW/m)", "Area   ( ha )",
+                                "Perimeter   ( m )", "PGR  ( m )", "CFB", "Type Fire"}) {
         EXPECT_NE(headings.find(heading), std::string::npos) << heading;
     }
 }
@@ -129,12 +128,22 @@ TEST_F(FuelProjectionFormTest, HeadingsStandOverTheirColumns) {
         const char* value;
     };
     const Caption captions[] = {
-        {0, "FBP", "C2"},           {0, "------ HEAD------", "6824.2"},
-        {0, "------ FLANK -------", "809.0"}, {0, "----- BACK -----", "138.7"},
-        {1, "Fuel", "C2"},          {1, "ROS (m/min)", "11.1"}, {1, "HFI (kW/m)", "6824.2"},
-        {1, "ROS (m/min)", "1.8"},  {1, "HFI (kW/m)", "809.0"}, {1, "ROS (m/min)", "0.3"},
-        {1, "HFI (kW/m)", "138.7"}, {1, "Area   ( ha )", "0.2"}, {1, "Perimeter   ( m )", "179.8"},
-        {1, "PGR  ( m )", "25.1"},  {1, "CFB  ( % ) ", "0.8"},  {1, "Type Fire", "Intermittent"},
+        {0, "FBP", "C2"},
+        {0, "------ HEAD------", "6824.2"},
+        {0, "------ FLANK -------", "809.0"},
+        {0, "----- BACK -----", "138.7"},
+        {1, "Fuel", "C2"},
+        {1, "ROS (m/min)", "11.1"},
+        {1, "HFI (kW/m)", "6824.2"},
+        {1, "ROS (m/min)", "1.8"},
+        {1, "HFI (kW/m)", "809.0"},
+        {1, "ROS (m/min)", "0.3"},
+        {1, "HFI (kW/m)", "138.7"},
+        {1, "Area   ( ha )", "0.2"},
+        {1, "Perimeter   ( m )", "179.8"},
+        {1, "PGR  ( m )", "25.1"},
+        {1, "CFB", "0.8"},
+        {1, "Type Fire", "Intermittent"},
     };
     std::array<std::size_t, 2> from{};
     for (const Caption& c : captions) {

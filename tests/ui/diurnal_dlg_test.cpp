@@ -3,9 +3,12 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
+#include "result_grid_support.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
@@ -27,25 +30,28 @@ class DiurnalDlgTest : public QObject {
                    [&](QWidget* modal) {
                        QCOMPARE(modal, static_cast<QWidget*>(&dlg));
                        QCOMPARE(modal->windowTitle(), QStringLiteral("Diurnal Weather Calculator"));
-                       auto* line12 = dlg.findChild<QLineEdit*>("line12");
-                       QVERIFY(line12 != nullptr);
-                       QVERIFY(line12->text().isEmpty());
+                       QVERIFY(ResultGrid(dlg) != nullptr);
+                       QCOMPARE(ResultGrid(dlg)->model()->rowCount(), 12);
+                       QVERIFY(GridRow(dlg, 11).isEmpty());
 
                        QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
-                       const QString text = line12->text();
+                       const QString text = QString::fromStdString(dlg.Model().Text("line12"));
                        QVERIFY2(text.startsWith(QStringLiteral("       Noon  ")), qPrintable(text));
                        QVERIFY2(text.contains(QString(15, QLatin1Char(' ')) +
                                               QStringLiteral("Midnight  ")),
                                 qPrintable(text));
-                       QCOMPARE(text, QString::fromStdString(dlg.Model().Text("line12")));
-                       // Every row exactly as the form built it, blanks included.
+                       QCOMPARE(GridCell(dlg, 11, 0), QStringLiteral("Noon"));
+                       QCOMPARE(GridCell(dlg, 11, 5), QStringLiteral("Midnight"));
+                       // Every row's values in its cells, without the blanks.
                        for (int r = 1; r <= 12; ++r) {
-                           const std::string id = DiurnalForm::LineId(r);
-                           QCOMPARE(dlg.findChild<QLineEdit*>(QString::fromStdString(id))->text(),
-                                    QString::fromStdString(dlg.Model().Text(id)));
+                           const QString line =
+                               QString::fromStdString(dlg.Model().Text(DiurnalForm::LineId(r)));
+                           QCOMPARE(GridRow(dlg, r - 1).join(QLatin1Char('|')),
+                                    line.trimmed()
+                                        .split(QRegularExpression(QStringLiteral(" {2,}")))
+                                        .join(QLatin1Char('|')));
                        }
-                       QVERIFY(dlg.findChild<QLineEdit*>("line10")->text().contains(
-                           QStringLiteral("  27.4  ")));
+                       QVERIFY(GridRow(dlg, 9).contains(QStringLiteral("27.4")));
                        QVERIFY(shared.hourly.has_value());
 
                        QTest::mouseClick(dlg.findChild<QPushButton*>("exit"), Qt::LeftButton);
@@ -53,30 +59,36 @@ class DiurnalDlgTest : public QObject {
         QCOMPARE(result, static_cast<int>(QDialog::Accepted));
     }
 
-    void rowsAreMonospaceReadOnlyAndUnclipped() {
+    void gridIsMonospaceReadOnlyAndUnclipped() {
         HandOver shared;
         CDiurnalDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
-        QCOMPARE(dlg.findChild<QLineEdit*>("outputCaption")->text(),
+        QCOMPARE(dlg.findChild<QGroupBox*>("outputCaption")->title(),
                  QStringLiteral("DIURNAL   WEATHER  OUTPUT"));
-        QCOMPARE(dlg.findChild<QLineEdit*>("outputHeading")->text(),
-                 QString::fromLatin1(DiurnalForm::kOutputHeading));
-        QStringList names = {QStringLiteral("outputCaption"), QStringLiteral("outputHeading")};
-        for (int r = 1; r <= 12; ++r) names << QStringLiteral("line%1").arg(r);
-        for (const QString& name : names) {
-            auto* row = dlg.findChild<QLineEdit*>(name);
-            QVERIFY2(row != nullptr, qPrintable(name));
-            QVERIFY(row->isReadOnly());
-            // Monospace: a blank is as wide as a digit or a capital, so blanks set the columns.
-            const QFontMetrics metrics = row->fontMetrics();
-            QCOMPARE(metrics.horizontalAdvance(QLatin1Char(' ')),
-                     metrics.horizontalAdvance(QLatin1Char('0')));
-            QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
-                     metrics.horizontalAdvance(QLatin1Char('W')));
-            // The whole text fits: nothing scrolled out of sight.
-            QVERIFY2(row->fontMetrics().horizontalAdvance(row->text()) < row->width(),
-                     qPrintable(name));
+        QTableView* grid = ResultGrid(dlg);
+        QVERIFY(grid != nullptr);
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        const QAbstractItemModel* model = grid->model();
+        QCOMPARE(model->columnCount(), 10);
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(),
+                 QString::fromUtf8("Temperature\n(\u00b0C)"));
+        QCOMPARE(model->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Wind\n(km/h)"));
+        for (int r = 0; r < model->rowCount(); ++r) {
+            for (int c = 0; c < model->columnCount(); ++c) {
+                const QModelIndex index = model->index(r, c);
+                const QFont font = index.data(Qt::FontRole).value<QFont>();
+                const QFontMetrics metrics(font);
+                // Digits all of one width, so the decimals line up down a column.
+                QCOMPARE(metrics.horizontalAdvance(QLatin1Char('1')),
+                         metrics.horizontalAdvance(QLatin1Char('8')));
+                const QString text = index.data().toString();
+                QVERIFY2(metrics.horizontalAdvance(text) < grid->columnWidth(c), qPrintable(text));
+                if (c != 0 && c != 5) {
+                    QCOMPARE(index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+                             static_cast<int>(Qt::AlignRight));
+                }
+            }
         }
         dlg.hide();
     }
@@ -98,7 +110,7 @@ class DiurnalDlgTest : public QObject {
         QCOMPARE(messages.Titles(), QStringList{"EMBERLIN"});
         QCOMPARE(messages.Texts(), QStringList{QString::fromLatin1(DiurnalForm::kPlaceMessage)});
         QVERIFY(!shared.hourly.has_value());
-        QVERIFY(dlg.findChild<QLineEdit*>("line12")->text().isEmpty());
+        QVERIFY(GridRow(dlg, 11).isEmpty());
         QCOMPARE(latitude->selectedText(), QStringLiteral("85"));
         QVERIFY(dlg.isVisible());
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/main_menu_dlg.h"
+#include "result_grid_support.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
@@ -87,23 +88,23 @@ private slots:
 
         open(app::kCmdDiurnalWeather, [&](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
-            const QString line12 = text(w, emberlin::forms::DiurnalForm::LineId(12));
-            QVERIFY2(line12.contains("Noon") && line12.contains("Midnight"), qPrintable(line12));
+            QCOMPARE(GridCell(*w, 11, 0), QStringLiteral("Noon"));
+            QCOMPARE(GridCell(*w, 11, 5), QStringLiteral("Midnight"));
         });
         QVERIFY(shared.hourly.has_value());
 
         open(app::kCmdDetectionAssessment, [&](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
-            QVERIFY(text(w, emberlin::forms::DetectionForm::RowId(0)).trimmed().startsWith("1445"));
-            QVERIFY(!text(w, emberlin::forms::DetectionForm::RowId(9)).trimmed().isEmpty());
+            QCOMPARE(GridCell(*w, 0, 0), QStringLiteral("1445"));
+            QVERIFY(!GridRow(*w, 9).isEmpty());
         });
 
         open(app::kCmdFuelAssessment, [&](QWidget* w) {
             QTest::mouseClick(w->findChild<QPushButton*>("calculate"), Qt::LeftButton);
             for (int row = 0; row < emberlin::forms::FuelProjectionForm::kRowCount; ++row) {
-                QVERIFY(!text(w, emberlin::forms::FuelProjectionForm::RowId(row)).trimmed().isEmpty());
+                QVERIFY(!GridRow(*w, row).isEmpty());
             }
-            QVERIFY(text(w, emberlin::forms::FuelProjectionForm::RowId(1)).contains("C2"));
+            QCOMPARE(GridCell(*w, 1, 0), QStringLiteral("C2"));
         });
     }
 

@@ -2,10 +2,12 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
+#include "result_grid_support.h"
 #include "ui/detection_dlg.h"
 #include "ui/fuel_projection_dlg.h"
 #include "ui/resources.h"
@@ -31,20 +33,15 @@ void PublishDiurnalDay(HandOver& shared) {
     }
 }
 
-QString Row(QWidget& dlg, int n) {
-    auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n));
-    return edit == nullptr ? QStringLiteral("<missing>") : edit->text();
+// Row n (1-based) as the form model built it, blanks included.
+template <class Dlg>
+QString Row(Dlg& dlg, int n) {
+    return QString::fromStdString(dlg.Model().Text("row" + std::to_string(n)));
 }
 
-// True when every character a row uses takes the same width, so the rows' own spacing sets
-// the columns.
-bool Monospaced(const QLineEdit* edit) {
-    const QFontMetrics metrics(edit->font());
-    const int width = metrics.horizontalAdvance(QLatin1Char(' '));
-    for (QChar c : QStringLiteral("0123456789.-()%/CDMOSabcefhimnorstuwxyzHIFRWPGAT")) {
-        if (metrics.horizontalAdvance(c) != width) return false;
-    }
-    return width > 0;
+// The values of a fixed-width row, as its grid cells must read.
+QStringList Values(const QString& row) {
+    return row.trimmed().split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
 }
 
 // The clock label at the start of a detection row.
@@ -63,26 +60,30 @@ private slots:
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Detection Assessment"));
-        QVERIFY(Row(dlg, 1).isEmpty());
+        QVERIFY(ResultGrid(dlg) != nullptr);
+        QCOMPARE(ResultGrid(dlg)->model()->rowCount(), 10);
+        QVERIFY(GridRow(dlg, 0).isEmpty());
 
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
         const QStringList labels = {"1445", "1500", "1515", "1530", "1545",
                                     "1600", "1615", "1630", "1730", "1830"};
         for (int n = 1; n <= 10; ++n) {
-            auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n));
-            QVERIFY(edit != nullptr);
-            QVERIFY(edit->isReadOnly());
-            QVERIFY(Monospaced(edit));
-            // Shown exactly as built, C2 odds at the end.
-            QCOMPARE(edit->text(), QString::fromStdString(dlg.Model().Text("row" + std::to_string(n))));
-            QCOMPARE(ClockLabel(edit->text()), labels[n - 1]);
-            QVERIFY(!edit->text().contains(QLatin1String("---")));
+            // The row's values one per cell, the C2 odds last.
+            QCOMPARE(GridRow(dlg, n - 1), Values(Row(dlg, n)));
+            QCOMPARE(GridCell(dlg, n - 1, 0), labels[n - 1]);
+            QCOMPARE(ClockLabel(Row(dlg, n)), labels[n - 1]);
+            QVERIFY(!GridCell(dlg, n - 1, 13).isEmpty());
+            QVERIFY(!Row(dlg, n).contains(QLatin1String("---")));
         }
-        // Wide enough that no row is clipped.
-        auto* first = dlg.findChild<QLineEdit*>("row1");
-        QVERIFY(first->fontMetrics().horizontalAdvance(first->text()) < first->width());
-        auto* heading = dlg.findChild<QLineEdit*>("heading2");
-        QVERIFY(heading->text().contains(QLatin1String("TIME (min)")));
+        QCOMPARE(ResultGrid(dlg)->model()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("TIME\n(min)"));
+        QCOMPARE(ResultGrid(dlg)->model()->headerData(11, Qt::Horizontal).toString(),
+                 QStringLiteral("CFB"));
+        QVERIFY(ResultGrid(dlg)
+                    ->model()
+                    ->headerData(8, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QLatin1String("crown involvement piece by piece")));
 
         // A start just after midnight, typed and calculated with Return.
         auto* start = dlg.findChild<QLineEdit*>("fireStartTime");
@@ -90,8 +91,8 @@ private slots:
         QCOMPARE(start->text(), QStringLiteral("0030"));
         QTest::keyClick(start, Qt::Key_Return);
         QVERIFY(dlg.isVisible());
-        QCOMPARE(ClockLabel(Row(dlg, 1)), QStringLiteral("45"));
-        QCOMPARE(ClockLabel(Row(dlg, 10)), QStringLiteral("430"));
+        QCOMPARE(GridCell(dlg, 0, 0), QStringLiteral("45"));
+        QCOMPARE(GridCell(dlg, 9, 0), QStringLiteral("430"));
 
         // Another fuel type: the rows lose the C2 odds once recalculated.
         QTest::mouseClick(dlg.findChild<QCheckBox*>("fuelC4"), Qt::LeftButton);
@@ -99,6 +100,7 @@ private slots:
         QVERIFY(!dlg.findChild<QCheckBox*>("fuelC2")->isChecked());
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
         QVERIFY(Row(dlg, 1).endsWith(QLatin1String("     ")));
+        QVERIFY(GridCell(dlg, 0, 13).isEmpty());
         QTest::mouseClick(dlg.findChild<QPushButton*>("cancel"), Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
     }
@@ -130,9 +132,11 @@ private slots:
         const QStringList codes = {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "D1", "D2",
                                    "M1", "M2", "M3", "M4", "S1", "S2", "S3", "O1a", "O1b"};
         for (int n = 1; n <= 18; ++n) {
-            QCOMPARE(Row(dlg, n).trimmed().section(QLatin1Char(' '), 0, 0), codes[n - 1]);
-            QVERIFY(Monospaced(dlg.findChild<QLineEdit*>(QStringLiteral("row%1").arg(n))));
+            QCOMPARE(GridCell(dlg, n - 1, 0), codes[n - 1]);
+            QCOMPARE(GridRow(dlg, n - 1), Values(Row(dlg, n)));
         }
+        QCOMPARE(GridCell(dlg, 1, 1), QStringLiteral("11.1"));
+        QCOMPARE(GridCell(dlg, 1, 2), QStringLiteral("6824.2"));
         const QString point = Row(dlg, 2);
         QCOMPARE(point.size(), 187);
         QVERIFY(point.contains(QLatin1String("11.1       6824.2")));
@@ -141,6 +145,7 @@ private slots:
         QTest::mouseClick(dlg.findChild<QCheckBox*>("lineIgnition"), Qt::LeftButton);
         QVERIFY(!dlg.findChild<QCheckBox*>("pointIgnition")->isChecked());
         QCOMPARE(Row(dlg, 2), point);  // rows change only on Calculate
+        QCOMPARE(GridRow(dlg, 1), Values(point));
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
         QVERIFY(Row(dlg, 2) != point);
 
@@ -150,6 +155,7 @@ private slots:
         QTest::keyClick(elapsed, Qt::Key_Return);
         QVERIFY(dlg.isVisible());
         QVERIFY(Row(dlg, 2).contains(QLatin1String("          " "    0.0 " "       ")));
+        QCOMPARE(GridCell(dlg, 1, 7), QStringLiteral("0.0"));
 
         // A refused value warns beside the form and stops Calculate with a message.
         auto* aspect = dlg.findChild<QLineEdit*>("aspect");
