@@ -28,7 +28,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DEMBERLIN_WERROR=ON
 
 configure: $(BUILD)/build.ninja
 
@@ -48,7 +48,7 @@ test-main: build locale
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(CHECK_BUILD)/build.ninja: | deps
-	CXX=$(CLANGXX) cmake -S . -B $(CHECK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	CXX=$(CLANGXX) cmake -S . -B $(CHECK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEMBERLIN_WERROR=ON \
 	  -DEMBERLIN_WITH_QT=OFF -DEMBERLIN_SANITIZE=ON -DEMBERLIN_FUZZ=ON -DEMBERLIN_TESTS=ON
 
 check-build: deps $(CHECK_BUILD)/build.ninja

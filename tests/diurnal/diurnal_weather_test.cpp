@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SunRow{"latitude_nan", kNaN, 0, 196, kNaN, kNaN},
                       SunRow{"longitude_infinite", 0, std::numeric_limits<double>::infinity(), 196,
                              kNaN, kNaN}),
-    [](const ::testing::TestParamInfo<SunRow>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<SunRow>& row) { return row.param.name; });
 
 TEST(CalcVapourPressure, GoffGratchAndDewPoint) {
     // Standard saturation table values over water.

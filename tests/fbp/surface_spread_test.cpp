@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedFuel{"D1", kD1}, NamedFuel{"M3", kM3}, NamedFuel{"M4", kM4},
                       NamedFuel{"S1", kS1}, NamedFuel{"S2", kS2}, NamedFuel{"S3", kS3},
                       NamedFuel{"O1a", kO1a}, NamedFuel{"O1b", kO1b}),
-    [](const ::testing::TestParamInfo<NamedFuel>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<NamedFuel>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace emberlin
