@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +86,11 @@ int CFireDangerApp::Run(int argc, char** argv) {
 
     forms::HandOver shared;
     CMainMenuDlg menu(shared);
+    if (!scenarioToOpen_.empty()) {
+        // Once the menu is up, so that a refusal's message has a window to stand over.
+        const QString path = QString::fromLocal8Bit(scenarioToOpen_.c_str());
+        QTimer::singleShot(0, &menu, [&menu, path] { menu.OpenScenarioFile(path); });
+    }
     menu.exec();
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "ui/dialog_parts.h"
 #include "ui/info_panel_dlg.h"
 #include "ui/picture.h"
+#include "ui/scenario_files.h"
 
 namespace emberlin::app {
 
@@ -125,6 +126,15 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     auto* attribution = new QLabel(QStringLiteral("Written by the EMBERLIN authors."), this);
     attribution->setObjectName(QStringLiteral("attribution"));
     bottom->addWidget(attribution, 1);
+    // Scenarios: every calculator's inputs and selections in one file.
+    QPushButton* save = AddCommandButton(kCmdSaveScenario, QStringLiteral("Save Scenario\u2026"),
+                                         "saveScenarioButton");
+    save->setShortcut(QKeySequence::Save);
+    bottom->addWidget(save);
+    QPushButton* open = AddCommandButton(kCmdOpenScenario, QStringLiteral("Open Scenario\u2026"),
+                                         "openScenarioButton");
+    open->setShortcut(QKeySequence::Open);
+    bottom->addWidget(open);
     QPushButton* ok = AddCommandButton(kCmdOk, QStringLiteral("OK"), "ok");
     ok->setDefault(true);
     bottom->addWidget(ok);
@@ -202,10 +212,26 @@ void CMainMenuDlg::OnCommand(int command) {
         case kCmdAbout:
             ShowAbout();
             break;
+        case kCmdSaveScenario:
+            ui::SaveScenario(this, ScenarioWindows());
+            break;
+        case kCmdOpenScenario:
+            ui::OpenScenario(this, ScenarioWindows());
+            break;
         default:
             if (auto open = opens_.find(command); open != opens_.end()) open->second();
             break;
     }
+}
+
+std::vector<forms::ScenarioWindow> CMainMenuDlg::ScenarioWindows() {
+    return forms::ScenarioWindows({fwiCalculator_->Model(), fbpCalculator_->Model(),
+                                   diurnal_->Model(), detection_->Model(), fuelProjection_->Model(),
+                                   fireByHour_->Model()});
+}
+
+void CMainMenuDlg::OpenScenarioFile(const QString& path) {
+    ui::OpenScenarioFile(this, path, ScenarioWindows());
 }
 
 void CMainMenuDlg::ShowAbout() {

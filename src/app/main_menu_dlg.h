@@ -6,8 +6,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "forms/hand_over.h"
+#include "forms/scenario.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
@@ -37,6 +39,8 @@ enum MenuCommand : int {
     kCmdFuelAssessment,
     kCmdFbpFuelTypes,
     kCmdFireByHour,
+    kCmdSaveScenario,
+    kCmdOpenScenario,
 };
 
 // The commands that open an owned form, in the menu's order.
@@ -69,6 +73,11 @@ public:
     ui::CDetectionDlg& Detection() { return *detection_; }
     ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
     ui::CFireByHourDlg& FireByHour() { return *fireByHour_; }
+
+    // The forms a scenario holds, under their names in the file.
+    std::vector<forms::ScenarioWindow> ScenarioWindows();
+    // Opens a scenario file named on the command line (a refusal is reported).
+    void OpenScenarioFile(const QString& path);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

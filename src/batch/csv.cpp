@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
+
+#include "common/csv_text.h"
 
 namespace emberlin::batch {
 
@@ -191,39 +192,12 @@ bool CsvReader::Next() {
 
 void CsvWriter::Field(std::string_view text) {
     Separate();
-    // A plain loop: find_first_of would search the four characters once per character.
-    bool plain = true;
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
-            plain = false;
-            break;
-        }
-    }
-    // A field starting with a byte-order mark is quoted, so that the mark is not taken for
-    // the file's own when it comes first.
-    if (plain && !text.starts_with("\xEF\xBB\xBF")) {
-        buffer_.append(text);
-    } else {
-        const std::size_t at = buffer_.size();
-        buffer_.resize(at + 2 * text.size() + 2);
-        const std::size_t written =
-            csv_write(buffer_.data() + at, buffer_.size() - at, text.data(), text.size());
-        buffer_.resize(at + written);
-    }
+    AppendCsvField(buffer_, text);
 }
 
 void CsvWriter::Number(double value) {
     Separate();
-    char text[32];
-    // Whole numbers below 100000 are written by the integer conversion, which is quicker and
-    // gives the same text as the shortest form (which also writes them plainly). No "-0".
-    if (value > -1e5 && value < 1e5 && value == static_cast<double>(static_cast<int>(value))) {
-        const auto result = std::to_chars(text, text + sizeof text, static_cast<int>(value));
-        buffer_.append(text, result.ptr);
-        return;
-    }
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    buffer_.append(text, result.ptr);
+    AppendShortestNumber(buffer_, value);
 }
 
 void CsvWriter::EndRow() {

@@ -193,6 +193,20 @@ DetectionForm::DetectionForm(HandOver& shared)
                 rows_[static_cast<std::size_t>(row)]);
     }
 
+    OptionGroup fuels{"fuelType", "Fuel type", {}, [this](std::size_t i) {
+                          SelectFuelType(static_cast<int>(i));
+                      }};
+    for (int i = 0; i < kFuelCount; ++i) {
+        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
+    }
+    AddOptionGroup(std::move(fuels));
+    AddOptionGroup({"ignition",
+                    "Ignition",
+                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
+                    }});
+
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
@@ -226,6 +240,7 @@ void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
 
 void DetectionForm::ClearRows() {
     for (std::string& row : rows_) row.clear();
+    lastRows_.reset();
     for (auto& cells : cells_) cells.clear();
     growth_.clear();
     ResultsCleared();
@@ -319,6 +334,7 @@ void DetectionForm::Calculate() {
     fire_ = EngineInputs(settings_, julianDay);
     startMinutes_ = start;
     growth_ = GrowDetectionFire(fire_, start, *shared_.hourly);
+    std::array<DetectionRow, kRowCount> computed{};
     for (std::size_t row = 0; row < growth_.size(); ++row) {
         const AccumulatedGrowthRow& grown = growth_[row];
         // The rates, intensities and crown fraction are those of the row's own hour and
@@ -334,7 +350,9 @@ void DetectionForm::Calculate() {
         const int index = static_cast<int>(row);
         rows_[row] = DetectionRowText(label, index, out, withPoc);
         cells_[row] = DetectionRowCells(label, index, out, withPoc);
+        computed[row] = {label, out, withPoc};
     }
+    lastRows_ = computed;
     ResultsShown();
     Show();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ int ContainmentProbability(double area, double hfi);
 // (which adds the probability of containment).
 std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc);
 
+// What one row of the table was made from.
+struct DetectionRow {
+    int clockLabel = 0;  // hhmm
+    FbpOutputs out;
+    bool withPoc = false;
+};
 // The same row as grid cells: each value's text without its blanks, the odds empty without
 // C2.
 std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
@@ -86,6 +93,8 @@ public:
     IgnitionType Ignition() const { return settings_.ignition; }
     bool InputsEdited() const { return inputsEdited_; }
 
+    // The rows of the table now shown, as computed (none while the table is empty).
+    const std::optional<std::array<DetectionRow, kRowCount>>& LastRows() const { return lastRows_; }
     // The fire of the last CALCULATE: its inputs (the hourly FFMC and wind replace theirs),
     // its start in minutes after midnight and its rows; no rows before a CALCULATE or after
     // the inputs were put back.
@@ -128,6 +137,7 @@ private:
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;
+    std::optional<std::array<DetectionRow, kRowCount>> lastRows_;
     std::array<std::vector<std::string>, kRowCount> cells_;
     FbpInputs fire_;
     int startMinutes_ = 0;

@@ -91,6 +91,14 @@ DiurnalForm::DiurnalForm(HandOver& shared)
     AddCheck("fwiCalculatorOption", "FWI Calculator", fwiCalculatorOption_,
              [this] { UseFwiCalculator(); });
 
+    // Lawson has no calculation behind it, so it is no choice to save.
+    AddOptionGroup({"ffmcMethod",
+                    "FFMC method",
+                    {{"vanWagner", "vanWagnerOption"}, {"equilibrium", "equilibriumOption"}},
+                    [this](std::size_t i) {
+                        ChooseMethod(i == 0 ? FfmcMethod::VanWagner : FfmcMethod::Equilibrium);
+                    }});
+
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });

@@ -81,6 +81,19 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddText("fsdText", "FSD  ( m )", fsdText_);
     AddText("bsdText", "BSD ( m )", bsdText_);
 
+    OptionGroup fuels{
+        "fuelType", "Fuel type", {}, [this](std::size_t i) { SelectFuel(static_cast<int>(i)); }};
+    for (int i = 0; i < kFuelCount; ++i) {
+        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
+    }
+    AddOptionGroup(std::move(fuels));
+    AddOptionGroup({"ignition",
+                    "Ignition",
+                    {{"line", "lineIgnition"}, {"point", "pointIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Line : IgnitionType::Point);
+                    }});
+
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FBP  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
@@ -94,6 +107,11 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
 }
 
 void FbpCalcForm::ChooseFuel(int fuelIndex) {
+    SelectFuel(fuelIndex);
+    Calculate();
+}
+
+void FbpCalcForm::SelectFuel(int fuelIndex) {
     // The boxes act as exclusive options: the clicked one ends up on, even if it was on. The
     // choice is held at once, so a refused field does not undo it.
     for (int i = 0; i < kFuelCount; ++i) {
@@ -102,16 +120,19 @@ void FbpCalcForm::ChooseFuel(int fuelIndex) {
         SetChecked(FuelBoxId(i), on);
     }
     settings_.fuelIndex = fuelIndex;
-    Calculate();
 }
 
 void FbpCalcForm::ChooseIgnition(IgnitionType ignition) {
+    SelectIgnition(ignition);
+    Calculate();
+}
+
+void FbpCalcForm::SelectIgnition(IgnitionType ignition) {
     lineIgnition_ = ignition == IgnitionType::Line;
     pointIgnition_ = ignition == IgnitionType::Point;
     SetChecked("lineIgnition", lineIgnition_);
     SetChecked("pointIgnition", pointIgnition_);
     settings_.ignition = ignition;
-    Calculate();
 }
 
 void FbpCalcForm::Calculate() {
@@ -126,6 +147,7 @@ void FbpCalcForm::Calculate() {
     FbpOutputs out;
     if (ComputeFbp(in, out) == FbpResult::Computed) {
         lastInputs_ = in;
+        lastOutputs_ = out;
         WriteOutputs(out);
         ResultsShown();
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "fbp/fbp_records.h"
@@ -25,11 +26,17 @@ class FbpCalcForm : public FormModel {
     // The record sent to the engine by the last Calculate that computed (none before).
     const FbpInputs& LastInputs() const { return lastInputs_; }
 
+    // The engine's outputs of the last Calculate that computed (none before).
+    const std::optional<FbpOutputs>& LastOutputs() const { return lastOutputs_; }
+
     void Calculate();
 
   private:
     void ChooseFuel(int fuelIndex);
     void ChooseIgnition(IgnitionType ignition);
+    // The choices alone, computing nothing.
+    void SelectFuel(int fuelIndex);
+    void SelectIgnition(IgnitionType ignition);
     void WriteOutputs(const FbpOutputs& out);
 
     HandOver& shared_;
@@ -59,6 +66,7 @@ class FbpCalcForm : public FormModel {
     std::string bsdText_ = "2.19";
 
     FbpInputs lastInputs_;
+    std::optional<FbpOutputs> lastOutputs_;
 };
 
 // The fire description of a crown fraction burned, as the FD field words it.

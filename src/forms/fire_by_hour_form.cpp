@@ -243,6 +243,20 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     }
     AddText("summary", "Summary", summary_);
 
+    OptionGroup fuels{"fuelType", "Fuel type", {}, [this](std::size_t i) {
+                          SelectFuelType(static_cast<int>(i));
+                      }};
+    for (int i = 0; i < kFuelCount; ++i) {
+        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
+    }
+    AddOptionGroup(std::move(fuels));
+    AddOptionGroup({"ignition",
+                    "Ignition",
+                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
+                    }});
+
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });

@@ -109,6 +109,13 @@ FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
     AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(IgnitionType::Point); });
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
 
+    AddOptionGroup({"ignition",
+                    "Ignition",
+                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
+                    [this](std::size_t i) {
+                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
+                    }});
+
     for (int line = 0; line < kHeadingLineCount; ++line) {
         AddText(HeadingId(line), "Column headings", headings_[static_cast<std::size_t>(line)]);
     }

@@ -30,6 +30,15 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddText("dsrText", "DSR", dsrText_);
     AddDouble("relativeHumidity", " RH    ( % )", relativeHumidity_, 1, 100);
 
+    AddOptionGroup({"outputFormat",
+                    "Output format",
+                    {{"integer", "integerOption"}, {"real", "realOption"}},
+                    [this](std::size_t choice) {
+                        outputFormat_ = choice == 0 ? OutputFormat::Integer : OutputFormat::Real;
+                        integerOption_ = outputFormat_ == OutputFormat::Integer;
+                        realOption_ = !integerOption_;
+                    }});
+
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FWI  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
     AddButton("ok", "OK", [this] { Ok(); });
@@ -58,6 +67,7 @@ void FwiCalcForm::Calculate() {
                          temperature_, relativeHumidity_, rain_, windSpeed_);
     }
 
+    lastValues_ = values;
     FwiDay& day = shared_.fwi.emplace();
     day.bui = values[kSelectBui - 1];
     day.ffmc = values[kSelectFfmc - 1];

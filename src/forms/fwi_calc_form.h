@@ -1,6 +1,8 @@
 // The FWI calculator: yesterday's codes and today's noon weather in, today's seven values out.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "forms/dialog/form_model.h"
@@ -22,7 +24,10 @@ public:
 
     void Calculate();
 
-private:
+    // FFMC, DMC, DC, ISI, BUI, FWI and DSR of the last calculation, unrounded (none before).
+    const std::optional<std::array<double, 7>>& LastValues() const { return lastValues_; }
+
+  private:
     void ChooseFormat(OutputFormat format);
 
     HandOver& shared_;
@@ -46,6 +51,7 @@ private:
     std::string buiText_ = "63";
     std::string fwiText_ = "25";
     std::string dsrText_ = "8";
+    std::optional<std::array<double, 7>> lastValues_;
 };
 
 }  // namespace emberlin::forms

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
+#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_grid.h"
 
@@ -122,6 +124,10 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
+
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
     ArrangeDialog(*this, &binder_, {table}, {instructions});

@@ -8,7 +8,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
+#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_grid.h"
 
@@ -153,6 +155,9 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
     AttachDiurnalChart(chart, binder_.Button("calculate"), model_);
     actions->insertWidget(1, chart);
     layout->addLayout(actions);
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
     ArrangeDialog(*this, &binder_, {output}, {process});
 }
 

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -12,8 +13,10 @@
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/pictures.h"
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -186,6 +189,18 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
     }
+    // The report carries the fire shape as drawn now.
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             [this] {
+                                 const QSize size(480, 360);
+                                 QImage image(size * 2, QImage::Format_RGB32);
+                                 image.fill(Qt::white);
+                                 QPainter painter(&image);
+                                 painter.scale(2, 2);
+                                 shapeView_->Painter()(painter, size);
+                                 return image;
+                             }});
     // The first display: the outputs shown are those of the initial values.
     const forms::FbpSettings& held = model_.Settings();
     DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));

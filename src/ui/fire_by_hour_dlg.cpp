@@ -18,8 +18,10 @@
 
 #include "common/number_text.h"
 #include "forms/fire_shape.h"
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -288,6 +290,9 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
     }
     resize(size);
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;

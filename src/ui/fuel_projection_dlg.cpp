@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
+#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_grid.h"
 
@@ -82,6 +84,10 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
+    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
     QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
     auto* chart = new QPushButton(QStringLiteral("Chart"), this);
     chart->setObjectName(QStringLiteral("chart"));

@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
+#include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -88,6 +90,9 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {"acronyms"}, {"ok", "cancel"}));
+    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
+                             [this] { return forms::HowComputed(model_); },
+                             {}});
     ArrangeDialog(*this, &binder_, {results}, {process});
 }
 

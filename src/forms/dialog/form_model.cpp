@@ -206,6 +206,43 @@ void FormModel::Show() {
     }
 }
 
+std::vector<const Control*> FormModel::InputFields() const {
+    std::vector<const Control*> fields;
+    for (const Control& c : controls_) {
+        if ((c.kind == ControlKind::DoubleField || c.kind == ControlKind::IntField) && !c.readOnly) {
+            fields.push_back(&c);
+        }
+    }
+    return fields;
+}
+
+std::optional<std::size_t> FormModel::ChosenOption(const OptionGroup& group) const {
+    for (std::size_t i = 0; i < group.choices.size(); ++i) {
+        if (IsChecked(group.choices[i].boxId)) return i;
+    }
+    return std::nullopt;
+}
+
+void FormModel::Restore(const std::vector<RestoredValue>& values,
+                        const std::vector<RestoredChoice>& choices) {
+    for (const RestoredValue& restored : values) {
+        Control& field = MutableControl(restored.id);
+        if (field.doubleMember != nullptr) *field.doubleMember = restored.value;
+        if (field.intMember != nullptr) *field.intMember = static_cast<int>(restored.value);
+    }
+    for (const RestoredChoice& restored : choices) {
+        for (const OptionGroup& group : optionGroups_) {
+            if (group.name == restored.group && restored.choice < group.choices.size()) {
+                group.select(restored.choice);
+            }
+        }
+    }
+    Show();
+    SetWarning(std::nullopt);
+    // Results on screen belong to the inputs before the restore: not yet calculated for these.
+    InputsChanged();
+}
+
 void FormModel::SetWarning(std::optional<Refusal> refusal) {
     if (warning_ && (!refusal || refusal->controlId != warning_->controlId)) {
         host_->ShowTypingWarning(warning_->controlId, "");

@@ -73,6 +73,31 @@ struct TakenValue {
     double value;
 };
 
+// Check boxes that act as exclusive options (a fuel type, the ignition, a method), known
+// by one name where a form's inputs are saved and read back; each choice has a name and the
+// box that shows it.
+struct OptionChoice {
+    std::string name;
+    std::string boxId;
+};
+struct OptionGroup {
+    std::string name;
+    std::string label;  // as a person names the choice ("Fuel type")
+    std::vector<OptionChoice> choices;
+    std::function<void(std::size_t)> select;  // puts choice i in place, computing nothing
+};
+
+// A value read back into an input field, or a choice into an option group, after it has been
+// checked with the field's own rules.
+struct RestoredValue {
+    std::string id;
+    double value;  // an int field's value is a whole number within its range
+};
+struct RestoredChoice {
+    std::string group;
+    std::size_t choice;
+};
+
 // A label as a message names it: runs of blanks closed up, no blanks at the ends.
 std::string SimplifiedLabel(std::string_view label);
 
@@ -142,6 +167,17 @@ public:
     // Whether the form shows results calculated in this run (closing the program loses them).
     bool HoldsComputedResults() const { return hasResults_ && computed_; }
 
+    // --- The inputs as a whole (saving and reading back a scenario) ----------------------
+    // The fields a user types into (number fields that are not read-only), in storing order.
+    std::vector<const Control*> InputFields() const;
+    const std::vector<OptionGroup>& OptionGroups() const { return optionGroups_; }
+    // The choice a group shows now (its first box that is on); none when no box is on.
+    std::optional<std::size_t> ChosenOption(const OptionGroup& group) const;
+    // Writes checked values into their fields' members and puts the choices in place, then
+    // shows the form; nothing is computed and no message is raised.
+    void Restore(const std::vector<RestoredValue>& values,
+                 const std::vector<RestoredChoice>& choices);
+
     // --- The rules, for forms and their tests -------------------------------------------
     // Reads the screen into the members in storing order; stops at the first refusal.
     std::optional<Refusal> Store();
@@ -169,6 +205,7 @@ protected:
     void ResultsCleared() { hasResults_ = false; }
     // The inputs changed (typed, chosen, defaulted or taken over) under shown results.
     void InputsChanged() { stale_ = true; }
+    void AddOptionGroup(OptionGroup group) { optionGroups_.push_back(std::move(group)); }
 
     // Typing: on a text change, store and warn beside the refused field; never rewrite a
     // box, move the focus or select text.
@@ -197,6 +234,7 @@ private:
     std::string title_;
     std::deque<Control> controls_;  // stable addresses; declaration order
     std::unordered_map<std::string, Control*> byId_;
+    std::vector<OptionGroup> optionGroups_;
     std::optional<Refusal> warning_;
     bool hasResults_ = false;
     bool stale_ = false;

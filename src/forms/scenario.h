@@ -1,0 +1,46 @@
+// Scenarios: every form's inputs and selections in one JSON document, saved and read back.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/dialog/form_model.h"
+
+namespace emberlin::forms {
+
+inline constexpr std::string_view kScenarioFormat = "emberlin-scenario";
+inline constexpr int kScenarioVersion = 1;
+
+// One window of a scenario: the document's member that holds it and its form.
+struct ScenarioWindow {
+    std::string key;
+    FormModel* form;
+};
+
+// The windows a scenario holds, each under its member name.
+struct ScenarioForms {
+    FormModel& fwiCalculator;
+    FormModel& fbpCalculator;
+    FormModel& diurnalWeather;
+    FormModel& detectionAssessment;
+    FormModel& projectionByFuelType;
+    FormModel& fireBehaviourByHour;
+};
+std::vector<ScenarioWindow> ScenarioWindows(const ScenarioForms& forms);
+
+// The document: "format", "version", then one member per window holding its input fields
+// by control id (in storing order) and its option groups by name. Results are not saved.
+std::string WriteScenario(const std::vector<ScenarioWindow>& windows);
+
+// Reads a document and checks every value it holds for a window with that field's own rules
+// (kind, digits, range) and every choice against its group. Any failure refuses the whole
+// document: the message names the first bad entry (line and column, window and field) and
+// nothing changes. Otherwise each form takes the values and choices the document holds
+// (fields it leaves out keep theirs) and shows them, computing nothing. Members the program
+// does not know are ignored; a newer version is refused. Returns the refusal, if any.
+std::optional<std::string> ReadScenario(std::string_view text,
+                                        const std::vector<ScenarioWindow>& windows);
+
+}  // namespace emberlin::forms

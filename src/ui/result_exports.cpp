@@ -1,0 +1,273 @@
+#include "ui/result_exports.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "ui/file_answers.h"
+#include "ui/form_binder.h"
+
+#ifndef EMBERLIN_VERSION
+#define EMBERLIN_VERSION "unknown"
+#endif
+
+namespace emberlin::ui {
+
+namespace {
+
+QString Escaped(const std::string& text) { return ToQ(text).toHtmlEscaped(); }
+
+// Inputs as name / value / unit triples, three to a line, so that a long list fits the page.
+QString InputsHtml(const forms::ResultsTable& table) {
+    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">");
+    constexpr std::size_t kPerLine = 3;
+    for (std::size_t i = 0; i < table.inputs.size(); i += kPerLine) {
+        html += QStringLiteral("<tr>");
+        for (std::size_t j = i; j < i + kPerLine; ++j) {
+            if (j < table.inputs.size()) {
+                html += QStringLiteral("<td>%1</td><td align=\"right\"><b>%2</b></td><td>%3</td>")
+                            .arg(Escaped(table.inputColumns[j].name), Escaped(table.inputs[j].text),
+                                 Escaped(table.inputColumns[j].unit));
+            } else {
+                html += QStringLiteral("<td></td><td></td><td></td>");
+            }
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// One row of results reads best as a list; several as a table with a heading row.
+QString ResultsHtml(const forms::ResultsTable& table) {
+    if (table.rows.empty()) return QStringLiteral("<p>Not calculated yet.</p>");
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"border-color: black\">");
+    if (table.rows.size() == 1) {
+        const auto& row = table.rows.front();
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            html += QStringLiteral("<tr><td>%1</td><td align=\"right\"><b>%2</b></td></tr>")
+                        .arg(Escaped(table.resultColumns[i].Heading()), Escaped(row[i].text));
+        }
+        return html + QStringLiteral("</table>");
+    }
+    html += QStringLiteral("<tr>");
+    for (const forms::TableColumn& c : table.resultColumns) {
+        html += QStringLiteral("<th>%1</th>").arg(Escaped(c.Heading()));
+    }
+    html += QStringLiteral("</tr>");
+    for (const auto& row : table.rows) {
+        html += QStringLiteral("<tr>");
+        for (const forms::TableCell& cell : row) {
+            html += QStringLiteral("<td align=\"%1\">%2</td>")
+                        .arg(cell.value ? QStringLiteral("right") : QStringLiteral("left"),
+                             Escaped(cell.text));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// Keeps a dialog's exports as its child, for its buttons and for tests.
+class ExportsHolder : public QObject {
+  public:
+    ExportsHolder(ResultExports exports, QObject* parent)
+        : QObject(parent), exports_(std::move(exports)) {
+        setObjectName(QStringLiteral("resultExports"));
+    }
+    const ResultExports& Exports() const { return exports_; }
+
+  private:
+    ResultExports exports_;
+};
+
+void SaveCsv(QWidget* parent, const forms::ResultsTable& table) {
+    const QString path =
+        AskSaveFileName(parent, QStringLiteral("Save CSV"), QStringLiteral("results.csv"),
+                        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty()) return;
+    const QString reason =
+        WriteFileAtomically(path, QByteArray::fromStdString(forms::CsvText(table)));
+    if (!reason.isEmpty()) {
+        ShowProgramMessage(parent, QStringLiteral("The results could not be saved to %1: %2.")
+                                       .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void AskAndPrint(QWidget* parent, const ResultExports& exports) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Report"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintReport(printer, exports);
+}
+
+}  // namespace
+
+QString ProgramVersion() { return QStringLiteral(EMBERLIN_VERSION); }
+
+void CopyResults(const forms::ResultsTable& table) {
+    auto* data = new QMimeData;
+    data->setText(ToQ(forms::TabSeparatedText(table)));
+    data->setHtml(ToQ(forms::HtmlText(table)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+QString ReportHtml(const forms::ResultsTable& table, const std::string& howComputed,
+                   bool withPicture) {
+    QString html = QStringLiteral("<html><body style=\"color: black\">");
+    html += QStringLiteral("<h2>%1</h2>").arg(Escaped(table.title));
+    html += QStringLiteral("<p>Printed %1 &nbsp;&middot;&nbsp; EMBERLIN %2</p>")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                     ProgramVersion().toHtmlEscaped());
+    html += QStringLiteral("<h3>Inputs</h3>") + InputsHtml(table);
+    html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table);
+    if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\"></p>");
+    html += QStringLiteral("<h3>How these were computed</h3><p>%1</p>").arg(Escaped(howComputed));
+    return html + QStringLiteral("</body></html>");
+}
+
+void PrintReport(QPrinter& printer, const ResultExports& exports) {
+    const forms::ResultsTable table = exports.table();
+    const QImage picture = exports.picture ? exports.picture() : QImage();
+    QTextDocument document;
+    if (!picture.isNull()) {
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("emberlin:picture")),
+                             picture.scaledToWidth(360, Qt::SmoothTransformation));
+    }
+    QFont font = document.defaultFont();
+    font.setPointSizeF(table.rows.size() > 12 ? 7.5 : 9.5);
+    document.setDefaultFont(font);
+    document.setHtml(ReportHtml(table, exports.howComputed ? exports.howComputed() : std::string(),
+                                !picture.isNull()));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // Laid out at the page's width in points, then scaled down further if it would run onto
+    // a second page: the report is one page.
+    const double pointsPerPixel = 72.0 / printer.resolution();
+    document.setPageSize(QSizeF(page.width() * pointsPerPixel, 1e6));
+    const QSizeF size = document.size();
+    double scale = 1.0 / pointsPerPixel;
+    if (size.height() / pointsPerPixel > page.height()) scale = page.height() / size.height();
+    QPainter painter(&printer);
+    painter.scale(scale, scale);
+    document.drawContents(&painter);
+}
+
+bool WriteReportPdf(const QString& path, const ResultExports& exports) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    PrintReport(printer, exports);
+    return QFileInfo(path).size() > 0;
+}
+
+const ResultExports* FindResultExports(const QDialog& dialog) {
+    for (QObject* child : dialog.children()) {
+        if (child->objectName() == QLatin1String("resultExports")) {
+            return &static_cast<ExportsHolder*>(child)->Exports();
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Gives every button of the dialog that has no keyboard mnemonic the first letter of its
+// caption that no other button of the dialog uses.
+void AssignFreeMnemonics(QDialog& dialog) {
+    QString used;
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        const qsizetype amp = button->text().indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < button->text().size()) used += button->text().at(amp + 1).toLower();
+    }
+    for (QPushButton* button : buttons) {
+        if (button->window() != &dialog || button->text().contains(QLatin1Char('&'))) continue;
+        const QString text = button->text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar letter = text.at(i).toLower();
+            if (!letter.isLetter() || used.contains(letter)) continue;
+            used += letter;
+            button->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+void AddResultExports(QDialog& dialog, ResultExports exports) {
+    new ExportsHolder(exports, &dialog);
+    auto* copy = new QPushButton(QStringLiteral("Copy Results"), &dialog);
+    copy->setObjectName(QStringLiteral("copyResults"));
+    // Its own shortcut beside the mnemonic the caption gets.
+    auto* copyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &dialog);
+    QObject::connect(copyKey, &QShortcut::activated, copy, &QPushButton::click);
+    copy->setToolTip(
+        QStringLiteral("Copies the inputs and results (Ctrl+Shift+C): tab-separated "
+                       "for a spreadsheet, HTML for a word processor"));
+    auto* csv = new QPushButton(QStringLiteral("Save CSV\u2026"), &dialog);
+    csv->setObjectName(QStringLiteral("saveCsv"));
+    csv->setToolTip(
+        QStringLiteral("Saves the inputs and results as CSV, numbers in full precision"));
+    auto* report = new QPushButton(QStringLiteral("Report\u2026"), &dialog);
+    report->setObjectName(QStringLiteral("report"));
+    report->setToolTip(QStringLiteral("Prints a one-page report, or writes it as PDF"));
+    for (QPushButton* button : {copy, csv, report}) {
+        button->setAutoDefault(false);
+        button->setAccessibleName(button->text());
+    }
+    AssignFreeMnemonics(dialog);
+    QObject::connect(copy, &QPushButton::clicked, &dialog,
+                     [exports] { CopyResults(exports.table()); });
+    QObject::connect(csv, &QPushButton::clicked, &dialog,
+                     [&dialog, exports] { SaveCsv(&dialog, exports.table()); });
+    QObject::connect(report, &QPushButton::clicked, &dialog,
+                     [&dialog, exports] { AskAndPrint(&dialog, exports); });
+
+    QLayout* layout = dialog.layout();
+    // A form with a panel beside it (the FBP calculator's fire shape): the row goes under the
+    // form's own column.
+    if (auto* side = qobject_cast<QBoxLayout*>(layout);
+        side != nullptr && (side->direction() == QBoxLayout::LeftToRight ||
+                            side->direction() == QBoxLayout::RightToLeft)) {
+        if (side->count() > 0 && side->itemAt(0)->layout() != nullptr) {
+            layout = side->itemAt(0)->layout();
+        }
+    }
+    // Beside the buttons of the form's last row when it is a row of buttons (before its first
+    // stretch), so the window grows no taller; otherwise a row of their own.
+    if (auto* box = qobject_cast<QBoxLayout*>(layout); box != nullptr && box->count() > 0) {
+        auto* last = qobject_cast<QBoxLayout*>(box->itemAt(box->count() - 1)->layout());
+        if (last != nullptr && last->direction() == QBoxLayout::LeftToRight) {
+            int at = 0;
+            while (at < last->count() && last->itemAt(at)->spacerItem() == nullptr) ++at;
+            for (QPushButton* button : {copy, csv, report}) last->insertWidget(at++, button);
+            return;
+        }
+    }
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {copy, csv, report}) row->addWidget(button);
+    row->addStretch(1);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
+        box->addLayout(row);
+    } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+}  // namespace emberlin::ui

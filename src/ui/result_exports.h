@@ -1,0 +1,48 @@
+// The ways a calculator's results leave its window: Copy Results (tab-separated text and
+// HTML on the clipboard), Save CSV and a one-page printed or PDF report. One call adds the
+// row of buttons to a dialog.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <functional>
+
+#include "forms/results_table.h"
+
+class QPrinter;
+class QPushButton;
+
+namespace emberlin::ui {
+
+struct ResultExports {
+    // The form's inputs and results now.
+    std::function<forms::ResultsTable()> table;
+    // What the report says about how the results were computed.
+    std::function<std::string()> howComputed;
+    // The form's picture for the report, where it has one (a null image: none).
+    std::function<QImage()> picture;
+};
+
+// Adds "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." in a row under the
+// dialog's content.
+void AddResultExports(QDialog& dialog, ResultExports exports);
+
+// The exports AddResultExports gave `dialog` (null when none): what its buttons use.
+const ResultExports* FindResultExports(const QDialog& dialog);
+
+// Puts the table on the clipboard as tab-separated text and as HTML.
+void CopyResults(const forms::ResultsTable& table);
+// The report as HTML (title, printing time, program version, inputs, results, picture
+// placeholder and the paragraph on how they were computed).
+QString ReportHtml(const forms::ResultsTable& table, const std::string& howComputed,
+                   bool withPicture);
+// Lays the report out on one page of `printer`.
+void PrintReport(QPrinter& printer, const ResultExports& exports);
+// Writes the report as a PDF file; false when it cannot be written.
+bool WriteReportPdf(const QString& path, const ResultExports& exports);
+
+// The program's version ("1.0.0").
+QString ProgramVersion();
+
+}  // namespace emberlin::ui

@@ -1,0 +1,111 @@
+// Results leaving a calculator: Copy Results on the clipboard, Save CSV through the file
+// dialog seam, and the one-page report read back from its PDF.
+#include "ui/result_exports.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "forms/report_notes.h"
+#include "ui/fbp_calc_dlg.h"
+#include "ui/file_answers.h"
+#include "ui/fuel_projection_dlg.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::forms::HandOver;
+using emberlin::ui::FileAnswers;
+using namespace emberlin::ui::testing;
+
+class ResultExportsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { emberlin::ui::InitResources(); }
+    void cleanup() { FileAnswers::Clear(); }
+
+    void copyAndCsvFromTheButtons() {
+        HandOver shared;
+        emberlin::ui::CFuelProjectionDlg dialog(shared, nullptr);
+        dialog.ShowForm();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.Model().Click("calculate");
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(QApplication::clipboard()->mimeData() != nullptr &&
+                    QApplication::clipboard()->mimeData()->hasHtml());
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        const QStringList lines = copied->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4 + 18);  // title, two input lines, headings, 18 rows
+        QVERIFY(lines.last().startsWith(QStringLiteral("O1b\t")));
+        QVERIFY(copied->html().contains(QStringLiteral("<th>Head ROS (m/min)</th>")));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("projection.csv"));
+        FileAnswers::SetNextPath(path);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("saveCsv")),
+                          Qt::LeftButton);
+        QCOMPARE(FileAnswers::TakeCaptions(), QStringList{QStringLiteral("Save CSV")});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = file.readAll().split('\n');
+        QCOMPARE(rows.size(), 1 + 18 + 1);  // headings, 18 rows, nothing after the last CRLF
+        QVERIFY(rows.front().startsWith("Aspect (deg),"));
+        QVERIFY(rows.front().endsWith(",Fire type\r"));
+        dialog.reject();
+    }
+
+    void reportOfTheFirstDisplayHoldsWhatTheFormShows() {
+        HandOver shared;
+        emberlin::ui::CFbpCalcDlg dialog(shared, nullptr);
+        dialog.ShowForm();
+        auto& model = dialog.Model();
+        // The dialog's own exports, fire shape included.
+        const emberlin::ui::ResultExports* found = emberlin::ui::FindResultExports(dialog);
+        QVERIFY(found != nullptr);
+        const emberlin::ui::ResultExports& exports = *found;
+        QVERIFY(!exports.picture().isNull());
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(emberlin::ui::WriteReportPdf(pdf, exports));
+        if (qEnvironmentVariableIsSet("KEEP_REPORT"))
+            QFile::copy(pdf, qEnvironmentVariable("KEEP_REPORT"));
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 0);
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        // One page.
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+        QVERIFY(text.contains(QStringLiteral("EMBERLIN - FBP Calculator")));
+        QVERIFY(text.contains(QStringLiteral("EMBERLIN ") + emberlin::ui::ProgramVersion()));
+        QVERIFY(text.contains(QStringLiteral("How these were computed")));
+        QVERIFY(text.contains(QStringLiteral("default of 95 %")));
+        for (const auto* control : model.Controls()) {
+            const bool input = control->kind == emberlin::forms::ControlKind::DoubleField ||
+                               control->kind == emberlin::forms::ControlKind::IntField;
+            const bool result = control->kind == emberlin::forms::ControlKind::TextField;
+            if (!input && !result) continue;
+            const QString name = emberlin::ui::ToQ(emberlin::forms::SimplifiedLabel(control->label))
+                                     .section(QLatin1Char('('), 0, 0)
+                                     .trimmed();
+            const QString shown = emberlin::ui::ToQ(control->text).trimmed();
+            // The name and the text as the form shows them, on one line of the page.
+            const QRegularExpression line(
+                QRegularExpression::escape(name) + QStringLiteral(".*(?<![\\d.])") +
+                    QRegularExpression::escape(shown) + QStringLiteral("(?![\\d.])"),
+                QRegularExpression::MultilineOption);
+            QVERIFY2(text.contains(line), qPrintable(name + QStringLiteral(" = ") + shown));
+        }
+        QVERIFY(text.contains(QStringLiteral("Fuel type")));
+        QVERIFY(text.contains(QStringLiteral("Point")));
+    }
+};
+
+QTEST_MAIN(ResultExportsTest)
+#include "result_exports_test.moc"

@@ -1,0 +1,116 @@
+// Scenarios from the main menu: Save Scenario and Open Scenario by their shortcuts, file
+// dialogs answered through the seam, failures reported with the path and the reason.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/main_menu_dlg.h"
+#include "ui/file_answers.h"
+#include "ui/resources.h"
+#include "ui_test_support.h"
+
+using emberlin::app::CMainMenuDlg;
+using emberlin::forms::HandOver;
+using emberlin::ui::FileAnswers;
+using namespace emberlin::ui::testing;
+
+class ScenarioMenuTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { emberlin::ui::InitResources(); }
+    void cleanup() { FileAnswers::Clear(); }
+
+    void savedScenarioComesBackInANewRun() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("ridge"));  // suffix added
+        QString saved;
+        {
+            HandOver shared;
+            CMainMenuDlg menu(shared);
+            menu.show();
+            QVERIFY(QTest::qWaitForWindowActive(&menu));
+            auto& fbp = menu.FbpCalculator().Model();
+            fbp.TypeText("ffmc", "91.25");
+            fbp.Click(emberlin::forms::FuelBoxId(emberlin::kM1));
+            menu.FwiCalculator().Model().TypeText("rain", "3.5");
+            menu.DiurnalWeather().Model().TypeText("maxWind", "40");
+
+            FileAnswers::SetNextPath(path);
+            AnsweredMessages messages(0);
+            QTest::keyClick(&menu, Qt::Key_S, Qt::ControlModifier);
+            QTRY_COMPARE(FileAnswers::Pending(), 0);  // a shortcut clicks its button animated
+            QCOMPARE(FileAnswers::TakeCaptions(), QStringList{QStringLiteral("Save Scenario")});
+            QCOMPARE(messages.Texts(), QStringList());
+            saved = path + QStringLiteral(".emberlin.json");
+            QVERIFY(QFileInfo::exists(saved));
+            // Only the scenario: QSaveFile leaves no temporary file behind.
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                     QStringList{QStringLiteral("ridge.emberlin.json")});
+
+            // A folder that does not exist: the path and the reason, no file.
+            const QString missing =
+                folder.filePath(QStringLiteral("no/such/folder/x.emberlin.json"));
+            FileAnswers::SetNextPath(missing);
+            AnsweredMessages failure;
+            QTest::mouseClick(menu.CommandButton(emberlin::app::kCmdSaveScenario), Qt::LeftButton);
+            QCOMPARE(failure.Texts().size(), 1);
+            QVERIFY2(failure.Texts().front().startsWith(
+                         QStringLiteral("The scenario could not be saved to %1: ")
+                             .arg(QDir::toNativeSeparators(missing))),
+                     qPrintable(failure.Texts().front()));
+            QCOMPARE(failure.Titles(), QStringList{QStringLiteral("EMBERLIN")});
+            QVERIFY(!QFileInfo::exists(missing));
+            QCOMPARE(FileAnswers::TakeCaptions(), QStringList{QStringLiteral("Save Scenario")});
+        }
+
+        // The program quit; a new run opens the file.
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        FileAnswers::SetNextPath(saved);
+        {
+            AnsweredMessages none(0);
+            QTest::keyClick(&menu, Qt::Key_O, Qt::ControlModifier);
+            QTRY_COMPARE(FileAnswers::Pending(), 0);
+            QCOMPARE(FileAnswers::TakeCaptions(), QStringList{QStringLiteral("Open Scenario")});
+            QCOMPARE(none.Texts(), QStringList());
+        }
+        QCOMPARE(menu.FbpCalculator().Model().Text("ffmc"), std::string("91.25"));
+        QCOMPARE(menu.FbpCalculator().Model().FuelIndex(), emberlin::kM1);
+        QCOMPARE(menu.FwiCalculator().Model().Text("rain"), std::string("3.5"));
+        QCOMPARE(menu.DiurnalWeather().Model().Text("maxWind"), std::string("40"));
+        // The window shows them when it opens.
+        WhileModal([&] { menu.OnCommand(emberlin::app::kCmdFbpCalculator); },
+                   [&](QWidget* modal) {
+                       auto* ffmc = modal->findChild<QLineEdit*>(QStringLiteral("ffmc"));
+                       QVERIFY(ffmc != nullptr);
+                       QCOMPARE(ffmc->text(), QStringLiteral("91.25"));
+                       qobject_cast<QDialog*>(modal)->reject();
+                   });
+
+        // A refused file: its message, and nothing changes.
+        const QString bad =
+            QDir(QFileInfo(saved).path()).filePath(QStringLiteral("bad.emberlin.json"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "emberlin-scenario", "version": 1, "fbpCalculator": {"ffmc": 20,
+  "bui": 700}})");
+        file.close();
+        FileAnswers::SetNextPath(bad);
+        AnsweredMessages refusal;
+        QTest::mouseClick(menu.CommandButton(emberlin::app::kCmdOpenScenario), Qt::LeftButton);
+        QCOMPARE(refusal.Texts(),
+                 QStringList{QStringLiteral("The scenario %1 was not opened, and nothing was "
+                                            "changed: line 2, column 10, fbpCalculator bui (BUI): "
+                                            "Please enter a number between 0 and 650.")
+                                 .arg(QDir::toNativeSeparators(bad))});
+        QCOMPARE(menu.FbpCalculator().Model().Text("ffmc"), std::string("91.25"));
+    }
+};
+
+QTEST_MAIN(ScenarioMenuTest)
+#include "scenario_menu_test.moc"
