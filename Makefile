@@ -22,7 +22,7 @@ export CCACHE_NOHASHDIR := true
 endif
 
 .PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build check-build bench locale clean
-.PHONY: install package test-install
+.PHONY: install package test-install test-format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -69,7 +69,11 @@ test-fuzz: fuzz-build locale
 fuzz: fuzz-build
 	bash scripts/fuzz.sh explore $(CHECK_BUILD) $(FUZZ_SECONDS)
 
-test: test-main test-asan test-fuzz
+# Formatting first: it takes a second and fails before any build.
+test-format: deps
+	bash scripts/check-format.sh
+
+test: test-format test-main test-asan test-fuzz
 
 $(BENCH_BUILD)/build.ninja: | deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \

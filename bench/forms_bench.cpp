@@ -2,7 +2,6 @@
 // or keystroke costs before the window repaints.
 #include <benchmark/benchmark.h>
 
-#include "forms/hand_over.h"
 #include "forms/detection_form.h"
 #include "forms/dialog/form_host.h"
 #include "forms/diurnal_form.h"
@@ -10,6 +9,7 @@
 #include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
+#include "forms/hand_over.h"
 
 namespace {
 

@@ -19,19 +19,19 @@
 
 #include "app/main_menu_dlg.h"
 #include "forms/hand_over.h"
-#include "ui/message_answers.h"
 #include "ui/chart_windows.h"
 #include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
 #include "ui/fuel_projection_dlg.h"
+#include "ui/message_answers.h"
 #include "ui/picture_export.h"
 #include "ui/resources.h"
 
 namespace {
 
 class PaintWatcher : public QObject {
-public:
+  public:
     explicit PaintWatcher(std::function<void()> onPainted) : onPainted_(std::move(onPainted)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
@@ -41,7 +41,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> onPainted_;
     bool done_ = false;
 };
@@ -187,7 +187,8 @@ void TimeActions(emberlin::app::CMainMenuDlg& menu) {
     for (const Action& action : actions) {
         action.dialog->ShowForm();
         QApplication::processEvents();
-        std::printf("%-24s %7.2f ms\n", action.name, TimeClick(*action.dialog, action.button, action.edit));
+        std::printf("%-24s %7.2f ms\n", action.name,
+                    TimeClick(*action.dialog, action.button, action.edit));
         action.dialog->hide();
     }
     menu.FbpCalculator().ShowForm();

@@ -24,9 +24,7 @@
 #include <vector>
 
 #include "common/number_text.h"
-#include "forms/hand_over.h"
 #include "fbp/fbp_engine.h"
-#include "fwi/fwi_index.h"
 #include "forms/detection_form.h"
 #include "forms/dialog/form_host.h"
 #include "forms/dialog/form_model.h"
@@ -37,6 +35,8 @@
 #include "forms/fuel_projection_form.h"
 #include "forms/fuel_types_form.h"
 #include "forms/fwi_calc_form.h"
+#include "forms/hand_over.h"
+#include "fwi/fwi_index.h"
 
 using namespace emberlin;
 using namespace emberlin::forms;
@@ -132,8 +132,8 @@ std::optional<Refusal> ScreenRefusal(const FormModel& form) {
         }
         // The modal box words it as the field's name, then the message.
         if (!value) return Refusal{c->id, NamedRefusal(*c, UnparsedMessage(*c))};
-        if (c->wholeNumber && (*value != std::floor(*value) || *value < c->minValue ||
-                               *value > c->maxValue)) {
+        if (c->wholeNumber &&
+            (*value != std::floor(*value) || *value < c->minValue || *value > c->maxValue)) {
             return Refusal{c->id, NamedRefusal(*c, WholeNumberMessage(c->minValue, c->maxValue))};
         }
         if (*value < c->minValue || *value > c->maxValue) {
@@ -161,8 +161,7 @@ void CheckHeldIsScreen(const FormModel& form, const char* after) {
 // Opening shows every held value in its canonical text, and no typing warning.
 void CheckOpenShowsHeld(const FormModel& form) {
     for (const Control* c : form.Controls()) {
-        if ((c->kind == ControlKind::DoubleField &&
-             c->text != FormatGeneral(*c->doubleMember)) ||
+        if ((c->kind == ControlKind::DoubleField && c->text != FormatGeneral(*c->doubleMember)) ||
             (c->kind == ControlKind::IntField && c->text != FormatInt(*c->intMember))) {
             Fail(form.Title() + ": opened with " + c->id + " showing '" + c->text + "'");
         }
@@ -184,8 +183,8 @@ void CheckTypingPass(const FormModel& form, const Control& typed, const std::str
                      bool applied, const std::vector<std::string>& before,
                      const RecordingHost& host) {
     if (applied && typed.text != text) {
-        Fail(form.Title() + ": typed '" + text + "' into " + typed.id + ", shows '" +
-             typed.text + "'");
+        Fail(form.Title() + ": typed '" + text + "' into " + typed.id + ", shows '" + typed.text +
+             "'");
     }
     std::vector<std::string> after = InputTexts(form);
     std::size_t k = 0;
@@ -216,17 +215,16 @@ std::vector<double> SharedNumbers(const HandOver& s) {
                              double(s.hourly.has_value())};
     if (s.fwi) {
         const forms::FwiDay& d = *s.fwi;
-        v.insert(v.end(), {d.ffmc, d.bui, d.rain, d.windSpeed, d.relativeHumidity,
-                           d.temperature, double(d.month)});
+        v.insert(v.end(), {d.ffmc, d.bui, d.rain, d.windSpeed, d.relativeHumidity, d.temperature,
+                           double(d.month)});
     }
     if (s.fbp) {
         const FbpSettings& f = *s.fbp;
         const ProjectionSite& p = f.site;
-        v.insert(v.end(), {double(f.fuelIndex), double(f.ignition == IgnitionType::Point),
-                           f.ffmc, f.windSpeed, double(f.month), double(f.day),
-                           double(f.elapsedTime), double(p.pc), double(p.pdf), double(p.gc),
-                           p.gfl, p.bui, p.windDirection, p.slope, p.aspect, p.latitude,
-                           p.longitude, double(p.elevation)});
+        v.insert(v.end(), {double(f.fuelIndex), double(f.ignition == IgnitionType::Point), f.ffmc,
+                           f.windSpeed, double(f.month), double(f.day), double(f.elapsedTime),
+                           double(p.pc), double(p.pdf), double(p.gc), p.gfl, p.bui, p.windDirection,
+                           p.slope, p.aspect, p.latitude, p.longitude, double(p.elevation)});
     }
     if (s.hourly) {
         v.insert(v.end(), s.hourly->ffmc.begin(), s.hourly->ffmc.end());
@@ -294,10 +292,9 @@ void CheckFwiEngine(const FormModel& fwi) {
     const int month = *fwi.GetControl("month").intMember;
     if (month < 1 || month > 12) return;
     for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
-        const double value =
-            CalcFwiIndex(selector, held("ffmcYesterday"), held("dmcYesterday"),
-                         held("dcYesterday"), month, held("temperature"),
-                         held("relativeHumidity"), held("rain"), held("windSpeed"));
+        const double value = CalcFwiIndex(
+            selector, held("ffmcYesterday"), held("dmcYesterday"), held("dcYesterday"), month,
+            held("temperature"), held("relativeHumidity"), held("rain"), held("windSpeed"));
         const std::string what = "FWI engine selector " + std::to_string(selector);
         if (selector == kSelectFfmc) {
             CheckRange(value, 0, 101.05, what);
@@ -314,12 +311,30 @@ void CheckFbpEngine(const FbpCalcForm& fbp) {
     if (ComputeFbp(fbp.LastInputs(), out) != FbpResult::Computed) return;
     const std::string code = "FBP engine (" + fbp.LastInputs().fuelType + ") ";
     const std::pair<const char*, double> nonNegative[] = {
-        {"ros", out.ros},   {"fros", out.fros},   {"bros", out.bros},   {"rosTheta", out.rosTheta},
-        {"rost", out.rost}, {"frost", out.frost}, {"brost", out.brost}, {"rosThetaT", out.rosThetaT},
-        {"hfi", out.hfi},   {"ffi", out.ffi},     {"bfi", out.bfi},     {"fiTheta", out.fiTheta},
-        {"tfc", out.tfc},   {"ftfc", out.ftfc},   {"btfc", out.btfc},   {"tfcTheta", out.tfcTheta},
-        {"sfc", out.sfc},   {"wsv", out.wsv},     {"hsd", out.hsd},     {"fsd", out.fsd},
-        {"bsd", out.bsd},   {"area", out.area},   {"perimeter", out.perimeter}, {"pgr", out.pgr},
+        {"ros", out.ros},
+        {"fros", out.fros},
+        {"bros", out.bros},
+        {"rosTheta", out.rosTheta},
+        {"rost", out.rost},
+        {"frost", out.frost},
+        {"brost", out.brost},
+        {"rosThetaT", out.rosThetaT},
+        {"hfi", out.hfi},
+        {"ffi", out.ffi},
+        {"bfi", out.bfi},
+        {"fiTheta", out.fiTheta},
+        {"tfc", out.tfc},
+        {"ftfc", out.ftfc},
+        {"btfc", out.btfc},
+        {"tfcTheta", out.tfcTheta},
+        {"sfc", out.sfc},
+        {"wsv", out.wsv},
+        {"hsd", out.hsd},
+        {"fsd", out.fsd},
+        {"bsd", out.bsd},
+        {"area", out.area},
+        {"perimeter", out.perimeter},
+        {"pgr", out.pgr},
     };
     for (const auto& [name, value] : nonNegative) CheckRange(value, 0, HUGE_VAL, code + name);
     const std::pair<const char*, double> fractions[] = {
@@ -344,10 +359,10 @@ void CheckSharedValues(const HandOver& s) {
 }
 
 const char* const kTexts[] = {
-    "",     "0",     "0.",    "0.5",   "-",      "1e308", "-1e308", "abc",  "13",   "101",
-    "102",  "-200",  "55",    "5",     "1e-320", "nan",   "inf",    "2147483648",  "0030",
-    "5e3",  "12.0",  "-0",    "100",   "1200",   "85",    "-170",   "170",  "31",   "2",
-    "30",   "300",   "0.001", "99.9",  "-4.5",   "4.5",   "2200",   "30",   "2400", "1e9",
+    "",     "0",     "0.",   "0.5",  "-",      "1e308", "-1e308", "abc",        "13",   "101",
+    "102",  "-200",  "55",   "5",    "1e-320", "nan",   "inf",    "2147483648", "0030", "5e3",
+    "12.0", "-0",    "100",  "1200", "85",     "-170",  "170",    "31",         "2",    "30",
+    "300",  "0.001", "99.9", "-4.5", "4.5",    "2200",  "30",     "2400",       "1e9",
 };
 
 // A form on screen and the window it talks to.
@@ -400,10 +415,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             session.open = true;
             CheckOpenShowsHeld(form);
         } else if (control.IsEdit() && action < 8) {
-            std::string text = input.ConsumeBool()
-                                   ? kTexts[input.ConsumeIntegralInRange<std::size_t>(
-                                         0, std::size(kTexts) - 1)]
-                                   : input.ConsumeRandomLengthString(24);
+            std::string text =
+                input.ConsumeBool()
+                    ? kTexts[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)]
+                    : input.ConsumeRandomLengthString(24);
             const double doubleBefore = control.doubleMember ? *control.doubleMember : 0;
             const int intBefore = control.intMember ? *control.intMember : 0;
             const std::vector<std::string> before = InputTexts(form);

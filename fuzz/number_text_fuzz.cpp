@@ -5,6 +5,8 @@
 // showing. With EMBERLIN_FUZZ_COMMA_LOCALE set, the run happens under the comma-decimal
 // locale LC_ALL names, and must give the same answers.
 // fuzz-runs: 8000000
+#include <locale.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -12,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <string>
 #include <string_view>
 
@@ -63,8 +64,8 @@ void CheckFixed(double value, int precision, std::string_view text) {
     Check(end == fixed.c_str() + fixed.size() && !fixed.empty(), "fixed text unreadable", text);
     const std::size_t point = fixed.find('.');
     Check(precision == 0 ? point == std::string::npos
-                         : point != std::string::npos && fixed.size() - point - 1 ==
-                                                             static_cast<std::size_t>(precision),
+                         : point != std::string::npos &&
+                               fixed.size() - point - 1 == static_cast<std::size_t>(precision),
           "fixed text has the wrong number of decimals", text);
     // Half a unit of the last digit, plus the rounding of reading the text back.
     const double halfUnit = 0.5 * std::pow(10.0, -precision);

@@ -11,6 +11,8 @@ packages=(
   cmake ninja-build g++ make pkg-config
   # Compiler cache shared by every tree and every clone of the repository.
   ccache
+  # The formatting check of `make test` (scripts/check-format.sh).
+  clang-format-14
   # GoogleTest for the tests, Google Benchmark for `make bench`.
   libgtest-dev libbenchmark-dev
   # Qt 6 Widgets and SVG (libqt6gui6, pulled in by qt6-base-dev, brings the offscreen and

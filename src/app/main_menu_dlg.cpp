@@ -40,8 +40,8 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     pictures->addWidget(ui::MakePicture(QStringLiteral("menu_top"),
                                         QStringLiteral("Forest fire danger rating"), this));
     pictures->addStretch(1);
-    pictures->addWidget(ui::MakePicture(QStringLiteral("menu_bottom"),
-                                        QStringLiteral("Forest fire"), this));
+    pictures->addWidget(
+        ui::MakePicture(QStringLiteral("menu_bottom"), QStringLiteral("Forest fire"), this));
     layout->addLayout(pictures);
 
     auto* column = new QVBoxLayout;
@@ -89,35 +89,46 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     auto* groups = new QHBoxLayout;
     auto* more = new QGroupBox(QStringLiteral("More Information"), this);
     auto* moreGrid = new QGridLayout(more);
-    moreGrid->addWidget(AddCommandButton(kCmdDocumentation, QStringLiteral("Documentation"),
-                                         "documentationButton"), 0, 0);
-    moreGrid->addWidget(AddCommandButton(kCmdFwiStructure, QStringLiteral("FWI Structure"),
-                                         "fwiStructureButton"), 0, 1);
-    moreGrid->addWidget(AddCommandButton(kCmdFbpFuelTypes, QStringLiteral("FBP Fuels Types"),
-                                         "fbpFuelTypesButton"), 0, 2);
-    moreGrid->addWidget(AddCommandButton(kCmdReferences, QStringLiteral("References"),
-                                         "referencesButton"), 1, 0);
-    moreGrid->addWidget(AddCommandButton(kCmdFbpStructure, QStringLiteral("FBP Structure"),
-                                         "fbpStructureButton"), 1, 1);
+    moreGrid->addWidget(
+        AddCommandButton(kCmdDocumentation, QStringLiteral("Documentation"), "documentationButton"),
+        0, 0);
+    moreGrid->addWidget(
+        AddCommandButton(kCmdFwiStructure, QStringLiteral("FWI Structure"), "fwiStructureButton"),
+        0, 1);
+    moreGrid->addWidget(
+        AddCommandButton(kCmdFbpFuelTypes, QStringLiteral("FBP Fuels Types"), "fbpFuelTypesButton"),
+        0, 2);
+    moreGrid->addWidget(
+        AddCommandButton(kCmdReferences, QStringLiteral("References"), "referencesButton"), 1, 0);
+    moreGrid->addWidget(
+        AddCommandButton(kCmdFbpStructure, QStringLiteral("FBP Structure"), "fbpStructureButton"),
+        1, 1);
     moreGrid->addWidget(AddCommandButton(kCmdFireExamples, QStringLiteral("Fire Behavior Examples"),
-                                         "fireExamplesButton"), 1, 2);
+                                         "fireExamplesButton"),
+                        1, 2);
     groups->addWidget(more, 3);
 
     auto* tools = new QGroupBox(QStringLiteral("Calculators / Tools"), this);
     auto* toolsGrid = new QGridLayout(tools);
     toolsGrid->addWidget(AddCommandButton(kCmdFwiCalculator, QStringLiteral("FWI Calculator"),
-                                          "fwiCalculatorButton"), 0, 0);
+                                          "fwiCalculatorButton"),
+                         0, 0);
     toolsGrid->addWidget(AddCommandButton(kCmdFbpCalculator, QStringLiteral("FBP Calculator"),
-                                          "fbpCalculatorButton"), 0, 1);
+                                          "fbpCalculatorButton"),
+                         0, 1);
     toolsGrid->addWidget(AddCommandButton(kCmdFuelAssessment, QStringLiteral("Fuel Assessment"),
-                                          "fuelAssessmentButton"), 0, 2);
+                                          "fuelAssessmentButton"),
+                         0, 2);
     toolsGrid->addWidget(AddCommandButton(kCmdDiurnalWeather, QStringLiteral("Diurnal Weather"),
-                                          "diurnalWeatherButton"), 1, 0);
-    toolsGrid->addWidget(AddCommandButton(kCmdDetectionAssessment,
-                                          QStringLiteral("Detection Assessment"),
-                                          "detectionAssessmentButton"), 1, 1);
+                                          "diurnalWeatherButton"),
+                         1, 0);
+    toolsGrid->addWidget(
+        AddCommandButton(kCmdDetectionAssessment, QStringLiteral("Detection Assessment"),
+                         "detectionAssessmentButton"),
+        1, 1);
     toolsGrid->addWidget(AddCommandButton(kCmdFireByHour, QStringLiteral("Fire Behaviour by Hour"),
-                                          "fireByHourButton"), 1, 2);
+                                          "fireByHourButton"),
+                         1, 2);
     groups->addWidget(tools, 3);
     column->addLayout(groups);
 
@@ -160,9 +171,8 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
 }
 
 bool CMainMenuDlg::CalculatorsHoldResults() {
-    ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(), diurnal_.get(),
-                                   detection_.get(), fuelProjection_.get(),
-                                   fireByHour_.get()};
+    ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(),  diurnal_.get(),
+                                   detection_.get(),     fuelProjection_.get(), fireByHour_.get()};
     return std::any_of(std::begin(calculators), std::end(calculators), [](ui::CFormDlg* dlg) {
         return dlg != nullptr && dlg->Binder().Model().HoldsComputedResults();
     });

@@ -45,14 +45,14 @@ enum MenuCommand : int {
 
 // The commands that open an owned form, in the menu's order.
 inline constexpr int kFormCommands[] = {
-    kCmdDocumentation, kCmdFwiStructure,   kCmdFbpFuelTypes,   kCmdReferences,
-    kCmdFbpStructure,  kCmdFireExamples,   kCmdFwiCalculator,  kCmdFbpCalculator,
+    kCmdDocumentation,  kCmdFwiStructure,   kCmdFbpFuelTypes,        kCmdReferences,
+    kCmdFbpStructure,   kCmdFireExamples,   kCmdFwiCalculator,       kCmdFbpCalculator,
     kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment, kCmdFireByHour,
 };
 
 class CMainMenuDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CMainMenuDlg(forms::HandOver& shared, QWidget* parent = nullptr);
     ~CMainMenuDlg() override;
 
@@ -79,10 +79,10 @@ public:
     // Opens a scenario file named on the command line (a refusal is reported).
     void OpenScenarioFile(const QString& path);
 
-protected:
+  protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     QPushButton* AddCommandButton(int command, const QString& label, const char* name);
     void ShowAbout();
     bool CalculatorsHoldResults();

@@ -1,10 +1,10 @@
 #include "batch/form_ranges.h"
 
-#include "forms/hand_over.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
 #include "forms/fire_by_hour_form.h"
 #include "forms/fwi_calc_form.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::batch {
 

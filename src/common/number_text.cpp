@@ -45,7 +45,8 @@ bool MatchesDecimalGrammar(std::string_view s) {
 
 std::string ToChars(double value, std::chars_format fmt, int precision) {
     std::array<char, 400> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, fmt, precision);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, fmt, precision);
     if (result.ec != std::errc()) return "---";
     return std::string(buffer.data(), result.ptr);
 }

@@ -9,10 +9,10 @@ namespace emberlin {
 enum class FbpResult { UnknownFuelType, Computed };
 
 // Fills every field of `outputs` and returns Computed; returns UnknownFuelType and leaves
-// `outputs` untouched when inputs.fuelType is not a code of FuelTypeTable. The inputs are normalised on a copy:
-// negative ignitionType, elapsedTime, ffmc, bui, windSpeed, slope, pc, julianDay and
-// minFmcDay become 0, an ignitionType above 1 becomes 1 (point), a negative pdf 100, a gc of
-// 0 or below 95, a gfl of 0 or below 0.3, and bui is 0 unless useBui is 1. No output is NaN
+// `outputs` untouched when inputs.fuelType is not a code of FuelTypeTable. The inputs are
+// normalised on a copy: negative ignitionType, elapsedTime, ffmc, bui, windSpeed, slope, pc,
+// julianDay and minFmcDay become 0, an ignitionType above 1 becomes 1 (point), a negative pdf 100,
+// a gc of 0 or below 95, a gfl of 0 or below 0.3, and bui is 0 unless useBui is 1. No output is NaN
 // or infinite for inputs within the calculator's ranges.
 FbpResult ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs);
 

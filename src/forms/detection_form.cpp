@@ -163,10 +163,12 @@ DetectionForm::DetectionForm(HandOver& shared)
     typed(AddDouble("latitude", "Latitude    ( d.d )  ", settings_.site.latitude, 30, 90));
     typed(AddDouble("longitude", "Longitude      ( d.d )", settings_.site.longitude, -170, 170));
     typed(AddInt("month", "Month", settings_.month, 1, 12));
-    typed(AddDouble("windDirection", "Wind Direction      ( deg )", settings_.site.windDirection, 0, 360));
+    typed(AddDouble("windDirection", "Wind Direction      ( deg )", settings_.site.windDirection, 0,
+                    360));
     typed(AddInt("gc", "% Grass Curing ( O1a/1b)", settings_.site.gc, 0, 100));
     typed(AddInt("pdf", "% Dead Balsam in M3/M4", settings_.site.pdf, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (" + GrassFuelCodes("/") + ")               ( kg / m2 )",
+    typed(AddDouble("gfl",
+                    "Grass Fuel Load (" + GrassFuelCodes("/") + ")               ( kg / m2 )",
                     settings_.site.gfl, 0, 5));
     typed(AddInt("pc", "% Conifer in Mixedwood", settings_.site.pc, 0, 100));
     AddDouble("windSpeed", "Wind Speed     ( km/hr )", settings_.windSpeed, 0, 150).readOnly = true;
@@ -177,7 +179,8 @@ DetectionForm::DetectionForm(HandOver& shared)
         AddCheck(FuelBoxId(i), std::string(CatalogueFuel(i).detectionLabel),
                  fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
     }
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(IgnitionType::Point); });
+    AddCheck("pointIgnition", "Point", pointIgnition_,
+             [this] { SelectIgnition(IgnitionType::Point); });
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
     AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
     AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
@@ -188,7 +191,8 @@ DetectionForm::DetectionForm(HandOver& shared)
     }
     for (int row = 0; row < kRowCount; ++row) {
         AddText(RowId(row),
-                "Projection at " + std::to_string(kDetectionElapsedMinutes[static_cast<std::size_t>(row)]) +
+                "Projection at " +
+                    std::to_string(kDetectionElapsedMinutes[static_cast<std::size_t>(row)]) +
                     " min",
                 rows_[static_cast<std::size_t>(row)]);
     }
@@ -282,8 +286,9 @@ void DetectionForm::TakeFbpSettings() {
     SetChecked("fbpSettings", fbpSettings_);
     const FbpSettings& fbp = *shared_.fbp;
     if (!IsFuelIndex(fbp.fuelIndex)) {
-        Message("Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
-                "is not one of this form's.");
+        Message(
+            "Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
+            "is not one of this form's.");
         return;
     }
     // BUI, FFMC and wind speed are taken rounded, the percentages truncated.

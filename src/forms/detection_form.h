@@ -59,7 +59,7 @@ std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int s
                                                     const HourlyTables& hourly);
 
 class DetectionForm : public FormModel {
-public:
+  public:
     static constexpr const char* kInstructions =
         "ENTER the desired FBP fuel type,   ENTER the FBP Parameters,   ENTER the required INPUT "
         "information,  CLICK the Calculate Button";
@@ -113,7 +113,7 @@ public:
     void TakeFbpSettings();
     void RestoreDefaults();
 
-private:
+  private:
     void SelectFuelType(int fuelIndex);
     void SelectIgnition(IgnitionType ignition);
     void SetFuelBoxes(int fuelIndex);

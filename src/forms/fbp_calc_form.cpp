@@ -41,8 +41,7 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     for (int i = 0; i < kFuelCount; ++i) {
         const FuelType& fuel = CatalogueFuel(i);
         AddCheck(std::string(fuel.buttonId), std::string(fuel.calculatorLabel),
-                 fuelChecks_[static_cast<std::size_t>(i)],
-                 [this, i] { ChooseFuel(i); });
+                 fuelChecks_[static_cast<std::size_t>(i)], [this, i] { ChooseFuel(i); });
     }
     AddDouble("bui", "BUI", settings_.site.bui, 0, 650);
     AddInt("day", "Day", settings_.day, 1, 31);
@@ -54,7 +53,8 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddInt("elapsedTime", "Elapsed Time ( min )", settings_.elapsedTime, 0, 300);
     AddDouble("windSpeed", "Wind Speed  ( km/hr )", settings_.windSpeed, 0, 150);
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { ChooseIgnition(IgnitionType::Line); });
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { ChooseIgnition(IgnitionType::Point); });
+    AddCheck("pointIgnition", "Point", pointIgnition_,
+             [this] { ChooseIgnition(IgnitionType::Point); });
     AddInt("elevation", "Elevation ( m )", settings_.site.elevation, 0, 3000);
     AddInt("df", "DF  (%) ", settings_.site.pdf, 0, 100);
     AddInt("gc", "GC  (%)", settings_.site.gc, 0, 100);

@@ -41,13 +41,13 @@ std::span<const FireExample> FireExamples();
 // has closed, fills the read-only fields with the example. The fields keep the last
 // example for the whole run.
 class FireExamplesForm : public FormModel {
-public:
+  public:
     FireExamplesForm();
 
     // The photograph windows, one per example, kept for the form's whole life.
     PictureWindowForm& PhotoWindow(std::string_view pictureName);
 
-private:
+  private:
     void ChooseExample(const FireExample& example);
 
     std::deque<PictureWindowForm> photoWindows_;

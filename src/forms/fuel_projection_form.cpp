@@ -82,7 +82,9 @@ std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs&
             TrimBlanks(FireTypeWord(out.cfb))};
 }
 
-std::string FuelProjectionForm::RowId(int fuelIndex) { return "row" + std::to_string(fuelIndex + 1); }
+std::string FuelProjectionForm::RowId(int fuelIndex) {
+    return "row" + std::to_string(fuelIndex + 1);
+}
 
 std::string FuelProjectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
@@ -104,9 +106,11 @@ FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
     AddDouble("slope", "Slope     ( % )", settings_.site.slope, 0, 100);
     AddInt("elapsedTime", "Elapsed Time         (min)", settings_.elapsedTime, 0, 300);
     AddDouble("windSpeed", "Wind Speed      ( km/hr )", settings_.windSpeed, 0, 150);
-    AddDouble("windDirection", "Wind Direction      ( deg ) ", settings_.site.windDirection, 0, 360);
+    AddDouble("windDirection", "Wind Direction      ( deg ) ", settings_.site.windDirection, 0,
+              360);
 
-    AddCheck("pointIgnition", "Point", pointIgnition_, [this] { SelectIgnition(IgnitionType::Point); });
+    AddCheck("pointIgnition", "Point", pointIgnition_,
+             [this] { SelectIgnition(IgnitionType::Point); });
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
 
     AddOptionGroup({"ignition",

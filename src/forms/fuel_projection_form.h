@@ -21,7 +21,7 @@ std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out);
 std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs& out);
 
 class FuelProjectionForm : public FormModel {
-public:
+  public:
     static constexpr const char* kInstructions =
         "ENTER the FBP Parameters,   ENTER the required INPUT information,  ENTER return or "
         "Click Calculate Button";
@@ -50,7 +50,7 @@ public:
     // The table as a grid shows it.
     ResultTable Table() const;
 
-private:
+  private:
     void SelectIgnition(IgnitionType ignition);
 
     // Weather, ignition, time, date and site; the fuel type is that of each row.

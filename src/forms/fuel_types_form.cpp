@@ -12,7 +12,8 @@ FuelTypesForm::FuelTypesForm() : FormModel("FBP Fuel Types") {
     AddText(kDescription, "Description of FBP Fuel Type", description_);
     for (const FuelType& entry : FuelCatalogue()) {
         if (!entry.InGallery()) continue;
-        pictureWindows_.emplace_back(std::string(entry.windowTitle), std::string(entry.pictureName));
+        pictureWindows_.emplace_back(std::string(entry.windowTitle),
+                                     std::string(entry.pictureName));
         AddButton(std::string(entry.buttonId), std::string(entry.code),
                   [this, &entry] { ChooseFuelType(entry); });
     }

@@ -19,7 +19,7 @@ std::string FuelTypeDescription(const FuelType& entry);
 // the description box shows the fuel type's description. The box keeps the last
 // description for the whole run; it is empty until the first button is used.
 class FuelTypesForm : public FormModel {
-public:
+  public:
     static constexpr const char* kDescription = "description";
 
     FuelTypesForm();
@@ -27,7 +27,7 @@ public:
     // The picture windows, one per fuel type, kept for the form's whole life.
     PictureWindowForm& PictureWindow(std::string_view pictureName);
 
-private:
+  private:
     void ChooseFuelType(const FuelType& entry);
 
     std::deque<PictureWindowForm> pictureWindows_;

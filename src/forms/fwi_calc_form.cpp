@@ -19,7 +19,8 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddDouble("rain", " Rain     ( mm )", rain_, 0, 60);
     AddDouble("temperature", "Temperature      ( deg C )", temperature_, 0, 40);
     AddDouble("windSpeed", "Wind Speed      ( km/ hr )", windSpeed_, 0, 100);
-    AddCheck("integerOption", "Integer", integerOption_, [this] { ChooseFormat(OutputFormat::Integer); });
+    AddCheck("integerOption", "Integer", integerOption_,
+             [this] { ChooseFormat(OutputFormat::Integer); });
     AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(OutputFormat::Real); });
     AddText("ffmcText", "FFMC", ffmcText_);
     AddText("dmcText", "DMC", dmcText_);
@@ -81,7 +82,7 @@ void FwiCalcForm::Calculate() {
                                          &buiText_,  &fwiText_, &dsrText_};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         *texts[i] = outputFormat_ == OutputFormat::Integer ? FormatInt(RoundToInt(values[i]))
-                                       : FormatFixed(values[i], 3, 2);
+                                                           : FormatFixed(values[i], 3, 2);
     }
     ResultsShown();
     Show();

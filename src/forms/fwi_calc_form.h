@@ -14,7 +14,7 @@ namespace emberlin::forms {
 enum class OutputFormat { Integer, Real };
 
 class FwiCalcForm : public FormModel {
-public:
+  public:
     static constexpr const char* kAcronymsPanel = "fwiAcronyms";
 
     explicit FwiCalcForm(HandOver& shared);

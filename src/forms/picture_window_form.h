@@ -11,13 +11,13 @@ namespace emberlin::forms {
 // through its host (FormHost::ShowPanel with the picture's name as the panel id) and
 // goes on only once the window has closed, whichever button closed it.
 class PictureWindowForm : public FormModel {
-public:
+  public:
     PictureWindowForm(std::string title, std::string pictureName);
 
     // The bundled picture shown at its natural size; also the owner's panel id.
     const std::string& PictureName() const { return pictureName_; }
 
-private:
+  private:
     std::string pictureName_;
 };
 

@@ -15,9 +15,12 @@ int MagnitudeClass(double value) {
 
 std::string_view FireTypeWord(double cfb) {
     switch (ClassifyFireType(cfb)) {
-        case FireType::Surface: return "  Surface   ";
-        case FireType::IntermittentCrown: return "Intermittent";
-        case FireType::Crown: return "   Crown    ";
+        case FireType::Surface:
+            return "  Surface   ";
+        case FireType::IntermittentCrown:
+            return "Intermittent";
+        case FireType::Crown:
+            return "   Crown    ";
     }
     return "  Surface   ";
 }

@@ -165,8 +165,8 @@ std::optional<std::string> FieldProblem(const Control& field, std::string_view r
         if (!parsed) return NotANumberMessage(field.kind);
         value = *parsed;
         // A box of whole numbers refuses a fraction as typing does.
-        if (field.wholeNumber && (value != std::floor(value) || value < field.minValue ||
-                                  value > field.maxValue)) {
+        if (field.wholeNumber &&
+            (value != std::floor(value) || value < field.minValue || value > field.maxValue)) {
             return WholeNumberMessage(field.minValue, field.maxValue);
         }
     }

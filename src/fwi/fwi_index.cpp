@@ -16,18 +16,18 @@ struct MonthFactors {
 
 constexpr std::array<MonthFactors, 12> kMonthFactors = {{
     //  Le     Lf
-    {6.5, -1.6f},   // January
-    {7.5, -1.6f},   // February
-    {9.0, -1.6f},   // March
-    {12.8, 0.9f},   // April
-    {13.9, 3.8f},   // May
-    {13.9, 5.8f},   // June
-    {12.4, 6.4f},   // July
-    {10.9, 5.0f},   // August
-    {9.4, 2.4f},    // September
-    {8.0, 0.4f},    // October
-    {7.0, -1.6f},   // November
-    {6.0, -1.6f},   // December
+    {6.5, -1.6f},  // January
+    {7.5, -1.6f},  // February
+    {9.0, -1.6f},  // March
+    {12.8, 0.9f},  // April
+    {13.9, 3.8f},  // May
+    {13.9, 5.8f},  // June
+    {12.4, 6.4f},  // July
+    {10.9, 5.0f},  // August
+    {9.4, 2.4f},   // September
+    {8.0, 0.4f},   // October
+    {7.0, -1.6f},  // November
+    {6.0, -1.6f},  // December
 }};
 
 // Buildup Index from DMC p and DC d (before any limit). Where p + 0.4 d is 0 or below
@@ -81,13 +81,15 @@ FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday,
     if (mo < ed && mo < ew) {
         // Wetting toward the wetting equilibrium.
         double x = (100.0 - h) / 100.0;
-        double k0 = 0.424 * (1.0 - std::pow(x, 1.7)) + 0.0694 * std::sqrt(w) * (1.0 - std::pow(x, 8));
+        double k0 =
+            0.424 * (1.0 - std::pow(x, 1.7)) + 0.0694 * std::sqrt(w) * (1.0 - std::pow(x, 8));
         double kw = k0 * 0.581 * std::exp(0.0365 * t);
         m = ew - (ew - mo) / std::pow(10.0, kw);
     } else if (mo > ed) {
         // Drying toward the drying equilibrium.
         double x = h / 100.0;
-        double k0 = 0.424 * (1.0 - std::pow(x, 1.7)) + 0.0694 * std::sqrt(w) * (1.0 - std::pow(x, 8));
+        double k0 =
+            0.424 * (1.0 - std::pow(x, 1.7)) + 0.0694 * std::sqrt(w) * (1.0 - std::pow(x, 8));
         double kd = k0 * 0.581 * std::exp(0.0365 * t);
         m = ed + (mo - ed) / std::pow(10.0, kd);
     }
@@ -134,8 +136,8 @@ FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday,
     double mPrime = 147.2 * (101.0 - f) / (59.5 + f);
     if (mPrime < 0.0) mPrime = 0.0;
     // 2.028397565922921e-8 = 1 / 49 300 000; 19.115 folds the ISI factor 0.208 into 91.9.
-    const double ff = 19.115 * std::exp(-0.1386 * mPrime) *
-                      (1.0 + std::pow(mPrime, 5.31) * 2.028397565922921e-8);
+    const double ff =
+        19.115 * std::exp(-0.1386 * mPrime) * (1.0 + std::pow(mPrime, 5.31) * 2.028397565922921e-8);
     const double isi = std::exp(0.05039 * w) * ff;
 
     // Buildup Index: the returned codes decide the zero case, P and D before their limits
@@ -146,7 +148,8 @@ FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday,
     const double fd = bui <= 80.0 ? 0.626 * std::pow(bui, 0.809) + 2.0
                                   : 1000.0 / (25.0 + 108.64 / std::exp(0.023 * bui));
     const double bScale = 0.1 * isi * fd;
-    const double fwi = bScale <= 1.0 ? bScale : std::exp(2.72 * std::pow(0.434 * std::log(bScale), 0.647));
+    const double fwi =
+        bScale <= 1.0 ? bScale : std::exp(2.72 * std::pow(0.434 * std::log(bScale), 0.647));
     const double dsr = 0.0272 * std::pow(fwi, 1.77);
 
     return {ffmc, dmc, dc, isi, bui, fwi, dsr};
@@ -166,13 +169,20 @@ double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, dou
     const FwiDay day = CalcFwiDay(ffmcYesterday, dmcYesterday, dcYesterday, month, temperature,
                                   relativeHumidity, rain, windSpeed);
     switch (selector) {
-        case kSelectFfmc: return day.ffmc;
-        case kSelectDmc: return day.dmc;
-        case kSelectDc: return day.dc;
-        case kSelectIsi: return day.isi;
-        case kSelectBui: return day.bui;
-        case kSelectFwi: return day.fwi;
-        default: return day.dsr;
+        case kSelectFfmc:
+            return day.ffmc;
+        case kSelectDmc:
+            return day.dmc;
+        case kSelectDc:
+            return day.dc;
+        case kSelectIsi:
+            return day.isi;
+        case kSelectBui:
+            return day.bui;
+        case kSelectFwi:
+            return day.fwi;
+        default:
+            return day.dsr;
     }
 }
 

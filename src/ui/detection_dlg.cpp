@@ -9,8 +9,8 @@
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
-#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_exports.h"
 #include "ui/result_grid.h"
 
 namespace emberlin::ui {
@@ -81,9 +81,17 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the two columns.
     AddLabelledFields(binder_, inputGrid,
-                      {{"month", 0, 0}, {"day", 1, 0}, {"latitude", 2, 0}, {"longitude", 3, 0},
-                       {"elevation", 4, 0}, {"fireStartTime", 5, 0}, {"ffmc", 0, 3}, {"bui", 1, 3},
-                       {"windSpeed", 2, 3}, {"windDirection", 3, 3}, {"slope", 4, 3},
+                      {{"month", 0, 0},
+                       {"day", 1, 0},
+                       {"latitude", 2, 0},
+                       {"longitude", 3, 0},
+                       {"elevation", 4, 0},
+                       {"fireStartTime", 5, 0},
+                       {"ffmc", 0, 3},
+                       {"bui", 1, 3},
+                       {"windSpeed", 2, 3},
+                       {"windDirection", 3, 3},
+                       {"slope", 4, 3},
                        {"aspect", 5, 3}});
     inputGrid->setColumnMinimumWidth(2, 16);
     inputGrid->setColumnStretch(2, 1);

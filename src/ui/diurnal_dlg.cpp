@@ -10,8 +10,8 @@
 
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
-#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_exports.h"
 #include "ui/result_grid.h"
 
 namespace emberlin::ui {
@@ -37,7 +37,8 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(parent), model_(shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent)
+    : CFormDlg(parent), model_(shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);
@@ -50,7 +51,7 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CFormDlg(pa
         AddLabelledField(binder_, grid, id, row, 0, {Qt::AlignCenter, 80, false, Qt::AlignRight});
         if (!context.isEmpty()) {
             binder_.Edit(id)->setAccessibleName(context + QLatin1Char(' ') +
-                                               ToQ(model_.GetControl(id).label));
+                                                ToQ(model_.GetControl(id).label));
         }
     };
 

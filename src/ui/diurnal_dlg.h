@@ -1,8 +1,8 @@
 // The diurnal weather calculator window.
 #pragma once
 
-#include "forms/hand_over.h"
 #include "forms/diurnal_form.h"
+#include "forms/hand_over.h"
 #include "ui/form_binder.h"
 
 namespace emberlin::ui {

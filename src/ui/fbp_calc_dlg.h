@@ -1,8 +1,8 @@
 // The FBP calculator window.
 #pragma once
 
-#include "forms/hand_over.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/hand_over.h"
 #include "ui/fire_shape_view.h"
 #include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"

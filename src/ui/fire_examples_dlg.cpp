@@ -27,9 +27,7 @@ const Group kGroups[] = {
       {"windSpeed", "Noon 10-m wind speed in km/h"},
       {"daysSinceRain", "Days since the last rain"}}},
     {"Fuel Moisture Codes",
-     {{"ffmc", "Fine Fuel Moisture Code"},
-      {"dmc", "Duff Moisture Code"},
-      {"dc", "Drought Code"}}},
+     {{"ffmc", "Fine Fuel Moisture Code"}, {"dmc", "Duff Moisture Code"}, {"dc", "Drought Code"}}},
     {"Fire Behavior Indices",
      {{"isi", "Initial Spread Index"}, {"bui", "Buildup Index"}, {"fwi", "Fire Weather Index"}}},
     {"Fire Behavior Characteristics",
@@ -76,8 +74,8 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CFormDlg(parent) {
     left->addWidget(choose);
     left->addStretch(1);
     top->addLayout(left, 1);
-    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this),
-                   0, Qt::AlignTop);
+    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
+                   Qt::AlignTop);
     layout->addLayout(top);
 
     // The type of fire and its description above the four groups of values.

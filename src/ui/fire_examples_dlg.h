@@ -11,12 +11,12 @@
 namespace emberlin::ui {
 
 class CFireExamplesDlg : public CFormDlg {
-public:
+  public:
     explicit CFireExamplesDlg(QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FireExamplesForm& Model() { return model_; }
 
-private:
+  private:
     forms::FireExamplesForm model_;
     FormBinder binder_{model_, *this};
     std::vector<std::unique_ptr<CPictureWindowDlg>> photoWindows_;

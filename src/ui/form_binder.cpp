@@ -25,8 +25,7 @@ QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text) {
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-FormBinder::FormBinder(forms::FormModel& model, QDialog& dialog)
-    : model_(model), dialog_(dialog) {
+FormBinder::FormBinder(forms::FormModel& model, QDialog& dialog) : model_(model), dialog_(dialog) {
     model_.AttachHost(*this);
     dialog_.setWindowTitle(ToQ(model_.Title()));
 }
@@ -203,8 +202,7 @@ void FormBinder::Grey(QWidget* widget, bool stale) {
     const QPalette normal = QApplication::palette(widget);
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            palette.setColor(group, role,
-                             normal.color(stale ? QPalette::Disabled : group, role));
+            palette.setColor(group, role, normal.color(stale ? QPalette::Disabled : group, role));
         }
     }
     widget->setPalette(palette);

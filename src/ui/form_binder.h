@@ -11,8 +11,8 @@
 #include <QString>
 #include <functional>
 #include <map>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "forms/dialog/form_host.h"
 #include "forms/dialog/form_model.h"
@@ -27,7 +27,7 @@ inline QString ToQ(const std::string& text) { return QString::fromStdString(text
 // blocked, and only where a widget differs, so the box being typed in keeps its caret.
 class FormBinder : public QObject, public forms::FormHost {
     Q_OBJECT
-public:
+  public:
     FormBinder(forms::FormModel& model, QDialog& dialog);
     ~FormBinder() override;
 
@@ -70,7 +70,7 @@ public:
     void ShowPanel(std::string_view panelId) override;
     void Close(bool accepted) override;
 
-private:
+  private:
     // Gives a widget its control's tooltip and accessible description.
     void Explain(QWidget* widget, const forms::Control& control);
     // The button's caption with a keyboard mnemonic no other button of the form has.
@@ -92,7 +92,7 @@ private:
 
 // A form window: a dialog with a model and its binder.
 class CFormDlg : public QDialog {
-public:
+  public:
     using QDialog::QDialog;
     virtual FormBinder& Binder() = 0;
     // Opening shows every held value, then the form runs modally.

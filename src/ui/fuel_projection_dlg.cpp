@@ -9,8 +9,8 @@
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
-#include "ui/result_exports.h"
 #include "ui/picture_launchers.h"
+#include "ui/result_exports.h"
 #include "ui/result_grid.h"
 
 namespace emberlin::ui {
@@ -26,7 +26,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     auto* left = new QVBoxLayout;
     top->addLayout(left, 1);
 
-    auto* instructions = new QLabel(QString::fromUtf8(forms::FuelProjectionForm::kInstructions), this);
+    auto* instructions =
+        new QLabel(QString::fromUtf8(forms::FuelProjectionForm::kInstructions), this);
     instructions->setObjectName(QStringLiteral("instructions"));
     instructions->setTextFormat(Qt::PlainText);
     instructions->setWordWrap(true);
@@ -59,9 +60,17 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the pairs.
     AddLabelledFields(binder_, inputGrid,
-                      {{"month", 0, 0}, {"day", 1, 0}, {"latitude", 2, 0}, {"longitude", 3, 0},
-                       {"elevation", 4, 0}, {"ffmc", 0, 3}, {"bui", 1, 3}, {"elapsedTime", 2, 3},
-                       {"windSpeed", 0, 6}, {"windDirection", 1, 6}, {"slope", 2, 6},
+                      {{"month", 0, 0},
+                       {"day", 1, 0},
+                       {"latitude", 2, 0},
+                       {"longitude", 3, 0},
+                       {"elevation", 4, 0},
+                       {"ffmc", 0, 3},
+                       {"bui", 1, 3},
+                       {"elapsedTime", 2, 3},
+                       {"windSpeed", 0, 6},
+                       {"windDirection", 1, 6},
+                       {"slope", 2, 6},
                        {"aspect", 3, 6}});
     for (int column : {2, 5}) {
         inputGrid->setColumnMinimumWidth(column, 16);
@@ -69,8 +78,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     }
     groups->addWidget(inputs, 1);
 
-    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this),
-                   0, Qt::AlignTop);
+    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
+                   Qt::AlignTop);
 
     // The table: headings over one row per fuel type.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Fuel Type"), this);

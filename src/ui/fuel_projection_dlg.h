@@ -1,19 +1,19 @@
 // The projection by fuel type window: one row of FBP results for each of the eighteen fuels.
 #pragma once
 
-#include "forms/hand_over.h"
 #include "forms/fuel_projection_form.h"
+#include "forms/hand_over.h"
 #include "ui/form_binder.h"
 
 namespace emberlin::ui {
 
 class CFuelProjectionDlg : public CFormDlg {
-public:
+  public:
     CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FuelProjectionForm& Model() { return model_; }
 
-private:
+  private:
     forms::FuelProjectionForm model_;
     FormBinder binder_{model_, *this};
 };

@@ -57,9 +57,10 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
         for (const forms::FuelType& entry : gallery) {
             if (entry.galleryRow == row) inRow.push_back(entry);
         }
-        std::sort(inRow.begin(), inRow.end(), [](const forms::FuelType& a, const forms::FuelType& b) {
-            return a.galleryColumn < b.galleryColumn;
-        });
+        std::sort(inRow.begin(), inRow.end(),
+                  [](const forms::FuelType& a, const forms::FuelType& b) {
+                      return a.galleryColumn < b.galleryColumn;
+                  });
         auto* line = new QHBoxLayout;
         for (const forms::FuelType& entry : inRow) {
             QPushButton* button = binder_.Button(std::string(entry.buttonId));
@@ -71,9 +72,9 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
     }
     left->addStretch(1);
     top->addLayout(left, 1);
-    top->addWidget(MakePicture(QStringLiteral("menu_top"),
-                               QStringLiteral("Forest fire danger rating"), this),
-                   0, Qt::AlignTop);
+    top->addWidget(
+        MakePicture(QStringLiteral("menu_top"), QStringLiteral("Forest fire danger rating"), this),
+        0, Qt::AlignTop);
     layout->addLayout(top);
 
     auto* described = new QGroupBox(QStringLiteral("Description of FBP Fuel Type"), this);

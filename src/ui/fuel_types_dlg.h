@@ -11,12 +11,12 @@
 namespace emberlin::ui {
 
 class CFuelTypesDlg : public CFormDlg {
-public:
+  public:
     explicit CFuelTypesDlg(QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FuelTypesForm& Model() { return model_; }
 
-private:
+  private:
     forms::FuelTypesForm model_;
     FormBinder binder_{model_, *this};
     std::vector<std::unique_ptr<CPictureWindowDlg>> pictureWindows_;

@@ -1,20 +1,20 @@
 // The FWI calculator window.
 #pragma once
 
-#include "forms/hand_over.h"
 #include "forms/fwi_calc_form.h"
+#include "forms/hand_over.h"
 #include "ui/form_binder.h"
 #include "ui/info_panel_dlg.h"
 
 namespace emberlin::ui {
 
 class CFwiCalcDlg : public CFormDlg {
-public:
+  public:
     CFwiCalcDlg(forms::HandOver& shared, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
     forms::FwiCalcForm& Model() { return model_; }
 
-private:
+  private:
     forms::FwiCalcForm model_;
     FormBinder binder_{model_, *this};
     CInfoPanelDlg acronyms_;

@@ -81,7 +81,8 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
             holder = box;
             column->addWidget(box);
         }
-        for (const std::string& line : group.lines) target->addWidget(PlainLabel(ToQ(line), holder));
+        for (const std::string& line : group.lines)
+            target->addWidget(PlainLabel(ToQ(line), holder));
     }
     if (split < panel.groups.size()) {
         for (int c = 0; c < columns->count(); ++c) {

@@ -9,13 +9,13 @@ namespace emberlin::ui {
 
 // A modal panel showing a heading over a rule and its groups of lines; OK and Cancel close it.
 class CInfoPanelDlg : public QDialog {
-public:
+  public:
     CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent);
 };
 
 // The about box: a new instance each time it is shown; only an OK button.
 class CAboutDlg : public QDialog {
-public:
+  public:
     explicit CAboutDlg(QWidget* parent);
 };
 

@@ -17,13 +17,12 @@ QString PathFor(const QString& name) { return QStringLiteral(":/images/%1.svg").
 // that pixmap afterwards: the scenes are large drawings, too slow to re-render on each paint
 // and needless to render for windows that are never opened.
 class SvgPicture : public QWidget {
-public:
-    SvgPicture(const QString& path, QSize size, QWidget* parent)
-        : QWidget(parent), path_(path) {
+  public:
+    SvgPicture(const QString& path, QSize size, QWidget* parent) : QWidget(parent), path_(path) {
         setFixedSize(size);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         const qreal ratio = devicePixelRatioF();
         if (cache_.isNull() || cache_.devicePixelRatio() != ratio) {
@@ -38,7 +37,7 @@ protected:
         painter.drawPixmap(0, 0, cache_);
     }
 
-private:
+  private:
     QString path_;
     QPixmap cache_;
 };

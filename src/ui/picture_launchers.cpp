@@ -105,7 +105,8 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
             if (!tables || !StoredCleanly(form)) return;
             if (form.GrowthRows().empty()) return;
             // The fire the table was just computed for: the same inputs and start.
-            *taken = forms::DescribeDetectionGrowth(form.FireInputs(), form.StartMinutes(), *tables);
+            *taken =
+                forms::DescribeDetectionGrowth(form.FireInputs(), form.StartMinutes(), *tables);
             launchers.shape->Refresh();
             launchers.chart->Refresh();
         });

@@ -9,11 +9,11 @@ namespace emberlin::ui {
 // Binds a picture window model owned by a form (the fire photographs, the fuel type
 // pictures); the owner keeps the model and this window for its whole life.
 class CPictureWindowDlg : public CFormDlg {
-public:
+  public:
     CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* parent);
     FormBinder& Binder() override { return binder_; }
 
-private:
+  private:
     forms::PictureWindowForm& model_;
     FormBinder binder_{model_, *this};
 };

@@ -60,8 +60,9 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
         for (const std::string& paragraph : panel.paragraphs) {
             // A numbered entry ("1.  ...") hangs its wrapped lines under the text, not the
             // number.
-            static const QRegularExpression numbered(QStringLiteral("^(\\d+\\.)\\s+(.*)$"),
-                                                     QRegularExpression::DotMatchesEverythingOption);
+            static const QRegularExpression numbered(
+                QStringLiteral("^(\\d+\\.)\\s+(.*)$"),
+                QRegularExpression::DotMatchesEverythingOption);
             const QRegularExpressionMatch match = numbered.match(ToQ(paragraph));
             if (!match.hasMatch()) {
                 QLabel* label = Paragraph(paragraph, this);
@@ -72,7 +73,8 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
             auto* row = new QHBoxLayout;
             row->setSpacing(4);
             QLabel* number = Paragraph(match.captured(1).toStdString(), this);
-            const int numberWidth = number->fontMetrics().horizontalAdvance(QStringLiteral("00.  "));
+            const int numberWidth =
+                number->fontMetrics().horizontalAdvance(QStringLiteral("00.  "));
             number->setFixedWidth(numberWidth);
             number->setAlignment(Qt::AlignRight | Qt::AlignTop);
             number->setAccessibleName(ToQ(paragraph));

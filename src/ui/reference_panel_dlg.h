@@ -9,35 +9,35 @@
 namespace emberlin::ui {
 
 class CReferencePanelDlg : public QDialog {
-public:
+  public:
     CReferencePanelDlg(const forms::ReferencePanel& panel, QWidget* parent);
     int RunModal() { return exec(); }
 };
 
 // "EMBERLIN - More Information" (main menu "Documentation").
 class CMoreInformationDlg : public CReferencePanelDlg {
-public:
+  public:
     explicit CMoreInformationDlg(QWidget* parent)
         : CReferencePanelDlg(forms::MoreInformationPanel(), parent) {}
 };
 
 // "EMBERLIN - References" (main menu "References").
 class CReferencesDlg : public CReferencePanelDlg {
-public:
+  public:
     explicit CReferencesDlg(QWidget* parent)
         : CReferencePanelDlg(forms::ReferencesPanel(), parent) {}
 };
 
 // "EMBERLIN - FBP Structure" (main menu "FBP Structure").
 class CFbpStructureDlg : public CReferencePanelDlg {
-public:
+  public:
     explicit CFbpStructureDlg(QWidget* parent)
         : CReferencePanelDlg(forms::FbpStructurePanel(), parent) {}
 };
 
 // "EMBERLIN - FWI  Structure" (main menu "FWI Structure").
 class CFwiStructureDlg : public CReferencePanelDlg {
-public:
+  public:
     explicit CFwiStructureDlg(QWidget* parent)
         : CReferencePanelDlg(forms::FwiStructurePanel(), parent) {}
 };

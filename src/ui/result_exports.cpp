@@ -193,7 +193,8 @@ void AssignFreeMnemonics(QDialog& dialog) {
     const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
     for (QPushButton* button : buttons) {
         const qsizetype amp = button->text().indexOf(QLatin1Char('&'));
-        if (amp >= 0 && amp + 1 < button->text().size()) used += button->text().at(amp + 1).toLower();
+        if (amp >= 0 && amp + 1 < button->text().size())
+            used += button->text().at(amp + 1).toLower();
     }
     for (QPushButton* button : buttons) {
         if (button->window() != &dialog || button->text().contains(QLatin1Char('&'))) continue;

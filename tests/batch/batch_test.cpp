@@ -16,11 +16,11 @@
 #include "batch/csv.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/hand_over.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "fbp/fbp_engine.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/hand_over.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::batch {

@@ -21,9 +21,8 @@ namespace {
 // its initial values (30 C, 45 %, 25 km/h, FFMC 87, 15 July at 55 N 110 W, temperature 15..32,
 // wind 1..35, its default curve shapes, Van Wagner FFMC).
 void PublishDiurnalDay(HandOver& shared) {
-    const std::optional<DiurnalDay> day =
-        CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35, {0.88, 1.86, -2.2},
-                       {1.0, 1.24, -3.59});
+    const std::optional<DiurnalDay> day = CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35,
+                                                         {0.88, 1.86, -2.2}, {1.0, 1.24, -3.59});
     ASSERT_TRUE(day.has_value());
     const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
     shared.hourly.emplace();
@@ -109,7 +108,8 @@ constexpr std::array<int, 10> kElapsed = {15, 30, 45, 60, 75, 90, 105, 120, 180,
 
 std::array<std::string, 10> Rows(const DetectionForm& form) {
     std::array<std::string, 10> rows;
-    for (int k = 0; k < 10; ++k) rows[static_cast<std::size_t>(k)] = form.Text(DetectionForm::RowId(k));
+    for (int k = 0; k < 10; ++k)
+        rows[static_cast<std::size_t>(k)] = form.Text(DetectionForm::RowId(k));
     return rows;
 }
 
@@ -119,7 +119,7 @@ bool Clean(const std::string& row) {
 }
 
 class DetectionFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -179,7 +179,6 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(form.GetControl("fbpSettings").label, "Settings from FBP Calculator");
     EXPECT_EQ(Rows(form), kEmptyRows);
     EXPECT_EQ(form.GetControl("calculate").label, "CALCULATE");
-
 }
 
 TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
@@ -426,7 +425,8 @@ TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
     EXPECT_TRUE(form.IsChecked("lineIgnition"));
     form.Click("calculate");
     const auto line = Rows(form);
-    const FbpOutputs out = RowOutputs("C2", 0, 15, shared.hourly->ffmc[14], shared.hourly->windSpeed[14]);
+    const FbpOutputs out =
+        RowOutputs("C2", 0, 15, shared.hourly->ffmc[14], shared.hourly->windSpeed[14]);
     EXPECT_EQ(line[0], DetectionRowText(1445, 0, out, true));
     // Every row follows the ignition shown: a line fire is larger at every time than the
     // point fire that must first build up.
@@ -449,13 +449,11 @@ TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds
     shared.hourly->ffmc[14] = 87;
     shared.hourly->windSpeed[14] = 25;
     form.Click("calculate");
-    const std::string expected = std::string(" ") + " 1445 " + "   " + "   15  " +
-                                 "   " + " 11.1 " + "   " + "6824.2" +
-                                 "        " + "   1.8" + "   " + " 809.0 " +
-                                 "        " + "   0.3 " + "   " + " 138.7 " +
-                                 "        " + "     0.2 " + "     " + " 179.8 " + "     " +
-                                 "   25.1 " + "     " + "     0.8 " + "     " + "Intermittent" +
-                                 "     " + "   87";
+    const std::string expected =
+        std::string(" ") + " 1445 " + "   " + "   15  " + "   " + " 11.1 " + "   " + "6824.2" +
+        "        " + "   1.8" + "   " + " 809.0 " + "        " + "   0.3 " + "   " + " 138.7 " +
+        "        " + "     0.2 " + "     " + " 179.8 " + "     " + "   25.1 " + "     " +
+        "     0.8 " + "     " + "Intermittent" + "     " + "   87";
     EXPECT_EQ(form.Text("row1"), expected);
     EXPECT_EQ(form.Text("row1").size(), 167u);
 
@@ -478,12 +476,12 @@ TEST(ContainmentProbabilityTest, LogisticOddsTruncatedToPercent) {
         int poc;
     };
     const Case cases[] = {
-        {0, 0, 99},                // z = 4.66524, P = 0.9907
-        {0.163399, 6824.18, 87},   // z about 1.93, P about 0.873
-        {1, 1000, 97},             // z = 3.61199
-        {5, 0, 83},                // z = 1.61899, P = 0.8347
-        {10, 5000, 0},             // z far below 0
-        {1e6, 1e9, 0},             // e^z underflows to 0, never a NaN
+        {0, 0, 99},               // z = 4.66524, P = 0.9907
+        {0.163399, 6824.18, 87},  // z about 1.93, P about 0.873
+        {1, 1000, 97},            // z = 3.61199
+        {5, 0, 83},               // z = 1.61899, P = 0.8347
+        {10, 5000, 0},            // z far below 0
+        {1e6, 1e9, 0},            // e^z underflows to 0, never a NaN
     };
     for (const Case& c : cases) EXPECT_EQ(ContainmentProbability(c.area, c.hfi), c.poc) << c.area;
 }
@@ -505,44 +503,47 @@ TEST(DetectionRowTextTest, PiecesFollowTheMagnitudeOfEachValue) {
     const Case cases[] = {
         {"below 10", outputs(5, 0.0999),
          start + "   " + "     5.0 " + "   " + "     5.0" + "        " + "   5.0" + "   " +
-             "     5.0 " + "        " + "   5.0 " + "   " + "     5.0 " + "        " +
-             "     5.0 " + "     " + "     5.0 " + "     " + "     5.0 " + "     " +
-             "     0.1 " + "     " + "  Surface   " + "     "},
+             "     5.0 " + "        " + "   5.0 " + "   " + "     5.0 " + "        " + "     5.0 " +
+             "     " + "     5.0 " + "     " + "     5.0 " + "     " + "     0.1 " + "     " +
+             "  Surface   " + "     "},
         // Chosen on the unrounded value: 9.96 prints as 10.0 in the below-10 layout.
         {"just below 10", outputs(9.96, 0.1),
          start + "   " + "    10.0 " + "   " + "    10.0" + "        " + "  10.0" + "   " +
-             "    10.0 " + "        " + "  10.0 " + "   " + "    10.0 " + "        " +
-             "    10.0 " + "     " + "    10.0 " + "     " + "    10.0 " + "     " +
-             "     0.1 " + "     " + "Intermittent" + "     "},
+             "    10.0 " + "        " + "  10.0 " + "   " + "    10.0 " + "        " + "    10.0 " +
+             "     " + "    10.0 " + "     " + "    10.0 " + "     " + "     0.1 " + "     " +
+             "Intermittent" + "     "},
         {"exactly 10", outputs(10, 0.9),
-         start + "   " + " 10.0 " + "   " + "   10.0" + "        " + " 10.0" + "   " +
-             "   10.0 " + "        " + " 10.0 " + "   " + "   10.0 " + "        " +
-             "   10.0 " + "     " + "   10.0 " + "     " + "   10.0 " + "     " + "     0.9 " +
-             "     " + "   Crown    " + "     "},
+         start + "   " + " 10.0 " + "   " + "   10.0" + "        " + " 10.0" + "   " + "   10.0 " +
+             "        " + " 10.0 " + "   " + "   10.0 " + "        " + "   10.0 " + "     " +
+             "   10.0 " + "     " + "   10.0 " + "     " + "     0.9 " + "     " + "   Crown    " +
+             "     "},
         // An area of exactly 100 keeps the two spaces of the class below.
         {"exactly 100", outputs(100, 1),
-         start + "   " + "100.0 " + "   " + " 100.0" + "        " + "100.0" + "   " +
-             " 100.0 " + "        " + "100.0 " + "   " + " 100.0 " + "        " +
-             "  100.0 " + "     " + " 100.0 " + "     " + " 100.0 " + "     " + "     1.0 " +
-             "     " + "   Crown    " + "     "},
+         start + "   " + "100.0 " + "   " + " 100.0" + "        " + "100.0" + "   " + " 100.0 " +
+             "        " + "100.0 " + "   " + " 100.0 " + "        " + "  100.0 " + "     " +
+             " 100.0 " + "     " + " 100.0 " + "     " + "     1.0 " + "     " + "   Crown    " +
+             "     "},
         {"exactly 1000", outputs(1000, 0),
-         start + "   " + "1000.0 " + "   " + "1000.0" + "        " + "1000.0" + "   " +
-             "1000.0 " + "        " + "1000.0 " + "   " + "1000.0 " + "        " +
-             "1000.0 " + "     " + "1000.0 " + "     " + " 1000.0 " + "     " + "     0.0 " +
-             "     " + "  Surface   " + "     "},
+         start + "   " + "1000.0 " + "   " + "1000.0" + "        " + "1000.0" + "   " + "1000.0 " +
+             "        " + "1000.0 " + "   " + "1000.0 " + "        " + "1000.0 " + "     " +
+             "1000.0 " + "     " + " 1000.0 " + "     " + "     0.0 " + "     " + "  Surface   " +
+             "     "},
     };
-    for (const Case& c : cases) EXPECT_EQ(DetectionRowText(945, 6, c.out, false), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(DetectionRowText(945, 6, c.out, false), c.expected) << c.name;
 
     // C2 rows end with the probability of containment.
     const std::string withPoc = DetectionRowText(945, 6, outputs(0, 0), true);
-    EXPECT_EQ(withPoc.substr(withPoc.size() - 22), "  Surface        " "   99");
+    EXPECT_EQ(withPoc.substr(withPoc.size() - 22),
+              "  Surface        "
+              "   99");
 }
 
 TEST_F(DetectionFormTest, ErrorMessagesWhenNoCalculatorHasRun) {
     form.Click("calculate");
-    EXPECT_EQ(host.Messages(),
-              std::vector<std::string>{"ERROR - This program requires hourly calculations, RUN the "
-                                       "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"});
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{
+                                   "ERROR - This program requires hourly calculations, RUN the "
+                                   "DIURNAL TOOL Calcualtor in order to Create the Hourly Values"});
     EXPECT_EQ(Rows(form), kEmptyRows);
 
     host.ClearEvents();
@@ -567,7 +568,7 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     shared.fbp.emplace();
     shared.fbp->fuelIndex = kM3;
     shared.fbp->ignition = IgnitionType::Line;
-    shared.fbp->ffmc = 88.5;  // rounds up to 89
+    shared.fbp->ffmc = 88.5;       // rounds up to 89
     shared.fbp->site.bui = 40.49;  // rounds down to 40
     shared.fbp->windSpeed = 12.5;
     shared.fbp->site.windDirection = 270.5;
@@ -587,12 +588,10 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     EXPECT_TRUE(host.Messages().empty());
 
     const std::pair<const char*, const char*> texts[] = {
-        {"ffmc", "89"},          {"bui", "40"},          {"windSpeed", "13"},
-        {"windDirection", "270.5"}, {"slope", "12.25"},  {"aspect", "45.5"},
-        {"pc", "75"},            {"pdf", "33"},          {"gc", "60"},
-        {"gfl", "0.75"},         {"latitude", "48.25"},  {"longitude", "-95.5"},
-        {"elevation", "350"},    {"month", "8"},         {"day", "3"},
-        {"fireStartTime", "1200"},
+        {"ffmc", "89"},       {"bui", "40"},      {"windSpeed", "13"},   {"windDirection", "270.5"},
+        {"slope", "12.25"},   {"aspect", "45.5"}, {"pc", "75"},          {"pdf", "33"},
+        {"gc", "60"},         {"gfl", "0.75"},    {"latitude", "48.25"}, {"longitude", "-95.5"},
+        {"elevation", "350"}, {"month", "8"},     {"day", "3"},          {"fireStartTime", "1200"},
     };
     for (auto [id, text] : texts) EXPECT_EQ(form.Text(id), text) << id;
     EXPECT_EQ(Rows(form), kEmptyRows);
@@ -646,7 +645,7 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
 
     // A value outside this form's range after rounding is named, and nothing is taken over.
     TypeKeys(form, "month", "7");
-    shared.fbp->ffmc = 100.5;  // rounds to 101: still inside
+    shared.fbp->ffmc = 100.5;       // rounds to 101: still inside
     shared.fbp->windSpeed = 150.5;  // rounds to 151: outside 0..150
     host.ClearEvents();
     form.Click("fbpSettings");

@@ -494,7 +494,8 @@ TEST_F(DiurnalFormTest, EveryAcceptedInputGivesFiniteLines) {
             }
             for (std::size_t h = 1; h <= 24; ++h) {
                 EXPECT_TRUE(std::isfinite(shared.hourly->ffmc[h])) << h;
-                EXPECT_TRUE(std::isfinite(shared.hourly->windSpeed[h]) && shared.hourly->windSpeed[h] >= 0.0)
+                EXPECT_TRUE(std::isfinite(shared.hourly->windSpeed[h]) &&
+                            shared.hourly->windSpeed[h] >= 0.0)
                     << h;
                 EXPECT_LE(shared.hourly->windSpeed[h], 300.0) << h;
             }

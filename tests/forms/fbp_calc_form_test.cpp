@@ -234,8 +234,8 @@ TEST_F(FbpCalcFormTest, EveryFuelBoxSelectsItsFuelAndCalculates) {
     };
     const Row rows[] = {
         {"C1", 2.89, 0.168, 888},   {"C2", 11.09, 0.82, 6824}, {"C3", 4.29, 0, 1030},
-        {"C4", 12.3, 0.683, 5450},  {"C5", 1.68, 0, 284},     {"C6", 4.39, 0, 743},
-        {"C7", 2.66, 0, 1630},     {"D1", 2.44, 0, 468},      {"D2", 0, 0, 0},
+        {"C4", 12.3, 0.683, 5450},  {"C5", 1.68, 0, 284},      {"C6", 4.39, 0, 743},
+        {"C7", 2.66, 0, 1630},      {"D1", 2.44, 0, 468},      {"D2", 0, 0, 0},
         {"M1", 7.31, 0, 2360},      {"M2", 6.42, 0, 2080},     {"M3", 14.0, 0.778, 8520},
         {"M4", 6.42, 0.0665, 3000}, {"S1", 12.8, 0, 17400},    {"S2", 5.88, 0, 13800},
         {"S3", 9.41, 0, 39900},     {"O1a", 20.2, 0, 1490},    {"O1b", 21.5, 0, 1590},
@@ -335,7 +335,7 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
         form.AttachHost(host);
         form.Open();
         form.Click("lineIgnition");  // start from line so that "pointIgnition" changes something
-        shared.fbp.reset();  // a refused calculation publishes nothing
+        shared.fbp.reset();          // a refused calculation publishes nothing
         const auto before = OutputTexts(form);
 
         TypeKeys(form, c.field, c.text);
@@ -357,7 +357,8 @@ TEST(FbpCalcFormRefusals, NothingIsComputedOrPublishedButTheBoxChoiceHolds) {
         }
         if (click.find("Ignition") != std::string::npos) {
             EXPECT_TRUE(form.IsChecked(click));
-            EXPECT_EQ(form.Ignition(), click == "lineIgnition" ? IgnitionType::Line : IgnitionType::Point);
+            EXPECT_EQ(form.Ignition(),
+                      click == "lineIgnition" ? IgnitionType::Line : IgnitionType::Point);
         }
         // Reopening keeps the choice made while a field was refused.
         form.Open();

@@ -222,8 +222,8 @@ TEST(CriticalSpansTest, ThresholdIsInclusiveAndTiesPickTheFirstPeak) {
     EXPECT_EQ(result.summary.peakHfi, result.hours[11].out.hfi);
 }
 
-// A refused input refuses the whole calculation: the field's message under its label, the focus on the
-// field with its text selected, and every result as it was.
+// A refused input refuses the whole calculation: the field's message under its label, the focus on
+// the field with its text selected, and every result as it was.
 TEST_F(FireByHourFormTest, RefusedInputRefusesTheWholeCalculation) {
     PublishHours(shared, {14, 15});
     form.Click("calculate");

@@ -10,9 +10,13 @@
 namespace emberlin::forms {
 namespace {
 
-const std::vector<std::string> kNumberIds = {
-    "temperature", "relativeHumidity", "windSpeed", "daysSinceRain", "ffmc", "dmc", "dc",
-    "isi",         "bui",              "fwi",       "headRos",       "hfi",  "tfc"};
+const std::vector<std::string> kNumberIds = {"temperature", "relativeHumidity",
+                                             "windSpeed",   "daysSinceRain",
+                                             "ffmc",        "dmc",
+                                             "dc",          "isi",
+                                             "bui",         "fwi",
+                                             "headRos",     "hfi",
+                                             "tfc"};
 
 // The id of the button a user reads as `label`.
 std::string ButtonLabelled(const FormModel& form, const std::string& label) {
@@ -24,7 +28,7 @@ std::string ButtonLabelled(const FormModel& form, const std::string& label) {
 }
 
 class FireExamplesFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -97,8 +101,8 @@ TEST_F(FireExamplesFormTest, EachButtonShowsItsOwnPhotographAndFire) {
     const Row rows[] = {
         {"FWI   9", " Example of Fire Behaviour - FWI 9", "FWI 9 - Creeping surface fire", "8.5",
          "26.5", "1", 0, 1, "Fire spread readily across litter and Cladonia"},
-        {"FWI  14", "Example of Fire Behaviour - FWI 14", "FWI 14 - Low vigor surface fire",
-         "13.7", "24.5", "2", 1, 0, " Spread was slow."},
+        {"FWI  14", "Example of Fire Behaviour - FWI 14", "FWI 14 - Low vigor surface fire", "13.7",
+         "24.5", "2", 1, 0, " Spread was slow."},
         {"FWI   15", "Example of Fire Behaviour - FWI 15", "FWI 15 - Low vigor surface fire",
          "15.3", "27", "2.39", 0, 1, "Fire spread was slow but steady."},
         {"FWI   17", "Example of Fire Behaviour - FWI 17",

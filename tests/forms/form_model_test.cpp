@@ -13,7 +13,7 @@ namespace emberlin::forms {
 namespace {
 
 class SampleForm : public FormModel {
-public:
+  public:
     SampleForm() : FormModel("Sample") {
         AddDouble("first", "First", first, 0, 10);
         AddInt("second", "Second", second, -170, 170);
@@ -38,7 +38,7 @@ public:
 };
 
 class FormModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { form.AttachHost(host); }
     SampleForm form;
     RecordingHost host;
@@ -51,10 +51,13 @@ TEST_F(FormModelTest, TypingStoresWarnsAndNeverRewritesTheBox) {
         const char* warning;  // expected warning beside the field after this text
     };
     const Step steps[] = {
-        {"first", "0", ""},   {"first", "0.", ""},
-        {"first", "0.5", ""}, {"first", "", "Please enter a number."},
+        {"first", "0", ""},
+        {"first", "0.", ""},
+        {"first", "0.5", ""},
+        {"first", "", "Please enter a number."},
         {"first", "11", "Please enter a number between 0 and 10."},
-        {"first", "1", ""},   {"second", "-", "Please enter an integer."},
+        {"first", "1", ""},
+        {"second", "-", "Please enter an integer."},
         {"second", "-200", "Please enter an integer between -170 and 170."},
         {"second", "12.0", "Please enter an integer."},
     };

@@ -12,8 +12,8 @@
 namespace emberlin::forms {
 namespace {
 
-constexpr std::array<const char*, 18> kCodes = {"C1", "C2", "C3", "C4", "C5", "C6",
-                                                "C7", "D1", "D2", "M1", "M2", "M3",
+constexpr std::array<const char*, 18> kCodes = {"C1", "C2", "C3", "C4", "C5",  "C6",
+                                                "C7", "D1", "D2", "M1", "M2",  "M3",
                                                 "M4", "S1", "S2", "S3", "O1a", "O1b"};
 
 // The engine call of one fuel type with the form's initial inputs, written out field by field.
@@ -47,14 +47,15 @@ FbpOutputs InitialOutputs(int fuelIndex, int ignition, double elapsed = 15) {
 
 std::array<std::string, 18> Rows(const FuelProjectionForm& form) {
     std::array<std::string, 18> rows;
-    for (int i = 0; i < 18; ++i) rows[static_cast<std::size_t>(i)] = form.Text(FuelProjectionForm::RowId(i));
+    for (int i = 0; i < 18; ++i)
+        rows[static_cast<std::size_t>(i)] = form.Text(FuelProjectionForm::RowId(i));
     return rows;
 }
 
 const std::array<std::string, 18> kEmptyRows{};
 
 class FuelProjectionFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -172,19 +173,19 @@ TEST_F(FuelProjectionFormTest, InitialValuesGiveEighteenPointIgnitionRows) {
     for (int i = 0; i < 18; ++i) {
         SCOPED_TRACE(kCodes[static_cast<std::size_t>(i)]);
         const std::string& row = rows[static_cast<std::size_t>(i)];
-        const std::string label = (i < 16 ? "     " : "   ") + std::string(kCodes[static_cast<std::size_t>(i)]);
+        const std::string label =
+            (i < 16 ? "     " : "   ") + std::string(kCodes[static_cast<std::size_t>(i)]);
         EXPECT_EQ(row.substr(0, label.size() + 1), label + " ");
         EXPECT_EQ(row, FuelProjectionRowText(i, InitialOutputs(i, 1)));
         EXPECT_EQ(row.find("---"), std::string::npos);
     }
 
     // The C2 row is the FBP calculator's default fire.
-    const std::string c2 = std::string("  ") + "   C2" + "       " +
-                           "  " + "11.1 " + "    " + " " + " 6824.2" + "          " +
-                           "   " + " 1.8 " + "    " + "  " + "  809.0 " + "          " +
-                           "   " + " 0.3 " + "    " + "  " + "  138.7 " + "          " +
-                           "    0.2 " + "       " + "  179.8 " + "       " + "   25.1 " +
-                           "       " + "     0.8 " + "       " + "Intermittent" + "       ";
+    const std::string c2 =
+        std::string("  ") + "   C2" + "       " + "  " + "11.1 " + "    " + " " + " 6824.2" +
+        "          " + "   " + " 1.8 " + "    " + "  " + "  809.0 " + "          " + "   " +
+        " 0.3 " + "    " + "  " + "  138.7 " + "          " + "    0.2 " + "       " + "  179.8 " +
+        "       " + "   25.1 " + "       " + "     0.8 " + "       " + "Intermittent" + "       ";
     EXPECT_EQ(rows[kC2], c2);
     EXPECT_EQ(rows[kC2].size(), 187u);
 }
@@ -200,7 +201,8 @@ TEST_F(FuelProjectionFormTest, IgnitionBoxesChooseTheIgnitionOfEveryRow) {
     form.Click("calculate");
     const auto line = Rows(form);
     for (int i = 0; i < 18; ++i) {
-        EXPECT_EQ(line[static_cast<std::size_t>(i)], FuelProjectionRowText(i, InitialOutputs(i, 0))) << i;
+        EXPECT_EQ(line[static_cast<std::size_t>(i)], FuelProjectionRowText(i, InitialOutputs(i, 0)))
+            << i;
     }
     EXPECT_NE(line[kC2], point[kC2]);
 
@@ -226,31 +228,32 @@ TEST(FuelProjectionRowTextTest, PaddingFollowsTheMagnitudeOfEachValue) {
     const Case cases[] = {
         // A back intensity below 10 takes five spaces, the head and flank ones four.
         {"3.0", kS1, outputs(3, 0.0999),
-         std::string("  ") + "   S1" + "       " + "   " + " 3.0 " + "    " + "    " +
-             "    3.0" + "          " + "   " + " 3.0 " + "    " + "    " + "    3.0 " +
-             "          " + "   " + " 3.0 " + "    " + "     " + "    3.0 " + "          " +
-             "    3.0 " + "       " + "      3.0 " + "       " + "     3.0 " + "       " +
-             "     0.1 " + "       " + "  Surface   " + "       "},
+         std::string("  ") + "   S1" + "       " + "   " + " 3.0 " + "    " + "    " + "    3.0" +
+             "          " + "   " + " 3.0 " + "    " + "    " + "    3.0 " + "          " + "   " +
+             " 3.0 " + "    " + "     " + "    3.0 " + "          " + "    3.0 " + "       " +
+             "      3.0 " + "       " + "     3.0 " + "       " + "     0.1 " + "       " +
+             "  Surface   " + "       "},
         {"exactly 10", kO1a, outputs(10, 0.1),
-         std::string("  ") + " O1a" + "       " + "  " + "10.0 " + "    " + "   " +
-             "   10.0" + "          " + "  " + "10.0 " + "    " + "   " + "   10.0 " +
-             "          " + "  " + "10.0 " + "    " + "   " + "   10.0 " + "          " +
-             "   10.0 " + "       " + "    10.0 " + "       " + "   10.0 " + "       " +
-             "     0.1 " + "       " + "Intermittent" + "       "},
+         std::string("  ") + " O1a" + "       " + "  " + "10.0 " + "    " + "   " + "   10.0" +
+             "          " + "  " + "10.0 " + "    " + "   " + "   10.0 " + "          " + "  " +
+             "10.0 " + "    " + "   " + "   10.0 " + "          " + "   10.0 " + "       " +
+             "    10.0 " + "       " + "   10.0 " + "       " + "     0.1 " + "       " +
+             "Intermittent" + "       "},
         {"exactly 100", kC2, outputs(100, 0.9),
-         std::string("  ") + "   C2" + "       " + " " + "100.0 " + "    " + "  " +
-             "  100.0" + "          " + " " + "100.0 " + "    " + "  " + "  100.0 " +
-             "          " + " " + "100.0 " + "    " + "  " + "  100.0 " + "          " +
-             "   100.0 " + "       " + "  100.0 " + "       " + " 100.0 " + "       " +
-             "     0.9 " + "       " + "   Crown    " + "       "},
+         std::string("  ") + "   C2" + "       " + " " + "100.0 " + "    " + "  " + "  100.0" +
+             "          " + " " + "100.0 " + "    " + "  " + "  100.0 " + "          " + " " +
+             "100.0 " + "    " + "  " + "  100.0 " + "          " + "   100.0 " + "       " +
+             "  100.0 " + "       " + " 100.0 " + "       " + "     0.9 " + "       " +
+             "   Crown    " + "       "},
         {"exactly 1000", kO1b, outputs(1000, 1),
-         std::string("  ") + " O1b" + "       " + " " + "1000.0 " + "    " + " " +
-             " 1000.0" + "          " + " " + "1000.0 " + "    " + " " + " 1000.0 " +
-             "          " + " " + "1000.0 " + "    " + " " + " 1000.0 " + "          " +
-             " 1000.0 " + "       " + " 1000.0 " + "       " + " 1000.0 " + "       " +
-             "     1.0 " + "       " + "   Crown    " + "       "},
+         std::string("  ") + " O1b" + "       " + " " + "1000.0 " + "    " + " " + " 1000.0" +
+             "          " + " " + "1000.0 " + "    " + " " + " 1000.0 " + "          " + " " +
+             "1000.0 " + "    " + " " + " 1000.0 " + "          " + " 1000.0 " + "       " +
+             " 1000.0 " + "       " + " 1000.0 " + "       " + "     1.0 " + "       " +
+             "   Crown    " + "       "},
     };
-    for (const Case& c : cases) EXPECT_EQ(FuelProjectionRowText(c.fuel, c.out), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(FuelProjectionRowText(c.fuel, c.out), c.expected) << c.name;
 }
 
 TEST_F(FuelProjectionFormTest, ElapsedTimeZeroIsAccepted) {

@@ -12,7 +12,7 @@ namespace emberlin::forms {
 namespace {
 
 class FuelTypesFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -38,7 +38,8 @@ TEST_F(FuelTypesFormTest, EachButtonOpensItsOwnPictureWindowAndDescription) {
     const Row rows[] = {
         {"fuelC1", "C1", "  C1     Spruce-Lichen Woodland", "C1: Spruce-Lichen Woodland"},
         {"fuelC2", "C2", "  C2   Boreal Spruce", "C2: Boreal Spruce"},
-        {"fuelC3", "C3", "  C3   Mature Jack or Lodgepole Pine", "C3: Mature Jack or Lodgepole Pine"},
+        {"fuelC3", "C3", "  C3   Mature Jack or Lodgepole Pine",
+         "C3: Mature Jack or Lodgepole Pine"},
         {"fuelC4", "C4", "  C4  - Immature Jack or Lodgepole Pine",
          "C4: Immature Jack or Lodgepole Pine"},
         {"fuelC5", "C5", "  C5   Read and White Pine", "C5: Red and White Pine"},
@@ -51,8 +52,10 @@ TEST_F(FuelTypesFormTest, EachButtonOpensItsOwnPictureWindowAndDescription) {
          "M3: Dead Balsam Fir Mixedwood-Leafless"},
         {"fuelM4", "M4", "  M4  : Dead Balsam Fir Mixedwood - Green",
          "M4: Dead Balsam Fir Mixedwood-Green"},
-        {"fuelS1", "S1", "  S1  :  Jack or Lodgepole Pine Slash", "S1: Jack or Lodgepole Pine Slash"},
-        {"fuelS2", "S2", "  S2  : White Spruce - Balsam Fir Slash", "S2: White Spruce/Balsam Slash"},
+        {"fuelS1", "S1", "  S1  :  Jack or Lodgepole Pine Slash",
+         "S1: Jack or Lodgepole Pine Slash"},
+        {"fuelS2", "S2", "  S2  : White Spruce - Balsam Fir Slash",
+         "S2: White Spruce/Balsam Slash"},
         {"fuelS3", "S3", "  S3  -  Coastal Cedar - Hemlock - Douglas Fir Slash",
          "S3: Coastal Cedar/Hemlock/Douglas-Fir Slash"},
         {"fuelO1a", "O1a", "   O1a : Matted Grass", "O1a: Matted Grass"},

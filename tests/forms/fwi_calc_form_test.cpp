@@ -21,7 +21,7 @@ std::array<std::string, 7> ResultTexts(const FwiCalcForm& form) {
 }
 
 class FwiCalcFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.AttachHost(host);
         form.Open();
@@ -36,10 +36,10 @@ TEST_F(FwiCalcFormTest, FirstDisplayAndCalculateInBothFormats) {
         const char* id;
         const char* text;
     };
-    for (Input in : {Input{"ffmcYesterday", "72"}, Input{"dmcYesterday", "39"},
-                     Input{"dcYesterday", "300"}, Input{"temperature", "28"},
-                     Input{"relativeHumidity", "50"}, Input{"month", "7"},
-                     Input{"windSpeed", "25"}, Input{"rain", "0"}}) {
+    for (Input in :
+         {Input{"ffmcYesterday", "72"}, Input{"dmcYesterday", "39"}, Input{"dcYesterday", "300"},
+          Input{"temperature", "28"}, Input{"relativeHumidity", "50"}, Input{"month", "7"},
+          Input{"windSpeed", "25"}, Input{"rain", "0"}}) {
         EXPECT_EQ(form.Text(in.id), in.text) << in.id;
     }
     EXPECT_TRUE(form.IsChecked("integerOption"));

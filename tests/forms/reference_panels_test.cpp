@@ -49,9 +49,9 @@ TEST(ReferencePanelsTest, MoreInformationCarriesTheTwoLinesOneAfterTheOther) {
 
     std::string all;
     for (const std::string& paragraph : p) all += paragraph + "\n";
-    for (const char* fact : {"1925", "1968", "1970", "14 primary inputs", "5 major categories",
-                             "released in 1984 with final production in 1990", "STRUCTURE",
-                             "REFERENCES"}) {
+    for (const char* fact :
+         {"1925", "1968", "1970", "14 primary inputs", "5 major categories",
+          "released in 1984 with final production in 1990", "STRUCTURE", "REFERENCES"}) {
         EXPECT_NE(all.find(fact), std::string::npos) << fact;
     }
 }

@@ -176,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 3, column 43, detectionAssessment fireStartTime (Fire Start Time): Please "
                 "enter an integer."},
         Refused{"WholeNumberField", kHead + R"( "diurnalWeather": {"ffmc": 87.5}})",
-                "line 3, column 29, diurnalWeather ffmc (FFMC): This box takes whole numbers 0 to 101."},
+                "line 3, column 29, diurnalWeather ffmc (FFMC): This box takes whole numbers 0 to "
+                "101."},
         Refused{"BeyondDouble", kHead + R"( "fbpCalculator": {"bui": 1e400}})",
                 "line 3, column 31: this is not valid JSON (number overflow parsing '1e400')."},
         Refused{"UnknownChoice", kHead + R"( "fbpCalculator": {"ignition": "area"}})",

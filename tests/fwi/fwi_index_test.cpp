@@ -58,7 +58,8 @@ TEST(CalcFwiIndex, SelectorsOutsideTheSevenOutputs) {
     // Stand-alone BUI from yesterday's DMC and DC only; weather and month play no part.
     EXPECT_EQ(CalcFwiIndex(9, 0, 0, 0, 13, 0, 0, 0, 0), 0.0);
     EXPECT_NEAR(CalcFwiIndex(8, 0, 10, 0, 1, 0, 0, 0, 0), 10 - 0.92 - std::pow(0.114, 1.7), 1e-12);
-    EXPECT_EQ(CalcFwiIndex(9, 50, 10, 0, 7, 30, 20, 5, 5), CalcFwiIndex(8, 0, 10, 0, 1, 0, 0, 0, 0));
+    EXPECT_EQ(CalcFwiIndex(9, 50, 10, 0, 7, 30, 20, 5, 5),
+              CalcFwiIndex(8, 0, 10, 0, 1, 0, 0, 0, 0));
     EXPECT_NEAR(CalcFwiIndex(8, 0, 42.4, 309, 0, 0, 0, 0, 0), 63.2, 0.5);
 }
 

@@ -12,8 +12,8 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::forms::HandOver;
 using emberlin::forms::DiurnalForm;
+using emberlin::forms::HandOver;
 using emberlin::ui::CDiurnalDlg;
 using namespace emberlin::ui::testing;
 

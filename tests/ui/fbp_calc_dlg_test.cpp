@@ -10,9 +10,9 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::forms::HandOver;
 using emberlin::forms::FbpCalcForm;
 using emberlin::forms::FuelBoxId;
+using emberlin::forms::HandOver;
 using emberlin::forms::kFuelCount;
 using emberlin::ui::CFbpCalcDlg;
 using namespace emberlin::ui::testing;

@@ -10,14 +10,14 @@
 #include "ui/resources.h"
 #include "ui_test_support.h"
 
-using emberlin::forms::HandOver;
 using emberlin::app::CMainMenuDlg;
+using emberlin::forms::HandOver;
 namespace app = emberlin::app;
 using namespace emberlin::ui::testing;
 
 class MainMenuTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void everyButtonOpensItsFormAndComesBack() {

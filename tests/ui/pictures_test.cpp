@@ -23,17 +23,17 @@ namespace {
 
 // The natural size of every picture, in pixels.
 const std::map<QString, QSize> kPictureSizes = {
-    {"app_icon", {48, 48}},        {"menu_top", {240, 180}},      {"menu_bottom", {170, 110}},
-    {"fwi_calculator", {180, 120}}, {"crown_fire", {200, 140}},   {"fire_fwi09", {480, 360}},
-    {"fire_fwi14", {480, 360}},    {"fire_fwi15", {480, 360}},    {"fire_fwi17", {480, 360}},
-    {"fire_fwi20", {480, 360}},    {"fire_fwi24", {480, 360}},    {"fire_fwi34", {480, 360}},
-    {"fuel_c1", {311, 477}},       {"fuel_c2", {316, 486}},       {"fuel_c3", {548, 404}},
-    {"fuel_c4", {548, 396}},       {"fuel_c5", {315, 486}},       {"fuel_c6", {315, 486}},
-    {"fuel_c7", {547, 397}},       {"fuel_d1", {505, 321}},       {"fuel_m1", {715, 244}},
-    {"fuel_m2", {717, 247}},       {"fuel_m3", {750, 256}},       {"fuel_m4", {747, 257}},
-    {"fuel_s1", {750, 252}},       {"fuel_s2", {763, 259}},       {"fuel_s3", {815, 279}},
-    {"fuel_o1a", {751, 256}},      {"fuel_o1b", {749, 255}},      {"more_information", {260, 190}},
-    {"references", {200, 140}},    {"fwi_structure", {450, 368}}, {"fbp_structure", {450, 451}},
+    {"app_icon", {48, 48}},         {"menu_top", {240, 180}},      {"menu_bottom", {170, 110}},
+    {"fwi_calculator", {180, 120}}, {"crown_fire", {200, 140}},    {"fire_fwi09", {480, 360}},
+    {"fire_fwi14", {480, 360}},     {"fire_fwi15", {480, 360}},    {"fire_fwi17", {480, 360}},
+    {"fire_fwi20", {480, 360}},     {"fire_fwi24", {480, 360}},    {"fire_fwi34", {480, 360}},
+    {"fuel_c1", {311, 477}},        {"fuel_c2", {316, 486}},       {"fuel_c3", {548, 404}},
+    {"fuel_c4", {548, 396}},        {"fuel_c5", {315, 486}},       {"fuel_c6", {315, 486}},
+    {"fuel_c7", {547, 397}},        {"fuel_d1", {505, 321}},       {"fuel_m1", {715, 244}},
+    {"fuel_m2", {717, 247}},        {"fuel_m3", {750, 256}},       {"fuel_m4", {747, 257}},
+    {"fuel_s1", {750, 252}},        {"fuel_s2", {763, 259}},       {"fuel_s3", {815, 279}},
+    {"fuel_o1a", {751, 256}},       {"fuel_o1b", {749, 255}},      {"more_information", {260, 190}},
+    {"references", {200, 140}},     {"fwi_structure", {450, 368}}, {"fbp_structure", {450, 451}},
 };
 
 // The picture widget inside a window: drawn from the bundle, not a titled frame.
@@ -49,7 +49,7 @@ void CheckPictureIn(QWidget* window, const QString& name) {
 
 class PicturesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { InitResources(); }
 
     void everyPictureLoadsAtItsSize() {
@@ -68,9 +68,8 @@ private slots:
             QCOMPARE(PictureSize(name), kPictureSizes.at(name));
             // The view box keeps the proportions of the picture: nothing is stretched.
             const QRectF box = renderer.viewBoxF();
-            QVERIFY2(qAbs(box.width() / box.height() -
-                          double(renderer.defaultSize().width()) /
-                              renderer.defaultSize().height()) < 0.01,
+            QVERIFY2(qAbs(box.width() / box.height() - double(renderer.defaultSize().width()) /
+                                                           renderer.defaultSize().height()) < 0.01,
                      qPrintable(name));
             QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
             image.fill(Qt::transparent);
@@ -112,15 +111,16 @@ private slots:
         CFireExamplesDlg examples(nullptr);
         examples.ShowForm();
         for (const emberlin::forms::FireExample& example : emberlin::forms::FireExamples()) {
-            const QString name = QString::fromLatin1(example.pictureName.data(),
-                                                     int(example.pictureName.size()));
+            const QString name =
+                QString::fromLatin1(example.pictureName.data(), int(example.pictureName.size()));
             auto* button = examples.findChild<QPushButton*>(
                 QString::fromLatin1(example.buttonId.data(), int(example.buttonId.size())));
             QVERIFY(button != nullptr);
-            WhileModal([&] { button->click(); }, [&](QWidget* modal) {
-                CheckPictureIn(modal, name);
-                qobject_cast<QDialog*>(modal)->accept();
-            });
+            WhileModal([&] { button->click(); },
+                       [&](QWidget* modal) {
+                           CheckPictureIn(modal, name);
+                           qobject_cast<QDialog*>(modal)->accept();
+                       });
         }
         examples.hide();
 
@@ -132,10 +132,11 @@ private slots:
             auto* button = gallery.findChild<QPushButton*>(
                 QString::fromLatin1(entry.buttonId.data(), int(entry.buttonId.size())));
             QVERIFY(button != nullptr);
-            WhileModal([&] { button->click(); }, [&](QWidget* modal) {
-                CheckPictureIn(modal, name);
-                qobject_cast<QDialog*>(modal)->reject();
-            });
+            WhileModal([&] { button->click(); },
+                       [&](QWidget* modal) {
+                           CheckPictureIn(modal, name);
+                           qobject_cast<QDialog*>(modal)->reject();
+                       });
         }
         gallery.hide();
     }

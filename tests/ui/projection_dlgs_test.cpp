@@ -51,7 +51,7 @@ QString ClockLabel(const QString& row) { return row.trimmed().section(QLatin1Cha
 
 class ProjectionDlgsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
     void detectionCalculatesTenRowsFromTheHourlyTables() {
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(dlg.findChild<QWidget*>("crown_fire") != nullptr);
 
         QTest::mouseClick(dlg.findChild<QPushButton*>("calculate"), Qt::LeftButton);
-        const QStringList codes = {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "D1", "D2",
+        const QStringList codes = {"C1", "C2", "C3", "C4", "C5", "C6", "C7", "D1",  "D2",
                                    "M1", "M2", "M3", "M4", "S1", "S2", "S3", "O1a", "O1b"};
         for (int n = 1; n <= 18; ++n) {
             QCOMPARE(GridCell(dlg, n - 1, 0), codes[n - 1]);
@@ -154,7 +154,10 @@ private slots:
         TypeInto(elapsed, "0");
         QTest::keyClick(elapsed, Qt::Key_Return);
         QVERIFY(dlg.isVisible());
-        QVERIFY(Row(dlg, 2).contains(QLatin1String("          " "    0.0 " "       ")));
+        QVERIFY(
+            Row(dlg, 2).contains(QLatin1String("          "
+                                               "    0.0 "
+                                               "       ")));
         QCOMPARE(GridCell(dlg, 1, 7), QStringLiteral("0.0"));
 
         // A refused value warns beside the form and stops Calculate with a message.

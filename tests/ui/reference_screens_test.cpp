@@ -24,7 +24,7 @@ QPushButton* ButtonIn(QWidget* window, const char* name) {
 
 class ReferenceScreensTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { InitResources(); }
 
     void examplesShowThePhotographFirstAndKeepTheLastExample() {
@@ -92,12 +92,13 @@ private slots:
         QVERIFY(c6 != nullptr);
         QCOMPARE(c6->text(), QStringLiteral("C6"));
 
-        WhileModal([&] { QTest::mouseClick(c6, Qt::LeftButton); }, [&](QWidget* modal) {
-            QVERIFY(modal != nullptr && modal != &dlg);
-            QCOMPARE(modal->windowTitle(), QStringLiteral("  C6   Conifer Plantation"));
-            QCOMPARE(description->toPlainText(), QString());
-            QTest::mouseClick(ButtonIn(modal, "cancel"), Qt::LeftButton);
-        });
+        WhileModal([&] { QTest::mouseClick(c6, Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       QVERIFY(modal != nullptr && modal != &dlg);
+                       QCOMPARE(modal->windowTitle(), QStringLiteral("  C6   Conifer Plantation"));
+                       QCOMPARE(description->toPlainText(), QString());
+                       QTest::mouseClick(ButtonIn(modal, "cancel"), Qt::LeftButton);
+                   });
         const QString c6Text = description->toPlainText();
         QVERIFY(c6Text.startsWith(QStringLiteral("C6: Conifer Plantation - ")));
 
@@ -130,21 +131,23 @@ private slots:
         };
         for (const Case& c : cases) {
             int result = -1;
-            WhileModal([&] { result = c.panel->RunModal(); }, [&](QWidget* modal) {
-                QCOMPARE(modal, static_cast<QWidget*>(c.panel));
-                QCOMPARE(modal->windowTitle(), QString::fromLatin1(c.title));
-                QVERIFY(modal->findChild<QWidget*>(QString::fromLatin1(c.picture)) != nullptr);
-                if (c.groupTitle != nullptr) {
-                    auto* group = modal->findChild<QGroupBox*>();
-                    QVERIFY(group != nullptr);
-                    QCOMPARE(group->title(), QString::fromLatin1(c.groupTitle));
-                }
-                if (c.accept) {
-                    c.panel->accept();
-                } else {
-                    c.panel->reject();
-                }
-            });
+            WhileModal(
+                [&] { result = c.panel->RunModal(); },
+                [&](QWidget* modal) {
+                    QCOMPARE(modal, static_cast<QWidget*>(c.panel));
+                    QCOMPARE(modal->windowTitle(), QString::fromLatin1(c.title));
+                    QVERIFY(modal->findChild<QWidget*>(QString::fromLatin1(c.picture)) != nullptr);
+                    if (c.groupTitle != nullptr) {
+                        auto* group = modal->findChild<QGroupBox*>();
+                        QVERIFY(group != nullptr);
+                        QCOMPARE(group->title(), QString::fromLatin1(c.groupTitle));
+                    }
+                    if (c.accept) {
+                        c.panel->accept();
+                    } else {
+                        c.panel->reject();
+                    }
+                });
             QCOMPARE(result, c.accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
         }
         // The references panel shows nine numbered entries and the note on the posters.
@@ -165,20 +168,20 @@ private slots:
             const char* name;
             QSize size;
         };
-        for (const Case& c : {Case{"fwi_structure", QSize(450, 368)},
-                              Case{"fbp_structure", QSize(450, 451)}}) {
+        for (const Case& c :
+             {Case{"fwi_structure", QSize(450, 368)}, Case{"fbp_structure", QSize(450, 451)}}) {
             QCOMPARE(PictureSize(QString::fromLatin1(c.name)), c.size);
             QWidget holder;
-            QWidget* picture = MakePicture(QString::fromLatin1(c.name), QStringLiteral("diagram"),
-                                           &holder);
+            QWidget* picture =
+                MakePicture(QString::fromLatin1(c.name), QStringLiteral("diagram"), &holder);
             QVERIFY2(qobject_cast<QLabel*>(picture) == nullptr, c.name);  // not the frame
             QCOMPARE(picture->size(), c.size);
             // It draws something: the rendered picture is not one flat colour.
             const QImage image = picture->grab().toImage();
             QVERIFY2(image.pixelColor(c.size.width() / 2, c.size.height() / 2) !=
-                         image.pixelColor(0, 0) ||
+                             image.pixelColor(0, 0) ||
                          image.pixelColor(c.size.width() / 3, c.size.height() / 3) !=
-                         image.pixelColor(0, 0),
+                             image.pixelColor(0, 0),
                      c.name);
         }
         // Inside its panel the diagram keeps its natural size.

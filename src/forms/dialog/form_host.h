@@ -8,7 +8,7 @@ namespace emberlin::forms {
 // Called synchronously by a form model. The Qt layer implements it with real widgets;
 // tests record the calls in order (RecordingHost).
 class FormHost {
-public:
+  public:
     virtual ~FormHost() = default;
 
     // A program message: a modal box with one OK button and the caption "EMBERLIN".
@@ -29,7 +29,7 @@ public:
 
 // A host that does nothing: the state of a form model that no window shows yet.
 class NullHost final : public FormHost {
-public:
+  public:
     void ShowMessage(std::string_view) override {}
     void ShowTypingWarning(std::string_view, std::string_view) override {}
     void SetFocus(std::string_view, bool) override {}

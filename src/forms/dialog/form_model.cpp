@@ -125,9 +125,7 @@ const Control& FormModel::GetControl(std::string_view id) const {
     return *it->second;
 }
 
-bool FormModel::HasControl(std::string_view id) const {
-    return byId_.count(std::string(id)) != 0;
-}
+bool FormModel::HasControl(std::string_view id) const { return byId_.count(std::string(id)) != 0; }
 
 Control& FormModel::MutableControl(std::string_view id) {
     return const_cast<Control&>(GetControl(id));
@@ -209,7 +207,8 @@ void FormModel::Show() {
 std::vector<const Control*> FormModel::InputFields() const {
     std::vector<const Control*> fields;
     for (const Control& c : controls_) {
-        if ((c.kind == ControlKind::DoubleField || c.kind == ControlKind::IntField) && !c.readOnly) {
+        if ((c.kind == ControlKind::DoubleField || c.kind == ControlKind::IntField) &&
+            !c.readOnly) {
             fields.push_back(&c);
         }
     }
@@ -388,8 +387,7 @@ Control& FormModel::AddCheck(std::string id, std::string label, bool& member,
     return Register(controls_, byId_, std::move(c));
 }
 
-Control& FormModel::AddText(std::string id, std::string label, std::string& member,
-                            bool readOnly) {
+Control& FormModel::AddText(std::string id, std::string label, std::string& member, bool readOnly) {
     Control c;
     c.id = std::move(id);
     c.label = std::move(label);

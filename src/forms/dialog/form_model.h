@@ -35,7 +35,7 @@ struct Control {
     bool checked = false;
     bool enabled = true;
     bool readOnly = false;
-    bool digitsOnly = false;  // an edit that would put anything but 0-9 in it is not applied
+    bool digitsOnly = false;   // an edit that would put anything but 0-9 in it is not applied
     bool wholeNumber = false;  // a double field that takes whole numbers only
     bool result = false;       // a result the form computes (greyed while stale)
     std::string group;         // names the field where its label alone is ambiguous ("Wind Speed")
@@ -127,7 +127,7 @@ struct FieldTip {
 std::string TipText(const Control& control, const FieldTip& tip);
 
 class FormModel {
-public:
+  public:
     explicit FormModel(std::string title);
     virtual ~FormModel() = default;
     FormModel(const FormModel&) = delete;
@@ -184,7 +184,7 @@ public:
     // Writes every member back to the screen in its canonical text.
     void Show();
 
-protected:
+  protected:
     Control& AddDouble(std::string id, std::string label, double& member, double minValue,
                        double maxValue);
     Control& AddInt(std::string id, std::string label, int& member, int minValue, int maxValue);
@@ -227,7 +227,7 @@ protected:
     // shows them). Returns whether the values were taken.
     bool TakeOver(std::string_view source, std::initializer_list<TakenValue> values);
 
-private:
+  private:
     void SetWarning(std::optional<Refusal> refusal);
     std::optional<Refusal> StoreControl(Control& control);
 

@@ -19,7 +19,7 @@ struct HostEvent {
 };
 
 class RecordingHost final : public FormHost {
-public:
+  public:
     void ShowMessage(std::string_view text) override;
     void ShowTypingWarning(std::string_view controlId, std::string_view text) override;
     void SetFocus(std::string_view controlId, bool selectText) override;
@@ -43,7 +43,7 @@ public:
     // Forgets recorded events and the closed state (warnings stay: they are on screen).
     void ClearEvents();
 
-private:
+  private:
     std::vector<HostEvent> events_;
     std::map<std::string, std::string> warnings_;
     std::map<std::string, std::function<void()>> panelActions_;
