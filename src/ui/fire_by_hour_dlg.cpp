@@ -21,6 +21,7 @@
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fixed_rows.h"
+#include "ui/picture_export.h"
 #include "ui/result_exports.h"
 
 namespace emberlin::ui {
@@ -335,6 +336,14 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setTextFormat(Qt::RichText);
     chartKey_->setWordWrap(true);
     chartHolder_->addWidget(chartKey_);
+    // Copy and Save of the chart as it is drawn now (PNG or SVG).
+    QChartView* view = chartView_;
+    chartHolder_->addWidget(MakeExportButtons(
+        this,
+        [view](QPainter& painter, const QSize& size) {
+            view->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        },
+        [view] { return view->size(); }, QStringLiteral("fire_behaviour_by_hour")));
     chart->setMargins(QMargins(2, 2, 2, 2));
 
     chart_ = std::make_unique<ChartParts>();

@@ -2,10 +2,13 @@
 // its grid, summary and chart, and fits the screen.
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableView>
@@ -81,6 +84,13 @@ class FireByHourDlgTest : public QObject {
                     }
                 }
                 QCOMPARE(lines, 3);  // HFI, FFMC and ISI
+
+                // The chart leaves the window as an image of its own size.
+                QGuiApplication::clipboard()->clear();
+                QTest::mouseClick(w->findChild<QPushButton*>("copyPicture"), Qt::LeftButton);
+                const QImage copied = QGuiApplication::clipboard()->image();
+                QVERIFY(!copied.isNull());
+                QCOMPARE(copied.size() / copied.devicePixelRatio(), view->size());
 
                 QElapsedTimer timer;
                 timer.start();
