@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <algorithm>
 
 #include "app/main_menu_dlg.h"
 #include "ui/resources.h"
@@ -21,11 +22,16 @@ namespace {
 
 // The buttons of a window that are not inside its scrolled content: its action buttons.
 QList<QAbstractButton*> ActionButtons(QWidget* window) {
-    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("contentScroll"));
+    // Buttons inside scrolled content (the arranged windows' and any window's own) scroll
+    // into view with it; the action rows stay outside.
+    const QList<QScrollArea*> scrolls = window->findChildren<QScrollArea*>();
     QList<QAbstractButton*> actions;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!button->isVisible() || qobject_cast<QPushButton*>(button) == nullptr) continue;
-        if (scroll != nullptr && scroll->isAncestorOf(button)) continue;
+        const bool scrolled = std::any_of(scrolls.begin(), scrolls.end(), [button](QScrollArea* s) {
+            return s->widget() != nullptr && s->widget()->isAncestorOf(button);
+        });
+        if (scrolled) continue;
         actions << button;
     }
     return actions;
