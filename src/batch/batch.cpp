@@ -22,17 +22,17 @@ namespace emberlin::batch {
 namespace {
 
 // Every batch command, in the order the usage lists them. A new command is one more entry.
-constexpr const CommandSpec* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand,
-                                            &kHourlyCommand};
+constexpr const CommandEntry* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand,
+                                             &kHourlyCommand};
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec* command : kCommands) {
+const CommandEntry* FindCommand(std::string_view name) {
+    for (const CommandEntry* command : kCommands) {
         if (command->name == name) return command;
     }
     return nullptr;
 }
 
-void PrintCommandHelp(const CommandSpec& command, std::FILE* to) {
+void PrintCommandHelp(const CommandEntry& command, std::FILE* to) {
     std::fprintf(to,
                  "Usage: emberlin %.*s [options] [INPUT.csv|-] [-o OUTPUT.csv]\n%.*s\n\n%.*s\n"
                  "Options:\n",
@@ -199,7 +199,7 @@ struct RunArguments {
 };
 
 // Parses the words after the command name; "" or the problem.
-std::string ParseArguments(const CommandSpec& command, std::span<const std::string_view> words,
+std::string ParseArguments(const CommandEntry& command, std::span<const std::string_view> words,
                            RunArguments& run) {
     bool inputGiven = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -300,7 +300,7 @@ void PrintUsage(std::FILE* to) {
         "OUTPUT (or standard output) without a display.\n"
         "\nCommands:\n",
         to);
-    for (const CommandSpec* command : kCommands) {
+    for (const CommandEntry* command : kCommands) {
         std::fprintf(to, "  %-9.*s %.*s\n", static_cast<int>(command->name.size()),
                      command->name.data(), static_cast<int>(command->summary.size()),
                      command->summary.data());
@@ -355,28 +355,28 @@ Launch ClassifyCommandLine(std::span<const std::string_view> args) {
 
 int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* out,
              std::FILE* err) {
-    const CommandSpec* spec = args.empty() ? nullptr : FindCommand(args[0]);
-    if (spec == nullptr) {
+    const CommandEntry* entry = args.empty() ? nullptr : FindCommand(args[0]);
+    if (entry == nullptr) {
         std::fprintf(err, "unknown command\n");
         PrintUsage(err);
         return 2;
     }
     RunArguments run;
-    if (std::string problem = ParseArguments(*spec, args.subspan(1), run); !problem.empty()) {
-        std::fprintf(err, "emberlin %.*s: %s\n", static_cast<int>(spec->name.size()),
-                     spec->name.data(), problem.c_str());
-        PrintCommandHelp(*spec, err);
+    if (std::string problem = ParseArguments(*entry, args.subspan(1), run); !problem.empty()) {
+        std::fprintf(err, "emberlin %.*s: %s\n", static_cast<int>(entry->name.size()),
+                     entry->name.data(), problem.c_str());
+        PrintCommandHelp(*entry, err);
         return 2;
     }
     if (run.help) {
-        PrintCommandHelp(*spec, out);
+        PrintCommandHelp(*entry, out);
         return 0;
     }
     std::string problem;
-    std::unique_ptr<RowCommand> command = spec->make(run.options, problem);
+    std::unique_ptr<RowCommand> command = entry->make(run.options, problem);
     if (!command) {
-        std::fprintf(err, "emberlin %.*s: %s\n", static_cast<int>(spec->name.size()),
-                     spec->name.data(), problem.c_str());
+        std::fprintf(err, "emberlin %.*s: %s\n", static_cast<int>(entry->name.size()),
+                     entry->name.data(), problem.c_str());
         return 2;
     }
 
@@ -402,7 +402,7 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     CsvWriter writer(target.File());
     command->WriteHeading(header, writer);
 
-    Progress progress(err, input, spec->name);
+    Progress progress(err, input, entry->name);
     long badRows = 0;
     std::uint64_t rows = 0;
     while (reader.Next()) {

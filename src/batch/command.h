@@ -45,7 +45,7 @@ class OptionValues {
     std::vector<std::pair<std::string, std::string>> values_;
 };
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view name;
     std::string_view summary;  // one line in the program's usage
     std::string_view columns;  // what the input holds and the output gives, for its --help
@@ -54,10 +54,10 @@ struct CommandSpec {
     std::unique_ptr<RowCommand> (*make)(const OptionValues& options, std::string& problem);
 };
 
-extern const CommandSpec kFwiCommand;
-extern const CommandSpec kFbpCommand;
-extern const CommandSpec kDiurnalCommand;
-extern const CommandSpec kHourlyCommand;
+extern const CommandEntry kFwiCommand;
+extern const CommandEntry kFbpCommand;
+extern const CommandEntry kDiurnalCommand;
+extern const CommandEntry kHourlyCommand;
 
 // The fuel index of a fuel code as tables write it: any letter case, with or without the
 // hyphen ("c2", "C-2", "O1A", "o-1b"); -1 when it names none.

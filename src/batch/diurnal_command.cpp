@@ -71,7 +71,7 @@ std::unique_ptr<RowCommand> MakeDiurnal(const OptionValues& options, std::string
 
 }  // namespace
 
-const CommandSpec kDiurnalCommand = {
+const CommandEntry kDiurnalCommand = {
     "diurnal",
     "hourly weather and hourly FFMC, 24 rows for each day",
     "Columns (by name, any letter case and order), the diurnal weather form's inputs:\n"

@@ -222,7 +222,7 @@ int FuelIndexOf(std::string_view text) {
     return FindFuelType(std::string_view(code, size));
 }
 
-const CommandSpec kFbpCommand = {
+const CommandEntry kFbpCommand = {
     "fbp",
     "the FBP System, one case per row",
     "Columns (by name, any letter case and order): FuelType (C1..C7, D1, D2, M1..M4, S1..S3,\n"

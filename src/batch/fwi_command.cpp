@@ -122,7 +122,7 @@ std::unique_ptr<RowCommand> MakeFwi(const OptionValues& options, std::string& pr
 
 }  // namespace
 
-const CommandSpec kFwiCommand = {
+const CommandEntry kFwiCommand = {
     "fwi",
     "the daily FWI System, chained day after day through the rows",
     "Columns (by name, any letter case and order): mon or month, temp (deg C), rh (%),\n"

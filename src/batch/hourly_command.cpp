@@ -238,7 +238,7 @@ std::unique_ptr<RowCommand> MakeHourly(const OptionValues& options, std::string&
 
 }  // namespace
 
-const CommandSpec kHourlyCommand = {
+const CommandEntry kHourlyCommand = {
     "hourly",
     "fire behaviour by hour of a day's diurnal weather, 24 rows for each day and site",
     "Columns (by name, any letter case and order): FuelType, then the diurnal command's\n"
