@@ -105,4 +105,15 @@ std::vector<AccumulatedGrowthRow> AccumulateGrowth(const FbpInputs& fire, double
     return rows;
 }
 
+FbpOutputs GrownOutputs(const AccumulatedGrowthRow& row) {
+    FbpOutputs out = row.behaviour;
+    out.hsd = row.headDistance;
+    out.fsd = row.flankDistance;
+    out.bsd = row.backDistance;
+    out.lb = row.lengthToBreadth;
+    out.area = row.area;
+    out.perimeter = row.perimeter;
+    return out;
+}
+
 }  // namespace emberlin

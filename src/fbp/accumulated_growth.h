@@ -66,4 +66,8 @@ std::vector<AccumulatedGrowthRow> AccumulateGrowth(const FbpInputs& fire, double
                                                    std::span<const double> elapsedTimes,
                                                    const HourlyWeatherSource& weather);
 
+// One row as a set of FBP outputs: the row's own behaviour, with the accumulated distances,
+// length-to-breadth ratio, area and perimeter in place of the single call's.
+FbpOutputs GrownOutputs(const AccumulatedGrowthRow& row);
+
 }  // namespace emberlin

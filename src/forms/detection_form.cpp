@@ -142,11 +142,8 @@ std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 
 std::string DetectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
 DetectionForm::DetectionForm(HandOver& shared)
-    : FormModel("EMBERLIN - FBP Detection Assessment"),
-      shared_(shared),
+    : FbpSettingsForm("EMBERLIN - FBP Detection Assessment", shared),
       headings_(DetectionHeadings()) {
-    fuelBoxes_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
-
     // Input fields, declared in storing order. Every edit marks the inputs as edited, so a
     // later CALCULATE no longer claims a settings source.
     auto typed = [this](Control& control) {
@@ -175,16 +172,8 @@ DetectionForm::DetectionForm(HandOver& shared)
     typed(AddDouble("slope", "Slope   ( % )", settings_.site.slope, 0, 100));
     typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
 
-    for (int i = 0; i < kFuelCount; ++i) {
-        AddCheck(FuelBoxId(i), std::string(CatalogueFuel(i).detectionLabel),
-                 fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
-    }
-    AddCheck("pointIgnition", "Point", pointIgnition_,
-             [this] { SelectIgnition(IgnitionType::Point); });
-    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
-    AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
-    AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
-             [this] { TakeFbpSettings(); });
+    AddFuelChecks(&FuelType::detectionLabel);
+    AddIgnitionAndSourceChecks();
 
     for (int line = 0; line < kHeadingLineCount; ++line) {
         AddText(HeadingId(line), "Column headings", headings_[static_cast<std::size_t>(line)]);
@@ -197,19 +186,7 @@ DetectionForm::DetectionForm(HandOver& shared)
                 rows_[static_cast<std::size_t>(row)]);
     }
 
-    OptionGroup fuels{"fuelType", "Fuel type", {}, [this](std::size_t i) {
-                          SelectFuelType(static_cast<int>(i));
-                      }};
-    for (int i = 0; i < kFuelCount; ++i) {
-        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
-    }
-    AddOptionGroup(std::move(fuels));
-    AddOptionGroup({"ignition",
-                    "Ignition",
-                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
-                    [this](std::size_t i) {
-                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
-                    }});
+    AddChoiceGroups();
 
     AddButton("calculate", "CALCULATE", [this] { Calculate(); });
     AddButton("exit", "EXIT", [this] { Ok(); });
@@ -221,27 +198,6 @@ DetectionForm::DetectionForm(HandOver& shared)
     MarkResults(rowIds, DetectionRowTip());
 }
 
-void DetectionForm::SetFuelBoxes(int fuelIndex) {
-    for (int i = 0; i < kFuelCount; ++i) {
-        fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
-        SetChecked(FuelBoxId(i), i == fuelIndex);
-    }
-}
-
-void DetectionForm::SetIgnitionBoxes(IgnitionType ignition) {
-    pointIgnition_ = ignition == IgnitionType::Point;
-    lineIgnition_ = ignition == IgnitionType::Line;
-    SetChecked("pointIgnition", pointIgnition_);
-    SetChecked("lineIgnition", lineIgnition_);
-}
-
-void DetectionForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
-    defaultSettings_ = defaultOn;
-    fbpSettings_ = fbpOn;
-    SetChecked("defaultSettings", defaultOn);
-    SetChecked("fbpSettings", fbpOn);
-}
-
 void DetectionForm::ClearRows() {
     for (std::string& row : rows_) row.clear();
     lastRows_.reset();
@@ -250,41 +206,20 @@ void DetectionForm::ClearRows() {
     ResultsCleared();
 }
 
-// The selection boxes change only the boxes: what is typed in the fields stays as typed.
-void DetectionForm::SelectFuelType(int fuelIndex) {
-    settings_.fuelIndex = fuelIndex;
-    SetFuelBoxes(fuelIndex);
-    SetSettingsBoxes(false, false);
-}
-
-void DetectionForm::SelectIgnition(IgnitionType ignition) {
-    settings_.ignition = ignition;
-    SetIgnitionBoxes(ignition);
-    SetSettingsBoxes(false, false);
-}
-
 void DetectionForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
     settings_ = FbpSettings{};
     fireStartTime_ = 1430;
-    SetFuelBoxes(settings_.fuelIndex);
-    SetIgnitionBoxes(settings_.ignition);
-    SetSettingsBoxes(true, false);
+    ShowChoices(settings_.fuelIndex, settings_.ignition, true, false);
     ClearRows();
     Show();
     StoreWhileTyping();  // every text is now valid: clears any warning left beside a field
 }
 
 void DetectionForm::TakeFbpSettings() {
-    if (!shared_.fbp) {
-        Message(kNoFbpMessage);
-        SetSettingsBoxes(false, false);
-        return;
-    }
-    // The click has already toggled the box; it shows a source only once one has filled
-    // the form.
-    SetChecked("fbpSettings", fbpSettings_);
-    const FbpSettings& fbp = *shared_.fbp;
+    const FbpSettings* source = FbpSource();
+    if (source == nullptr) return;
+    const FbpSettings& fbp = *source;
     if (!IsFuelIndex(fbp.fuelIndex)) {
         Message(
             "Nothing was taken over from the FBP Calculator: its fuel type or ignition type "
@@ -311,11 +246,7 @@ void DetectionForm::TakeFbpSettings() {
         return;
     }
     ClearRows();
-    settings_.fuelIndex = fbp.fuelIndex;
-    settings_.ignition = fbp.ignition;
-    SetFuelBoxes(settings_.fuelIndex);
-    SetSettingsBoxes(false, true);
-    SetIgnitionBoxes(settings_.ignition);
+    ShowChoices(fbp.fuelIndex, fbp.ignition, false, true);
     Show();
 }
 
@@ -344,13 +275,7 @@ void DetectionForm::Calculate() {
         const AccumulatedGrowthRow& grown = growth_[row];
         // The rates, intensities and crown fraction are those of the row's own hour and
         // elapsed time; the size is that of the fire grown so far.
-        FbpOutputs out = grown.behaviour;
-        out.hsd = grown.headDistance;
-        out.fsd = grown.flankDistance;
-        out.bsd = grown.backDistance;
-        out.lb = grown.lengthToBreadth;
-        out.area = grown.area;
-        out.perimeter = grown.perimeter;
+        const FbpOutputs out = GrownOutputs(grown);
         const int label = DetectionClockLabel(start + kDetectionElapsedMinutes[row]);
         const int index = static_cast<int>(row);
         rows_[row] = DetectionRowText(label, index, out, withPoc);
@@ -363,29 +288,11 @@ void DetectionForm::Calculate() {
 }
 
 ResultTable DetectionForm::Table() const {
-    ResultTable table;
-    table.headers = {"HOUR",
-                     "TIME\n(min)",
-                     "Head ROS\n(m/min)",
-                     "Head HFI\n(kW/m)",
-                     "Flank ROS\n(m/min)",
-                     "Flank HFI\n(kW/m)",
-                     "Back ROS\n(m/min)",
-                     "Back HFI\n(kW/m)",
-                     "Area\n(ha)",
-                     "Perimeter\n(m)",
-                     "PGR\n(m)",
-                     "CFB",
-                     "Type Fire",
-                     "POC\n(%)"};
-    table.headerTips.assign(table.headers.size(), std::string());
+    ResultTable table =
+        ProjectionGrid({"HOUR", "TIME\n(min)"}, {"POC\n(%)"}, cells_, headings_, rows_);
     table.headerTips[0] = "Clock time hhmm at which the row's elapsed time ends";
     table.headerTips[8] = kAreaTip;
-    table.headerTips[11] = "Crown fraction burned, 0.0 to 1.0";
     table.headerTips[13] = "Probability of containment, C2 only";
-    table.cells.assign(cells_.begin(), cells_.end());
-    table.headingLines.assign(headings_.begin(), headings_.end());
-    table.rowTexts.assign(rows_.begin(), rows_.end());
     return table;
 }
 

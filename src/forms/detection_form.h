@@ -9,7 +9,7 @@
 
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
-#include "forms/dialog/form_model.h"
+#include "forms/fbp_settings_form.h"
 #include "forms/fuel_catalogue.h"
 #include "forms/hand_over.h"
 #include "forms/projection_rows.h"
@@ -58,7 +58,7 @@ int DetectionClockLabel(int minutes);
 std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
                                                     const HourlyTables& hourly);
 
-class DetectionForm : public FormModel {
+class DetectionForm : public FbpSettingsForm {
   public:
     static constexpr const char* kInstructions =
         "ENTER the desired FBP fuel type,   ENTER the FBP Parameters,   ENTER the required INPUT "
@@ -70,8 +70,6 @@ class DetectionForm : public FormModel {
     static constexpr const char* kNoHourlyMessage =
         "ERROR - This program requires hourly calculations, RUN the DIURNAL TOOL Calcualtor in "
         "order to Create the Hourly Values";
-    static constexpr const char* kNoFbpMessage =
-        "ERROR - You must RUN the FBP Calculator First in order to Create the Values";
     static constexpr const char* kAreaTip =
         "Area burned since the fire start (ha). The head, flank and back distances build up "
         "hour by hour, each hour's stretch burning under that hour's FFMC and wind speed, so "
@@ -89,8 +87,6 @@ class DetectionForm : public FormModel {
     static std::string RowId(int row);
     static std::string HeadingId(int line);
 
-    int SelectedFuelType() const { return settings_.fuelIndex; }
-    IgnitionType Ignition() const { return settings_.ignition; }
     bool InputsEdited() const { return inputsEdited_; }
 
     // The rows of the table now shown, as computed (none while the table is empty).
@@ -107,33 +103,17 @@ class DetectionForm : public FormModel {
 
     void Calculate();
 
-    // The settings as last stored (the rows take FFMC and wind speed hour by hour, and each
-    // its own elapsed time).
-    const FbpSettings& Settings() const { return settings_; }
-    void TakeFbpSettings();
-    void RestoreDefaults();
+    // The settings (Settings()) give the fuel type, ignition, date and site: the rows take
+    // FFMC and wind speed hour by hour, shown in their fields only, and each its own elapsed
+    // time.
+    void TakeFbpSettings() override;
+    void RestoreDefaults() override;
 
   private:
-    void SelectFuelType(int fuelIndex);
-    void SelectIgnition(IgnitionType ignition);
-    void SetFuelBoxes(int fuelIndex);
-    void SetIgnitionBoxes(IgnitionType ignition);
-    void SetSettingsBoxes(bool defaultOn, bool fbpOn);
     void ClearRows();
 
-    HandOver& shared_;
-
-    // Fuel type, ignition, date and site. The FFMC and wind speed are shown only: the
-    // table reads the hourly values; the elapsed time is that of each row.
-    FbpSettings settings_;
     int fireStartTime_ = 1430;  // clock time hhmm
     bool inputsEdited_ = false;
-
-    std::array<bool, kFuelCount> fuelBoxes_{};
-    bool pointIgnition_ = true;
-    bool lineIgnition_ = false;
-    bool defaultSettings_ = true;
-    bool fbpSettings_ = false;
 
     std::array<std::string, kHeadingLineCount> headings_;
     std::array<std::string, kRowCount> rows_;

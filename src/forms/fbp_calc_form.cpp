@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
+#include "forms/fbp_settings_form.h"
 #include "forms/field_tips.h"
 
 namespace emberlin::forms {
@@ -81,12 +82,7 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddText("fsdText", "FSD  ( m )", fsdText_);
     AddText("bsdText", "BSD ( m )", bsdText_);
 
-    OptionGroup fuels{
-        "fuelType", "Fuel type", {}, [this](std::size_t i) { SelectFuel(static_cast<int>(i)); }};
-    for (int i = 0; i < kFuelCount; ++i) {
-        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
-    }
-    AddOptionGroup(std::move(fuels));
+    AddOptionGroup(FuelTypeOptions([this](int i) { SelectFuel(i); }));
     AddOptionGroup({"ignition",
                     "Ignition",
                     {{"line", "lineIgnition"}, {"point", "pointIgnition"}},

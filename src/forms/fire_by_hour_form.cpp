@@ -196,9 +196,7 @@ std::vector<std::string> SummaryLines(const FireByHourSummary& summary,
 std::string FireByHourForm::RowId(int hour) { return "hour" + std::to_string(hour); }
 
 FireByHourForm::FireByHourForm(HandOver& shared)
-    : FormModel("EMBERLIN - Fire Behaviour by Hour"), shared_(shared) {
-    fuelBoxes_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
-
+    : FbpSettingsForm("EMBERLIN - Fire Behaviour by Hour", shared) {
     // Declared in storing order. A typed change leaves the settings source unclaimed.
     auto typed = [this](Control& control) -> Control& {
         control.onEdited = [this] {
@@ -208,11 +206,7 @@ FireByHourForm::FireByHourForm(HandOver& shared)
         return control;
     };
     // The boxes read the fuel codes, as the FBP calculator's do.
-    for (const FuelType& fuel : FuelCatalogue()) {
-        const int i = fuel.index;
-        AddCheck(std::string(fuel.buttonId), std::string(fuel.code),
-                 fuelBoxes_[static_cast<std::size_t>(i)], [this, i] { SelectFuelType(i); });
-    }
+    AddFuelChecks(&FuelType::code);
     typed(AddInt("pc", "% Conifer (M1/M2)", settings_.site.pc, 0, 100));
     typed(AddInt("pdf", "% Dead Fir (M3/M4)", settings_.site.pdf, 0, 100));
     typed(AddInt("gc", "% Grass Curing (O1a/O1b)", settings_.site.gc, 0, 100));
@@ -231,69 +225,18 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     AddDouble("threshold1", "Threshold 1 (kW/m)", thresholds_[0], 0, 50000);
     AddDouble("threshold2", "Threshold 2 (kW/m)", thresholds_[1], 0, 50000);
 
-    AddCheck("pointIgnition", "Point", pointIgnition_,
-             [this] { SelectIgnition(IgnitionType::Point); });
-    AddCheck("lineIgnition", "Line", lineIgnition_, [this] { SelectIgnition(IgnitionType::Line); });
-    AddCheck("defaultSettings", "Default", defaultSettings_, [this] { RestoreDefaults(); });
-    AddCheck("fbpSettings", "Settings from FBP Calculator", fbpSettings_,
-             [this] { TakeFbpSettings(); });
+    AddIgnitionAndSourceChecks();
 
     for (int h = 1; h <= kHoursInDay; ++h) {
         AddText(RowId(h), "Hour " + HourLabel(h), rows_[static_cast<std::size_t>(h - 1)]);
     }
     AddText("summary", "Summary", summary_);
 
-    OptionGroup fuels{"fuelType", "Fuel type", {}, [this](std::size_t i) {
-                          SelectFuelType(static_cast<int>(i));
-                      }};
-    for (int i = 0; i < kFuelCount; ++i) {
-        fuels.choices.push_back({std::string(CatalogueFuel(i).code), FuelBoxId(i)});
-    }
-    AddOptionGroup(std::move(fuels));
-    AddOptionGroup({"ignition",
-                    "Ignition",
-                    {{"point", "pointIgnition"}, {"line", "lineIgnition"}},
-                    [this](std::size_t i) {
-                        SelectIgnition(i == 0 ? IgnitionType::Point : IgnitionType::Line);
-                    }});
+    AddChoiceGroups();
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
-}
-
-void FireByHourForm::SetFuelBoxes(int fuelIndex) {
-    for (int i = 0; i < kFuelCount; ++i) {
-        fuelBoxes_[static_cast<std::size_t>(i)] = i == fuelIndex;
-        SetChecked(FuelBoxId(i), i == fuelIndex);
-    }
-}
-
-void FireByHourForm::SetIgnitionBoxes(IgnitionType ignition) {
-    pointIgnition_ = ignition == IgnitionType::Point;
-    lineIgnition_ = ignition == IgnitionType::Line;
-    SetChecked("pointIgnition", pointIgnition_);
-    SetChecked("lineIgnition", lineIgnition_);
-}
-
-void FireByHourForm::SetSettingsBoxes(bool defaultOn, bool fbpOn) {
-    defaultSettings_ = defaultOn;
-    fbpSettings_ = fbpOn;
-    SetChecked("defaultSettings", defaultOn);
-    SetChecked("fbpSettings", fbpOn);
-}
-
-// A box's own choice is held at once; what is typed in the fields stays as typed.
-void FireByHourForm::SelectFuelType(int fuelIndex) {
-    settings_.fuelIndex = fuelIndex;
-    SetFuelBoxes(fuelIndex);
-    SetSettingsBoxes(false, false);
-}
-
-void FireByHourForm::SelectIgnition(IgnitionType ignition) {
-    settings_.ignition = ignition;
-    SetIgnitionBoxes(ignition);
-    SetSettingsBoxes(false, false);
 }
 
 void FireByHourForm::RestoreDefaults() {
@@ -302,22 +245,15 @@ void FireByHourForm::RestoreDefaults() {
     startHour_ = 13;
     duration_ = 6;
     thresholds_ = {4000, 10000};
-    SetFuelBoxes(settings_.fuelIndex);
-    SetIgnitionBoxes(settings_.ignition);
-    SetSettingsBoxes(true, false);
+    ShowChoices(settings_.fuelIndex, settings_.ignition, true, false);
     Show();
     StoreWhileTyping();  // every text is now valid: clears any warning left beside a field
 }
 
 void FireByHourForm::TakeFbpSettings() {
-    if (!shared_.fbp) {
-        Message(kNoFbpMessage);
-        SetSettingsBoxes(false, false);
-        return;
-    }
-    SetChecked("fbpSettings", fbpSettings_);  // shows the source only once it has filled in
-    if (!StoreForAction()) return;
-    const FbpSettings& fbp = *shared_.fbp;
+    const FbpSettings* source = FbpSource();
+    if (source == nullptr || !StoreForAction()) return;
+    const FbpSettings& fbp = *source;
     if (!IsFuelIndex(fbp.fuelIndex)) {
         Message(
             "Nothing was taken over from the FBP Calculator: its fuel type is not one of "
@@ -343,11 +279,7 @@ void FireByHourForm::TakeFbpSettings() {
         SetSettingsBoxes(false, false);
         return;
     }
-    settings_.fuelIndex = fbp.fuelIndex;
-    settings_.ignition = fbp.ignition;
-    SetFuelBoxes(settings_.fuelIndex);
-    SetIgnitionBoxes(settings_.ignition);
-    SetSettingsBoxes(false, true);
+    ShowChoices(fbp.fuelIndex, fbp.ignition, false, true);
     Show();
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fbp/fbp_records.h"
-#include "forms/dialog/form_model.h"
+#include "forms/fbp_settings_form.h"
 #include "forms/fuel_catalogue.h"
 #include "forms/hand_over.h"
 
@@ -97,10 +97,8 @@ std::array<std::string, kHourColumnCount> HourCells(const HourBehaviour& hour);
 std::vector<std::string> SummaryLines(const FireByHourSummary& summary,
                                       const std::array<double, 2>& thresholds);
 
-class FireByHourForm : public FormModel {
+class FireByHourForm : public FbpSettingsForm {
   public:
-    static constexpr const char* kNoFbpMessage =
-        "ERROR - You must RUN the FBP Calculator First in order to Create the Values";
     static constexpr const char* kDurationMessage =
         "The fire start hour plus the duration must not pass 24:00.";
 
@@ -109,8 +107,6 @@ class FireByHourForm : public FormModel {
     // The grid row of hour 1..24 ("hour1" .. "hour24"): the cells joined in fixed widths.
     static std::string RowId(int hour);
 
-    int SelectedFuelType() const { return settings_.fuelIndex; }
-    forms::IgnitionType Ignition() const { return settings_.ignition; }
     // The last calculation's result; HasResult is false until one has computed.
     bool HasResult() const { return hasResult_; }
     const FireByHourResult& Result() const { return result_; }
@@ -119,31 +115,17 @@ class FireByHourForm : public FormModel {
     FireByHourCase CurrentCase() const;
 
     void Calculate();
-    void TakeFbpSettings();
-    void RestoreDefaults();
+    // The settings (Settings()) give the fuel, ignition, site and date; the weather and time
+    // in them are not used: they come hour by hour.
+    void TakeFbpSettings() override;
+    void RestoreDefaults() override;
 
   private:
-    void SelectFuelType(int fuelIndex);
-    void SelectIgnition(IgnitionType ignition);
-    void SetFuelBoxes(int fuelIndex);
-    void SetIgnitionBoxes(IgnitionType ignition);
-    void SetSettingsBoxes(bool defaultOn, bool fbpOn);
     void WriteResult();
 
-    HandOver& shared_;
-
-    // Fuel, ignition, site and date (the weather and time in it are not used: they come
-    // hour by hour).
-    FbpSettings settings_;
     int startHour_ = 13;
     int duration_ = 6;
     std::array<double, 2> thresholds_ = {4000, 10000};
-
-    std::array<bool, kFuelCount> fuelBoxes_{};
-    bool pointIgnition_ = true;
-    bool lineIgnition_ = false;
-    bool defaultSettings_ = true;
-    bool fbpSettings_ = false;
 
     std::array<std::string, kHoursInDay> rows_;
     std::string summary_;

@@ -169,25 +169,7 @@ void FuelProjectionForm::Calculate() {
 }
 
 ResultTable FuelProjectionForm::Table() const {
-    ResultTable table;
-    table.headers = {"FBP Fuel",
-                     "Head ROS\n(m/min)",
-                     "Head HFI\n(kW/m)",
-                     "Flank ROS\n(m/min)",
-                     "Flank HFI\n(kW/m)",
-                     "Back ROS\n(m/min)",
-                     "Back HFI\n(kW/m)",
-                     "Area\n(ha)",
-                     "Perimeter\n(m)",
-                     "PGR\n(m)",
-                     "CFB",
-                     "Type Fire"};
-    table.headerTips.assign(table.headers.size(), std::string());
-    table.headerTips[10] = "Crown fraction burned, 0.0 to 1.0";
-    table.cells.assign(cells_.begin(), cells_.end());
-    table.headingLines.assign(headings_.begin(), headings_.end());
-    table.rowTexts.assign(rows_.begin(), rows_.end());
-    return table;
+    return ProjectionGrid({"FBP Fuel"}, {}, cells_, headings_, rows_);
 }
 
 }  // namespace emberlin::forms

@@ -56,29 +56,17 @@ DetectionGrowth DescribeDetectionGrowth(const FbpInputs& fire, int startMinutes,
                                         const HourlyTables& hourly) {
     DetectionGrowth growth;
     growth.startMinutes = startMinutes;
-    std::vector<double> elapsed(kDetectionElapsedMinutes.begin(), kDetectionElapsedMinutes.end());
-    const auto weather = [&](int clockHour) {
-        const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
-        return HourlyWeather{hourly.ffmc[slot], hourly.windSpeed[slot]};
-    };
-    growth.rows = AccumulateGrowth(fire, startMinutes, elapsed, weather);
+    growth.rows = GrowDetectionFire(fire, startMinutes, hourly);
     if (growth.rows.empty()) return growth;
 
     // The shape at the last row: its own behaviour with the accumulated distances.
     const AccumulatedGrowthRow& last = growth.rows.back();
     FbpInputs in = fire;
     in.elapsedTime = last.elapsedTime;
-    const HourlyWeather lastWeather = weather(last.clockHour);
-    in.ffmc = lastWeather.ffmc;
-    in.windSpeed = lastWeather.windSpeed;
-    FbpOutputs out = last.behaviour;
-    out.hsd = last.headDistance;
-    out.fsd = last.flankDistance;
-    out.bsd = last.backDistance;
-    out.lb = last.lengthToBreadth;
-    out.area = last.area;
-    out.perimeter = last.perimeter;
-    growth.shape = DescribeFireShape(in, out);
+    const auto slot = static_cast<std::size_t>(HourlySlot(last.clockHour));
+    in.ffmc = hourly.ffmc[slot];
+    in.windSpeed = hourly.windSpeed[slot];
+    growth.shape = DescribeFireShape(in, GrownOutputs(last));
     // The hourly values carry every digit of the diurnal model; the words show one decimal.
     const auto tenths = [](double v) { return std::round(v * 10.0) / 10.0; };
     in.ffmc = tenths(in.ffmc);

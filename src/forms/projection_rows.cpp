@@ -43,4 +43,28 @@ std::string HeadingLine(std::initializer_list<HeadingPiece> pieces) {
     return line;
 }
 
+ResultTable ProjectionGrid(std::initializer_list<std::string_view> leading,
+                           std::initializer_list<std::string_view> trailing,
+                           std::span<const std::vector<std::string>> cells,
+                           std::span<const std::string> headingLines,
+                           std::span<const std::string> rowTexts) {
+    ResultTable table;
+    table.headers.assign(leading.begin(), leading.end());
+    for (const std::string_view header :
+         {"Head ROS\n(m/min)", "Head HFI\n(kW/m)", "Flank ROS\n(m/min)", "Flank HFI\n(kW/m)",
+          "Back ROS\n(m/min)", "Back HFI\n(kW/m)", "Area\n(ha)", "Perimeter\n(m)", "PGR\n(m)"}) {
+        table.headers.emplace_back(header);
+    }
+    const std::size_t cfb = table.headers.size();
+    table.headers.emplace_back("CFB");
+    table.headers.emplace_back("Type Fire");
+    table.headers.insert(table.headers.end(), trailing.begin(), trailing.end());
+    table.headerTips.assign(table.headers.size(), std::string());
+    table.headerTips[cfb] = "Crown fraction burned, 0.0 to 1.0";
+    table.cells.assign(cells.begin(), cells.end());
+    table.headingLines.assign(headingLines.begin(), headingLines.end());
+    table.rowTexts.assign(rowTexts.begin(), rowTexts.end());
+    return table;
+}
+
 }  // namespace emberlin::forms

@@ -1,16 +1,19 @@
-// Pieces shared by the two FBP projection tables: magnitude classes,
-// fire type words and the placing of column headings over fixed-width rows.
+// Pieces shared by the two FBP projection tables: magnitude classes, fire type words, the
+// placing of column headings over fixed-width rows and the columns of their grids.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fbp/fbp_records.h"
 #include "forms/fuel_catalogue.h"
 #include "forms/hand_over.h"
+#include "forms/result_table.h"
 
 namespace emberlin::forms {
 
@@ -40,5 +43,15 @@ struct HeadingPiece {
 // A heading line for a table of fixed-width rows: each text written from its column, the
 // gaps filled with spaces. Pieces are given left to right and must not overlap.
 std::string HeadingLine(std::initializer_list<HeadingPiece> pieces);
+
+// A projection table as a grid shows it: the `leading` headers, the columns both tables share
+// (head ROS and HFI, flank, back, area, perimeter, PGR, CFB and fire type, each caption over
+// its unit), then the `trailing` headers; no header tips but the crown fraction's; and the
+// form's cells, heading lines and rows as they stand.
+ResultTable ProjectionGrid(std::initializer_list<std::string_view> leading,
+                           std::initializer_list<std::string_view> trailing,
+                           std::span<const std::vector<std::string>> cells,
+                           std::span<const std::string> headingLines,
+                           std::span<const std::string> rowTexts);
 
 }  // namespace emberlin::forms

@@ -189,6 +189,26 @@ TEST(AccumulatedGrowth, RowsTakeTheirOwnHours) {
     EXPECT_EQ(distinct.back(), 26);  // the row at 02:00
 }
 
+// A row read as engine outputs: its own behaviour, the size of the fire grown so far.
+TEST(AccumulatedGrowth, GrownOutputsTakeTheAccumulatedSize) {
+    const FbpInputs fire = CalculatorDefaults("C2");
+    const auto rows = AccumulateGrowth(fire, k1430, kRowMinutes, Day);
+    ASSERT_FALSE(rows.empty());
+    const AccumulatedGrowthRow& row = rows.back();
+    const FbpOutputs out = GrownOutputs(row);
+    EXPECT_EQ(out.hsd, row.headDistance);
+    EXPECT_EQ(out.fsd, row.flankDistance);
+    EXPECT_EQ(out.bsd, row.backDistance);
+    EXPECT_EQ(out.lb, row.lengthToBreadth);
+    EXPECT_EQ(out.area, row.area);
+    EXPECT_EQ(out.perimeter, row.perimeter);
+    EXPECT_EQ(out.ros, row.behaviour.ros);
+    EXPECT_EQ(out.hfi, row.behaviour.hfi);
+    EXPECT_EQ(out.cfb, row.behaviour.cfb);
+    EXPECT_EQ(out.raz, row.behaviour.raz);
+    EXPECT_NE(row.area, row.behaviour.area);  // four hours of changing weather: not one call's
+}
+
 TEST(AccumulatedGrowth, RepeatsAndRefuses) {
     const FbpInputs fire = CalculatorDefaults("M3");
     const auto first = AccumulateGrowth(fire, k2200, kRowMinutes, Day);

@@ -107,5 +107,44 @@ TEST(ResultTableTest, GridCellsAreTheValuesOfTheBuiltRows) {
     }
 }
 
+// The two projection grids' headers and tips, word for word: the shared columns stand between
+// each table's own, and only the listed columns carry a tip.
+TEST(ResultTableTest, ProjectionGridHeadersAndTips) {
+    HandOver shared;
+    const DetectionForm detection(shared);
+    const FuelProjectionForm projection(shared);
+    const std::vector<std::string> shared_columns = {"Head ROS\n(m/min)",  "Head HFI\n(kW/m)",
+                                                     "Flank ROS\n(m/min)", "Flank HFI\n(kW/m)",
+                                                     "Back ROS\n(m/min)",  "Back HFI\n(kW/m)",
+                                                     "Area\n(ha)",         "Perimeter\n(m)",
+                                                     "PGR\n(m)",           "CFB",
+                                                     "Type Fire"};
+    std::vector<std::string> detectionHeaders = {"HOUR", "TIME\n(min)"};
+    detectionHeaders.insert(detectionHeaders.end(), shared_columns.begin(), shared_columns.end());
+    detectionHeaders.push_back("POC\n(%)");
+    std::vector<std::string> projectionHeaders = {"FBP Fuel"};
+    projectionHeaders.insert(projectionHeaders.end(), shared_columns.begin(), shared_columns.end());
+    const std::string cfbTip = "Crown fraction burned, 0.0 to 1.0";
+
+    const ResultTable d = detection.Table();
+    EXPECT_EQ(d.headers, detectionHeaders);
+    std::vector<std::string> detectionTips(14);
+    detectionTips[0] = "Clock time hhmm at which the row's elapsed time ends";
+    detectionTips[8] = DetectionForm::kAreaTip;
+    detectionTips[11] = cfbTip;
+    detectionTips[13] = "Probability of containment, C2 only";
+    EXPECT_EQ(d.headerTips, detectionTips);
+    EXPECT_EQ(d.headingLines.size(), 3u);
+    EXPECT_EQ(d.rowTexts.size(), 10u);
+
+    const ResultTable p = projection.Table();
+    EXPECT_EQ(p.headers, projectionHeaders);
+    std::vector<std::string> projectionTips(12);
+    projectionTips[10] = cfbTip;
+    EXPECT_EQ(p.headerTips, projectionTips);
+    EXPECT_EQ(p.headingLines.size(), 2u);
+    EXPECT_EQ(p.rowTexts.size(), 18u);
+}
+
 }  // namespace
 }  // namespace emberlin::forms
