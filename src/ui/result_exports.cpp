@@ -31,7 +31,7 @@ namespace {
 QString Escaped(const std::string& text) { return ToQ(text).toHtmlEscaped(); }
 
 // Inputs as name / value / unit triples, three to a line, so that a long list fits the page.
-QString InputsHtml(const forms::ResultsTable& table) {
+QString InputsHtml(const forms::ResultTable& table) {
     QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">");
     constexpr std::size_t kPerLine = 3;
     for (std::size_t i = 0; i < table.inputs.size(); i += kPerLine) {
@@ -51,7 +51,7 @@ QString InputsHtml(const forms::ResultsTable& table) {
 }
 
 // One row of results reads best as a list; several as a table with a heading row.
-QString ResultsHtml(const forms::ResultsTable& table) {
+QString ResultsHtml(const forms::ResultTable& table) {
     if (table.rows.empty()) return QStringLiteral("<p>Not calculated yet.</p>");
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"border-color: black\">");
@@ -93,7 +93,7 @@ class ExportsHolder : public QObject {
     ResultExports exports_;
 };
 
-void SaveCsv(QWidget* parent, const forms::ResultsTable& table) {
+void SaveCsv(QWidget* parent, const forms::ResultTable& table) {
     const QString path =
         AskSaveFileName(parent, QStringLiteral("Save CSV"), QStringLiteral("results.csv"),
                         QStringLiteral("CSV files (*.csv);;All files (*)"));
@@ -118,14 +118,14 @@ void AskAndPrint(QWidget* parent, const ResultExports& exports) {
 
 QString ProgramVersion() { return QStringLiteral(EMBERLIN_VERSION); }
 
-void CopyResults(const forms::ResultsTable& table) {
+void CopyResults(const forms::ResultTable& table) {
     auto* data = new QMimeData;
     data->setText(ToQ(forms::TabSeparatedText(table)));
     data->setHtml(ToQ(forms::HtmlText(table)));
     QApplication::clipboard()->setMimeData(data);
 }
 
-QString ReportHtml(const forms::ResultsTable& table, const std::string& howComputed,
+QString ReportHtml(const forms::ResultTable& table, const std::string& howComputed,
                    bool withPicture) {
     QString html = QStringLiteral("<html><body style=\"color: black\">");
     html += QStringLiteral("<h2>%1</h2>").arg(Escaped(table.title));
@@ -140,7 +140,7 @@ QString ReportHtml(const forms::ResultsTable& table, const std::string& howCompu
 }
 
 void PrintReport(QPrinter& printer, const ResultExports& exports) {
-    const forms::ResultsTable table = exports.table();
+    const forms::ResultTable table = exports.table();
     const QImage picture = exports.picture ? exports.picture() : QImage();
     QTextDocument document;
     if (!picture.isNull()) {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "forms/results_table.h"
+#include "forms/result_table.h"
 
 class QPrinter;
 class QPushButton;
@@ -17,7 +17,7 @@ namespace emberlin::ui {
 
 struct ResultExports {
     // The form's inputs and results now.
-    std::function<forms::ResultsTable()> table;
+    std::function<forms::ResultTable()> table;
     // What the report says about how the results were computed.
     std::function<std::string()> howComputed;
     // The form's picture for the report, where it has one (a null image: none).
@@ -32,10 +32,10 @@ void AddResultExports(QDialog& dialog, ResultExports exports);
 const ResultExports* FindResultExports(const QDialog& dialog);
 
 // Puts the table on the clipboard as tab-separated text and as HTML.
-void CopyResults(const forms::ResultsTable& table);
+void CopyResults(const forms::ResultTable& table);
 // The report as HTML (title, printing time, program version, inputs, results, picture
 // placeholder and the paragraph on how they were computed).
-QString ReportHtml(const forms::ResultsTable& table, const std::string& howComputed,
+QString ReportHtml(const forms::ResultTable& table, const std::string& howComputed,
                    bool withPicture);
 // Lays the report out on one page of `printer`.
 void PrintReport(QPrinter& printer, const ResultExports& exports);
