@@ -5,28 +5,17 @@
 #include <string_view>
 
 #include "fbp/fbp_engine.h"
+#include "forms/hand_over.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin {
 namespace {
 
-// The FBP calculator's default inputs for one fuel type.
+// The FBP calculator's default inputs for one fuel type, on a slope.
 FbpInputs CalculatorDefaults(std::string_view fuelType, double slope) {
-    return {.fuelType = std::string(fuelType),
-            .ignitionType = 1,
-            .elapsedTime = 15,
-            .ffmc = 87,
-            .bui = 40,
-            .windSpeed = 25,
-            .slope = slope,
-            .pc = 50,
-            .pdf = 50,
-            .gc = 85,
-            .gfl = 0.3,
-            .julianDay = 196,
-            .latitude = 55,
-            .longitude = -110,
-            .useBui = 1};
+    FbpInputs in = forms::CalculatorDefaults(fuelType);
+    in.slope = slope;
+    return in;
 }
 
 void ComputeFbpCase(benchmark::State& state, std::string_view fuelType, double slope) {

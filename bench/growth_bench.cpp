@@ -8,26 +8,16 @@
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
 #include "forms/fire_shape.h"
+#include "forms/hand_over.h"
 
 namespace emberlin {
 namespace {
 
 // The FBP calculator's default inputs for one fuel type.
 FbpInputs Fire(const char* fuelType, int ignitionType) {
-    return {.fuelType = fuelType,
-            .ignitionType = ignitionType,
-            .elapsedTime = 15,
-            .ffmc = 87,
-            .bui = 40,
-            .windSpeed = 25,
-            .pc = 50,
-            .pdf = 50,
-            .gc = 85,
-            .gfl = 0.3,
-            .julianDay = 196,
-            .latitude = 55,
-            .longitude = -110,
-            .useBui = 1};
+    FbpInputs fire = forms::CalculatorDefaults(fuelType);
+    fire.ignitionType = ignitionType;
+    return fire;
 }
 
 HourlyWeather Hour(int clockHour) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/calendar.h"
+
 namespace emberlin::forms {
 
 FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
@@ -28,6 +30,14 @@ FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
     in.useBui = 1;
     in.fmc = 0;  // worked out by the engine from place and date
     in.theta = 0;
+    return in;
+}
+
+FbpInputs CalculatorDefaults(std::string_view fuelType) {
+    const FbpSettings settings;
+    FbpInputs in =
+        EngineInputs(settings, DayOfYear(settings.month, settings.day).value_or(settings.day));
+    in.fuelType = std::string(fuelType);
     return in;
 }
 

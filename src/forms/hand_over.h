@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "fbp/fbp_records.h"
 
@@ -57,6 +58,13 @@ struct FbpSettings {
 // The engine's record for `settings` on day of the year `julianDay`, with the engine's own
 // foliar moisture (fmc 0, day of minimum worked out), the BUI used and theta 0.
 FbpInputs EngineInputs(const FbpSettings& settings, int julianDay);
+
+// The engine's record of the forms' initial settings, with fuel type `fuelType` (any text):
+// point ignition, 15 min, FFMC 87, BUI 40, wind 25 km/h from 0 deg, flat, PC 50, PDF 50,
+// GC 85, GFL 0.3, 15 July (day 196) at 55 N 110 W, elevation 0, FMC worked out, theta 0.
+// What the FBP calculator computes before anything is typed; the engine's tests and the
+// benchmarks start from it.
+FbpInputs CalculatorDefaults(std::string_view fuelType);
 
 // The diurnal weather calculator's hourly values. Slot h = 1..24 is the value at the end of
 // hour h; slot 0 is always 0.

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "calculator_defaults.h"
 #include "common/constants.h"
 #include "fbp/fbp_engine.h"
+#include "forms/hand_over.h"
 
 namespace emberlin {
 namespace {
+
+using forms::CalculatorDefaults;
 
 // The detection assessment's elapsed times.
 const std::vector<double> kRowMinutes = {15, 30, 45, 60, 75, 90, 105, 120, 180, 240};

@@ -12,13 +12,15 @@
 #include <sstream>
 #include <string>
 
-#include "calculator_defaults.h"
 #include "common/constants.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
+#include "forms/hand_over.h"
 
 namespace emberlin {
 namespace {
+
+using forms::CalculatorDefaults;
 
 using Field = double FbpOutputs::*;
 using AllOutputs = std::array<double, 34>;

@@ -132,6 +132,49 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
     EXPECT_EQ(form.LastInputs().julianDay, 196);
 }
 
+// The record the engine tests and benchmarks start from is the one the calculator's first
+// display sends, field by field, with the values its comment names.
+TEST_F(FbpCalcFormTest, CalculatorDefaultsAreTheFirstDisplaysRecord) {
+    form.Click("calculate");
+    const FbpInputs& sent = form.LastInputs();
+    const FbpInputs defaults = CalculatorDefaults("C2");
+    struct Field {
+        const char* name;
+        double sent;
+        double defaults;
+        double expected;
+    };
+    const auto d = [](int v) { return static_cast<double>(v); };
+    for (const Field& f : {
+             Field{"ignitionType", d(sent.ignitionType), d(defaults.ignitionType), 1},
+             {"elapsedTime", sent.elapsedTime, defaults.elapsedTime, 15},
+             {"ffmc", sent.ffmc, defaults.ffmc, 87},
+             {"bui", sent.bui, defaults.bui, 40},
+             {"windSpeed", sent.windSpeed, defaults.windSpeed, 25},
+             {"windDirection", sent.windDirection, defaults.windDirection, 0},
+             {"slope", sent.slope, defaults.slope, 0},
+             {"aspect", sent.aspect, defaults.aspect, 0},
+             {"pc", sent.pc, defaults.pc, 50},
+             {"pdf", sent.pdf, defaults.pdf, 50},
+             {"gc", sent.gc, defaults.gc, 85},
+             {"gfl", sent.gfl, defaults.gfl, 0.3},
+             {"julianDay", d(sent.julianDay), d(defaults.julianDay), 196},
+             {"minFmcDay", d(sent.minFmcDay), d(defaults.minFmcDay), 0},
+             {"latitude", sent.latitude, defaults.latitude, 55},
+             {"longitude", sent.longitude, defaults.longitude, -110},
+             {"elevation", d(sent.elevation), d(defaults.elevation), 0},
+             {"useBui", d(sent.useBui), d(defaults.useBui), 1},
+             {"fmc", sent.fmc, defaults.fmc, 0},
+             {"theta", sent.theta, defaults.theta, 0},
+         }) {
+        EXPECT_EQ(f.defaults, f.sent) << f.name;
+        EXPECT_EQ(f.defaults, f.expected) << f.name;
+    }
+    EXPECT_EQ(sent.fuelType, "C2");
+    EXPECT_EQ(defaults.fuelType, "C2");
+    EXPECT_EQ(CalculatorDefaults("o1b").fuelType, "o1b");  // any text, as the engine reads it
+}
+
 // Each case drives the form as a user does from the first display, then reads the screen.
 struct Scenario {
     const char* name;

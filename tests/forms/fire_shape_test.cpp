@@ -7,11 +7,11 @@
 #include <numbers>
 #include <vector>
 
-#include "../fbp/calculator_defaults.h"
 #include "common/constants.h"
 #include "common/number_text.h"
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
+#include "forms/hand_over.h"
 
 namespace emberlin::forms {
 namespace {

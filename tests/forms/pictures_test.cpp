@@ -7,7 +7,6 @@
 #include <array>
 #include <string>
 
-#include "../fbp/calculator_defaults.h"
 #include "fbp/fbp_engine.h"
 #include "forms/dialog/recording_host.h"
 #include "forms/fbp_calc_form.h"
