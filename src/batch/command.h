@@ -62,6 +62,9 @@ extern const CommandEntry kHourlyCommand;
 // The fuel index of a fuel code as tables write it: any letter case, with or without the
 // hyphen ("c2", "C-2", "O1A", "o-1b"); -1 when it names none.
 int FuelIndexOf(std::string_view text);
+// Why a value names no fuel type: the value quoted, then the catalogue's codes
+// ("\"X9\" is not a fuel type (C1 to C7, D1, D2, ...)").
+std::string NotAFuelType(std::string_view text);
 
 // Reads a checked option value; "" when it is absent (value unchanged) or fine, else the
 // problem ("--ffmc: 120 is outside 0 to 101").

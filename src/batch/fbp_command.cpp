@@ -161,9 +161,7 @@ class FbpRows : public RowCommand {
         }
         const int fuel = FuelIndexOf(code);
         if (fuel < 0) {
-            values.Refuse(*fuelType_, Quoted(code) +
-                                          " is not a fuel type (C1 to C7, D1, D2, M1 to M4, "
-                                          "S1 to S3, O1a, O1b)");
+            values.Refuse(*fuelType_, NotAFuelType(code));
             return values.Problem();
         }
         inputs_ = base_;
@@ -222,20 +220,33 @@ int FuelIndexOf(std::string_view text) {
     return FindFuelType(std::string_view(code, size));
 }
 
+std::string NotAFuelType(std::string_view text) {
+    return Quoted(text) + " is not a fuel type (" + forms::FuelCodeList(" to ") + ")";
+}
+
+namespace {
+
+// The columns of the --help text; the fuel codes are the catalogue's, the grass codes
+// starting the second line.
+const std::string& FbpColumns() {
+    static const std::string text =
+        "Columns (by name, any letter case and order): FuelType (" +
+        forms::FuelCodeList("..", false) + ",\n" + forms::GrassFuelCodes(", ") +
+        " in any case, with or without a hyphen), FFMC, BUI, WS (km/h); optional: WD\n"
+        "(deg), GS (slope %), Aspect (deg), Dj (day of year), D0 (day of minimum foliar\n"
+        "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed time),\n"
+        "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
+        "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
+        "Values are checked with the FBP calculator's ranges. Output: every input column, then\n"
+        "every FBP output under its own name and fireType (Surface Fire, Intermittent Crown\n"
+        "Fire, Crown Fire). Columns the engine does not use are passed through.\n";
+    return text;
+}
+
+}  // namespace
+
 const CommandEntry kFbpCommand = {
-    "fbp",
-    "the FBP System, one case per row",
-    "Columns (by name, any letter case and order): FuelType (C1..C7, D1, D2, M1..M4, S1..S3,\n"
-    "O1a, O1b in any case, with or without a hyphen), FFMC, BUI, WS (km/h); optional: WD\n"
-    "(deg), GS (slope %), Aspect (deg), Dj (day of year), D0 (day of minimum foliar\n"
-    "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed time),\n"
-    "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
-    "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
-    "Values are checked with the FBP calculator's ranges. Output: every input column, then\n"
-    "every FBP output under its own name and fireType (Surface Fire, Intermittent Crown\n"
-    "Fire, Crown Fire). Columns the engine does not use are passed through.\n",
-    {},
-    MakeFbp,
+    "fbp", "the FBP System, one case per row", FbpColumns(), {}, MakeFbp,
 };
 
 }  // namespace emberlin::batch

@@ -109,11 +109,7 @@ class HourlyRows : public RowCommand {
         const std::string_view code = values.Text(*fuelType_);
         const int fuel = FuelIndexOf(code);
         if (fuel < 0) {
-            values.Refuse(*fuelType_, code.empty() ? std::string("no value")
-                                                   : Quoted(code) +
-                                                         " is not a fuel type (C1 to "
-                                                         "C7, D1, D2, M1 to M4, S1 to "
-                                                         "S3, O1a, O1b)");
+            values.Refuse(*fuelType_, code.empty() ? std::string("no value") : NotAFuelType(code));
             return values.Problem();
         }
         const std::optional<DiurnalHours> hours = reader_.Read(values, FfmcMethod::VanWagner);

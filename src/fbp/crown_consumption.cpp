@@ -42,6 +42,8 @@ double SurfaceFuelConsumption(int fuelIndex, double ffmc, double bui, double pc,
     const double f = ffmc;
     const double b = bui;
     double sfc = 0.0;
+    // The grasses consume their fuel load.
+    if (IsGrassFuel(fuelIndex)) sfc = gfl;
     switch (fuelIndex) {
         case kC1:
             sfc = 1.5 * (1.0 - std::exp(-0.23 * (f - 81.0)));
@@ -78,10 +80,6 @@ double SurfaceFuelConsumption(int fuelIndex, double ffmc, double bui, double pc,
             sfc = sfcC2 * pc * 0.01 + (100.0 - pc) * sfcD1 * 0.01;
             break;
         }
-        case kO1a:
-        case kO1b:
-            sfc = gfl;
-            break;
         case kS1:
             sfc = 4.0 * (1.0 - std::exp(-0.025 * b)) + 4.0 * (1.0 - std::exp(-0.034 * b));
             break;

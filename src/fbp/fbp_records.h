@@ -80,13 +80,19 @@ enum FuelIndex : int {
 };
 // clang-format on
 
+// The group of fuel types a row belongs to. The engine tells the grasses apart by it: their
+// spread takes the grass curing, their surface consumption is the grass fuel load, and their
+// fire shape and build-up are those of an open fuel.
+enum class FuelFamily { Conifer, Deciduous, Mixedwood, Slash, Grass };
+
 struct FuelTypeRow {
     std::string_view code;
     std::string_view fuel;  // plain words, not used by the engine
-    double a, b, c;         // rate-of-spread power form a * (1 - e^(-b * isi))^c
-    double q, bui0;         // BUI effect
-    double cbh;             // m crown base height
-    double cfl;             // kg/m^2 crown fuel load
+    FuelFamily family;
+    double a, b, c;  // rate-of-spread power form a * (1 - e^(-b * isi))^c
+    double q, bui0;  // BUI effect
+    double cbh;      // m crown base height
+    double cfl;      // kg/m^2 crown fuel load
 };
 
 // M3 and M4 work out these parameters from the percent dead fir on every use; M1 and M2
@@ -95,25 +101,25 @@ inline constexpr double kDerived = 0.0;
 
 // clang-format off
 inline constexpr std::array<FuelTypeRow, 18> FuelTypeTable = {{
-    // code fuel                                            a         b         c         q     bui0 cbh cfl
-    {"C1",  "spruce-lichen woodland",                       90,       0.0649,   4.5,      0.9,  72,  2,  0.75},
-    {"C2",  "boreal spruce",                                110,      0.0282,   1.5,      0.7,  64,  3,  0.8},
-    {"C3",  "mature jack or lodgepole pine",                110,      0.0444,   3.0,      0.75, 62,  8,  1.15},
-    {"C4",  "immature jack or lodgepole pine",              110,      0.0293,   1.5,      0.8,  66,  4,  1.2},
-    {"C5",  "red and white pine",                           30,       0.0697,   4.0,      0.8,  56,  18, 1.2},
-    {"C6",  "conifer plantation",                           30,       0.08,     3.0,      0.8,  62,  7,  1.8},
-    {"C7",  "ponderosa pine and Douglas-fir",               45,       0.0305,   2.0,      0.85, 106, 10, 0.5},
-    {"D1",  "leafless aspen",                               30,       0.0232,   1.6,      0.9,  32,  0,  0},
-    {"D2",  "green aspen",                                  30,       0.0232,   1.6,      0.9,  32,  0,  0},
-    {"M1",  "boreal mixedwood, leafless",                   0,        0,        0,        0.8,  50,  6,  0.8},
-    {"M2",  "boreal mixedwood, green",                      0,        0,        0,        0.8,  50,  6,  0.8},
-    {"M3",  "dead balsam fir mixedwood, leafless",          kDerived, kDerived, kDerived, 0.8,  50,  6,  0.8},
-    {"M4",  "dead balsam fir mixedwood, green",             kDerived, 0.0404,   kDerived, 0.8,  50,  6,  0.8},
-    {"S1",  "jack or lodgepole pine slash",                 75,       0.0297,   1.3,      0.75, 38,  0,  0},
-    {"S2",  "white spruce and balsam slash",                40,       0.0438,   1.7,      0.75, 63,  0,  0},
-    {"S3",  "coastal cedar, hemlock and Douglas-fir slash", 55,       0.0829,   3.2,      0.75, 31,  0,  0},
-    {"O1a", "matted grass",                                 190,      0.031,    1.41,     1.0,  1,   0,  0},
-    {"O1b", "standing grass",                               250,      0.035,    1.7,      1.0,  1,   0,  0},
+    // code fuel                                            family                 a         b         c         q     bui0 cbh cfl
+    {"C1",  "spruce-lichen woodland",                       FuelFamily::Conifer,   90,       0.0649,   4.5,      0.9,  72,  2,  0.75},
+    {"C2",  "boreal spruce",                                FuelFamily::Conifer,   110,      0.0282,   1.5,      0.7,  64,  3,  0.8},
+    {"C3",  "mature jack or lodgepole pine",                FuelFamily::Conifer,   110,      0.0444,   3.0,      0.75, 62,  8,  1.15},
+    {"C4",  "immature jack or lodgepole pine",              FuelFamily::Conifer,   110,      0.0293,   1.5,      0.8,  66,  4,  1.2},
+    {"C5",  "red and white pine",                           FuelFamily::Conifer,   30,       0.0697,   4.0,      0.8,  56,  18, 1.2},
+    {"C6",  "conifer plantation",                           FuelFamily::Conifer,   30,       0.08,     3.0,      0.8,  62,  7,  1.8},
+    {"C7",  "ponderosa pine and Douglas-fir",               FuelFamily::Conifer,   45,       0.0305,   2.0,      0.85, 106, 10, 0.5},
+    {"D1",  "leafless aspen",                               FuelFamily::Deciduous, 30,       0.0232,   1.6,      0.9,  32,  0,  0},
+    {"D2",  "green aspen",                                  FuelFamily::Deciduous, 30,       0.0232,   1.6,      0.9,  32,  0,  0},
+    {"M1",  "boreal mixedwood, leafless",                   FuelFamily::Mixedwood, 0,        0,        0,        0.8,  50,  6,  0.8},
+    {"M2",  "boreal mixedwood, green",                      FuelFamily::Mixedwood, 0,        0,        0,        0.8,  50,  6,  0.8},
+    {"M3",  "dead balsam fir mixedwood, leafless",          FuelFamily::Mixedwood, kDerived, kDerived, kDerived, 0.8,  50,  6,  0.8},
+    {"M4",  "dead balsam fir mixedwood, green",             FuelFamily::Mixedwood, kDerived, 0.0404,   kDerived, 0.8,  50,  6,  0.8},
+    {"S1",  "jack or lodgepole pine slash",                 FuelFamily::Slash,     75,       0.0297,   1.3,      0.75, 38,  0,  0},
+    {"S2",  "white spruce and balsam slash",                FuelFamily::Slash,     40,       0.0438,   1.7,      0.75, 63,  0,  0},
+    {"S3",  "coastal cedar, hemlock and Douglas-fir slash", FuelFamily::Slash,     55,       0.0829,   3.2,      0.75, 31,  0,  0},
+    {"O1a", "matted grass",                                 FuelFamily::Grass,     190,      0.031,    1.41,     1.0,  1,   0,  0},
+    {"O1b", "standing grass",                               FuelFamily::Grass,     250,      0.035,    1.7,      1.0,  1,   0,  0},
 }};
 // clang-format on
 
@@ -124,6 +130,12 @@ static_assert(FuelTypeTable[kC1].code == "C1" && FuelTypeTable[kC6].code == "C6"
 // True for 0..17.
 constexpr bool IsFuelIndex(int index) {
     return index >= 0 && index < static_cast<int>(FuelTypeTable.size());
+}
+
+// True for a row of the grass family; false outside the table.
+constexpr bool IsGrassFuel(int index) {
+    return IsFuelIndex(index) &&
+           FuelTypeTable[static_cast<std::size_t>(index)].family == FuelFamily::Grass;
 }
 
 // Row of `code` compared without regard to letter case (the last match), or -1.

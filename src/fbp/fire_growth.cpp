@@ -9,23 +9,16 @@
 namespace emberlin {
 
 double AccelerationRate(int fuelIndex, double cfb) {
-    switch (fuelIndex) {
-        case kC1:
-        case kO1a:
-        case kO1b:
-        case kS1:
-        case kS2:
-        case kS3:
-            return 0.115;
-        default:
-            // Crowning slows the build-up; over cfb 0..1 this stays above 0.03.
-            if (!IsFuelIndex(fuelIndex)) return 0.115;
-            return 0.115 - 18.8 * std::pow(cfb, 2.5) * std::exp(-8.0 * cfb);
-    }
+    // The open fuels (C1, the slashes and the grasses) build up at the point-source rate.
+    if (!IsFuelIndex(fuelIndex) || fuelIndex == kC1) return 0.115;
+    const FuelFamily family = FuelTypeTable[static_cast<std::size_t>(fuelIndex)].family;
+    if (family == FuelFamily::Slash || family == FuelFamily::Grass) return 0.115;
+    // Crowning slows the build-up; over cfb 0..1 this stays above 0.03.
+    return 0.115 - 18.8 * std::pow(cfb, 2.5) * std::exp(-8.0 * cfb);
 }
 
 double LengthToBreadth(int fuelIndex, double wsv) {
-    if (fuelIndex == kO1a || fuelIndex == kO1b) {
+    if (IsGrassFuel(fuelIndex)) {
         // Grass: a circle in calm air.
         return wsv < 1.0 ? 1.0 : 1.1 * std::pow(wsv, 0.464);
     }

@@ -54,6 +54,11 @@ double PowerForm(const SpreadParameters& p, double isi) {
 // Initial rate of spread (RSI) of a row, before the BUI effect.
 double InitialRateOfSpread(int fuelIndex, double isi, double bui, double fmc, double sfc, double pc,
                            double pdf, double gc) {
+    if (IsGrassFuel(fuelIndex)) {
+        // Grass curing factor; grass cured 50 % or less does not carry fire.
+        if (gc <= 50.0) return 0.0;
+        return PowerForm(ParametersOf(fuelIndex, pdf), isi) * (0.02 * gc - 1.0);
+    }
     switch (fuelIndex) {
         case kD2:
             // Green aspen carries fire only under a high buildup, at one fifth of D1.
@@ -67,11 +72,6 @@ double InitialRateOfSpread(int fuelIndex, double isi, double bui, double fmc, do
             // Green deciduous part spreads at one fifth: 0.002 = 0.2 * 0.01.
             return pc * rosC2 * 0.01 + (100.0 - pc) * rosD1 * 0.002;
         }
-        case kO1a:
-        case kO1b:
-            // Grass curing factor; grass cured 50 % or less does not carry fire.
-            if (gc <= 50.0) return 0.0;
-            return PowerForm(ParametersOf(fuelIndex, pdf), isi) * (0.02 * gc - 1.0);
         default:
             return PowerForm(ParametersOf(fuelIndex, pdf), isi);
     }
@@ -94,6 +94,11 @@ double SlopeEquivalentIsi(const SpreadParameters& p, double rsf) {
 // the slope factor, which the mixedwoods apply to their C2 and D1 parts.
 double SlopeEquivalentIsi(int fuelIndex, double rsf, double isz, double sf, double fmc, double sfc,
                           double pc, double pdf, double gc) {
+    if (IsGrassFuel(fuelIndex)) {
+        if (gc <= 50.0) return 0.0;
+        const SpreadParameters p = ParametersOf(fuelIndex, pdf);
+        return InversePowerLog(rsf / ((0.02 * gc - 1.0) * p.a), p.c) / (-p.b);
+    }
     switch (fuelIndex) {
         case kM1:
         case kM2: {
@@ -110,12 +115,6 @@ double SlopeEquivalentIsi(int fuelIndex, double rsf, double isz, double sf, doub
         case kM4: {
             const SpreadParameters p = ParametersOf(kM4, pdf);
             return InversePowerLog(rsf / p.a, p.c) * (-24.752475247524753);  // -1 / 0.0404
-        }
-        case kO1a:
-        case kO1b: {
-            if (gc <= 50.0) return 0.0;
-            const SpreadParameters p = ParametersOf(fuelIndex, pdf);
-            return InversePowerLog(rsf / ((0.02 * gc - 1.0) * p.a), p.c) / (-p.b);
         }
         default:
             return SlopeEquivalentIsi(ParametersOf(fuelIndex, pdf), rsf);

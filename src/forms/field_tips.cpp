@@ -1,5 +1,9 @@
 #include "forms/field_tips.h"
 
+#include <string>
+
+#include "forms/fuel_catalogue.h"
+
 namespace emberlin::forms {
 
 namespace {
@@ -21,9 +25,18 @@ constexpr std::string_view kElevationNote =
     "0 works out the foliar moisture without the elevation.";
 constexpr std::string_view kPc = "Percent conifer in the stand (M1, M2), in %";
 constexpr std::string_view kPdf = "Percent dead balsam fir in the stand (M3, M4), in %";
-constexpr std::string_view kGc = "Degree of grass curing (O1a, O1b), in %";
+// The grass fields name the grass fuel types of the catalogue.
+std::string_view GcMeaning() {
+    static const std::string meaning =
+        "Degree of grass curing (" + GrassFuelCodes(", ") + "), in %";
+    return meaning;
+}
 constexpr std::string_view kGcNote = "0 stands for the standard curing of 95 %.";
-constexpr std::string_view kGfl = "Grass fuel load (O1a, O1b), in kg/m\u00b2";
+std::string_view GflMeaning() {
+    static const std::string meaning =
+        "Grass fuel load (" + GrassFuelCodes(", ") + "), in kg/m\u00b2";
+    return meaning;
+}
 constexpr std::string_view kGflNote = "0 stands for the standard load of 0.3 kg/m\u00b2.";
 constexpr std::string_view kElapsed = "Time since ignition, in minutes";
 constexpr std::string_view kWindSpeed = "10-m open wind speed, in km/h";
@@ -49,44 +62,6 @@ constexpr FieldTip kFwiCalcTips[] = {
     {"buiText", "Buildup Index: the fuel available for combustion"},
     {"fwiText", "Fire Weather Index: the intensity of a spreading fire"},
     {"dsrText", "Daily Severity Rating: the difficulty of controlling fires"},
-};
-
-constexpr FieldTip kFbpCalcTips[] = {
-    {"pc", kPc},
-    {"df", kPdf},
-    {"gc", kGc, kGcNote},
-    {"gfl", kGfl, kGflNote},
-    {"month", "Month of the prediction, 1 = January to 12 = December"},
-    {"day", kDay},
-    {"ffmc", kFfmc},
-    {"bui", kBui},
-    {"latitude", kLatitude},
-    {"longitude", kLongitude},
-    {"windSpeed", kWindSpeed},
-    {"windDirection", kWindDirection},
-    {"slope", kSlope},
-    {"aspect", kAspect},
-    {"elevation", kElevation, kElevationNote},
-    {"elapsedTime", kElapsed},
-    {"pointIgnition", "A fire growing from a point, building up to its full rate"},
-    {"lineIgnition", "A fire front already spreading at its full rate"},
-    {"rosText", "Head fire rate of spread, in m/min"},
-    {"hfiText", "Head fire intensity, in kW/m"},
-    {"sfcText", "Surface fuel consumption, in kg/m\u00b2"},
-    {"tfcText", "Total fuel consumption (surface and crown), in kg/m\u00b2"},
-    {"cfbText", "Crown fraction burned, a fraction from 0 to 1"},
-    {"fdText", "Fire description: surface, intermittent crown or crown fire"},
-    {"frosText", "Flank fire rate of spread, in m/min"},
-    {"brosText", "Back fire rate of spread, in m/min"},
-    {"ffiText", "Flank fire intensity, in kW/m"},
-    {"bfiText", "Back fire intensity, in kW/m"},
-    {"areaText", "Fire area at the elapsed time, in ha"},
-    {"perimeterText", "Fire perimeter at the elapsed time, in m"},
-    {"pgrText", "Perimeter growth rate, in m/min"},
-    {"lbText", "Length-to-breadth ratio of the fire ellipse"},
-    {"hsdText", "Head fire spread distance at the elapsed time, in m"},
-    {"fsdText", "Flank fire spread distance at the elapsed time, in m"},
-    {"bsdText", "Back fire spread distance at the elapsed time, in m"},
 };
 
 constexpr FieldTip kDiurnalTips[] = {
@@ -139,66 +114,113 @@ constexpr std::string_view kDiurnalLine =
     "Two hours of the day: temperature (degrees Celsius), relative humidity (%), wind speed "
     "(km/h) and hourly FFMC, morning hour on the left, afternoon hour on the right";
 
-constexpr FieldTip kDetectionTips[] = {
-    {"aspect", kAspect},
-    {"bui", kBui},
-    {"day", kDay},
-    {"elevation", kElevation, kElevationNote},
-    {"ffmc", kFfmc,
-     "Display only: each row takes this value hour by hour from the Diurnal Weather "
-     "Calculator."},
-    {"latitude", kLatitude},
-    {"longitude", kLongitude},
-    {"month", kMonth},
-    {"windDirection", kWindDirection},
-    {"gc", kGc, kGcNote},
-    {"pdf", kPdf},
-    {"gfl", kGfl, kGflNote},
-    {"pc", kPc},
-    {"windSpeed", kWindSpeed,
-     "Display only: each row takes this value hour by hour from the Diurnal Weather "
-     "Calculator."},
-    {"slope", kSlope},
-    {"fireStartTime", "Clock time the fire started, hhmm (1430 is 2:30 pm)"},
-    {"pointIgnition", "A fire growing from a point, building up to its full rate"},
-    {"lineIgnition", "A fire front already spreading at its full rate"},
-    {"defaultSettings", "Put back the default inputs"},
-    {"fbpSettings", "Take the inputs, fuel type and ignition from the FBP Calculator"},
-};
-
 constexpr std::string_view kDetectionRow =
     "The fire at this elapsed time: clock time, ROS (m/min), HFI (kW/m), area (ha), perimeter "
     "(m), PGR (m/min), CFB (fraction 0 to 1), fire type, and for C2 the probability of "
     "containment";
 
-constexpr FieldTip kFuelProjectionTips[] = {
-    {"aspect", kAspect},
-    {"gc", kGc, kGcNote},
-    {"bui", kBui},
-    {"day", kDay},
-    {"pdf", kPdf},
-    {"elevation", kElevation, kElevationNote},
-    {"ffmc", kFfmc},
-    {"latitude", kLatitude},
-    {"gfl", kGfl, kGflNote},
-    {"longitude", kLongitude},
-    {"month", kMonth},
-    {"pc", kPc},
-    {"slope", kSlope},
-    {"elapsedTime", kElapsed},
-    {"windSpeed", kWindSpeed},
-    {"windDirection", kWindDirection},
-    {"pointIgnition", "A fire growing from a point, building up to its full rate"},
-    {"lineIgnition", "A fire front already spreading at its full rate"},
-};
-
 }  // namespace
 
 std::span<const FieldTip> FwiCalcTips() { return kFwiCalcTips; }
-std::span<const FieldTip> FbpCalcTips() { return kFbpCalcTips; }
 std::span<const FieldTip> DiurnalTips() { return kDiurnalTips; }
-std::span<const FieldTip> DetectionTips() { return kDetectionTips; }
-std::span<const FieldTip> FuelProjectionTips() { return kFuelProjectionTips; }
+
+std::span<const FieldTip> FbpCalcTips() {
+    // Built on first use: the grass meanings are made from the catalogue.
+    static const FieldTip tips[] = {
+        {"pc", kPc},
+        {"df", kPdf},
+        {"gc", GcMeaning(), kGcNote},
+        {"gfl", GflMeaning(), kGflNote},
+        {"month", "Month of the prediction, 1 = January to 12 = December"},
+        {"day", kDay},
+        {"ffmc", kFfmc},
+        {"bui", kBui},
+        {"latitude", kLatitude},
+        {"longitude", kLongitude},
+        {"windSpeed", kWindSpeed},
+        {"windDirection", kWindDirection},
+        {"slope", kSlope},
+        {"aspect", kAspect},
+        {"elevation", kElevation, kElevationNote},
+        {"elapsedTime", kElapsed},
+        {"pointIgnition", "A fire growing from a point, building up to its full rate"},
+        {"lineIgnition", "A fire front already spreading at its full rate"},
+        {"rosText", "Head fire rate of spread, in m/min"},
+        {"hfiText", "Head fire intensity, in kW/m"},
+        {"sfcText", "Surface fuel consumption, in kg/m\u00b2"},
+        {"tfcText", "Total fuel consumption (surface and crown), in kg/m\u00b2"},
+        {"cfbText", "Crown fraction burned, a fraction from 0 to 1"},
+        {"fdText", "Fire description: surface, intermittent crown or crown fire"},
+        {"frosText", "Flank fire rate of spread, in m/min"},
+        {"brosText", "Back fire rate of spread, in m/min"},
+        {"ffiText", "Flank fire intensity, in kW/m"},
+        {"bfiText", "Back fire intensity, in kW/m"},
+        {"areaText", "Fire area at the elapsed time, in ha"},
+        {"perimeterText", "Fire perimeter at the elapsed time, in m"},
+        {"pgrText", "Perimeter growth rate, in m/min"},
+        {"lbText", "Length-to-breadth ratio of the fire ellipse"},
+        {"hsdText", "Head fire spread distance at the elapsed time, in m"},
+        {"fsdText", "Flank fire spread distance at the elapsed time, in m"},
+        {"bsdText", "Back fire spread distance at the elapsed time, in m"},
+    };
+    return tips;
+}
+
+std::span<const FieldTip> DetectionTips() {
+    // Built on first use: the grass meanings are made from the catalogue.
+    static const FieldTip tips[] = {
+        {"aspect", kAspect},
+        {"bui", kBui},
+        {"day", kDay},
+        {"elevation", kElevation, kElevationNote},
+        {"ffmc", kFfmc,
+         "Display only: each row takes this value hour by hour from the Diurnal Weather "
+         "Calculator."},
+        {"latitude", kLatitude},
+        {"longitude", kLongitude},
+        {"month", kMonth},
+        {"windDirection", kWindDirection},
+        {"gc", GcMeaning(), kGcNote},
+        {"pdf", kPdf},
+        {"gfl", GflMeaning(), kGflNote},
+        {"pc", kPc},
+        {"windSpeed", kWindSpeed,
+         "Display only: each row takes this value hour by hour from the Diurnal Weather "
+         "Calculator."},
+        {"slope", kSlope},
+        {"fireStartTime", "Clock time the fire started, hhmm (1430 is 2:30 pm)"},
+        {"pointIgnition", "A fire growing from a point, building up to its full rate"},
+        {"lineIgnition", "A fire front already spreading at its full rate"},
+        {"defaultSettings", "Put back the default inputs"},
+        {"fbpSettings", "Take the inputs, fuel type and ignition from the FBP Calculator"},
+    };
+    return tips;
+}
+
+std::span<const FieldTip> FuelProjectionTips() {
+    // Built on first use: the grass meanings are made from the catalogue.
+    static const FieldTip tips[] = {
+        {"aspect", kAspect},
+        {"gc", GcMeaning(), kGcNote},
+        {"bui", kBui},
+        {"day", kDay},
+        {"pdf", kPdf},
+        {"elevation", kElevation, kElevationNote},
+        {"ffmc", kFfmc},
+        {"latitude", kLatitude},
+        {"gfl", GflMeaning(), kGflNote},
+        {"longitude", kLongitude},
+        {"month", kMonth},
+        {"pc", kPc},
+        {"slope", kSlope},
+        {"elapsedTime", kElapsed},
+        {"windSpeed", kWindSpeed},
+        {"windDirection", kWindDirection},
+        {"pointIgnition", "A fire growing from a point, building up to its full rate"},
+        {"lineIgnition", "A fire front already spreading at its full rate"},
+    };
+    return tips;
+}
 
 std::string_view DiurnalLineTip() { return kDiurnalLine; }
 std::string_view DetectionRowTip() { return kDetectionRow; }

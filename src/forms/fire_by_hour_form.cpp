@@ -209,7 +209,7 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     AddFuelChecks(&FuelType::code);
     typed(AddInt("pc", "% Conifer (M1/M2)", settings_.site.pc, 0, 100));
     typed(AddInt("pdf", "% Dead Fir (M3/M4)", settings_.site.pdf, 0, 100));
-    typed(AddInt("gc", "% Grass Curing (O1a/O1b)", settings_.site.gc, 0, 100));
+    typed(AddInt("gc", "% Grass Curing (" + GrassFuelCodes("/") + ")", settings_.site.gc, 0, 100));
     typed(AddDouble("gfl", "Grass Fuel Load (kg/m2)", settings_.site.gfl, 0, 5));
     typed(AddDouble("bui", "BUI", settings_.site.bui, 0, 650));
     typed(AddDouble("windDirection", "Wind Direction (deg)", settings_.site.windDirection, 0, 360));

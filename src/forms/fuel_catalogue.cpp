@@ -313,8 +313,36 @@ int GalleryRows() {
 }
 
 std::string GrassFuelCodes(std::string_view separator) {
-    return std::string(kCatalogue[kO1a].code) + std::string(separator) +
-           std::string(kCatalogue[kO1b].code);
+    std::string codes;
+    for (const FuelType& fuel : kCatalogue) {
+        if (!IsGrassFuel(fuel.index)) continue;
+        if (!codes.empty()) codes += separator;
+        codes += fuel.code;
+    }
+    return codes;
+}
+
+std::string FuelCodeList(std::string_view through, bool withGrass) {
+    // Runs of codes that start with the same letter, in fuel index order.
+    std::vector<std::vector<std::string_view>> runs;
+    for (const FuelType& fuel : kCatalogue) {
+        if (!withGrass && IsGrassFuel(fuel.index)) continue;
+        if (runs.empty() || runs.back().front().front() != fuel.code.front()) runs.emplace_back();
+        runs.back().push_back(fuel.code);
+    }
+    std::string list;
+    const auto add = [&list](std::string_view text) {
+        if (!list.empty()) list += ", ";
+        list += text;
+    };
+    for (const std::vector<std::string_view>& run : runs) {
+        if (run.size() >= 3) {
+            add(std::string(run.front()) + std::string(through) + std::string(run.back()));
+        } else {
+            for (const std::string_view code : run) add(code);
+        }
+    }
+    return list;
 }
 
 }  // namespace emberlin::forms

@@ -56,5 +56,10 @@ int FuelGridRows();
 int GalleryRows();
 // The codes of the grass fuel types, joined by `separator` ("O1a/O1b").
 std::string GrassFuelCodes(std::string_view separator);
+// Every fuel code as a message lists them, joined by ", " in fuel index order: a run of three
+// or more codes that start with one letter as its first and last code joined by `through`
+// ("C1 to C7"), shorter runs code by code ("D1, D2"). Without `withGrass` the grass codes are
+// left out.
+std::string FuelCodeList(std::string_view through, bool withGrass = true);
 
 }  // namespace emberlin::forms

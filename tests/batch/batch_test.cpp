@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/command.h"
 #include "batch/csv.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -537,6 +538,27 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"BatchCommand", {"fbp", "--bogus"}, LaunchKind::Batch, ""},
                     LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""}),
     [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
+
+// The texts that list the fuel codes, which come from the catalogue, word for word.
+TEST(FbpCommand, FuelCodeTextsListEveryCode) {
+    EXPECT_EQ(NotAFuelType("X9"),
+              "\"X9\" is not a fuel type (C1 to C7, D1, D2, M1 to M4, S1 to S3, O1a, O1b)");
+    EXPECT_EQ(kFbpCommand.columns,
+              "Columns (by name, any letter case and order): FuelType (C1..C7, D1, D2, M1..M4, "
+              "S1..S3,\n"
+              "O1a, O1b in any case, with or without a hyphen), FFMC, BUI, WS (km/h); optional: "
+              "WD\n"
+              "(deg), GS (slope %), Aspect (deg), Dj (day of year), D0 (day of minimum foliar\n"
+              "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed "
+              "time),\n"
+              "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
+              "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
+              "Values are checked with the FBP calculator's ranges. Output: every input column, "
+              "then\n"
+              "every FBP output under its own name and fireType (Surface Fire, Intermittent "
+              "Crown\n"
+              "Fire, Crown Fire). Columns the engine does not use are passed through.\n");
+}
 
 TEST(CommandLine, VersionIsTheProjectVersion) {
     EXPECT_TRUE(VersionText().starts_with("emberlin ")) << VersionText();

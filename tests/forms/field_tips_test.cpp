@@ -167,6 +167,19 @@ TEST(FieldTips, SpecialValuesAndCurveShapesAreExplained) {
     }
 }
 
+// The grass fields name the grass fuel types, word for word, in every form that has them.
+TEST(FieldTips, GrassFieldsNameTheGrassCodes) {
+    for (std::span<const FieldTip> (*tips)() : {FbpCalcTips, DetectionTips, FuelProjectionTips}) {
+        std::vector<std::string> meanings;
+        for (const FieldTip& tip : tips()) {
+            if (tip.id == "gc" || tip.id == "gfl") meanings.emplace_back(tip.meaning);
+        }
+        EXPECT_EQ(meanings,
+                  (std::vector<std::string>{"Degree of grass curing (O1a, O1b), in %",
+                                            "Grass fuel load (O1a, O1b), in kg/m\u00b2"}));
+    }
+}
+
 // The diurnal FFMC box keeps what was typed and says it takes whole numbers.
 TEST(DiurnalFfmc, KeepsTypedTextAndRefusesFractionsAtCalculate) {
     HandOver shared;

@@ -240,6 +240,7 @@ TEST_F(FireByHourFormTest, RefusedInputRefusesTheWholeCalculation) {
         {"bui", "651", "BUI: Please enter a number between 0 and 650."},
         {"latitude", "abc", "Latitude (d.d): Please enter a number."},
         {"pc", "50.5", "% Conifer (M1/M2): Please enter an integer."},
+        {"gc", "101", "% Grass Curing (O1a/O1b): Please enter an integer between 0 and 100."},
         {"month", "13", "Month: Please enter an integer between 1 and 12."},
         {"startHour", "24", "Fire Start Hour (0-23): Please enter an integer between 0 and 23."},
         {"threshold2", "-1", "Threshold 2 (kW/m): Please enter a number between 0 and 50000."},

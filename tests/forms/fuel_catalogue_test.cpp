@@ -55,5 +55,18 @@ TEST(FuelCatalogue, OutOfRangeIndexesHaveNoBoxAndGrassCodesJoin) {
     EXPECT_EQ(GrassFuelCodes(", "), "O1a, O1b");
 }
 
+TEST(FuelCatalogue, CodeListsWriteRunsOfThreeOrMoreAsRanges) {
+    const struct {
+        const char* name;
+        std::string list;
+        std::string expected;
+    } cases[] = {
+        {"messages", FuelCodeList(" to "), "C1 to C7, D1, D2, M1 to M4, S1 to S3, O1a, O1b"},
+        {"help", FuelCodeList(".."), "C1..C7, D1, D2, M1..M4, S1..S3, O1a, O1b"},
+        {"without grass", FuelCodeList("..", false), "C1..C7, D1, D2, M1..M4, S1..S3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.list, c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace emberlin::forms
