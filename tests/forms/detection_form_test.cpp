@@ -13,6 +13,7 @@
 #include "forms/dialog/recording_host.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "heading_captions.h"
 
 namespace emberlin::forms {
 namespace {
@@ -181,71 +182,50 @@ TEST_F(DetectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     EXPECT_EQ(form.GetControl("calculate").label, "CALCULATE");
 }
 
-TEST_F(DetectionFormTest, HeadingsStandOverTheirColumns) {
-    // Row 1 of the calculator's default C2 fire, against which the captions are placed.
-    shared.hourly.emplace();
-    shared.hourly->ffmc[14] = 87;
-    shared.hourly->windSpeed[14] = 25;
-    form.Click("calculate");
-    const std::string row = form.Text("row1");
+// Row 1 of the calculator's default C2 fire, against which each caption is placed: the caption
+// and the value it heads share columns.
+class DetectionHeadings : public DetectionFormTest, public ::testing::WithParamInterface<Caption> {
+  protected:
+    void SetUp() override {
+        DetectionFormTest::SetUp();
+        shared.hourly.emplace();
+        shared.hourly->ffmc[14] = 87;
+        shared.hourly->windSpeed[14] = 25;
+        form.Click("calculate");
+        row = form.Text("row1");
+        for (int line = 0; line < DetectionForm::kHeadingLineCount; ++line) {
+            lines[static_cast<std::size_t>(line)] = form.Text(DetectionForm::HeadingId(line));
+        }
+    }
+    std::string row;
     std::array<std::string, DetectionForm::kHeadingLineCount> lines;
-    for (int line = 0; line < DetectionForm::kHeadingLineCount; ++line) {
-        lines[static_cast<std::size_t>(line)] = form.Text(DetectionForm::HeadingId(line));
-        EXPECT_LE(lines[static_cast<std::size_t>(line)].size(), row.size());
-    }
-    // Each caption and the value it heads share columns. Captions are listed left to right
-    // within each line; every value text occurs once in the row.
-    struct Caption {
-        std::size_t line;
-        const char* text;
-        const char* value;
-    };
-    const Caption captions[] = {
-        {0, "------ HEAD------", "6824.2"},
-        {0, "------ FLANK -------", "809.0"},
-        {0, "----- BACK -----", "138.7"},
-        {1, "HOUR", "1445"},
-        {1, "TIME (min)", "15"},
-        {1, "ROS", "11.1"},
-        {1, "HFI", "6824.2"},
-        {1, "ROS", "1.8"},
-        {1, "HFI", "809.0"},
-        {1, "ROS", "0.3"},
-        {1, "HFI", "138.7"},
-        {1, "Area", "0.2"},
-        {1, "Perimeter", "179.8"},
-        {1, "PGR", "25.1"},
-        {1, "CFB", "0.8"},
-        {1, "Type Fire", "Intermittent"},
-        {1, "POC", "87"},
-        {2, "(m/min)", "11.1"},
-        {2, "(kW/m)", "6824.2"},
-        {2, "(m/min)", "1.8"},
-        {2, "(kW/m)", "809.0"},
-        {2, "(m/min)", "0.3"},
-        {2, "(kW/m)", "138.7"},
-        {2, "( ha )", "0.2"},
-        {2, "( m )", "179.8"},
-        {2, "( m )", "25.1"},
-        {2, "( % )", "87"},
-    };
-    std::array<std::size_t, 3> from{};
-    for (const Caption& c : captions) {
-        SCOPED_TRACE(c.text);
-        const std::string text = c.text;
-        const std::string value = c.value;
-        const std::size_t at = lines[c.line].find(text, from[c.line]);
-        EXPECT_NE(at, std::string::npos);
-        if (at == std::string::npos) continue;
-        from[c.line] = at + text.size();
-        const std::size_t valueAt = row.find(value);
-        EXPECT_NE(valueAt, std::string::npos);
-        EXPECT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
-        if (valueAt == std::string::npos) continue;
-        EXPECT_LT(at, valueAt + value.size());
-        EXPECT_GT(at + text.size(), valueAt);
-    }
-}
+};
+
+TEST_P(DetectionHeadings, StandOverTheirColumns) { ExpectCaptionOverValue(GetParam(), lines, row); }
+
+INSTANTIATE_TEST_SUITE_P(
+    DetectionFormTest, DetectionHeadings,
+    ::testing::Values(
+        Caption{"head_group", 0, "------ HEAD------", 1, "6824.2"},
+        Caption{"flank_group", 0, "------ FLANK -------", 1, "809.0"},
+        Caption{"back_group", 0, "----- BACK -----", 1, "138.7"},
+        Caption{"hour", 1, "HOUR", 1, "1445"}, Caption{"time", 1, "TIME (min)", 1, "15"},
+        Caption{"head_ros", 1, "ROS", 1, "11.1"}, Caption{"head_hfi", 1, "HFI", 1, "6824.2"},
+        Caption{"flank_ros", 1, "ROS", 2, "1.8"}, Caption{"flank_hfi", 1, "HFI", 2, "809.0"},
+        Caption{"back_ros", 1, "ROS", 3, "0.3"}, Caption{"back_hfi", 1, "HFI", 3, "138.7"},
+        Caption{"area", 1, "Area", 1, "0.2"}, Caption{"perimeter", 1, "Perimeter", 1, "179.8"},
+        Caption{"pgr", 1, "PGR", 1, "25.1"}, Caption{"cfb", 1, "CFB", 1, "0.8"},
+        Caption{"fire_type", 1, "Type Fire", 1, "Intermittent"}, Caption{"poc", 1, "POC", 1, "87"},
+        Caption{"head_ros_unit", 2, "(m/min)", 1, "11.1"},
+        Caption{"head_hfi_unit", 2, "(kW/m)", 1, "6824.2"},
+        Caption{"flank_ros_unit", 2, "(m/min)", 2, "1.8"},
+        Caption{"flank_hfi_unit", 2, "(kW/m)", 2, "809.0"},
+        Caption{"back_ros_unit", 2, "(m/min)", 3, "0.3"},
+        Caption{"back_hfi_unit", 2, "(kW/m)", 3, "138.7"},
+        Caption{"area_unit", 2, "( ha )", 1, "0.2"},
+        Caption{"perimeter_unit", 2, "( m )", 1, "179.8"},
+        Caption{"pgr_unit", 2, "( m )", 2, "25.1"}, Caption{"poc_unit", 2, "( % )", 1, "87"}),
+    CaptionName);
 
 TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     // The two producing forms, pressed with their initial values.
@@ -279,53 +259,66 @@ TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     }
 }
 
-TEST_F(DetectionFormTest, StartTimesGiveClockLabelsAndWrapAroundTheDay) {
-    struct Case {
-        const char* typed;
-        std::array<int, 10> labels;
-        std::array<std::size_t, 10> slots;
-    };
-    const Case cases[] = {
-        {"1410",
-         {1425, 1440, 1455, 1510, 1525, 1540, 1555, 1610, 1710, 1810},
-         {14, 14, 14, 15, 15, 15, 15, 16, 17, 18}},
-        // Minutes above 59 count as minutes: 14 h and 75 min is 15:15.
-        {"1475",
-         {1530, 1545, 1600, 1615, 1630, 1645, 1700, 1715, 1815, 1915},
-         {15, 15, 16, 16, 16, 16, 17, 17, 18, 19}},
-        // 00:45 lies in hour 0, the midnight that ends the repeating day: slot 24.
-        {"0030",
-         {45, 100, 115, 130, 145, 200, 215, 230, 330, 430},
-         {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
-        // Midnight reads 2400; the next day's clock starts again: 01:00 and 02:00.
-        {"2200",
-         {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 100, 200},
-         {22, 22, 22, 23, 23, 23, 23, 24, 1, 2}},
-        {"2400",
-         {15, 30, 45, 100, 115, 130, 145, 200, 300, 400},
-         {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}},
-    };
+// A start time typed in the form: the rows' clock labels and the hourly slots whose FFMC and
+// wind they burn under.
+struct StartCase {
+    const char* name;
+    const char* typed;
+    std::array<int, 10> labels;
+    std::array<std::size_t, 10> slots;
+};
+
+void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
+
+class DetectionStartTimes : public DetectionFormTest,
+                            public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(DetectionStartTimes, GiveClockLabelsAndWrapAroundTheDay) {
+    const StartCase& c = GetParam();
     PublishDiurnalDay(shared);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        TypeKeys(form, "fireStartTime", c.typed);
-        form.Click("calculate");
-        EXPECT_TRUE(host.Messages().empty());
-        if (!host.Messages().empty()) continue;
-        const auto rows = Rows(form);
-        const int hhmm = std::stoi(c.typed);
-        const auto expected = GrownRows(shared, 1, hhmm / 100 * 60 + hhmm % 100, c.labels, c.slots);
-        for (std::size_t k = 0; k < 10; ++k) {
-            EXPECT_EQ(rows[k], expected[k]) << k;
-            EXPECT_TRUE(Clean(rows[k])) << rows[k];
-            // Never the empty slot 0, whose FFMC of 0 would leave the fire standing still.
-            EXPECT_GT(shared.hourly->ffmc[c.slots[k]], 50.0) << k;
-        }
-        const std::vector<double> areas = AreaCells(form);
-        EXPECT_EQ(areas.size(), 10u);
-        for (std::size_t k = 1; k < areas.size(); ++k) EXPECT_GE(areas[k], areas[k - 1]) << k;
+    TypeKeys(form, "fireStartTime", c.typed);
+    form.Click("calculate");
+    ASSERT_TRUE(host.Messages().empty());
+    const auto rows = Rows(form);
+    const int hhmm = std::stoi(c.typed);
+    const auto expected = GrownRows(shared, 1, hhmm / 100 * 60 + hhmm % 100, c.labels, c.slots);
+    for (std::size_t k = 0; k < 10; ++k) {
+        EXPECT_EQ(rows[k], expected[k]) << k;
+        EXPECT_TRUE(Clean(rows[k])) << rows[k];
+        // Never the empty slot 0, whose FFMC of 0 would leave the fire standing still.
+        EXPECT_GT(shared.hourly->ffmc[c.slots[k]], 50.0) << k;
     }
+    const std::vector<double> areas = AreaCells(form);
+    EXPECT_EQ(areas.size(), 10u);
+    for (std::size_t k = 1; k < areas.size(); ++k) EXPECT_GE(areas[k], areas[k - 1]) << k;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    DetectionFormTest, DetectionStartTimes,
+    ::testing::Values(StartCase{"start_1410",
+                                "1410",
+                                {1425, 1440, 1455, 1510, 1525, 1540, 1555, 1610, 1710, 1810},
+                                {14, 14, 14, 15, 15, 15, 15, 16, 17, 18}},
+                      // Minutes above 59 count as minutes: 14 h and 75 min is 15:15.
+                      StartCase{"minutes_above_59",
+                                "1475",
+                                {1530, 1545, 1600, 1615, 1630, 1645, 1700, 1715, 1815, 1915},
+                                {15, 15, 16, 16, 16, 16, 17, 17, 18, 19}},
+                      // 00:45 lies in hour 0, the midnight that ends the repeating day: slot 24.
+                      StartCase{"half_past_midnight",
+                                "0030",
+                                {45, 100, 115, 130, 145, 200, 215, 230, 330, 430},
+                                {24, 1, 1, 1, 1, 2, 2, 2, 3, 4}},
+                      // Midnight reads 2400; the next day's clock starts again: 01:00 and 02:00.
+                      StartCase{"past_midnight",
+                                "2200",
+                                {2215, 2230, 2245, 2300, 2315, 2330, 2345, 2400, 100, 200},
+                                {22, 22, 22, 23, 23, 23, 23, 24, 1, 2}},
+                      StartCase{"at_midnight",
+                                "2400",
+                                {15, 30, 45, 100, 115, 130, 145, 200, 300, 400},
+                                {24, 24, 24, 1, 1, 1, 1, 2, 3, 4}}),
+    [](const ::testing::TestParamInfo<StartCase>& row) { return std::string(row.param.name); });
 
 TEST(DetectionClockLabelTest, LabelsRollOverMidnight) {
     const std::pair<int, int> cases[] = {{0, 0},       {45, 45},     {14 * 60 + 45, 1445},
@@ -367,43 +360,56 @@ TEST_F(DetectionFormTest, StartedAtTenAtNightTheFireGrowsPastMidnight) {
 // Under one weather for every hour, each row is the engine's own fire burned for the row's
 // whole elapsed time: always for a line ignition, and for a point ignition in the fuel types
 // whose build-up does not depend on the crown fraction burned.
-TEST_F(DetectionFormTest, UnderOneWeatherEveryRowIsOneEngineCall) {
+struct OneWeatherCase {
+    std::string fuel;
+    const char* ignitionBox;
+    int ignition;
+};
+
+void PrintTo(const OneWeatherCase& c, std::ostream* out) { *out << c.fuel << " " << c.ignitionBox; }
+
+std::vector<OneWeatherCase> OneWeatherCases() {
+    std::vector<OneWeatherCase> cases;
+    for (const char* fuel : {"C1", "S1", "S2", "S3", "O1a", "O1b"})
+        cases.push_back({fuel, "pointIgnition", 1});
+    for (const FuelTypeRow& row : FuelTypeTable)
+        cases.push_back({std::string(row.code), "lineIgnition", 0});
+    return cases;
+}
+
+class DetectionOneWeather : public DetectionFormTest,
+                            public ::testing::WithParamInterface<OneWeatherCase> {};
+
+TEST_P(DetectionOneWeather, EveryRowIsOneEngineCall) {
+    const OneWeatherCase& c = GetParam();
     shared.hourly.emplace();
     shared.hourly->ffmc.fill(91);
     shared.hourly->windSpeed.fill(18);
     TypeKeys(form, "fireStartTime", "2200");  // the fire still crosses hours and midnight
-    struct Case {
-        const char* fuel;
-        const char* ignitionBox;
-        int ignition;
-    };
-    std::vector<Case> cases;
-    for (const char* fuel : {"C1", "S1", "S2", "S3", "O1a", "O1b"})
-        cases.push_back({fuel, "pointIgnition", 1});
-    for (int i = 0; i < kFuelCount; ++i) {
-        cases.push_back(
-            {FuelTypeTable[static_cast<std::size_t>(i)].code.data(), "lineIgnition", 0});
-    }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.fuel) + " " + c.ignitionBox);
-        form.Click("fuel" + std::string(c.fuel));
-        form.Click(c.ignitionBox);
-        form.Click("calculate");
-        ASSERT_TRUE(host.Messages().empty());
-        const auto& grown = form.GrowthRows();
-        ASSERT_EQ(grown.size(), 10u);
-        for (std::size_t k = 0; k < 10; ++k) {
-            const FbpOutputs one = RowOutputs(c.fuel, c.ignition, kElapsed[k], 91, 18);
-            EXPECT_NEAR(grown[k].headDistance, one.hsd, 1e-9) << k;
-            EXPECT_NEAR(grown[k].flankDistance, one.fsd, 1e-9) << k;
-            EXPECT_NEAR(grown[k].backDistance, one.bsd, 1e-9) << k;
-            EXPECT_NEAR(grown[k].area, one.area, 1e-9) << k;
-            EXPECT_NEAR(grown[k].perimeter, one.perimeter, 1e-9) << k;
-            EXPECT_EQ(grown[k].behaviour.ros, one.ros) << k;
-            EXPECT_EQ(grown[k].behaviour.cfb, one.cfb) << k;
-        }
+    form.Click("fuel" + c.fuel);
+    form.Click(c.ignitionBox);
+    form.Click("calculate");
+    ASSERT_TRUE(host.Messages().empty());
+    const auto& grown = form.GrowthRows();
+    ASSERT_EQ(grown.size(), 10u);
+    for (std::size_t k = 0; k < 10; ++k) {
+        const FbpOutputs one = RowOutputs(c.fuel.c_str(), c.ignition, kElapsed[k], 91, 18);
+        EXPECT_NEAR(grown[k].headDistance, one.hsd, 1e-9) << k;
+        EXPECT_NEAR(grown[k].flankDistance, one.fsd, 1e-9) << k;
+        EXPECT_NEAR(grown[k].backDistance, one.bsd, 1e-9) << k;
+        EXPECT_NEAR(grown[k].area, one.area, 1e-9) << k;
+        EXPECT_NEAR(grown[k].perimeter, one.perimeter, 1e-9) << k;
+        EXPECT_EQ(grown[k].behaviour.ros, one.ros) << k;
+        EXPECT_EQ(grown[k].behaviour.cfb, one.cfb) << k;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(DetectionFormTest, DetectionOneWeather,
+                         ::testing::ValuesIn(OneWeatherCases()),
+                         [](const ::testing::TestParamInfo<OneWeatherCase>& row) {
+                             return row.param.fuel + "_" +
+                                    (row.param.ignition == 1 ? "point" : "line");
+                         });
 
 TEST(HourlySlotTest, HoursWrapIntoOneToTwentyFour) {
     const std::pair<int, int> cases[] = {{0, 24}, {1, 1},  {12, 12}, {24, 24}, {25, 1},

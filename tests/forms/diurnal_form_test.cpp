@@ -99,29 +99,6 @@ TEST_F(DiurnalFormTest, InputsRangesStoringOrderAndDefault) {
     EXPECT_EQ(form.GetControl("calculate").label, "CALCULATE");
     EXPECT_EQ(form.GetControl("fwiCalculatorOption").label, "FWI Calculator");
 
-    // Every bound is accepted; just past it the field warns beside itself, keeps the text and
-    // the warning goes once the text is valid again.
-    EXPECT_FALSE(form.InputsEdited());
-    for (const Input& in : kInputs) {
-        SCOPED_TRACE(in.id);
-        EXPECT_EQ(form.Text(in.id), in.initial);
-        EXPECT_EQ(form.GetControl(in.id).label, in.label);
-        for (const char* outside : {in.belowRange, in.aboveRange}) {
-            if (*outside == '\0') continue;
-            form.TypeText(in.id, outside);
-            EXPECT_EQ(form.Text(in.id), outside);
-            EXPECT_EQ(host.WarningFor(in.id), in.rangeMessage);
-        }
-        const Control& c = form.GetControl(in.id);
-        for (double bound : {c.minValue, c.maxValue}) {
-            form.TypeText(in.id, FormatGeneral(bound));
-            EXPECT_EQ(host.WarningFor(in.id), "");
-        }
-        form.TypeText(in.id, in.initial);
-    }
-    EXPECT_TRUE(form.InputsEdited());
-    EXPECT_TRUE(host.Messages().empty());
-
     // "Default" puts back every input (humidity 50, not the opening 45), clears a refused
     // text and its warning, and keeps the FFMC method.
     form.Click("equilibriumOption");
@@ -138,6 +115,40 @@ TEST_F(DiurnalFormTest, InputsRangesStoringOrderAndDefault) {
     EXPECT_EQ(form.Method(), FfmcMethod::Equilibrium);
     EXPECT_TRUE(host.Messages().empty());
 }
+
+// Every bound of an input is accepted; just past it the field warns beside itself, keeps the
+// text and the warning goes once the text is valid again.
+class DiurnalInputs : public DiurnalFormTest, public ::testing::WithParamInterface<Input> {};
+
+void PrintTo(const Input& in, std::ostream* out) { *out << in.id; }
+
+TEST_P(DiurnalInputs, BoundsAreAcceptedAndJustPastThemTheFieldWarns) {
+    const Input& in = GetParam();
+    EXPECT_FALSE(form.InputsEdited());
+    EXPECT_EQ(form.Text(in.id), in.initial);
+    EXPECT_EQ(form.GetControl(in.id).label, in.label);
+    std::vector<const char*> outside = {in.aboveRange};
+    if (*in.belowRange != '\0') outside.insert(outside.begin(), in.belowRange);
+    for (const char* text : outside) {
+        form.TypeText(in.id, text);
+        EXPECT_EQ(form.Text(in.id), text);
+        EXPECT_EQ(host.WarningFor(in.id), in.rangeMessage) << text;
+    }
+    const Control& c = form.GetControl(in.id);
+    for (double bound : {c.minValue, c.maxValue}) {
+        form.TypeText(in.id, FormatGeneral(bound));
+        EXPECT_EQ(host.WarningFor(in.id), "") << bound;
+    }
+    form.TypeText(in.id, in.initial);
+    EXPECT_EQ(host.WarningFor(in.id), "");
+    EXPECT_TRUE(form.InputsEdited());
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(DiurnalFormTest, DiurnalInputs, ::testing::ValuesIn(kInputs),
+                         [](const ::testing::TestParamInfo<Input>& row) {
+                             return std::string(row.param.id);
+                         });
 
 // The FFMC box keeps whatever is typed and says when it is not a whole number from 0 to 101.
 TEST_F(DiurnalFormTest, FfmcBoxTakesWholeNumbers) {
@@ -396,52 +407,61 @@ TEST_F(DiurnalFormTest, FfmcMethodOptions) {
     EXPECT_EQ(form.Method(), FfmcMethod::VanWagner);
 }
 
-TEST_F(DiurnalFormTest, CalculateRefusesAndChangesNothing) {
-    struct Case {
-        const char* name;
-        std::vector<std::pair<const char*, const char*>> typed;
-        const char* message;
-        const char* focus;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"latitude past the sun model", {{"latitude", "85"}}, DiurnalForm::kPlaceMessage, "latitude"},
-        {"latitude past the field", {{"latitude", "95"}}, "Latitude: Please enter a number between 30 and 90.", "latitude"},
-        {"stored fields come first", {{"latitude", "85"}, {"month", "13"}},
-         "Month: Please enter an integer between 1 and 12.", "month"},
-        {"place before temperatures", {{"latitude", "80.5"}, {"minTemperature", "40"}},
-         DiurnalForm::kPlaceMessage, "latitude"},
-        {"temperatures", {{"minTemperature", "32.5"}}, DiurnalForm::kTemperatureOrderMessage, "minTemperature"},
-        {"temperatures before winds", {{"minTemperature", "33"}, {"minWind", "36"}},
-         DiurnalForm::kTemperatureOrderMessage, "minTemperature"},
-        {"winds", {{"maxWind", "0.5"}}, DiurnalForm::kWindOrderMessage, "minWind"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        HandOver values;
-        DiurnalForm diurnal(values);
-        RecordingHost recorder;
-        diurnal.AttachHost(recorder);
-        diurnal.Open();
-        diurnal.Click("calculate");
-        const std::vector<std::string> before = Lines(diurnal);
-        const auto ffmcBefore = values.hourly->ffmc;
-        values.hourly->windSpeed[0] = -1;  // marker: a refused CALCULATE publishes nothing
-        for (const auto& [id, text] : c.typed) TypeKeys(diurnal, id, text);
-        recorder.ClearEvents();
-        diurnal.Click("calculate");
-        EXPECT_EQ(recorder.Messages(), std::vector<std::string>{c.message});
-        EXPECT_EQ(recorder.FocusedControl(), c.focus);
-        EXPECT_TRUE(recorder.FocusSelectedText());
-        ASSERT_TRUE(values.hourly.has_value());
-        EXPECT_EQ(values.hourly->windSpeed[0], -1);
-        EXPECT_EQ(values.hourly->ffmc, ffmcBefore);
-        EXPECT_EQ(Lines(diurnal), before);
-        EXPECT_TRUE(diurnal.IsChecked("defaultOption"));
-    }
+// A refused CALCULATE names the first problem, focuses its field and changes nothing.
+struct RefusalCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* message;
+    const char* focus;
+};
 
-    // Equal minimum and maximum are a flat curve, not a fault.
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
+class DiurnalRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(DiurnalRefusals, CalculateRefusesAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    HandOver values;
+    DiurnalForm diurnal(values);
+    RecordingHost recorder;
+    diurnal.AttachHost(recorder);
+    diurnal.Open();
+    diurnal.Click("calculate");
+    const std::vector<std::string> before = Lines(diurnal);
+    const auto ffmcBefore = values.hourly->ffmc;
+    values.hourly->windSpeed[0] = -1;  // marker: a refused CALCULATE publishes nothing
+    for (const auto& [id, text] : c.typed) TypeKeys(diurnal, id, text);
+    recorder.ClearEvents();
+    diurnal.Click("calculate");
+    EXPECT_EQ(recorder.Messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(recorder.FocusedControl(), c.focus);
+    EXPECT_TRUE(recorder.FocusSelectedText());
+    ASSERT_TRUE(values.hourly.has_value());
+    EXPECT_EQ(values.hourly->windSpeed[0], -1);
+    EXPECT_EQ(values.hourly->ffmc, ffmcBefore);
+    EXPECT_EQ(Lines(diurnal), before);
+    EXPECT_TRUE(diurnal.IsChecked("defaultOption"));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    DiurnalFormTest, DiurnalRefusals,
+    ::testing::Values(
+        RefusalCase{"latitude_past_the_sun_model", {{"latitude", "85"}}, DiurnalForm::kPlaceMessage, "latitude"},
+        RefusalCase{"latitude_past_the_field", {{"latitude", "95"}}, "Latitude: Please enter a number between 30 and 90.", "latitude"},
+        RefusalCase{"stored_fields_come_first", {{"latitude", "85"}, {"month", "13"}},
+                    "Month: Please enter an integer between 1 and 12.", "month"},
+        RefusalCase{"place_before_temperatures", {{"latitude", "80.5"}, {"minTemperature", "40"}},
+                    DiurnalForm::kPlaceMessage, "latitude"},
+        RefusalCase{"temperatures", {{"minTemperature", "32.5"}}, DiurnalForm::kTemperatureOrderMessage, "minTemperature"},
+        RefusalCase{"temperatures_before_winds", {{"minTemperature", "33"}, {"minWind", "36"}},
+                    DiurnalForm::kTemperatureOrderMessage, "minTemperature"},
+        RefusalCase{"winds", {{"maxWind", "0.5"}}, DiurnalForm::kWindOrderMessage, "minWind"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+// Equal minimum and maximum are a flat curve, not a fault.
+TEST_F(DiurnalFormTest, EqualMinimumAndMaximumAreAFlatCurve) {
     TypeKeys(form, "minTemperature", "32");
     TypeKeys(form, "minWind", "35");
     form.Click("calculate");
@@ -449,59 +469,79 @@ TEST_F(DiurnalFormTest, CalculateRefusesAndChangesNothing) {
     EXPECT_TRUE(shared.hourly.has_value());
 }
 
-TEST_F(DiurnalFormTest, EveryAcceptedInputGivesFiniteLines) {
-    struct Case {
-        const char* name;
-        std::vector<std::pair<const char*, const char*>> typed;
+// Inputs at the edges of what the fields accept, under each FFMC method: every line and
+// hourly value is a finite, physical number.
+struct AcceptedCase {
+    std::string name;
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* method;
+};
+
+void PrintTo(const AcceptedCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<AcceptedCase> AcceptedCases() {
+    const std::vector<AcceptedCase> inputs = {
+        // clang-format off
+        {"positive_gammas", {{"temperatureGamma", "4.5"}, {"windGamma", "4.5"}}, ""},
+        {"polar_night_minimum_and_maximum_at_one_time",
+         {{"latitude", "80"}, {"month", "12"}, {"day", "21"}, {"temperatureAlpha", "2"}, {"temperatureBeta", "2"}}, ""},
+        {"polar_day", {{"latitude", "80"}, {"month", "6"}, {"temperatureAlpha", "5"}, {"temperatureBeta", "0.1"}}, ""},
+        {"dry_and_cold", {{"relativeHumidity", "0"}, {"temperature", "0"}, {"minTemperature", "0"},
+                          {"maxTemperature", "0"}, {"ffmc", "0"}}, ""},
+        {"hot_wet_and_windy", {{"relativeHumidity", "100"}, {"temperature", "40"}, {"minTemperature", "40"},
+                               {"maxTemperature", "40"}, {"windSpeed", "150"}, {"minWind", "150"},
+                               {"maxWind", "150"}, {"ffmc", "101"}}, ""},
+        {"late_minimum_early_maximum", {{"latitude", "30"}, {"month", "1"}, {"day", "31"},
+                                        {"temperatureAlpha", "5"}, {"temperatureBeta", "0.01"},
+                                        {"temperatureGamma", "-4.5"}, {"windAlpha", "-2.5"}, {"windBeta", "7.5"},
+                                        {"windGamma", "-4.5"}, {"longitude", "170"}}, ""},
+        {"zero_parameters", {{"temperatureAlpha", "0"}, {"windBeta", "0"}, {"temperatureGamma", "0"}}, ""},
+        // clang-format on
     };
-    // clang-format off
-    const Case cases[] = {
-        {"positive gammas", {{"temperatureGamma", "4.5"}, {"windGamma", "4.5"}}},
-        {"polar night, minimum and maximum at one time",
-         {{"latitude", "80"}, {"month", "12"}, {"day", "21"}, {"temperatureAlpha", "2"}, {"temperatureBeta", "2"}}},
-        {"polar day", {{"latitude", "80"}, {"month", "6"}, {"temperatureAlpha", "5"}, {"temperatureBeta", "0.1"}}},
-        {"dry and cold", {{"relativeHumidity", "0"}, {"temperature", "0"}, {"minTemperature", "0"},
-                          {"maxTemperature", "0"}, {"ffmc", "0"}}},
-        {"hot, wet and windy", {{"relativeHumidity", "100"}, {"temperature", "40"}, {"minTemperature", "40"},
-                                {"maxTemperature", "40"}, {"windSpeed", "150"}, {"minWind", "150"},
-                                {"maxWind", "150"}, {"ffmc", "101"}}},
-        {"late minimum, early maximum", {{"latitude", "30"}, {"month", "1"}, {"day", "31"},
-                                         {"temperatureAlpha", "5"}, {"temperatureBeta", "0.01"},
-                                         {"temperatureGamma", "-4.5"}, {"windAlpha", "-2.5"}, {"windBeta", "7.5"},
-                                         {"windGamma", "-4.5"}, {"longitude", "170"}}},
-        {"zero parameters", {{"temperatureAlpha", "0"}, {"windBeta", "0"}, {"temperatureGamma", "0"}}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        for (const auto& method : {"vanWagnerOption", "equilibriumOption"}) {
-            form.Click("defaultOption");
-            form.Click(method);
-            for (const auto& [id, text] : c.typed) TypeKeys(form, id, text);
-            host.ClearEvents();
-            form.Click("calculate");
-            EXPECT_TRUE(host.Messages().empty()) << host.Messages()[0];
-            if (!host.Messages().empty()) continue;
-            for (const std::string& line : Lines(form)) {
-                EXPECT_EQ(line.find("nan"), std::string::npos) << line;
-                EXPECT_EQ(line.find("inf"), std::string::npos) << line;
-                EXPECT_EQ(line.find("---"), std::string::npos) << line;
-                const std::vector<std::string> words = Words(line);
-                const std::size_t base = words[1] == "am" ? 2 : 1;
-                const double rh = std::stod(words[base + 1]);
-                EXPECT_TRUE(rh >= 0.0 && rh <= 100.0) << line;
-                EXPECT_GE(std::stod(words[base]), 0.0) << line;
-            }
-            for (std::size_t h = 1; h <= 24; ++h) {
-                EXPECT_TRUE(std::isfinite(shared.hourly->ffmc[h])) << h;
-                EXPECT_TRUE(std::isfinite(shared.hourly->windSpeed[h]) &&
-                            shared.hourly->windSpeed[h] >= 0.0)
-                    << h;
-                EXPECT_LE(shared.hourly->windSpeed[h], 300.0) << h;
-            }
+    std::vector<AcceptedCase> cases;
+    for (const AcceptedCase& in : inputs) {
+        for (const char* method : {"vanWagnerOption", "equilibriumOption"}) {
+            cases.push_back({in.name + "_" + method, in.typed, method});
         }
     }
+    return cases;
 }
+
+class DiurnalAcceptedInputs : public DiurnalFormTest,
+                              public ::testing::WithParamInterface<AcceptedCase> {};
+
+TEST_P(DiurnalAcceptedInputs, GiveFiniteLines) {
+    const AcceptedCase& c = GetParam();
+    form.Click("defaultOption");
+    form.Click(c.method);
+    for (const auto& [id, text] : c.typed) TypeKeys(form, id, text);
+    host.ClearEvents();
+    form.Click("calculate");
+    ASSERT_TRUE(host.Messages().empty()) << host.Messages()[0];
+    for (const std::string& line : Lines(form)) {
+        EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+        EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+        EXPECT_EQ(line.find("---"), std::string::npos) << line;
+        const std::vector<std::string> words = Words(line);
+        const std::size_t base = words[1] == "am" ? 2 : 1;
+        const double rh = std::stod(words[base + 1]);
+        EXPECT_TRUE(rh >= 0.0 && rh <= 100.0) << line;
+        EXPECT_GE(std::stod(words[base]), 0.0) << line;
+    }
+    for (std::size_t h = 1; h <= 24; ++h) {
+        EXPECT_TRUE(std::isfinite(shared.hourly->ffmc[h])) << h;
+        EXPECT_TRUE(std::isfinite(shared.hourly->windSpeed[h]) &&
+                    shared.hourly->windSpeed[h] >= 0.0)
+            << h;
+        EXPECT_LE(shared.hourly->windSpeed[h], 300.0) << h;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DiurnalFormTest, DiurnalAcceptedInputs,
+                         ::testing::ValuesIn(AcceptedCases()),
+                         [](const ::testing::TestParamInfo<AcceptedCase>& row) {
+                             return row.param.name;
+                         });
 
 TEST_F(DiurnalFormTest, TypingStopsAtTheFirstRefusalAndClosing) {
     // Latitude is stored before day: while latitude is refused, a typed day is not stored.

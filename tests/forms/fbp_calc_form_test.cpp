@@ -532,84 +532,109 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
     EXPECT_EQ(form.Text("hsdText"), FormatFixed(out.hsd, 3, 2));
 }
 
-TEST(FbpCalcFormExtremes, EveryFuelShowsPlainNumbersAtTheEndsOfTheRanges) {
-    const std::vector<std::vector<InputText>> corners = {
-        {{"ffmc", "0"},
-         {"bui", "0"},
-         {"windSpeed", "0"},
-         {"slope", "0"},
-         {"elapsedTime", "0"},
-         {"gc", "0"},
-         {"gfl", "0"},
-         {"pc", "0"},
-         {"df", "0"},
-         {"month", "1"},
-         {"day", "1"},
-         {"latitude", "30"},
-         {"longitude", "-170"},
-         {"elevation", "0"},
-         {"aspect", "0"},
-         {"windDirection", "0"}},
-        {{"ffmc", "101"},
-         {"bui", "650"},
-         {"windSpeed", "150"},
-         {"slope", "100"},
-         {"elapsedTime", "300"},
-         {"gc", "100"},
-         {"gfl", "5"},
-         {"pc", "100"},
-         {"df", "100"},
-         {"month", "12"},
-         {"day", "31"},
-         {"latitude", "90"},
-         {"longitude", "170"},
-         {"elevation", "3000"},
-         {"aspect", "360"},
-         {"windDirection", "360"}},
-        {{"ffmc", "101"},
-         {"bui", "650"},
-         {"windSpeed", "150"},
-         {"slope", "100"},
-         {"elapsedTime", "1"},
-         {"gc", "1"},
-         {"gfl", "0.01"},
-         {"pc", "1"},
-         {"df", "1"},
-         {"month", "6"},
-         {"day", "20"},
-         {"latitude", "30"},
-         {"longitude", "0"},
-         {"elevation", "1"},
-         {"aspect", "180"},
-         {"windDirection", "180"}},
+// Every input at an end of its range (or the weather at its top with the smallest fuel and
+// time values), under each ignition: every fuel box shows plain numbers, never negative.
+struct Extreme {
+    std::string name;
+    std::vector<InputText> inputs;
+    const char* ignition;
+};
+
+void PrintTo(const Extreme& e, std::ostream* out) { *out << e.name; }
+
+std::vector<Extreme> Extremes() {
+    const std::pair<const char*, std::vector<InputText>> corners[] = {
+        {"all_lowest",
+         {{"ffmc", "0"},
+          {"bui", "0"},
+          {"windSpeed", "0"},
+          {"slope", "0"},
+          {"elapsedTime", "0"},
+          {"gc", "0"},
+          {"gfl", "0"},
+          {"pc", "0"},
+          {"df", "0"},
+          {"month", "1"},
+          {"day", "1"},
+          {"latitude", "30"},
+          {"longitude", "-170"},
+          {"elevation", "0"},
+          {"aspect", "0"},
+          {"windDirection", "0"}}},
+        {"all_highest",
+         {{"ffmc", "101"},
+          {"bui", "650"},
+          {"windSpeed", "150"},
+          {"slope", "100"},
+          {"elapsedTime", "300"},
+          {"gc", "100"},
+          {"gfl", "5"},
+          {"pc", "100"},
+          {"df", "100"},
+          {"month", "12"},
+          {"day", "31"},
+          {"latitude", "90"},
+          {"longitude", "170"},
+          {"elevation", "3000"},
+          {"aspect", "360"},
+          {"windDirection", "360"}}},
+        {"dry_and_windy_with_small_loads",
+         {{"ffmc", "101"},
+          {"bui", "650"},
+          {"windSpeed", "150"},
+          {"slope", "100"},
+          {"elapsedTime", "1"},
+          {"gc", "1"},
+          {"gfl", "0.01"},
+          {"pc", "1"},
+          {"df", "1"},
+          {"month", "6"},
+          {"day", "20"},
+          {"latitude", "30"},
+          {"longitude", "0"},
+          {"elevation", "1"},
+          {"aspect", "180"},
+          {"windDirection", "180"}}},
     };
+    std::vector<Extreme> extremes;
+    for (const auto& [name, inputs] : corners) {
+        for (const char* ignition : {"pointIgnition", "lineIgnition"}) {
+            extremes.push_back({std::string(name) + "_" + ignition, inputs, ignition});
+        }
+    }
+    return extremes;
+}
+
+class FbpCalcFormExtremes : public ::testing::TestWithParam<Extreme> {};
+
+TEST_P(FbpCalcFormExtremes, EveryFuelShowsPlainNumbers) {
+    const Extreme& e = GetParam();
     HandOver shared;
     FbpCalcForm form(shared);
     RecordingHost host;
     form.AttachHost(host);
     form.Open();
-    for (std::size_t c = 0; c < corners.size(); ++c) {
-        for (const InputText& in : corners[c]) TypeKeys(form, in.id, in.text);
-        for (const char* ignition : {"pointIgnition", "lineIgnition"}) {
-            form.Click(ignition);
-            for (int i = 0; i < kFuelCount; ++i) {
-                form.Click(FuelBoxId(i));
-                for (const char* id : kOutputs) {
-                    if (std::string(id) == "fdText") continue;
-                    const std::string& text = form.Text(id);
-                    SCOPED_TRACE("corner " + std::to_string(c) + " " + ignition + " " +
-                                 FuelBoxId(i) + " " + id + " \"" + text + "\"");
-                    const std::optional<double> value = ParseDouble(text);
-                    EXPECT_TRUE(value.has_value());
-                    if (!value) continue;
-                    EXPECT_GE(*value, 0);
-                    EXPECT_EQ(text.find('-'), std::string::npos);
-                }
-            }
+    for (const InputText& in : e.inputs) TypeKeys(form, in.id, in.text);
+    form.Click(e.ignition);
+    for (int i = 0; i < kFuelCount; ++i) {
+        form.Click(FuelBoxId(i));
+        for (const char* id : kOutputs) {
+            if (std::string(id) == "fdText") continue;  // the fire description is words
+            const std::string& text = form.Text(id);
+            SCOPED_TRACE(FuelBoxId(i) + " " + id + " \"" + text + "\"");
+            const std::optional<double> value = ParseDouble(text);
+            EXPECT_TRUE(value.has_value());
+            EXPECT_GE(value.value_or(0), 0);
+            EXPECT_EQ(text.find('-'), std::string::npos);
         }
     }
     EXPECT_TRUE(host.Messages().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(RangeEnds, FbpCalcFormExtremes, ::testing::ValuesIn(Extremes()),
+                         [](const ::testing::TestParamInfo<Extreme>& row) {
+                             return row.param.name;
+                         });
 
 }  // namespace
 }  // namespace emberlin::forms

@@ -134,38 +134,51 @@ INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorTest, ::testing::ValuesIn(kCalcu
 
 // The notes on special values and on the shape of the diurnal curves, in every form that
 // has the field.
-TEST(FieldTips, SpecialValuesAndCurveShapesAreExplained) {
-    struct Row {
-        const char* name;
-        std::span<const FieldTip> (*tips)();
-        const char* id;
-        const char* words;
-    };
-    const Row rows[] = {
-        {"fbp_gc", FbpCalcTips, "gc", "0 stands for the standard curing of 95 %"},
-        {"fbp_gfl", FbpCalcTips, "gfl", "0 stands for the standard load of 0.3 kg/m\u00b2"},
-        {"detection_gc", DetectionTips, "gc", "0 stands for the standard curing of 95 %"},
-        {"detection_gfl", DetectionTips, "gfl", "0 stands for the standard load of 0.3 kg/m\u00b2"},
-        {"projection_gc", FuelProjectionTips, "gc", "0 stands for the standard curing of 95 %"},
-        {"projection_gfl", FuelProjectionTips, "gfl", "0 stands for the standard load of 0.3"},
-        {"temperature_alpha", DiurnalTips, "temperatureAlpha", "after sunrise"},
-        {"temperature_beta", DiurnalTips, "temperatureBeta", "after noon"},
-        {"temperature_gamma", DiurnalTips, "temperatureGamma", "through the night"},
-        {"wind_alpha", DiurnalTips, "windAlpha", "only the temperature ALPHA and BETA time"},
-        {"wind_gamma", DiurnalTips, "windGamma", "-3.59"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        bool found = false;
-        for (const FieldTip& tip : row.tips()) {
-            if (tip.id != row.id) continue;
-            found = true;
-            const std::string text = std::string(tip.meaning) + " " + std::string(tip.note);
-            EXPECT_NE(text.find(row.words), std::string::npos) << text;
-        }
-        EXPECT_TRUE(found);
+struct ExplainedField {
+    const char* name;
+    std::span<const FieldTip> (*tips)();
+    const char* id;
+    const char* words;
+};
+
+void PrintTo(const ExplainedField& row, std::ostream* out) { *out << row.name; }
+
+class FieldTipsExplain : public ::testing::TestWithParam<ExplainedField> {};
+
+TEST_P(FieldTipsExplain, SpecialValuesAndCurveShapes) {
+    const ExplainedField& row = GetParam();
+    std::vector<std::string> texts;
+    for (const FieldTip& tip : row.tips()) {
+        if (tip.id == row.id)
+            texts.push_back(std::string(tip.meaning) + " " + std::string(tip.note));
     }
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NE(texts[0].find(row.words), std::string::npos) << texts[0];
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FieldTips, FieldTipsExplain,
+    ::testing::Values(
+        ExplainedField{"fbp_gc", FbpCalcTips, "gc", "0 stands for the standard curing of 95 %"},
+        ExplainedField{"fbp_gfl", FbpCalcTips, "gfl",
+                       "0 stands for the standard load of 0.3 kg/m\u00b2"},
+        ExplainedField{"detection_gc", DetectionTips, "gc",
+                       "0 stands for the standard curing of 95 %"},
+        ExplainedField{"detection_gfl", DetectionTips, "gfl",
+                       "0 stands for the standard load of 0.3 kg/m\u00b2"},
+        ExplainedField{"projection_gc", FuelProjectionTips, "gc",
+                       "0 stands for the standard curing of 95 %"},
+        ExplainedField{"projection_gfl", FuelProjectionTips, "gfl",
+                       "0 stands for the standard load of 0.3"},
+        ExplainedField{"temperature_alpha", DiurnalTips, "temperatureAlpha", "after sunrise"},
+        ExplainedField{"temperature_beta", DiurnalTips, "temperatureBeta", "after noon"},
+        ExplainedField{"temperature_gamma", DiurnalTips, "temperatureGamma", "through the night"},
+        ExplainedField{"wind_alpha", DiurnalTips, "windAlpha",
+                       "only the temperature ALPHA and BETA time"},
+        ExplainedField{"wind_gamma", DiurnalTips, "windGamma", "-3.59"}),
+    [](const ::testing::TestParamInfo<ExplainedField>& row) {
+        return std::string(row.param.name);
+    });
 
 // The grass fields name the grass fuel types, word for word, in every form that has them.
 TEST(FieldTips, GrassFieldsNameTheGrassCodes) {

@@ -8,6 +8,7 @@
 
 #include "fbp/fbp_engine.h"
 #include "forms/dialog/recording_host.h"
+#include "heading_captions.h"
 
 namespace emberlin::forms {
 namespace {
@@ -118,53 +119,46 @@ TEST_F(FuelProjectionFormTest, FirstDisplayDeclaresEveryFieldInStoringOrder) {
     }
 }
 
-TEST_F(FuelProjectionFormTest, HeadingsStandOverTheirColumns) {
-    form.Click("calculate");
-    const std::string row = form.Text(FuelProjectionForm::RowId(kC2));
-    // Each caption and the value it heads in the C2 row share columns. Captions are listed
-    // left to right within each line; every value text occurs once in the row.
-    struct Caption {
-        std::size_t line;
-        const char* text;
-        const char* value;
-    };
-    const Caption captions[] = {
-        {0, "FBP", "C2"},
-        {0, "------ HEAD------", "6824.2"},
-        {0, "------ FLANK -------", "809.0"},
-        {0, "----- BACK -----", "138.7"},
-        {1, "Fuel", "C2"},
-        {1, "ROS (m/min)", "11.1"},
-        {1, "HFI (kW/m)", "6824.2"},
-        {1, "ROS (m/min)", "1.8"},
-        {1, "HFI (kW/m)", "809.0"},
-        {1, "ROS (m/min)", "0.3"},
-        {1, "HFI (kW/m)", "138.7"},
-        {1, "Area   ( ha )", "0.2"},
-        {1, "Perimeter   ( m )", "179.8"},
-        {1, "PGR  ( m )", "25.1"},
-        {1, "CFB", "0.8"},
-        {1, "Type Fire", "Intermittent"},
-    };
-    std::array<std::size_t, 2> from{};
-    for (const Caption& c : captions) {
-        SCOPED_TRACE(c.text);
-        const std::string line = form.Text(FuelProjectionForm::HeadingId(static_cast<int>(c.line)));
-        EXPECT_LE(line.size(), row.size());
-        const std::string text = c.text;
-        const std::string value = c.value;
-        const std::size_t at = line.find(text, from[c.line]);
-        EXPECT_NE(at, std::string::npos);
-        if (at == std::string::npos) continue;
-        from[c.line] = at + text.size();
-        const std::size_t valueAt = row.find(value);
-        EXPECT_NE(valueAt, std::string::npos);
-        EXPECT_EQ(row.find(value, valueAt + 1), std::string::npos) << value;
-        if (valueAt == std::string::npos) continue;
-        EXPECT_LT(at, valueAt + value.size());
-        EXPECT_GT(at + text.size(), valueAt);
+// The C2 row of the initial calculation, against which each caption is placed: the caption
+// and the value it heads share columns.
+class ProjectionHeadings : public FuelProjectionFormTest,
+                           public ::testing::WithParamInterface<Caption> {
+  protected:
+    void SetUp() override {
+        FuelProjectionFormTest::SetUp();
+        form.Click("calculate");
+        row = form.Text(FuelProjectionForm::RowId(kC2));
+        for (int line = 0; line < FuelProjectionForm::kHeadingLineCount; ++line) {
+            lines[static_cast<std::size_t>(line)] = form.Text(FuelProjectionForm::HeadingId(line));
+        }
     }
+    std::string row;
+    std::array<std::string, FuelProjectionForm::kHeadingLineCount> lines;
+};
+
+TEST_P(ProjectionHeadings, StandOverTheirColumns) {
+    ExpectCaptionOverValue(GetParam(), lines, row);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FuelProjectionFormTest, ProjectionHeadings,
+    ::testing::Values(Caption{"fbp", 0, "FBP", 1, "C2"},
+                      Caption{"head_group", 0, "------ HEAD------", 1, "6824.2"},
+                      Caption{"flank_group", 0, "------ FLANK -------", 1, "809.0"},
+                      Caption{"back_group", 0, "----- BACK -----", 1, "138.7"},
+                      Caption{"fuel", 1, "Fuel", 1, "C2"},
+                      Caption{"head_ros", 1, "ROS (m/min)", 1, "11.1"},
+                      Caption{"head_hfi", 1, "HFI (kW/m)", 1, "6824.2"},
+                      Caption{"flank_ros", 1, "ROS (m/min)", 2, "1.8"},
+                      Caption{"flank_hfi", 1, "HFI (kW/m)", 2, "809.0"},
+                      Caption{"back_ros", 1, "ROS (m/min)", 3, "0.3"},
+                      Caption{"back_hfi", 1, "HFI (kW/m)", 3, "138.7"},
+                      Caption{"area", 1, "Area   ( ha )", 1, "0.2"},
+                      Caption{"perimeter", 1, "Perimeter   ( m )", 1, "179.8"},
+                      Caption{"pgr", 1, "PGR  ( m )", 1, "25.1"},
+                      Caption{"cfb", 1, "CFB", 1, "0.8"},
+                      Caption{"fire_type", 1, "Type Fire", 1, "Intermittent"}),
+    CaptionName);
 
 TEST_F(FuelProjectionFormTest, InitialValuesGiveEighteenPointIgnitionRows) {
     form.Click("calculate");

@@ -25,38 +25,56 @@ TEST(Pictures, ClockTexts) {
     for (const auto& c : cases) EXPECT_EQ(ClockText(c.minutes), c.text) << c.minutes;
 }
 
-// The bars of the calculator's conditions: C2 as on the calculator's first display, D2
-// (below its BUI threshold at BUI 40) with no spread, S1 surface fire.
-TEST(Pictures, FuelBars) {
+// The bars of the calculator's conditions, one per fuel type in table order.
+std::vector<FuelBar> CalculatorBars() {
     std::array<FbpOutputs, FuelTypeTable.size()> outputs{};
     for (std::size_t i = 0; i < FuelTypeTable.size(); ++i) {
-        ASSERT_EQ(ComputeFbp(CalculatorDefaults(std::string(FuelTypeTable[i].code)), outputs[i]),
+        EXPECT_EQ(ComputeFbp(CalculatorDefaults(std::string(FuelTypeTable[i].code)), outputs[i]),
                   FbpResult::Computed);
     }
-    const std::vector<FuelBar> bars = FuelBars(outputs);
+    return FuelBars(outputs);
+}
+
+TEST(Pictures, FuelBarsInTableOrder) {
+    const std::vector<FuelBar> bars = CalculatorBars();
     ASSERT_EQ(bars.size(), FuelTypeTable.size());
-    const struct {
-        const char* code;
-        int intensityClass;
-        FireType fireType;
-        const char* rosText;
-        const char* label;
-    } cases[] = {
-        {"C2", 5, FireType::IntermittentCrown, "11.09 m/min", "Intermittent Crown Fire"},
-        {"D2", 1, FireType::Surface, "0.00 m/min", "Surface Fire"},
-    };
-    for (const auto& c : cases) {
-        const auto bar = std::find_if(bars.begin(), bars.end(),
-                                      [&](const FuelBar& b) { return b.code == c.code; });
-        ASSERT_NE(bar, bars.end()) << c.code;
-        EXPECT_EQ(bar->intensityClass, c.intensityClass) << c.code;
-        EXPECT_EQ(bar->fireType, c.fireType) << c.code;
-        EXPECT_EQ(bar->rosText, c.rosText) << c.code;
-        EXPECT_EQ(bar->key.label, c.label) << c.code;
-    }
+    for (std::size_t i = 0; i < bars.size(); ++i) EXPECT_EQ(bars[i].code, FuelTypeTable[i].code);
     EXPECT_EQ(bars.front().code, "C1");
     EXPECT_EQ(bars.back().code, "O1b");
 }
+
+// C2 as on the calculator's first display; D2 (below its BUI threshold at BUI 40) with no
+// spread.
+struct BarCase {
+    const char* code;
+    int intensityClass;
+    FireType fireType;
+    const char* rosText;
+    const char* label;
+};
+
+void PrintTo(const BarCase& c, std::ostream* out) { *out << c.code; }
+
+class PicturesFuelBar : public ::testing::TestWithParam<BarCase> {};
+
+TEST_P(PicturesFuelBar, ClassFireTypeAndWords) {
+    const BarCase& c = GetParam();
+    const std::vector<FuelBar> bars = CalculatorBars();
+    const auto bar =
+        std::find_if(bars.begin(), bars.end(), [&](const FuelBar& b) { return b.code == c.code; });
+    ASSERT_NE(bar, bars.end());
+    EXPECT_EQ(bar->intensityClass, c.intensityClass);
+    EXPECT_EQ(bar->fireType, c.fireType);
+    EXPECT_EQ(bar->rosText, c.rosText);
+    EXPECT_EQ(bar->key.label, c.label);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PicturesFuelBar,
+    ::testing::Values(BarCase{"C2", 5, FireType::IntermittentCrown, "11.09 m/min",
+                              "Intermittent Crown Fire"},
+                      BarCase{"D2", 1, FireType::Surface, "0.00 m/min", "Surface Fire"}),
+    [](const ::testing::TestParamInfo<BarCase>& row) { return std::string(row.param.code); });
 
 // Under one weather all day a line-ignited fire spreads at its equilibrium rates from the
 // start, so the perimeters are the engine's rates times each row's elapsed time, nested, the

@@ -53,51 +53,75 @@ TEST(ResultTableTest, CopiesGiveHeaderRowCellsAndExactRows) {
 
 // Each grid cell reads exactly as the value does in the fixed-width row the form builds, one
 // cell per value and one header per column, in all three result tables.
-TEST(ResultTableTest, GridCellsAreTheValuesOfTheBuiltRows) {
+struct GridCase {
+    const char* name;
+    // The form's table before and after CALCULATE with its first inputs.
+    std::pair<ResultTable, ResultTable> (*run)(HandOver& shared, RecordingHost& host);
+    std::size_t rows;
+    std::size_t columns;
+};
+
+void PrintTo(const GridCase& c, std::ostream* out) { *out << c.name; }
+
+template <typename Form>
+std::pair<ResultTable, ResultTable> CalculatedGrid(HandOver& shared, RecordingHost& host) {
+    Form form(shared);
+    form.AttachHost(host);
+    form.Open();
+    ResultTable before = form.Table();
+    form.Click("calculate");
+    return {std::move(before), form.Table()};
+}
+
+class ResultGrids : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(ResultGrids, CellsAreTheValuesOfTheBuiltRows) {
+    const GridCase& c = GetParam();
+    HandOver shared;
+    RecordingHost host;
+    // The detection assessment reads the diurnal calculator's hourly tables.
+    DiurnalForm diurnal(shared);
+    diurnal.Click("calculate");
+    const auto [before, table] = c.run(shared, host);
+    EXPECT_EQ(before.cells.size(), c.rows);
+    for (const auto& row : before.cells) EXPECT_TRUE(row.empty());
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_EQ(table.headers.size(), c.columns);
+    ASSERT_EQ(table.cells.size(), c.rows);
+    ASSERT_EQ(table.rowTexts.size(), c.rows);
+    for (std::size_t r = 0; r < c.rows; ++r) {
+        EXPECT_EQ(table.cells[r].size(), c.columns) << r;
+        std::vector<std::string> filled;
+        for (const std::string& cell : table.cells[r]) {
+            if (!cell.empty()) filled.push_back(cell);
+        }
+        EXPECT_EQ(filled, RowValues(table.rowTexts[r])) << table.rowTexts[r];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultTableTest, ResultGrids,
+    ::testing::Values(GridCase{"diurnal", CalculatedGrid<DiurnalForm>, 12, 10},
+                      GridCase{"detection_C2", CalculatedGrid<DetectionForm>, 10, 14},
+                      GridCase{"projection", CalculatedGrid<FuelProjectionForm>, 18, 12}),
+    [](const ::testing::TestParamInfo<GridCase>& row) { return std::string(row.param.name); });
+
+TEST(ResultTableTest, OddsOnlyForC2AndTheCrownFractionIsNoPercentage) {
     HandOver shared;
     RecordingHost host;
     DiurnalForm diurnal(shared);
+    diurnal.Click("calculate");
     DetectionForm detection(shared);
     FuelProjectionForm projection(shared);
-    struct Case {
-        const char* name;
-        FormModel& form;
-        std::function<ResultTable()> table;
-        std::size_t rows;
-        std::size_t columns;
-    };
-    // The diurnal calculator goes first: the detection assessment reads its hourly tables.
-    const Case cases[] = {
-        {"diurnal", diurnal, [&] { return diurnal.Table(); }, 12, 10},
-        {"detection C2", detection, [&] { return detection.Table(); }, 10, 14},
-        {"projection", projection, [&] { return projection.Table(); }, 18, 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.form.AttachHost(host);
-        c.form.Open();
-        const ResultTable before = c.table();
-        EXPECT_EQ(before.cells.size(), c.rows);
-        for (const auto& row : before.cells) EXPECT_TRUE(row.empty());
-        c.form.Click("calculate");
-        EXPECT_TRUE(host.Messages().empty());
-        const ResultTable table = c.table();
-        EXPECT_EQ(table.headers.size(), c.columns);
-        ASSERT_EQ(table.cells.size(), c.rows);
-        ASSERT_EQ(table.rowTexts.size(), c.rows);
-        for (std::size_t r = 0; r < c.rows; ++r) {
-            EXPECT_EQ(table.cells[r].size(), c.columns) << r;
-            std::vector<std::string> filled;
-            for (const std::string& cell : table.cells[r]) {
-                if (!cell.empty()) filled.push_back(cell);
-            }
-            EXPECT_EQ(filled, RowValues(table.rowTexts[r])) << table.rowTexts[r];
-        }
-    }
+    detection.AttachHost(host);
+    detection.Open();
     // Without C2 the odds column stays empty.
     detection.Click("fuelC3");
     detection.Click("calculate");
-    for (const auto& row : detection.Table().cells) {
+    ASSERT_TRUE(host.Messages().empty());
+    const std::vector<std::vector<std::string>> cells = detection.Table().cells;
+    ASSERT_EQ(cells.size(), 10u);
+    for (const auto& row : cells) {
         ASSERT_EQ(row.size(), 14u);
         EXPECT_EQ(row[13], "");
         EXPECT_FALSE(row[12].empty());
