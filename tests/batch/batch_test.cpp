@@ -111,50 +111,64 @@ const Day kDays[] = {
     {"B", 7, 0, 100, 0, 1.51}, {"B", 8, 40, 30, 60, 2.81},
 };
 
-TEST(FwiCommand, EqualsChainedCalcFwiIndex) {
-    for (const bool withOptions : {false, true}) {
-        SCOPED_TRACE(withOptions ? "--ffmc 72 --dmc 39 --dc 300" : "defaults 85, 6, 15");
-        const double start[3] = {withOptions ? 72.0 : 85.0, withOptions ? 39.0 : 6.0,
-                                 withOptions ? 300.0 : 15.0};
-        // Columns in another order and letter case, with a column the command does not read.
-        std::string input = "Station,PREC,Temp,note,RH,WS,Month,ID\n";
-        for (const Day& d : kDays) {
-            input += "s," + FormatGeneral(d.rain) + "," + FormatGeneral(d.temperature) + ",x," +
-                     FormatGeneral(d.humidity) + "," + FormatGeneral(d.wind) + "," +
-                     FormatInt(d.month) + "," + d.id + "\n";
-        }
-        std::vector<std::string> args = {"fwi"};
-        if (withOptions) args.insert(args.end(), {"--ffmc", "72", "--dmc=39", "--dc", "300"});
-        const RunResult run = RunCommand(args, input);
-        ASSERT_EQ(run.status, 0) << run.errors;
-        ASSERT_EQ(run.output.size(), std::size(kDays) + 1);
-        EXPECT_EQ(run.output[0], (std::vector<std::string>{"Station", "PREC", "Temp", "note", "RH",
-                                                           "WS", "Month", "ID", "ffmc", "dmc", "dc",
-                                                           "isi", "bui", "fwi", "dsr"}));
-        double ffmc = start[0], dmc = start[1], dc = start[2];
-        std::string id;
-        for (std::size_t row = 0; row < std::size(kDays); ++row) {
-            const Day& d = kDays[row];
-            if (d.id != id) {
-                ffmc = start[0], dmc = start[1], dc = start[2];
-                id = d.id;
-            }
-            double expected[7];
-            for (int s = kSelectFfmc; s <= kSelectDsr; ++s) {
-                expected[s - 1] = CalcFwiIndex(s, ffmc, dmc, dc, d.month, d.temperature, d.humidity,
-                                               d.rain, d.wind);
-            }
-            const std::vector<std::string>& out = run.output[row + 1];
-            ASSERT_EQ(out.size(), 15u);
-            for (int i = 0; i < 7; ++i) {
-                EXPECT_EQ(Number(out[8 + static_cast<std::size_t>(i)]), expected[i])
-                    << "row " << row + 1 << " value " << i + 1;
-            }
-            ffmc = expected[0], dmc = expected[1], dc = expected[2];
-        }
-        EXPECT_EQ(run.filesLeft, (std::vector<std::string>{"in.csv", "out.csv"}));
+// The start codes: the command's defaults (85, 6, 15) or given as options.
+struct FwiStart {
+    const char* name;
+    std::vector<std::string> options;
+    double start[3];
+};
+
+void PrintTo(const FwiStart& c, std::ostream* out) { *out << c.name; }
+
+class FwiCommandChain : public testing::TestWithParam<FwiStart> {};
+
+TEST_P(FwiCommandChain, EqualsChainedCalcFwiIndex) {
+    const double* start = GetParam().start;
+    // Columns in another order and letter case, with a column the command does not read.
+    std::string input = "Station,PREC,Temp,note,RH,WS,Month,ID\n";
+    for (const Day& d : kDays) {
+        input += "s," + FormatGeneral(d.rain) + "," + FormatGeneral(d.temperature) + ",x," +
+                 FormatGeneral(d.humidity) + "," + FormatGeneral(d.wind) + "," +
+                 FormatInt(d.month) + "," + d.id + "\n";
     }
+    std::vector<std::string> args = {"fwi"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    const RunResult run = RunCommand(args, input);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    ASSERT_EQ(run.output.size(), std::size(kDays) + 1);
+    EXPECT_EQ(run.output[0],
+              (std::vector<std::string>{"Station", "PREC", "Temp", "note", "RH", "WS", "Month",
+                                        "ID", "ffmc", "dmc", "dc", "isi", "bui", "fwi", "dsr"}));
+    double ffmc = start[0], dmc = start[1], dc = start[2];
+    std::string id;
+    for (std::size_t row = 0; row < std::size(kDays); ++row) {
+        const Day& d = kDays[row];
+        if (d.id != id) {
+            ffmc = start[0], dmc = start[1], dc = start[2];
+            id = d.id;
+        }
+        double expected[7];
+        for (int s = kSelectFfmc; s <= kSelectDsr; ++s) {
+            expected[s - 1] =
+                CalcFwiIndex(s, ffmc, dmc, dc, d.month, d.temperature, d.humidity, d.rain, d.wind);
+        }
+        const std::vector<std::string>& out = run.output[row + 1];
+        ASSERT_EQ(out.size(), 15u);
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(Number(out[8 + static_cast<std::size_t>(i)]), expected[i])
+                << "row " << row + 1 << " value " << i + 1;
+        }
+        ffmc = expected[0], dmc = expected[1], dc = expected[2];
+    }
+    EXPECT_EQ(run.filesLeft, (std::vector<std::string>{"in.csv", "out.csv"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FwiCommand, FwiCommandChain,
+    testing::Values(FwiStart{"defaults", {}, {85, 6, 15}},
+                    FwiStart{
+                        "options", {"--ffmc", "72", "--dmc=39", "--dc", "300"}, {72, 39, 300}}),
+    [](const testing::TestParamInfo<FwiStart>& row) { return std::string(row.param.name); });
 
 // The worked day to one decimal, also under a comma-decimal locale.
 TEST(FwiCommand, WorkedDayInAnyLocale) {
@@ -188,21 +202,18 @@ std::string CalculatorDefaultsCsv() {
     return csv;
 }
 
-TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
+TEST(FbpCommand, EighteenFuelTypesOneRowEach) {
     const RunResult run = RunCommand({"fbp"}, CalculatorDefaultsCsv());
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, "note: columns not used by fbp, passed through: ID, SD\n");
     ASSERT_EQ(run.output.size(), 19u);
     const std::vector<std::string>& heading = run.output[0];
-    auto column = [&](const std::string& name) {
-        const auto at = std::find(heading.begin(), heading.end(), name);
-        EXPECT_NE(at, heading.end()) << name;
-        return static_cast<std::size_t>(at - heading.begin());
-    };
     EXPECT_EQ(heading.size(), 22u + 30u + 1u);
     EXPECT_EQ(heading.back(), "fireType");
+}
 
-    // The reference table, to half a unit of its last digit.
+// The reference table's rows, cells as written, without comments and the heading.
+std::vector<std::vector<std::string>> ReferenceRows() {
     std::ifstream table(EMBERLIN_TEST_DATA_DIR "/fbp_fuel_types.csv");
     std::vector<std::vector<std::string>> reference;
     for (std::string line; std::getline(table, line);) {
@@ -212,9 +223,45 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
         for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
         reference.push_back(cells);
     }
+    return reference;
+}
+
+// Each fuel type's row of the run over all eighteen equals the reference table, the form and
+// the engine.
+class FbpCommandFuel : public testing::TestWithParam<int> {};
+
+TEST_P(FbpCommandFuel, RowEqualsEngineTableAndForm) {
+    const int fuel = GetParam();
+    const RunResult run = RunCommand({"fbp"}, CalculatorDefaultsCsv());
+    ASSERT_EQ(run.status, 0) << run.errors;
+    ASSERT_EQ(run.output.size(), 19u);
+    const std::vector<std::string>& heading = run.output[0];
+    auto column = [&](const std::string& name) {
+        const auto at = std::find(heading.begin(), heading.end(), name);
+        EXPECT_NE(at, heading.end()) << name;
+        return static_cast<std::size_t>(at - heading.begin());
+    };
+    const std::vector<std::string>& row = run.output[static_cast<std::size_t>(fuel) + 1];
+    ASSERT_EQ(row.size(), heading.size());
+    EXPECT_EQ(row[0], std::to_string(fuel + 1));  // passed through
+
+    // The reference table, to half a unit of its last digit.
+    const std::vector<std::vector<std::string>> reference = ReferenceRows();
     ASSERT_EQ(reference.size(), 18u);
     const char* referenceColumns[] = {"ros", "bros", "sfc", "cfb", "tfc", "hfi"};
+    for (std::size_t c = 0; c < std::size(referenceColumns); ++c) {
+        const std::string& text = reference[static_cast<std::size_t>(fuel)][c + 1];
+        const double value = Number(row[column(referenceColumns[c])]);
+        const auto point = text.find('.');
+        const double tolerance =
+            text == "0" ? 0.000001
+            : point != std::string::npos
+                ? 0.5 * std::pow(10.0, -double(text.size() - point - 1))
+                : 0.5 * std::pow(10.0, double(text.size() - std::min<std::size_t>(text.size(), 3)));
+        EXPECT_NEAR(value, Number(text), tolerance) << referenceColumns[c];
+    }
 
+    // The form, a user clicking the fuel type's box.
     forms::HandOver shared;
     forms::FbpCalcForm form(shared);
     const std::pair<const char*, const char*> formTexts[] = {
@@ -223,48 +270,32 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
         {"bros", "brosText"}, {"ffi", "ffiText"}, {"bfi", "bfiText"},
         {"area", "areaText"}, {"pgr", "pgrText"}, {"perimeter", "perimeterText"},
         {"hsd", "hsdText"},   {"fsd", "fsdText"}, {"bsd", "bsdText"}};
-    for (int fuel = 0; fuel < 18; ++fuel) {
-        const std::vector<std::string>& row = run.output[static_cast<std::size_t>(fuel) + 1];
-        const std::string code(FuelTypeTable[static_cast<std::size_t>(fuel)].code);
-        SCOPED_TRACE(code);
-        ASSERT_EQ(row.size(), heading.size());
-        EXPECT_EQ(row[0], std::to_string(fuel + 1));  // passed through
-
-        for (std::size_t c = 0; c < std::size(referenceColumns); ++c) {
-            const std::string& text = reference[static_cast<std::size_t>(fuel)][c + 1];
-            const double value = Number(row[column(referenceColumns[c])]);
-            const auto point = text.find('.');
-            const double tolerance =
-                text == "0" ? 0.000001
-                : point != std::string::npos
-                    ? 0.5 * std::pow(10.0, -double(text.size() - point - 1))
-                    : 0.5 * std::pow(10.0,
-                                     double(text.size() - std::min<std::size_t>(text.size(), 3)));
-            EXPECT_NEAR(value, Number(text), tolerance) << referenceColumns[c];
-        }
-
-        // The form, a user clicking the fuel type's box.
-        form.Click(forms::FuelBoxId(fuel));
-        for (const auto& [name, id] : formTexts) {
-            const double value = Number(row[column(name)]);
-            const std::string shown = std::string(name) == "hfi" || std::string(name) == "ffi" ||
-                                              std::string(name) == "bfi"
-                                          ? FormatInt(RoundToInt(value))
-                                          : FormatFixed(value, 3, 2);
-            EXPECT_EQ(shown, form.Text(id)) << name;
-        }
-        EXPECT_EQ(row.back(), form.Text("fdText"));
-
-        // And the engine called directly with the form's record: every output exactly.
-        FbpOutputs direct;
-        ASSERT_EQ(ComputeFbp(form.LastInputs(), direct), FbpResult::Computed);
-        EXPECT_EQ(Number(row[column("ros")]), direct.ros);
-        EXPECT_EQ(Number(row[column("rosThetaT")]), direct.rosThetaT);
-        EXPECT_EQ(Number(row[column("cfbTheta")]), direct.cfbTheta);
-        EXPECT_EQ(Number(row[column("pgr")]), direct.pgr);
-        EXPECT_EQ(Number(row[column("raz")]), direct.raz);
+    form.Click(forms::FuelBoxId(fuel));
+    for (const auto& [name, id] : formTexts) {
+        const double value = Number(row[column(name)]);
+        const std::string shown =
+            std::string(name) == "hfi" || std::string(name) == "ffi" || std::string(name) == "bfi"
+                ? FormatInt(RoundToInt(value))
+                : FormatFixed(value, 3, 2);
+        EXPECT_EQ(shown, form.Text(id)) << name;
     }
+    EXPECT_EQ(row.back(), form.Text("fdText"));
+
+    // And the engine called directly with the form's record: every output exactly.
+    FbpOutputs direct;
+    ASSERT_EQ(ComputeFbp(form.LastInputs(), direct), FbpResult::Computed);
+    EXPECT_EQ(Number(row[column("ros")]), direct.ros);
+    EXPECT_EQ(Number(row[column("rosThetaT")]), direct.rosThetaT);
+    EXPECT_EQ(Number(row[column("cfbTheta")]), direct.cfbTheta);
+    EXPECT_EQ(Number(row[column("pgr")]), direct.pgr);
+    EXPECT_EQ(Number(row[column("raz")]), direct.raz);
 }
+
+INSTANTIATE_TEST_SUITE_P(FbpCommand, FbpCommandFuel, testing::Range(0, 18),
+                         [](const testing::TestParamInfo<int>& row) {
+                             return std::string(
+                                 FuelTypeTable[static_cast<std::size_t>(row.param)].code);
+                         });
 
 // Blank cells and absent columns take the engine's defaults (BUIEff: the BUI is used); the
 // elapsed time may be given in hours.
@@ -296,7 +327,20 @@ TEST(FbpCommand, BlanksDefaultsAndHours) {
 
 // --- diurnal ------------------------------------------------------------------------------
 
-TEST(DiurnalCommand, EqualsEnginesPerDayAndHour) {
+// Two days in one file, each row of the output the engines' hour.
+struct DiurnalCommandDay {
+    const char* name;
+    int month, day;
+    double lat, lon, t, rh, ws, ffmc, tmin, tmax, wmin, wmax, tbeta;
+    const char* station;
+    std::size_t firstRow;
+};
+
+void PrintTo(const DiurnalCommandDay& d, std::ostream* out) { *out << d.name; }
+
+class DiurnalCommandDays : public testing::TestWithParam<DiurnalCommandDay> {};
+
+TEST_P(DiurnalCommandDays, EqualsEnginesPerHour) {
     const RunResult run =
         RunCommand({"diurnal", "--method", "equilibrium"},
                    "station,date,mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,"
@@ -307,34 +351,35 @@ TEST(DiurnalCommand, EqualsEnginesPerDayAndHour) {
     ASSERT_EQ(run.output.size(), 1u + 48u);
     EXPECT_EQ(run.output[0],
               (std::vector<std::string>{"station", "date", "hour", "temp", "rh", "ws", "ffmc"}));
-    const struct {
-        int month, day;
-        double lat, lon, t, rh, ws, ffmc, tmin, tmax, wmin, wmax, tbeta;
-        const char* station;
-    } days[] = {
-        {7, 15, 55, -110, 30, 45, 25, 87, 15, 32, 1, 35, kDefaultTemperatureParams.beta, "X"},
-        {8, 1, 60, -120, 22, 60, 10, 80, 5, 25, 0, 20, 2, "Y, north"}};
-    for (std::size_t d = 0; d < 2; ++d) {
-        const auto& v = days[d];
-        DiurnalCurveParams tp = kDefaultTemperatureParams;
-        tp.beta = v.tbeta;
-        const std::optional<DiurnalDay> day =
-            CalcDiurnalDay(v.lat, v.lon, v.month, v.day, v.t, v.rh, v.ws, v.tmin, v.tmax, v.wmin,
-                           v.wmax, tp, kDefaultWindParams);
-        ASSERT_TRUE(day);
-        const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, v.ffmc, FfmcMethod::Equilibrium);
-        for (std::size_t h = 1; h <= 24; ++h) {
-            const std::vector<std::string>& row = run.output[1 + d * 24 + (h - 1)];
-            ASSERT_EQ(row.size(), 7u);
-            EXPECT_EQ(row[0], v.station);
-            EXPECT_EQ(row[2], std::to_string(h));
-            EXPECT_EQ(Number(row[3]), day->temperature[h]);
-            EXPECT_EQ(Number(row[4]), day->relativeHumidity[h]);
-            EXPECT_EQ(Number(row[5]), day->windSpeed[h]);
-            EXPECT_EQ(Number(row[6]), ffmc[h]);
-        }
+    const DiurnalCommandDay& v = GetParam();
+    DiurnalCurveParams tp = kDefaultTemperatureParams;
+    tp.beta = v.tbeta;
+    const std::optional<DiurnalDay> day =
+        CalcDiurnalDay(v.lat, v.lon, v.month, v.day, v.t, v.rh, v.ws, v.tmin, v.tmax, v.wmin,
+                       v.wmax, tp, kDefaultWindParams);
+    ASSERT_TRUE(day);
+    const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, v.ffmc, FfmcMethod::Equilibrium);
+    for (std::size_t h = 1; h <= 24; ++h) {
+        const std::vector<std::string>& row = run.output[v.firstRow + (h - 1)];
+        ASSERT_EQ(row.size(), 7u);
+        EXPECT_EQ(row[0], v.station);
+        EXPECT_EQ(row[2], std::to_string(h));
+        EXPECT_EQ(Number(row[3]), day->temperature[h]);
+        EXPECT_EQ(Number(row[4]), day->relativeHumidity[h]);
+        EXPECT_EQ(Number(row[5]), day->windSpeed[h]);
+        EXPECT_EQ(Number(row[6]), ffmc[h]);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(DiurnalCommand, DiurnalCommandDays,
+                         testing::Values(DiurnalCommandDay{"default_beta", 7, 15, 55, -110, 30, 45,
+                                                           25, 87, 15, 32, 1, 35,
+                                                           kDefaultTemperatureParams.beta, "X", 1},
+                                         DiurnalCommandDay{"beta_2", 8, 1, 60, -120, 22, 60, 10, 80,
+                                                           5, 25, 0, 20, 2, "Y, north", 25}),
+                         [](const testing::TestParamInfo<DiurnalCommandDay>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // --- refusals -----------------------------------------------------------------------------
 

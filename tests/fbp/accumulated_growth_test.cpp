@@ -38,30 +38,49 @@ HourlyWeather Day(int clockHour) {
     return {86.0 + 6.0 * swing + 0.01 * h, 18.0 + 12.0 * swing};
 }
 
-TEST(GrowthPieces, CutsAtHoursAndRows) {
-    const std::vector<double> e1 = {15, 30, 45, 60};
-    const std::vector<double> e2 = {0, 15, 15, 120, 180};
-    const std::vector<double> e3 = {90};
-    const struct {
-        const char* name;
-        double start;
-        const std::vector<double>& elapsed;
-        std::vector<GrowthPiece> pieces;
-    } cases[] = {
-        {"half_past", k1430, e1, {{0, 15, 14}, {15, 30, 14}, {30, 45, 15}, {45, 60, 15}}},
-        {"over_midnight", k2200, e2, {{0, 15, 22}, {15, 60, 22}, {60, 120, 23}, {120, 180, 24}}},
-        {"odd_start", 13 * 60 + 50, e3, {{0, 10, 13}, {10, 70, 14}, {70, 90, 15}}},
-        {"on_the_hour", 15 * 60, e1, {{0, 15, 15}, {15, 30, 15}, {30, 45, 15}, {45, 60, 15}}},
-    };
-    for (const auto& c : cases) {
-        const auto pieces = GrowthPieces(c.start, c.elapsed);
-        ASSERT_EQ(pieces.size(), c.pieces.size()) << c.name;
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-            EXPECT_EQ(pieces[i].from, c.pieces[i].from) << c.name << " piece " << i;
-            EXPECT_EQ(pieces[i].to, c.pieces[i].to) << c.name << " piece " << i;
-            EXPECT_EQ(pieces[i].clockHour, c.pieces[i].clockHour) << c.name << " piece " << i;
-        }
+// One start and list of elapsed times, and the pieces they cut.
+struct PiecesCase {
+    const char* name;
+    double start;
+    std::vector<double> elapsed;
+    std::vector<GrowthPiece> pieces;
+};
+
+void PrintTo(const PiecesCase& c, std::ostream* out) { *out << c.name; }
+
+class GrowthPiecesCut : public testing::TestWithParam<PiecesCase> {};
+
+TEST_P(GrowthPiecesCut, AtHoursAndRows) {
+    const PiecesCase& c = GetParam();
+    const auto pieces = GrowthPieces(c.start, c.elapsed);
+    ASSERT_EQ(pieces.size(), c.pieces.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        EXPECT_EQ(pieces[i].from, c.pieces[i].from) << "piece " << i;
+        EXPECT_EQ(pieces[i].to, c.pieces[i].to) << "piece " << i;
+        EXPECT_EQ(pieces[i].clockHour, c.pieces[i].clockHour) << "piece " << i;
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GrowthPieces, GrowthPiecesCut,
+    testing::Values(PiecesCase{"half_past",
+                               k1430,
+                               {15, 30, 45, 60},
+                               {{0, 15, 14}, {15, 30, 14}, {30, 45, 15}, {45, 60, 15}}},
+                    PiecesCase{"over_midnight",
+                               k2200,
+                               {0, 15, 15, 120, 180},
+                               {{0, 15, 22}, {15, 60, 22}, {60, 120, 23}, {120, 180, 24}}},
+                    PiecesCase{
+                        "odd_start", 13 * 60 + 50, {90}, {{0, 10, 13}, {10, 70, 14}, {70, 90, 15}}},
+                    PiecesCase{"on_the_hour",
+                               15 * 60,
+                               {15, 30, 45, 60},
+                               {{0, 15, 15}, {15, 30, 15}, {30, 45, 15}, {45, 60, 15}}}),
+    [](const testing::TestParamInfo<PiecesCase>& row) { return std::string(row.param.name); });
+
+TEST(GrowthPieces, RefusesBadTimes) {
+    const std::vector<double> e1 = {15, 30, 45, 60};
     for (const std::vector<double>& bad : {std::vector<double>{30, 15}, std::vector<double>{-1},
                                            std::vector<double>{NAN}, std::vector<double>{1e300}}) {
         EXPECT_THROW(GrowthPieces(k1430, bad), std::invalid_argument);
@@ -121,30 +140,55 @@ INSTANTIATE_TEST_SUITE_P(AccumulatedGrowth, OneWeatherGrowth, testing::ValuesIn(
                                     param.param.name;
                          });
 
-TEST(AccumulatedGrowth, GrowsThroughChangingWeather) {
+// A fire through the changing weather of Day: every row adds to the one before.
+struct ChangingCase {
+    std::string name;
+    const char* fuel;
+    int ignition;
+    double start;
+};
+
+void PrintTo(const ChangingCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<ChangingCase> ChangingCases() {
+    std::vector<ChangingCase> cases;
     for (const char* fuel : {"C2", "C4", "M3", "O1a", "D1", "C6"}) {
         for (const int ignition : {0, 1}) {
-            for (const double start : {k1430, k2200, 5.0 * 60 + 45}) {
-                FbpInputs fire = CalculatorDefaults(fuel);
-                fire.ignitionType = ignition;
-                const auto rows = AccumulateGrowth(fire, start, kRowMinutes, Day);
-                ASSERT_EQ(rows.size(), kRowMinutes.size());
-                for (std::size_t k = 1; k < rows.size(); ++k) {
-                    const auto& a = rows[k - 1];
-                    const auto& b = rows[k];
-                    const std::string where = std::string(fuel) + " ignition " +
-                                              std::to_string(ignition) + " start " +
-                                              std::to_string(start) + " row " + std::to_string(k);
-                    EXPECT_GT(b.headDistance, a.headDistance) << where;
-                    EXPECT_GT(b.flankDistance, a.flankDistance) << where;
-                    EXPECT_GE(b.backDistance, a.backDistance) << where;
-                    EXPECT_GT(b.area, a.area) << where;
-                    EXPECT_GT(b.perimeter, a.perimeter) << where;
-                }
+            for (const auto& [start, label] : {std::pair<double, const char*>{k1430, "1430"},
+                                               {k2200, "2200"},
+                                               {5.0 * 60 + 45, "0545"}}) {
+                cases.push_back({std::string(fuel) + (ignition == 0 ? "_line_" : "_point_") + label,
+                                 fuel, ignition, start});
             }
         }
     }
+    return cases;
 }
+
+class ChangingWeatherGrowth : public testing::TestWithParam<ChangingCase> {};
+
+TEST_P(ChangingWeatherGrowth, GrowsEveryRow) {
+    const ChangingCase& c = GetParam();
+    FbpInputs fire = CalculatorDefaults(c.fuel);
+    fire.ignitionType = c.ignition;
+    const auto rows = AccumulateGrowth(fire, c.start, kRowMinutes, Day);
+    ASSERT_EQ(rows.size(), kRowMinutes.size());
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        const auto& a = rows[k - 1];
+        const auto& b = rows[k];
+        EXPECT_GT(b.headDistance, a.headDistance) << "row " << k;
+        EXPECT_GT(b.flankDistance, a.flankDistance) << "row " << k;
+        EXPECT_GE(b.backDistance, a.backDistance) << "row " << k;
+        EXPECT_GT(b.area, a.area) << "row " << k;
+        EXPECT_GT(b.perimeter, a.perimeter) << "row " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AccumulatedGrowth, ChangingWeatherGrowth,
+                         testing::ValuesIn(ChangingCases()),
+                         [](const testing::TestParamInfo<ChangingCase>& row) {
+                             return row.param.name;
+                         });
 
 // The detection assessment from 14:30: the first quarter hour is one piece, so it is one
 // engine call; each row's behaviour is its own clock hour's; the source is asked for the
