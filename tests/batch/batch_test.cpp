@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "../test_data.h"
 #include "batch/csv.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -202,7 +203,7 @@ TEST(FbpCommand, EighteenFuelTypesEqualEngineTableAndForm) {
     EXPECT_EQ(heading.back(), "fireType");
 
     // The reference table, to half a unit of its last digit.
-    std::ifstream table(EMBERLIN_TEST_DATA_DIR "/fbp_fuel_types.csv");
+    std::ifstream table(emberlin::test_files::TestDataPath("fbp_fuel_types.csv"));
     std::vector<std::vector<std::string>> reference;
     for (std::string line; std::getline(table, line);) {
         if (line.empty() || line[0] == '#' || line.starts_with("code,")) continue;
