@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets of a fuzz build tree.
 #   fuzz.sh replay  BUILD          replay corpus + regressions, then a deterministic run each
+#                                  (all targets side by side)
 #   fuzz.sh explore BUILD SECONDS  explore; new inputs are kept in fuzz/out/<target>
 #
 # Every fuzz/<name>_fuzz.cpp is a target: it is built as BUILD/<name>_fuzz, its corpus is
 # fuzz/corpus/<name>/ and its regression inputs fuzz/regressions/<name>/. A target sets the
-# number of runs of its deterministic pass (about a minute on this machine) with a line
+# number of runs of its deterministic pass (under a minute on this machine) with a line
 #   // fuzz-runs: N
 # in its source (100000 otherwise). A target whose source reads EMBERLIN_FUZZ_COMMA_LOCALE
 # is replayed once more under a comma-decimal locale with that variable set.
@@ -36,7 +37,28 @@ replay() {
   grep -E "stat::number_of_executed_units|Done" "$scratch.log" | tail -n 2
 }
 
+# One target's replay and deterministic run(s), its report in "$log".
+replay_target() {
+  local source=$1 target=$2 name=$3 runs=$4
+  scratch=$(mktemp -d)
+  local status=0
+  replay "$target" "$name" "$runs" || status=1
+  if grep -q EMBERLIN_FUZZ_COMMA_LOCALE "$source"; then
+    if [ -n "$comma_locale" ]; then
+      replay "$target" "$name" $((runs / 4)) LC_ALL="$comma_locale" \
+        EMBERLIN_FUZZ_COMMA_LOCALE=1 || status=1
+    else
+      echo "== $name: no comma-decimal locale on this machine (make locale makes one)"
+      status=1
+    fi
+  fi
+  rm -rf "$scratch" "$scratch.log"
+  return $status
+}
+
 status=0
+logs=()
+pids=()
 for source in "$root"/fuzz/*_fuzz.cpp; do
   name=$(basename "$source" .cpp)
   target="$build/$name"
@@ -54,18 +76,12 @@ for source in "$root"/fuzz/*_fuzz.cpp; do
   runs=${runs:-100000}
   case "$mode" in
     replay)
-      scratch=$(mktemp -d)
-      replay "$target" "$name" "$runs" || status=1
-      if grep -q EMBERLIN_FUZZ_COMMA_LOCALE "$source"; then
-        if [ -n "$comma_locale" ]; then
-          replay "$target" "$name" $((runs / 4)) LC_ALL="$comma_locale" \
-            EMBERLIN_FUZZ_COMMA_LOCALE=1 || status=1
-        else
-          echo "== $name: no comma-decimal locale on this machine (make locale makes one)" >&2
-          status=1
-        fi
-      fi
-      rm -rf "$scratch" "$scratch.log"
+      # The targets run side by side (each is one process, single-threaded); their reports
+      # are printed in order once all have finished.
+      log=$(mktemp)
+      logs+=("$log")
+      replay_target "$source" "$target" "$name" "$runs" > "$log" 2>&1 &
+      pids+=($!)
       ;;
     explore)
       seconds=${3:-300}
@@ -76,5 +92,10 @@ for source in "$root"/fuzz/*_fuzz.cpp; do
         -artifact_prefix="$out/" "$out" "${dirs[@]}" || status=1
       ;;
   esac
+done
+for i in "${!pids[@]}"; do
+  wait "${pids[$i]}" || status=1
+  cat "${logs[$i]}"
+  rm -f "${logs[$i]}"
 done
 exit $status

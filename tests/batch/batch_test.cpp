@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "../test_data.h"
 #include "batch/command.h"
 #include "batch/csv.h"
 #include "common/number_text.h"
@@ -214,7 +215,7 @@ TEST(FbpCommand, EighteenFuelTypesOneRowEach) {
 
 // The reference table's rows, cells as written, without comments and the heading.
 std::vector<std::vector<std::string>> ReferenceRows() {
-    std::ifstream table(EMBERLIN_TEST_DATA_DIR "/fbp_fuel_types.csv");
+    std::ifstream table(emberlin::test_files::TestDataPath("fbp_fuel_types.csv"));
     std::vector<std::vector<std::string>> reference;
     for (std::string line; std::getline(table, line);) {
         if (line.empty() || line[0] == '#' || line.starts_with("code,")) continue;

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "../test_data.h"
 #include "common/constants.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -66,7 +67,7 @@ TEST(ComputeFbp, EveryFuelTypeMatchesReferenceTable) {
     const std::pair<const char*, Field> columns[] = {
         {"ros", &FbpOutputs::ros}, {"bros", &FbpOutputs::bros}, {"sfc", &FbpOutputs::sfc},
         {"cfb", &FbpOutputs::cfb}, {"tfc", &FbpOutputs::tfc},   {"hfi", &FbpOutputs::hfi}};
-    std::ifstream csv(EMBERLIN_TEST_DATA_DIR "/fbp_fuel_types.csv");
+    std::ifstream csv(emberlin::test_files::TestDataPath("fbp_fuel_types.csv"));
     int rows = 0;
     for (std::string line; std::getline(csv, line);) {
         if (line.empty() || line[0] == '#' || line.starts_with("code,")) continue;
