@@ -192,6 +192,26 @@ constexpr FieldTip kFuelProjectionTips[] = {
     {"lineIgnition", "A fire front already spreading at its full rate"},
 };
 
+constexpr FieldTip kFireByHourTips[] = {
+    {"pc", kPc},
+    {"pdf", kPdf},
+    {"gc", kGc},
+    {"gfl", kGfl},
+    {"bui", kBui},
+    {"windDirection", kWindDirection},
+    {"slope", kSlope},
+    {"aspect", kAspect},
+    {"latitude", kLatitude},
+    {"longitude", kLongitude},
+    {"elevation", kElevation},
+    {"month", "Month of the day, 1 = January to 12 = December"},
+    {"day", "Day of the month"},
+    {"startHour", "Clock hour at which the fire for the area and perimeter columns starts"},
+    {"duration", "Hours the fire burns from its start; start plus duration at most 24"},
+    {"threshold1", "Head fire intensity at and above which an hour is critical, in kW/m"},
+    {"threshold2", "A second, higher critical intensity, in kW/m"},
+};
+
 }  // namespace
 
 std::span<const FieldTip> FwiCalcTips() { return kFwiCalcTips; }
@@ -199,6 +219,7 @@ std::span<const FieldTip> FbpCalcTips() { return kFbpCalcTips; }
 std::span<const FieldTip> DiurnalTips() { return kDiurnalTips; }
 std::span<const FieldTip> DetectionTips() { return kDetectionTips; }
 std::span<const FieldTip> FuelProjectionTips() { return kFuelProjectionTips; }
+std::span<const FieldTip> FireByHourTips() { return kFireByHourTips; }
 
 std::string_view DiurnalLineTip() { return kDiurnalLine; }
 std::string_view DetectionRowTip() { return kDetectionRow; }
