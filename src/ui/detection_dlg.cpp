@@ -8,6 +8,7 @@
 
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
+#include "ui/fbp_input_groups.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_exports.h"
@@ -24,8 +25,7 @@ QLabel* TextLine(const char* text, QWidget* parent) {
 }
 }  // namespace
 
-CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared) {
+CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
     auto* layout = new QVBoxLayout(this);
 
@@ -50,58 +50,30 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent)
     top->addWidget(fuels);
 
     // FBP Parameters over the two option groups.
-    auto* middle = new QVBoxLayout;
-    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
-    auto* parameterGrid = new QGridLayout(parameters);
-    AddLabelledFields(binder_, parameterGrid, {{"pc", 0, 0}, {"pdf", 1, 0}, {"gc", 2, 0}});
+    const FieldGroup parameters = AddFbpParametersColumn(binder_, top, this);
     // The grass fuel load label carries its unit after a long run of blanks: let it wrap
     // there instead of widening the group.
-    AddLabelledField(binder_, parameterGrid, "gfl", 3, 0)->setWordWrap(true);
-    parameterGrid->setColumnStretch(0, 1);
-    middle->addWidget(parameters);
-
-    auto* options = new QHBoxLayout;
-    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
-    auto* ignitionLayout = new QVBoxLayout(ignition);
-    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
-    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
-    options->addWidget(ignition);
-    auto* settings = new QGroupBox(QStringLiteral("Settings to Use"), this);
-    auto* settingsLayout = new QVBoxLayout(settings);
-    settingsLayout->addWidget(binder_.Check("defaultSettings"));
-    settingsLayout->addWidget(binder_.Check("fbpSettings"));
-    options->addWidget(settings, 1);
-    middle->addLayout(options);
-    middle->addStretch(1);
-    top->addLayout(middle);
+    parameters.box->findChild<QLabel*>(QStringLiteral("gflLabel"))->setWordWrap(true);
+    parameters.grid->setColumnStretch(0, 1);
 
     // INPUTS: date, place and start time on the left; weather and terrain on the right.
-    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), this);
-    auto* inputGrid = new QGridLayout(inputs);
-    inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the two columns.
-    AddLabelledFields(binder_, inputGrid,
-                      {{"month", 0, 0},
-                       {"day", 1, 0},
-                       {"latitude", 2, 0},
-                       {"longitude", 3, 0},
-                       {"elevation", 4, 0},
-                       {"fireStartTime", 5, 0},
-                       {"ffmc", 0, 3},
-                       {"bui", 1, 3},
-                       {"windSpeed", 2, 3},
-                       {"windDirection", 3, 3},
-                       {"slope", 4, 3},
-                       {"aspect", 5, 3}});
-    inputGrid->setColumnMinimumWidth(2, 16);
-    inputGrid->setColumnStretch(2, 1);
+    const FieldGroup inputs = AddFbpInputsGroup(binder_, this,
+                                                {{"fireStartTime", 5, 0},
+                                                 {"ffmc", 0, 3},
+                                                 {"bui", 1, 3},
+                                                 {"windSpeed", 2, 3},
+                                                 {"windDirection", 3, 3},
+                                                 {"slope", 4, 3},
+                                                 {"aspect", 5, 3}});
+    SpreadFieldPairs(inputs.grid, {2});
     for (const char* id : {"ffmc", "windSpeed"}) {
         QLineEdit* edit = binder_.Edit(id);
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         edit->setPalette(palette);
     }
-    top->addWidget(inputs, 1);
+    top->addWidget(inputs.box, 1);
 
     // The table: headings over ten rows, then the two notes.
     auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);

@@ -7,15 +7,9 @@
 
 namespace emberlin::ui {
 
-class CDetectionDlg : public CFormDlg {
+class CDetectionDlg : public CModelDlg<forms::DetectionForm> {
   public:
     CDetectionDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::DetectionForm& Model() { return model_; }
-
-  private:
-    forms::DetectionForm model_;
-    FormBinder binder_{model_, *this};
 };
 
 }  // namespace emberlin::ui

@@ -38,6 +38,14 @@ void AddLabelledFields(FormBinder& binder, QGridLayout* grid,
     }
 }
 
+FieldGroup AddFieldGroup(FormBinder& binder, const QString& title, QWidget* parent,
+                         std::initializer_list<FieldPlace> places, const FieldStyle& style) {
+    auto* box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    AddLabelledFields(binder, grid, places, style);
+    return {box, grid};
+}
+
 void EmphasiseHeading(QLabel* heading, double scale) {
     QFont font = heading->font();
     font.setBold(true);

@@ -37,8 +37,7 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);

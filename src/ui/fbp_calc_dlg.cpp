@@ -31,7 +31,7 @@ void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int 
 }  // namespace
 
 CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared), acronyms_(forms::FbpAcronymsPanel(), this) {
+    : CModelDlg(parent, shared), acronyms_(forms::FbpAcronymsPanel(), this) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
     binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 

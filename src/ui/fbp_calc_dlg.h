@@ -9,11 +9,9 @@
 
 namespace emberlin::ui {
 
-class CFbpCalcDlg : public CFormDlg {
+class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
   public:
     CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::FbpCalcForm& Model() { return model_; }
     FireShapeView& ShapeView() { return *shapeView_; }
     // Draws the fire of the last calculation (of the values shown, before the first).
     void UpdateShape();
@@ -21,8 +19,6 @@ class CFbpCalcDlg : public CFormDlg {
   private:
     void DrawShape(const FbpInputs& in);
 
-    forms::FbpCalcForm model_;
-    FormBinder binder_{model_, *this};
     CInfoPanelDlg acronyms_;
     FireShapeView* shapeView_ = nullptr;
 };

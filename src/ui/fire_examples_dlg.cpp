@@ -42,15 +42,12 @@ const std::vector<const char*> kButtonRows[] = {
 };
 }  // namespace
 
-CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CFormDlg(parent) {
+CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CGalleryDlg(parent) {
     setObjectName(QStringLiteral("CFireExamplesDlg"));
 
     for (const forms::FireExample& example : forms::FireExamples()) {
         const std::string name(example.pictureName);
-        auto window = std::make_unique<CPictureWindowDlg>(model_.PhotoWindow(name), this);
-        CPictureWindowDlg* shown = window.get();
-        binder_.SetPanel(name, [shown] { shown->RunModal(); });
-        photoWindows_.push_back(std::move(window));
+        AddPictureWindow(name, model_.PhotoWindow(name));
     }
 
     auto* layout = new QVBoxLayout(this);

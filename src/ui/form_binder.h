@@ -12,6 +12,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "forms/dialog/form_host.h"
@@ -105,6 +107,25 @@ class CFormDlg : public QDialog {
         Binder().OpenForm();
         show();
     }
+};
+
+// A form window that owns its model and the model's binder, declared in that order so that
+// the binder is made after the model and goes first. `Form` may be a reference type: the
+// window then binds a model that another form owns.
+template <class Form>
+class CModelDlg : public CFormDlg {
+  public:
+    FormBinder& Binder() override { return binder_; }
+    std::remove_reference_t<Form>& Model() { return model_; }
+
+  protected:
+    // The model is made from `modelArgs`.
+    template <class... ModelArgs>
+    explicit CModelDlg(QWidget* parent, ModelArgs&&... modelArgs)
+        : CFormDlg(parent), model_(std::forward<ModelArgs>(modelArgs)...) {}
+
+    Form model_;
+    FormBinder binder_{model_, *this};
 };
 
 // Shows a program message: a modal box with one OK button and the caption "EMBERLIN".

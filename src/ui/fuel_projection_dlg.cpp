@@ -8,6 +8,7 @@
 
 #include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
+#include "ui/fbp_input_groups.h"
 #include "ui/picture.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_exports.h"
@@ -16,7 +17,7 @@
 namespace emberlin::ui {
 
 CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared) {
+    : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFuelProjectionDlg"));
     auto* layout = new QVBoxLayout(this);
 
@@ -39,44 +40,20 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     auto* groups = new QHBoxLayout;
     left->addLayout(groups);
 
-    auto* parameterColumn = new QVBoxLayout;
-    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), this);
-    auto* parameterGrid = new QGridLayout(parameters);
-    AddLabelledFields(binder_, parameterGrid,
-                      {{"pc", 0, 0}, {"pdf", 1, 0}, {"gc", 2, 0}, {"gfl", 3, 0}});
-    parameterColumn->addWidget(parameters);
-    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), this);
-    auto* ignitionLayout = new QHBoxLayout(ignition);
-    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
-    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
-    ignitionLayout->addStretch(1);
-    parameterColumn->addWidget(ignition);
-    parameterColumn->addStretch(1);
-    groups->addLayout(parameterColumn);
+    AddFbpParametersColumn(binder_, groups, this);
 
     // INPUTS: date and place, fuel moisture, then wind, terrain and time.
-    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), this);
-    auto* inputGrid = new QGridLayout(inputs);
-    inputGrid->setHorizontalSpacing(10);
     // Each label beside its box; the free room goes between the pairs.
-    AddLabelledFields(binder_, inputGrid,
-                      {{"month", 0, 0},
-                       {"day", 1, 0},
-                       {"latitude", 2, 0},
-                       {"longitude", 3, 0},
-                       {"elevation", 4, 0},
-                       {"ffmc", 0, 3},
-                       {"bui", 1, 3},
-                       {"elapsedTime", 2, 3},
-                       {"windSpeed", 0, 6},
-                       {"windDirection", 1, 6},
-                       {"slope", 2, 6},
-                       {"aspect", 3, 6}});
-    for (int column : {2, 5}) {
-        inputGrid->setColumnMinimumWidth(column, 16);
-        inputGrid->setColumnStretch(column, 1);
-    }
-    groups->addWidget(inputs, 1);
+    const FieldGroup inputs = AddFbpInputsGroup(binder_, this,
+                                                {{"ffmc", 0, 3},
+                                                 {"bui", 1, 3},
+                                                 {"elapsedTime", 2, 3},
+                                                 {"windSpeed", 0, 6},
+                                                 {"windDirection", 1, 6},
+                                                 {"slope", 2, 6},
+                                                 {"aspect", 3, 6}});
+    SpreadFieldPairs(inputs.grid, {2, 5});
+    groups->addWidget(inputs.box, 1);
 
     top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
                    Qt::AlignTop);

@@ -7,15 +7,9 @@
 
 namespace emberlin::ui {
 
-class CFuelProjectionDlg : public CFormDlg {
+class CFuelProjectionDlg : public CModelDlg<forms::FuelProjectionForm> {
   public:
     CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::FuelProjectionForm& Model() { return model_; }
-
-  private:
-    forms::FuelProjectionForm model_;
-    FormBinder binder_{model_, *this};
 };
 
 }  // namespace emberlin::ui

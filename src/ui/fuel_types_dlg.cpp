@@ -12,15 +12,12 @@
 
 namespace emberlin::ui {
 
-CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CFormDlg(parent) {
+CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CGalleryDlg(parent) {
     setObjectName(QStringLiteral("CFuelTypesDlg"));
 
     for (const forms::FuelType& entry : forms::GalleryFuelTypes()) {
         const std::string name(entry.pictureName);
-        auto window = std::make_unique<CPictureWindowDlg>(model_.PictureWindow(name), this);
-        CPictureWindowDlg* shown = window.get();
-        binder_.SetPanel(name, [shown] { shown->RunModal(); });
-        pictureWindows_.push_back(std::move(window));
+        AddPictureWindow(name, model_.PictureWindow(name));
         QPushButton* button = binder_.Button(std::string(entry.buttonId));
         button->setProperty("fuelCode", ToQ(std::string(entry.code)));
         button->setToolTip(ToQ(std::string(entry.titleLine)));

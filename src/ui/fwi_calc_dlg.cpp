@@ -13,7 +13,7 @@
 namespace emberlin::ui {
 
 CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared), acronyms_(forms::FwiAcronymsPanel(), this) {
+    : CModelDlg(parent, shared), acronyms_(forms::FwiAcronymsPanel(), this) {
     setObjectName(QStringLiteral("CFwiCalcDlg"));
     binder_.SetPanel(forms::FwiCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
