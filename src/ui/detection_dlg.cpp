@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fbp_input_groups.h"
 #include "ui/fixed_rows.h"
@@ -16,24 +15,11 @@
 
 namespace emberlin::ui {
 
-namespace {
-QLabel* TextLine(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-}  // namespace
-
 CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
     auto* layout = new QVBoxLayout(this);
 
-    QLabel* instructions = TextLine(forms::DetectionForm::kInstructions, this);
-    instructions->setObjectName(QStringLiteral("instructions"));
-    QFont bold = instructions->font();
-    bold.setBold(true);
-    instructions->setFont(bold);
+    QLabel* instructions = InstructionLine(forms::DetectionForm::kInstructions, this);
     layout->addWidget(instructions);
 
     auto* top = new QHBoxLayout;
@@ -58,15 +44,10 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
 
     // INPUTS: date, place and start time on the left; weather and terrain on the right.
     // Each label beside its box; the free room goes between the two columns.
-    const FieldGroup inputs = AddFbpInputsGroup(binder_, this,
-                                                {{"fireStartTime", 5, 0},
-                                                 {"ffmc", 0, 3},
-                                                 {"bui", 1, 3},
-                                                 {"windSpeed", 2, 3},
-                                                 {"windDirection", 3, 3},
-                                                 {"slope", 4, 3},
-                                                 {"aspect", 5, 3}});
-    SpreadFieldPairs(inputs.grid, {2});
+    const FieldGroup inputs = AddFbpInputsGroup(
+        binder_, this,
+        {{"fireStartTime"}, {"ffmc", "bui", "windSpeed", "windDirection", "slope", "aspect"}},
+        PairColumns::Spread);
     for (const char* id : {"ffmc", "windSpeed"}) {
         QLineEdit* edit = binder_.Edit(id);
         QPalette palette = edit->palette();
@@ -76,41 +57,36 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
     top->addWidget(inputs.box, 1);
 
     // The table: headings over ten rows, then the two notes.
-    auto* table = new QGroupBox(QStringLiteral("FBP Projections by Time"), this);
-    auto* tableLayout = new QVBoxLayout(table);
-    auto* grid = new CResultGrid(
-        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), table);
-    binder_.AddResultWidget(grid);
-    tableLayout->addWidget(grid);
-    tableLayout->addSpacing(6);
+    const ResultGridBox table =
+        MakeResultGridBox(binder_, QStringLiteral("FBP Projections by Time"), this,
+                          [this] { return model_.Table(); });
+    table.layout->addSpacing(6);
     for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
-        tableLayout->addWidget(TextLine(note, table));
+        table.layout->addWidget(WrappedText(QString::fromUtf8(note), table.box));
     }
     // The fire's perimeters and its chart, beside the table.
     auto* pictures = new QHBoxLayout;
-    auto* shape = new QPushButton(QStringLiteral("Fire Shape"), table);
-    shape->setObjectName(QStringLiteral("fireShape"));
-    shape->setToolTip(QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"));
-    auto* chart = new QPushButton(QStringLiteral("Chart"), table);
-    chart->setObjectName(QStringLiteral("chart"));
-    chart->setToolTip(
-        QStringLiteral("Head fire intensity and area over time, with the intensity classes"));
+    QPushButton* shape = PictureButton(
+        QStringLiteral("Fire Shape"), QStringLiteral("fireShape"),
+        QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"), table.box);
+    QPushButton* chart = PictureButton(
+        QStringLiteral("Chart"), QStringLiteral("chart"),
+        QStringLiteral("Head fire intensity and area over time, with the intensity classes"),
+        table.box);
     pictures->addStretch(1);
     pictures->addWidget(shape);
     pictures->addWidget(chart);
-    tableLayout->addLayout(pictures);
-    layout->addWidget(table);
+    table.layout->addLayout(pictures);
+    layout->addWidget(table.box);
 
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             {}});
+    AddResultExports(*this, FormExports(model_));
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
-    ArrangeDialog(*this, &binder_, {table}, {instructions});
+    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
 }
 
 }  // namespace emberlin::ui

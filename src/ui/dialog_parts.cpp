@@ -46,6 +46,22 @@ FieldGroup AddFieldGroup(FormBinder& binder, const QString& title, QWidget* pare
     return {box, grid};
 }
 
+QLabel* WrappedText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* InstructionLine(const char* text, QWidget* parent) {
+    QLabel* label = WrappedText(QString::fromUtf8(text), parent);
+    label->setObjectName(QStringLiteral("instructions"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 void EmphasiseHeading(QLabel* heading, double scale) {
     QFont font = heading->font();
     font.setBold(true);

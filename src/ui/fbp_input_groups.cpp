@@ -38,7 +38,8 @@ FieldGroup AddFbpParametersColumn(FormBinder& binder, QBoxLayout* row, QWidget* 
 }
 
 FieldGroup AddFbpInputsGroup(FormBinder& binder, QWidget* parent,
-                             std::initializer_list<FieldPlace> others, const FieldStyle& style) {
+                             std::initializer_list<std::vector<const char*>> columns,
+                             PairColumns pairs, const FieldStyle& style) {
     const FieldGroup inputs = AddFieldGroup(binder, QStringLiteral("INPUTS"), parent,
                                             {{"month", 0, 0},
                                              {"day", 1, 0},
@@ -46,16 +47,20 @@ FieldGroup AddFbpInputsGroup(FormBinder& binder, QWidget* parent,
                                              {"longitude", 3, 0},
                                              {"elevation", 4, 0}},
                                             style);
-    AddLabelledFields(binder, inputs.grid, others, style);
-    return inputs;
-}
-
-void SpreadFieldPairs(QGridLayout* grid, std::initializer_list<int> gaps) {
-    grid->setHorizontalSpacing(10);
-    for (int column : gaps) {
-        grid->setColumnMinimumWidth(column, 16);
-        grid->setColumnStretch(column, 1);
+    const bool spread = pairs == PairColumns::Spread;
+    if (spread) inputs.grid->setHorizontalSpacing(10);
+    int row = 5;  // under the date and place
+    int column = 0;
+    for (const std::vector<const char*>& ids : columns) {
+        if (column > 0 && spread) {
+            inputs.grid->setColumnMinimumWidth(column - 1, 16);
+            inputs.grid->setColumnStretch(column - 1, 1);
+        }
+        for (const char* id : ids) AddLabelledField(binder, inputs.grid, id, row++, column, style);
+        row = 0;
+        column += spread ? 3 : 2;
     }
+    return inputs;
 }
 
 }  // namespace emberlin::ui

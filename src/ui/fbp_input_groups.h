@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <initializer_list>
+#include <vector>
 
 #include "ui/dialog_parts.h"
 
@@ -18,14 +19,18 @@ namespace emberlin::ui {
 FieldGroup AddFbpParametersColumn(FormBinder& binder, QBoxLayout* row, QWidget* parent,
                                   const FieldStyle& style = {});
 
-// The INPUTS group: the date and place (month, day, latitude, longitude and elevation) down its
-// first pair of columns, then the window's `others` at their places.
-FieldGroup AddFbpInputsGroup(FormBinder& binder, QWidget* parent,
-                             std::initializer_list<FieldPlace> others,
-                             const FieldStyle& style = {});
+// How the columns of label and box pairs of a group stand: side by side, or apart.
+enum class PairColumns {
+    Adjacent,
+    // 10 px apart, the free room going into a gap column, at least 16 px wide, between them.
+    Spread,
+};
 
-// Label and box pairs side by side in a grid, 10 px apart: the free room goes into the `gaps`
-// columns between the pairs, each at least 16 px wide.
-void SpreadFieldPairs(QGridLayout* grid, std::initializer_list<int> gaps);
+// The INPUTS group: columns of label and box pairs, each listed from its top row. The first
+// column holds the date and place (month, day, latitude, longitude and elevation), then the
+// fields of `columns[0]`; each further list is a column of its own.
+FieldGroup AddFbpInputsGroup(FormBinder& binder, QWidget* parent,
+                             std::initializer_list<std::vector<const char*>> columns,
+                             PairColumns pairs, const FieldStyle& style = {});
 
 }  // namespace emberlin::ui

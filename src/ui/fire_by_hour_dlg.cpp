@@ -18,7 +18,6 @@
 
 #include "common/number_text.h"
 #include "forms/fire_shape.h"
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/fbp_input_groups.h"
 #include "ui/fixed_rows.h"
@@ -147,9 +146,9 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
 
     AddFbpParametersColumn(binder_, top, content, kField);
 
-    const FieldGroup inputs = AddFbpInputsGroup(
-        binder_, content,
-        {{"bui", 0, 2}, {"windDirection", 1, 2}, {"slope", 2, 2}, {"aspect", 3, 2}}, kField);
+    const FieldGroup inputs =
+        AddFbpInputsGroup(binder_, content, {{}, {"bui", "windDirection", "slope", "aspect"}},
+                          PairColumns::Adjacent, kField);
     auto* hourly = new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from the "
                                              "Diurnal Weather Calculator."),
                               inputs.box);
@@ -219,9 +218,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
     }
     resize(size);
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             {}});
+    AddResultExports(*this, FormExports(model_));
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;

@@ -51,6 +51,8 @@ class FormBinder : public QObject, public forms::FormHost {
     // The widget made for a control, or null.
     QWidget* WidgetFor(const std::string& id) const;
     forms::FormModel& Model() { return model_; }
+    // The dialog the widgets belong to.
+    QDialog& Dialog() { return dialog_; }
 
     // What the host does when the model asks for a panel.
     void SetPanel(const std::string& panelId, std::function<void()> show);

@@ -38,13 +38,11 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CGalleryDlg(parent) {
     left->addWidget(RuleLine(this));
     auto* process = new QGroupBox(QStringLiteral("The Process"), this);
     auto* processLayout = new QVBoxLayout(process);
-    auto* instruction = new QLabel(
+    QLabel* instruction = WrappedText(
         QStringLiteral("CLICK the desired FBP fuel type, the Fuel type picture will appear in a "
                        "window and the associated description will be listed below."),
         process);
     instruction->setObjectName(QStringLiteral("instructions"));
-    instruction->setTextFormat(Qt::PlainText);
-    instruction->setWordWrap(true);
     processLayout->addWidget(instruction);
     left->addWidget(process);
     // The fuel type buttons in their rows, each at its place in the catalogue.
