@@ -29,10 +29,8 @@ void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int 
 
 }  // namespace
 
-CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CModelDlg(parent, shared), acronyms_(forms::FbpAcronymsPanel(), this) {
+CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
-    binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
     // The form's own layout, with the fire shape panel beside it, over the warning line and
     // the action row.

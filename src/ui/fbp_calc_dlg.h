@@ -19,7 +19,7 @@ class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
   private:
     void DrawShape(const FbpInputs& in);
 
-    CInfoPanelDlg acronyms_;
+    CInfoPanelDlg acronyms_{forms::FbpAcronymsPanel(), binder_, forms::FbpCalcForm::kAcronymsPanel};
     FireShapeView* shapeView_ = nullptr;
 };
 

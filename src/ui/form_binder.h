@@ -75,6 +75,10 @@ class FormBinder : public QObject, public forms::FormHost {
     void Close(bool accepted) override;
 
   private:
+    // The widget of control `id`: the one made before, or the one `make` makes now, named
+    // after the control, with the control's label as its accessible name and its tip.
+    template <class Widget>
+    Widget* Bound(const std::string& id, const std::function<Widget*(const forms::Control&)>& make);
     // Gives a widget its control's tooltip and accessible description.
     void Explain(QWidget* widget, const forms::Control& control);
     // The button's caption with a keyboard mnemonic no other button of the form has.

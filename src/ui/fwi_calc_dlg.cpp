@@ -11,10 +11,8 @@
 
 namespace emberlin::ui {
 
-CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CModelDlg(parent, shared), acronyms_(forms::FwiAcronymsPanel(), this) {
+CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFwiCalcDlg"));
-    binder_.SetPanel(forms::FwiCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
     auto* layout = new QVBoxLayout(this);
 

@@ -13,7 +13,7 @@ class CFwiCalcDlg : public CModelDlg<forms::FwiCalcForm> {
     CFwiCalcDlg(forms::HandOver& shared, QWidget* parent);
 
   private:
-    CInfoPanelDlg acronyms_;
+    CInfoPanelDlg acronyms_{forms::FwiAcronymsPanel(), binder_, forms::FwiCalcForm::kAcronymsPanel};
 };
 
 }  // namespace emberlin::ui
