@@ -20,12 +20,11 @@
 #include "app/main_menu_dlg.h"
 #include "forms/hand_over.h"
 #include "ui/chart_windows.h"
-#include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
-#include "ui/fuel_projection_dlg.h"
 #include "ui/message_answers.h"
 #include "ui/picture_export.h"
+#include "ui/projection_dlgs.h"
 #include "ui/resources.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "app/main_menu_dlg.h"
 
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "ui/dialog_parts.h"
 #include "ui/info_panel_dlg.h"
@@ -17,15 +17,6 @@
 #include "ui/scenario_files.h"
 
 namespace emberlin::app {
-
-namespace {
-QLabel* Paragraph(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-}  // namespace
 
 CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     : QDialog(parent), shared_(shared) {
@@ -47,13 +38,10 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     auto* column = new QVBoxLayout;
     layout->addLayout(column, 1);
     auto* heading = new QLabel(QStringLiteral("EMBERLIN - Fire Danger Rating System"), this);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    heading->setFont(headingFont);
+    ui::EmphasiseHeading(heading, 1.4);
     heading->setObjectName(QStringLiteral("heading"));
     column->addWidget(heading);
-    column->addWidget(Paragraph(
+    column->addWidget(ui::WrappedText(
         QStringLiteral("EMBERLIN brings together the calculations of a national forest fire danger "
                        "rating system, the product of decades of field experiments and empirical "
                        "analysis, in one calculator for fire managers and fire weather "
@@ -63,7 +51,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     // first sentence, so each subsystem stands on a line of its own.
     const QString firstSentence =
         QStringLiteral("The EMBERLIN currently comprises two major subsystems:");
-    QLabel* subsystems = Paragraph(
+    QLabel* subsystems = ui::WrappedText(
         firstSentence +
             QStringLiteral("                             - Fire Weather Index (FWI) System      "
                            "                                  - Fire Behavior Prediction (FBP) "
@@ -72,64 +60,55 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     subsystems->setObjectName(QStringLiteral("subsystems"));
     subsystems->setFixedWidth(subsystems->fontMetrics().horizontalAdvance(firstSentence) + 4);
     column->addWidget(subsystems);
-    column->addWidget(Paragraph(
+    column->addWidget(ui::WrappedText(
         QStringLiteral("For more information, including references, diagrams, decriptions and "
                        "examples of fuel types and fire behaviour, please click the appropriate "
                        "button under MORE INFORMATION. "),
         this));
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    column->addWidget(rule);
-    column->addWidget(Paragraph(
+    column->addWidget(ui::RuleLine(this));
+    column->addWidget(ui::WrappedText(
         QStringLiteral("For individual Calculator Programs and Tools, click the appropriate button "
                        "below."),
         this));
 
     auto* groups = new QHBoxLayout;
-    auto* more = new QGroupBox(QStringLiteral("More Information"), this);
-    auto* moreGrid = new QGridLayout(more);
-    moreGrid->addWidget(
-        AddCommandButton(kCmdDocumentation, QStringLiteral("Documentation"), "documentationButton"),
-        0, 0);
-    moreGrid->addWidget(
-        AddCommandButton(kCmdFwiStructure, QStringLiteral("FWI Structure"), "fwiStructureButton"),
-        0, 1);
-    moreGrid->addWidget(
-        AddCommandButton(kCmdFbpFuelTypes, QStringLiteral("FBP Fuels Types"), "fbpFuelTypesButton"),
-        0, 2);
-    moreGrid->addWidget(
-        AddCommandButton(kCmdReferences, QStringLiteral("References"), "referencesButton"), 1, 0);
-    moreGrid->addWidget(
-        AddCommandButton(kCmdFbpStructure, QStringLiteral("FBP Structure"), "fbpStructureButton"),
-        1, 1);
-    moreGrid->addWidget(AddCommandButton(kCmdFireExamples, QStringLiteral("Fire Behavior Examples"),
-                                         "fireExamplesButton"),
-                        1, 2);
-    groups->addWidget(more, 3);
-
-    auto* tools = new QGroupBox(QStringLiteral("Calculators / Tools"), this);
-    auto* toolsGrid = new QGridLayout(tools);
-    toolsGrid->addWidget(AddCommandButton(kCmdFwiCalculator, QStringLiteral("FWI Calculator"),
-                                          "fwiCalculatorButton"),
-                         0, 0);
-    toolsGrid->addWidget(AddCommandButton(kCmdFbpCalculator, QStringLiteral("FBP Calculator"),
-                                          "fbpCalculatorButton"),
-                         0, 1);
-    toolsGrid->addWidget(AddCommandButton(kCmdFuelAssessment, QStringLiteral("Fuel Assessment"),
-                                          "fuelAssessmentButton"),
-                         0, 2);
-    toolsGrid->addWidget(AddCommandButton(kCmdDiurnalWeather, QStringLiteral("Diurnal Weather"),
-                                          "diurnalWeatherButton"),
-                         1, 0);
-    toolsGrid->addWidget(
-        AddCommandButton(kCmdDetectionAssessment, QStringLiteral("Detection Assessment"),
-                         "detectionAssessmentButton"),
-        1, 1);
-    toolsGrid->addWidget(AddCommandButton(kCmdFireByHour, QStringLiteral("Fire Behaviour by Hour"),
-                                          "fireByHourButton"),
-                         1, 2);
-    groups->addWidget(tools, 3);
+    // The two groups of command buttons, three to a row in reading order.
+    struct Command {
+        const char* group;
+        int command;
+        const char* label;
+        const char* name;
+    };
+    const Command commands[] = {
+        {"More Information", kCmdDocumentation, "Documentation", "documentationButton"},
+        {"More Information", kCmdFwiStructure, "FWI Structure", "fwiStructureButton"},
+        {"More Information", kCmdFbpFuelTypes, "FBP Fuels Types", "fbpFuelTypesButton"},
+        {"More Information", kCmdReferences, "References", "referencesButton"},
+        {"More Information", kCmdFbpStructure, "FBP Structure", "fbpStructureButton"},
+        {"More Information", kCmdFireExamples, "Fire Behavior Examples", "fireExamplesButton"},
+        {"Calculators / Tools", kCmdFwiCalculator, "FWI Calculator", "fwiCalculatorButton"},
+        {"Calculators / Tools", kCmdFbpCalculator, "FBP Calculator", "fbpCalculatorButton"},
+        {"Calculators / Tools", kCmdFuelAssessment, "Fuel Assessment", "fuelAssessmentButton"},
+        {"Calculators / Tools", kCmdDiurnalWeather, "Diurnal Weather", "diurnalWeatherButton"},
+        {"Calculators / Tools", kCmdDetectionAssessment, "Detection Assessment",
+         "detectionAssessmentButton"},
+        {"Calculators / Tools", kCmdFireByHour, "Fire Behaviour by Hour", "fireByHourButton"},
+    };
+    QGridLayout* grid = nullptr;
+    std::string_view group;
+    int place = 0;
+    for (const Command& c : commands) {
+        if (grid == nullptr || c.group != group) {
+            group = c.group;
+            auto* box = new QGroupBox(QString::fromUtf8(c.group), this);
+            grid = new QGridLayout(box);
+            groups->addWidget(box, 3);
+            place = 0;
+        }
+        grid->addWidget(AddCommandButton(c.command, QString::fromUtf8(c.label), c.name), place / 3,
+                        place % 3);
+        ++place;
+    }
     column->addLayout(groups);
 
     auto* bottom = new QHBoxLayout;

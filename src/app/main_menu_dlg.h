@@ -10,14 +10,12 @@
 
 #include "forms/hand_over.h"
 #include "forms/scenario.h"
-#include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
 #include "ui/fire_by_hour_dlg.h"
-#include "ui/fire_examples_dlg.h"
-#include "ui/fuel_projection_dlg.h"
-#include "ui/fuel_types_dlg.h"
 #include "ui/fwi_calc_dlg.h"
+#include "ui/gallery_dlgs.h"
+#include "ui/projection_dlgs.h"
 #include "ui/reference_panel_dlg.h"
 
 namespace emberlin::app {

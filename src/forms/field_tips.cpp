@@ -222,6 +222,30 @@ std::span<const FieldTip> FuelProjectionTips() {
     return tips;
 }
 
+std::span<const FieldTip> FireByHourTips() {
+    // Built on first use: the grass meanings are made from the catalogue.
+    static const FieldTip tips[] = {
+        {"pc", kPc},
+        {"pdf", kPdf},
+        {"gc", GcMeaning()},
+        {"gfl", GflMeaning()},
+        {"bui", kBui},
+        {"windDirection", kWindDirection},
+        {"slope", kSlope},
+        {"aspect", kAspect},
+        {"latitude", kLatitude},
+        {"longitude", kLongitude},
+        {"elevation", kElevation},
+        {"month", "Month of the day, 1 = January to 12 = December"},
+        {"day", "Day of the month"},
+        {"startHour", "Clock hour at which the fire for the area and perimeter columns starts"},
+        {"duration", "Hours the fire burns from its start; start plus duration at most 24"},
+        {"threshold1", "Head fire intensity at and above which an hour is critical, in kW/m"},
+        {"threshold2", "A second, higher critical intensity, in kW/m"},
+    };
+    return tips;
+}
+
 std::string_view DiurnalLineTip() { return kDiurnalLine; }
 std::string_view DetectionRowTip() { return kDetectionRow; }
 std::string_view ProjectionRowTip() { return kProjectionRow; }

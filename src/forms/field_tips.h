@@ -15,6 +15,7 @@ std::span<const FieldTip> FbpCalcTips();
 std::span<const FieldTip> DiurnalTips();
 std::span<const FieldTip> DetectionTips();
 std::span<const FieldTip> FuelProjectionTips();
+std::span<const FieldTip> FireByHourTips();
 
 // The rows of the result tables, which all read alike within a table.
 std::string_view DiurnalLineTip();

@@ -11,6 +11,7 @@
 #include "fbp/surface_spread.h"
 #include "forms/detection_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/field_tips.h"
 #include "forms/fire_shape.h"
 
 namespace emberlin::forms {
@@ -237,6 +238,8 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
+    // Each tip reads as one line: the meaning, then the range.
+    ApplyTips(FireByHourTips(), " ");
 }
 
 void FireByHourForm::RestoreDefaults() {

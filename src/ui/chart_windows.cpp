@@ -107,6 +107,63 @@ double IntensityCeiling(double highest) {
     return top;
 }
 
+// A value axis titled `title` from `low` to `high` with `ticks` ticks, labelled in whole
+// numbers.
+QValueAxis* WholeNumberAxis(const QString& title, double low, double high, int ticks) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setRange(low, high);
+    axis->setTickCount(ticks);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    return axis;
+}
+
+// Adds `series` to the chart, plotted against the axes `x` and `y`.
+void Plot(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+// Head fire intensity on a log axis from kIntensityFloor to `top`.
+constexpr double kIntensityFloor = 1.0;  // kW/m: a log axis needs a floor above zero
+QLogValueAxis* IntensityAxis(double top) {
+    auto* intensity = new QLogValueAxis;
+    intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
+    intensity->setBase(10);
+    intensity->setRange(kIntensityFloor, top);
+    intensity->setLabelFormat(QStringLiteral("%g"));
+    return intensity;
+}
+
+// The intensity classes as bands of their faded colours (`alpha` over white), numbered 1 to 6,
+// up to `top` on the `intensity` axis and from `from` to `to` on the `across` axis. Where the
+// intensity axis stands upright the bands run across the plot, each numbered at its start;
+// where it lies flat they stand side by side, each numbered above the plot.
+void AddIntensityClasses(QChart* chart, QAbstractAxis* intensity, QAbstractAxis* across, double top,
+                         double from, double to, int alpha) {
+    const bool upright = intensity->orientation() == Qt::Vertical;
+    int number = 1;
+    for (const forms::IntensityBand& band : forms::IntensityBands()) {
+        const double lower = std::max(band.lower, kIntensityFloor);
+        const double upper = std::min(band.upper, top);
+        const double middle = std::sqrt(lower * upper);
+        const QColor fill = Faded(Colour(band.key), alpha);
+        const QString name = ToQ(band.key.label);
+        QAreaSeries* box = upright ? Box(from, to, lower, upper, fill, name)
+                                   : Box(lower, upper, from, to, fill, name);
+        Plot(chart, box, upright ? across : intensity, upright ? intensity : across);
+        const QString text = QStringLiteral("%1").arg(number++);
+        if (upright) {
+            Pin(chart, box, QPointF(from, middle), text, QPointF(4, 0),
+                Qt::AlignLeft | Qt::AlignVCenter);
+        } else {
+            Pin(chart, box, QPointF(middle, to), text, QPointF(0, -2),
+                Qt::AlignHCenter | Qt::AlignBottom);
+        }
+    }
+}
+
 QChartView* View(QChart* chart, QWidget* parent) {
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -150,37 +207,18 @@ PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ff
     four->append(16, 0);
     four->append(16, leftTop);
 
-    auto* hours = new QValueAxis;
-    hours->setTitleText(QStringLiteral("Hour"));
-    hours->setRange(1, 24);
-    hours->setTickCount(24);
-    hours->setLabelFormat(QStringLiteral("%d"));
+    QValueAxis* hours = WholeNumberAxis(QStringLiteral("Hour"), 1, 24, 24);
     QFont small = hours->labelsFont();
     small.setPixelSize(10);
     hours->setLabelsFont(small);
-    auto* left = new QValueAxis;
-    left->setTitleText(QStringLiteral("\u00b0C and km/h"));
-    left->setRange(0, leftTop);
-    left->setTickCount(static_cast<int>(leftTop / 10.0) + 1);
-    left->setLabelFormat(QStringLiteral("%d"));
-    auto* right = new QValueAxis;
-    right->setTitleText(QStringLiteral("% and FFMC"));
-    right->setRange(0, 110);
-    right->setTickCount(12);
-    right->setLabelFormat(QStringLiteral("%d"));
+    QValueAxis* left = WholeNumberAxis(QStringLiteral("\u00b0C and km/h"), 0, leftTop,
+                                       static_cast<int>(leftTop / 10.0) + 1);
+    QValueAxis* right = WholeNumberAxis(QStringLiteral("% and FFMC"), 0, 110, 12);
     chart->addAxis(hours, Qt::AlignBottom);
     chart->addAxis(left, Qt::AlignLeft);
     chart->addAxis(right, Qt::AlignRight);
-    for (QLineSeries* s : {temperature, wind, noon, four}) {
-        chart->addSeries(s);
-        s->attachAxis(hours);
-        s->attachAxis(left);
-    }
-    for (QLineSeries* s : {humidity, fine}) {
-        chart->addSeries(s);
-        s->attachAxis(hours);
-        s->attachAxis(right);
-    }
+    for (QLineSeries* s : {temperature, wind, noon, four}) Plot(chart, s, hours, left);
+    for (QLineSeries* s : {humidity, fine}) Plot(chart, s, hours, right);
     Pin(chart, noon, QPointF(12, leftTop), QStringLiteral("noon"), QPointF(3, 2),
         Qt::AlignLeft | Qt::AlignTop);
     Pin(chart, four, QPointF(16, leftTop), QStringLiteral("4 pm"), QPointF(3, 2),
@@ -201,13 +239,9 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
         last = std::max(last, row.elapsedTime);
     }
     const double top = IntensityCeiling(highest);
-    constexpr double kBottom = 1.0;  // kW/m: a log axis needs a floor above zero
 
-    auto* elapsed = new QValueAxis;
-    elapsed->setTitleText(QStringLiteral("Elapsed time (min)"));
-    elapsed->setRange(0, last);
-    elapsed->setTickCount(static_cast<int>(last / 30.0) + 1);
-    elapsed->setLabelFormat(QStringLiteral("%d"));
+    QValueAxis* elapsed = WholeNumberAxis(QStringLiteral("Elapsed time (min)"), 0, last,
+                                          static_cast<int>(last / 30.0) + 1);
     auto* clock = new QCategoryAxis;
     clock->setTitleText(QStringLiteral("Clock time"));
     clock->setRange(0, last);
@@ -220,11 +254,7 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
             ToQ(forms::ClockText(growth.startMinutes + static_cast<int>(row.elapsedTime))),
             row.elapsedTime);
     }
-    auto* intensity = new QLogValueAxis;
-    intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
-    intensity->setBase(10);
-    intensity->setRange(kBottom, top);
-    intensity->setLabelFormat(QStringLiteral("%g"));
+    QLogValueAxis* intensity = IntensityAxis(top);
     auto* area = new QValueAxis;
     area->setTitleText(QStringLiteral("Area (ha)"));
     area->setRange(0, std::max(largest * 1.1, 1.0));
@@ -234,36 +264,20 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     chart->addAxis(intensity, Qt::AlignLeft);
     chart->addAxis(area, Qt::AlignRight);
 
-    int number = 1;
-    for (const forms::IntensityBand& band : forms::IntensityBands()) {
-        const double lower = std::max(band.lower, kBottom);
-        const double upper = std::min(band.upper, top);
-        QAreaSeries* box =
-            Box(0, last, lower, upper, Faded(Colour(band.key), 80), ToQ(band.key.label));
-        chart->addSeries(box);
-        box->attachAxis(elapsed);
-        box->attachAxis(intensity);
-        Pin(chart, box, QPointF(0, std::sqrt(lower * upper)), QStringLiteral("%1").arg(number++),
-            QPointF(4, 0), Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    AddIntensityClasses(chart, intensity, elapsed, top, 0, last, 80);
     auto* hfi = Line(QStringLiteral("Head fire intensity (kW/m)"), kInk, Qt::SolidLine);
     auto* hfiPoints = new QScatterSeries;
     hfiPoints->setMarkerSize(7);
     hfiPoints->setColor(kInk);
     auto* grown = Line(QStringLiteral("Area (ha)"), kVermillion, Qt::DashLine);
     for (const AccumulatedGrowthRow& row : growth.rows) {
-        hfi->append(row.elapsedTime, std::max(row.behaviour.hfi, kBottom));
-        hfiPoints->append(row.elapsedTime, std::max(row.behaviour.hfi, kBottom));
+        hfi->append(row.elapsedTime, std::max(row.behaviour.hfi, kIntensityFloor));
+        hfiPoints->append(row.elapsedTime, std::max(row.behaviour.hfi, kIntensityFloor));
         grown->append(row.elapsedTime, row.area);
     }
-    for (QXYSeries* s : {static_cast<QXYSeries*>(hfi), static_cast<QXYSeries*>(hfiPoints)}) {
-        chart->addSeries(s);
-        s->attachAxis(elapsed);
-        s->attachAxis(intensity);
-    }
-    chart->addSeries(grown);
-    grown->attachAxis(elapsed);
-    grown->attachAxis(area);
+    Plot(chart, hfi, elapsed, intensity);
+    Plot(chart, hfiPoints, elapsed, intensity);
+    Plot(chart, grown, elapsed, area);
     for (QLegendMarker* m : chart->legend()->markers(hfiPoints)) m->setVisible(false);
     LegendToggles(chart);
     QChartView* view = View(chart, parent);
@@ -279,14 +293,9 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
     double highest = 1.0;
     for (const forms::FuelBar& bar : bars) highest = std::max(highest, bar.hfi);
     const double top = IntensityCeiling(highest);
-    constexpr double kBottom = 1.0;
     const double count = static_cast<double>(bars.size());
 
-    auto* intensity = new QLogValueAxis;
-    intensity->setTitleText(QStringLiteral("Head fire intensity (kW/m), log scale"));
-    intensity->setBase(10);
-    intensity->setRange(kBottom, top);
-    intensity->setLabelFormat(QStringLiteral("%g"));
+    QLogValueAxis* intensity = IntensityAxis(top);
     auto* fuels = new QCategoryAxis;
     fuels->setRange(-0.5, count - 0.5);
     fuels->setStartValue(-0.5);
@@ -299,18 +308,7 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
     chart->addAxis(intensity, Qt::AlignBottom);
     chart->addAxis(fuels, Qt::AlignLeft);
 
-    int number = 1;
-    for (const forms::IntensityBand& band : forms::IntensityBands()) {
-        const double lower = std::max(band.lower, kBottom);
-        const double upper = std::min(band.upper, top);
-        QAreaSeries* box =
-            Box(lower, upper, -0.5, count - 0.5, Faded(Colour(band.key), 70), ToQ(band.key.label));
-        chart->addSeries(box);
-        box->attachAxis(intensity);
-        box->attachAxis(fuels);
-        Pin(chart, box, QPointF(std::sqrt(lower * upper), count - 0.5),
-            QStringLiteral("%1").arg(number++), QPointF(0, -2), Qt::AlignHCenter | Qt::AlignBottom);
-    }
+    AddIntensityClasses(chart, intensity, fuels, top, -0.5, count - 0.5, 70);
     // One series per fire type holds all its bars: a single outline that runs out along each
     // bar and back along the axis, so the chart draws three shapes instead of eighteen.
     for (const FireType type : {FireType::Surface, FireType::IntermittentCrown, FireType::Crown}) {
@@ -319,9 +317,9 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
         for (std::size_t i = 0; i < bars.size(); ++i) {
             if (bars[i].fireType != type) continue;
             const double y = count - 1.0 - static_cast<double>(i);
-            const double end = std::max(bars[i].hfi, kBottom);
-            *outline << QPointF(kBottom, y + 0.32) << QPointF(end, y + 0.32)
-                     << QPointF(end, y - 0.32) << QPointF(kBottom, y - 0.32);
+            const double end = std::max(bars[i].hfi, kIntensityFloor);
+            *outline << QPointF(kIntensityFloor, y + 0.32) << QPointF(end, y + 0.32)
+                     << QPointF(end, y - 0.32) << QPointF(kIntensityFloor, y - 0.32);
         }
         if (outline->count() == 0) {
             delete outline;
@@ -334,14 +332,12 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
         area->setName(ToQ(key.label));
         area->setBrush(Colour(key));
         area->setPen(QPen(kInk, 0.8));
-        chart->addSeries(area);
-        area->attachAxis(intensity);
-        area->attachAxis(fuels);
+        Plot(chart, area, intensity, fuels);
         for (std::size_t i = 0; i < bars.size(); ++i) {
             if (bars[i].fireType != type) continue;
             const double y = count - 1.0 - static_cast<double>(i);
-            Pin(chart, area, QPointF(std::max(bars[i].hfi, kBottom), y), ToQ(bars[i].rosText),
-                QPointF(4, 0));
+            Pin(chart, area, QPointF(std::max(bars[i].hfi, kIntensityFloor), y),
+                ToQ(bars[i].rosText), QPointF(4, 0));
         }
     }
     chart->setMargins(QMargins(8, 22, 8, 8));  // room for the class numbers

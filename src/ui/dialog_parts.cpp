@@ -38,6 +38,30 @@ void AddLabelledFields(FormBinder& binder, QGridLayout* grid,
     }
 }
 
+FieldGroup AddFieldGroup(FormBinder& binder, const QString& title, QWidget* parent,
+                         std::initializer_list<FieldPlace> places, const FieldStyle& style) {
+    auto* box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    AddLabelledFields(binder, grid, places, style);
+    return {box, grid};
+}
+
+QLabel* WrappedText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* InstructionLine(const char* text, QWidget* parent) {
+    QLabel* label = WrappedText(QString::fromUtf8(text), parent);
+    label->setObjectName(QStringLiteral("instructions"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 void EmphasiseHeading(QLabel* heading, double scale) {
     QFont font = heading->font();
     font.setBold(true);

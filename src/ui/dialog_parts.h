@@ -1,11 +1,12 @@
-// Pieces every dialog builds the same way: a label beside its field in a grid, a heading's
-// emphasis, the rule under a heading, the rows of action buttons and the frame that keeps a
-// window on the screen.
+// Pieces every dialog builds the same way: a label beside its field in a grid, groups of them,
+// wrapped texts and instructions, a heading's emphasis, the rule under a heading, the rows of
+// action buttons and the frame that keeps a window on the screen.
 #pragma once
 
 #include <QAbstractButton>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -39,6 +40,20 @@ struct FieldPlace {
 // AddLabelledField for each place, in order.
 void AddLabelledFields(FormBinder& binder, QGridLayout* grid,
                        std::initializer_list<FieldPlace> places, const FieldStyle& style = {});
+
+// A titled group of labelled fields in a grid (AddLabelledFields).
+struct FieldGroup {
+    QGroupBox* box;
+    QGridLayout* grid;
+};
+FieldGroup AddFieldGroup(FormBinder& binder, const QString& title, QWidget* parent,
+                         std::initializer_list<FieldPlace> places, const FieldStyle& style = {});
+
+// A label of plain text, wrapped at word boundaries.
+QLabel* WrappedText(const QString& text, QWidget* parent);
+
+// The bold line of instructions at the top of a window, named "instructions".
+QLabel* InstructionLine(const char* text, QWidget* parent);
 
 // Bold, and `scale` times the label's point size.
 void EmphasiseHeading(QLabel* heading, double scale);

@@ -8,7 +8,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture_launchers.h"
 #include "ui/result_exports.h"
@@ -26,9 +25,7 @@ using forms::DiurnalForm;
 constexpr int kInstructionCharacters = 56;
 
 QLabel* Instructions(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    QLabel* label = WrappedText(QString::fromLatin1(text), parent);
     label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     label->setFixedWidth(
         label->fontMetrics().horizontalAdvance(QString(kInstructionCharacters, QLatin1Char('0'))));
@@ -37,8 +34,7 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);
@@ -138,28 +134,18 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent)
 
     // The output: its caption over a grid of the twelve rows, hours 1 to 12 on the left and
     // 13 to 24 on the right.
-    auto* output = new QGroupBox(QString::fromLatin1(DiurnalForm::kOutputCaption), this);
-    output->setObjectName(QStringLiteral("outputCaption"));
-    auto* outputLayout = new QVBoxLayout(output);
-    auto* grid = new CResultGrid(
-        binder_, [this] { return model_.Table(); }, QStringLiteral("resultGrid"), output);
-    binder_.AddResultWidget(grid);
-    outputLayout->addWidget(grid);
-    layout->addWidget(output, 1);
+    const ResultGridBox output =
+        MakeResultGridBox(binder_, QString::fromLatin1(DiurnalForm::kOutputCaption), this,
+                          [this] { return model_.Table(); });
+    output.box->setObjectName(QStringLiteral("outputCaption"));
+    layout->addWidget(output.box, 1);
 
     // Return calculates; the chart of the table sits beside CALCULATE.
     QHBoxLayout* actions = CalculateRow(binder_, {}, {"exit", "cancel"});
-    auto* chart = new QPushButton(QStringLiteral("Chart"), this);
-    chart->setObjectName(QStringLiteral("chart"));
-    chart->setToolTip(
-        QStringLiteral("Temperature, RH, wind speed and FFMC of the table, hour by hour"));
-    AttachDiurnalChart(chart, binder_.Button("calculate"), model_);
-    actions->insertWidget(1, chart);
+    AddDiurnalChart(actions, binder_, model_);
     layout->addLayout(actions);
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             {}});
-    ArrangeDialog(*this, &binder_, {output}, {process});
+    AddResultExports(*this, FormExports(model_));
+    ArrangeDialog(*this, &binder_, {output.box}, {process});
 }
 
 }  // namespace emberlin::ui

@@ -7,15 +7,9 @@
 
 namespace emberlin::ui {
 
-class CDiurnalDlg : public CFormDlg {
+class CDiurnalDlg : public CModelDlg<forms::DiurnalForm> {
   public:
     CDiurnalDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::DiurnalForm& Model() { return model_; }
-
-  private:
-    forms::DiurnalForm model_;
-    FormBinder binder_{model_, *this};
 };
 
 }  // namespace emberlin::ui

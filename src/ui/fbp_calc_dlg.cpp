@@ -13,7 +13,6 @@
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/pictures.h"
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
 #include "ui/result_exports.h"
@@ -30,10 +29,8 @@ void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int 
 
 }  // namespace
 
-CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared), acronyms_(forms::FbpAcronymsPanel(), this) {
+CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
-    binder_.SetPanel(forms::FbpCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
     // The form's own layout, with the fire shape panel beside it, over the warning line and
     // the action row.
@@ -59,9 +56,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
                           process->fontMetrics().horizontalAdvance(QStringLiteral("      "));
     processLayout->addStretch(1);
     for (const QString& text : texts) {
-        auto* label = new QLabel(text, process);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
+        QLabel* label = WrappedText(text, process);
         label->setFixedWidth(textWidth);
         processLayout->addWidget(label);
     }
@@ -190,17 +185,15 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent)
         connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
     }
     // The report carries the fire shape as drawn now.
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             [this] {
-                                 const QSize size(480, 360);
-                                 QImage image(size * 2, QImage::Format_RGB32);
-                                 image.fill(Qt::white);
-                                 QPainter painter(&image);
-                                 painter.scale(2, 2);
-                                 shapeView_->Painter()(painter, size);
-                                 return image;
-                             }});
+    AddResultExports(*this, FormExports(model_, [this] {
+        const QSize size(480, 360);
+        QImage image(size * 2, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(2, 2);
+        shapeView_->Painter()(painter, size);
+        return image;
+    }));
     // The first display: the outputs shown are those of the initial values.
     const forms::FbpSettings& held = model_.Settings();
     DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));

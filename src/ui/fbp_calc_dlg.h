@@ -9,11 +9,9 @@
 
 namespace emberlin::ui {
 
-class CFbpCalcDlg : public CFormDlg {
+class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
   public:
     CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::FbpCalcForm& Model() { return model_; }
     FireShapeView& ShapeView() { return *shapeView_; }
     // Draws the fire of the last calculation (of the values shown, before the first).
     void UpdateShape();
@@ -21,9 +19,7 @@ class CFbpCalcDlg : public CFormDlg {
   private:
     void DrawShape(const FbpInputs& in);
 
-    forms::FbpCalcForm model_;
-    FormBinder binder_{model_, *this};
-    CInfoPanelDlg acronyms_;
+    CInfoPanelDlg acronyms_{forms::FbpAcronymsPanel(), binder_, forms::FbpCalcForm::kAcronymsPanel};
     FireShapeView* shapeView_ = nullptr;
 };
 

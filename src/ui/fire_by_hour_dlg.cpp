@@ -18,8 +18,8 @@
 
 #include "common/number_text.h"
 #include "forms/fire_shape.h"
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
+#include "ui/fbp_input_groups.h"
 #include "ui/fixed_rows.h"
 #include "ui/picture_export.h"
 #include "ui/result_exports.h"
@@ -31,50 +31,8 @@ namespace {
 using forms::FireByHourForm;
 using forms::HourColumn;
 
-// What each input means and its unit; the range comes from the form.
-struct Tip {
-    const char* id;
-    const char* meaning;
-};
-constexpr Tip kTips[] = {
-    {"pc", "Percent conifer in the stand (M1, M2), in %"},
-    {"pdf", "Percent dead balsam fir in the stand (M3, M4), in %"},
-    {"gc", "Degree of grass curing (O1a, O1b), in %"},
-    {"gfl", "Grass fuel load (O1a, O1b), in kg/m\u00b2"},
-    {"bui", "Buildup Index of the FWI System"},
-    {"windDirection", "Direction the wind blows from, in degrees clockwise from north"},
-    {"slope", "Ground slope, in %"},
-    {"aspect", "Direction the slope faces, in degrees clockwise from north"},
-    {"latitude", "Latitude in decimal degrees, north positive"},
-    {"longitude", "Longitude in decimal degrees, negative west"},
-    {"elevation", "Elevation above sea level, in m"},
-    {"month", "Month of the day, 1 = January to 12 = December"},
-    {"day", "Day of the month"},
-    {"startHour", "Clock hour at which the fire for the area and perimeter columns starts"},
-    {"duration", "Hours the fire burns from its start; start plus duration at most 24"},
-    {"threshold1", "Head fire intensity at and above which an hour is critical, in kW/m"},
-    {"threshold2", "A second, higher critical intensity, in kW/m"},
-};
-
-QString RangeText(const forms::Control& control) {
-    const bool integer = control.kind == forms::ControlKind::IntField;
-    return QStringLiteral("%1 from %2 to %3.")
-        .arg(integer ? QStringLiteral("An integer") : QStringLiteral("A number"),
-             ToQ(FormatGeneral(control.minValue)), ToQ(FormatGeneral(control.maxValue)));
-}
-
-void AddRow(FormBinder& binder, const forms::FormModel& model, QGridLayout* grid, const char* id,
-            int row, int column) {
-    AddLabelledField(binder, grid, id, row, column, FieldStyle{Qt::AlignRight, 70});
-    QLineEdit* edit = binder.Edit(id);
-    for (const Tip& tip : kTips) {
-        if (std::string_view(tip.id) != id) continue;
-        const QString text =
-            QString::fromUtf8(tip.meaning) + QStringLiteral(". ") + RangeText(model.GetControl(id));
-        edit->setToolTip(text);
-        edit->setAccessibleDescription(text);
-    }
-}
+// Every field of the window: its box, narrower than elsewhere, right-aligned.
+const FieldStyle kField{Qt::AlignRight, 70};
 
 QColor Colour(const std::string& hex, int alpha = 255) {
     QColor colour(QString::fromStdString(hex));
@@ -154,7 +112,7 @@ void HourTableModel::Reload() {
 }
 
 CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared) {
+    : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFireByHourDlg"));
     auto* outer = new QVBoxLayout(this);
 
@@ -186,55 +144,24 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
     }
     top->addWidget(fuels);
 
-    auto* middle = new QVBoxLayout;
-    auto* parameters = new QGroupBox(QStringLiteral("FBP Parameters"), content);
-    auto* parameterGrid = new QGridLayout(parameters);
-    AddRow(binder_, model_, parameterGrid, "pc", 0, 0);
-    AddRow(binder_, model_, parameterGrid, "pdf", 1, 0);
-    AddRow(binder_, model_, parameterGrid, "gc", 2, 0);
-    AddRow(binder_, model_, parameterGrid, "gfl", 3, 0);
-    middle->addWidget(parameters);
-    auto* options = new QHBoxLayout;
-    auto* ignition = new QGroupBox(QStringLiteral("Ignition Type"), content);
-    auto* ignitionLayout = new QVBoxLayout(ignition);
-    ignitionLayout->addWidget(binder_.Check("pointIgnition"));
-    ignitionLayout->addWidget(binder_.Check("lineIgnition"));
-    options->addWidget(ignition);
-    auto* settings = new QGroupBox(QStringLiteral("Settings to Use"), content);
-    auto* settingsLayout = new QVBoxLayout(settings);
-    settingsLayout->addWidget(binder_.Check("defaultSettings"));
-    settingsLayout->addWidget(binder_.Check("fbpSettings"));
-    options->addWidget(settings, 1);
-    middle->addLayout(options);
-    middle->addStretch(1);
-    top->addLayout(middle);
+    AddFbpParametersColumn(binder_, top, content, kField);
 
-    auto* inputs = new QGroupBox(QStringLiteral("INPUTS"), content);
-    auto* inputGrid = new QGridLayout(inputs);
-    AddRow(binder_, model_, inputGrid, "month", 0, 0);
-    AddRow(binder_, model_, inputGrid, "day", 1, 0);
-    AddRow(binder_, model_, inputGrid, "latitude", 2, 0);
-    AddRow(binder_, model_, inputGrid, "longitude", 3, 0);
-    AddRow(binder_, model_, inputGrid, "elevation", 4, 0);
-    AddRow(binder_, model_, inputGrid, "bui", 0, 2);
-    AddRow(binder_, model_, inputGrid, "windDirection", 1, 2);
-    AddRow(binder_, model_, inputGrid, "slope", 2, 2);
-    AddRow(binder_, model_, inputGrid, "aspect", 3, 2);
+    const FieldGroup inputs =
+        AddFbpInputsGroup(binder_, content, {{}, {"bui", "windDirection", "slope", "aspect"}},
+                          PairColumns::Adjacent, kField);
     auto* hourly = new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from the "
                                              "Diurnal Weather Calculator."),
-                              inputs);
+                              inputs.box);
     hourly->setWordWrap(true);
-    inputGrid->addWidget(hourly, 5, 0, 1, 4);
-    top->addWidget(inputs, 1);
+    inputs.grid->addWidget(hourly, 5, 0, 1, 4);
+    top->addWidget(inputs.box, 1);
 
-    auto* fire = new QGroupBox(QStringLiteral("Fire and Thresholds"), content);
-    auto* fireGrid = new QGridLayout(fire);
-    AddRow(binder_, model_, fireGrid, "startHour", 0, 0);
-    AddRow(binder_, model_, fireGrid, "duration", 1, 0);
-    AddRow(binder_, model_, fireGrid, "threshold1", 2, 0);
-    AddRow(binder_, model_, fireGrid, "threshold2", 3, 0);
-    fireGrid->setRowStretch(4, 1);
-    top->addWidget(fire);
+    const FieldGroup fire = AddFieldGroup(
+        binder_, QStringLiteral("Fire and Thresholds"), content,
+        {{"startHour", 0, 0}, {"duration", 1, 0}, {"threshold1", 2, 0}, {"threshold2", 3, 0}},
+        kField);
+    fire.grid->setRowStretch(4, 1);
+    top->addWidget(fire.box);
 
     // The grid on the left; the summary over the chart on the right.
     auto* results = new QHBoxLayout;
@@ -291,9 +218,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
     }
     resize(size);
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             {}});
+    AddResultExports(*this, FormExports(model_));
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;

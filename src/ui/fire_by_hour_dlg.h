@@ -32,12 +32,10 @@ class HourTableModel : public QAbstractTableModel {
     const forms::FireByHourForm& form_;
 };
 
-class CFireByHourDlg : public CFormDlg {
+class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
   public:
     CFireByHourDlg(forms::HandOver& shared, QWidget* parent);
     ~CFireByHourDlg() override;
-    FormBinder& Binder() override { return binder_; }
-    forms::FireByHourForm& Model() { return model_; }
     // The chart exists once the window has been shown.
     QChartView* ChartView() const { return chartView_; }
     // Brings the grid, summary and chart up to the model's last result.
@@ -52,8 +50,6 @@ class CFireByHourDlg : public CFormDlg {
     struct ChartParts;  // the chart's series and axes, made once
     void BuildChart();
 
-    forms::FireByHourForm model_;
-    FormBinder binder_{model_, *this};
     HourTableModel table_{model_};
     QTableView* grid_ = nullptr;
     QLabel* summary_ = nullptr;

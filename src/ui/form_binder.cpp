@@ -8,6 +8,18 @@
 
 namespace emberlin::ui {
 
+namespace {
+
+// A label of plain text named `name`.
+QLabel* PlainLabel(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setObjectName(name);
+    return label;
+}
+
+}  // namespace
+
 QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("EMBERLIN"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("programMessage"));
@@ -37,101 +49,95 @@ QWidget* FormBinder::WidgetFor(const std::string& id) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-QLineEdit* FormBinder::Edit(const std::string& id) {
-    if (auto* existing = qobject_cast<QLineEdit*>(WidgetFor(id))) return existing;
+template <class Widget>
+Widget* FormBinder::Bound(const std::string& id,
+                          const std::function<Widget*(const forms::Control&)>& make) {
+    if (auto* existing = qobject_cast<Widget*>(WidgetFor(id))) return existing;
     const forms::Control& control = model_.GetControl(id);
-    auto* edit = new QLineEdit(&dialog_);
-    edit->setObjectName(ToQ(id));
-    edit->setAccessibleName(ToQ(control.label).trimmed());
-    edit->setText(ToQ(control.text));
-    edit->setReadOnly(control.readOnly);
-    if (control.readOnly) edit->setFocusPolicy(Qt::ClickFocus);
-    if (control.tip.empty() && (control.kind == forms::ControlKind::DoubleField ||
-                                control.kind == forms::ControlKind::IntField)) {
-        const char* what = control.kind == forms::ControlKind::IntField ? "An integer" : "A number";
-        edit->setToolTip(QStringLiteral("%1 from %2 to %3")
-                             .arg(QLatin1String(what), ToQ(FormatGeneral(control.minValue)),
-                                  ToQ(FormatGeneral(control.maxValue))));
-    }
-    Explain(edit, control);
-    widgets_[id] = edit;
-    connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
-        if (!model_.TypeText(id, text.toStdString())) {
-            // The edit was not applied (digits-only box): put the box's text back.
-            QSignalBlocker block(edit);
-            int caret = edit->cursorPosition();
-            edit->setText(ToQ(model_.Text(id)));
-            edit->setCursorPosition(std::max(0, caret - 1));
+    Widget* widget = make(control);
+    widget->setObjectName(ToQ(id));
+    widget->setAccessibleName(ToQ(control.label).trimmed());
+    Explain(widget, control);
+    widgets_[id] = widget;
+    return widget;
+}
+
+QLineEdit* FormBinder::Edit(const std::string& id) {
+    return Bound<QLineEdit>(id, [this, &id](const forms::Control& control) {
+        auto* edit = new QLineEdit(&dialog_);
+        edit->setText(ToQ(control.text));
+        edit->setReadOnly(control.readOnly);
+        if (control.readOnly) edit->setFocusPolicy(Qt::ClickFocus);
+        if (control.tip.empty() && (control.kind == forms::ControlKind::DoubleField ||
+                                    control.kind == forms::ControlKind::IntField)) {
+            const char* what =
+                control.kind == forms::ControlKind::IntField ? "An integer" : "A number";
+            edit->setToolTip(QStringLiteral("%1 from %2 to %3")
+                                 .arg(QLatin1String(what), ToQ(FormatGeneral(control.minValue)),
+                                      ToQ(FormatGeneral(control.maxValue))));
         }
-        Refresh();
+        connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
+            if (!model_.TypeText(id, text.toStdString())) {
+                // The edit was not applied (digits-only box): put the box's text back.
+                QSignalBlocker block(edit);
+                int caret = edit->cursorPosition();
+                edit->setText(ToQ(model_.Text(id)));
+                edit->setCursorPosition(std::max(0, caret - 1));
+            }
+            Refresh();
+        });
+        return edit;
     });
-    return edit;
 }
 
 QCheckBox* FormBinder::Check(const std::string& id) {
-    if (auto* existing = qobject_cast<QCheckBox*>(WidgetFor(id))) return existing;
-    const forms::Control& control = model_.GetControl(id);
-    auto* box = new QCheckBox(ToQ(control.label), &dialog_);
-    box->setObjectName(ToQ(id));
-    box->setAccessibleName(ToQ(control.label).trimmed());
-    box->setChecked(control.checked);
-    Explain(box, control);
-    widgets_[id] = box;
-    // The model decides the state after a toggle; the widget only reports it. A mouse click,
-    // the space bar and the accessible "toggle" action all toggle the box; the binder's own
-    // writes are made with signals blocked.
-    connect(box, &QCheckBox::toggled, this, [this, id](bool checked) {
-        if (checked == model_.IsChecked(id)) return;
-        model_.Click(id);
-        Refresh();
+    return Bound<QCheckBox>(id, [this, &id](const forms::Control& control) {
+        auto* box = new QCheckBox(ToQ(control.label), &dialog_);
+        box->setChecked(control.checked);
+        // The model decides the state after a toggle; the widget only reports it. A mouse
+        // click, the space bar and the accessible "toggle" action all toggle the box; the
+        // binder's own writes are made with signals blocked.
+        connect(box, &QCheckBox::toggled, this, [this, id](bool checked) {
+            if (checked == model_.IsChecked(id)) return;
+            model_.Click(id);
+            Refresh();
+        });
+        return box;
     });
-    return box;
 }
 
 QPushButton* FormBinder::Button(const std::string& id) {
-    if (auto* existing = qobject_cast<QPushButton*>(WidgetFor(id))) return existing;
-    const forms::Control& control = model_.GetControl(id);
-    auto* button = new QPushButton(WithMnemonic(control), &dialog_);
-    button->setObjectName(ToQ(id));
-    button->setAccessibleName(ToQ(control.label).trimmed());
-    button->setAutoDefault(false);
-    Explain(button, control);
-    widgets_[id] = button;
-    connect(button, &QPushButton::clicked, this, [this, id] {
-        model_.Click(id);
-        Refresh();
+    return Bound<QPushButton>(id, [this, &id](const forms::Control& control) {
+        auto* button = new QPushButton(WithMnemonic(control), &dialog_);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, id] {
+            model_.Click(id);
+            Refresh();
+        });
+        return button;
     });
-    return button;
 }
 
 QPlainTextEdit* FormBinder::TextBox(const std::string& id) {
-    if (auto* existing = qobject_cast<QPlainTextEdit*>(WidgetFor(id))) return existing;
-    const forms::Control& control = model_.GetControl(id);
-    auto* box = new QPlainTextEdit(&dialog_);
-    box->setObjectName(ToQ(id));
-    box->setAccessibleName(ToQ(control.label).trimmed());
-    box->setReadOnly(true);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setPlainText(ToQ(control.text));
-    Explain(box, control);
-    widgets_[id] = box;
-    return box;
+    return Bound<QPlainTextEdit>(id, [this](const forms::Control& control) {
+        auto* box = new QPlainTextEdit(&dialog_);
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setPlainText(ToQ(control.text));
+        return box;
+    });
 }
 
 QLabel* FormBinder::Label(const std::string& id) {
     const forms::Control& control = model_.GetControl(id);
-    auto* label = new QLabel(ToQ(control.label), &dialog_);
-    label->setTextFormat(Qt::PlainText);
-    label->setObjectName(ToQ(id + "Label"));
+    QLabel* label = PlainLabel(ToQ(control.label), ToQ(id + "Label"), &dialog_);
     if (QWidget* w = WidgetFor(id)) label->setBuddy(w);
     return label;
 }
 
 QLabel* FormBinder::WarningLine() {
     if (warningLine_ == nullptr) {
-        warningLine_ = new QLabel(&dialog_);
-        warningLine_->setObjectName(QStringLiteral("typingWarning"));
-        warningLine_->setTextFormat(Qt::PlainText);
+        warningLine_ = PlainLabel({}, QStringLiteral("typingWarning"), &dialog_);
         warningLine_->setStyleSheet(QStringLiteral("color: #b00020;"));
         warningLine_->setWordWrap(true);
     }
@@ -140,9 +146,7 @@ QLabel* FormBinder::WarningLine() {
 
 QLabel* FormBinder::StaleLine() {
     if (staleLine_ == nullptr) {
-        staleLine_ = new QLabel(&dialog_);
-        staleLine_->setObjectName(QStringLiteral("staleResults"));
-        staleLine_->setTextFormat(Qt::PlainText);
+        staleLine_ = PlainLabel({}, QStringLiteral("staleResults"), &dialog_);
         QFont font = staleLine_->font();
         font.setBold(true);
         staleLine_->setFont(font);

@@ -12,6 +12,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "forms/dialog/form_host.h"
@@ -49,6 +51,8 @@ class FormBinder : public QObject, public forms::FormHost {
     // The widget made for a control, or null.
     QWidget* WidgetFor(const std::string& id) const;
     forms::FormModel& Model() { return model_; }
+    // The dialog the widgets belong to.
+    QDialog& Dialog() { return dialog_; }
 
     // What the host does when the model asks for a panel.
     void SetPanel(const std::string& panelId, std::function<void()> show);
@@ -71,6 +75,10 @@ class FormBinder : public QObject, public forms::FormHost {
     void Close(bool accepted) override;
 
   private:
+    // The widget of control `id`: the one made before, or the one `make` makes now, named
+    // after the control, with the control's label as its accessible name and its tip.
+    template <class Widget>
+    Widget* Bound(const std::string& id, const std::function<Widget*(const forms::Control&)>& make);
     // Gives a widget its control's tooltip and accessible description.
     void Explain(QWidget* widget, const forms::Control& control);
     // The button's caption with a keyboard mnemonic no other button of the form has.
@@ -105,6 +113,25 @@ class CFormDlg : public QDialog {
         Binder().OpenForm();
         show();
     }
+};
+
+// A form window that owns its model and the model's binder, declared in that order so that
+// the binder is made after the model and goes first. `Form` may be a reference type: the
+// window then binds a model that another form owns.
+template <class Form>
+class CModelDlg : public CFormDlg {
+  public:
+    FormBinder& Binder() override { return binder_; }
+    std::remove_reference_t<Form>& Model() { return model_; }
+
+  protected:
+    // The model is made from `modelArgs`.
+    template <class... ModelArgs>
+    explicit CModelDlg(QWidget* parent, ModelArgs&&... modelArgs)
+        : CFormDlg(parent), model_(std::forward<ModelArgs>(modelArgs)...) {}
+
+    Form model_;
+    FormBinder binder_{model_, *this};
 };
 
 // Shows a program message: a modal box with one OK button and the caption "EMBERLIN".

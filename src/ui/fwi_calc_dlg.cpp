@@ -5,17 +5,14 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "forms/report_notes.h"
 #include "ui/dialog_parts.h"
 #include "ui/picture.h"
 #include "ui/result_exports.h"
 
 namespace emberlin::ui {
 
-CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
-    : CFormDlg(parent), model_(shared), acronyms_(forms::FwiAcronymsPanel(), this) {
+CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
     setObjectName(QStringLiteral("CFwiCalcDlg"));
-    binder_.SetPanel(forms::FwiCalcForm::kAcronymsPanel, [this] { acronyms_.exec(); });
 
     auto* layout = new QVBoxLayout(this);
 
@@ -23,13 +20,11 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     auto* top = new QHBoxLayout;
     auto* process = new QGroupBox(QStringLiteral("The Process"), this);
     auto* processLayout = new QVBoxLayout(process);
-    auto* instructions = new QLabel(
+    QLabel* instructions = WrappedText(
         QStringLiteral("ENTER Yesterday's FWI Values,         ENTER Today's Weather Values,       "
                        "ENTER the Desired Output Format,      ENTER Return or  CLICK  Calculate "
                        "Button"),
         process);
-    instructions->setTextFormat(Qt::PlainText);
-    instructions->setWordWrap(true);
     instructions->setObjectName(QStringLiteral("instructions"));
     processLayout->addWidget(instructions);
     top->addWidget(process, 1);
@@ -88,9 +83,7 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     layout->addLayout(CalculateRow(binder_, {"acronyms"}, {"ok", "cancel"}));
-    AddResultExports(*this, {[this] { return forms::MakeResultsTable(model_); },
-                             [this] { return forms::HowComputed(model_); },
-                             {}});
+    AddResultExports(*this, FormExports(model_));
     ArrangeDialog(*this, &binder_, {results}, {process});
 }
 

@@ -8,16 +8,12 @@
 
 namespace emberlin::ui {
 
-class CFwiCalcDlg : public CFormDlg {
+class CFwiCalcDlg : public CModelDlg<forms::FwiCalcForm> {
   public:
     CFwiCalcDlg(forms::HandOver& shared, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
-    forms::FwiCalcForm& Model() { return model_; }
 
   private:
-    forms::FwiCalcForm model_;
-    FormBinder binder_{model_, *this};
-    CInfoPanelDlg acronyms_;
+    CInfoPanelDlg acronyms_{forms::FwiAcronymsPanel(), binder_, forms::FwiCalcForm::kAcronymsPanel};
 };
 
 }  // namespace emberlin::ui

@@ -96,6 +96,12 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
     ArrangeDialog(*this, nullptr);
 }
 
+CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, FormBinder& binder,
+                             const std::string& panelId)
+    : CInfoPanelDlg(panel, &binder.Dialog()) {
+    binder.SetPanel(panelId, [this] { exec(); });
+}
+
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const forms::AboutText text = forms::AboutBoxText();
     setObjectName(QStringLiteral("aboutBox"));

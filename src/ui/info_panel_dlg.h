@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "forms/info_panels.h"
+#include "ui/form_binder.h"
 
 namespace emberlin::ui {
 
@@ -11,6 +13,8 @@ namespace emberlin::ui {
 class CInfoPanelDlg : public QDialog {
   public:
     CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent);
+    // A panel of the form `binder` binds, shown when the form asks for `panelId`.
+    CInfoPanelDlg(const forms::InfoPanel& panel, FormBinder& binder, const std::string& panelId);
 };
 
 // The about box: a new instance each time it is shown; only an OK button.

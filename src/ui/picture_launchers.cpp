@@ -15,55 +15,106 @@ namespace {
 // A calculation succeeded when the store before it refused nothing.
 bool StoredCleanly(const forms::FormModel& form) { return !form.TypingWarning().has_value(); }
 
-}  // namespace
+// A launcher's builder: `draw` makes the picture of the snapshot last taken, and its caption.
+template <class Snapshot>
+PictureLauncher::Builder DrawSnapshot(
+    std::shared_ptr<std::optional<Snapshot>> taken,
+    std::function<PictureContent(const Snapshot&, QWidget* parent, QString& caption)> draw) {
+    return [taken, draw](QWidget* parent, PictureContent& content, QString& caption) {
+        if (!taken->has_value()) return false;
+        content = draw(**taken, parent, caption);
+        return true;
+    };
+}
 
-PictureLauncher* AttachDiurnalChart(QPushButton* chart, QPushButton* calculate,
-                                    const forms::DiurnalForm& form) {
+// What a chart window is called, and the file name its pictures are saved under.
+struct ChartWindow {
+    const char* tip;
+    const char* title;
+    const char* fileName;
+};
+
+// The Chart button beside Calculate (the first button of `actions`): after each clean
+// calculation `take` snapshots what the chart needs from the form (nothing before the form
+// has calculated), and the button opens the chart `draw` makes from that snapshot, with the
+// form's fields as its caption.
+template <class Data>
+PictureLauncher* AddSnapshotChart(QHBoxLayout* actions, FormBinder& binder,
+                                  const ChartWindow& window,
+                                  std::function<std::optional<Data>()> take,
+                                  std::function<PictureContent(const Data&, QWidget*)> draw) {
     struct Snapshot {
-        DiurnalDay weather;
-        DiurnalFfmc ffmc{};
+        Data data;
         QString caption;
     };
+    QPushButton* calculate = binder.Button("calculate");
+    QPushButton* chart = PictureButton(QStringLiteral("Chart"), QStringLiteral("chart"),
+                                       QString::fromUtf8(window.tip), &binder.Dialog());
+    actions->insertWidget(1, chart);
     auto taken = std::make_shared<std::optional<Snapshot>>();
     auto* launcher = new PictureLauncher(
-        chart, QStringLiteral("EMBERLIN - Diurnal Weather Chart"),
-        QStringLiteral("diurnal_weather"), [taken] { return taken->has_value(); },
-        [taken](QWidget* parent, PictureContent& content, QString& caption) {
-            if (!taken->has_value()) return false;
-            content = MakeDiurnalChart((*taken)->weather, (*taken)->ffmc, parent);
-            caption = (*taken)->caption;
-            return true;
-        });
-    QObject::connect(calculate, &QPushButton::clicked, launcher, [taken, launcher, &form] {
-        if (!form.LastWeather() || !StoredCleanly(form)) return;
-        *taken = Snapshot{*form.LastWeather(), form.LastFfmc(), ToQ(forms::FieldsCaption(form))};
+        chart, QString::fromUtf8(window.title), QString::fromUtf8(window.fileName),
+        [taken] { return taken->has_value(); },
+        DrawSnapshot<Snapshot>(taken,
+                               [draw](const Snapshot& snapshot, QWidget* parent, QString& caption) {
+                                   caption = snapshot.caption;
+                                   return draw(snapshot.data, parent);
+                               }));
+    const forms::FormModel& form = binder.Model();
+    QObject::connect(calculate, &QPushButton::clicked, launcher, [taken, launcher, &form, take] {
+        if (!StoredCleanly(form)) return;
+        std::optional<Data> data = take();
+        if (!data) return;
+        *taken = Snapshot{std::move(*data), ToQ(forms::FieldsCaption(form))};
         launcher->Refresh();
     });
     return launcher;
 }
 
-PictureLauncher* AttachProjectionChart(QPushButton* chart, QPushButton* calculate,
-                                       const forms::FuelProjectionForm& form) {
-    struct Snapshot {
-        std::vector<forms::FuelBar> bars;
-        QString caption;
-    };
-    auto taken = std::make_shared<std::optional<Snapshot>>();
-    auto* launcher = new PictureLauncher(
-        chart, QStringLiteral("EMBERLIN - Projection by Fuel Type Chart"),
-        QStringLiteral("projection_by_fuel_type"), [taken] { return taken->has_value(); },
-        [taken](QWidget* parent, PictureContent& content, QString& caption) {
-            if (!taken->has_value()) return false;
-            content = MakeProjectionChart((*taken)->bars, parent);
-            caption = (*taken)->caption;
-            return true;
+// The weather and hourly FFMC of a diurnal calculation.
+struct DiurnalDayChart {
+    DiurnalDay weather;
+    DiurnalFfmc ffmc{};
+};
+
+}  // namespace
+
+QPushButton* PictureButton(const QString& text, const QString& name, const QString& tip,
+                           QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
+PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,
+                                 const forms::DiurnalForm& form) {
+    const ChartWindow window = {"Temperature, RH, wind speed and FFMC of the table, hour by hour",
+                                "EMBERLIN - Diurnal Weather Chart", "diurnal_weather"};
+    return AddSnapshotChart<DiurnalDayChart>(
+        actions, binder, window,
+        [&form]() -> std::optional<DiurnalDayChart> {
+            if (!form.LastWeather()) return std::nullopt;
+            return DiurnalDayChart{*form.LastWeather(), form.LastFfmc()};
+        },
+        [](const DiurnalDayChart& day, QWidget* parent) {
+            return MakeDiurnalChart(day.weather, day.ffmc, parent);
         });
-    QObject::connect(calculate, &QPushButton::clicked, launcher, [taken, launcher, &form] {
-        if (!form.LastOutputs() || !StoredCleanly(form)) return;
-        *taken = Snapshot{forms::FuelBars(*form.LastOutputs()), ToQ(forms::FieldsCaption(form))};
-        launcher->Refresh();
-    });
-    return launcher;
+}
+
+PictureLauncher* AddProjectionChart(QHBoxLayout* actions, FormBinder& binder,
+                                    const forms::FuelProjectionForm& form) {
+    using Bars = std::vector<forms::FuelBar>;
+    const ChartWindow window = {"Head fire intensity of every fuel type over the intensity classes",
+                                "EMBERLIN - Projection by Fuel Type Chart",
+                                "projection_by_fuel_type"};
+    return AddSnapshotChart<Bars>(
+        actions, binder, window,
+        [&form]() -> std::optional<Bars> {
+            if (!form.LastOutputs()) return std::nullopt;
+            return forms::FuelBars(*form.LastOutputs());
+        },
+        MakeProjectionChart);
 }
 
 DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* chart,
@@ -72,33 +123,30 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
     auto taken = std::make_shared<std::optional<forms::DetectionGrowth>>();
     const auto available = [taken] { return taken->has_value() && !(*taken)->rows.empty(); };
     DetectionLaunchers launchers;
-    launchers.shape =
-        new PictureLauncher(shape, QStringLiteral("EMBERLIN - Detection Assessment Fire Shape"),
-                            QStringLiteral("detection_fire_shape"), available,
-                            [taken](QWidget* parent, PictureContent& content, QString& caption) {
-                                if (!taken->has_value()) return false;
-                                const forms::DetectionGrowth& growth = **taken;
-                                auto* view = new FireShapeView(parent);
-                                view->setMinimumSize(460, 560);
-                                QString note = QStringLiteral("Perimeters (dashed) at");
-                                for (const AccumulatedGrowthRow& row : growth.rows) {
-                                    note += QStringLiteral(" %1").arg(row.elapsedTime);
-                                }
-                                note += QStringLiteral(" min; the fire at the last.");
-                                view->SetShape(growth.shape, ToQ(growth.inputs), note);
-                                content = {view, view->Painter()};
-                                caption.clear();  // the drawing carries its own
-                                return true;
-                            });
-    launchers.chart =
-        new PictureLauncher(chart, QStringLiteral("EMBERLIN - Detection Assessment Chart"),
-                            QStringLiteral("detection_assessment"), available,
-                            [taken](QWidget* parent, PictureContent& content, QString& caption) {
-                                if (!taken->has_value()) return false;
-                                content = MakeDetectionChart(**taken, parent);
-                                caption = ToQ((*taken)->inputs);
-                                return true;
-                            });
+    launchers.shape = new PictureLauncher(
+        shape, QStringLiteral("EMBERLIN - Detection Assessment Fire Shape"),
+        QStringLiteral("detection_fire_shape"), available,
+        DrawSnapshot<forms::DetectionGrowth>(
+            taken, [](const forms::DetectionGrowth& growth, QWidget* parent, QString& caption) {
+                auto* view = new FireShapeView(parent);
+                view->setMinimumSize(460, 560);
+                QString note = QStringLiteral("Perimeters (dashed) at");
+                for (const AccumulatedGrowthRow& row : growth.rows) {
+                    note += QStringLiteral(" %1").arg(row.elapsedTime);
+                }
+                note += QStringLiteral(" min; the fire at the last.");
+                view->SetShape(growth.shape, ToQ(growth.inputs), note);
+                caption.clear();  // the drawing carries its own
+                return PictureContent{view, view->Painter()};
+            }));
+    launchers.chart = new PictureLauncher(
+        chart, QStringLiteral("EMBERLIN - Detection Assessment Chart"),
+        QStringLiteral("detection_assessment"), available,
+        DrawSnapshot<forms::DetectionGrowth>(
+            taken, [](const forms::DetectionGrowth& growth, QWidget* parent, QString& caption) {
+                caption = ToQ(growth.inputs);
+                return MakeDetectionChart(growth, parent);
+            }));
     QObject::connect(
         calculate, &QPushButton::clicked, launchers.shape, [taken, launchers, &form, hourly] {
             const std::optional<forms::HourlyTables> tables = hourly();

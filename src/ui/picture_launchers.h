@@ -3,6 +3,7 @@
 // successful calculation, and opens its window, made on the first click, from that snapshot.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "forms/diurnal_form.h"
 #include "forms/fuel_projection_form.h"
 #include "ui/chart_windows.h"
+#include "ui/form_binder.h"
 
 namespace emberlin::ui {
 
@@ -18,10 +20,16 @@ namespace emberlin::ui {
 // diurnal weather has been computed.
 using HourlySource = std::function<std::optional<forms::HourlyTables>()>;
 
-PictureLauncher* AttachDiurnalChart(QPushButton* chart, QPushButton* calculate,
-                                    const forms::DiurnalForm& form);
-PictureLauncher* AttachProjectionChart(QPushButton* chart, QPushButton* calculate,
-                                       const forms::FuelProjectionForm& form);
+// A button named `name` that opens a picture, with what it opens as its tooltip.
+QPushButton* PictureButton(const QString& text, const QString& name, const QString& tip,
+                           QWidget* parent);
+
+// The Chart button of the diurnal weather and projection by fuel type windows, put beside
+// Calculate, the first button of the window's action row `actions`.
+PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,
+                                 const forms::DiurnalForm& form);
+PictureLauncher* AddProjectionChart(QHBoxLayout* actions, FormBinder& binder,
+                                    const forms::FuelProjectionForm& form);
 
 // The detection assessment's fire shape (nested perimeters at each row's elapsed time) and
 // its chart.

@@ -9,7 +9,7 @@
 namespace emberlin::ui {
 
 CPictureWindowDlg::CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* parent)
-    : CFormDlg(parent), model_(model) {
+    : CModelDlg(parent, model) {
     setObjectName(ToQ(model_.PictureName()) + QStringLiteral("Window"));
     auto* layout = new QVBoxLayout(this);
     // The window fits its picture; nothing in it can usefully grow.

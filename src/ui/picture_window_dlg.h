@@ -1,6 +1,10 @@
 // A picture window: its title, one picture at its natural size, OK and Cancel.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "forms/picture_window_form.h"
 #include "ui/form_binder.h"
 
@@ -8,14 +12,29 @@ namespace emberlin::ui {
 
 // Binds a picture window model owned by a form (the fire photographs, the fuel type
 // pictures); the owner keeps the model and this window for its whole life.
-class CPictureWindowDlg : public CFormDlg {
+class CPictureWindowDlg : public CModelDlg<forms::PictureWindowForm&> {
   public:
     CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* parent);
-    FormBinder& Binder() override { return binder_; }
+};
+
+// The window of a gallery form, whose model holds a picture window model for each of its
+// pictures: each picture's window is made with the gallery and shown modally when the form
+// asks for the panel named after the picture.
+template <class Form>
+class CGalleryDlg : public CModelDlg<Form> {
+  protected:
+    using CModelDlg<Form>::CModelDlg;
+
+    // Shows `picture` in its own window when the form asks for panel `name`.
+    void AddPictureWindow(const std::string& name, forms::PictureWindowForm& picture) {
+        auto window = std::make_unique<CPictureWindowDlg>(picture, this);
+        CPictureWindowDlg* shown = window.get();
+        this->binder_.SetPanel(name, [shown] { shown->RunModal(); });
+        pictureWindows_.push_back(std::move(window));
+    }
 
   private:
-    forms::PictureWindowForm& model_;
-    FormBinder binder_{model_, *this};
+    std::vector<std::unique_ptr<CPictureWindowDlg>> pictureWindows_;
 };
 
 }  // namespace emberlin::ui

@@ -18,10 +18,8 @@ namespace {
 constexpr int kTextWidth = 520;  // a comfortable reading width for the paragraphs
 
 QLabel* Paragraph(const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(ToQ(text), parent);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = WrappedText(ToQ(text), parent);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setWordWrap(true);
     return label;
 }
 }  // namespace

@@ -14,32 +14,20 @@ class CReferencePanelDlg : public QDialog {
     int RunModal() { return exec(); }
 };
 
+// The window of the panel that `Panel` describes.
+template <forms::ReferencePanel (*Panel)()>
+class CReferencePanelOf : public CReferencePanelDlg {
+  public:
+    explicit CReferencePanelOf(QWidget* parent) : CReferencePanelDlg(Panel(), parent) {}
+};
+
 // "EMBERLIN - More Information" (main menu "Documentation").
-class CMoreInformationDlg : public CReferencePanelDlg {
-  public:
-    explicit CMoreInformationDlg(QWidget* parent)
-        : CReferencePanelDlg(forms::MoreInformationPanel(), parent) {}
-};
-
+using CMoreInformationDlg = CReferencePanelOf<forms::MoreInformationPanel>;
 // "EMBERLIN - References" (main menu "References").
-class CReferencesDlg : public CReferencePanelDlg {
-  public:
-    explicit CReferencesDlg(QWidget* parent)
-        : CReferencePanelDlg(forms::ReferencesPanel(), parent) {}
-};
-
+using CReferencesDlg = CReferencePanelOf<forms::ReferencesPanel>;
 // "EMBERLIN - FBP Structure" (main menu "FBP Structure").
-class CFbpStructureDlg : public CReferencePanelDlg {
-  public:
-    explicit CFbpStructureDlg(QWidget* parent)
-        : CReferencePanelDlg(forms::FbpStructurePanel(), parent) {}
-};
-
+using CFbpStructureDlg = CReferencePanelOf<forms::FbpStructurePanel>;
 // "EMBERLIN - FWI  Structure" (main menu "FWI Structure").
-class CFwiStructureDlg : public CReferencePanelDlg {
-  public:
-    explicit CFwiStructureDlg(QWidget* parent)
-        : CReferencePanelDlg(forms::FwiStructurePanel(), parent) {}
-};
+using CFwiStructureDlg = CReferencePanelOf<forms::FwiStructurePanel>;
 
 }  // namespace emberlin::ui

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <utility>
 
+#include "forms/report_notes.h"
 #include "forms/result_table.h"
 
 class QPrinter;
@@ -23,6 +25,14 @@ struct ResultExports {
     // The form's picture for the report, where it has one (a null image: none).
     std::function<QImage()> picture;
 };
+
+// The exports of a calculator's form: its results table and the note on how they were
+// computed, both read when used, and its `picture` where it has one.
+template <class Form>
+ResultExports FormExports(const Form& form, std::function<QImage()> picture = {}) {
+    return {[&form] { return forms::MakeResultsTable(form); },
+            [&form] { return forms::HowComputed(form); }, std::move(picture)};
+}
 
 // Adds "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." in a row under the
 // dialog's content.

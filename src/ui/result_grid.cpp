@@ -185,4 +185,14 @@ void CResultGrid::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+ResultGridBox MakeResultGridBox(FormBinder& binder, const QString& title, QWidget* parent,
+                                std::function<forms::ResultTable()> source) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* grid = new CResultGrid(binder, std::move(source), QStringLiteral("resultGrid"), box);
+    binder.AddResultWidget(grid);
+    layout->addWidget(grid);
+    return {box, layout};
+}
+
 }  // namespace emberlin::ui

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QGroupBox>
 #include <QMimeData>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <functional>
 #include <memory>
 
@@ -65,5 +67,15 @@ class CResultGrid : public QTableView {
     std::function<forms::ResultTable()> source_;
     CResultTableModel* model_;
 };
+
+// A group box titled `title` holding a grid named "resultGrid" over the form's result table
+// (`source`), greyed with the form's results; `layout` is the box's, for what goes under the
+// grid.
+struct ResultGridBox {
+    QGroupBox* box;
+    QVBoxLayout* layout;
+};
+ResultGridBox MakeResultGridBox(FormBinder& binder, const QString& title, QWidget* parent,
+                                std::function<forms::ResultTable()> source);
 
 }  // namespace emberlin::ui

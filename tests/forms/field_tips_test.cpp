@@ -14,6 +14,7 @@
 #include "forms/dialog/recording_host.h"
 #include "forms/diurnal_form.h"
 #include "forms/fbp_calc_form.h"
+#include "forms/fire_by_hour_form.h"
 #include "forms/fuel_projection_form.h"
 #include "forms/fwi_calc_form.h"
 
@@ -190,6 +191,108 @@ TEST(FieldTips, GrassFieldsNameTheGrassCodes) {
         EXPECT_EQ(meanings,
                   (std::vector<std::string>{"Degree of grass curing (O1a, O1b), in %",
                                             "Grass fuel load (O1a, O1b), in kg/m\u00b2"}));
+    }
+}
+
+// How a tip is put together: the meaning closed by a full stop, an input's range, the note; the
+// line break stands between the sentences.
+TEST(FieldTips, TipTextJoinsMeaningRangeAndNote) {
+    struct Row {
+        const char* name;
+        ControlKind kind;
+        bool readOnly;
+        bool wholeNumber;
+        FieldTip tip;
+        const char* lineBreak;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"number",
+         ControlKind::DoubleField,
+         false,
+         false,
+         {"x", "Slope, in %"},
+         "\n",
+         "Slope, in %.\nA number from -1.5 to 100."},
+        {"integer_note",
+         ControlKind::IntField,
+         false,
+         false,
+         {"x", "Curing", "0: standard."},
+         "\n",
+         "Curing.\nAn integer from -1.5 to 100.\n0: standard."},
+        {"whole_number",
+         ControlKind::DoubleField,
+         false,
+         true,
+         {"x", "FFMC."},
+         "\n",
+         "FFMC.\nA whole number from -1.5 to 100."},
+        {"result",
+         ControlKind::TextField,
+         true,
+         false,
+         {"x", "Area, in ha", "At the end."},
+         "\n",
+         "Area, in ha.\nAt the end."},
+        {"read_only_number", ControlKind::DoubleField, true, false, {"x", "FFMC"}, "\n", "FFMC."},
+        {"one_line",
+         ControlKind::IntField,
+         false,
+         false,
+         {"x", "Day of the month"},
+         " ",
+         "Day of the month. An integer from -1.5 to 100."},
+        {"one_line_note",
+         ControlKind::DoubleField,
+         false,
+         false,
+         {"x", "Load", "0: standard."},
+         " ",
+         "Load. A number from -1.5 to 100. 0: standard."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Control control;
+        control.kind = row.kind;
+        control.readOnly = row.readOnly;
+        control.wholeNumber = row.wholeNumber;
+        control.minValue = -1.5;
+        control.maxValue = 100;
+        EXPECT_EQ(TipText(control, row.tip, row.lineBreak), row.text);
+    }
+}
+
+// The fire behaviour by hour window's inputs explain themselves on one line each: the meaning
+// shared with the other calculators where the quantity is the same, then the range.
+TEST(FieldTips, FireByHourTipsReadOnOneLine) {
+    HandOver shared;
+    const FireByHourForm form(shared);
+    struct Row {
+        const char* id;
+        const char* tip;
+    };
+    const Row rows[] = {
+        {"pc", "Percent conifer in the stand (M1, M2), in %. An integer from 0 to 100."},
+        {"gc", "Degree of grass curing (O1a, O1b), in %. An integer from 0 to 100."},
+        {"gfl", "Grass fuel load (O1a, O1b), in kg/m\u00b2. A number from 0 to 5."},
+        {"longitude", "Longitude in decimal degrees, negative west. A number from -170 to 170."},
+        {"elevation", "Elevation above sea level, in m. An integer from 0 to 3000."},
+        {"month", "Month of the day, 1 = January to 12 = December. An integer from 1 to 12."},
+        {"day", "Day of the month. An integer from 1 to 31."},
+        {"duration",
+         "Hours the fire burns from its start; start plus duration at most 24. An integer from 1 "
+         "to 24."},
+        {"threshold2", "A second, higher critical intensity, in kW/m. A number from 0 to 50000."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.id);
+        EXPECT_EQ(form.GetControl(row.id).tip, row.tip);
+    }
+    for (const Control* control : form.InputFields()) {
+        SCOPED_TRACE(control->id);
+        EXPECT_FALSE(control->tip.empty());
+        EXPECT_EQ(control->tip.find('\n'), std::string::npos) << control->tip;
     }
 }
 

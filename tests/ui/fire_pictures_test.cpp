@@ -17,12 +17,11 @@
 #include <cmath>
 
 #include "ui/chart_windows.h"
-#include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
 #include "ui/fbp_calc_dlg.h"
 #include "ui/fire_shape_view.h"
-#include "ui/fuel_projection_dlg.h"
 #include "ui/picture_export.h"
+#include "ui/projection_dlgs.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 

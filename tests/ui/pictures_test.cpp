@@ -10,8 +10,7 @@
 
 #include "forms/fire_examples_form.h"
 #include "forms/fuel_types_form.h"
-#include "ui/fire_examples_dlg.h"
-#include "ui/fuel_types_dlg.h"
+#include "ui/gallery_dlgs.h"
 #include "ui/picture.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"

@@ -1,4 +1,6 @@
 // The detection assessment and projection by fuel type windows, driven through their widgets.
+#include "ui/projection_dlgs.h"
+
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -8,8 +10,6 @@
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "result_grid_support.h"
-#include "ui/detection_dlg.h"
-#include "ui/fuel_projection_dlg.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 

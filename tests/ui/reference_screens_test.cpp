@@ -6,8 +6,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
-#include "ui/fire_examples_dlg.h"
-#include "ui/fuel_types_dlg.h"
+#include "ui/gallery_dlgs.h"
 #include "ui/picture.h"
 #include "ui/reference_panel_dlg.h"
 #include "ui/resources.h"

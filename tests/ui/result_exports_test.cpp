@@ -14,7 +14,7 @@
 #include "forms/report_notes.h"
 #include "ui/fbp_calc_dlg.h"
 #include "ui/file_answers.h"
-#include "ui/fuel_projection_dlg.h"
+#include "ui/projection_dlgs.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 

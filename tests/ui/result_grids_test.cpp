@@ -12,9 +12,8 @@
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "result_grid_support.h"
-#include "ui/detection_dlg.h"
 #include "ui/diurnal_dlg.h"
-#include "ui/fuel_projection_dlg.h"
+#include "ui/projection_dlgs.h"
 #include "ui/resources.h"
 #include "ui_test_support.h"
 

@@ -42,21 +42,22 @@ std::string NamedRefusal(const Control& control, std::string_view message) {
     return FieldName(control) + ": " + std::string(message);
 }
 
-std::string TipText(const Control& control, const FieldTip& tip) {
+std::string TipText(const Control& control, const FieldTip& tip, std::string_view lineBreak) {
     std::string text(tip.meaning);
     if (!text.empty() && text.back() != '.') text += '.';
     const bool input = !control.readOnly && (control.kind == ControlKind::DoubleField ||
                                              control.kind == ControlKind::IntField);
     if (input) {
+        text.append(lineBreak);
         if (control.wholeNumber) {
-            text += "\nA whole number";
+            text += "A whole number";
         } else {
-            text += control.kind == ControlKind::IntField ? "\nAn integer" : "\nA number";
+            text += control.kind == ControlKind::IntField ? "An integer" : "A number";
         }
         text.append(" from ").append(FormatGeneral(control.minValue));
         text.append(" to ").append(FormatGeneral(control.maxValue)).append(".");
     }
-    if (!tip.note.empty()) text.append("\n").append(tip.note);
+    if (!tip.note.empty()) text.append(lineBreak).append(tip.note);
     return text;
 }
 
@@ -290,10 +291,10 @@ void FormModel::MarkResults(const std::vector<std::string>& ids, std::string_vie
     }
 }
 
-void FormModel::ApplyTips(std::span<const FieldTip> tips) {
+void FormModel::ApplyTips(std::span<const FieldTip> tips, std::string_view lineBreak) {
     for (const FieldTip& tip : tips) {
         Control& control = MutableControl(tip.id);
-        control.tip = TipText(control, tip);
+        control.tip = TipText(control, tip, lineBreak);
     }
 }
 

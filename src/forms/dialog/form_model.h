@@ -123,8 +123,9 @@ struct FieldTip {
     std::string_view meaning;
     std::string_view note = {};
 };
-// "Meaning.\nA number from 0 to 101.\nNote" (inputs) or "Meaning." (results).
-std::string TipText(const Control& control, const FieldTip& tip);
+// "Meaning.\nA number from 0 to 101.\nNote" (inputs) or "Meaning." (results); `lineBreak`
+// stands between the sentences (" " puts them on one line).
+std::string TipText(const Control& control, const FieldTip& tip, std::string_view lineBreak = "\n");
 
 class FormModel {
   public:
@@ -194,7 +195,7 @@ class FormModel {
     Control& AddButton(std::string id, std::string label, std::function<void()> onClick);
     Control& MutableControl(std::string_view id);
     // Gives each listed field its tooltip text (TipText).
-    void ApplyTips(std::span<const FieldTip> tips);
+    void ApplyTips(std::span<const FieldTip> tips, std::string_view lineBreak = "\n");
     // Marks fields as the form's results (greyed while stale), with the tip they share, if any.
     void MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip = {});
 

@@ -1,0 +1,140 @@
+#include "ui/projection_dlgs.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/dialog_parts.h"
+#include "ui/fbp_input_groups.h"
+#include "ui/fixed_rows.h"
+#include "ui/picture.h"
+#include "ui/picture_launchers.h"
+#include "ui/result_exports.h"
+#include "ui/result_grid.h"
+
+namespace emberlin::ui {
+
+CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
+    setObjectName(QStringLiteral("CDetectionDlg"));
+    auto* layout = new QVBoxLayout(this);
+
+    QLabel* instructions = InstructionLine(forms::DetectionForm::kInstructions, this);
+    layout->addWidget(instructions);
+
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    // Fuel types in the catalogue's two columns.
+    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
+    auto* fuelGrid = new QGridLayout(fuels);
+    fuelGrid->setVerticalSpacing(2);
+    for (int i = 0; i < forms::kFuelCount; ++i) {
+        const forms::FuelType& place = forms::CatalogueFuel(i);
+        fuelGrid->addWidget(binder_.Check(forms::FuelBoxId(i)), place.gridRow, place.gridColumn);
+    }
+    top->addWidget(fuels);
+
+    // FBP Parameters over the two option groups.
+    const FieldGroup parameters = AddFbpParametersColumn(binder_, top, this);
+    // The grass fuel load label carries its unit after a long run of blanks: let it wrap
+    // there instead of widening the group.
+    parameters.box->findChild<QLabel*>(QStringLiteral("gflLabel"))->setWordWrap(true);
+    parameters.grid->setColumnStretch(0, 1);
+
+    // INPUTS: date, place and start time on the left; weather and terrain on the right.
+    // Each label beside its box; the free room goes between the two columns.
+    const FieldGroup inputs = AddFbpInputsGroup(
+        binder_, this,
+        {{"fireStartTime"}, {"ffmc", "bui", "windSpeed", "windDirection", "slope", "aspect"}},
+        PairColumns::Spread);
+    for (const char* id : {"ffmc", "windSpeed"}) {
+        QLineEdit* edit = binder_.Edit(id);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
+    top->addWidget(inputs.box, 1);
+
+    // The table: headings over ten rows, then the two notes.
+    const ResultGridBox table =
+        MakeResultGridBox(binder_, QStringLiteral("FBP Projections by Time"), this,
+                          [this] { return model_.Table(); });
+    table.layout->addSpacing(6);
+    for (const char* note : {forms::DetectionForm::kNoteHourly, forms::DetectionForm::kNotePoc}) {
+        table.layout->addWidget(WrappedText(QString::fromUtf8(note), table.box));
+    }
+    // The fire's perimeters and its chart, beside the table.
+    auto* pictures = new QHBoxLayout;
+    QPushButton* shape = PictureButton(
+        QStringLiteral("Fire Shape"), QStringLiteral("fireShape"),
+        QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"), table.box);
+    QPushButton* chart = PictureButton(
+        QStringLiteral("Chart"), QStringLiteral("chart"),
+        QStringLiteral("Head fire intensity and area over time, with the intensity classes"),
+        table.box);
+    pictures->addStretch(1);
+    pictures->addWidget(shape);
+    pictures->addWidget(chart);
+    table.layout->addLayout(pictures);
+    layout->addWidget(table.box);
+
+    layout->addWidget(binder_.WarningLine());
+
+    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
+    AddResultExports(*this, FormExports(model_));
+
+    AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
+                            [&shared] { return shared.hourly; });
+    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
+}
+
+CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
+    : CModelDlg(parent, shared) {
+    setObjectName(QStringLiteral("CFuelProjectionDlg"));
+    auto* layout = new QVBoxLayout(this);
+
+    // Instructions and inputs on the left, the crown fire picture at the top right.
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    QLabel* instructions = InstructionLine(forms::FuelProjectionForm::kInstructions, this);
+    left->addWidget(instructions);
+
+    auto* groups = new QHBoxLayout;
+    left->addLayout(groups);
+
+    AddFbpParametersColumn(binder_, groups, this);
+
+    // INPUTS: date and place, fuel moisture, then wind, terrain and time.
+    // Each label beside its box; the free room goes between the pairs.
+    const FieldGroup inputs = AddFbpInputsGroup(
+        binder_, this,
+        {{}, {"ffmc", "bui", "elapsedTime"}, {"windSpeed", "windDirection", "slope", "aspect"}},
+        PairColumns::Spread);
+    groups->addWidget(inputs.box, 1);
+
+    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
+                   Qt::AlignTop);
+
+    // The table: headings over one row per fuel type.
+    const ResultGridBox table =
+        MakeResultGridBox(binder_, QStringLiteral("FBP Projections by Fuel Type"), this,
+                          [this] { return model_.Table(); });
+    layout->addWidget(table.box);
+
+    layout->addWidget(binder_.WarningLine());
+
+    // Return calculates, as the instruction line promises.
+    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
+    AddResultExports(*this, FormExports(model_));
+    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
+    AddProjectionChart(actions, binder_, model_);
+    layout->addLayout(actions);
+    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
+}
+
+}  // namespace emberlin::ui
