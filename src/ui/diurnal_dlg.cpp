@@ -130,8 +130,6 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(p
     top->addLayout(side);
     top->addStretch(1);
 
-    layout->addWidget(binder_.WarningLine());
-
     // The output: its caption over a grid of the twelve rows, hours 1 to 12 on the left and
     // 13 to 24 on the right.
     const ResultGridBox output =
@@ -139,6 +137,9 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(p
                           [this] { return model_.Table(); });
     output.box->setObjectName(QStringLiteral("outputCaption"));
     layout->addWidget(output.box, 1);
+
+    // The typing warning above the action row, in sight however the content is scrolled.
+    layout->addWidget(binder_.WarningLine());
 
     // Return calculates; the chart of the table sits beside CALCULATE.
     QHBoxLayout* actions = CalculateRow(binder_, {}, {"exit", "cancel"});

@@ -129,11 +129,10 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
     layout->addWidget(binder_.WarningLine());
 
     // Return calculates, as the instruction line promises.
-    layout->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
-    AddResultExports(*this, FormExports(model_));
     QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
     AddProjectionChart(actions, binder_, model_);
     layout->addLayout(actions);
+    AddResultExports(*this, FormExports(model_));
     ArrangeDialog(*this, &binder_, {table.box}, {instructions});
 }
 

@@ -1,5 +1,6 @@
 // Every window opened from the main menu fits the screen it opens on: no larger than the
-// available area, and every action button wholly on it. Run it at any screen size (offscreen
+// available area, every action button wholly on it, the typing warning line outside the
+// scrolled content. Run it at any screen size (offscreen
 // gives 800 x 600; under Xvfb, any size and QT_SCALE_FACTOR).
 #include <QAbstractButton>
 #include <QDialog>
@@ -20,19 +21,21 @@ using namespace emberlin::ui::testing;
 
 namespace {
 
-// The buttons of a window that are not inside its scrolled content: its action buttons.
-QList<QAbstractButton*> ActionButtons(QWidget* window) {
-    // Buttons inside scrolled content (the arranged windows' and any window's own) scroll
-    // into view with it; the action rows stay outside.
+// Whether the widget sits inside scrolled content (the arranged windows' or any window's own).
+bool Scrolled(QWidget* window, QWidget* widget) {
     const QList<QScrollArea*> scrolls = window->findChildren<QScrollArea*>();
+    return std::any_of(scrolls.begin(), scrolls.end(), [widget](QScrollArea* s) {
+        return s->widget() != nullptr && s->widget()->isAncestorOf(widget);
+    });
+}
+
+// The buttons of a window that are not inside its scrolled content: its action buttons.
+// Buttons inside scrolled content scroll into view with it; the action rows stay outside.
+QList<QAbstractButton*> ActionButtons(QWidget* window) {
     QList<QAbstractButton*> actions;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!button->isVisible() || qobject_cast<QPushButton*>(button) == nullptr) continue;
-        const bool scrolled = std::any_of(scrolls.begin(), scrolls.end(), [button](QScrollArea* s) {
-            return s->widget() != nullptr && s->widget()->isAncestorOf(button);
-        });
-        if (scrolled) continue;
-        actions << button;
+        if (!Scrolled(window, button)) actions << button;
     }
     return actions;
 }
@@ -47,6 +50,11 @@ QString Misfit(QWidget* window) {
             .arg(window->height())
             .arg(area.width())
             .arg(area.height());
+    }
+    // The typing warning stays in sight above the action row, never scrolled away.
+    if (auto* warning = window->findChild<QWidget*>(QStringLiteral("typingWarning"));
+        warning != nullptr && Scrolled(window, warning)) {
+        return window->windowTitle() + QStringLiteral(": the typing warning line scrolls away");
     }
     const QList<QAbstractButton*> actions = ActionButtons(window);
     if (actions.isEmpty()) return window->windowTitle() + QStringLiteral(": no action buttons");
