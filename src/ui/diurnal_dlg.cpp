@@ -138,14 +138,10 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(p
     output.box->setObjectName(QStringLiteral("outputCaption"));
     layout->addWidget(output.box, 1);
 
-    // The typing warning above the action row, in sight however the content is scrolled.
-    layout->addWidget(binder_.WarningLine());
-
+    // The typing warning above the action row, in sight however the content is scrolled;
     // Return calculates; the chart of the table sits beside CALCULATE.
-    QHBoxLayout* actions = CalculateRow(binder_, {}, {"exit", "cancel"});
-    AddDiurnalChart(actions, binder_, model_);
-    layout->addLayout(actions);
-    AddResultExports(*this, FormExports(model_));
+    AddCalculatorFoot(*this, *layout, binder_, {}, {"exit", "cancel"}, FormExports(model_),
+                      [this](QHBoxLayout* row) { AddDiurnalChart(row, binder_, model_); });
     ArrangeDialog(*this, &binder_, {output.box}, {process});
 }
 

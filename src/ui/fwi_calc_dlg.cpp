@@ -80,10 +80,7 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(p
     middle->addWidget(results, 1);
     layout->addLayout(middle);
 
-    layout->addWidget(binder_.WarningLine());
-
-    layout->addLayout(CalculateRow(binder_, {"acronyms"}, {"ok", "cancel"}));
-    AddResultExports(*this, FormExports(model_));
+    AddCalculatorFoot(*this, *layout, binder_, {"acronyms"}, {"ok", "cancel"}, FormExports(model_));
     ArrangeDialog(*this, &binder_, {results}, {process});
 }
 

@@ -80,10 +80,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
     table.layout->addLayout(pictures);
     layout->addWidget(table.box);
 
-    layout->addWidget(binder_.WarningLine());
-
-    layout->addLayout(CalculateRow(binder_, {}, {"exit", "cancel"}));
-    AddResultExports(*this, FormExports(model_));
+    AddCalculatorFoot(*this, *layout, binder_, {}, {"exit", "cancel"}, FormExports(model_));
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
@@ -126,13 +123,9 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
                           [this] { return model_.Table(); });
     layout->addWidget(table.box);
 
-    layout->addWidget(binder_.WarningLine());
-
     // Return calculates, as the instruction line promises.
-    QHBoxLayout* actions = CalculateRow(binder_, {}, {"ok", "cancel"});
-    AddProjectionChart(actions, binder_, model_);
-    layout->addLayout(actions);
-    AddResultExports(*this, FormExports(model_));
+    AddCalculatorFoot(*this, *layout, binder_, {}, {"ok", "cancel"}, FormExports(model_),
+                      [this](QHBoxLayout* row) { AddProjectionChart(row, binder_, model_); });
     ArrangeDialog(*this, &binder_, {table.box}, {instructions});
 }
 

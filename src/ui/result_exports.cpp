@@ -17,6 +17,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "ui/dialog_parts.h"
 #include "ui/file_answers.h"
 #include "ui/form_binder.h"
 
@@ -210,6 +211,18 @@ void AssignFreeMnemonics(QDialog& dialog) {
 }
 
 }  // namespace
+
+void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
+                       std::initializer_list<const char*> beside,
+                       std::initializer_list<const char*> closing, ResultExports exports,
+                       const std::function<void(QHBoxLayout*)>& addToRow) {
+    layout.addWidget(binder.WarningLine());
+    QHBoxLayout* actions = CalculateRow(binder, beside, closing);
+    if (addToRow) addToRow(actions);
+    layout.addLayout(actions);
+    // The export buttons join the last row, after what it holds before its stretch.
+    AddResultExports(dialog, std::move(exports));
+}
 
 void AddResultExports(QDialog& dialog, ResultExports exports) {
     new ExportsHolder(exports, &dialog);

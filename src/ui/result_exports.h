@@ -7,15 +7,20 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <utility>
 
 #include "forms/report_notes.h"
 #include "forms/result_table.h"
 
+class QBoxLayout;
+class QHBoxLayout;
 class QPrinter;
 class QPushButton;
 
 namespace emberlin::ui {
+
+class FormBinder;
 
 struct ResultExports {
     // The form's inputs and results now.
@@ -37,6 +42,14 @@ ResultExports FormExports(const Form& form, std::function<QImage()> picture = {}
 // Adds "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." in a row under the
 // dialog's content.
 void AddResultExports(QDialog& dialog, ResultExports exports);
+
+// The foot of a calculator window, added to `layout` under its content: the typing warning
+// line, then the action row: Calculate (the default button), the `beside` buttons, what
+// `addToRow` puts in, the export buttons, then the `closing` buttons on the right.
+void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
+                       std::initializer_list<const char*> beside,
+                       std::initializer_list<const char*> closing, ResultExports exports,
+                       const std::function<void(QHBoxLayout*)>& addToRow = {});
 
 // The exports AddResultExports gave `dialog` (null when none): what its buttons use.
 const ResultExports* FindResultExports(const QDialog& dialog);
