@@ -4,15 +4,19 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace emberlin::test_files {
 
 inline std::string TestDataPath(const std::string& name) {
     const char* folder = std::getenv("EMBERLIN_TEST_DATA_DIR");
-    // Run by hand from the build tree: the data sits beside it in the checkout.
-    return std::string(folder != nullptr && *folder != '\0' ? folder : "../tests/data") + "/" +
-           name;
+    if (folder != nullptr && *folder != '\0') return std::string(folder) + "/" + name;
+    // Run by hand from the checkout or from a build tree inside it.
+    for (const std::string candidate : {"tests/data/", "../tests/data/"}) {
+        if (std::filesystem::exists(candidate + name)) return candidate + name;
+    }
+    return "tests/data/" + name;
 }
 
 }  // namespace emberlin::test_files

@@ -16,6 +16,7 @@
 #include "../test_data.h"
 #include "batch/command.h"
 #include "batch/csv.h"
+#include "batch_test_support.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "diurnal/diurnal_weather.h"
@@ -29,7 +30,9 @@ namespace emberlin::batch {
 namespace {
 
 namespace fs = std::filesystem;
-using Table = std::vector<std::vector<std::string>>;
+using testing_support::ParseCsv;
+using testing_support::ReadFile;
+using testing_support::Table;
 
 struct RunResult {
     int status = 0;
@@ -38,23 +41,6 @@ struct RunResult {
     Table output;
     std::vector<std::string> filesLeft;  // everything in the folder after the run
 };
-
-std::string ReadFile(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    return text;
-}
-
-Table ParseCsv(const std::string& text) {
-    CsvReader reader(text);
-    Table table;
-    while (reader.Next()) table.emplace_back(reader.Fields().begin(), reader.Fields().end());
-    EXPECT_FALSE(reader.Failed()) << reader.Error();
-    return table;
-}
 
 // Runs `emberlin <args> in.csv -o out.csv` in a fresh folder holding `input` as in.csv.
 RunResult RunCommand(std::vector<std::string> args, const std::string& input) {

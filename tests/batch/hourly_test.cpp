@@ -8,6 +8,7 @@
 
 #include "batch/batch.h"
 #include "batch/csv.h"
+#include "batch_test_support.h"
 #include "common/number_text.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
@@ -19,22 +20,15 @@
 namespace emberlin::batch {
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
+using testing_support::ParseCsv;
+using testing_support::ReadFile;
+using testing_support::Table;
 
 struct RunOutput {
     int status = 0;
     std::string errors;
     Table output;
 };
-
-std::string Contents(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    return text;
-}
 
 // `emberlin hourly <args>` reading `input` on standard input.
 RunOutput RunHourly(std::vector<std::string_view> args, const std::string& input) {
@@ -47,10 +41,8 @@ RunOutput RunHourly(std::vector<std::string_view> args, const std::string& input
     args.push_back("-");
     RunOutput run;
     run.status = RunBatch(args, in, out, err);
-    run.errors = Contents(err);
-    const std::string written = Contents(out);
-    CsvReader reader(written);
-    while (reader.Next()) run.output.emplace_back(reader.Fields().begin(), reader.Fields().end());
+    run.errors = ReadFile(err);
+    run.output = ParseCsv(ReadFile(out));
     for (std::FILE* f : {in, out, err}) std::fclose(f);
     return run;
 }
