@@ -22,7 +22,7 @@ export CCACHE_NOHASHDIR := true
 endif
 
 .PHONY: deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build check-build bench locale clean
-.PHONY: install package test-install test-format
+.PHONY: install package test-install test-format test-illustrations
 
 deps:
 	@bash scripts/install-deps.sh
@@ -73,7 +73,12 @@ fuzz: fuzz-build
 test-format: deps
 	bash scripts/check-format.sh
 
-test: test-format test-main test-asan test-fuzz
+# The pictures in resources/images are drawn by scripts/draw_illustrations.py: a committed
+# SVG that differs from its drawing fails.
+test-illustrations: deps
+	bash scripts/check-illustrations.sh
+
+test: test-format test-illustrations test-main test-asan test-fuzz
 
 $(BENCH_BUILD)/build.ninja: | deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
@@ -85,7 +90,7 @@ bench: deps $(BENCH_BUILD)/build.ninja
 	bash scripts/startup_bench.sh $(BENCH_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD) $(CHECK_BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) $(BENCH_BUILD) $(CHECK_BUILD)
 
 # Installs into PREFIX (DESTDIR is honoured for staged installs).
 PREFIX ?= /usr/local

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "fbp/fbp_engine.h"
-#include "forms/hand_over.h"
+#include "forms/fields/calculator_defaults.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin {

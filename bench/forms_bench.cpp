@@ -2,14 +2,14 @@
 // or keystroke costs before the window repaints.
 #include <benchmark/benchmark.h>
 
-#include "forms/detection_form.h"
-#include "forms/dialog/form_host.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
-#include "forms/fuel_projection_form.h"
-#include "forms/fwi_calc_form.h"
-#include "forms/hand_over.h"
+#include "forms/kit/form_host.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/fuel_projection_form.h"
+#include "forms/models/fwi_calc_form.h"
+#include "forms/models/hand_over.h"
 
 namespace {
 

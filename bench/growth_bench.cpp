@@ -7,8 +7,8 @@
 
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
-#include "forms/fire_shape.h"
-#include "forms/hand_over.h"
+#include "forms/content/fire_shape.h"
+#include "forms/fields/calculator_defaults.h"
 
 namespace emberlin {
 namespace {

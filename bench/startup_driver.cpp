@@ -18,14 +18,15 @@
 #include <vector>
 
 #include "app/main_menu_dlg.h"
-#include "forms/hand_over.h"
-#include "ui/chart_windows.h"
-#include "ui/diurnal_dlg.h"
-#include "ui/fbp_calc_dlg.h"
-#include "ui/message_answers.h"
-#include "ui/picture_export.h"
-#include "ui/projection_dlgs.h"
-#include "ui/resources.h"
+#include "forms/models/hand_over.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/pictures/chart_windows.h"
+#include "ui/pictures/picture_export.h"
+#include "ui/widgets/message_answers.h"
+#include "ui/widgets/resources.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/detection_form.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
-#include "forms/fuel_projection_form.h"
-#include "forms/fwi_calc_form.h"
-#include "forms/scenario.h"
+#include "forms/exports/scenario.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/fuel_projection_form.h"
+#include "forms/models/fwi_calc_form.h"
 
 namespace {
 

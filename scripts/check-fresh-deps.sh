@@ -3,12 +3,21 @@
 # changed) against a dpkg status file that lists only the packages a new machine image has,
 # then every program and file `make test`, `make bench` and `make fuzz` call must come from
 # a package that is either on the image or in the plan.
-#   check-fresh-deps.sh [IMAGE_PACKAGE_LIST]
-# The list has one package a line as "<source>\t<name>[:arch]\t<version>" after a first
-# line of comments (the env library's installed-cpp.txt by default).
+#   check-fresh-deps.sh IMAGE_PACKAGE_LIST LIB_DIR CLANG_RESOURCE_DIR
+# IMAGE_PACKAGE_LIST has one package a line as "<source>\t<name>[:arch]\t<version>" after a
+# first line of comments. LIB_DIR is the machine's multiarch library folder and
+# CLANG_RESOURCE_DIR clang 14's resource folder (`clang++-14 -print-resource-dir`), e.g.
+#   check-fresh-deps.sh image-packages.txt /usr/lib/x86_64-linux-gnu \
+#     /usr/lib/llvm-14/lib/clang/14.0.6
 set -euo pipefail
+if [ $# -ne 3 ]; then
+  sed -n 's/^#   //p' "$0" | head -n 1 | sed 's/^/usage: /'
+  exit 2
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
-image=${1:-/work/.library/env/packages/installed-cpp.txt}
+image=$1
+libdir=$2
+clangres=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -40,16 +49,16 @@ fmt -w 96 "$work/new" | sed 's/^/  /'
 needed=(
   /usr/bin/cmake /usr/bin/ninja /usr/bin/g++ /usr/bin/make /usr/bin/ccache
   /usr/bin/clang++ /usr/bin/clang++-14 /usr/bin/Xvfb /usr/bin/xvfb-run /usr/bin/time
-  /usr/bin/localedef /usr/bin/import /usr/sbin/locale-gen
+  /usr/bin/localedef /usr/bin/import /usr/sbin/locale-gen /usr/bin/python3
   /usr/include/gtest/gtest.h /usr/include/benchmark/benchmark.h
-  /usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake
-  /usr/lib/x86_64-linux-gnu/cmake/Qt6Svg/Qt6SvgConfig.cmake
-  /usr/lib/x86_64-linux-gnu/cmake/Qt6Test/Qt6TestConfig.cmake
-  /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqoffscreen.so
-  /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so
-  /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a
-  /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.asan-x86_64.a
-  /usr/lib/llvm-14/lib/clang/14.0.6/include/fuzzer/FuzzedDataProvider.h
+  $libdir/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake
+  $libdir/cmake/Qt6Svg/Qt6SvgConfig.cmake
+  $libdir/cmake/Qt6Test/Qt6TestConfig.cmake
+  $libdir/qt6/plugins/platforms/libqoffscreen.so
+  $libdir/qt6/plugins/platforms/libqxcb.so
+  $clangres/lib/linux/libclang_rt.fuzzer-$(uname -m).a
+  $clangres/lib/linux/libclang_rt.asan-$(uname -m).a
+  $clangres/include/fuzzer/FuzzedDataProvider.h
 )
 awk -F'\t' 'NR > 1 { split($2, part, ":"); print part[1] }' "$image" | sort -u > "$work/have"
 missing=0

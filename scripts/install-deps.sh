@@ -42,6 +42,9 @@ packages=(
   librsvg2-bin desktop-file-utils appstream shared-mime-info man-db dpkg-dev
   # pdftotext checks the printed reports.
   poppler-utils
+  # The pictures in resources/images are drawn by scripts/draw_illustrations.py (standard
+  # library only); `make test` draws them again and compares.
+  python3
 )
 
 # --list prints the packages, one a line (scripts/check-fresh-deps.sh reads them).

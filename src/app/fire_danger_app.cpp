@@ -9,8 +9,8 @@
 #include <cstring>
 
 #include "app/main_menu_dlg.h"
-#include "forms/hand_over.h"
-#include "ui/resources.h"
+#include "forms/models/hand_over.h"
+#include "ui/widgets/resources.h"
 
 namespace emberlin::app {
 

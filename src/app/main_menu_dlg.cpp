@@ -11,10 +11,10 @@
 #include <iterator>
 #include <string_view>
 
-#include "ui/dialog_parts.h"
-#include "ui/info_panel_dlg.h"
-#include "ui/picture.h"
-#include "ui/scenario_files.h"
+#include "ui/pictures/picture.h"
+#include "ui/reference/info_panel_dlg.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/scenario_files.h"
 
 namespace emberlin::app {
 

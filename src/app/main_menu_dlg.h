@@ -8,15 +8,17 @@
 #include <memory>
 #include <vector>
 
-#include "forms/hand_over.h"
-#include "forms/scenario.h"
-#include "ui/diurnal_dlg.h"
-#include "ui/fbp_calc_dlg.h"
-#include "ui/fire_by_hour_dlg.h"
-#include "ui/fwi_calc_dlg.h"
-#include "ui/gallery_dlgs.h"
-#include "ui/projection_dlgs.h"
-#include "ui/reference_panel_dlg.h"
+#include "forms/exports/scenario.h"
+#include "forms/models/hand_over.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fire_by_hour_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/calculators/fwi_calc_dlg.h"
+#include "ui/reference/fire_examples_dlg.h"
+#include "ui/reference/fuel_types_dlg.h"
+#include "ui/reference/reference_panel_dlg.h"
 
 namespace emberlin::app {
 

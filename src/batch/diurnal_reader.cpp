@@ -1,8 +1,6 @@
 // Reading one day of the diurnal weather form's inputs from a record.
 #include "batch/diurnal_reader.h"
 
-#include "batch/form_ranges.h"
-
 namespace emberlin::batch {
 
 namespace {

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "batch/command.h"
-#include "batch/form_ranges.h"
 #include "common/calendar.h"
 #include "fbp/fbp_engine.h"
-#include "forms/fbp_calc_form.h"
+#include "forms/content/fire_description.h"
+#include "forms/content/fuel_catalogue.h"
 
 namespace emberlin::batch {
 

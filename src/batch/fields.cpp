@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "forms/fields/field_ranges.h"
 
 namespace emberlin::batch {
 
@@ -103,6 +104,27 @@ bool RecordValues::Optional(std::optional<std::size_t> column, const ValueRule& 
     const std::string_view text = Text(*column);
     if (text.empty()) return true;
     return Check(*column, text, rule, value);
+}
+
+namespace {
+
+ValueRule RuleOf(std::span<const forms::FieldRange> ranges, std::string_view fieldId) {
+    const forms::FieldRange& range = forms::FindRange(ranges, fieldId);
+    return {range.min, range.max, range.integer};
+}
+
+}  // namespace
+
+ValueRule FwiFormRange(std::string_view fieldId) { return RuleOf(forms::FwiCalcRanges(), fieldId); }
+
+ValueRule FbpFormRange(std::string_view fieldId) { return RuleOf(forms::FbpCalcRanges(), fieldId); }
+
+ValueRule DiurnalFormRange(std::string_view fieldId) {
+    return RuleOf(forms::DiurnalRanges(), fieldId);
+}
+
+ValueRule FireByHourFormRange(std::string_view fieldId) {
+    return RuleOf(forms::FireByHourRanges(), fieldId);
 }
 
 }  // namespace emberlin::batch

@@ -2,7 +2,6 @@
 #include <array>
 
 #include "batch/command.h"
-#include "batch/form_ranges.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::batch {

@@ -6,10 +6,11 @@
 
 #include "batch/command.h"
 #include "batch/diurnal_reader.h"
-#include "batch/form_ranges.h"
 #include "common/calendar.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
+#include "fire/engine_inputs.h"
+#include "fire/fire_by_hour.h"
+#include "forms/content/fire_description.h"
+#include "forms/fields/fire_by_hour_columns.h"
 
 namespace emberlin::batch {
 
@@ -122,8 +123,8 @@ class HourlyRows : public RowCommand {
         }
 
         // The form's initial values for whatever a row leaves blank.
-        forms::FbpSettings settings;
-        forms::ProjectionSite& site = settings.site;
+        emberlin::FbpSettings settings;
+        emberlin::ProjectionSite& site = settings.site;
         std::array<double, kSiteCount> v = {double(site.pc),
                                             double(site.pdf),
                                             double(site.gc),
@@ -141,7 +142,7 @@ class HourlyRows : public RowCommand {
         for (std::size_t i = 0; i < kSiteCount; ++i) {
             if (!values.Optional(positions_[i], rules_[i], v[i])) return values.Problem();
         }
-        if (v[kStartHour] + v[kDuration] > forms::kHoursInDay) {
+        if (v[kStartHour] + v[kDuration] > emberlin::kHoursInDay) {
             values.Refuse(*positions_[kDuration], std::string(values.Text(*positions_[kDuration])) +
                                                       " hours from the start hour pass 24:00");
             return values.Problem();
@@ -160,24 +161,24 @@ class HourlyRows : public RowCommand {
 
         settings.fuelIndex = fuel;
         settings.ignition =
-            v[kIgnition] == 1 ? forms::IgnitionType::Point : forms::IgnitionType::Line;
+            v[kIgnition] == 1 ? emberlin::IgnitionType::Point : emberlin::IgnitionType::Line;
         settings.month = hours->month;
         settings.day = hours->dayOfMonth;
-        forms::FireByHourCase fireCase;
-        fireCase.fire = forms::EngineInputs(
+        emberlin::FireByHourCase fireCase;
+        fireCase.fire = emberlin::EngineInputs(
             settings, DayOfYear(hours->month, hours->dayOfMonth).value_or(hours->dayOfMonth));
         fireCase.startHour = static_cast<int>(v[kStartHour]);
         fireCase.durationHours = static_cast<int>(v[kDuration]);
         fireCase.thresholds = {v[kThreshold1], v[kThreshold2]};
-        forms::HourlyTables weather;
+        emberlin::HourlyTables weather;
         for (std::size_t h = 1; h <= 24; ++h) {
             weather.ffmc[h] = hours->ffmc[h];
             weather.windSpeed[h] = hours->day.windSpeed[h];
         }
-        const forms::FireByHourResult result = forms::CalcFireByHour(fireCase, weather);
+        const emberlin::FireByHourResult result = emberlin::CalcFireByHour(fireCase, weather);
 
         if (summary_) {
-            const forms::FireByHourSummary& s = result.summary;
+            const emberlin::FireByHourSummary& s = result.summary;
             for (std::size_t column : idColumns_) out.Field(fields[column]);
             out.Number(s.peakHour);
             out.Number(s.peakHfi);
@@ -188,7 +189,7 @@ class HourlyRows : public RowCommand {
             out.EndRow();
             return "";
         }
-        for (const forms::HourBehaviour& hour : result.hours) {
+        for (const emberlin::HourBehaviour& hour : result.hours) {
             for (std::size_t column : idColumns_) out.Field(fields[column]);
             out.Number(hour.hour);
             out.Number(hour.ffmc);

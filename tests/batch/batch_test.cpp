@@ -9,11 +9,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
+#include <span>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "../test_data.h"
 #include "batch/command.h"
 #include "batch/csv.h"
 #include "batch_test_support.h"
@@ -22,9 +25,16 @@
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
 #include "fbp/fbp_engine.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/hand_over.h"
+#include "forms/fields/calculator_defaults.h"
+#include "forms/fields/field_ranges.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/fwi_calc_form.h"
+#include "forms/models/hand_over.h"
 #include "fwi/fwi_index.h"
+#include "support/test_data.h"
+#include "support/tolerance.h"
 
 namespace emberlin::batch {
 namespace {
@@ -239,12 +249,8 @@ TEST_P(FbpCommandFuel, RowEqualsEngineTableAndForm) {
     for (std::size_t c = 0; c < std::size(referenceColumns); ++c) {
         const std::string& text = reference[static_cast<std::size_t>(fuel)][c + 1];
         const double value = Number(row[column(referenceColumns[c])]);
-        const auto point = text.find('.');
         const double tolerance =
-            text == "0" ? 0.000001
-            : point != std::string::npos
-                ? 0.5 * std::pow(10.0, -double(text.size() - point - 1))
-                : 0.5 * std::pow(10.0, double(text.size() - std::min<std::size_t>(text.size(), 3)));
+            text == "0" ? 0.000001 : emberlin::testing_support::Tolerance(text);
         EXPECT_NEAR(value, Number(text), tolerance) << referenceColumns[c];
     }
 
@@ -572,6 +578,51 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
 
 // The texts that list the fuel codes, which come from the catalogue, word for word.
+// The batch commands check a value against the range and integer rule of the form field it
+// stands for: every number field of each form has its rule, equal to the field's own, and the
+// table lists no field the form lacks.
+struct FormFields {
+    const char* name;
+    std::function<std::unique_ptr<forms::FormModel>(forms::HandOver&)> make;
+    ValueRule (*rule)(std::string_view);
+    std::span<const forms::FieldRange> (*table)();
+};
+
+class FormFieldRules : public testing::TestWithParam<FormFields> {};
+
+TEST_P(FormFieldRules, BatchRuleIsTheFormFieldsOwn) {
+    forms::HandOver shared;
+    const std::unique_ptr<forms::FormModel> form = GetParam().make(shared);
+    std::size_t numberFields = 0;
+    for (const forms::Control* control : form->Controls()) {
+        const bool integer = control->kind == forms::ControlKind::IntField;
+        if (!integer && control->kind != forms::ControlKind::DoubleField) continue;
+        ++numberFields;
+        const ValueRule rule = GetParam().rule(control->id);
+        EXPECT_EQ(rule.min, control->minValue) << control->id;
+        EXPECT_EQ(rule.max, control->maxValue) << control->id;
+        EXPECT_EQ(rule.integer, integer) << control->id;
+    }
+    EXPECT_EQ(GetParam().table().size(), numberFields);
+    EXPECT_THROW(GetParam().rule("noSuchField"), std::out_of_range);
+}
+
+template <class Form>
+std::unique_ptr<forms::FormModel> Make(forms::HandOver& shared) {
+    return std::make_unique<Form>(shared);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormFieldRules,
+                         testing::Values(FormFields{"FwiCalc", Make<forms::FwiCalcForm>,
+                                                    FwiFormRange, forms::FwiCalcRanges},
+                                         FormFields{"FbpCalc", Make<forms::FbpCalcForm>,
+                                                    FbpFormRange, forms::FbpCalcRanges},
+                                         FormFields{"Diurnal", Make<forms::DiurnalForm>,
+                                                    DiurnalFormRange, forms::DiurnalRanges},
+                                         FormFields{"FireByHour", Make<forms::FireByHourForm>,
+                                                    FireByHourFormRange, forms::FireByHourRanges}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 TEST(FbpCommand, FuelCodeTextsListEveryCode) {
     EXPECT_EQ(NotAFuelType("X9"),
               "\"X9\" is not a fuel type (C1 to C7, D1, D2, M1 to M4, S1 to S3, O1a, O1b)");

@@ -12,10 +12,11 @@
 #include "common/number_text.h"
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
-#include "forms/hand_over.h"
+#include "forms/content/fire_description.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::batch {
 namespace {
@@ -53,12 +54,12 @@ double Number(const std::string& text) { return ParseDouble(text).value_or(-999)
 const std::string kDayHead = "site,FuelType,mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax";
 const std::string kDefaultDay = "7,15,55,-110,30,45,25,87,15,32,1,35";
 
-forms::HourlyTables DefaultDayTable() {
+emberlin::HourlyTables DefaultDayTable() {
     const std::optional<DiurnalDay> day = CalcDiurnalDay(
         55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35, kDefaultTemperatureParams, kDefaultWindParams);
     EXPECT_TRUE(day);
     const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
-    forms::HourlyTables table;
+    emberlin::HourlyTables table;
     for (std::size_t h = 1; h <= 24; ++h) {
         table.ffmc[h] = ffmc[h];
         table.windSpeed[h] = day->windSpeed[h];
@@ -73,7 +74,7 @@ struct HourlyCase {
     const char* extraRow;
     const char* fuel;  // as written in the file
     int fuelIndex;
-    forms::ProjectionSite site;
+    emberlin::ProjectionSite site;
     int ignition, startHour, duration;
 };
 
@@ -90,19 +91,21 @@ TEST_P(HourlyRows, EqualTheCalculationHourByHour) {
     EXPECT_EQ(run.output[0],
               (std::vector<std::string>{"site", "hour", "ffmc", "ws", "isi", "ros", "hfi", "cfb",
                                         "fireType", "intensityClass", "area", "perimeter"}));
-    forms::FireByHourCase fireCase;
-    forms::FbpSettings settings;
+    emberlin::FireByHourCase fireCase;
+    emberlin::FbpSettings settings;
     settings.fuelIndex = c.fuelIndex;
     settings.site = c.site;
-    settings.ignition = c.ignition == 1 ? forms::IgnitionType::Point : forms::IgnitionType::Line;
-    fireCase.fire = forms::EngineInputs(settings, 196);
+    settings.ignition =
+        c.ignition == 1 ? emberlin::IgnitionType::Point : emberlin::IgnitionType::Line;
+    fireCase.fire = emberlin::EngineInputs(settings, 196);
     fireCase.startHour = c.startHour;
     fireCase.durationHours = c.duration;
-    const forms::FireByHourResult expected = forms::CalcFireByHour(fireCase, DefaultDayTable());
+    const emberlin::FireByHourResult expected =
+        emberlin::CalcFireByHour(fireCase, DefaultDayTable());
     for (int h = 1; h <= 24; ++h) {
         SCOPED_TRACE(h);
         const std::vector<std::string>& row = run.output[static_cast<std::size_t>(h)];
-        const forms::HourBehaviour& e = expected.hours[static_cast<std::size_t>(h - 1)];
+        const emberlin::HourBehaviour& e = expected.hours[static_cast<std::size_t>(h - 1)];
         ASSERT_EQ(row.size(), 12u);
         EXPECT_EQ(row[0], "A");
         EXPECT_EQ(row[1], std::to_string(h));
@@ -122,8 +125,8 @@ TEST_P(HourlyRows, EqualTheCalculationHourByHour) {
     }
 }
 
-forms::ProjectionSite Site(int pdf, double slope, double aspect, double bui) {
-    forms::ProjectionSite site;
+emberlin::ProjectionSite Site(int pdf, double slope, double aspect, double bui) {
+    emberlin::ProjectionSite site;
     site.pdf = pdf;
     site.slope = slope;
     site.aspect = aspect;
@@ -151,7 +154,7 @@ TEST(HourlySummary, MatchesTheFormOnTheDefaultDay) {
     form.Open();
     form.Click("calculate");
     ASSERT_TRUE(form.HasResult());
-    const forms::FireByHourSummary& s = form.Result().summary;
+    const emberlin::FireByHourSummary& s = form.Result().summary;
 
     const RunOutput hours = RunHourly({}, kDayHead + "\nA,C2," + kDefaultDay + "\n");
     ASSERT_EQ(hours.status, 0) << hours.errors;

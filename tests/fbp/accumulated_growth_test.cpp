@@ -10,7 +10,7 @@
 
 #include "common/constants.h"
 #include "fbp/fbp_engine.h"
-#include "forms/hand_over.h"
+#include "forms/fields/calculator_defaults.h"
 
 namespace emberlin {
 namespace {

@@ -12,11 +12,12 @@
 #include <sstream>
 #include <string>
 
-#include "../test_data.h"
 #include "common/constants.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/hand_over.h"
+#include "forms/fields/calculator_defaults.h"
+#include "support/test_data.h"
+#include "support/tolerance.h"
 
 namespace emberlin {
 namespace {
@@ -54,15 +55,6 @@ TEST(ComputeFbp, CalculatorFirstDisplay) {
     EXPECT_EQ(ClassifyFireType(out.cfb), FireType::IntermittentCrown);
 }
 
-// Half a unit of the last printed digit; an integer's trailing zeros beyond three
-// significant digits are not printed digits.
-double Tolerance(const std::string& text) {
-    const auto point = text.find('.');
-    if (point != std::string::npos) return 0.5 * std::pow(10.0, -double(text.size() - point - 1));
-    const auto significant = std::max<std::size_t>(3, text.find_last_not_of('0') + 1);
-    return 0.5 * std::pow(10.0, double(text.size() - std::min(significant, text.size())));
-}
-
 TEST(ComputeFbp, EveryFuelTypeMatchesReferenceTable) {
     const std::pair<const char*, Field> columns[] = {
         {"ros", &FbpOutputs::ros}, {"bros", &FbpOutputs::bros}, {"sfc", &FbpOutputs::sfc},
@@ -82,7 +74,7 @@ TEST(ComputeFbp, EveryFuelTypeMatchesReferenceTable) {
             if (text == "0") {  // at or below the floors
                 EXPECT_TRUE(out.*field >= 0.0 && out.*field <= 0.000001) << out.*field;
             } else {
-                EXPECT_NEAR(out.*field, std::stod(text), Tolerance(text));
+                EXPECT_NEAR(out.*field, std::stod(text), testing_support::Tolerance(text));
             }
         }
         ++rows;

@@ -17,7 +17,7 @@
 #include <source_location>
 #include <vector>
 
-#include "ui/message_answers.h"
+#include "ui/widgets/message_answers.h"
 
 namespace emberlin::ui::testing {
 

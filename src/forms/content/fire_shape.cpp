@@ -1,5 +1,5 @@
 // The fire drawn to scale: ellipse, arrows, scale bar and caption from the engine's outputs.
-#include "forms/fire_shape.h"
+#include "forms/content/fire_shape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +8,7 @@
 
 #include "common/constants.h"
 #include "common/number_text.h"
+#include "fire/intensity_class.h"
 
 namespace emberlin::forms {
 
@@ -169,24 +170,22 @@ ShapeFit FitShape(const FireShape& shape, double panelWidth, double panelHeight,
     return fit;
 }
 
-int IntensityClass(double hfi) {
-    const auto& bands = IntensityBands();
-    for (int c = 5; c >= 1; --c) {
-        if (hfi >= bands[static_cast<std::size_t>(c)].lower) return c + 1;
-    }
-    return 1;
-}
-
 const std::array<IntensityBand, 6>& IntensityBands() {
     constexpr double kNoUpper = std::numeric_limits<double>::infinity();
     // Viridis, light to dark, so that the order of the classes reads in grey too.
     static const std::array<IntensityBand, 6> bands = {{
-        {0, 10, {"#FDE725", "Class 1: below 10 kW/m"}},
-        {10, 500, {"#7AD151", "Class 2: 10 to 500 kW/m"}},
-        {500, 2000, {"#22A884", "Class 3: 500 to 2,000 kW/m"}},
-        {2000, 4000, {"#2A788E", "Class 4: 2,000 to 4,000 kW/m"}},
-        {4000, 10000, {"#414487", "Class 5: 4,000 to 10,000 kW/m"}},
-        {10000, kNoUpper, {"#440154", "Class 6: 10,000 kW/m and above"}},
+        {kIntensityClassLower[0], kIntensityClassLower[1], {"#FDE725", "Class 1: below 10 kW/m"}},
+        {kIntensityClassLower[1], kIntensityClassLower[2], {"#7AD151", "Class 2: 10 to 500 kW/m"}},
+        {kIntensityClassLower[2],
+         kIntensityClassLower[3],
+         {"#22A884", "Class 3: 500 to 2,000 kW/m"}},
+        {kIntensityClassLower[3],
+         kIntensityClassLower[4],
+         {"#2A788E", "Class 4: 2,000 to 4,000 kW/m"}},
+        {kIntensityClassLower[4],
+         kIntensityClassLower[5],
+         {"#414487", "Class 5: 4,000 to 10,000 kW/m"}},
+        {kIntensityClassLower[5], kNoUpper, {"#440154", "Class 6: 10,000 kW/m and above"}},
     }};
     return bands;
 }

@@ -117,10 +117,6 @@ double RoundScaleLength(double maxMetres);
 ShapeFit FitShape(const FireShape& shape, double panelWidth, double panelHeight, double margin,
                   double maxPixelsPerMetre);
 
-// Head fire intensity classes 1 to 6: below 10, 10 to 500, 500 to 2,000, 2,000 to 4,000,
-// 4,000 to 10,000 and 10,000 kW/m and above. A value that is not a number is class 1.
-int IntensityClass(double hfi);
-
 struct IntensityBand {
     double lower;  // kW/m, inclusive
     double upper;  // kW/m, exclusive; infinity for class 6

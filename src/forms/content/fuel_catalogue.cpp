@@ -1,4 +1,4 @@
-#include "forms/fuel_catalogue.h"
+#include "forms/content/fuel_catalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "forms/info_panels.h"
+#include "forms/content/info_panels.h"
 
-#include "forms/fuel_catalogue.h"
+#include "forms/content/fuel_catalogue.h"
 
 namespace emberlin::forms {
 

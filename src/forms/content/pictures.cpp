@@ -1,11 +1,12 @@
 // The data behind the projection windows' shapes and charts.
-#include "forms/pictures.h"
+#include "forms/content/pictures.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "common/number_text.h"
-#include "forms/detection_form.h"
+#include "fire/detection_fire.h"
+#include "fire/intensity_class.h"
 
 namespace emberlin::forms {
 

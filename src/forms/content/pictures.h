@@ -9,9 +9,10 @@
 
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
-#include "forms/dialog/form_model.h"
-#include "forms/fire_shape.h"
-#include "forms/hand_over.h"
+#include "fire/engine_inputs.h"
+#include "fire/hourly_tables.h"
+#include "forms/content/fire_shape.h"
+#include "forms/kit/form_model.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/report_notes.h"
+#include "forms/exports/report_notes.h"
 
 namespace emberlin::forms {
 

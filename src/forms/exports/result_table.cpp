@@ -1,16 +1,17 @@
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
 
 #include <map>
 
 #include "common/csv_text.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/detection_form.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
-#include "forms/fuel_projection_form.h"
-#include "forms/fwi_calc_form.h"
+#include "fire/containment.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/fuel_projection_form.h"
+#include "forms/models/fwi_calc_form.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/scenario.h"
+#include "forms/exports/scenario.h"
 
 #include <algorithm>
 #include <cmath>

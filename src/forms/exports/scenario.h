@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_model.h"
 
 namespace emberlin::forms {
 

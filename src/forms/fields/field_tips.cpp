@@ -1,8 +1,8 @@
-#include "forms/field_tips.h"
+#include "forms/fields/field_tips.h"
 
 #include <string>
 
-#include "forms/fuel_catalogue.h"
+#include "forms/content/fuel_catalogue.h"
 
 namespace emberlin::forms {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_model.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_model.h"
 
 #include <algorithm>
 #include <cassert>

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "forms/dialog/form_host.h"
+#include "forms/kit/form_host.h"
 
 namespace emberlin::forms {
 

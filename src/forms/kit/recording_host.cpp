@@ -1,4 +1,4 @@
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 
 namespace emberlin::forms {
 

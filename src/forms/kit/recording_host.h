@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/dialog/form_host.h"
+#include "forms/kit/form_host.h"
 
 namespace emberlin::forms {
 

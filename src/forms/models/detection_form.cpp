@@ -1,4 +1,4 @@
-#include "forms/detection_form.h"
+#include "forms/models/detection_form.h"
 
 #include <cmath>
 #include <optional>
@@ -7,8 +7,9 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
-#include "forms/field_tips.h"
-#include "forms/result_table.h"
+#include "fire/containment.h"
+#include "forms/exports/result_table.h"
+#include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
 
@@ -70,20 +71,6 @@ std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
 
 }  // namespace
 
-int HourlySlot(int hourIndex) {
-    // Hours 1..24 map to themselves; the rest wrap around the 24-hour day.
-    const int wrapped = (hourIndex - 1) % 24;
-    return (wrapped < 0 ? wrapped + 24 : wrapped) + 1;
-}
-
-int ContainmentProbability(double area, double hfi) {
-    // Logistic model of initial-attack containment in boreal spruce: intercept 4.66524, area
-    // -0.60925 per ha, intensity -0.000375 per kW/m and area-by-intensity -0.000069.
-    const double z = 4.66524 - 0.60925 * area - (0.000375 + 0.000069 * area) * hfi;
-    const double p = std::exp(z) / (1.0 + std::exp(z));
-    return TruncateToInt(p * 100.0);
-}
-
 std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc) {
     std::string text = " ";
     text.append(" ").append(FormatInt(clockLabel)).append(" ");
@@ -125,16 +112,6 @@ int DetectionClockLabel(int minutes) {
     // Past midnight the clock starts again: 24:00 itself still reads 2400.
     while (minutes > 24 * 60) minutes -= 24 * 60;
     return (minutes / 60) * 100 + minutes % 60;
-}
-
-std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
-                                                    const HourlyTables& hourly) {
-    const std::vector<double> elapsed(kDetectionElapsedMinutes.begin(),
-                                      kDetectionElapsedMinutes.end());
-    return AccumulateGrowth(fire, startMinutes, elapsed, [&hourly](int clockHour) {
-        const auto slot = static_cast<std::size_t>(HourlySlot(clockHour));
-        return HourlyWeather{hourly.ffmc[slot], hourly.windSpeed[slot]};
-    });
 }
 
 std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 1); }

@@ -9,27 +9,14 @@
 
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_records.h"
-#include "forms/fbp_settings_form.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/hand_over.h"
-#include "forms/projection_rows.h"
-#include "forms/result_table.h"
+#include "fire/detection_fire.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/exports/result_table.h"
+#include "forms/models/fbp_settings_form.h"
+#include "forms/models/hand_over.h"
+#include "forms/models/projection_rows.h"
 
 namespace emberlin::forms {
-
-// Minutes since the fire start of the ten rows: every quarter hour for two hours, then hourly
-// up to four hours.
-inline constexpr std::array<int, 10> kDetectionElapsedMinutes = {15, 30,  45,  60,  75,
-                                                                 90, 105, 120, 180, 240};
-
-// The slot of the hourly tables (1..24) that holds hour `hourIndex` of a repeating day:
-// hour 0 is the midnight that ends the previous day (slot 24), hour 25 is 01:00 of the next
-// day (slot 1), and so on. Never outside 1..24, whatever the index.
-int HourlySlot(int hourIndex);
-
-// C2 probability of containment in percent (0..99) from the fire's area (ha) and head fire
-// intensity (kW/m), truncated toward zero.
-int ContainmentProbability(double area, double hfi);
 
 // One row of the table: the clock label (hhmm, hours may run past 24), the row number
 // (0..9, which picks the minutes label), the engine's outputs, and whether the fuel is C2
@@ -50,13 +37,6 @@ std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOut
 // The clock label hhmm of a time `minutes` after the midnight that starts the fire's day.
 // Midnight itself reads 2400; the next day's times read from 15 (00:15) on.
 int DetectionClockLabel(int minutes);
-
-// The detection fire at each row's elapsed time, started `startMinutes` after midnight and
-// grown hour by hour under the hourly tables' FFMC and wind speed (the hours wrapping as
-// HourlySlot does). `fire` gives the fuel, site, date and ignition type. The one source of
-// the table's rows and of any picture of the same fire.
-std::vector<AccumulatedGrowthRow> GrowDetectionFire(const FbpInputs& fire, int startMinutes,
-                                                    const HourlyTables& hourly);
 
 class DetectionForm : public FbpSettingsForm {
   public:

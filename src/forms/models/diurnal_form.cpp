@@ -1,12 +1,12 @@
-#include "forms/diurnal_form.h"
+#include "forms/models/diurnal_form.h"
 
 #include <cstddef>
 #include <optional>
 
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/field_tips.h"
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
+#include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
 

@@ -8,9 +8,9 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
-#include "forms/dialog/form_model.h"
-#include "forms/hand_over.h"
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/fbp_calc_form.h"
+#include "forms/models/fbp_calc_form.h"
 
 #include <optional>
 
@@ -6,8 +6,9 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
-#include "forms/fbp_settings_form.h"
-#include "forms/field_tips.h"
+#include "forms/content/fire_description.h"
+#include "forms/fields/field_tips.h"
+#include "forms/models/fbp_settings_form.h"
 
 namespace emberlin::forms {
 
@@ -21,18 +22,6 @@ std::string TwoDecimals(double value) { return FormatFixed(value, 3, 2); }
 std::string Rounded(double value) { return FormatInt(RoundToInt(value)); }
 
 }  // namespace
-
-std::string FireDescription(double cfb) {
-    switch (ClassifyFireType(cfb)) {
-        case FireType::Surface:
-            return "Surface Fire";
-        case FireType::IntermittentCrown:
-            return "Intermittent Crown Fire";
-        case FireType::Crown:
-            return "Crown Fire";
-    }
-    return "Surface Fire";
-}
 
 FbpCalcForm::FbpCalcForm(HandOver& shared)
     : FormModel("EMBERLIN - FBP Calculator"), shared_(shared) {

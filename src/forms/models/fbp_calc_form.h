@@ -6,9 +6,9 @@
 #include <string>
 
 #include "fbp/fbp_records.h"
-#include "forms/dialog/form_model.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/hand_over.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 
@@ -68,8 +68,5 @@ class FbpCalcForm : public FormModel {
     FbpInputs lastInputs_;
     std::optional<FbpOutputs> lastOutputs_;
 };
-
-// The fire description of a crown fraction burned, as the FD field words it.
-std::string FireDescription(double cfb);
 
 }  // namespace emberlin::forms

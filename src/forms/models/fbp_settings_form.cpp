@@ -1,4 +1,4 @@
-#include "forms/fbp_settings_form.h"
+#include "forms/models/fbp_settings_form.h"
 
 #include <utility>
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "forms/dialog/form_model.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/hand_over.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 

@@ -3,99 +3,17 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "fbp/fbp_records.h"
-#include "forms/fbp_settings_form.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/hand_over.h"
+#include "fire/fire_by_hour.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/fields/fire_by_hour_columns.h"
+#include "forms/models/fbp_settings_form.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
-
-inline constexpr int kHoursInDay = 24;
-
-// One hour of the day: the hour's weather and one ComputeFbp call with it.
-struct HourBehaviour {
-    int hour = 0;  // 1..24, the clock hour h:00
-    double ffmc = 0;
-    double windSpeed = 0;  // km/h
-    double isi = 0;        // Initial Spread Index of the hour's FFMC and wind
-    FbpOutputs out;        // elapsed time 60 min
-    FireType fireType = FireType::Surface;
-    int intensityClass = 1;  // 1..6
-    bool grows = false;      // within the fire's duration: area and perimeter hold its size
-    double area = 0;         // ha, accumulated since the start hour
-    double perimeter = 0;    // m, accumulated since the start hour
-};
-
-// A run of consecutive hours, first and last included.
-struct HourSpan {
-    int first = 0;
-    int last = 0;
-    int Hours() const { return last - first + 1; }
-    bool operator==(const HourSpan&) const = default;
-};
-
-struct FireByHourSummary {
-    int peakHour = 0;  // the first hour of the highest HFI
-    double peakHfi = 0;
-    double peakRos = 0;
-    std::array<std::vector<HourSpan>, 2> criticalSpans;  // per threshold
-    std::vector<HourSpan> crownSpans;                    // hours of crown fire
-};
-
-struct FireByHourResult {
-    std::array<HourBehaviour, kHoursInDay> hours;  // hour h in element h - 1
-    FireByHourSummary summary;
-};
-
-// What the calculation takes besides the hourly weather.
-struct FireByHourCase {
-    FbpInputs fire;         // fuel, site, date and ignition; weather and time are set per hour
-    int startHour = 13;     // the fire starts at startHour:00, 0..23
-    int durationHours = 6;  // 1..24, startHour + durationHours not beyond 24
-    std::array<double, 2> thresholds = {4000, 10000};  // kW/m
-};
-
-// Each span of consecutive hours whose HFI is at or above `threshold`, in hour order.
-std::vector<HourSpan> CriticalSpans(std::span<const double, kHoursInDay> hfi, double threshold);
-// Each span of consecutive hours of crown fire.
-std::vector<HourSpan> FireTypeSpans(std::span<const HourBehaviour, kHoursInDay> hours,
-                                    FireType type);
-
-// "13:00": the clock hour h:00.
-std::string HourLabel(int hour);
-// "13:00 to 19:00 (7 h)", spans joined by ", ", or "none".
-std::string SpansText(const std::vector<HourSpan>& spans);
-
-// The whole calculation: one ComputeFbp call per hour at elapsed time 60 min, the summary, and
-// the accumulated growth of one fire from the start hour (AccumulateGrowth over the same
-// hourly table, one row per hour of the duration). The case must lie within the form's ranges.
-FireByHourResult CalcFireByHour(const FireByHourCase& fireCase, const HourlyTables& weather);
-
-// The grid's columns and the texts of one row's cells.
-enum class HourColumn {
-    Hour,
-    Ffmc,
-    Wind,
-    Isi,
-    Ros,
-    Hfi,
-    Cfb,
-    FireType,
-    IntensityClass,
-    Area,
-    Perimeter,
-};
-inline constexpr int kHourColumnCount = 11;
-// "HFI (kW/m)": the heading with its unit.
-std::string HourColumnHeading(HourColumn column);
-std::array<std::string, kHourColumnCount> HourCells(const HourBehaviour& hour);
-// The summary's lines: peak, one line per threshold, crown fire.
-std::vector<std::string> SummaryLines(const FireByHourSummary& summary,
-                                      const std::array<double, 2>& thresholds);
 
 class FireByHourForm : public FbpSettingsForm {
   public:

@@ -1,4 +1,4 @@
-#include "forms/fire_examples_form.h"
+#include "forms/models/fire_examples_form.h"
 
 #include <array>
 #include <limits>

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "forms/dialog/form_model.h"
-#include "forms/picture_window_form.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/picture_window_form.h"
 
 namespace emberlin::forms {
 

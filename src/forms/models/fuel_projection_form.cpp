@@ -1,8 +1,8 @@
-#include "forms/fuel_projection_form.h"
+#include "forms/models/fuel_projection_form.h"
 
 #include "common/calendar.h"
 #include "fbp/fbp_engine.h"
-#include "forms/field_tips.h"
+#include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "fbp/fbp_records.h"
-#include "forms/dialog/form_model.h"
-#include "forms/projection_rows.h"
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/projection_rows.h"
 
 namespace emberlin::forms {
 

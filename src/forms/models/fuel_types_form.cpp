@@ -1,4 +1,4 @@
-#include "forms/fuel_types_form.h"
+#include "forms/models/fuel_types_form.h"
 
 #include <stdexcept>
 

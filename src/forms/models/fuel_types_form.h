@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "forms/dialog/form_model.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/picture_window_form.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/picture_window_form.h"
 
 namespace emberlin::forms {
 

@@ -1,10 +1,10 @@
-#include "forms/fwi_calc_form.h"
+#include "forms/models/fwi_calc_form.h"
 
 #include <array>
 
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/field_tips.h"
+#include "forms/fields/field_tips.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::forms {

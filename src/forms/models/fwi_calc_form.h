@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "forms/dialog/form_model.h"
-#include "forms/hand_over.h"
+#include "forms/kit/form_model.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/picture_window_form.h"
+#include "forms/models/picture_window_form.h"
 
 namespace emberlin::forms {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_model.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "forms/projection_rows.h"
+#include "forms/models/projection_rows.h"
 
 #include <cassert>
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "fbp/fbp_records.h"
-#include "forms/fuel_catalogue.h"
-#include "forms/hand_over.h"
-#include "forms/result_table.h"
+#include "forms/content/fuel_catalogue.h"
+#include "forms/exports/result_table.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 

@@ -1,4 +1,4 @@
-#include "ui/projection_dlgs.h"
+#include "ui/calculators/detection_dlg.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/dialog_parts.h"
-#include "ui/fbp_input_groups.h"
-#include "ui/fixed_rows.h"
-#include "ui/picture.h"
-#include "ui/picture_launchers.h"
-#include "ui/result_exports.h"
-#include "ui/result_grid.h"
+#include "ui/calculators/fbp_input_groups.h"
+#include "ui/pictures/picture.h"
+#include "ui/pictures/picture_launchers.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/fixed_rows.h"
+#include "ui/widgets/result_exports.h"
+#include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
 
@@ -84,48 +84,6 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
-    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
-}
-
-CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
-    : CModelDlg(parent, shared) {
-    setObjectName(QStringLiteral("CFuelProjectionDlg"));
-    auto* layout = new QVBoxLayout(this);
-
-    // Instructions and inputs on the left, the crown fire picture at the top right.
-    auto* top = new QHBoxLayout;
-    layout->addLayout(top);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    QLabel* instructions = InstructionLine(forms::FuelProjectionForm::kInstructions, this);
-    left->addWidget(instructions);
-
-    auto* groups = new QHBoxLayout;
-    left->addLayout(groups);
-
-    AddFbpParametersColumn(binder_, groups, this);
-
-    // INPUTS: date and place, fuel moisture, then wind, terrain and time.
-    // Each label beside its box; the free room goes between the pairs.
-    const FieldGroup inputs = AddFbpInputsGroup(
-        binder_, this,
-        {{}, {"ffmc", "bui", "elapsedTime"}, {"windSpeed", "windDirection", "slope", "aspect"}},
-        PairColumns::Spread);
-    groups->addWidget(inputs.box, 1);
-
-    top->addWidget(MakePicture(QStringLiteral("crown_fire"), QStringLiteral("Crown fire"), this), 0,
-                   Qt::AlignTop);
-
-    // The table: headings over one row per fuel type.
-    const ResultGridBox table =
-        MakeResultGridBox(binder_, QStringLiteral("FBP Projections by Fuel Type"), this,
-                          [this] { return model_.Table(); });
-    layout->addWidget(table.box);
-
-    // Return calculates, as the instruction line promises.
-    AddCalculatorFoot(*this, *layout, binder_, {}, {"ok", "cancel"}, FormExports(model_),
-                      [this](QHBoxLayout* row) { AddProjectionChart(row, binder_, model_); });
     ArrangeDialog(*this, &binder_, {table.box}, {instructions});
 }
 

@@ -1,4 +1,4 @@
-#include "ui/diurnal_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -8,10 +8,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "ui/dialog_parts.h"
-#include "ui/picture_launchers.h"
-#include "ui/result_exports.h"
-#include "ui/result_grid.h"
+#include "ui/pictures/picture_launchers.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/result_exports.h"
+#include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
 

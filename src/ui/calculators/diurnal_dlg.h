@@ -1,9 +1,9 @@
 // The diurnal weather calculator window.
 #pragma once
 
-#include "forms/diurnal_form.h"
-#include "forms/hand_over.h"
-#include "ui/form_binder.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/hand_over.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/fbp_calc_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +12,10 @@
 #include "common/calendar.h"
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
-#include "forms/pictures.h"
-#include "ui/dialog_parts.h"
-#include "ui/picture.h"
-#include "ui/result_exports.h"
+#include "forms/content/pictures.h"
+#include "ui/pictures/picture.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -195,8 +195,8 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(p
         return image;
     }));
     // The first display: the outputs shown are those of the initial values.
-    const forms::FbpSettings& held = model_.Settings();
-    DrawShape(forms::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
+    const emberlin::FbpSettings& held = model_.Settings();
+    DrawShape(emberlin::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
 }
 
 void CFbpCalcDlg::UpdateShape() {

@@ -1,11 +1,11 @@
 // The FBP calculator window.
 #pragma once
 
-#include "forms/fbp_calc_form.h"
-#include "forms/hand_over.h"
-#include "ui/fire_shape_view.h"
-#include "ui/form_binder.h"
-#include "ui/info_panel_dlg.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/hand_over.h"
+#include "ui/pictures/fire_shape_view.h"
+#include "ui/reference/info_panel_dlg.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/fbp_input_groups.h"
+#include "ui/calculators/fbp_input_groups.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

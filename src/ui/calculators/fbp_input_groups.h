@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "ui/dialog_parts.h"
+#include "ui/widgets/dialog_parts.h"
 
 namespace emberlin::ui {
 

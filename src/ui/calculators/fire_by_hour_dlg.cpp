@@ -1,4 +1,4 @@
-#include "ui/fire_by_hour_dlg.h"
+#include "ui/calculators/fire_by_hour_dlg.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -17,12 +17,12 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "forms/fire_shape.h"
-#include "ui/dialog_parts.h"
-#include "ui/fbp_input_groups.h"
-#include "ui/fixed_rows.h"
-#include "ui/picture_export.h"
-#include "ui/result_exports.h"
+#include "forms/content/fire_shape.h"
+#include "ui/calculators/fbp_input_groups.h"
+#include "ui/pictures/picture_export.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/fixed_rows.h"
+#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -73,7 +73,7 @@ HourTableModel::HourTableModel(const forms::FireByHourForm& form, QObject* paren
     : QAbstractTableModel(parent), form_(form) {}
 
 int HourTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !form_.HasResult() ? 0 : forms::kHoursInDay;
+    return parent.isValid() || !form_.HasResult() ? 0 : emberlin::kHoursInDay;
 }
 
 int HourTableModel::columnCount(const QModelIndex& parent) const {
@@ -398,7 +398,7 @@ void CFireByHourDlg::UpdateChart() {
         parts.spans[t]->setName(QStringLiteral("Hours at or above ") + name);
         QList<QPointF> shade;
         if (hasResult) {
-            for (const forms::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
+            for (const emberlin::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
                 shade.append({span.first - 0.5, 0});
                 shade.append({span.first - 0.5, top});
                 shade.append({span.last + 0.5, top});

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "forms/fire_by_hour_form.h"
-#include "forms/hand_over.h"
-#include "ui/form_binder.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/hand_over.h"
+#include "ui/widgets/form_binder.h"
 
 QT_BEGIN_NAMESPACE
 class QChartView;

@@ -1,13 +1,13 @@
-#include "ui/fwi_calc_dlg.h"
+#include "ui/calculators/fwi_calc_dlg.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "ui/dialog_parts.h"
-#include "ui/picture.h"
-#include "ui/result_exports.h"
+#include "ui/pictures/picture.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 

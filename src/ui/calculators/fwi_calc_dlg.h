@@ -1,10 +1,10 @@
 // The FWI calculator window.
 #pragma once
 
-#include "forms/fwi_calc_form.h"
-#include "forms/hand_over.h"
-#include "ui/form_binder.h"
-#include "ui/info_panel_dlg.h"
+#include "forms/models/fwi_calc_form.h"
+#include "forms/models/hand_over.h"
+#include "ui/reference/info_panel_dlg.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

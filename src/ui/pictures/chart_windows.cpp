@@ -1,4 +1,4 @@
-#include "ui/chart_windows.h"
+#include "ui/pictures/chart_windows.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -14,8 +14,8 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
-#include "forms/pictures.h"
-#include "ui/picture_export.h"
+#include "forms/content/pictures.h"
+#include "ui/pictures/picture_export.h"
 
 class QChartView;
 

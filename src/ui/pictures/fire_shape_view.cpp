@@ -1,4 +1,4 @@
-#include "ui/fire_shape_view.h"
+#include "ui/pictures/fire_shape_view.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "forms/fire_shape.h"
-#include "ui/picture_export.h"
+#include "forms/content/fire_shape.h"
+#include "ui/pictures/picture_export.h"
 
 namespace emberlin::ui {
 

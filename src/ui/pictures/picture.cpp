@@ -1,4 +1,4 @@
-#include "ui/picture.h"
+#include "ui/pictures/picture.h"
 
 #include <QFile>
 #include <QLabel>

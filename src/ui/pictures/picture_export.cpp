@@ -1,4 +1,4 @@
-#include "ui/picture_export.h"
+#include "ui/pictures/picture_export.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -10,7 +10,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -1,12 +1,12 @@
-#include "ui/picture_launchers.h"
+#include "ui/pictures/picture_launchers.h"
 
 #include <memory>
 #include <optional>
 
 #include "common/calendar.h"
-#include "forms/pictures.h"
-#include "ui/fire_shape_view.h"
-#include "ui/form_binder.h"
+#include "forms/content/pictures.h"
+#include "ui/pictures/fire_shape_view.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 
@@ -149,7 +149,7 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
             }));
     QObject::connect(
         calculate, &QPushButton::clicked, launchers.shape, [taken, launchers, &form, hourly] {
-            const std::optional<forms::HourlyTables> tables = hourly();
+            const std::optional<emberlin::HourlyTables> tables = hourly();
             if (!tables || !StoredCleanly(form)) return;
             if (form.GrowthRows().empty()) return;
             // The fire the table was just computed for: the same inputs and start.

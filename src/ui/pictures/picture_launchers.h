@@ -8,17 +8,17 @@
 #include <array>
 #include <functional>
 
-#include "forms/detection_form.h"
-#include "forms/diurnal_form.h"
-#include "forms/fuel_projection_form.h"
-#include "ui/chart_windows.h"
-#include "ui/form_binder.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fuel_projection_form.h"
+#include "ui/pictures/chart_windows.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 
 // The hourly tables the detection assessment grows its fire with, or nothing before the
 // diurnal weather has been computed.
-using HourlySource = std::function<std::optional<forms::HourlyTables>()>;
+using HourlySource = std::function<std::optional<emberlin::HourlyTables>()>;
 
 // A button named `name` that opens a picture, with what it opens as its tooltip.
 QPushButton* PictureButton(const QString& text, const QString& name, const QString& tip,

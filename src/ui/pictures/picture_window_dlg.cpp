@@ -1,10 +1,10 @@
-#include "ui/picture_window_dlg.h"
+#include "ui/pictures/picture_window_dlg.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "ui/dialog_parts.h"
-#include "ui/picture.h"
+#include "ui/pictures/picture.h"
+#include "ui/widgets/dialog_parts.h"
 
 namespace emberlin::ui {
 

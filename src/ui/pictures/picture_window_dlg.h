@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/picture_window_form.h"
-#include "ui/form_binder.h"
+#include "forms/models/picture_window_form.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

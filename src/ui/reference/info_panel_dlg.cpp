@@ -1,4 +1,4 @@
-#include "ui/info_panel_dlg.h"
+#include "ui/reference/info_panel_dlg.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/dialog_parts.h"
-#include "ui/form_binder.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <string>
 
-#include "forms/info_panels.h"
-#include "ui/form_binder.h"
+#include "forms/content/info_panels.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

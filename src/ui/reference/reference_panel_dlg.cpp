@@ -1,4 +1,4 @@
-#include "ui/reference_panel_dlg.h"
+#include "ui/reference/reference_panel_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "ui/dialog_parts.h"
-#include "ui/form_binder.h"
-#include "ui/picture.h"
+#include "ui/pictures/picture.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

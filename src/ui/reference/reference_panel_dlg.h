@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "forms/reference_panels.h"
+#include "forms/content/reference_panels.h"
 
 namespace emberlin::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/dialog_parts.h"
+#include "ui/widgets/dialog_parts.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "forms/fuel_catalogue.h"
+#include "forms/content/fuel_catalogue.h"
 
 namespace emberlin::ui {
 

@@ -13,7 +13,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

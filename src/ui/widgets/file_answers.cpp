@@ -1,4 +1,4 @@
-#include "ui/file_answers.h"
+#include "ui/widgets/file_answers.h"
 
 #include <QFileDialog>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "ui/fixed_rows.h"
+#include "ui/widgets/fixed_rows.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

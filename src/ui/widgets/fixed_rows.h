@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

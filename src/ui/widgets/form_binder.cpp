@@ -1,10 +1,10 @@
-#include "ui/form_binder.h"
+#include "ui/widgets/form_binder.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include "common/number_text.h"
-#include "ui/message_answers.h"
+#include "ui/widgets/message_answers.h"
 
 namespace emberlin::ui {
 

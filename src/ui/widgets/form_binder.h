@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "forms/dialog/form_host.h"
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_host.h"
+#include "forms/kit/form_model.h"
 
 namespace emberlin::ui {
 

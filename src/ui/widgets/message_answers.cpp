@@ -1,4 +1,4 @@
-#include "ui/message_answers.h"
+#include "ui/widgets/message_answers.h"
 
 #include <deque>
 

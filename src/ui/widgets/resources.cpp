@@ -1,4 +1,4 @@
-#include "ui/resources.h"
+#include "ui/widgets/resources.h"
 
 #include <QApplication>
 #include <QIcon>

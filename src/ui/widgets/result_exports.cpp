@@ -1,4 +1,4 @@
-#include "ui/result_exports.h"
+#include "ui/widgets/result_exports.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,9 +17,9 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "ui/dialog_parts.h"
-#include "ui/file_answers.h"
-#include "ui/form_binder.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/file_answers.h"
+#include "ui/widgets/form_binder.h"
 
 #ifndef EMBERLIN_VERSION
 #define EMBERLIN_VERSION "unknown"

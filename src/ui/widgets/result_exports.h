@@ -10,8 +10,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "forms/report_notes.h"
-#include "forms/result_table.h"
+#include "forms/exports/report_notes.h"
+#include "forms/exports/result_table.h"
 
 class QBoxLayout;
 class QHBoxLayout;

@@ -1,4 +1,4 @@
-#include "ui/result_grid.h"
+#include "ui/widgets/result_grid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,8 +12,8 @@
 #include <cctype>
 #include <utility>
 
-#include "ui/fixed_rows.h"
-#include "ui/form_binder.h"
+#include "ui/widgets/fixed_rows.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

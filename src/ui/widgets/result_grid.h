@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
 
 namespace emberlin::ui {
 

@@ -1,11 +1,11 @@
-#include "ui/scenario_files.h"
+#include "ui/widgets/scenario_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "ui/file_answers.h"
-#include "ui/form_binder.h"
+#include "ui/widgets/file_answers.h"
+#include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "forms/scenario.h"
+#include "forms/exports/scenario.h"
 
 class QWidget;
 

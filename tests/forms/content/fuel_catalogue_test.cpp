@@ -1,5 +1,5 @@
 // The fuel catalogue: one row per engine fuel type, and places that never collide.
-#include "forms/fuel_catalogue.h"
+#include "forms/content/fuel_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tests of what the projection windows' pictures are drawn from: the detection's growth and
 // perimeters, the bars by fuel type, clock texts and the captions of the inputs.
-#include "forms/pictures.h"
+#include "forms/content/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,10 @@
 #include <string>
 
 #include "fbp/fbp_engine.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/hand_over.h"
+#include "forms/fields/calculator_defaults.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/hand_over.h"
 
 namespace emberlin::forms {
 namespace {

@@ -1,4 +1,4 @@
-#include "forms/reference_panels.h"
+#include "forms/content/reference_panels.h"
 
 #include <gtest/gtest.h>
 

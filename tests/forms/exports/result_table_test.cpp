@@ -1,4 +1,4 @@
-#include "forms/result_table.h"
+#include "forms/exports/result_table.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 
 #include "common/csv_text.h"
 #include "common/number_text.h"
-#include "forms/detection_form.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fuel_projection_form.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fuel_projection_form.h"
 
 namespace emberlin::forms {
 namespace {

@@ -1,6 +1,6 @@
 // The five calculators as a user meets them: every field explains itself, and results never
 // look current when the inputs have changed since they were calculated.
-#include "forms/field_tips.h"
+#include "forms/fields/field_tips.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "common/number_text.h"
-#include "forms/detection_form.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
-#include "forms/fire_by_hour_form.h"
-#include "forms/fuel_projection_form.h"
-#include "forms/fwi_calc_form.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
+#include "forms/models/fuel_projection_form.h"
+#include "forms/models/fwi_calc_form.h"
 
 namespace emberlin::forms {
 namespace {

@@ -1,5 +1,5 @@
 // The field-exchange rules, on a small form of their own.
-#include "forms/dialog/form_model.h"
+#include "forms/kit/form_model.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 
 namespace emberlin::forms {
 namespace {

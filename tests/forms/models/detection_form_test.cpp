@@ -1,4 +1,4 @@
-#include "forms/detection_form.h"
+#include "forms/models/detection_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,30 +10,14 @@
 #include "diurnal/hourly_ffmc.h"
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
 #include "heading_captions.h"
+#include "support/diurnal_day.h"
 
 namespace emberlin::forms {
 namespace {
-
-// Publishes the hourly tables as the diurnal weather calculator does after CALCULATE with
-// its initial values (30 C, 45 %, 25 km/h, FFMC 87, 15 July at 55 N 110 W, temperature 15..32,
-// wind 1..35, its default curve shapes, Van Wagner FFMC).
-void PublishDiurnalDay(HandOver& shared) {
-    const std::optional<DiurnalDay> day = CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35,
-                                                         {0.88, 1.86, -2.2}, {1.0, 1.24, -3.59});
-    ASSERT_TRUE(day.has_value());
-    const DiurnalFfmc ffmc = CalcDiurnalFfmc(*day, 87, FfmcMethod::VanWagner);
-    shared.hourly.emplace();
-    shared.hourly->ffmc = {};
-    shared.hourly->windSpeed = {};
-    for (std::size_t h = 1; h <= 24; ++h) {
-        shared.hourly->ffmc[h] = ffmc[h];
-        shared.hourly->windSpeed[h] = day->windSpeed[h];
-    }
-}
 
 // The engine inputs of one row with the form's initial inputs, written out field by field.
 FbpInputs RowInputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
@@ -236,7 +220,7 @@ TEST_F(DetectionFormTest, DrivenAfterTheDiurnalAndFbpCalculators) {
     fbp.Open();
     fbp.Click("calculate");
     HandOver published;
-    PublishDiurnalDay(published);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(published));
     EXPECT_EQ(shared.hourly->ffmc, published.hourly->ffmc);
     EXPECT_EQ(shared.hourly->windSpeed, published.hourly->windSpeed);
 
@@ -275,7 +259,7 @@ class DetectionStartTimes : public DetectionFormTest,
 
 TEST_P(DetectionStartTimes, GiveClockLabelsAndWrapAroundTheDay) {
     const StartCase& c = GetParam();
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     TypeKeys(form, "fireStartTime", c.typed);
     form.Click("calculate");
     ASSERT_TRUE(host.Messages().empty());
@@ -330,7 +314,7 @@ TEST(DetectionClockLabelTest, LabelsRollOverMidnight) {
 TEST_F(DetectionFormTest, StartedAtTenAtNightTheFireGrowsPastMidnight) {
     // The default inputs and the diurnal calculator's day; the night brings calmer, damper
     // hours, yet the fire only grows.
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     TypeKeys(form, "fireStartTime", "2200");
     form.Click("calculate");
     ASSERT_TRUE(host.Messages().empty());
@@ -411,14 +395,8 @@ INSTANTIATE_TEST_SUITE_P(DetectionFormTest, DetectionOneWeather,
                                     (row.param.ignition == 1 ? "point" : "line");
                          });
 
-TEST(HourlySlotTest, HoursWrapIntoOneToTwentyFour) {
-    const std::pair<int, int> cases[] = {{0, 24}, {1, 1},  {12, 12}, {24, 24}, {25, 1},
-                                         {26, 2}, {28, 4}, {48, 24}, {49, 1},  {-1, 23}};
-    for (auto [hour, slot] : cases) EXPECT_EQ(HourlySlot(hour), slot) << hour;
-}
-
 TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     form.Click("calculate");
     const auto first = Rows(form);
     form.Click("calculate");
@@ -451,7 +429,7 @@ TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
 
 TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds) {
     // Hour 14 carrying the FBP calculator's FFMC and wind makes row 1 its default fire.
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     shared.hourly->ffmc[14] = 87;
     shared.hourly->windSpeed[14] = 25;
     form.Click("calculate");
@@ -474,22 +452,6 @@ TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds
                     tail == "   Crown         ")
             << row;
     }
-}
-
-TEST(ContainmentProbabilityTest, LogisticOddsTruncatedToPercent) {
-    struct Case {
-        double area, hfi;
-        int poc;
-    };
-    const Case cases[] = {
-        {0, 0, 99},               // z = 4.66524, P = 0.9907
-        {0.163399, 6824.18, 87},  // z about 1.93, P about 0.873
-        {1, 1000, 97},            // z = 3.61199
-        {5, 0, 83},               // z = 1.61899, P = 0.8347
-        {10, 5000, 0},            // z far below 0
-        {1e6, 1e9, 0},            // e^z underflows to 0, never a NaN
-    };
-    for (const Case& c : cases) EXPECT_EQ(ContainmentProbability(c.area, c.hfi), c.poc) << c.area;
 }
 
 TEST(DetectionRowTextTest, PiecesFollowTheMagnitudeOfEachValue) {
@@ -566,7 +528,7 @@ TEST_F(DetectionFormTest, ErrorMessagesWhenNoCalculatorHasRun) {
 }
 
 TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     TypeKeys(form, "fireStartTime", "1200");
     form.Click("calculate");
     ASSERT_FALSE(form.Text("row1").empty());
@@ -617,7 +579,7 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
 }
 
 TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     form.Click("calculate");
     const auto before = Rows(form);
 
@@ -718,7 +680,7 @@ TEST_F(DetectionFormTest, TypingChecksAtOnceAndDefaultPutsEverythingBack) {
 }
 
 TEST_F(DetectionFormTest, CancelKeepsWhatWasStoredAndTheTable) {
-    PublishDiurnalDay(shared);
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
     form.Click("calculate");
     const auto rows = Rows(form);
     TypeKeys(form, "bui", "80");

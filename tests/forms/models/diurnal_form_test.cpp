@@ -1,4 +1,4 @@
-#include "forms/diurnal_form.h"
+#include "forms/models/diurnal_form.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/number_text.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/fwi_calc_form.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/fwi_calc_form.h"
 
 namespace emberlin::forms {
 namespace {

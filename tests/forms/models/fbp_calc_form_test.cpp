@@ -1,4 +1,4 @@
-#include "forms/fbp_calc_form.h"
+#include "forms/models/fbp_calc_form.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,9 @@
 
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
-#include "forms/dialog/recording_host.h"
+#include "forms/content/fire_description.h"
+#include "forms/fields/calculator_defaults.h"
+#include "forms/kit/recording_host.h"
 
 namespace emberlin::forms {
 namespace {

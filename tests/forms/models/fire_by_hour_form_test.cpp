@@ -1,4 +1,4 @@
-#include "forms/fire_by_hour_form.h"
+#include "forms/models/fire_by_hour_form.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,11 @@
 #include "fbp/accumulated_growth.h"
 #include "fbp/fbp_engine.h"
 #include "fbp/surface_spread.h"
-#include "forms/detection_form.h"
-#include "forms/dialog/recording_host.h"
-#include "forms/diurnal_form.h"
-#include "forms/fbp_calc_form.h"
+#include "forms/content/fire_description.h"
+#include "forms/kit/recording_host.h"
+#include "forms/models/detection_form.h"
+#include "forms/models/diurnal_form.h"
+#include "forms/models/fbp_calc_form.h"
 
 namespace emberlin::forms {
 namespace {
@@ -200,27 +201,6 @@ INSTANTIATE_TEST_SUITE_P(Tables, FireByHourSpanTest,
                                                     {1, 22, 23, 24},
                                                     "01:00 to 01:00 (1 h), 22:00 to 24:00 (3 h)"}),
                          [](const auto& row) { return std::string(row.param.name); });
-
-TEST(CriticalSpansTest, ThresholdIsInclusiveAndTiesPickTheFirstPeak) {
-    std::array<double, 24> hfi{};
-    hfi[4] = 4000;      // 05:00 exactly at the threshold
-    hfi[5] = 3999.999;  // just below
-    hfi[9] = 9000;      // 10:00 and 12:00 tie at the peak
-    hfi[11] = 9000;
-    EXPECT_EQ(CriticalSpans(hfi, 4000), (std::vector<HourSpan>{{5, 5}, {10, 10}, {12, 12}}));
-    EXPECT_EQ(SpansText(CriticalSpans(hfi, 9000.5)), "none");
-
-    HourlyTables weather;
-    for (int h = 1; h <= 24; ++h) {
-        weather.ffmc[static_cast<std::size_t>(h)] = h == 10 || h == 12 ? 93 : 75;
-        weather.windSpeed[static_cast<std::size_t>(h)] = h == 10 || h == 12 ? 30 : 5;
-    }
-    FireByHourCase fireCase;
-    fireCase.fire = EngineInputs(FbpSettings{}, 196);
-    const FireByHourResult result = CalcFireByHour(fireCase, weather);
-    EXPECT_EQ(result.summary.peakHour, 10);
-    EXPECT_EQ(result.summary.peakHfi, result.hours[11].out.hfi);
-}
 
 // A refused input refuses the whole calculation: the field's message under its label, the focus on
 // the field with its text selected, and every result as it was.

@@ -1,11 +1,11 @@
-#include "forms/fire_examples_form.h"
+#include "forms/models/fire_examples_form.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 
 namespace emberlin::forms {
 namespace {

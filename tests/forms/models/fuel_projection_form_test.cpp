@@ -1,4 +1,4 @@
-#include "forms/fuel_projection_form.h"
+#include "forms/models/fuel_projection_form.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fbp/fbp_engine.h"
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 #include "heading_captions.h"
 
 namespace emberlin::forms {

@@ -1,4 +1,4 @@
-#include "forms/fuel_types_form.h"
+#include "forms/models/fuel_types_form.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 
 namespace emberlin::forms {
 namespace {

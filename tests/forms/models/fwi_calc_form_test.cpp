@@ -1,11 +1,11 @@
-#include "forms/fwi_calc_form.h"
+#include "forms/models/fwi_calc_form.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
-#include "forms/dialog/recording_host.h"
+#include "forms/kit/recording_host.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::forms {

@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "app/main_menu_dlg.h"
-#include "result_grid_support.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/result_grid_support.h"
+#include "support/ui_test_support.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::app::CMainMenuDlg;
 using emberlin::forms::HandOver;

@@ -1,5 +1,5 @@
 // The diurnal weather calculator, driven through its real widgets.
-#include "ui/diurnal_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "result_grid_support.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/result_grid_support.h"
+#include "support/ui_test_support.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::DiurnalForm;
 using emberlin::forms::HandOver;

@@ -1,5 +1,5 @@
 // The FBP calculator window and its acronyms panel, driven through their real widgets.
-#include "ui/fbp_calc_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "common/number_text.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::FbpCalcForm;
 using emberlin::forms::FuelBoxId;

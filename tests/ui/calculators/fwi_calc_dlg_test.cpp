@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/main_menu_dlg.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::app::CMainMenuDlg;
 using emberlin::forms::HandOver;

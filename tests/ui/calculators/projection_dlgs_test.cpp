@@ -1,6 +1,4 @@
 // The detection assessment and projection by fuel type windows, driven through their widgets.
-#include "ui/projection_dlgs.h"
-
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -9,9 +7,12 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
-#include "result_grid_support.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/diurnal_day.h"
+#include "support/result_grid_support.h"
+#include "support/ui_test_support.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::HandOver;
 using emberlin::ui::CDetectionDlg;
@@ -19,19 +20,6 @@ using emberlin::ui::CFuelProjectionDlg;
 using namespace emberlin::ui::testing;
 
 namespace {
-
-// The hourly tables as the diurnal weather calculator publishes them for its initial values.
-void PublishDiurnalDay(HandOver& shared) {
-    const auto day = emberlin::CalcDiurnalDay(55, -110, 7, 15, 30, 45, 25, 15, 32, 1, 35,
-                                              {0.88, 1.86, -2.2}, {1.0, 1.24, -3.59});
-    QVERIFY(day.has_value());
-    const auto ffmc = emberlin::CalcDiurnalFfmc(*day, 87, emberlin::FfmcMethod::VanWagner);
-    shared.hourly.emplace();
-    for (std::size_t h = 1; h <= 24; ++h) {
-        shared.hourly->ffmc[h] = ffmc[h];
-        shared.hourly->windSpeed[h] = day->windSpeed[h];
-    }
-}
 
 // Row n (1-based) as the form model built it, blanks included.
 template <class Dlg>
@@ -56,7 +44,7 @@ class ProjectionDlgsTest : public QObject {
 
     void detectionCalculatesTenRowsFromTheHourlyTables() {
         HandOver shared;
-        PublishDiurnalDay(shared);
+        QVERIFY(emberlin::testing_support::PublishDiurnalDay(shared));
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("EMBERLIN - FBP Detection Assessment"));

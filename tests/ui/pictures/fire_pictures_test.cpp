@@ -16,14 +16,15 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
-#include "ui/chart_windows.h"
-#include "ui/diurnal_dlg.h"
-#include "ui/fbp_calc_dlg.h"
-#include "ui/fire_shape_view.h"
-#include "ui/picture_export.h"
-#include "ui/projection_dlgs.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/pictures/chart_windows.h"
+#include "ui/pictures/fire_shape_view.h"
+#include "ui/pictures/picture_export.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::HandOver;
 using namespace emberlin::ui;

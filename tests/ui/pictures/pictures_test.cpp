@@ -8,12 +8,13 @@
 #include <QTest>
 #include <map>
 
-#include "forms/fire_examples_form.h"
-#include "forms/fuel_types_form.h"
-#include "ui/gallery_dlgs.h"
-#include "ui/picture.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "forms/models/fire_examples_form.h"
+#include "forms/models/fuel_types_form.h"
+#include "support/ui_test_support.h"
+#include "ui/pictures/picture.h"
+#include "ui/reference/fire_examples_dlg.h"
+#include "ui/reference/fuel_types_dlg.h"
+#include "ui/widgets/resources.h"
 
 using namespace emberlin::ui;
 using namespace emberlin::ui::testing;

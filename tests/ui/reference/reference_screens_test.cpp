@@ -6,11 +6,12 @@
 #include <QSvgRenderer>
 #include <QTest>
 
-#include "ui/gallery_dlgs.h"
-#include "ui/picture.h"
-#include "ui/reference_panel_dlg.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
+#include "ui/pictures/picture.h"
+#include "ui/reference/fire_examples_dlg.h"
+#include "ui/reference/fuel_types_dlg.h"
+#include "ui/reference/reference_panel_dlg.h"
+#include "ui/widgets/resources.h"
 
 using namespace emberlin::ui;
 using namespace emberlin::ui::testing;

@@ -1,6 +1,6 @@
 // Results leaving a calculator: Copy Results on the clipboard, Save CSV through the file
 // dialog seam, and the one-page report read back from its PDF.
-#include "ui/result_exports.h"
+#include "ui/widgets/result_exports.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,12 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "forms/report_notes.h"
-#include "ui/fbp_calc_dlg.h"
-#include "ui/file_answers.h"
-#include "ui/projection_dlgs.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "forms/exports/report_notes.h"
+#include "support/ui_test_support.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/widgets/file_answers.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::HandOver;
 using emberlin::ui::FileAnswers;

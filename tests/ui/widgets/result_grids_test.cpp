@@ -11,11 +11,12 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "diurnal/hourly_ffmc.h"
-#include "result_grid_support.h"
-#include "ui/diurnal_dlg.h"
-#include "ui/projection_dlgs.h"
-#include "ui/resources.h"
-#include "ui_test_support.h"
+#include "support/result_grid_support.h"
+#include "support/ui_test_support.h"
+#include "ui/calculators/detection_dlg.h"
+#include "ui/calculators/diurnal_dlg.h"
+#include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/widgets/resources.h"
 
 using emberlin::forms::HandOver;
 using emberlin::ui::CDetectionDlg;

@@ -1,10 +1,8 @@
-#include "forms/hand_over.h"
+#include "fire/engine_inputs.h"
 
 #include <string>
 
-#include "common/calendar.h"
-
-namespace emberlin::forms {
+namespace emberlin {
 
 FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
     const ProjectionSite& site = settings.site;
@@ -33,12 +31,4 @@ FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
     return in;
 }
 
-FbpInputs CalculatorDefaults(std::string_view fuelType) {
-    const FbpSettings settings;
-    FbpInputs in =
-        EngineInputs(settings, DayOfYear(settings.month, settings.day).value_or(settings.day));
-    in.fuelType = std::string(fuelType);
-    return in;
-}
-
-}  // namespace emberlin::forms
+}  // namespace emberlin

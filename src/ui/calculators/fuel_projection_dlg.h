@@ -1,0 +1,15 @@
+// The projection by fuel type window: one row of FBP results for each of the eighteen fuels.
+#pragma once
+
+#include "forms/models/fuel_projection_form.h"
+#include "forms/models/hand_over.h"
+#include "ui/widgets/form_binder.h"
+
+namespace emberlin::ui {
+
+class CFuelProjectionDlg : public CModelDlg<forms::FuelProjectionForm> {
+  public:
+    CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent);
+};
+
+}  // namespace emberlin::ui
