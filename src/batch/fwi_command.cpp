@@ -97,6 +97,7 @@ class FwiRows : public RowCommand {
             out.Field(column < fields.size() ? fields[column] : std::string_view());
         }
         for (std::size_t i = 0; i < kOutputs.size(); ++i) out.Field("");
+        out.EndRow();
         ++refusedDays_;
     }
 
