@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -933,6 +935,70 @@ TEST(FbpCommand, FuelCodeTextsListEveryCode) {
               "every FBP output under its own name and fireType (Surface Fire, Intermittent "
               "Crown\n"
               "Fire, Crown Fire). Columns the engine does not use are passed through.\n");
+}
+
+// --- the manual page ----------------------------------------------------------------------
+
+// The options ("keep-going") a piece of the page names as "\-\-keep\-going".
+std::set<std::string> OptionsNamed(const std::string& text) {
+    std::set<std::string> names;
+    for (std::size_t at = text.find("\\-\\-"); at != std::string::npos;
+         at = text.find("\\-\\-", at + 1)) {
+        std::string name;
+        for (std::size_t i = at + 4; i < text.size();) {
+            if (text.compare(i, 2, "\\-") == 0) {
+                name += '-';
+                i += 2;
+            } else if (std::islower(static_cast<unsigned char>(text[i]))) {
+                name += text[i++];
+            } else {
+                break;
+            }
+        }
+        names.insert(name);
+    }
+    return names;
+}
+
+// The manual page has a subsection per command naming exactly its options, one for the
+// options of every command naming exactly those, and the refusal the program really writes.
+TEST(ManualPage, MatchesTheCommandTable) {
+    const std::string page =
+        ReadText(emberlin::test_files::TestDataPath("../../packaging/emberlin.1.in"));
+    ASSERT_FALSE(page.empty());
+    auto section = [&](const std::string& heading) {
+        const std::size_t start = page.find("\n.SS " + heading + "\n");
+        EXPECT_NE(start, std::string::npos) << heading;
+        if (start == std::string::npos) return std::string();
+        const std::size_t end = page.find("\n.S", start + 1);
+        return page.substr(start, end - start);
+    };
+    std::set<std::string> common, every = {"version"};
+    for (const CommonOption& option : CommonOptions()) common.insert(std::string(option.name));
+    const std::string commonText = section("Options of every command");
+    EXPECT_EQ(OptionsNamed(commonText), common);
+    for (const CommonOption& option : CommonOptions()) {
+        if (option.shortName.empty()) continue;
+        EXPECT_NE(commonText.find(".BR \\" + std::string(option.shortName) + " \", \" \\-\\-"),
+                  std::string::npos)
+            << option.shortName;
+    }
+    every.insert(common.begin(), common.end());
+    for (const CommandEntry* command : Commands()) {
+        std::set<std::string> own;
+        for (const CommandOption& option : command->options) own.insert(std::string(option.name));
+        std::set<std::string> named = OptionsNamed(section(std::string(command->name)));
+        for (const std::string& name : common) named.erase(name);
+        EXPECT_EQ(named, own) << command->name;
+        every.insert(own.begin(), own.end());
+    }
+    for (const std::string& name : OptionsNamed(page)) EXPECT_TRUE(every.contains(name)) << name;
+
+    std::string input = kFwiHead;
+    for (int line = 2; line < 17; ++line) input += "7,25,40,15,0\n";
+    const RunResult run = RunCommand({"fwi"}, input + "7,25,120,15,0\n");
+    ASSERT_FALSE(run.errors.empty());
+    EXPECT_NE(page.find("\n" + run.errors), std::string::npos) << run.errors;
 }
 
 TEST(CommandLine, VersionIsTheProjectVersion) {
