@@ -28,8 +28,8 @@ constexpr const CommandEntry* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurn
 // The options of every command, as the usages list them.
 constexpr CommonOption kCommonOptions[] = {
     {"-o", "output", "FILE",
-     "write to FILE (default: standard output); a file is written whole or not at all, a\n"
-     "                     FIFO or device (/dev/null) is written into"},
+     "write to FILE, whole or not at all (default: standard output);\n"
+     "                     a FIFO or a device (/dev/null) is written into"},
     {"", "keep-going", "", "write the good rows, report each bad one, exit 1 at the end"},
     {"-h", "help", "", "this text"},
 };

@@ -155,7 +155,7 @@ const std::string& FwiColumns() {
         return "Columns (by name, any letter case and order): mon or month, temp (deg C), rh (%),\n"
                "ws (km/h), prec (mm); optional id: a change of its value starts the chain again.\n"
                "Every value is required. Ranges: mon " +
-               range(FwiFormRange("month")) + ", temp " + range(kBatchTemperature) + ", rh " +
+               range(FwiFormRange("month")) + ", temp " + range(kBatchTemperature) + ",\nrh " +
                range(FwiFormRange("relativeHumidity")) + ", ws " +
                range(FwiFormRange("windSpeed")) + ", prec " + range(FwiFormRange("rain")) +
                ".\n"

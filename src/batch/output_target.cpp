@@ -75,6 +75,24 @@ bool OutputTarget::Open(std::string_view path, std::FILE* standardOutput, std::s
     shownPath_ = std::string(path);
     std::string target = shownPath_;
     struct stat status {};
+    // /dev/stdout and its like name a descriptor the caller opened: written into, never
+    // replaced (the shell's file would be swapped under it).
+    struct stat standard {};
+    if (stat(target.c_str(), &status) == 0 && fstat(fileno(standardOutput), &standard) == 0 &&
+        status.st_dev == standard.st_dev && status.st_ino == standard.st_ino) {
+        file_ = standardOutput;
+        return true;
+    }
+    const bool descriptor =
+        target.starts_with("/proc/") || target.starts_with("/dev/fd/") || target == "/dev/stderr";
+    if (descriptor) {
+        const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) {
+            problem = Problem(errno);
+            return false;
+        }
+        return Wrap(fd, problem);
+    }
     if (lstat(target.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
         // A link is followed: its target is replaced and the link stays a link.
         if (char* resolved = realpath(target.c_str(), nullptr)) {

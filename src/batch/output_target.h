@@ -15,7 +15,8 @@ class OutputTarget {
     OutputTarget(const OutputTarget&) = delete;
     OutputTarget& operator=(const OutputTarget&) = delete;
 
-    // "" or "-" is `standardOutput`. A path naming a FIFO, a terminal or a device is opened
+    // "" or "-" is `standardOutput`, and so is a path naming its file (/dev/stdout). A path
+    // naming a FIFO, a terminal, a device or another open descriptor (/dev/fd/N) is opened
     // and written into; a symbolic link is followed and its target replaced; anything else
     // is written to a temporary file in the target's folder: an unnamed one (O_TMPFILE) when
     // `unnamedTemporary` and the file system allows it, else a named one removed on every

@@ -2,6 +2,7 @@
 // leaves behind.
 #include "batch/batch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -767,6 +768,33 @@ TEST(OutputFifo, WrittenIntoWhole) {
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(run.filesLeft, (std::vector<std::string>{"in.csv", "pipe"}));
     EXPECT_EQ(ParseCsv(received).size(), 3001u);
+}
+
+// -o /dev/stdout writes into the program's standard output, whatever it is: a regular file
+// there is written into, not replaced (the shell goes on writing to it).
+TEST(OutputFile, DevStdoutIsTheStandardOutput) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary) << kFwiHead + ManyGoodFwiRows(3);
+    const fs::path captured = folder / "captured";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd < 0 || dup2(fd, 1) != 1) _exit(99);
+        const std::string in = (folder / "in.csv").string();
+        const std::vector<std::string_view> args = {"fwi", in, "-o", "/dev/stdout"};
+        const int status = RunBatch(args, stdin, stdout, stderr);
+        std::fflush(stdout);
+        if (write(1, "after\n", 6) != 6) _exit(98);
+        _exit(status);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string text = ReadText(captured);
+    EXPECT_TRUE(text.ends_with("\r\nafter\n")) << text;
+    EXPECT_EQ(ParseCsv(text).size(), 5u);  // the heading, three days and "after"
 }
 
 // A 100 MB heading of bare commas is refused once past the bound, in bounded memory.
