@@ -40,8 +40,8 @@ std::string WriteScenario(const std::vector<ScenarioWindow>& windows);
 // Reads a document and checks every value it holds for a window with that field's own rules
 // (kind, digits, range) and every choice against its group. Any failure refuses the whole
 // document: the message names the first bad entry (line and column, window and field) and
-// nothing changes. A document over kMaxScenarioBytes, or one that gives a key twice, is
-// refused. Otherwise each form takes the values and choices the document holds
+// nothing changes. A text over kMaxScenarioBytes, or one that gives a key twice, is
+// refused. Otherwise each form takes the values and choices the text holds
 // (fields it leaves out keep theirs) and shows them, computing nothing. Members the program
 // does not know are ignored; a newer version is refused. Returns the refusal, if any.
 std::optional<std::string> ReadScenario(std::string_view text,
