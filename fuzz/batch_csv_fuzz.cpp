@@ -1,6 +1,6 @@
 // Any byte string fed to the batch CSV reader and to `emberlin fbp` and `emberlin fwi` is
-// accepted or refused, never a crash; what the reader accepts, the writer writes back so that
-// it reads the same.
+// accepted or refused, never a crash; what the reader accepts stays within its record bound,
+// holds no NUL byte, and, written back by the writer, reads the same.
 // fuzz-runs: 40000
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +28,14 @@ Records ReadAll(emberlin::batch::CsvReader& reader) {
     while (reader.Next()) {
         Check(reader.Line() >= 1 && reader.Line() >= line);
         line = reader.Line();
+        // A record handed out is within the bound, each field counted with its separator,
+        // and holds no NUL byte.
+        std::size_t bytes = 0;
+        for (std::string_view field : reader.Fields()) {
+            bytes += field.size() + 1;
+            Check(field.find('\0') == std::string_view::npos);
+        }
+        Check(bytes <= emberlin::batch::kMaxRecordBytes);
         records.emplace_back(reader.Fields().begin(), reader.Fields().end());
     }
     if (reader.Failed()) Check(reader.Error().starts_with("line "));

@@ -6,11 +6,11 @@
 
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <string>
 
 #include "batch/command.h"
+#include "batch/output_target.h"
 #include "common/number_text.h"
 
 #ifndef EMBERLIN_VERSION
@@ -24,6 +24,36 @@ namespace {
 // Every batch command, in the order the usage lists them. A new command is one more entry.
 constexpr const CommandEntry* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand,
                                              &kHourlyCommand};
+
+// The options of every command, as the usages list them.
+constexpr CommonOption kCommonOptions[] = {
+    {"-o", "output", "FILE",
+     "write to FILE, whole or not at all (default: standard output);\n"
+     "                     a FIFO or a device (/dev/null) is written into"},
+    {"", "keep-going", "", "write the good rows, report each bad one, exit 1 at the end"},
+    {"-h", "help", "", "this text"},
+};
+
+// "  -o, --output FILE  help" with the help text in one column.
+void PrintOption(std::FILE* to, std::string_view shortName, std::string_view name,
+                 std::string_view value, std::string_view help) {
+    std::string words(shortName.empty() ? "    " : "");
+    words.append(shortName);
+    if (!shortName.empty()) words.append(", ");
+    words.append("--");
+    words.append(name);
+    if (!value.empty()) {
+        words.push_back(' ');
+        words.append(value);
+    }
+    std::fprintf(to, "  %-18s %.*s\n", words.c_str(), static_cast<int>(help.size()), help.data());
+}
+
+void PrintCommonOptions(std::FILE* to) {
+    for (const CommonOption& option : kCommonOptions) {
+        PrintOption(to, option.shortName, option.name, option.value, option.help);
+    }
+}
 
 const CommandEntry* FindCommand(std::string_view name) {
     for (const CommandEntry* command : kCommands) {
@@ -40,116 +70,10 @@ void PrintCommandHelp(const CommandEntry& command, std::FILE* to) {
                  static_cast<int>(command.summary.size()), command.summary.data(),
                  static_cast<int>(command.columns.size()), command.columns.data());
     for (const CommandOption& option : command.options) {
-        std::fprintf(to, "  --%-14.*s %.*s\n", static_cast<int>(option.name.size()),
-                     option.name.data(), static_cast<int>(option.help.size()), option.help.data());
+        PrintOption(to, "", option.name, option.flag ? "" : option.value, option.help);
     }
-    std::fputs(
-        "  -o, --output FILE  write to FILE (default: standard output); written whole or not "
-        "at all\n"
-        "  --keep-going       write the good rows, report each bad one, exit 1 at the end\n"
-        "  -h, --help         this text\n",
-        to);
+    PrintCommonOptions(to);
 }
-
-// --- The output: standard output, or a temporary file renamed into place at the end --------
-
-// The temporary file's name for the signal handler, which may only unlink.
-char gTemporaryPath[4096];
-
-extern "C" void RemoveTemporaryAndExit(int signal) {
-    if (gTemporaryPath[0] != '\0') unlink(gTemporaryPath);
-    _exit(128 + signal);
-}
-
-class OutputTarget {
-  public:
-    ~OutputTarget() { Discard(); }
-
-    bool Open(std::string_view path, std::FILE* standardOutput, std::string& problem) {
-        if (path.empty() || path == "-") {
-            file_ = standardOutput;
-            return true;
-        }
-        finalPath_ = std::string(path);
-        const std::size_t slash = finalPath_.rfind('/');
-        const std::string folder =
-            slash == std::string::npos ? std::string() : finalPath_.substr(0, slash + 1);
-        const std::string base =
-            slash == std::string::npos ? finalPath_ : finalPath_.substr(slash + 1);
-        temporaryPath_ = folder + "." + base + ".XXXXXX";
-        if (temporaryPath_.size() >= sizeof gTemporaryPath) {
-            problem = "cannot write " + finalPath_ + ": the name is too long";
-            return false;
-        }
-        const int fd = mkstemp(temporaryPath_.data());
-        if (fd < 0) {
-            problem = "cannot write " + finalPath_ + ": " + std::strerror(errno);
-            temporaryPath_.clear();
-            return false;
-        }
-        // mkstemp makes the file private; give it the permissions a new file gets.
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
-        file_ = fdopen(fd, "wb");
-        if (file_ == nullptr) {
-            close(fd);
-            Discard();
-            problem = "cannot write " + finalPath_ + ": " + std::strerror(errno);
-            return false;
-        }
-        std::memcpy(gTemporaryPath, temporaryPath_.c_str(), temporaryPath_.size() + 1);
-        std::signal(SIGINT, RemoveTemporaryAndExit);
-        std::signal(SIGTERM, RemoveTemporaryAndExit);
-        std::signal(SIGHUP, RemoveTemporaryAndExit);
-        return true;
-    }
-
-    std::FILE* File() const { return file_; }
-
-    // Makes the output final: the whole file appears under its name, or nothing does.
-    bool Commit(std::string& problem) {
-        if (temporaryPath_.empty()) {
-            if (std::fflush(file_) != 0) {
-                problem = std::string("cannot write the output: ") + std::strerror(errno);
-                return false;
-            }
-            return true;
-        }
-        bool written = std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
-        written = std::fclose(file_) == 0 && written;
-        file_ = nullptr;
-        if (!written || std::rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0) {
-            problem = "cannot write " + finalPath_ + ": " + std::strerror(errno);
-            Discard();
-            return false;
-        }
-        temporaryPath_.clear();
-        Forget();
-        return true;
-    }
-
-    void Discard() {
-        if (temporaryPath_.empty()) return;
-        if (file_ != nullptr) std::fclose(file_);
-        file_ = nullptr;
-        unlink(temporaryPath_.c_str());
-        temporaryPath_.clear();
-        Forget();
-    }
-
-  private:
-    static void Forget() {
-        std::signal(SIGINT, SIG_DFL);
-        std::signal(SIGTERM, SIG_DFL);
-        std::signal(SIGHUP, SIG_DFL);
-        gTemporaryPath[0] = '\0';
-    }
-
-    std::FILE* file_ = nullptr;
-    std::string finalPath_;
-    std::string temporaryPath_;
-};
 
 // --- Progress on a terminal, for inputs over 1 MB ----------------------------------------
 
@@ -285,6 +209,10 @@ std::string ReadOption(const OptionValues& options, std::string_view name, const
     return "";
 }
 
+std::span<const CommandEntry* const> Commands() { return kCommands; }
+
+std::span<const CommonOption> CommonOptions() { return kCommonOptions; }
+
 std::string VersionText() { return std::string("emberlin ") + EMBERLIN_VERSION; }
 
 bool IsBatchCommand(std::string_view word) { return FindCommand(word) != nullptr; }
@@ -305,10 +233,9 @@ void PrintUsage(std::FILE* to) {
                      command->name.data(), static_cast<int>(command->summary.size()),
                      command->summary.data());
     }
+    std::fputs("\nCommon options:\n", to);
+    PrintCommonOptions(to);
     std::fputs(
-        "\nCommon options:\n"
-        "  -o, --output FILE  write to FILE; written whole or not at all\n"
-        "  --keep-going       write the good rows, report each bad one, exit 1 at the end\n"
         "\n'emberlin COMMAND --help' lists the command's columns and options.\n"
         "Exit status: 0 done, 1 a refused input or failed write, 2 a wrong command line.\n",
         to);
@@ -394,7 +321,10 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     }
     Header header(reader.Fields());
     std::string note;
-    if (problem = command->Begin(header, note); !problem.empty()) return Refuse(err, problem);
+    problem = command->Begin(header, note);
+    // Two columns for one input are refused before anything else: either could be meant.
+    if (!header.Duplicate().empty()) return Refuse(err, header.Duplicate());
+    if (!problem.empty()) return Refuse(err, problem);
     if (!note.empty()) std::fprintf(err, "note: %s\n", note.c_str());
 
     OutputTarget target;
@@ -405,7 +335,8 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     Progress progress(err, input, entry->name);
     long badRows = 0;
     std::uint64_t rows = 0;
-    while (reader.Next()) {
+    // The run stops at the first write that fails (a full disk): nothing after it can land.
+    while (!writer.Failed() && reader.Next()) {
         if ((++rows & 0xFFF) == 0) progress.Update(reader.BytesRead());
         const std::span<const std::string_view> fields = reader.Fields();
         std::string refusal;
@@ -421,13 +352,15 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
                      refusal.starts_with("column ") ? "," : ":", refusal.c_str());
         ++badRows;
         if (!run.keepGoing) return 1;  // the target discards its temporary file
+        command->Refused(header, fields, writer);
     }
     progress.Done();
     if (reader.Failed()) return Refuse(err, reader.Error());
-    if (!writer.Flush()) {
-        return Refuse(err, std::string("cannot write the output: ") + std::strerror(errno));
-    }
+    if (!writer.Flush()) return Refuse(err, target.Problem(writer.Error()));
     if (!target.Commit(problem)) return Refuse(err, problem);
+    if (const std::string end = command->EndNote(); !end.empty()) {
+        std::fprintf(err, "note: %s\n", end.c_str());
+    }
     return badRows == 0 ? 0 : 1;
 }
 

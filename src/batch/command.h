@@ -27,13 +27,27 @@ class RowCommand {
     // and returns the problem ("column rh: 120 is outside 0 to 100"); "" otherwise.
     virtual std::string Row(const Header& header, std::span<const std::string_view> fields,
                             CsvWriter& out) = 0;
+    // Under --keep-going, after a refused record: a command whose rows carry on from one
+    // another may keep the record's place in its output. Writes nothing by default.
+    virtual void Refused(const Header&, std::span<const std::string_view>, CsvWriter&) {}
+    // One remark for standard error once a run has written its output; "" for none.
+    virtual std::string EndNote() { return ""; }
 };
 
 // The command's own options, given as "--name VALUE" or "--name=VALUE".
 struct CommandOption {
-    std::string_view name;  // without the dashes
-    std::string_view help;  // one line for the usage
-    bool flag = false;      // takes no value: present or not ("1" when present)
+    std::string_view name;             // without the dashes
+    std::string_view help;             // one line for the usage
+    bool flag = false;                 // takes no value: present or not ("1" when present)
+    std::string_view value = "VALUE";  // what the usage writes after the name
+};
+
+// An option every command takes: "-o, --output FILE".
+struct CommonOption {
+    std::string_view shortName;  // "-o", or empty
+    std::string_view name;       // without the dashes
+    std::string_view value;      // empty for a flag
+    std::string_view help;
 };
 
 class OptionValues {
@@ -58,6 +72,11 @@ extern const CommandEntry kFwiCommand;
 extern const CommandEntry kFbpCommand;
 extern const CommandEntry kDiurnalCommand;
 extern const CommandEntry kHourlyCommand;
+
+// Every command, in the order the usage lists them, and the options they all take: the one
+// list the usage, the help texts and the manual page's test read.
+std::span<const CommandEntry* const> Commands();
+std::span<const CommonOption> CommonOptions();
 
 // The fuel index of a fuel code as tables write it: any letter case, with or without the
 // hyphen ("c2", "C-2", "O1A", "o-1b"); -1 when it names none.

@@ -13,7 +13,6 @@ namespace emberlin::batch {
 namespace {
 
 constexpr std::size_t kReadBlock = 1 << 16;
-constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 20;
 
 void FieldCallback(void* data, std::size_t size, void* reader) {
     static_cast<CsvReader*>(reader)->OnField(static_cast<const char*>(data), size);
@@ -52,9 +51,19 @@ void CsvReader::OnField(const char* data, std::size_t size) {
     if (!recordOpen_) {
         recordOpen_ = true;
         recordLine_ = currentLine_;
+        recordBytes_ = 0;
         pending_.push_back({fieldBounds_.size() / 2, 0, recordLine_});
     }
     afterCr_ = false;
+    recordBytes_ += size + 1;
+    if (recordBytes_ > kMaxRecordBytes) {
+        FailInCallback(recordLine_, std::string("a record longer than ") + kMaxRecordText);
+    }
+    if (size != 0 && std::memchr(data, '\0', size) != nullptr) {
+        FailInCallback(recordLine_, "a NUL byte in field " +
+                                        std::to_string(pending_.back().fieldCount + 1) +
+                                        ": text files hold none");
+    }
     const std::size_t start = chars_.size();
     if (size != 0) {
         chars_.append(data, size);
@@ -92,9 +101,15 @@ void CsvReader::OnRecordEnd(int terminator) {
     }
 }
 
-void CsvReader::Fail(const std::string& what) {
-    error_ = "line " + std::to_string(currentLine_) + ": " + what;
+void CsvReader::Fail(long line, const std::string& what) {
+    error_ = "line " + std::to_string(line) + ": " + what;
     finished_ = true;
+}
+
+void CsvReader::FailInCallback(long line, const std::string& what) {
+    if (!callbackError_.empty()) return;
+    callbackLine_ = line;
+    callbackError_ = what;
 }
 
 void CsvReader::KeepOpenRecordOnly() {
@@ -127,7 +142,7 @@ bool CsvReader::Refill() {
             size = std::fread(block_.data(), 1, block_.size(), file_);
             data = block_.data();
             if (size == 0 && std::ferror(file_)) {
-                Fail(std::string("cannot read the input: ") + std::strerror(errno));
+                Fail(currentLine_, std::string("cannot read the input: ") + std::strerror(errno));
                 return false;
             }
         } else {
@@ -147,8 +162,13 @@ bool CsvReader::Refill() {
         }
         if (size == 0) {
             finished_ = true;
+            const long line = recordOpen_ ? recordLine_ : currentLine_;
             if (csv_fini(parser_, FieldCallback, RecordCallback, this) != 0) {
-                Fail("a quoted field is not closed");
+                Fail(line, "a quoted field is not closed");
+                return false;
+            }
+            if (!callbackError_.empty()) {
+                Fail(callbackLine_, callbackError_);
                 return false;
             }
             break;
@@ -156,16 +176,24 @@ bool CsvReader::Refill() {
         bytesRead_ += size;
         const std::size_t parsed =
             csv_parse(parser_, data, size, FieldCallback, RecordCallback, this);
+        if (!callbackError_.empty()) {
+            Fail(callbackLine_, callbackError_);
+            return false;
+        }
         if (parsed != size) {
             const int code = csv_error(parser_);
-            Fail(code == CSV_EPARSE
+            Fail(currentLine_,
+                 code == CSV_EPARSE
                      ? "a quote inside a field that is not quoted, or text after a closing quote"
                      : csv_strerror(code));
             return false;
         }
-        // One record may not grow without end (a quote never closed in a huge input).
-        if (chars_.size() + csv_get_buffer_size(parser_) > kMaxRecordBytes) {
-            Fail("a record longer than 64 MB");
+        // The field libcsv is still gathering belongs to the open record, or starts the next
+        // one: a quote never closed in a huge input stops here, one block past the bound.
+        const std::size_t openBytes = (recordOpen_ ? recordBytes_ : 0) + parser_->entry_pos;
+        if (openBytes > kMaxRecordBytes) {
+            Fail(recordOpen_ ? recordLine_ : currentLine_,
+                 std::string("a record longer than ") + kMaxRecordText);
             return false;
         }
     }
@@ -207,11 +235,14 @@ void CsvWriter::EndRow() {
 }
 
 bool CsvWriter::Flush() {
-    if (!buffer_.empty() && !failed_) {
-        if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) failed_ = true;
+    if (!buffer_.empty() && error_ == 0) {
+        errno = 0;
+        if (std::fwrite(buffer_.data(), 1, buffer_.size(), out_) != buffer_.size()) {
+            error_ = errno != 0 ? errno : EIO;
+        }
     }
     buffer_.clear();
-    return !failed_;
+    return error_ == 0;
 }
 
 }  // namespace emberlin::batch

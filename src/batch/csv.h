@@ -1,6 +1,7 @@
 // CSV in and out (RFC 4180): quoted fields, CRLF or LF line ends, a UTF-8 byte-order mark,
-// empty lines skipped. Reading is done by libcsv; numbers are written in shortest round-trip
-// form with a decimal point whatever the locale.
+// empty lines skipped. A record may hold at most kMaxRecordBytes, and no NUL byte. Reading is done
+// by libcsv; numbers are written in shortest round-trip form with a decimal point whatever the
+// locale.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,13 @@
 struct csv_parser;
 
 namespace emberlin::batch {
+
+// The longest record the reader takes: its fields' bytes plus one per field for its
+// separator, so that a line of bare commas counts too. A table row of fire weather is a few
+// hundred bytes; the bound keeps memory flat whatever the input.
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+// The bound as refusals write it.
+inline constexpr const char* kMaxRecordText = "1 MB (1048576 bytes)";
 
 class CsvReader {
   public:
@@ -51,7 +59,9 @@ class CsvReader {
     bool Refill();
     void KeepOpenRecordOnly();
     std::size_t CompleteCount() const { return pending_.size() - (recordOpen_ ? 1 : 0); }
-    void Fail(const std::string& what);
+    void Fail(long line, const std::string& what);
+    // The first problem met inside libcsv's callbacks, reported once the block is parsed.
+    void FailInCallback(long line, const std::string& what);
 
     std::FILE* file_ = nullptr;
     std::string_view memory_;
@@ -66,7 +76,10 @@ class CsvReader {
     std::size_t nextPending_ = 0;
     bool recordOpen_ = false;
     long recordLine_ = 1;
+    std::size_t recordBytes_ = 0;  // of the open record, as kMaxRecordBytes counts them
     long currentLine_ = 1;
+    long callbackLine_ = 0;
+    std::string callbackError_;
     bool afterCr_ = false;
 
     std::vector<std::string_view> fields_;
@@ -88,8 +101,12 @@ class CsvWriter {
     // Shortest text that reads back to the same double ("-0" is written as "0").
     void Number(double value);
     void EndRow();
-    // Writes what is buffered; false once any write has failed.
+    // Writes what is buffered; false once any write has failed. Nothing more is written
+    // after a failure.
     bool Flush();
+    bool Failed() const { return error_ != 0; }
+    // The errno of the first failed write, 0 while none has failed.
+    int Error() const { return error_; }
 
   private:
     static constexpr std::size_t kBlock = 1 << 16;
@@ -104,7 +121,7 @@ class CsvWriter {
     std::FILE* out_;
     std::string buffer_;
     bool rowStarted_ = false;
-    bool failed_ = false;
+    int error_ = 0;
 };
 
 }  // namespace emberlin::batch

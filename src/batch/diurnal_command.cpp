@@ -52,7 +52,8 @@ class DiurnalRows : public RowCommand {
 };
 
 constexpr CommandOption kOptions[] = {
-    {"method", "hourly FFMC: vanwagner (default, chained from the day's FFMC) or equilibrium"},
+    {"method", "hourly FFMC: vanwagner (default, chained from the day's FFMC) or equilibrium",
+     false, "NAME"},
 };
 
 std::unique_ptr<RowCommand> MakeDiurnal(const OptionValues& options, std::string& problem) {

@@ -57,6 +57,12 @@ constexpr std::array<DiurnalColumn, kInputCount> kColumns = {{
 
 static_assert(kInputCount == DiurnalDayReader::kInputCount);
 
+// The longest each month gets; 29 February is a day, in leap years.
+constexpr std::array<int, 12> kDaysInMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
 }  // namespace
 
 DiurnalDayReader::DiurnalDayReader() {
@@ -88,6 +94,14 @@ std::optional<DiurnalHours> DiurnalDayReader::Read(RecordValues& values, FfmcMet
         const bool read = i < kRequiredCount ? values.Required(*positions_[i], rules_[i], v[i])
                                              : values.Optional(positions_[i], rules_[i], v[i]);
         if (!read) return std::nullopt;
+    }
+    // The range lets any month have a 31st; the day of the year would run into the next month.
+    const auto month = static_cast<std::size_t>(v[kMonth]) - 1;
+    if (v[kDay] > kDaysInMonth[month]) {
+        values.Refuse(*positions_[kDay], std::string(values.Text(*positions_[kDay])) +
+                                             " is not a day of " + std::string(kMonthNames[month]) +
+                                             " (1 to " + std::to_string(kDaysInMonth[month]) + ")");
+        return std::nullopt;
     }
     // The form's own checks before it computes: the sun-time model's place and curve
     // extremes in order.

@@ -7,6 +7,7 @@
 #include "fbp/fbp_engine.h"
 #include "forms/content/fire_description.h"
 #include "forms/content/fuel_catalogue.h"
+#include "forms/fields/calculator_defaults.h"
 
 namespace emberlin::batch {
 
@@ -107,10 +108,7 @@ std::vector<FbpColumn> InputColumns() {
 
 class FbpRows : public RowCommand {
   public:
-    FbpRows() : columns_(InputColumns()) {
-        // Blank cells and absent columns keep the engine's defaults, except that the BUI
-        // is used unless BUIEff says 0: a BUI column should not be silently ignored.
-        base_.useBui = 1;
+    FbpRows() : columns_(InputColumns()), defaulted_(columns_.size(), false) {
         // The FBP calculator's words for each fire type, by the cfb that starts each class.
         for (const double cfb : {0.0, 0.1, 0.9}) {
             fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(cfb))] =
@@ -129,17 +127,39 @@ class FbpRows : public RowCommand {
             header.Use(at);
             positions_.push_back(at);
         }
-        if (header.Find({"hr"}) && header.Find({"minutes"})) {
-            return "columns hr and minutes both give the elapsed time; keep one";
+        const bool hours = header.Find({"hr"}).has_value();
+        const bool minutes = header.Find({"minutes"}).has_value();
+        if (hours && minutes) return "columns hr and minutes both give the elapsed time; keep one";
+        // Absent columns take the calculator's values; the elapsed time is absent only when
+        // neither of its columns is there.
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const std::string_view name = columns_[i].names[0];
+            defaulted_[i] = !positions_[i] && TakesCalculatorValue(name) && name != "hr" &&
+                            !(name == "minutes" && hours);
         }
         const std::vector<std::size_t> unused = header.Unused();
         if (!unused.empty()) {
+            // A heading may hold thousands of columns: the note names the first few.
+            constexpr std::size_t kNamed = 20;
             note = "columns not used by fbp, passed through:";
-            for (std::size_t i = 0; i < unused.size(); ++i) {
+            for (std::size_t i = 0; i < unused.size() && i < kNamed; ++i) {
                 note += (i == 0 ? " " : ", ") + header.Name(unused[i]);
+            }
+            if (unused.size() > kNamed) {
+                note += " and " + std::to_string(unused.size() - kNamed) + " more";
             }
         }
         return "";
+    }
+
+    std::string EndNote() override {
+        std::string names;
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            if (defaulted_[i])
+                names += (names.empty() ? "" : ", ") + std::string(columns_[i].names[0]);
+        }
+        if (names.empty()) return "";
+        return "absent or blank, the FBP calculator's initial values were taken for " + names;
     }
 
     void WriteHeading(const Header& header, CsvWriter& out) override {
@@ -154,6 +174,7 @@ class FbpRows : public RowCommand {
     std::string Row(const Header& header, std::span<const std::string_view> fields,
                     CsvWriter& out) override {
         RecordValues values(header, fields);
+        blanks_.clear();
         const std::string_view code = values.Text(*fuelType_);
         if (code.empty()) {
             values.Refuse(*fuelType_, "no value");
@@ -164,8 +185,8 @@ class FbpRows : public RowCommand {
             values.Refuse(*fuelType_, NotAFuelType(code));
             return values.Problem();
         }
-        inputs_ = base_;
-        inputs_.fuelType = FuelTypeTable[static_cast<std::size_t>(fuel)].code;
+        // What the calculator starts with, for every value the row does not give.
+        inputs_ = forms::CalculatorDefaults(FuelTypeTable[static_cast<std::size_t>(fuel)].code);
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             const FbpColumn& column = columns_[i];
             const std::optional<std::size_t> at = positions_[i];
@@ -174,7 +195,10 @@ class FbpRows : public RowCommand {
             if (column.required) {
                 if (!values.Required(*at, column.rule, value)) return values.Problem();
             } else {
-                if (values.Text(*at).empty()) continue;
+                if (values.Text(*at).empty()) {
+                    if (TakesCalculatorValue(column.names[0])) blanks_.push_back(i);
+                    continue;
+                }
                 if (!values.Optional(at, column.rule, value)) return values.Problem();
             }
             if (column.real != nullptr) {
@@ -185,6 +209,7 @@ class FbpRows : public RowCommand {
         }
         FbpOutputs outputs;
         ComputeFbp(inputs_, outputs);  // the fuel type was found above
+        for (const std::size_t i : blanks_) defaulted_[i] = true;
 
         for (std::string_view field : fields) out.Field(field);
         for (const FbpOutputColumn& output : kOutputs) out.Number(outputs.*output.value);
@@ -194,10 +219,14 @@ class FbpRows : public RowCommand {
     }
 
   private:
+    // D0 blank or 0 means "worked out", which is also what the calculator does.
+    static bool TakesCalculatorValue(std::string_view name) { return name != "D0"; }
+
     const std::vector<FbpColumn> columns_;
     std::vector<std::optional<std::size_t>> positions_;
+    std::vector<bool> defaulted_;      // columns that gave the calculator's value at least once
+    std::vector<std::size_t> blanks_;  // of the row being read
     std::optional<std::size_t> fuelType_;
-    FbpInputs base_;
     FbpInputs inputs_;
     std::array<std::string, 3> fireTypeWords_;
 };
@@ -236,7 +265,8 @@ const std::string& FbpColumns() {
         "(deg), GS (slope %), Aspect (deg), Dj (day of year), D0 (day of minimum foliar\n"
         "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed time),\n"
         "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
-        "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
+        "(curing %), GFL (kg/m2), theta (deg). An absent column or a blank value takes the FBP\n"
+        "calculator's initial value; a note at the end names those columns.\n"
         "Values are checked with the FBP calculator's ranges. Output: every input column, then\n"
         "every FBP output under its own name and fireType (Surface Fire, Intermittent Crown\n"
         "Fire, Crown Fire). Columns the engine does not use are passed through.\n";

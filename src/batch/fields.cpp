@@ -49,13 +49,21 @@ Header::Header(std::span<const std::string_view> names) : used_(names.size(), fa
     for (std::string_view name : names) names_.emplace_back(Trim(name));
 }
 
-std::optional<std::size_t> Header::Find(std::initializer_list<std::string_view> names) const {
+std::optional<std::size_t> Header::Find(std::initializer_list<std::string_view> names) {
+    std::optional<std::size_t> found;
     for (std::size_t column = 0; column < names_.size(); ++column) {
         for (std::string_view name : names) {
-            if (EqualsNoCase(names_[column], name)) return column;
+            if (!EqualsNoCase(names_[column], name)) continue;
+            if (!found) {
+                found = column;
+            } else if (duplicate_.empty()) {
+                duplicate_ = "columns " + names_[*found] + " and " + names_[column] +
+                             " give the same input; keep one";
+            }
+            break;
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 void Header::Use(std::optional<std::size_t> column) {

@@ -24,8 +24,12 @@ class Header {
   public:
     explicit Header(std::span<const std::string_view> names);
 
-    // Index of the first column whose name equals one of `names` in any letter case.
-    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names) const;
+    // Index of the column whose name equals one of `names` in any letter case. A second
+    // such column ("mon" and "month", "FFMC" and "ffmc") is kept as the Duplicate() problem.
+    std::optional<std::size_t> Find(std::initializer_list<std::string_view> names);
+    // "columns mon and month give the same input; keep one" for the first two columns a
+    // Find met for one input, or "".
+    const std::string& Duplicate() const { return duplicate_; }
     const std::string& Name(std::size_t column) const { return names_[column]; }
     std::size_t Size() const { return names_.size(); }
     // Marks a column as read by the command (for the note on columns passed through).
@@ -36,6 +40,7 @@ class Header {
   private:
     std::vector<std::string> names_;
     std::vector<bool> used_;
+    std::string duplicate_;
 };
 
 // Reads the values of one record; the first problem is kept as "column X: ..." text.

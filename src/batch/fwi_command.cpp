@@ -11,6 +11,11 @@ namespace {
 constexpr std::array<std::string_view, 7> kOutputs = {"ffmc", "dmc", "dc", "isi",
                                                       "bui",  "fwi", "dsr"};
 
+// Station seasons run below freezing and above 40 deg C; the daily equations hold there
+// (their -1.1 and -2.8 deg C limits exist for it). The FWI calculator window keeps its own
+// range.
+constexpr ValueRule kBatchTemperature = {-50, 60, false};
+
 struct Codes {
     double ffmc = 85;
     double dmc = 6;
@@ -62,7 +67,7 @@ class FwiRows : public RowCommand {
         }
         // A new station (a change of id) starts again from the start codes.
         if (id_) {
-            const std::string_view id = fields[*id_];
+            const std::string_view id = values.Text(*id_);
             if (!started_ || id != lastId_) {
                 carried_ = start_;
                 lastId_.assign(id);
@@ -83,10 +88,30 @@ class FwiRows : public RowCommand {
         return "";
     }
 
+    // A refused day keeps its row, with empty results, so that the output stays day for day;
+    // the next day goes on from the codes of the day before the refused one.
+    void Refused(const Header& header, std::span<const std::string_view> fields,
+                 CsvWriter& out) override {
+        for (std::size_t column = 0; column < header.Size(); ++column) {
+            out.Field(column < fields.size() ? fields[column] : std::string_view());
+        }
+        for (std::size_t i = 0; i < kOutputs.size(); ++i) out.Field("");
+        out.EndRow();
+        ++refusedDays_;
+    }
+
+    std::string EndNote() override {
+        if (refusedDays_ == 0) return "";
+        return std::to_string(refusedDays_) +
+               (refusedDays_ == 1 ? " refused day keeps its row"
+                                  : " refused days keep their rows") +
+               " with empty results; the chain went on from the day before each";
+    }
+
   private:
     struct Rules {
         ValueRule month = FwiFormRange("month");
-        ValueRule temperature = FwiFormRange("temperature");
+        ValueRule temperature = kBatchTemperature;
         ValueRule humidity = FwiFormRange("relativeHumidity");
         ValueRule wind = FwiFormRange("windSpeed");
         ValueRule rain = FwiFormRange("rain");
@@ -97,6 +122,7 @@ class FwiRows : public RowCommand {
     std::optional<std::size_t> id_, month_, temperature_, humidity_, wind_, rain_;
     std::string lastId_;
     bool started_ = false;
+    long refusedDays_ = 0;
 };
 
 constexpr CommandOption kOptions[] = {
@@ -119,16 +145,30 @@ std::unique_ptr<RowCommand> MakeFwi(const OptionValues& options, std::string& pr
     return std::make_unique<FwiRows>(start);
 }
 
+// The --help columns, with the ranges the command checks.
+const std::string& FwiColumns() {
+    static const std::string text = [] {
+        auto range = [](const ValueRule& rule) {
+            return BoundText(rule.min) + " to " + BoundText(rule.max);
+        };
+        return "Columns (by name, any letter case and order): mon or month, temp (deg C), rh (%),\n"
+               "ws (km/h), prec (mm); optional id: a change of its value starts the chain again.\n"
+               "Every value is required. Ranges: mon " +
+               range(FwiFormRange("month")) + ", temp " + range(kBatchTemperature) + ",\nrh " +
+               range(FwiFormRange("relativeHumidity")) + ", ws " +
+               range(FwiFormRange("windSpeed")) + ", prec " + range(FwiFormRange("rain")) +
+               ".\n"
+               "Output: every input column, then ffmc, dmc, dc, isi, bui, fwi, dsr. With\n"
+               "--keep-going a refused day keeps its row with empty results and the chain goes on\n"
+               "from the day before it.\n";
+    }();
+    return text;
+}
+
 }  // namespace
 
 const CommandEntry kFwiCommand = {
-    "fwi",
-    "the daily FWI System, chained day after day through the rows",
-    "Columns (by name, any letter case and order): mon or month, temp (deg C), rh (%),\n"
-    "ws (km/h), prec (mm); optional id: a change of its value starts the chain again.\n"
-    "Values are checked with the FWI calculator's ranges. Output: every input column,\n"
-    "then ffmc, dmc, dc, isi, bui, fwi, dsr.\n",
-    kOptions,
+    "fwi",   "the daily FWI System, chained day after day through the rows", FwiColumns(), kOptions,
     MakeFwi,
 };
 

@@ -2,23 +2,37 @@
 // leaves behind.
 #include "batch/batch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <span>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "batch/command.h"
 #include "batch/csv.h"
+#include "batch/output_target.h"
 #include "batch_test_support.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -52,17 +66,23 @@ struct RunResult {
     std::vector<std::string> filesLeft;  // everything in the folder after the run
 };
 
-// Runs `emberlin <args> in.csv -o out.csv` in a fresh folder holding `input` as in.csv.
-RunResult RunCommand(std::vector<std::string> args, const std::string& input) {
+// A fresh folder for the running test.
+fs::path TestFolder() {
     const fs::path folder =
         fs::path(testing::TempDir()) /
         ("batch_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    std::ofstream(folder / "in.csv", std::ios::binary) << input;
+    return folder;
+}
+
+// Runs `emberlin <args> in.csv -o OUTPUT` in `folder`, where in.csv is already written; the
+// output is out.csv unless named. The folder's listing and out.csv's rows are kept.
+RunResult RunInFolder(std::vector<std::string> args, const fs::path& folder,
+                      const std::string& output = "") {
     args.push_back((folder / "in.csv").string());
     args.push_back("-o");
-    args.push_back((folder / "out.csv").string());
+    args.push_back(output.empty() ? (folder / "out.csv").string() : output);
     std::vector<std::string_view> views(args.begin(), args.end());
 
     std::FILE* err = std::tmpfile();
@@ -74,7 +94,7 @@ RunResult RunCommand(std::vector<std::string> args, const std::string& input) {
         result.filesLeft.push_back(entry.path().filename().string());
     }
     std::sort(result.filesLeft.begin(), result.filesLeft.end());
-    if (fs::exists(folder / "out.csv")) {
+    if (fs::is_regular_file(folder / "out.csv")) {
         result.outputWritten = true;
         std::ifstream out(folder / "out.csv", std::ios::binary);
         std::stringstream text;
@@ -82,6 +102,13 @@ RunResult RunCommand(std::vector<std::string> args, const std::string& input) {
         result.output = ParseCsv(text.str());
     }
     return result;
+}
+
+// Runs `emberlin <args> in.csv -o out.csv` in a fresh folder holding `input` as in.csv.
+RunResult RunCommand(std::vector<std::string> args, const std::string& input) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary) << input;
+    return RunInFolder(std::move(args), folder);
 }
 
 double Number(const std::string& text) {
@@ -99,13 +126,15 @@ struct Day {
 };
 
 // Two stations: a spring week with rain of every size that starts a rain phase, then a
-// second station that starts again from the start codes.
+// second station that starts again from the start codes, with the batch range's cold and hot
+// ends (-50 and 60 deg C, outside the calculator window's range).
 const Day kDays[] = {
     {"A", 4, 17, 42, 25, 0},   {"A", 4, 20, 21, 25, 2.4},  {"A", 4, 8.5, 40, 17, 0},
     {"A", 4, 6.5, 25, 6, 0},   {"A", 4, 13, 34, 24, 0},    {"A", 4, 6, 40, 22, 0.4},
     {"A", 5, 5.5, 52, 6, 0},   {"A", 5, 8.5, 46, 16, 12},  {"A", 5, 9.5, 54, 20, 0.51},
     {"A", 5, 21, 100, 40, 60}, {"B", 7, 28, 50, 25, 0},    {"B", 7, 30, 1, 100, 0},
-    {"B", 7, 0, 100, 0, 1.51}, {"B", 8, 40, 30, 60, 2.81},
+    {"B", 7, 0, 100, 0, 1.51}, {"B", 8, 40, 30, 60, 2.81}, {"B", 10, -50, 60, 10, 0},
+    {"B", 10, -2, 70, 15, 3},  {"B", 8, 60, 5, 30, 0},
 };
 
 // The start codes: the command's defaults (85, 6, 15) or given as options.
@@ -290,25 +319,39 @@ INSTANTIATE_TEST_SUITE_P(FbpCommand, FbpCommandFuel, testing::Range(0, 18),
                                  FuelTypeTable[static_cast<std::size_t>(row.param)].code);
                          });
 
-// Blank cells and absent columns take the engine's defaults (BUIEff: the BUI is used); the
-// elapsed time may be given in hours.
-TEST(FbpCommand, BlanksDefaultsAndHours) {
+// Blank cells and absent columns take the FBP calculator's initial values, and one note at
+// the end names them; the elapsed time may be given in hours.
+TEST(FbpCommand, BlanksTakeTheCalculatorsValues) {
+    const RunResult alone = RunCommand({"fbp"}, "FuelType,FFMC,BUI,WS\nC2,87,40,25\n");
+    ASSERT_EQ(alone.status, 0) << alone.errors;
+    EXPECT_EQ(alone.errors,
+              "note: absent or blank, the FBP calculator's initial values were taken for WD, GS, "
+              "Aspect, Dj, LAT, LONG, ELV, minutes, Accel, BUIEff, PC, PDF, cc, GFL, theta\n");
+    ASSERT_EQ(alone.output.size(), 2u);
+    // What the FBP calculator shows before anything is typed.
+    forms::HandOver shared;
+    forms::FbpCalcForm form(shared);
+    form.Click(forms::FuelBoxId(1));
+    EXPECT_EQ(form.Text("hfiText"), "6824");
+    EXPECT_EQ(FormatInt(RoundToInt(Number(alone.output[1][4 + 12]))), form.Text("hfiText"));
+
     const RunResult run = RunCommand({"fbp"},
                                      "FuelType,FFMC,BUI,WS,hr,Accel,BUIEff\n"
                                      "C2,90,60,20,0.5,,\n"
-                                     "C2,90,60,20,0.5,1,0\n");
+                                     "C2,90,60,20,0.5,0,0\n");
     ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors,
+              "note: absent or blank, the FBP calculator's initial values were taken for WD, GS, "
+              "Aspect, Dj, LAT, LONG, ELV, Accel, BUIEff, PC, PDF, cc, GFL, theta\n");
     ASSERT_EQ(run.output.size(), 3u);
-    FbpInputs in;
-    in.fuelType = "C2";
+    FbpInputs in = forms::CalculatorDefaults("C2");
     in.ffmc = 90;
     in.bui = 60;
     in.windSpeed = 20;
     in.elapsedTime = 30;
-    in.useBui = 1;
     FbpOutputs first, second;
     ComputeFbp(in, first);
-    in.ignitionType = 1;
+    in.ignitionType = 0;
     in.useBui = 0;
     ComputeFbp(in, second);
     EXPECT_EQ(Number(run.output[1][7 + 4]), first.rost);  // rost
@@ -461,9 +504,52 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{
             "QuotedCommaAndNewlineShiftLines",
             {"fwi"},
-            "id," + kFwiHead + "\"North, \"\"Bay\"\"\nStation\",7,25,40,15,0\nS,7,45,40,15,0\n",
+            "id," + kFwiHead + "\"North, \"\"Bay\"\"\nStation\",7,25,40,15,0\nS,7,65,40,15,0\n",
             1,
-            "line 4, column temp: 45 is outside 0 to 40\n"},
+            "line 4, column temp: 65 is outside -50 to 60\n"},
+        // The bound counts every field, empty ones too, and names the line the record starts on.
+        RefusalCase{"HeadingOfBareCommasPastTheBound",
+                    {"fwi"},
+                    std::string(std::size_t{1} << 20, ',') + "\n" + kFwiHead,
+                    1,
+                    "line 1: a record longer than 1 MB (1048576 bytes)\n"},
+        RefusalCase{"LongQuotedFieldOnLine3",
+                    {"fwi"},
+                    kFwiHead + "7,25,40,15,0\n\"" + std::string(std::size_t{3} << 20, 'x') +
+                        "\",25,40,15,0\n",
+                    1,
+                    "line 3: a record longer than 1 MB (1048576 bytes)\n"},
+        RefusalCase{"QuoteNeverClosed",
+                    {"fwi"},
+                    kFwiHead + "\"7\n" + std::string(std::size_t{2} << 20, '\n'),
+                    1,
+                    "line 2: a record longer than 1 MB (1048576 bytes)\n"},
+        RefusalCase{"NulByte",
+                    {"fwi"},
+                    kFwiHead + "7,25,4" + '\0' + "0,15,0\n",
+                    1,
+                    "line 2: a NUL byte in field 3: text files hold none\n"},
+        RefusalCase{"MonthAndMon",
+                    {"fwi"},
+                    "mon,temp,rh,ws,prec,month\n",
+                    1,
+                    "columns mon and month give the same input; keep one\n"},
+        RefusalCase{"TempAndTEMP",
+                    {"fwi", "--keep-going"},
+                    "temp,rh,ws,prec,mon,TEMP\n7,25,40,15,0,7\n",
+                    1,
+                    "columns temp and TEMP give the same input; keep one\n"},
+        RefusalCase{"FfmcAndFFMC",
+                    {"fbp"},
+                    "FuelType,FFMC,BUI,WS,ffmc\nC2,90,60,20,80\n",
+                    1,
+                    "columns FFMC and ffmc give the same input; keep one\n"},
+        RefusalCase{"DiurnalThirtiethOfFebruary",
+                    {"diurnal"},
+                    "mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax\n"
+                    "2,30,55,-110,10,45,25,87,5,12,1,35\n",
+                    1,
+                    "line 2, column day: 30 is not a day of February (1 to 29)\n"},
         RefusalCase{"MalformedQuote",
                     {"fwi"},
                     kFwiHead + "7,2\"5,40,15,0\n",
@@ -525,25 +611,310 @@ INSTANTIATE_TEST_SUITE_P(
                     "emberlin diurnal: --method: \"lawson\" is not a method"}),
     [](const testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
 
-// --keep-going writes the good rows, names each bad one and still ends with status 1.
-TEST(KeepGoing, WritesGoodRowsReportsEachBadOne) {
-    const RunResult run =
-        RunCommand({"fwi", "--keep-going"}, "id," + kFwiHead +
-                                                "A,7,25,40,15,0\nA,7,25,0,15,0\nA,7,25,40,15,0\n"
-                                                "A,13,25,40,15,0\nA,7,25,40,15\nA,7,25,40,15,0\n");
+// --keep-going names each bad row and still ends with status 1; fwi keeps a refused day's
+// row with empty results, the chain going on from the day before it (ids compared trimmed).
+TEST(KeepGoing, KeepsRefusedDaysInPlace) {
+    const RunResult run = RunCommand({"fwi", "--keep-going"},
+                                     "id," + kFwiHead +
+                                         "A,7,25,40,15,0\n A,7,25,0,15,0\nA ,7,25,40,15,0\n"
+                                         "A,13,25,40,15,0\nA,7,25,40,15\n\tA,7,25,40,15,0\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors,
               "line 3, column rh: 0 is outside 1 to 100\n"
               "line 5, column mon: 13 is outside 1 to 12\n"
-              "line 6: 5 fields where the heading has 6\n");
-    ASSERT_EQ(run.output.size(), 4u);
-    // The chain goes on from the last good day.
+              "line 6: 5 fields where the heading has 6\n"
+              "note: 3 refused days keep their rows with empty results; the chain went on from "
+              "the day before each\n");
+    ASSERT_EQ(run.output.size(), 7u);
+    const std::vector<bool> refused = {false, true, false, true, true, false};
     double ffmc = 85, dmc = 6, dc = 15;
-    for (std::size_t row = 1; row < 4; ++row) {
+    for (std::size_t row = 1; row < 7; ++row) {
+        SCOPED_TRACE(row);
+        ASSERT_EQ(run.output[row].size(), 13u);
+        if (refused[row - 1]) {
+            EXPECT_EQ(run.output[row][1], row == 2 ? "7" : row == 4 ? "13" : "7");
+            for (std::size_t i = 6; i < 13; ++i) EXPECT_EQ(run.output[row][i], "");
+            continue;
+        }
         const FwiDay day = CalcFwiDay(ffmc, dmc, dc, 7, 25, 40, 0, 15);
         EXPECT_EQ(Number(run.output[row][6]), day.ffmc);
+        EXPECT_EQ(Number(run.output[row][8]), day.dc);
         ffmc = day.ffmc, dmc = day.dmc, dc = day.dc;
     }
+    EXPECT_EQ(run.output[5][5], "");  // the short row padded to the heading
+}
+
+// Each month's last day is a day and the day after it is refused; 29 February is taken.
+TEST(DiurnalCommand, DaysOfEachMonth) {
+    const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
+                           "July",    "August",   "September", "October", "November", "December"};
+    const int lastDay[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::string input = "mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax\n";
+    std::string refusals;
+    int line = 1;
+    for (int month = 1; month <= 12; ++month) {
+        const int last = lastDay[month - 1];
+        for (int day = last; day <= std::min(last + 1, 31); ++day) {
+            input += std::to_string(month) + "," + std::to_string(day) +
+                     ",55,-110,20,45,25,87,5,25,1,35\n";
+            ++line;
+            if (day == last) continue;
+            refusals += "line " + std::to_string(line) + ", column day: " + std::to_string(day) +
+                        " is not a day of " + names[month - 1] + " (1 to " + std::to_string(last) +
+                        ")\n";
+        }
+    }
+    const RunResult run = RunCommand({"diurnal", "--keep-going"}, input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(refusals.begin(), refusals.end(), '\n'), 5);  // Feb, Apr, Jun, Sep, Nov
+    EXPECT_EQ(run.errors, refusals);
+    EXPECT_EQ(run.output.size(), 1u + 12u * 24u);
+}
+
+// --- where the output goes ----------------------------------------------------------------
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct OutputCase {
+    const char* name;
+    // Prepares the folder; returns the -o path.
+    std::string (*prepare)(const fs::path& folder);
+    // Checks the folder and what the run said.
+    void (*check)(const fs::path& folder, const RunResult& run);
+};
+
+void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
+
+class OutputPath : public testing::TestWithParam<OutputCase> {};
+
+// A device or a FIFO is written into and stays what it is; a link is followed; a regular file
+// keeps its permissions; a full device stops the run at its first failed write.
+TEST_P(OutputPath, WrittenAsItsKindWants) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary)
+        << kFwiHead + ManyGoodFwiRows(20000) + "7,25,40,15,-1\n";
+    const std::string output = GetParam().prepare(folder);
+    const RunResult run = RunInFolder({"fwi", "--keep-going"}, folder, output);
+    GetParam().check(folder, run);
+}
+
+constexpr const char* kLastRowRefusal =
+    "line 20002, column prec: -1 is outside 0 to 60\n"
+    "note: 1 refused day keeps its row with empty results; the chain went on from the day "
+    "before each\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, OutputPath,
+    testing::Values(
+        OutputCase{"DevNull", [](const fs::path&) { return std::string("/dev/null"); },
+                   [](const fs::path&, const RunResult& run) {
+                       EXPECT_EQ(run.status, 1);
+                       EXPECT_EQ(run.errors, kLastRowRefusal);
+                       EXPECT_TRUE(fs::is_character_file("/dev/null"));
+                       EXPECT_EQ(run.filesLeft, std::vector<std::string>{"in.csv"});
+                   }},
+        // Every write fails with ENOSPC: the message is the write's own and nothing after it
+        // is read (the bad last row is never reached).
+        OutputCase{"DevFull", [](const fs::path&) { return std::string("/dev/full"); },
+                   [](const fs::path&, const RunResult& run) {
+                       EXPECT_EQ(run.status, 1);
+                       EXPECT_EQ(run.errors, "cannot write /dev/full: No space left on device\n");
+                       EXPECT_TRUE(fs::is_character_file("/dev/full"));
+                   }},
+        OutputCase{"KeepsPermissions",
+                   [](const fs::path& folder) {
+                       std::ofstream(folder / "out.csv") << "old\n";
+                       fs::permissions(folder / "out.csv",
+                                       fs::perms::owner_read | fs::perms::owner_write);
+                       return (folder / "out.csv").string();
+                   },
+                   [](const fs::path& folder, const RunResult& run) {
+                       EXPECT_EQ(run.status, 1);
+                       ASSERT_EQ(run.output.size(), 20002u);
+                       EXPECT_EQ(fs::status(folder / "out.csv").permissions() & fs::perms::all,
+                                 fs::perms::owner_read | fs::perms::owner_write);
+                       EXPECT_EQ(run.filesLeft, (std::vector<std::string>{"in.csv", "out.csv"}));
+                   }},
+        OutputCase{"LinkFollowed",
+                   [](const fs::path& folder) {
+                       fs::create_directory(folder / "real");
+                       std::ofstream(folder / "real" / "target.csv") << "old\n";
+                       fs::create_symlink("real/target.csv", folder / "out.csv");
+                       return (folder / "out.csv").string();
+                   },
+                   [](const fs::path& folder, const RunResult& run) {
+                       EXPECT_EQ(run.status, 1);
+                       EXPECT_TRUE(fs::is_symlink(folder / "out.csv"));
+                       ASSERT_EQ(run.output.size(), 20002u);
+                       std::vector<std::string> real;
+                       for (const auto& entry : fs::directory_iterator(folder / "real")) {
+                           real.push_back(entry.path().filename().string());
+                       }
+                       EXPECT_EQ(real, std::vector<std::string>{"target.csv"});
+                   }}),
+    [](const testing::TestParamInfo<OutputCase>& row) { return std::string(row.param.name); });
+
+// A FIFO is written into, whole, and stays a FIFO.
+TEST(OutputFifo, WrittenIntoWhole) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary) << kFwiHead + ManyGoodFwiRows(3000);
+    const fs::path fifo = folder / "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A reader on the other end, or opening the FIFO would wait for ever.
+    std::string received;
+    std::thread reader([&] { received = ReadText(fifo); });
+    const RunResult run = RunInFolder({"fwi"}, folder, fifo.string());
+    reader.join();
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(run.filesLeft, (std::vector<std::string>{"in.csv", "pipe"}));
+    EXPECT_EQ(ParseCsv(received).size(), 3001u);
+}
+
+// -o /dev/stdout writes into the program's standard output, whatever it is: a regular file
+// there is written into, not replaced (the shell goes on writing to it).
+TEST(OutputFile, DevStdoutIsTheStandardOutput) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary) << kFwiHead + ManyGoodFwiRows(3);
+    const fs::path captured = folder / "captured";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd < 0 || dup2(fd, 1) != 1) _exit(99);
+        const std::string in = (folder / "in.csv").string();
+        const std::vector<std::string_view> args = {"fwi", in, "-o", "/dev/stdout"};
+        const int status = RunBatch(args, stdin, stdout, stderr);
+        std::fflush(stdout);
+        if (write(1, "after\n", 6) != 6) _exit(98);
+        _exit(status);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string text = ReadText(captured);
+    EXPECT_TRUE(text.ends_with("\r\nafter\n")) << text;
+    EXPECT_EQ(ParseCsv(text).size(), 5u);  // the heading, three days and "after"
+}
+
+// A 100 MB heading of bare commas is refused once past the bound, in bounded memory.
+TEST(HostileInput, HundredMegabyteHeadingOfCommas) {
+    const fs::path folder = TestFolder();
+    {
+        std::ofstream in(folder / "in.csv", std::ios::binary);
+        const std::string block(std::size_t{1} << 20, ',');
+        for (int i = 0; i < 100; ++i) in << block;
+        in << "\n7,25,40,15,0\n";
+    }
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const RunResult run = RunInFolder({"fbp"}, folder);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "line 1: a record longer than 1 MB (1048576 bytes)\n");
+    EXPECT_EQ(run.filesLeft, std::vector<std::string>{"in.csv"});
+    // The peak of the whole test program grows by less than 256 MB (ru_maxrss is in kB).
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256L * 1024);
+}
+
+// With a regular file on a full file system the run says so, stops, and the old file stays
+// whole with no temporary file beside it.
+TEST(OutputFile, FullFileSystemKeepsTheOldFile) {
+    const fs::path folder = TestFolder();
+    std::ofstream(folder / "in.csv", std::ios::binary)
+        << kFwiHead + ManyGoodFwiRows(20000) + "7,25,40,15,-1\n";
+    const fs::path small = folder / "small";
+    fs::create_directory(small);
+    if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no tmpfs can be mounted here (" << std::strerror(errno)
+                     << "); CI runs as root";
+    }
+    std::ofstream(small / "out.csv") << "old\n";
+    const RunResult run =
+        RunInFolder({"fwi", "--keep-going"}, folder, (small / "out.csv").string());
+    const std::string kept = ReadText(small / "out.csv");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(small)) {
+        left.push_back(entry.path().filename().string());
+    }
+    umount2(small.c_str(), MNT_DETACH);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors,
+              "cannot write " + (small / "out.csv").string() + ": No space left on device\n");
+    EXPECT_EQ(kept, "old\n");
+    EXPECT_EQ(left, std::vector<std::string>{"out.csv"});
+}
+
+// kill -9 in the middle of a run leaves the old output as it was and nothing beside it.
+TEST(OutputFile, KilledRunLeavesNoPartialFile) {
+    const fs::path folder = TestFolder();
+    const fs::path fifo = folder / "in.csv";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(folder / "out.csv") << "old\n";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string in = fifo.string(), out = (folder / "out.csv").string();
+        const std::vector<std::string_view> args = {"fwi", in, "-o", out};
+        _exit(RunBatch(args, stdin, stdout, stderr));
+    }
+    {
+        // Far more than a pipe holds: the child has written blocks of output by the end.
+        std::ofstream feed(fifo, std::ios::binary);
+        feed << kFwiHead << ManyGoodFwiRows(50000);
+        feed.flush();
+        kill(child, SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"in.csv", "out.csv"}));
+    EXPECT_EQ(ReadText(folder / "out.csv"), "old\n");
+}
+
+// Where the file system has no unnamed files, a named temporary file does the same and is
+// gone whether the output is committed or dropped.
+TEST(OutputFile, NamedTemporaryWhereUnnamedOnesAreMissing) {
+    const fs::path folder = TestFolder();
+    const std::string path = (folder / "out.csv").string();
+    std::ofstream(path) << "old\n";
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    auto listing = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    };
+    std::string problem;
+    {
+        OutputTarget dropped;
+        ASSERT_TRUE(dropped.Open(path, stdout, problem, false)) << problem;
+        std::fputs("new\n", dropped.File());
+        EXPECT_EQ(listing().size(), 2u);  // the named temporary file beside the old one
+    }
+    EXPECT_EQ(listing(), std::vector<std::string>{"out.csv"});
+    EXPECT_EQ(ReadText(path), "old\n");
+    OutputTarget kept;
+    ASSERT_TRUE(kept.Open(path, stdout, problem, false)) << problem;
+    std::fputs("new\n", kept.File());
+    ASSERT_TRUE(kept.Commit(problem)) << problem;
+    EXPECT_EQ(listing(), std::vector<std::string>{"out.csv"});
+    EXPECT_EQ(ReadText(path), "new\n");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 // --- the command line ---------------------------------------------------------------------
@@ -635,12 +1006,78 @@ TEST(FbpCommand, FuelCodeTextsListEveryCode) {
               "moisture; blank or 0 = computed), LAT, LONG, ELV (m), hr or minutes (elapsed "
               "time),\n"
               "Accel (1 point, 0 line), BUIEff (1 use the BUI, the default; 0 not), PC, PDF, cc\n"
-              "(curing %), GFL (kg/m2), theta (deg). A blank value takes the engine's default.\n"
+              "(curing %), GFL (kg/m2), theta (deg). An absent column or a blank value takes the "
+              "FBP\n"
+              "calculator's initial value; a note at the end names those columns.\n"
               "Values are checked with the FBP calculator's ranges. Output: every input column, "
               "then\n"
               "every FBP output under its own name and fireType (Surface Fire, Intermittent "
               "Crown\n"
               "Fire, Crown Fire). Columns the engine does not use are passed through.\n");
+}
+
+// --- the manual page ----------------------------------------------------------------------
+
+// The options ("keep-going") a piece of the page names as "\-\-keep\-going".
+std::set<std::string> OptionsNamed(const std::string& text) {
+    std::set<std::string> names;
+    for (std::size_t at = text.find("\\-\\-"); at != std::string::npos;
+         at = text.find("\\-\\-", at + 1)) {
+        std::string name;
+        for (std::size_t i = at + 4; i < text.size();) {
+            if (text.compare(i, 2, "\\-") == 0) {
+                name += '-';
+                i += 2;
+            } else if (std::islower(static_cast<unsigned char>(text[i]))) {
+                name += text[i++];
+            } else {
+                break;
+            }
+        }
+        names.insert(name);
+    }
+    return names;
+}
+
+// The manual page has a subsection per command naming exactly its options, one for the
+// options of every command naming exactly those, and the refusal the program really writes.
+TEST(ManualPage, MatchesTheCommandTable) {
+    const std::string page =
+        ReadText(emberlin::test_files::TestDataPath("../../packaging/emberlin.1.in"));
+    ASSERT_FALSE(page.empty());
+    auto section = [&](const std::string& heading) {
+        const std::size_t start = page.find("\n.SS " + heading + "\n");
+        EXPECT_NE(start, std::string::npos) << heading;
+        if (start == std::string::npos) return std::string();
+        const std::size_t end = page.find("\n.S", start + 1);
+        return page.substr(start, end - start);
+    };
+    std::set<std::string> common, every = {"version"};
+    for (const CommonOption& option : CommonOptions()) common.insert(std::string(option.name));
+    const std::string commonText = section("Options of every command");
+    EXPECT_EQ(OptionsNamed(commonText), common);
+    for (const CommonOption& option : CommonOptions()) {
+        if (option.shortName.empty()) continue;
+        EXPECT_NE(commonText.find(".BR \\" + std::string(option.shortName) + " \", \" \\-\\-"),
+                  std::string::npos)
+            << option.shortName;
+    }
+    every.insert(common.begin(), common.end());
+    for (const CommandEntry* command : Commands()) {
+        std::set<std::string> own;
+        for (const CommandOption& option : command->options) own.insert(std::string(option.name));
+        std::set<std::string> named = OptionsNamed(section(std::string(command->name)));
+        for (const std::string& name : common) named.erase(name);
+        EXPECT_EQ(named, own) << command->name;
+        every.insert(own.begin(), own.end());
+    }
+    for (const std::string& name : OptionsNamed(page)) EXPECT_TRUE(every.contains(name)) << name;
+
+    std::string input = kFwiHead;
+    for (int line = 2; line < 17; ++line) input += "7,25,40,15,0\n";
+    const RunResult run = RunCommand({"fwi"}, input + "7,25,120,15,0\n");
+    ASSERT_FALSE(run.errors.empty());
+    EXPECT_NE(page.find("\n" + run.errors), std::string::npos) << run.errors;
 }
 
 TEST(CommandLine, VersionIsTheProjectVersion) {

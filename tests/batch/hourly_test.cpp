@@ -212,7 +212,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"IgnitionNotZeroOrOne", kDayHead + ",accel\nA,C2," + kDefaultDay + ",2\n",
                     "line 2, column accel: 2 is outside 0 to 1\n"},
         RefusalCase{"ThresholdNegative", kDayHead + ",threshold1\nA,C2," + kDefaultDay + ",-5\n",
-                    "line 2, column threshold1: -5 is outside 0 to 50000\n"}),
+                    "line 2, column threshold1: -5 is outside 0 to 50000\n"},
+        RefusalCase{"SlopeAndGs", kDayHead + ",slope,gs\n",
+                    "columns slope and gs give the same input; keep one\n"},
+        RefusalCase{"ThirtyFirstOfApril", kDayHead + "\nA,C2,4,31,55,-110,30,45,25,87,15,32,1,35\n",
+                    "line 2, column day: 31 is not a day of April (1 to 30)\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

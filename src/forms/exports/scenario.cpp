@@ -1,9 +1,16 @@
 #include "forms/exports/scenario.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <nlohmann/json.hpp>
+#include <unordered_map>
 
 #include "common/number_text.h"
 
@@ -17,6 +24,7 @@ using Json = nlohmann::ordered_json;
 // the value's own characters.
 struct Member {
     std::string key;
+    std::size_t keyAt;  // offset of the key's opening quote
     std::size_t at;
     std::string_view raw;
 };
@@ -82,7 +90,12 @@ class Walker {
         while (i < text_.size() && text_[i] == '"') {
             const std::size_t keyEnd = StringEnd(i);
             Member member;
-            member.key = Json::parse(text_.substr(i, keyEnd - i)).get<std::string>();
+            const std::string_view key = text_.substr(i, keyEnd - i);
+            // Most keys hold no escape: their text is their name, without the parser's cost.
+            member.key = key.find('\\') == std::string_view::npos
+                             ? std::string(key.substr(1, key.size() - 2))
+                             : Json::parse(key).get<std::string>();
+            member.keyAt = i;
             i = SkipBlanks(SkipBlanks(keyEnd) + 1);  // past the colon
             const std::size_t end = ValueEnd(i);
             member.at = i;
@@ -132,15 +145,45 @@ struct SyntaxCheck : nlohmann::json_sax<Json> {
     std::string what;
 };
 
-// "line L, column C" of a byte offset (both counted from 1; columns in bytes).
-std::string Position(std::string_view text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    const std::string_view before = text.substr(0, offset);
-    const std::size_t line =
-        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lineStart =
-        before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
-    return "line " + std::to_string(line) + ", column " + std::to_string(offset - lineStart + 1);
+// "line L, column C" of byte offsets (both counted from 1; columns in bytes). The line starts
+// are found once, so that naming the place of each of many entries stays linear.
+class Positions {
+  public:
+    explicit Positions(std::string_view text) : size_(text.size()) {
+        lineStarts_.push_back(0);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') lineStarts_.push_back(i + 1);
+        }
+    }
+
+    std::size_t Line(std::size_t offset) const {
+        offset = std::min(offset, size_);
+        return static_cast<std::size_t>(
+            std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset) - lineStarts_.begin());
+    }
+
+    std::string operator()(std::size_t offset) const {
+        offset = std::min(offset, size_);
+        const std::size_t line = Line(offset);
+        return "line " + std::to_string(line) + ", column " +
+               std::to_string(offset - lineStarts_[line - 1] + 1);
+    }
+
+  private:
+    std::size_t size_;
+    std::vector<std::size_t> lineStarts_;
+};
+
+// The first member whose key an earlier member already gave, with that earlier one.
+std::optional<std::pair<const Member*, const Member*>> FirstRepeat(
+    const std::vector<Member>& members) {
+    std::unordered_map<std::string_view, const Member*> seen;
+    seen.reserve(members.size());
+    for (const Member& member : members) {
+        const auto [at, added] = seen.emplace(member.key, &member);
+        if (!added) return std::make_pair(&member, at->second);
+    }
+    return std::nullopt;
 }
 
 bool IsNumberToken(std::string_view raw) {
@@ -222,28 +265,43 @@ std::string WriteScenario(const std::vector<ScenarioWindow>& windows) {
 
 std::optional<std::string> ReadScenario(std::string_view text,
                                         const std::vector<ScenarioWindow>& windows) {
+    if (text.size() > kMaxScenarioBytes) {
+        return "The file holds more than 1 MB (" + std::to_string(kMaxScenarioBytes) +
+               " bytes): a scenario is a few kilobytes, so this is not one.";
+    }
     std::size_t start = 0;
     if (text.starts_with("\xEF\xBB\xBF")) start = 3;  // the parser skips a byte-order mark too
     const Walker walker(text);
     start = walker.SkipBlanks(start);
     if (start >= text.size()) return std::string("The file is empty: it holds no scenario.");
+    const Positions Position(text);
     SyntaxCheck check;
     if (!Json::sax_parse(text, &check) || check.failed) {
-        return Position(text, check.position > 0 ? check.position - 1 : 0) +
+        return Position(check.position > 0 ? check.position - 1 : 0) +
                ": this is not valid JSON (" + check.what + ").";
     }
     if (text[start] != '{') {
-        return Position(text, start) + ": this is not an EMBERLIN scenario (a JSON object).";
+        return Position(start) + ": this is not an EMBERLIN scenario (a JSON object).";
     }
 
     const std::vector<Member> members = walker.Members(start);
+    // A key given twice: either could be meant.
+    const auto repeated = [&Position](const std::vector<Member>& within,
+                                      const std::string& prefix) -> std::optional<std::string> {
+        const auto repeat = FirstRepeat(within);
+        if (!repeat) return std::nullopt;
+        return Position(repeat->first->keyAt) + prefix + ": \"" + repeat->first->key +
+               "\" is given twice (first on line " +
+               std::to_string(Position.Line(repeat->second->keyAt)) + ").";
+    };
+    if (auto problem = repeated(members, "")) return problem;
     const auto find = [&members](std::string_view key) {
         return std::find_if(members.begin(), members.end(),
                             [key](const Member& m) { return m.key == key; });
     };
     const auto format = find("format");
     if (format == members.end() || DecodedString(format->raw) != std::string(kScenarioFormat)) {
-        return Position(text, format == members.end() ? start : format->at) +
+        return Position(format == members.end() ? start : format->at) +
                ": this is not an EMBERLIN scenario (its \"format\" is not \"" +
                std::string(kScenarioFormat) + "\").";
     }
@@ -252,11 +310,11 @@ std::optional<std::string> ReadScenario(std::string_view text,
                                           ? std::nullopt
                                           : ParseInt(version->raw);
     if (!number || *number < 1) {
-        return Position(text, version == members.end() ? start : version->at) +
+        return Position(version == members.end() ? start : version->at) +
                ": the scenario has no valid \"version\" (a whole number from 1).";
     }
     if (*number > kScenarioVersion) {
-        return Position(text, version->at) + ": this scenario has format version " +
+        return Position(version->at) + ": this scenario has format version " +
                std::to_string(*number) + ", written by a newer EMBERLIN; this one reads version " +
                std::to_string(kScenarioVersion) + ".";
     }
@@ -268,21 +326,25 @@ std::optional<std::string> ReadScenario(std::string_view text,
                          [&member](const ScenarioWindow& w) { return w.key == member.key; });
         if (window == windows.end()) continue;  // a member this program does not know
         if (member.raw.empty() || member.raw[0] != '{') {
-            return Position(text, member.at) + ", " + member.key +
+            return Position(member.at) + ", " + member.key +
                    ": expected an object holding the window's fields.";
         }
         Pending taken{window->form, {}, {}};
-        for (const Member& entry : walker.Members(member.at)) {
-            const std::string where =
-                Position(text, entry.at) + ", " + member.key + " " + entry.key;
-            const std::vector<const Control*> fields = window->form->InputFields();
+        const std::vector<Member> entries = walker.Members(member.at);
+        if (auto problem = repeated(entries, ", " + member.key)) return problem;
+        const std::vector<const Control*> fields = window->form->InputFields();
+        for (const Member& entry : entries) {
+            // Placed only when refused: most entries pass.
+            const auto where = [&] {
+                return Position(entry.at) + ", " + member.key + " " + entry.key;
+            };
             const auto field =
                 std::find_if(fields.begin(), fields.end(),
                              [&entry](const Control* c) { return c->id == entry.key; });
             if (field != fields.end()) {
                 double value = 0;
                 if (auto problem = FieldProblem(**field, entry.raw, value)) {
-                    return where + " (" + SimplifiedLabel((*field)->label) + "): " + *problem;
+                    return where() + " (" + SimplifiedLabel((*field)->label) + "): " + *problem;
                 }
                 taken.values.push_back({entry.key, value});
                 continue;
@@ -301,7 +363,7 @@ std::optional<std::string> ReadScenario(std::string_view text,
                 for (const OptionChoice& c : group->choices) {
                     names += (names.empty() ? "\"" : ", \"") + c.name + "\"";
                 }
-                return where + ": expected one of " + names + ".";
+                return where() + ": expected one of " + names + ".";
             }
             taken.choices.push_back(
                 {group->name, static_cast<std::size_t>(choice - group->choices.begin())});
@@ -312,6 +374,44 @@ std::optional<std::string> ReadScenario(std::string_view text,
     // Every value passed: only now does any form change.
     for (const Pending& taken : pending) taken.form->Restore(taken.values, taken.choices);
     return std::nullopt;
+}
+
+std::optional<std::string> ReadScenarioFile(const std::string& path, std::string& text) {
+    // Non-blocking, so that opening a FIFO does not wait for a writer; checked before any read.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::string(std::strerror(errno));
+    struct stat status {};
+    std::optional<std::string> problem;
+    if (fstat(fd, &status) != 0) {
+        problem = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        problem = "it is not a regular file";
+    } else if (static_cast<std::uint64_t>(status.st_size) > kMaxScenarioBytes) {
+        problem = "it holds more than 1 MB (" + std::to_string(kMaxScenarioBytes) +
+                  " bytes): a scenario is a few kilobytes, so this is not one";
+    } else {
+        // One byte more than the bound tells a file that grew since.
+        text.assign(kMaxScenarioBytes + 1, '\0');
+        std::size_t size = 0;
+        while (size < text.size()) {
+            const ssize_t got = read(fd, text.data() + size, text.size() - size);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                problem = std::strerror(errno);
+                break;
+            }
+            if (got == 0) break;
+            size += static_cast<std::size_t>(got);
+        }
+        text.resize(size);
+        if (!problem && size > kMaxScenarioBytes) {
+            problem = "it holds more than 1 MB (" + std::to_string(kMaxScenarioBytes) +
+                      " bytes): a scenario is a few kilobytes, so this is not one";
+        }
+    }
+    close(fd);
+    if (problem) text.clear();
+    return problem;
 }
 
 }  // namespace emberlin::forms

@@ -1,6 +1,7 @@
 // Scenarios: every form's inputs and selections in one JSON document, saved and read back.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@ namespace emberlin::forms {
 
 inline constexpr std::string_view kScenarioFormat = "emberlin-scenario";
 inline constexpr int kScenarioVersion = 1;
+// A scenario is a few kilobytes; anything larger is refused before it is parsed (or read).
+inline constexpr std::size_t kMaxScenarioBytes = std::size_t{1} << 20;
 
 // One window of a scenario: the document's member that holds it and its form.
 struct ScenarioWindow {
@@ -37,10 +40,17 @@ std::string WriteScenario(const std::vector<ScenarioWindow>& windows);
 // Reads a document and checks every value it holds for a window with that field's own rules
 // (kind, digits, range) and every choice against its group. Any failure refuses the whole
 // document: the message names the first bad entry (line and column, window and field) and
-// nothing changes. Otherwise each form takes the values and choices the document holds
+// nothing changes. A text over kMaxScenarioBytes, or one that gives a key twice, is
+// refused. Otherwise each form takes the values and choices the text holds
 // (fields it leaves out keep theirs) and shows them, computing nothing. Members the program
 // does not know are ignored; a newer version is refused. Returns the refusal, if any.
 std::optional<std::string> ReadScenario(std::string_view text,
                                         const std::vector<ScenarioWindow>& windows);
+
+// Reads the scenario file at `path` into `text`: regular files only (a FIFO or a device is
+// refused at once, without waiting on it) and never more than kMaxScenarioBytes. Returns
+// why it could not, if so ("it is not a regular file", "it holds more than 1 MB ...", or
+// the system's reason).
+std::optional<std::string> ReadScenarioFile(const std::string& path, std::string& text);
 
 }  // namespace emberlin::forms

@@ -44,15 +44,13 @@ bool OpenScenario(QWidget* parent, const std::vector<forms::ScenarioWindow>& win
 
 bool OpenScenarioFile(QWidget* parent, const QString& path,
                       const std::vector<forms::ScenarioWindow>& windows) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::string text;
+    if (const auto problem = forms::ReadScenarioFile(QFile::encodeName(path).toStdString(), text)) {
         ShowProgramMessage(parent, QStringLiteral("The scenario %1 could not be opened: %2.")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                       .arg(QDir::toNativeSeparators(path), ToQ(*problem)));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const std::optional<std::string> refusal = forms::ReadScenario(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), windows);
+    const std::optional<std::string> refusal = forms::ReadScenario(text, windows);
     if (refusal) {
         ShowProgramMessage(parent, QStringLiteral("The scenario %1 was not opened, and nothing was "
                                                   "changed: %2")

@@ -1,8 +1,12 @@
 #include "forms/exports/scenario.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -167,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"BelowRange", kHead + R"( "projectionByFuelType": {"longitude": -171}})",
                 "line 3, column 40, projectionByFuelType longitude (Longitude ( d.d )): Please "
                 "enter a number between -170 and 170."},
-        Refused{"FractionInIntegerField", kHead + R"( "fwiCalculator": {"month": 7.5}})",
-                "line 3, column 29, fwiCalculator month (Month): Please enter an integer."},
+        Refused{"FractionInIntegerField", kHead + R"( "diurnalWeather": {"month": 7.5}})",
+                "line 3, column 30, diurnalWeather month (Month): Please enter an integer."},
         Refused{"TextForNumber", kHead + R"( "diurnalWeather": {"temperature": "20"}})",
                 "line 3, column 36, diurnalWeather temperature (Temperature): Please enter a "
                 "number."},
@@ -198,8 +202,69 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 1, column 12: this is not an EMBERLIN scenario (its \"format\" is not "
                 "\"emberlin-scenario\")."},
         Refused{"NotAnObject", "[1, 2]",
-                "line 1, column 1: this is not an EMBERLIN scenario (a JSON object)."}),
+                "line 1, column 1: this is not an EMBERLIN scenario (a JSON object)."},
+        Refused{"KeyTwice", kHead + " \"fbpCalculator\": {\"ffmc\": 90,\n \"ffmc\": 91}}",
+                "line 4, column 2, fbpCalculator: \"ffmc\" is given twice (first on line 3)."},
+        Refused{"WindowTwice", kHead + " \"fwiCalculator\": {\"rain\": 6}}",
+                "line 3, column 2: \"fwiCalculator\" is given twice (first on line 2)."},
+        Refused{"OverTheBound", kHead + std::string(kMaxScenarioBytes, ' ') + "}",
+                "The file holds more than 1 MB (1048576 bytes): a scenario is a few kilobytes, "
+                "so this is not one."}),
     [](const testing::TestParamInfo<Refused>& row) { return std::string(row.param.name); });
+
+// A key repeated all through a document just under the bound is refused at its second
+// occurrence, and a document of as many different keys opens in linear time.
+TEST(ScenarioTest, ManyKeysOpenQuickly) {
+    FormsOfARun run;
+    std::string repeated =
+        "{\"format\": \"emberlin-scenario\", \"version\": 1, \"fwiCalculator\": {";
+    while (repeated.size() < kMaxScenarioBytes - 16) repeated += "\"rain\":1,\n";
+    repeated += "\"rain\":1}}";
+    // Unknown keys, all different, each of which is looked at and placed.
+    std::string distinct =
+        "{\"format\": \"emberlin-scenario\", \"version\": 1, \"fwiCalculator\": {";
+    for (int i = 0; distinct.size() < kMaxScenarioBytes - 32; ++i) {
+        distinct += "\"k" + std::to_string(i) + "\":1,\n";
+    }
+    distinct += "\"rain\":1}}";
+    const auto started = std::chrono::steady_clock::now();
+    const std::optional<std::string> refusal = ReadScenario(repeated, run.windows);
+    EXPECT_EQ(ReadScenario(distinct, run.windows), std::nullopt);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(refusal,
+              "line 2, column 1, fwiCalculator: \"rain\" is given twice (first on line 1).");
+    // Both together in a fraction of a second in a release build, a few times that under the
+    // sanitizers; the reader that placed each key from the top took minutes.
+    EXPECT_LT(seconds, 3.0);
+}
+
+// Opening reads regular files only and never more than the bound: a FIFO or a device is
+// refused at once.
+TEST(ScenarioTest, FileReadingRefusesWhatIsNoScenarioFile) {
+    const std::string folder = testing::TempDir() + "scenario_files";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string good = folder + "/good.emberlin.json";
+    std::ofstream(good) << Valid();
+    const std::string big = folder + "/big.emberlin.json";
+    std::ofstream(big) << std::string(kMaxScenarioBytes + 1, ' ');
+    const std::string fifo = folder + "/fifo.emberlin.json";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+    std::string text;
+    EXPECT_EQ(ReadScenarioFile(good, text), std::nullopt);
+    EXPECT_EQ(text, Valid());
+    const std::string tooLarge =
+        "it holds more than 1 MB (1048576 bytes): a scenario is a few kilobytes, so this is not "
+        "one";
+    EXPECT_EQ(ReadScenarioFile(big, text), tooLarge);
+    EXPECT_EQ(ReadScenarioFile(fifo, text), "it is not a regular file");
+    EXPECT_EQ(ReadScenarioFile("/dev/zero", text), "it is not a regular file");
+    EXPECT_EQ(ReadScenarioFile(folder, text), "it is not a regular file");
+    EXPECT_EQ(ReadScenarioFile(folder + "/missing.json", text), "No such file or directory");
+    EXPECT_TRUE(text.empty());
+}
 
 TEST(ScenarioTest, TruncatedDocumentIsRefusedAtItsEnd) {
     FormsOfARun run;
