@@ -27,6 +27,18 @@ class RowCommand {
     // and returns the problem ("column rh: 120 is outside 0 to 100"); "" otherwise.
     virtual std::string Row(const Header& header, std::span<const std::string_view> fields,
                             CsvWriter& out) = 0;
+    // After the last record: writes what a command that groups records still holds; "" or
+    // the problem.
+    virtual std::string Finish(CsvWriter&) { return ""; }
+
+    // The input line of the record Row is given (for refusals that name an earlier line).
+    void SetLine(long line) { line_ = line; }
+
+  protected:
+    long Line() const { return line_; }
+
+  private:
+    long line_ = 0;
 };
 
 // The command's own options, given as "--name VALUE" or "--name=VALUE".
@@ -58,6 +70,7 @@ extern const CommandEntry kFwiCommand;
 extern const CommandEntry kFbpCommand;
 extern const CommandEntry kDiurnalCommand;
 extern const CommandEntry kHourlyCommand;
+extern const CommandEntry kFwi2025Command;
 
 // The fuel index of a fuel code as tables write it: any letter case, with or without the
 // hyphen ("c2", "C-2", "O1A", "o-1b"); -1 when it names none.

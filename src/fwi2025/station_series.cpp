@@ -12,6 +12,7 @@ StationRunner::StationRunner(const StartValues& start, const RunOptions& options
 HourOrder StationRunner::Order(const HourlyWeather& weather) const {
     if (!run_) return HourOrder::First;
     const std::int64_t hour = HourNumber(weather.date, weather.hour);
+    if (interrupted_ && hour > lastHour_) return HourOrder::NewRun;
     const bool laterYear = weather.date.year > lastYear_;
     if (hour == lastHour_ + 1) {
         return laterYear && !options_.continuous ? HourOrder::NewRun : HourOrder::Next;
@@ -25,6 +26,7 @@ HourlyOutput StationRunner::Step(const Site& site, double grassFuelLoadKgM2,
                                  const HourlyWeather& weather) {
     const HourOrder order = Order(weather);
     if (order == HourOrder::First || order == HourOrder::NewRun) {
+        interrupted_ = false;
         run_.emplace(site, StartState(start_), grassFuelLoadKgM2, options_.grassTransition);
     }
     lastHour_ = HourNumber(weather.date, weather.hour);
@@ -35,11 +37,11 @@ HourlyOutput StationRunner::Step(const Site& site, double grassFuelLoadKgM2,
 std::string HourOrderProblem(HourOrder order) {
     switch (order) {
         case HourOrder::Gap:
-            return "hours are missing after";
+            return "leaves hours missing after";
         case HourOrder::Repeat:
-            return "the same hour as";
+            return "repeats";
         case HourOrder::Backwards:
-            return "an hour earlier than";
+            return "is earlier than";
         default:
             return "";
     }

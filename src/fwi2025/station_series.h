@@ -32,6 +32,8 @@ class StationRunner {
     // Steps the hour; a First or NewRun hour starts a run at `site` with the load (kg/m2).
     // The caller has refused Gap, Repeat and Backwards hours.
     HourlyOutput Step(const Site& site, double grassFuelLoadKgM2, const HourlyWeather& weather);
+    // The chain is broken (a refused hour): the next later hour starts a new run.
+    void Interrupt() { interrupted_ = true; }
 
   private:
     StartValues start_;
@@ -39,9 +41,11 @@ class StationRunner {
     std::optional<HourlyRun> run_;
     std::int64_t lastHour_ = 0;
     int lastYear_ = 0;
+    bool interrupted_ = false;
 };
 
-// "the same hour as line 12", for refusals; "" for First, Next and NewRun.
+// "repeats", "is earlier than", "leaves hours missing after", for refusals that go on to
+// name the earlier hour; "" for First, Next and NewRun.
 std::string HourOrderProblem(HourOrder order);
 
 // x rounded to 4 decimals: the double nearest the correctly rounded decimal text.
