@@ -605,7 +605,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"UnknownOption", {"--fwi"}, LaunchKind::UsageError, ""},
                     LaunchCase{"TwoScenarios", {"a.json", "b.json"}, LaunchKind::UsageError, ""},
                     LaunchCase{"BatchCommand", {"fbp", "--bogus"}, LaunchKind::Batch, ""},
-                    LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""}),
+                    LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""},
+                    LaunchCase{"Fwi2025", {"fwi2025", "--summaries"}, LaunchKind::Batch, ""}),
     [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
 
 // The texts that list the fuel codes, which come from the catalogue, word for word.

@@ -11,6 +11,7 @@
 
 #include "../test_data.h"
 #include "batch/batch.h"
+#include "batch/command.h"
 #include "batch_test_support.h"
 #include "common/number_text.h"
 #include "fwi2025/daily_to_hourly.h"
@@ -216,6 +217,24 @@ TEST(Fwi2025Command, KeepGoingRestartsAfterARefusedHour) {
     const std::size_t hr = ColumnOf(run.output, "hr");
     EXPECT_EQ(run.output[3][hr], "3");
     EXPECT_EQ(run.output[3][mcffmc], run.output[1][mcffmc]);  // restarted at 03:00
+}
+
+// The program's usage lists the command, and its own help every option.
+TEST(Fwi2025Command, HelpListsTheCommandAndEveryOption) {
+    std::FILE* usage = std::tmpfile();
+    PrintUsage(usage);
+    EXPECT_NE(ReadFile(usage).find("\n  fwi2025   the hourly FWI System"), std::string::npos);
+    std::fclose(usage);
+    std::FILE* help = std::tmpfile();
+    const std::string_view args[] = {"fwi2025", "--help"};
+    EXPECT_EQ(RunBatch(args, stdin, help, stderr), 0);
+    const std::string text = ReadFile(help);
+    std::fclose(help);
+    EXPECT_TRUE(text.starts_with("Usage: emberlin fwi2025 [options]")) << text;
+    for (const CommandOption& option : kFwi2025Command.options) {
+        EXPECT_NE(text.find("  --" + std::string(option.name) + " "), std::string::npos)
+            << option.name;
+    }
 }
 
 }  // namespace
