@@ -177,7 +177,8 @@ double GrassStep(double g0, double temperatureC, double humidityPct, double wind
 }  // namespace
 
 double FfmcFromMoisture(double moisturePct) {
-    return 59.5 * (250 - moisturePct) / (kFfmcMoistureFactor + moisturePct);
+    // At 0 % the quotient rounds to 101.00000000000001; the code's top is 101.
+    return std::min(59.5 * (250 - moisturePct) / (kFfmcMoistureFactor + moisturePct), 101.0);
 }
 
 double MoistureFromFfmc(double ffmc) { return kFfmcMoistureFactor * (101 - ffmc) / (59.5 + ffmc); }
