@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "batch/command.h"
@@ -194,6 +195,20 @@ class Fwi2025Rows : public RowCommand {
             return values.Problem();
         }
         const std::string_view id = id_ ? values.Text(*id_) : std::string_view();
+        // A station's rows are together: an id that ended earlier is refused rather than
+        // started again (interleaved stations would otherwise each restart on every row).
+        if (!inputStarted_ || id != inputStation_) {
+            if (const auto done = stationsDone_.find(std::string(id));
+                done != stationsDone_.end()) {
+                values.Refuse(*id_, Quoted(id) + " ended on line " + std::to_string(done->second) +
+                                        ": a station's rows must be together");
+                return values.Problem();
+            }
+            if (inputStarted_) stationsDone_.emplace(inputStation_, inputLastLine_);
+            inputStation_.assign(id);
+            inputStarted_ = true;
+        }
+        inputLastLine_ = record.line;
         if (settings_.fromDaily) return DailyRow(values, id, fields, record, out);
         std::string problem = Hour(values, id, record, out, [&](CsvWriter& o) {
             for (std::string_view field : fields) o.Field(field);
@@ -437,6 +452,11 @@ class Fwi2025Rows : public RowCommand {
     std::vector<std::size_t> passColumns_;
 
     std::string stationId_;
+    // The stations met so far in the input, with their last lines.
+    bool inputStarted_ = false;
+    std::string inputStation_;
+    long inputLastLine_ = 0;
+    std::unordered_map<std::string, long> stationsDone_;
     std::optional<fwi2025::StationRunner> runner_;
     std::optional<fwi2025::DailySummariser> summariser_;
     RunPlace runPlace_;

@@ -537,6 +537,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    "S,46,-78,-4,2007,5,10,9,15,90,3,0\n",
                     1,
                     "line 3, column long: -78 differs from the run that starts on line 2\n"},
+        RefusalCase{"Fwi2025StationsInterleaved",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "T,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "S,46,-77,-4,2007,5,10,9,15,90,3,0\n",
+                    1,
+                    "line 4, column id: \"S\" ended on line 2: a station's rows must be "
+                    "together\n"},
         RefusalCase{"Fwi2025DailyGap",
                     {"fwi2025", "--from-daily"},
                     "id,lat,long,timezone,yr,mon,day,temp,rh,ws,prec\n"
