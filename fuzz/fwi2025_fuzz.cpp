@@ -63,7 +63,7 @@ constexpr Bound kBounds[] = {
     {"mcgfmc_standing", -INFINITY, 250},
     {"sunrise", -INFINITY, INFINITY},
     {"sunset", -INFINITY, INFINITY},
-    {"sunlight_hours", 0, 24},
+    {"sunlight_hours", 0, 24 + 1e-9},  // a rounding over 24 h under the midnight sun
 };
 
 }  // namespace

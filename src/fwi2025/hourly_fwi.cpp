@@ -1,7 +1,6 @@
 #include "fwi2025/hourly_fwi.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <numbers>
 
@@ -127,6 +126,10 @@ double DuffStep(double m0, int hour, double temperatureC, double humidityPct, do
     return std::max(m, kDuffMoistureFloorPct);
 }
 
+// Decision: like the duff moisture, the drought moisture keeps a positive floor, so the DC
+// levels off near 278,600 instead of turning infinite (400/Q must stay finite).
+constexpr double kDroughtMoistureFloorPct = 1e-300;
+
 double DroughtStep(double q0, int hour, double temperatureC, double rainMm, const SunTimes& sun,
                    double eventRainMm) {
     const double rw = EffectiveRain(rainMm, eventRainMm, kDroughtCanopy);
@@ -139,9 +142,7 @@ double DroughtStep(double q0, int hour, double temperatureC, double rainMm, cons
         q = qr * std::exp(-pe / 400);
     }
     q = std::min(q, 400.0);
-    // Decision: like the duff moisture, the drought moisture keeps a positive floor (the
-    // smallest normal double), so the DC levels off near 283,000 instead of turning infinite.
-    return std::max(q, DBL_MIN);
+    return std::max(q, kDroughtMoistureFloorPct);
 }
 
 // Grass fuel moisture (2016 revision of the grass-fuel moisture model), one hour.
@@ -191,7 +192,9 @@ double MoistureFromDmc(double dmc) {
 
 double DcFromMoisture(double moisturePct) { return 400 * std::log(400 / moisturePct); }
 
-double MoistureFromDc(double dc) { return std::max(400 * std::exp(-dc / 400), DBL_MIN); }
+double MoistureFromDc(double dc) {
+    return std::max(400 * std::exp(-dc / 400), kDroughtMoistureFloorPct);
+}
 
 HourlyState StartState(const StartValues& start) {
     HourlyState state;

@@ -230,5 +230,140 @@ TEST(Converters, ReproducePublishedSpotValues) {
     EXPECT_EQ(checked, 17);
 }
 
+// --- Edge cases the published season does not reach ------------------------------------
+
+HourlyWeather Hour(ClockDate date, int hour, double t, double rh, double ws, double rain) {
+    HourlyWeather w;
+    w.date = date;
+    w.hour = hour;
+    w.temperatureC = t;
+    w.relativeHumidityPct = rh;
+    w.windSpeedKmh = ws;
+    w.rainMm = rain;
+    return w;
+}
+
+struct EdgeCase {
+    const char* name;
+    std::function<void()> check;
+};
+
+class EdgeCases : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(EdgeCases, Hold) { GetParam().check(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Decisions, EdgeCases,
+    ::testing::Values(
+        // Far above ~49 deg C at ~1 % RH both equilibria are negative: the moisture is
+        // held at 0 % (FFMC 101) and the ISI stays finite.
+        EdgeCase{"ExtremeHeatHoldsFineFuelAtZero",
+                 [] {
+                     HourlyRun run(kPrf, StartState({}), 0.35);
+                     for (int h = 0; h < 48; ++h) {
+                         const HourlyOutput o =
+                             run.Step(Hour({2007, 7, 1 + h / 24}, h % 24, 85, 1, 30, 0));
+                         EXPECT_GE(o.mcffmcPct, 0.0);
+                         EXPECT_LE(o.ffmc, 101.0);
+                         EXPECT_TRUE(std::isfinite(o.isi) && std::isfinite(o.dsr));
+                     }
+                     EXPECT_EQ(run.State().fineFuelMoisturePct, 0.0);
+                     EXPECT_EQ(FfmcFromMoisture(0), 101.0);
+                 }},
+        // Green-up is the calendar date 12 March, also in a leap year (where it is day 72).
+        EdgeCase{"LeapYearGreenUpOnTwelfthOfMarch",
+                 [] {
+                     EXPECT_EQ(SeasonalCuring({2024, 3, 11}), 96.0);
+                     EXPECT_EQ(SeasonalCuring({2024, 3, 12}), 96.0 + (95.0 - 96.0) * 0.1);
+                     EXPECT_EQ(SeasonalCuring({2007, 5, 10}), 84.4);
+                     EXPECT_EQ(DayOfYear({2000, 12, 31}), 366);
+                     EXPECT_EQ(DayOfYear({1900, 12, 31}), 365);
+                 }},
+        // The matted -> standing switch is 1 July of the first row's year, or of the next
+        // year when the run starts after it; the summaries use 1 July of the station's first
+        // year without that rule, so a run starting in August summarises standing grass.
+        EdgeCase{
+            "RunAfterFirstOfJulyIsMattedUntilNextJuly",
+            [] {
+                HourlyRun onJuly(kPrf, StartState({}), 0.35);
+                EXPECT_TRUE(onJuly.Step(Hour({2007, 7, 1}, 0, 20, 40, 10, 0)).standingGrass);
+                HourlyRun afterJuly(kPrf, StartState({}), 0.35);
+                EXPECT_FALSE(afterJuly.Step(Hour({2007, 7, 2}, 0, 20, 40, 10, 0)).standingGrass);
+                std::vector<HourlyWeather> august;
+                for (int h = 5; h < 24; ++h) august.push_back(Hour({2007, 8, 1}, h, 25, 30, 20, 0));
+                const SeriesResult r = RunStationSeries(kPrf, std::nullopt, august, {}, {});
+                ASSERT_EQ(r.days.size(), 1u);
+                EXPECT_FALSE(r.hours.back().standingGrass);
+                const DailySummary& d = r.days[0];
+                const HourlyOutput& peak = r.hours[static_cast<std::size_t>(d.peakHour - 5)];
+                EXPECT_EQ(d.gsiSmooth,
+                          RoundToFourDecimals(Gsi(d.windSmoothKmh,
+                                                  RoundToFourDecimals(peak.mcgfmcStandingPct),
+                                                  RoundToFourDecimals(peak.percentCured), true)));
+            }},
+        // Under the midnight sun the small hours dry the duff; in the polar night no hour
+        // does (sunrise = sunset).
+        EdgeCase{"MidnightSunAndPolarNight",
+                 [] {
+                     const Site arctic = {75, 20, 2};  // the clock ahead: sunset past 24 h
+                     const SunTimes june = CalcSunTimes(arctic, {2024, 6, 21});
+                     EXPECT_GT(june.sunsetH, 24.0);
+                     HourlyRun summer(arctic, StartState({}), 0.35);
+                     EXPECT_GT(summer.Step(Hour({2024, 6, 21}, 0, 10, 50, 10, 0)).dmc, 6.0);
+                     const SunTimes december = CalcSunTimes(arctic, {2024, 12, 21});
+                     EXPECT_EQ(december.sunriseH, december.sunsetH);
+                     HourlyRun winter(arctic, StartState({}), 0.35);
+                     for (int h = 0; h < 24; ++h) {
+                         const HourlyOutput o = winter.Step(Hour({2024, 12, 21}, h, 5, 50, 10, 0));
+                         EXPECT_NEAR(o.dmc, 6.0, 1e-12) << h;
+                         EXPECT_NEAR(o.dc, 15.0, 1e-12) << h;
+                     }
+                 }},
+        // Start-up codes far beyond observation level off instead of turning infinite.
+        EdgeCase{"HugeStartCodesStayFinite",
+                 [] {
+                     StartValues start;
+                     start.dmc = 1e6;
+                     start.dc = 1e6;
+                     HourlyRun run(kPrf, StartState(start), 0.35);
+                     const HourlyOutput o = run.Step(Hour({2007, 7, 1}, 12, 30, 20, 20, 0));
+                     EXPECT_TRUE(std::isfinite(o.dmc) && o.dmc > 1000) << o.dmc;
+                     EXPECT_TRUE(std::isfinite(o.dc) && o.dc > 1000) << o.dc;
+                     EXPECT_TRUE(std::isfinite(o.fwi));
+                 }},
+        // Sun times as HH:MM truncate, past 24 h and before 0 h as they are.
+        EdgeCase{"ClockTextTruncates",
+                 [] {
+                     EXPECT_EQ(ClockText(5.9999), "05:59");
+                     EXPECT_EQ(ClockText(20.4498), "20:26");
+                     EXPECT_EQ(ClockText(25.5), "25:30");
+                     EXPECT_EQ(ClockText(-0.5), "-00:30");
+                 }},
+        // Hours of a station follow one another; a later year is a new run (from the start-up
+        // values) unless the runs are continuous.
+        EdgeCase{
+            "HourOrderAndRunsPerYear",
+            [] {
+                StationRunner perYear(StartValues{}, RunOptions{});
+                const HourlyWeather last = Hour({2023, 12, 31}, 23, 20, 40, 10, 0);
+                EXPECT_EQ(perYear.Order(last), HourOrder::First);
+                perYear.Step(kPrf, 0.35, last);
+                EXPECT_EQ(perYear.Order(Hour({2024, 1, 1}, 0, 20, 40, 10, 0)), HourOrder::NewRun);
+                EXPECT_EQ(perYear.Order(Hour({2024, 6, 1}, 0, 20, 40, 10, 0)), HourOrder::NewRun);
+                EXPECT_EQ(perYear.Order(Hour({2023, 12, 31}, 23, 20, 40, 10, 0)),
+                          HourOrder::Repeat);
+                EXPECT_EQ(perYear.Order(Hour({2023, 12, 31}, 21, 20, 40, 10, 0)),
+                          HourOrder::Backwards);
+                EXPECT_EQ(perYear.Order(Hour({2023, 12, 30}, 23, 20, 40, 10, 0)),
+                          HourOrder::Backwards);
+                RunOptions options;
+                options.continuous = true;
+                StationRunner continuous(StartValues{}, options);
+                continuous.Step(kPrf, 0.35, last);
+                EXPECT_EQ(continuous.Order(Hour({2024, 1, 1}, 0, 20, 40, 10, 0)), HourOrder::Next);
+                EXPECT_EQ(continuous.Order(Hour({2024, 1, 1}, 1, 20, 40, 10, 0)), HourOrder::Gap);
+            }}),
+    [](const ::testing::TestParamInfo<EdgeCase>& row) { return std::string(row.param.name); });
+
 }  // namespace
 }  // namespace emberlin::fwi2025
