@@ -17,11 +17,16 @@
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) std::abort();
+// Aborts naming the failed check's line.
+void CheckAt(bool condition, int line) {
+    if (condition) return;
+    std::fprintf(stderr, "fwi2025_fuzz.cpp:%d: check failed\n", line);
+    std::abort();
 }
+#define Check(condition) CheckAt(condition, __LINE__)
 
-std::string Capture(std::FILE* file, char* buffer, std::size_t size) {
+// What a memory stream holds; its buffer and size are current only after a flush.
+std::string Capture(std::FILE* file, char* const& buffer, const std::size_t& size) {
     std::fflush(file);
     return std::string(buffer, size);
 }
