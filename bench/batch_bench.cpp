@@ -1,5 +1,5 @@
 // Rows per second of the batch commands, reading a CSV file and writing one (the whole run
-// of `emberlin fwi|fbp IN.csv -o OUT.csv` but for starting the process).
+// of `emberlin fwi|fbp|fwi2025 IN.csv -o OUT.csv` but for starting the process).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/batch.h"
+#include "fwi2025/clock.h"
 
 namespace emberlin::batch {
 namespace {
@@ -47,6 +48,23 @@ std::string FbpInput() {
     return csv;
 }
 
+// Hourly weather of one station over about 23 years, written as a logger would (one decimal
+// for temperature and RH, rain in 0.1-mm steps): a run per calendar year.
+std::string Fwi2025Input() {
+    std::string csv = "id,lat,long,timezone,yr,mon,day,hr,temp,rh,ws,prec\n";
+    const std::int64_t first = fwi2025::HourNumber({2001, 1, 1}, 0);
+    for (int i = 0; i < kRows; ++i) {
+        const fwi2025::ClockDate d = fwi2025::DateOfDayNumber((first + i) / 24);
+        const int hour = i % 24;
+        csv += "PRF,45.996,-77.427,-4," + std::to_string(d.year) + "," + std::to_string(d.month) +
+               "," + std::to_string(d.day) + "," + std::to_string(hour) + "," +
+               std::to_string(5 + (i * 7) % 25) + "." + std::to_string(i % 10) + "," +
+               std::to_string(25 + (i * 11) % 70) + ".5," + std::to_string((i * 3) % 40) + "," +
+               (i % 13 == 0 ? "0." + std::to_string(1 + i % 9) : "0") + "\n";
+    }
+    return csv;
+}
+
 void RunCommand(benchmark::State& state, std::string_view command, const std::string& input) {
     const fs::path folder =
         fs::temp_directory_path() / ("emberlin_bench_" + std::to_string(getpid()));
@@ -67,9 +85,11 @@ void RunCommand(benchmark::State& state, std::string_view command, const std::st
 
 void BatchFwi(benchmark::State& state) { RunCommand(state, "fwi", FwiInput()); }
 void BatchFbp(benchmark::State& state) { RunCommand(state, "fbp", FbpInput()); }
+void BatchFwi2025(benchmark::State& state) { RunCommand(state, "fwi2025", Fwi2025Input()); }
 
 BENCHMARK(BatchFwi)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BatchFbp)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BatchFwi2025)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
 }  // namespace emberlin::batch

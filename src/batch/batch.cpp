@@ -23,7 +23,7 @@ namespace {
 
 // Every batch command, in the order the usage lists them. A new command is one more entry.
 constexpr const CommandEntry* kCommands[] = {&kFwiCommand, &kFbpCommand, &kDiurnalCommand,
-                                             &kHourlyCommand};
+                                             &kHourlyCommand, &kFwi2025Command};
 
 // The options of every command, as the usages list them.
 constexpr CommonOption kCommonOptions[] = {
@@ -344,6 +344,7 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
             refusal = std::to_string(fields.size()) + " fields where the heading has " +
                       std::to_string(header.Size());
         } else {
+            command->SetLine(reader.Line());
             refusal = command->Row(header, fields, writer);
         }
         if (refusal.empty()) continue;
@@ -356,6 +357,11 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     }
     progress.Done();
     if (reader.Failed()) return Refuse(err, reader.Error());
+    if (problem = command->Finish(writer); !problem.empty()) {
+        std::fprintf(err, "%s\n", problem.c_str());
+        ++badRows;
+        if (!run.keepGoing) return 1;
+    }
     if (!writer.Flush()) return Refuse(err, target.Problem(writer.Error()));
     if (!target.Commit(problem)) return Refuse(err, problem);
     if (const std::string end = command->EndNote(); !end.empty()) {

@@ -32,6 +32,18 @@ class RowCommand {
     virtual void Refused(const Header&, std::span<const std::string_view>, CsvWriter&) {}
     // One remark for standard error once a run has written its output; "" for none.
     virtual std::string EndNote() { return ""; }
+    // After the last record: writes what a command that groups records still holds; "" or
+    // the problem.
+    virtual std::string Finish(CsvWriter&) { return ""; }
+
+    // The input line of the record Row is given (for refusals that name an earlier line).
+    void SetLine(long line) { line_ = line; }
+
+  protected:
+    long Line() const { return line_; }
+
+  private:
+    long line_ = 0;
 };
 
 // The command's own options, given as "--name VALUE" or "--name=VALUE".
@@ -72,6 +84,7 @@ extern const CommandEntry kFwiCommand;
 extern const CommandEntry kFbpCommand;
 extern const CommandEntry kDiurnalCommand;
 extern const CommandEntry kHourlyCommand;
+extern const CommandEntry kFwi2025Command;
 
 // Every command, in the order the usage lists them, and the options they all take: the one
 // list the usage, the help texts and the manual page's test read.

@@ -444,6 +444,7 @@ TEST_P(Refusal, NamesTheProblemAndLeavesNoFile) {
 }
 
 const std::string kFwiHead = "mon,temp,rh,ws,prec\n";
+const std::string kFwi2025Head = "id,lat,long,timezone,yr,mon,day,hr,temp,rh,ws,prec\n";
 
 std::string ManyGoodFwiRows(int count) {
     std::string rows;
@@ -604,6 +605,50 @@ INSTANTIATE_TEST_SUITE_P(
                     kFwiHead,
                     2,
                     "emberlin fwi: --ffmc: 120 is outside 0 to 101\n"},
+        RefusalCase{"Fwi2025RepeatedHour",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "S,46,-77,-4,2007,5,10,8,15,90,3,0\n",
+                    1,
+                    "line 3, column hr: 2007-05-10 08:00 repeats line 2 (2007-05-10 08:00)\n"},
+        RefusalCase{"Fwi2025HourBackwards",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "S,46,-77,-4,2007,5,9,9,15,90,3,0\n",
+                    1,
+                    "line 3, column hr: 2007-05-09 09:00 is earlier than line 2 (2007-05-10 "
+                    "08:00)\n"},
+        RefusalCase{"Fwi2025NoSuchDay",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,2,29,8,15,90,3,0\n",
+                    1,
+                    "line 2, column day: 29 is not a day of 2007-02\n"},
+        RefusalCase{"Fwi2025SiteMovesWithinRun",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "S,46,-78,-4,2007,5,10,9,15,90,3,0\n",
+                    1,
+                    "line 3, column long: -78 differs from the run that starts on line 2\n"},
+        RefusalCase{"Fwi2025StationsInterleaved",
+                    {"fwi2025"},
+                    kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "T,46,-77,-4,2007,5,10,8,15,90,3,0\n"
+                                   "S,46,-77,-4,2007,5,10,9,15,90,3,0\n",
+                    1,
+                    "line 4, column id: \"S\" ended on line 2: a station's rows must be "
+                    "together\n"},
+        RefusalCase{"Fwi2025DailyGap",
+                    {"fwi2025", "--from-daily"},
+                    "id,lat,long,timezone,yr,mon,day,temp,rh,ws,prec\n"
+                    "S,46,-77,-4,2007,5,10,15,50,10,0\nS,46,-77,-4,2007,5,12,15,50,10,0\n",
+                    1,
+                    "line 3, column day: 2007-05-12 leaves days missing after line 2 "
+                    "(2007-05-10)\n"},
+        RefusalCase{"Fwi2025BothFineFuelStarts",
+                    {"fwi2025", "--ffmc", "80", "--mcffmc", "20"},
+                    kFwi2025Head,
+                    2,
+                    "emberlin fwi2025: --ffmc and --mcffmc: give one start-up value"},
         RefusalCase{"MethodWithoutCalculation",
                     {"diurnal", "--method", "lawson"},
                     "x\n",
@@ -945,7 +990,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"UnknownOption", {"--fwi"}, LaunchKind::UsageError, ""},
                     LaunchCase{"TwoScenarios", {"a.json", "b.json"}, LaunchKind::UsageError, ""},
                     LaunchCase{"BatchCommand", {"fbp", "--bogus"}, LaunchKind::Batch, ""},
-                    LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""}),
+                    LaunchCase{"Hourly", {"hourly", "--summary"}, LaunchKind::Batch, ""},
+                    LaunchCase{"Fwi2025", {"fwi2025", "--summaries"}, LaunchKind::Batch, ""}),
     [](const testing::TestParamInfo<LaunchCase>& row) { return std::string(row.param.name); });
 
 // The texts that list the fuel codes, which come from the catalogue, word for word.
