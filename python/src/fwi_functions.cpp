@@ -97,10 +97,16 @@ py::dict FwiSeasonArrays(const py::handle& month, const py::handle& temp, const 
     // The start codes broadcast over the cells: the weather's shape without the time axis.
     Shape cellShape = shape;
     cellShape.erase(cellShape.begin() + static_cast<std::ptrdiff_t>(time));
-    if (BroadcastShape(codes, cellShape) != cellShape) {
+    bool fits = true;
+    try {
+        fits = BroadcastShape(codes, cellShape) == cellShape;
+    } catch (const py::value_error&) {
+        fits = false;
+    }
+    if (!fits) {
         throw py::value_error(
-            "ffmc0, dmc0, dc0: the start codes must broadcast to the cells, "
-            "the weather's shape without its time axis");
+            "ffmc0, dmc0, dc0: the start codes must broadcast to the cells, the weather's shape "
+            "without its time axis");
     }
     for (Argument* argument : days) argument->Align(shape);
     // A start code takes no step along the time axis.
