@@ -42,6 +42,11 @@ packages=(
   librsvg2-bin desktop-file-utils appstream shared-mime-info man-db dpkg-dev
   # pdftotext checks the printed reports.
   poppler-utils
+  # The Python module (python/): pybind11 and the headers of Debian's python3 to build it,
+  # numpy for its arrays; pytest, xarray and Dask (with dask.distributed for the local
+  # cluster of worker processes) for its tests and the xarray wrappers.
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-xarray python3-dask
+  python3-distributed
 )
 
 # --list prints the packages, one a line (scripts/check-fresh-deps.sh reads them).
