@@ -221,7 +221,11 @@ void AddFbpFunctions(py::module_& module) {
         "accel"_a = py::none(), "buieff"_a = py::none(), "pc"_a = py::none(), "pdf"_a = py::none(),
         "cc"_a = py::none(), "gfl"_a = py::none(), "theta"_a = py::none(), py::kw_only(),
         "errors"_a = "raise",
-        R"doc(The FBP System, one case per cell.
+        R"doc(fbp(fuel_type, ffmc, bui, ws, wd=None, gs=None, aspect=None, dj=None, d0=None,
+    lat=None, long=None, elv=None, hr=None, minutes=None, accel=None, buieff=None, pc=None,
+    pdf=None, cc=None, gfl=None, theta=None, *, errors="raise") -> dict
+
+The FBP System, one case per cell.
 
 Arguments broadcast together (numpy's rules). fuel_type is one code or an array of codes
 ("C1".."C7", "D1", "D2", "M1".."M4", "S1".."S3", "O1a", "O1b"; any letter case, with or

@@ -232,7 +232,9 @@ py::dict FwiSeasonArrays(const py::handle& month, const py::handle& temp, const 
 void AddFwiFunctions(py::module_& module) {
     module.def("fwi_day", &FwiDayArrays, "ffmc0"_a, "dmc0"_a, "dc0"_a, "month"_a, "temp"_a, "rh"_a,
                "ws"_a, "prec"_a, py::kw_only(), "errors"_a = "raise",
-               R"doc(The daily FWI System for one day, cell by cell.
+               R"doc(fwi_day(ffmc0, dmc0, dc0, month, temp, rh, ws, prec, *, errors="raise") -> dict
+
+The daily FWI System for one day, cell by cell.
 
 Arguments broadcast together (numpy's rules); each is a number or an array:
   ffmc0   yesterday's Fine Fuel Moisture Code, 0 to 101
@@ -253,7 +255,10 @@ The ranges are those of the FWI calculator and the batch fwi command.)doc");
     module.def("fwi_season", &FwiSeasonArrays, "month"_a, "temp"_a, "rh"_a, "ws"_a, "prec"_a,
                "ffmc0"_a = 85.0, "dmc0"_a = 6.0, "dc0"_a = 15.0, "axis"_a = 0, py::kw_only(),
                "errors"_a = "raise",
-               R"doc(The daily FWI System chained day after day along one axis, cell by cell.
+               R"doc(fwi_season(month, temp, rh, ws, prec, ffmc0=85, dmc0=6, dc0=15, axis=0, *,
+           errors="raise") -> dict
+
+The daily FWI System chained day after day along one axis, cell by cell.
 
 The weather arguments broadcast together (numpy's rules) to the shape of the result;
 `axis` of that shape is the days, in order:
