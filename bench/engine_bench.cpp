@@ -1,11 +1,14 @@
-// Timing of one ComputeFbp per fuel type (flat and on a 30 % slope), of CalcFwiIndex, and of
-// the hourly FWI System's hours (a year of one station).
+// Timing of one ComputeFbp per fuel type (flat and on a 30 % slope), of CalcFwiIndex, of
+// the hourly FWI System's hours (a year of one station), and the engines' per-case cost on
+// the inputs the Python module's benchmark uses.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "batch/fbp_columns.h"
 #include "fbp/fbp_engine.h"
 #include "forms/fields/calculator_defaults.h"
 #include "fwi/fwi_index.h"
@@ -61,6 +64,77 @@ void Fwi2025Hours(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(year.size()));
 }
 
+// A season of kDays days for kCells cells, chained day after day; the weather comes from the
+// integer formulas python/bench/array_bench.py uses, so both time the same doubles.
+constexpr long kCells = 2000, kDays = 120;
+
+void CalcFwiDaySeason(benchmark::State& state) {
+    struct Day {
+        int month;
+        double temp, rh, ws, prec;
+    };
+    std::vector<Day> weather;
+    for (long d = 0; d < kDays; ++d) {
+        for (long i = 0; i < kCells; ++i) {
+            weather.push_back(
+                {static_cast<int>(4 + d * 6 / kDays),
+                 static_cast<double>((i * 7 + d * 13) % 400) / 10.0,
+                 1 + static_cast<double>((i * 11 + d * 17) % 990) / 10.0,
+                 static_cast<double>((i * 3 + d * 29) % 600) / 10.0,
+                 (i + d * 7) % 5 == 0 ? static_cast<double>((i * 13 + d) % 200) / 10.0 : 0.0});
+        }
+    }
+    std::vector<FwiDay> codes(kCells);
+    for (auto _ : state) {
+        for (FwiDay& cell : codes) cell = {85, 6, 15, 0, 0, 0, 0};
+        for (long d = 0; d < kDays; ++d) {
+            for (long i = 0; i < kCells; ++i) {
+                const Day& w = weather[static_cast<std::size_t>(d * kCells + i)];
+                FwiDay& cell = codes[static_cast<std::size_t>(i)];
+                cell =
+                    CalcFwiDay(cell.ffmc, cell.dmc, cell.dc, w.month, w.temp, w.rh, w.prec, w.ws);
+            }
+        }
+        benchmark::DoNotOptimize(codes.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kCells * kDays);
+}
+
+// Varied FBP cases over every fuel type, as python/bench/array_bench.py builds them.
+void ComputeFbpVaried(benchmark::State& state) {
+    constexpr long kCases = 200000;
+    std::vector<FbpInputs> cases;
+    for (long i = 0; i < kCases; ++i) {
+        FbpInputs in = batch::FbpBaseInputs();
+        in.fuelType = FuelTypeTable[static_cast<std::size_t>(i % 18)].code;
+        in.ffmc = 70 + static_cast<double>((i * 7) % 310) / 10.0;
+        in.bui = static_cast<double>((i * 13) % 2000) / 10.0;
+        in.windSpeed = static_cast<double>((i * 17) % 500) / 10.0;
+        in.windDirection = static_cast<double>((i * 37) % 360);
+        in.slope = static_cast<double>((i * 11) % 60);
+        in.aspect = static_cast<double>((i * 53) % 360);
+        in.julianDay = static_cast<int>(120 + i % 150);
+        in.latitude = 55.5;
+        in.longitude = -110.2;
+        in.elevation = 500;
+        in.elapsedTime = 60;
+        in.ignitionType = static_cast<int>(i % 2);
+        in.pc = 50;
+        in.pdf = 50;
+        in.gc = 85;
+        in.gfl = 0.35;
+        cases.push_back(in);
+    }
+    FbpOutputs out;
+    for (auto _ : state) {
+        for (const FbpInputs& in : cases) {
+            benchmark::DoNotOptimize(ComputeFbp(in, out));
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kCases);
+}
+
 }  // namespace
 }  // namespace emberlin
 
@@ -78,6 +152,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(name.c_str(), emberlin::CalcFwiIndexCase, selector);
     }
     benchmark::RegisterBenchmark("Fwi2025Hours", emberlin::Fwi2025Hours);
+    benchmark::RegisterBenchmark("CalcFwiDay/Season", emberlin::CalcFwiDaySeason);
+    benchmark::RegisterBenchmark("ComputeFbp/Varied", emberlin::ComputeFbpVaried);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

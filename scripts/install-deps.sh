@@ -45,6 +45,11 @@ packages=(
   # The pictures in resources/images are drawn by scripts/draw_illustrations.py (standard
   # library only); `make test` draws them again and compares.
   python3
+  # The Python module (python/): pybind11 and the headers of Debian's python3 to build it,
+  # numpy for its arrays; pytest, xarray and Dask (with dask.distributed for the local
+  # cluster of worker processes) for its tests and the xarray wrappers.
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-xarray python3-dask
+  python3-distributed
 )
 
 # --list prints the packages, one a line (scripts/check-fresh-deps.sh reads them).

@@ -3,112 +3,18 @@
 #include <vector>
 
 #include "batch/command.h"
-#include "common/calendar.h"
+#include "batch/fbp_columns.h"
 #include "fbp/fbp_engine.h"
 #include "forms/content/fire_description.h"
 #include "forms/content/fuel_catalogue.h"
-#include "forms/fields/calculator_defaults.h"
 
 namespace emberlin::batch {
 
 namespace {
 
-// One input column: its names, its rule and the engine field it fills (a double or an int).
-struct FbpColumn {
-    std::array<std::string_view, 2> names;
-    ValueRule rule;
-    double FbpInputs::*real = nullptr;
-    int FbpInputs::*whole = nullptr;
-    double scale = 1;  // engine units per column unit
-    bool required = false;
-};
-
-struct FbpOutputColumn {
-    std::string_view name;
-    double FbpOutputs::*value;
-};
-
-// Every output of the engine but its four always-zero reserved slots, in the record's order.
-constexpr std::array<FbpOutputColumn, 30> kOutputs = {{
-    {"ros", &FbpOutputs::ros},
-    {"fros", &FbpOutputs::fros},
-    {"bros", &FbpOutputs::bros},
-    {"rosTheta", &FbpOutputs::rosTheta},
-    {"rost", &FbpOutputs::rost},
-    {"frost", &FbpOutputs::frost},
-    {"brost", &FbpOutputs::brost},
-    {"rosThetaT", &FbpOutputs::rosThetaT},
-    {"cfb", &FbpOutputs::cfb},
-    {"fcfb", &FbpOutputs::fcfb},
-    {"bcfb", &FbpOutputs::bcfb},
-    {"cfbTheta", &FbpOutputs::cfbTheta},
-    {"hfi", &FbpOutputs::hfi},
-    {"ffi", &FbpOutputs::ffi},
-    {"bfi", &FbpOutputs::bfi},
-    {"fiTheta", &FbpOutputs::fiTheta},
-    {"tfc", &FbpOutputs::tfc},
-    {"ftfc", &FbpOutputs::ftfc},
-    {"btfc", &FbpOutputs::btfc},
-    {"tfcTheta", &FbpOutputs::tfcTheta},
-    {"sfc", &FbpOutputs::sfc},
-    {"lb", &FbpOutputs::lb},
-    {"raz", &FbpOutputs::raz},
-    {"wsv", &FbpOutputs::wsv},
-    {"hsd", &FbpOutputs::hsd},
-    {"fsd", &FbpOutputs::fsd},
-    {"bsd", &FbpOutputs::bsd},
-    {"area", &FbpOutputs::area},
-    {"perimeter", &FbpOutputs::perimeter},
-    {"pgr", &FbpOutputs::pgr},
-}};
-
-// Rule of a form field whose value the engine takes as a double: the form's range without
-// its whole-number rule.
-ValueRule Real(ValueRule rule) {
-    rule.integer = false;
-    return rule;
-}
-
-std::vector<FbpColumn> InputColumns() {
-    const ValueRule month = FbpFormRange("month");
-    const ValueRule day = FbpFormRange("day");
-    // Day of the year over the calculator's months and days.
-    const ValueRule dayOfYear = {
-        static_cast<double>(*DayOfYear(static_cast<int>(month.min), static_cast<int>(day.min))),
-        static_cast<double>(*DayOfYear(static_cast<int>(month.max), static_cast<int>(day.max))),
-        true};
-    const ValueRule minutes = Real(FbpFormRange("elapsedTime"));
-    const ValueRule hours = {minutes.min / 60, minutes.max / 60, false};
-    const ValueRule flag = {0, 1, true};
-    return {
-        {{"FFMC"}, FbpFormRange("ffmc"), &FbpInputs::ffmc, nullptr, 1, true},
-        {{"BUI"}, FbpFormRange("bui"), &FbpInputs::bui, nullptr, 1, true},
-        {{"WS"}, FbpFormRange("windSpeed"), &FbpInputs::windSpeed, nullptr, 1, true},
-        {{"WD"}, FbpFormRange("windDirection"), &FbpInputs::windDirection},
-        {{"GS"}, FbpFormRange("slope"), &FbpInputs::slope},
-        {{"Aspect"}, FbpFormRange("aspect"), &FbpInputs::aspect},
-        {{"Dj"}, dayOfYear, nullptr, &FbpInputs::julianDay},
-        // 0 (or blank) lets the engine work the day out.
-        {{"D0"}, {0, dayOfYear.max, true}, nullptr, &FbpInputs::minFmcDay},
-        {{"LAT"}, FbpFormRange("latitude"), &FbpInputs::latitude},
-        {{"LONG"}, FbpFormRange("longitude"), &FbpInputs::longitude},
-        {{"ELV"}, FbpFormRange("elevation"), nullptr, &FbpInputs::elevation},
-        {{"hr"}, hours, &FbpInputs::elapsedTime, nullptr, 60},
-        {{"minutes"}, minutes, &FbpInputs::elapsedTime},
-        {{"Accel"}, flag, nullptr, &FbpInputs::ignitionType},
-        {{"BUIEff"}, flag, nullptr, &FbpInputs::useBui},
-        {{"PC"}, Real(FbpFormRange("pc")), &FbpInputs::pc},
-        {{"PDF"}, Real(FbpFormRange("df")), &FbpInputs::pdf},
-        {{"cc"}, Real(FbpFormRange("gc")), &FbpInputs::gc},
-        {{"GFL"}, FbpFormRange("gfl"), &FbpInputs::gfl},
-        // A direction like the wind's.
-        {{"theta"}, FbpFormRange("windDirection"), &FbpInputs::theta},
-    };
-}
-
 class FbpRows : public RowCommand {
   public:
-    FbpRows() : columns_(InputColumns()), defaulted_(columns_.size(), false) {
+    FbpRows() : columns_(FbpInputColumns()), defaulted_(columns_.size(), false) {
         // The FBP calculator's words for each fire type, by the cfb that starts each class.
         for (const double cfb : {0.0, 0.1, 0.9}) {
             fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(cfb))] =
@@ -121,9 +27,9 @@ class FbpRows : public RowCommand {
         if (!fuelType_) return "missing column: FuelType";
         header.Use(fuelType_);
         positions_.clear();
-        for (const FbpColumn& column : columns_) {
-            const std::optional<std::size_t> at = header.Find({column.names[0]});
-            if (!at && column.required) return "missing column: " + std::string(column.names[0]);
+        for (const FbpInputColumn& column : columns_) {
+            const std::optional<std::size_t> at = header.Find({column.name});
+            if (!at && column.required) return "missing column: " + std::string(column.name);
             header.Use(at);
             positions_.push_back(at);
         }
@@ -133,7 +39,7 @@ class FbpRows : public RowCommand {
         // Absent columns take the calculator's values; the elapsed time is absent only when
         // neither of its columns is there.
         for (std::size_t i = 0; i < columns_.size(); ++i) {
-            const std::string_view name = columns_[i].names[0];
+            const std::string_view name = columns_[i].name;
             defaulted_[i] = !positions_[i] && TakesCalculatorValue(name) && name != "hr" &&
                             !(name == "minutes" && hours);
         }
@@ -156,7 +62,7 @@ class FbpRows : public RowCommand {
         std::string names;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             if (defaulted_[i])
-                names += (names.empty() ? "" : ", ") + std::string(columns_[i].names[0]);
+                names += (names.empty() ? "" : ", ") + std::string(columns_[i].name);
         }
         if (names.empty()) return "";
         return "absent or blank, the FBP calculator's initial values were taken for " + names;
@@ -166,7 +72,7 @@ class FbpRows : public RowCommand {
         for (std::size_t column = 0; column < header.Size(); ++column) {
             out.Field(header.Name(column));
         }
-        for (const FbpOutputColumn& output : kOutputs) out.Field(output.name);
+        for (const FbpOutputColumn& output : kFbpOutputColumns) out.Field(output.name);
         out.Field("fireType");
         out.EndRow();
     }
@@ -186,9 +92,10 @@ class FbpRows : public RowCommand {
             return values.Problem();
         }
         // What the calculator starts with, for every value the row does not give.
-        inputs_ = forms::CalculatorDefaults(FuelTypeTable[static_cast<std::size_t>(fuel)].code);
+        inputs_ = base_;
+        inputs_.fuelType = FuelTypeTable[static_cast<std::size_t>(fuel)].code;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
-            const FbpColumn& column = columns_[i];
+            const FbpInputColumn& column = columns_[i];
             const std::optional<std::size_t> at = positions_[i];
             if (!at) continue;
             double value = 0;
@@ -196,23 +103,19 @@ class FbpRows : public RowCommand {
                 if (!values.Required(*at, column.rule, value)) return values.Problem();
             } else {
                 if (values.Text(*at).empty()) {
-                    if (TakesCalculatorValue(column.names[0])) blanks_.push_back(i);
+                    if (TakesCalculatorValue(column.name)) blanks_.push_back(i);
                     continue;
                 }
                 if (!values.Optional(at, column.rule, value)) return values.Problem();
             }
-            if (column.real != nullptr) {
-                inputs_.*column.real = value * column.scale;
-            } else {
-                inputs_.*column.whole = static_cast<int>(value);  // a checked whole number
-            }
+            column.Fill(inputs_, value);
         }
         FbpOutputs outputs;
         ComputeFbp(inputs_, outputs);  // the fuel type was found above
         for (const std::size_t i : blanks_) defaulted_[i] = true;
 
         for (std::string_view field : fields) out.Field(field);
-        for (const FbpOutputColumn& output : kOutputs) out.Number(outputs.*output.value);
+        for (const FbpOutputColumn& output : kFbpOutputColumns) out.Number(outputs.*output.value);
         out.Field(fireTypeWords_[static_cast<std::size_t>(ClassifyFireType(outputs.cfb))]);
         out.EndRow();
         return "";
@@ -222,7 +125,8 @@ class FbpRows : public RowCommand {
     // D0 blank or 0 means "worked out", which is also what the calculator does.
     static bool TakesCalculatorValue(std::string_view name) { return name != "D0"; }
 
-    const std::vector<FbpColumn> columns_;
+    const std::vector<FbpInputColumn>& columns_;
+    const FbpInputs base_ = FbpBaseInputs();
     std::vector<std::optional<std::size_t>> positions_;
     std::vector<bool> defaulted_;      // columns that gave the calculator's value at least once
     std::vector<std::size_t> blanks_;  // of the row being read

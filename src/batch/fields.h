@@ -75,6 +75,11 @@ ValueRule FbpFormRange(std::string_view fieldId);
 ValueRule DiurnalFormRange(std::string_view fieldId);
 ValueRule FireByHourFormRange(std::string_view fieldId);
 
+// The temperature of a day of the FWI System over station seasons (fwi and the Python module):
+// they run below freezing and above 40 deg C, and the daily equations hold there (their -1.1
+// and -2.8 deg C limits exist for it). The FWI calculator window keeps its own range.
+inline constexpr ValueRule kFwiSeasonTemperature = {-50, 60, false};
+
 // "30", "-170", "0.3": the shortest text of a bound.
 std::string BoundText(double value);
 

@@ -11,11 +11,6 @@ namespace {
 constexpr std::array<std::string_view, 7> kOutputs = {"ffmc", "dmc", "dc", "isi",
                                                       "bui",  "fwi", "dsr"};
 
-// Station seasons run below freezing and above 40 deg C; the daily equations hold there
-// (their -1.1 and -2.8 deg C limits exist for it). The FWI calculator window keeps its own
-// range.
-constexpr ValueRule kBatchTemperature = {-50, 60, false};
-
 struct Codes {
     double ffmc = 85;
     double dmc = 6;
@@ -111,7 +106,7 @@ class FwiRows : public RowCommand {
   private:
     struct Rules {
         ValueRule month = FwiFormRange("month");
-        ValueRule temperature = kBatchTemperature;
+        ValueRule temperature = kFwiSeasonTemperature;
         ValueRule humidity = FwiFormRange("relativeHumidity");
         ValueRule wind = FwiFormRange("windSpeed");
         ValueRule rain = FwiFormRange("rain");
@@ -154,7 +149,7 @@ const std::string& FwiColumns() {
         return "Columns (by name, any letter case and order): mon or month, temp (deg C), rh (%),\n"
                "ws (km/h), prec (mm); optional id: a change of its value starts the chain again.\n"
                "Every value is required. Ranges: mon " +
-               range(FwiFormRange("month")) + ", temp " + range(kBatchTemperature) + ",\nrh " +
+               range(FwiFormRange("month")) + ", temp " + range(kFwiSeasonTemperature) + ",\nrh " +
                range(FwiFormRange("relativeHumidity")) + ", ws " +
                range(FwiFormRange("windSpeed")) + ", prec " + range(FwiFormRange("rain")) +
                ".\n"

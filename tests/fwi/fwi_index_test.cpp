@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "../test_data.h"
 
 namespace emberlin {
 namespace {
@@ -19,37 +23,55 @@ double Calc(int selector, const Day& d) {
     return CalcFwiIndex(selector, d.ffmc0, d.dmc0, d.dc0, d.month, d.t, d.rh, d.rain, d.wind);
 }
 
-struct WorkedExample {
+// One published worked day (tests/data/fwi_worked_days.csv): the inputs and the seven
+// outputs as printed.
+struct WorkedDay {
     std::string name;
     Day day;
-    double expected[7];  // FFMC, DMC, DC, ISI, BUI, FWI, DSR
-    double tolerance[7];
+    std::vector<std::string> expected;  // FFMC, DMC, DC, ISI, BUI, FWI, DSR
 };
 
-// Published worked days; the tolerance is half a unit of the last digit given.
-TEST(CalcFwiIndex, WorkedExamples) {
-    const std::vector<WorkedExample> examples = {
-        {"spring_day",
-         {85, 6, 15, 4, 17, 42, 0, 25},
-         {87.7, 8.5, 19.0, 10.9, 8.5, 10.1, 1.6},
-         {0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05}},
-        {"calculator_start",
-         {72, 39, 300, 7, 28, 50, 0, 25},
-         {87.0, 42.4, 309, 9.82, 63.146, 24.7, 7.95},
-         {0.05, 0.05, 0.5, 0.005, 0.0005, 0.05, 0.005}},
-        {"cold_day_dc_and_bui_fall_to_zero",
-         {85, 1, 0, 1, 0, 50, 0, 10},
-         {85.048, 1.07, 0, 3.51, 0, 0.70, 0.01},
-         {0.0005, 0.005, 0, 0.005, 0, 0.005, 0.005}},
-    };
-    for (const WorkedExample& ex : examples) {
-        for (int selector = 1; selector <= 7; ++selector) {
-            EXPECT_NEAR(Calc(selector, ex.day), ex.expected[selector - 1],
-                        ex.tolerance[selector - 1])
-                << ex.name << " selector " << selector;
-        }
+std::vector<WorkedDay> WorkedDays() {
+    std::ifstream csv(test_files::TestDataPath("fwi_worked_days.csv"));
+    std::vector<WorkedDay> days;
+    for (std::string line; std::getline(csv, line);) {
+        if (line.empty() || line[0] == '#' || line.starts_with("name,")) continue;
+        std::stringstream stream(line);
+        std::vector<std::string> cells;
+        for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+        if (cells.size() != 16) continue;  // counted below
+        const Day day{std::stod(cells[1]), std::stod(cells[2]), std::stod(cells[3]),
+                      std::stoi(cells[4]), std::stod(cells[5]), std::stod(cells[6]),
+                      std::stod(cells[7]), std::stod(cells[8])};
+        days.push_back({cells[0], day, {cells.begin() + 9, cells.end()}});
+    }
+    return days;
+}
+
+TEST(CalcFwiIndex, WorkedDaysTableIsComplete) { EXPECT_EQ(WorkedDays().size(), 3u); }
+
+class WorkedDayTest : public testing::TestWithParam<WorkedDay> {};
+
+// Half a unit of the last printed digit; a bare 0 is exactly 0.
+TEST_P(WorkedDayTest, EverySelectorMatchesThePrintedValue) {
+    const WorkedDay& worked = GetParam();
+    for (int selector = 1; selector <= 7; ++selector) {
+        const std::string& text = worked.expected[static_cast<std::size_t>(selector - 1)];
+        const auto point = text.find('.');
+        const double tolerance =
+            text == "0" ? 0.0
+            : point == std::string::npos
+                ? 0.5
+                : 0.5 * std::pow(10.0, -static_cast<double>(text.size() - point - 1));
+        EXPECT_NEAR(Calc(selector, worked.day), std::stod(text), tolerance)
+            << "selector " << selector << " printed " << text;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Published, WorkedDayTest, testing::ValuesIn(WorkedDays()),
+                         [](const testing::TestParamInfo<WorkedDay>& row) {
+                             return row.param.name;
+                         });
 
 TEST(CalcFwiIndex, SelectorsOutsideTheSevenOutputs) {
     const Day d{85, 6, 15, 4, 17, 42, 0, 25};
