@@ -2,7 +2,7 @@
 // observations, runs per year or continuous): every value written is finite and within its
 // meaning (FFMC 0 to 101, moisture codes and indices not negative), and every row is either
 // computed or refused with a message naming its line.
-// fuzz-runs: 30000
+// fuzz-runs: 20000
 #include <cmath>
 #include <cstdint>
 #include <cstdio>

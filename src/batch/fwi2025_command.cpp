@@ -231,7 +231,15 @@ class Fwi2025Rows : public RowCommand {
         v[kTimezone] = settings_.timezone.value_or(0);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
             if (!columns_[c]) continue;
+            // A text like the previous row's (the site, the date, no rain) has its value.
+            const std::string_view text = values.Text(*columns_[c]);
+            if (!text.empty() && text == lastText_[c]) {
+                v[c] = lastValue_[c];
+                continue;
+            }
             if (!values.Required(*columns_[c], kColumns[c].rule, v[c])) return false;
+            lastText_[c].assign(text);
+            lastValue_[c] = v[c];
         }
         if (columns_[kLoad] && v[kLoad] <= 0) {
             return values.Refuse(*columns_[kLoad],
@@ -301,7 +309,8 @@ class Fwi2025Rows : public RowCommand {
             order == fwi2025::HourOrder::Backwards) {
             values.Refuse(timeColumn, HourText(record.weather.date, record.weather.hour) + " " +
                                           fwi2025::HourOrderProblem(order) + " line " +
-                                          std::to_string(lastLine_) + " (" + lastHourText_ + ")");
+                                          std::to_string(lastLine_) + " (" +
+                                          HourText(lastDate_, lastHour_) + ")");
             return values.Problem();
         }
         if (order == fwi2025::HourOrder::First || order == fwi2025::HourOrder::NewRun) {
@@ -325,7 +334,8 @@ class Fwi2025Rows : public RowCommand {
             record.place.site, record.place.loadKgM2.value_or(fwi2025::kDefaultGrassFuelLoadKgM2),
             record.weather);
         lastLine_ = record.line;
-        lastHourText_ = HourText(record.weather.date, record.weather.hour);
+        lastDate_ = record.weather.date;
+        lastHour_ = record.weather.hour;
         if (settings_.summaries) {
             if (auto day = summariser_->Add(record.weather, hour)) WriteSummary(*day, out);
             return "";
@@ -450,6 +460,8 @@ class Fwi2025Rows : public RowCommand {
     std::optional<std::size_t> id_;
     std::array<std::optional<std::size_t>, kColumnCount> columns_{};
     std::vector<std::size_t> passColumns_;
+    std::array<std::string, kColumnCount> lastText_;  // each column's last checked text
+    std::array<double, kColumnCount> lastValue_{};
 
     std::string stationId_;
     // The stations met so far in the input, with their last lines.
@@ -462,7 +474,8 @@ class Fwi2025Rows : public RowCommand {
     RunPlace runPlace_;
     long runLine_ = 0;
     long lastLine_ = 0;
-    std::string lastHourText_;
+    ClockDate lastDate_;  // of the last hour stepped
+    int lastHour_ = 0;
 
     std::optional<HeldDay> held_;
     std::optional<fwi2025::DailyMinMax> previous_;

@@ -54,9 +54,15 @@ SolarGeometry Geometry(const ClockDate& date) {
     return {eqtime, decl};
 }
 
+// Terms of the hour's air that several formulas share (the same expressions, computed once).
+struct AirTerms {
+    double expHumidity;     // exp(-0.115 H)
+    double expTemperature;  // exp(0.0365 T)
+};
+
 // Fine fuel: the hourly form of the 1977 moisture exchange model, as moisture content.
 double FineFuelStep(double m0, double temperatureC, double humidityPct, double windKmh,
-                    double rainMm, double eventRainMm) {
+                    double rainMm, double eventRainMm, const AirTerms& air) {
     const double r = EffectiveRain(rainMm, eventRainMm, kFineFuelCanopy);
     double mr = m0;
     if (r > 0) {
@@ -66,13 +72,14 @@ double FineFuelStep(double m0, double temperatureC, double humidityPct, double w
     }
     const double t = temperatureC;
     const double h = humidityPct;
-    const double e1 = 0.18 * (21.1 - t) * (1 - std::exp(-0.115 * h));
-    const double ew = 0.618 * std::pow(h, 0.753) + 10 * std::exp((h - 100) / 10) + e1;
-    const double ed = 0.942 * std::pow(h, 0.679) + 11 * std::exp((h - 100) / 10) + e1;
+    const double e1 = 0.18 * (21.1 - t) * (1 - air.expHumidity);
+    const double nearSaturation = std::exp((h - 100) / 10);
+    const double ew = 0.618 * std::pow(h, 0.753) + 10 * nearSaturation + e1;
+    const double ed = 0.942 * std::pow(h, 0.679) + 11 * nearSaturation + e1;
     double m = mr;
     if (mr < ew) {
         const double eta = (100 - h) / 100;
-        const double k = 0.1158 * std::exp(0.0365 * t) *
+        const double k = 0.1158 * air.expTemperature *
                          (0.424 * (1 - std::pow(eta, 1.7)) +
                           0.0694 * std::sqrt(windKmh) * (1 - std::pow(eta, 8)));
         m = ew + (mr - ew) * std::pow(10.0, -k);
@@ -80,7 +87,7 @@ double FineFuelStep(double m0, double temperatureC, double humidityPct, double w
         m = mr;  // between the two equilibria: unchanged
     } else {
         const double eta = h / 100;
-        const double k = 0.1158 * std::exp(0.0365 * t) *
+        const double k = 0.1158 * air.expTemperature *
                          (0.424 * (1 - std::pow(eta, 1.7)) +
                           0.0694 * std::sqrt(windKmh) * (1 - std::pow(eta, 8)));
         m = ed + (mr - ed) * std::pow(10.0, -k);
@@ -145,19 +152,38 @@ double DroughtStep(double q0, int hour, double temperatureC, double rainMm, cons
     return std::max(q, kDroughtMoistureFloorPct);
 }
 
-// Grass fuel moisture (2016 revision of the grass-fuel moisture model), one hour.
+// Equilibrium moistures of grass at a fuel temperature and humidity, and exp(0.0365 Tf).
+struct GrassEquilibrium {
+    double dryingPct;   // ed
+    double wettingPct;  // ew
+    double expFuelTemperature;
+};
+
+GrassEquilibrium GrassEquilibriumAt(double tf, double hf, double expHumidity,
+                                    double expFuelTemperature) {
+    const double e1 = 0.27 * (26.7 - tf) * (1 - expHumidity);
+    const double ed = 1.62 * std::pow(hf, 0.532) + 13.7 * std::exp((hf - 100) / 13) + e1;
+    const double ew = 1.42 * std::pow(hf, 0.512) + 12.0 * std::exp((hf - 100) / 18) + e1;
+    return {ed, ew, expFuelTemperature};
+}
+
+// Grass fuel moisture (2016 revision of the grass-fuel moisture model), one hour. `air` is
+// the equilibrium at the air's own temperature and humidity, which a fuel in no sun has.
 double GrassStep(double g0, double temperatureC, double humidityPct, double windKmh, double rainMm,
-                 double solarKwM2, double loadKgM2) {
+                 double solarKwM2, double loadKgM2, const GrassEquilibrium& air) {
     double g = g0;
     if (rainMm != 0) g = std::min(g + 100 * rainMm / loadKgM2, 250.0);
     const double t = temperatureC;
     const double tf = t + 17.9 * solarKwM2 * std::exp(-0.034 * windKmh);  // fuel temperature
-    const double hf = tf > t ? humidityPct * std::pow(10.0, 7.5 * t / (t + 237)) /
-                                   std::pow(10.0, 7.5 * tf / (tf + 237))
-                             : humidityPct;
-    const double e1 = 0.27 * (26.7 - tf) * (1 - std::exp(-0.115 * hf));
-    const double ed = 1.62 * std::pow(hf, 0.532) + 13.7 * std::exp((hf - 100) / 13) + e1;
-    const double ew = 1.42 * std::pow(hf, 0.512) + 12.0 * std::exp((hf - 100) / 18) + e1;
+    double hf = humidityPct;
+    GrassEquilibrium eq = air;
+    if (tf > t) {
+        hf = humidityPct * std::pow(10.0, 7.5 * t / (t + 237)) /
+             std::pow(10.0, 7.5 * tf / (tf + 237));
+        eq = GrassEquilibriumAt(tf, hf, std::exp(-0.115 * hf), std::exp(0.0365 * tf));
+    }
+    const double ed = eq.dryingPct;
+    const double ew = eq.wettingPct;
     if (g == ed || (ew <= g && g < ed)) return g;
     double a = 0;
     double e = 0;
@@ -171,7 +197,7 @@ double GrassStep(double g0, double temperatureC, double humidityPct, double wind
     a = std::max(a, 0.0);
     const double kg =
         (0.424 * (1 - std::pow(a, 1.7)) + 0.0694 * std::sqrt(windKmh) * (1 - std::pow(a, 8))) *
-        0.389633 * std::exp(0.0365 * tf);
+        0.389633 * eq.expFuelTemperature;
     return e + (g - e) * std::pow(10.0, -kg);
 }
 
@@ -228,24 +254,43 @@ SunTimes CalcSunTimes(const Site& site, const ClockDate& date) {
     return sun;
 }
 
-double EstimateSolarRadiation(const Site& site, const ClockDate& date, int hour,
-                              double temperatureC, double relativeHumidityPct) {
+namespace {
+
+// The parts of the solar radiation estimate that depend on the date only.
+struct SolarDay {
+    double timeOffsetMin;
+    double sinProduct;  // sin(phi) sin(decl)
+    double cosProduct;  // cos(phi) cos(decl)
+};
+
+SolarDay SolarDayOf(const Site& site, const ClockDate& date) {
     const SolarGeometry geo = Geometry(date);
     const double phi = site.latitudeDeg * kPi / 180;
-    const double timeOffsetMin = geo.eqtimeMin + 4 * site.longitudeDeg - 60 * site.utcOffsetHours;
-    const double trueSolarMin = 60 * hour + timeOffsetMin;
+    return {geo.eqtimeMin + 4 * site.longitudeDeg - 60 * site.utcOffsetHours,
+            std::sin(phi) * std::sin(geo.declinationRad),
+            std::cos(phi) * std::cos(geo.declinationRad)};
+}
+
+double SolarRadiationAt(const SolarDay& day, int hour, double temperatureC,
+                        double relativeHumidityPct) {
+    const double trueSolarMin = 60 * hour + day.timeOffsetMin;
     const double hourAngleDeg = trueSolarMin / 4 - 180;
     // Decision: the acos argument is clamped to [-1, 1] against rounding just outside it.
-    const double cosZenith = std::clamp(
-        std::sin(phi) * std::sin(geo.declinationRad) +
-            std::cos(phi) * std::cos(geo.declinationRad) * std::cos(hourAngleDeg * kPi / 180),
-        -1.0, 1.0);
+    const double cosZenith =
+        std::clamp(day.sinProduct + day.cosProduct * std::cos(hourAngleDeg * kPi / 180), -1.0, 1.0);
     const double zenith = std::min(std::acos(cosZenith), kPi / 2);  // night gives 0
     const double t = temperatureC;
     const double vpd = 6.11 * (1 - relativeHumidityPct / 100) * std::exp(17.29 * t / (t + 237.3));
     double solrad = std::cos(zenith) * 0.92 * (1 - std::exp(-0.22 * vpd));
     if (solrad < 1e-4) solrad = 0;
     return solrad;
+}
+
+}  // namespace
+
+double EstimateSolarRadiation(const Site& site, const ClockDate& date, int hour,
+                              double temperatureC, double relativeHumidityPct) {
+    return SolarRadiationAt(SolarDayOf(site, date), hour, temperatureC, relativeHumidityPct);
 }
 
 double SeasonalCuring(const ClockDate& date) {
@@ -361,18 +406,26 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
         started_ = true;
     }
     if (today != sunDay_) {
+        // What depends on the date alone, once per date.
         sun_ = CalcSunTimes(site_, weather.date);
+        const SolarDay solar = SolarDayOf(site_, weather.date);
+        solarDay_[0] = solar.timeOffsetMin;
+        solarDay_[1] = solar.sinProduct;
+        solarDay_[2] = solar.cosProduct;
+        curingPct_ = SeasonalCuring(weather.date);
         sunDay_ = today;
     }
     HourlyOutput out;
     out.sun = sun_;
     out.grassFuelLoadKgM2 = fuelLoadKgM2_;
-    out.percentCured = weather.percentCured ? *weather.percentCured : SeasonalCuring(weather.date);
+    out.percentCured = weather.percentCured ? *weather.percentCured : curingPct_;
     out.solarRadiationKwM2 =
         weather.solarRadiationKwM2
             ? *weather.solarRadiationKwM2
-            : EstimateSolarRadiation(site_, weather.date, weather.hour, weather.temperatureC,
-                                     weather.relativeHumidityPct);
+            : SolarRadiationAt({solarDay_[0], solarDay_[1], solarDay_[2]}, weather.hour,
+                               weather.temperatureC, weather.relativeHumidityPct);
+    const AirTerms air = {std::exp(-0.115 * weather.relativeHumidityPct),
+                          std::exp(0.0365 * weather.temperatureC)};
 
     HourlyState& s = state_;
     const double p = weather.rainMm;
@@ -389,7 +442,7 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
     // 2-4. Fine fuel, duff, drought, all seeing the event total before this hour's rain.
     s.fineFuelMoisturePct =
         FineFuelStep(s.fineFuelMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                     weather.windSpeedKmh, p, s.eventRainMm);
+                     weather.windSpeedKmh, p, s.eventRainMm, air);
     out.mcffmcPct = s.fineFuelMoisturePct;
     out.ffmc = FfmcFromMoisture(s.fineFuelMoisturePct);
     s.duffMoisturePct = DuffStep(s.duffMoisturePct, weather.hour, weather.temperatureC,
@@ -406,12 +459,14 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
     // 6. Event total, also when the rain rounds to 0.0 mm.
     s.eventRainMm = s.eventRainMm + p;
     // 7. Grass: matted takes all the rain and the sun, standing 6 % of the rain and no sun.
+    const GrassEquilibrium inAir = GrassEquilibriumAt(
+        weather.temperatureC, weather.relativeHumidityPct, air.expHumidity, air.expTemperature);
     s.mattedGrassMoisturePct =
         GrassStep(s.mattedGrassMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                  weather.windSpeedKmh, p, out.solarRadiationKwM2, fuelLoadKgM2_);
+                  weather.windSpeedKmh, p, out.solarRadiationKwM2, fuelLoadKgM2_, inAir);
     s.standingGrassMoisturePct =
         GrassStep(s.standingGrassMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                  weather.windSpeedKmh, 0.06 * p, 0, fuelLoadKgM2_);
+                  weather.windSpeedKmh, 0.06 * p, 0, fuelLoadKgM2_, inAir);
     out.mcgfmcMattedPct = s.mattedGrassMoisturePct;
     out.mcgfmcStandingPct = s.standingGrassMoisturePct;
     // 8-9. Grass state and indices.

@@ -167,8 +167,10 @@ class HourlyRun {
     bool grassTransition_;
     bool started_ = false;
     std::int64_t standingFromDay_ = 0;  // day number of the matted -> standing date
-    std::int64_t sunDay_ = INT64_MIN;   // the date whose sun times are cached
+    std::int64_t sunDay_ = INT64_MIN;   // the date whose values below are cached
     SunTimes sun_;
+    double solarDay_[3] = {0, 0, 0};  // the solar radiation estimate's date terms
+    double curingPct_ = 0;
 };
 
 }  // namespace emberlin::fwi2025
