@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../test_data.h"
+#include "support/test_data.h"
 
 namespace emberlin {
 namespace {
