@@ -29,9 +29,9 @@ void ComputeFbpCase(benchmark::State& state, std::string_view fuelType, double s
 
 // One value of the FWI calculator's Calculate with its initial inputs: yesterday's FFMC 72,
 // DMC 39, DC 300; July, 28 deg C, RH 50 %, no rain, wind 25 km/h.
-void CalcFwiIndexCase(benchmark::State& state, int selector) {
+void CalcFwiIndexCase(benchmark::State& state, FwiOutput output) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CalcFwiIndex(selector, 72, 39, 300, 7, 28, 50, 0, 25));
+        benchmark::DoNotOptimize(CalcFwiIndex(output, 72, 39, 300, 7, 28, 50, 0, 25));
     }
 }
 
@@ -47,9 +47,10 @@ int main(int argc, char** argv) {
         }
     }
     const char* const fwiNames[] = {"FFMC", "DMC", "DC", "ISI", "BUI", "FWI", "DSR"};
-    for (int selector = emberlin::kSelectFfmc; selector <= emberlin::kSelectDsr; ++selector) {
+    for (int selector = 1; selector <= 7; ++selector) {
         const std::string name = std::string("CalcFwiIndex/") + fwiNames[selector - 1];
-        benchmark::RegisterBenchmark(name.c_str(), emberlin::CalcFwiIndexCase, selector);
+        benchmark::RegisterBenchmark(name.c_str(), emberlin::CalcFwiIndexCase,
+                                     static_cast<emberlin::FwiOutput>(selector));
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -145,7 +145,7 @@ TEST_P(FwiCommandChain, EqualsChainedCalcFwiIndex) {
             id = d.id;
         }
         double expected[7];
-        for (int s = kSelectFfmc; s <= kSelectDsr; ++s) {
+        for (int s = 1; s <= 7; ++s) {
             expected[s - 1] =
                 CalcFwiIndex(s, ffmc, dmc, dc, d.month, d.temperature, d.humidity, d.rain, d.wind);
         }
@@ -540,7 +540,7 @@ TEST(KeepGoing, WritesGoodRowsReportsEachBadOne) {
     // The chain goes on from the last good day.
     double ffmc = 85, dmc = 6, dc = 15;
     for (std::size_t row = 1; row < 4; ++row) {
-        const FwiDay day = CalcFwiDay(ffmc, dmc, dc, 7, 25, 40, 0, 15);
+        const FwiCodes day = CalcFwiDay(ffmc, dmc, dc, 7, 25, 40, 0, 15);
         EXPECT_EQ(Number(run.output[row][6]), day.ffmc);
         ffmc = day.ffmc, dmc = day.dmc, dc = day.dc;
     }
