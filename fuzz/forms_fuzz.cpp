@@ -291,12 +291,12 @@ void CheckFwiEngine(const FormModel& fwi) {
     }
     const int month = *fwi.GetControl("month").intMember;
     if (month < 1 || month > 12) return;
-    for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
+    for (int selector = 1; selector <= 7; ++selector) {
         const double value = CalcFwiIndex(
             selector, held("ffmcYesterday"), held("dmcYesterday"), held("dcYesterday"), month,
             held("temperature"), held("relativeHumidity"), held("rain"), held("windSpeed"));
         const std::string what = "FWI engine selector " + std::to_string(selector);
-        if (selector == kSelectFfmc) {
+        if (selector == static_cast<int>(FwiOutput::Ffmc)) {
             CheckRange(value, 0, 101.05, what);
         } else {
             CheckRange(value, 0, HUGE_VAL, what);

@@ -16,7 +16,7 @@ using namespace pybind11::literals;
 constexpr std::array<std::string_view, 7> kFwiOutputs = {"ffmc", "dmc", "dc", "isi",
                                                          "bui",  "fwi", "dsr"};
 
-void Write(Outputs& out, py::ssize_t cell, const FwiDay& day) {
+void Write(Outputs& out, py::ssize_t cell, const FwiCodes& day) {
     const double values[] = {day.ffmc, day.dmc, day.dc, day.isi, day.bui, day.fwi, day.dsr};
     for (std::size_t i = 0; i < kFwiOutputs.size(); ++i) out.Column(i)[cell] = values[i];
 }
@@ -45,7 +45,7 @@ struct StartCodes {
 };
 
 // values: ffmc0, dmc0, dc0, month, temp, rh, ws, prec.
-FwiDay Day(const double* v) {
+FwiCodes Day(const double* v) {
     return CalcFwiDay(v[0], v[1], v[2], static_cast<int>(v[3]), v[4], v[5], v[7], v[6]);
 }
 
@@ -200,7 +200,7 @@ py::dict FwiSeasonArrays(const py::handle& month, const py::handle& temp, const 
                         values[0] = ffmc[j];
                         values[1] = dmc[j];
                         values[2] = dc[j];
-                        const FwiDay result = Day(values);
+                        const FwiCodes result = Day(values);
                         Write(out, at, result);
                         // Today's codes are tomorrow's yesterday, as returned.
                         ffmc[j] = result.ffmc;

@@ -131,13 +131,21 @@ std::optional<DiurnalHours> DiurnalDayReader::Read(RecordValues& values, FfmcMet
                                                  std::string(values.Text(*positions_[kMaxWind])));
         return std::nullopt;
     }
-    const DiurnalCurveParams temperatureParams{v[kTemperatureAlpha], v[kTemperatureBeta],
-                                               v[kTemperatureGamma]};
-    const DiurnalCurveParams windParams{v[kWindAlpha], v[kWindBeta], v[kWindGamma]};
-    const std::optional<DiurnalDay> day = CalcDiurnalDay(
-        v[kLatitude], v[kLongitude], static_cast<int>(v[kMonth]), static_cast<int>(v[kDay]),
-        v[kTemperature], v[kHumidity], v[kWind], v[kMinTemperature], v[kMaxTemperature],
-        v[kMinWind], v[kMaxWind], temperatureParams, windParams);
+    DiurnalDayInputs inputs;
+    inputs.latitude = v[kLatitude];
+    inputs.longitude = v[kLongitude];
+    inputs.month = static_cast<int>(v[kMonth]);
+    inputs.day = static_cast<int>(v[kDay]);
+    inputs.noonTemperature = v[kTemperature];
+    inputs.noonRelativeHumidity = v[kHumidity];
+    inputs.noonWindSpeed = v[kWind];
+    inputs.minTemperature = v[kMinTemperature];
+    inputs.maxTemperature = v[kMaxTemperature];
+    inputs.minWind = v[kMinWind];
+    inputs.maxWind = v[kMaxWind];
+    inputs.temperatureParams = {v[kTemperatureAlpha], v[kTemperatureBeta], v[kTemperatureGamma]};
+    inputs.windParams = {v[kWindAlpha], v[kWindBeta], v[kWindGamma]};
+    const std::optional<DiurnalDay> day = CalcDiurnalDay(inputs);
     if (!day) {  // not reachable after the checks above
         values.Refuse(*positions_[kLatitude], "no sun times for this place and day");
         return std::nullopt;

@@ -69,8 +69,8 @@ class FwiRows : public RowCommand {
             }
         }
         started_ = true;
-        const FwiDay day = CalcFwiDay(carried_.ffmc, carried_.dmc, carried_.dc,
-                                      static_cast<int>(month), temperature, humidity, rain, wind);
+        const FwiCodes day = CalcFwiDay(carried_.ffmc, carried_.dmc, carried_.dc,
+                                        static_cast<int>(month), temperature, humidity, rain, wind);
         // Today's codes are tomorrow's yesterday, as returned: FFMC within 0..101, DMC and DC
         // not below 0.
         carried_ = {day.ffmc, day.dmc, day.dc};

@@ -243,4 +243,11 @@ std::optional<DiurnalDay> CalcDiurnalDay(double latitude, double longitude, int 
     return result;
 }
 
+std::optional<DiurnalDay> CalcDiurnalDay(const DiurnalDayInputs& inputs) {
+    return CalcDiurnalDay(inputs.latitude, inputs.longitude, inputs.month, inputs.day,
+                          inputs.noonTemperature, inputs.noonRelativeHumidity, inputs.noonWindSpeed,
+                          inputs.minTemperature, inputs.maxTemperature, inputs.minWind,
+                          inputs.maxWind, inputs.temperatureParams, inputs.windParams);
+}
+
 }  // namespace emberlin

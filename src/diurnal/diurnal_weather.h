@@ -89,6 +89,24 @@ std::optional<DiurnalFit> FitDiurnalCurves(double latitude, double longitude, in
                                            const DiurnalCurveParams& temperatureParams,
                                            const DiurnalCurveParams& windParams);
 
+// What a day of diurnal weather is computed from: place, date, the noon observation, the
+// day's typical extremes and the shapes of the two curves.
+struct DiurnalDayInputs {
+    double latitude = 0;   // degrees north
+    double longitude = 0;  // degrees, negative west
+    int month = 1;
+    int day = 1;
+    double noonTemperature = 0;       // degrees C
+    double noonRelativeHumidity = 0;  // percent
+    double noonWindSpeed = 0;         // km/h
+    double minTemperature = 0;        // degrees C
+    double maxTemperature = 0;        // degrees C
+    double minWind = 0;               // km/h
+    double maxWind = 0;               // km/h
+    DiurnalCurveParams temperatureParams = kDefaultTemperatureParams;
+    DiurnalCurveParams windParams = kDefaultWindParams;
+};
+
 // The 24 hours of a day, fitted to its noon temperature and wind speed; the noon dew point
 // holds for the whole day. std::nullopt when the place lies outside the sun-time domain,
 // the month is outside 1..12 or the day outside 1..31.
@@ -98,5 +116,8 @@ std::optional<DiurnalDay> CalcDiurnalDay(double latitude, double longitude, int 
                                          double maxTemperature, double minWind, double maxWind,
                                          const DiurnalCurveParams& temperatureParams,
                                          const DiurnalCurveParams& windParams);
+
+// The same day from its inputs as one record.
+std::optional<DiurnalDay> CalcDiurnalDay(const DiurnalDayInputs& inputs);
 
 }  // namespace emberlin

@@ -47,8 +47,8 @@ double BuildupIndex(double p, double d, bool bothZero) {
 
 }  // namespace
 
-FwiDay CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday, int month,
-                  double temperature, double relativeHumidity, double rain, double windSpeed) {
+FwiCodes CalcFwiDay(double ffmcYesterday, double dmcYesterday, double dcYesterday, int month,
+                    double temperature, double relativeHumidity, double rain, double windSpeed) {
     if (month < 1 || month > 12) {
         const double nan = std::numeric_limits<double>::quiet_NaN();
         return {nan, nan, nan, nan, nan, nan, nan};
@@ -160,30 +160,38 @@ double CalcFwiIndex(int selector, double ffmcYesterday, double dmcYesterday, dou
                     double windSpeed) {
     if (selector <= 0) return 99.0;
 
-    if (selector >= kSelectStandAloneBui) {
+    if (selector >= static_cast<int>(FwiOutput::StandAloneBui)) {
         double p = dmcYesterday;
         double d = dcYesterday;
         return BuildupIndex(p, d, p == 0.0 && d == 0.0);
     }
 
-    const FwiDay day = CalcFwiDay(ffmcYesterday, dmcYesterday, dcYesterday, month, temperature,
-                                  relativeHumidity, rain, windSpeed);
-    switch (selector) {
-        case kSelectFfmc:
+    const FwiCodes day = CalcFwiDay(ffmcYesterday, dmcYesterday, dcYesterday, month, temperature,
+                                    relativeHumidity, rain, windSpeed);
+    // 1..7 here: each names one of the day's values.
+    switch (static_cast<FwiOutput>(selector)) {
+        case FwiOutput::Ffmc:
             return day.ffmc;
-        case kSelectDmc:
+        case FwiOutput::Dmc:
             return day.dmc;
-        case kSelectDc:
+        case FwiOutput::Dc:
             return day.dc;
-        case kSelectIsi:
+        case FwiOutput::Isi:
             return day.isi;
-        case kSelectBui:
+        case FwiOutput::Bui:
             return day.bui;
-        case kSelectFwi:
+        case FwiOutput::Fwi:
             return day.fwi;
         default:
             return day.dsr;
     }
+}
+
+double CalcFwiIndex(FwiOutput output, double ffmcYesterday, double dmcYesterday, double dcYesterday,
+                    int month, double temperature, double relativeHumidity, double rain,
+                    double windSpeed) {
+    return CalcFwiIndex(static_cast<int>(output), ffmcYesterday, dmcYesterday, dcYesterday, month,
+                        temperature, relativeHumidity, rain, windSpeed);
 }
 
 }  // namespace emberlin

@@ -174,7 +174,7 @@ TEST_P(FwiCommandChain, EqualsChainedCalcFwiIndex) {
             id = d.id;
         }
         double expected[7];
-        for (int s = kSelectFfmc; s <= kSelectDsr; ++s) {
+        for (int s = 1; s <= 7; ++s) {
             expected[s - 1] =
                 CalcFwiIndex(s, ffmc, dmc, dc, d.month, d.temperature, d.humidity, d.rain, d.wind);
         }
@@ -681,7 +681,7 @@ TEST(KeepGoing, KeepsRefusedDaysInPlace) {
             for (std::size_t i = 6; i < 13; ++i) EXPECT_EQ(run.output[row][i], "");
             continue;
         }
-        const FwiDay day = CalcFwiDay(ffmc, dmc, dc, 7, 25, 40, 0, 15);
+        const FwiCodes day = CalcFwiDay(ffmc, dmc, dc, 7, 25, 40, 0, 15);
         EXPECT_EQ(Number(run.output[row][6]), day.ffmc);
         EXPECT_EQ(Number(run.output[row][8]), day.dc);
         ffmc = day.ffmc, dmc = day.dmc, dc = day.dc;

@@ -227,9 +227,21 @@ void DiurnalForm::Calculate() {
     }
     // The weather is computed ahead of the visible steps so that a refusal by the model
     // (not reachable after the checks above) still leaves everything as it was.
-    const std::optional<DiurnalDay> weather = CalcDiurnalDay(
-        latitude_, longitude_, month_, day_, temperature_, relativeHumidity_, windSpeed_,
-        minTemperature_, maxTemperature_, minWind_, maxWind_, temperatureParams_, windParams_);
+    DiurnalDayInputs inputs;
+    inputs.latitude = latitude_;
+    inputs.longitude = longitude_;
+    inputs.month = month_;
+    inputs.day = day_;
+    inputs.noonTemperature = temperature_;
+    inputs.noonRelativeHumidity = relativeHumidity_;
+    inputs.noonWindSpeed = windSpeed_;
+    inputs.minTemperature = minTemperature_;
+    inputs.maxTemperature = maxTemperature_;
+    inputs.minWind = minWind_;
+    inputs.maxWind = maxWind_;
+    inputs.temperatureParams = temperatureParams_;
+    inputs.windParams = windParams_;
+    const std::optional<DiurnalDay> weather = CalcDiurnalDay(inputs);
     if (!weather) {
         Message(kPlaceMessage);
         return;

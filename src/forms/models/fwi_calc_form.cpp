@@ -61,17 +61,16 @@ void FwiCalcForm::ChooseFormat(OutputFormat format) {
 void FwiCalcForm::Calculate() {
     if (!StoreForAction()) return;
 
-    std::array<double, 7> values{};
-    for (int selector = kSelectFfmc; selector <= kSelectDsr; ++selector) {
-        values[static_cast<std::size_t>(selector - 1)] =
-            CalcFwiIndex(selector, ffmcYesterday_, dmcYesterday_, dcYesterday_, month_,
-                         temperature_, relativeHumidity_, rain_, windSpeed_);
-    }
+    // The whole day at once: each value equals CalcFwiIndex with its selector.
+    const FwiCodes codes = CalcFwiDay(ffmcYesterday_, dmcYesterday_, dcYesterday_, month_,
+                                      temperature_, relativeHumidity_, rain_, windSpeed_);
+    const std::array<double, 7> values = {codes.ffmc, codes.dmc, codes.dc, codes.isi,
+                                          codes.bui,  codes.fwi, codes.dsr};
 
     lastValues_ = values;
     FwiDay& day = shared_.fwi.emplace();
-    day.bui = values[kSelectBui - 1];
-    day.ffmc = values[kSelectFfmc - 1];
+    day.bui = codes.bui;
+    day.ffmc = codes.ffmc;
     day.rain = rain_;
     day.windSpeed = windSpeed_;
     day.relativeHumidity = relativeHumidity_;
