@@ -61,8 +61,7 @@ class FbpRows : public RowCommand {
     std::string EndNote() override {
         std::string names;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
-            if (defaulted_[i])
-                names += (names.empty() ? "" : ", ") + std::string(columns_[i].name);
+            if (defaulted_[i]) names += (names.empty() ? "" : ", ") + std::string(columns_[i].name);
         }
         if (names.empty()) return "";
         return "absent or blank, the FBP calculator's initial values were taken for " + names;

@@ -22,8 +22,8 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <span>
 #include <set>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>

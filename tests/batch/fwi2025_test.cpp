@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "support/test_data.h"
 #include "batch/batch.h"
 #include "batch/command.h"
 #include "batch_test_support.h"
 #include "common/number_text.h"
 #include "fwi2025/daily_to_hourly.h"
 #include "fwi2025/station_series.h"
+#include "support/test_data.h"
 
 namespace emberlin::batch {
 namespace {

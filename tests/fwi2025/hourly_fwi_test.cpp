@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "support/test_data.h"
 #include "batch/csv.h"
 #include "common/number_text.h"
 #include "fwi2025/daily_to_hourly.h"
 #include "fwi2025/station_series.h"
+#include "support/test_data.h"
 
 namespace emberlin::fwi2025 {
 namespace {
