@@ -41,6 +41,6 @@ The same code runs on a Dask cluster once a client is connected:
 Each chunk is one call of the compiled function on a worker, which needs this package
 importable there.
 """
-from emberlin._emberlin import FIRE_TYPES, fbp, fwi_day, fwi_season
+from emberlin._emberlin import FIRE_TYPES, fbp, fwi2025, fwi2025_daily, fwi_day, fwi_season
 
-__all__ = ["fwi_day", "fwi_season", "fbp", "FIRE_TYPES"]
+__all__ = ["fwi_day", "fwi_season", "fwi2025", "fwi2025_daily", "fbp", "FIRE_TYPES"]

@@ -200,27 +200,31 @@ py::object Run(const Call& call, bool daily) {
     std::vector<Argument*> cellPointers;
     for (Argument& a : cellArgs) cellPointers.push_back(&a);
 
-    const Shape shape = BroadcastShape(hourPointers);
-    const int dims = static_cast<int>(shape.size());
+    const Shape weatherShape = BroadcastShape(hourPointers);
+    const int dims = static_cast<int>(weatherShape.size());
     if (dims == 0) throw py::value_error("axis: the weather has no axis of hours (0-d arrays)");
     if (call.axis < -dims || call.axis >= dims) {
         throw py::value_error("axis: " + std::to_string(call.axis) + " is outside the weather's " +
                               std::to_string(dims) + " dimensions");
     }
-    const std::size_t time = static_cast<std::size_t>(call.axis < 0 ? call.axis + dims : call.axis);
-    Shape cellShape = shape;
-    cellShape.erase(cellShape.begin() + static_cast<std::ptrdiff_t>(time));
-    bool fits = true;
+    // The cells: the weather's shape without its time axis, broadcast with the per-cell
+    // arguments (which may add cells, as a latitude per cell does to one series).
+    const std::size_t weatherTime =
+        static_cast<std::size_t>(call.axis < 0 ? call.axis + dims : call.axis);
+    Shape cellShape = weatherShape;
+    cellShape.erase(cellShape.begin() + static_cast<std::ptrdiff_t>(weatherTime));
+    const std::size_t weatherCellDims = cellShape.size();
     try {
-        fits = BroadcastShape(cellPointers, cellShape) == cellShape;
+        cellShape = BroadcastShape(cellPointers, cellShape);
     } catch (const py::value_error&) {
-        fits = false;
-    }
-    if (!fits) {
         throw py::value_error(
-            "lat, long, timezone, grass_fuel_load and the start-up values must broadcast to the "
-            "cells, the weather's shape without its time axis");
+            "lat, long, timezone, grass_fuel_load and the start-up values must broadcast with "
+            "the cells, the weather's shape without its time axis");
     }
+    // The time axis counted in the result, whose leading cell dimensions may be new.
+    const std::size_t time = weatherTime + (cellShape.size() - weatherCellDims);
+    Shape shape = cellShape;
+    shape.insert(shape.begin() + static_cast<std::ptrdiff_t>(time), weatherShape[weatherTime]);
     for (Argument* a : hourPointers) a->Align(shape);
     for (Argument* a : cellPointers) {
         a->Align(cellShape);
@@ -498,7 +502,8 @@ that shape is the hours, in order, one hour apart on the local clock:
   prec            rain fallen during the hour, mm, 0 to 1000
   solrad          optional solar radiation, kW/m2, 0 to 5 (estimated when None)
   percent_cured   optional grass curing, %, 0 to 100 (seasonal curve when None)
-Per cell (broadcast to the weather's shape without `axis`):
+Per cell (broadcast with the weather's shape without `axis`; cells they add lead the
+result's shape, so one series of hours with lat=[...] gives (cells, hours)):
   lat             latitude, degrees north, -90 to 90
   long            longitude, degrees east, -180 to 180
   timezone        UTC offset of the local clock, h, -24 to 24
