@@ -207,3 +207,32 @@ def test_calls_that_cannot_run(keywords, message):
     arguments = dict(SITE, **keywords)
     with pytest.raises(ValueError, match=message):
         emberlin.fwi2025(*inputs, **arguments)
+
+
+@pytest.mark.parametrize("summaries", [False, True], ids=["hours", "summaries"])
+def test_xarray_wrappers_on_a_chunked_dataset_equal_the_array_functions(summaries):
+    xr = pytest.importorskip("xarray")
+    import emberlin.xarray
+    inputs = series()
+    clock = np.array([f"{y:04d}-{m:02d}-{d:02d}T{h:02d}" for y, m, d, h in zip(*inputs[:4])],
+                     dtype="datetime64[h]")
+    units = ("degC", "%", "km/h", "mm")
+    ds = xr.Dataset({name: ("time", values, {"units": unit}) for name, values, unit in
+                     zip(("temp", "rh", "ws", "prec"), inputs[4:], units)},
+                    coords={"time": clock, "lat": ("y", LATITUDES)})
+    ds["long"], ds["timezone"] = SITE["long"], SITE["timezone"]
+    dc0 = xr.DataArray(STARTS["dc0"], dims="y")
+    wrapper = emberlin.xarray.fwi2025_daily if summaries else emberlin.xarray.fwi2025
+    out = wrapper(ds.chunk({"y": 2}), dc0=dc0).compute()
+    function = emberlin.fwi2025_daily if summaries else emberlin.fwi2025
+    direct = function(*inputs, lat=LATITUDES, long=SITE["long"], timezone=SITE["timezone"],
+                      dc0=STARTS["dc0"])
+    along = "fire_day" if summaries else "time"
+    assert sorted(out.data_vars) == sorted(direct)
+    for name, values in direct.items():
+        np.testing.assert_array_equal(out[name].transpose("y", along).values, values)
+        assert "units" in out[name].attrs, name
+    if summaries:
+        assert str(out["fire_day"].values[0])[:10] == "2007-05-10"
+    with pytest.raises(ValueError, match="prec: units 'mm/day'"):
+        wrapper(ds.assign(prec=ds["prec"].assign_attrs(units="mm/day")))
