@@ -495,7 +495,7 @@ constexpr const char* kArgumentsDoc = R"doc(
 The hourly inputs broadcast together (numpy's rules) to the shape of the result; `axis` of
 that shape is the hours, in order, one hour apart on the local clock:
   year, month, day, hour  the local date and hour of each row (whole numbers, ints or
-                  floats; hour 0 to 23), usually 1-d arrays along the axis
+                  floats; year 1 to 9999, hour 0 to 23), usually 1-d arrays along the axis
   temp            temperature, deg C, -90 to 90
   rh              relative humidity, %, 0 to 100
   ws              10-m open wind speed, km/h, 0 to 500
@@ -593,7 +593,8 @@ The hourly FWI System (FWI2025) chained hour by hour along one axis, each cell a
 )doc") + kArgumentsDoc +
         R"doc(
 
-Returns a dict of new float64 arrays of the weather's broadcast shape, one per hourly output:
+Returns a dict of new float64 arrays of the result's shape (the weather's, with any cells the
+per-cell arguments add), one per hourly output:
 mcffmc (%), ffmc, dmc, dc, isi, bui, fwi, dsr, mcgfmc_matted (%), mcgfmc_standing (%),
 gfmc, gsi, gfwi, sunrise, sunset, sunlight_hours (h, local clock; sunset past 24 under the
 midnight sun), solrad (kW/m2), percent_cured (%), grass_fuel_load (kg/m2),
