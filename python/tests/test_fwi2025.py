@@ -131,6 +131,16 @@ def test_cells_equal_each_cell_alone_and_a_new_year_restarts_the_run():
     for name in HOURLY:
         np.testing.assert_array_equal(run[name][first_of_2000:], restarted[name])
     assert continuous["dc"][first_of_2000] != run["dc"][first_of_2000]
+    # A missing hour ends the run until the next year's restart; when continuous, for good.
+    temp = inputs[4].copy()
+    temp[first_of_2000 - 30] = np.nan
+    broken = [a if k != 4 else temp for k, a in enumerate(inputs)]
+    for continuous, hours in ((False, slice(first_of_2000 - 30, first_of_2000)),
+                              (True, slice(first_of_2000 - 30, None))):
+        out = emberlin.fwi2025(*broken, **SITE, continuous=continuous)
+        assert np.isnan(out["fwi"][hours]).all() and np.isfinite(out["fwi"][:hours.start]).all()
+        if not continuous:
+            np.testing.assert_array_equal(out["fwi"][first_of_2000:], restarted["fwi"])
 
 
 def test_missing_hour_ends_that_cells_run_and_its_fire_days():
