@@ -233,3 +233,201 @@ def fbp(ds=None, *, fuel_type=None, errors="raise", **inputs):
             units, long_name = _FBP_OUTPUTS[name]
             dataset[name] = result.assign_attrs(units=units, long_name=long_name)
     return xr.Dataset(dataset)
+
+
+# The hourly FWI System: units and long names of its outputs.
+FWI2025_OUTPUTS = {
+    "mcffmc": ("%", "fine fuel moisture content"),
+    "ffmc": ("1", "Fine Fuel Moisture Code"),
+    "dmc": ("1", "Duff Moisture Code"),
+    "dc": ("1", "Drought Code"),
+    "isi": ("1", "Initial Spread Index"),
+    "bui": ("1", "Buildup Index"),
+    "fwi": ("1", "Fire Weather Index"),
+    "dsr": ("1", "Daily Severity Rating"),
+    "mcgfmc_matted": ("%", "matted grass fuel moisture content"),
+    "mcgfmc_standing": ("%", "standing grass fuel moisture content"),
+    "gfmc": ("1", "Grass Fuel Moisture Code"),
+    "gsi": ("1", "Grass Spread Index"),
+    "gfwi": ("1", "Grass Fire Weather Index"),
+    "sunrise": ("h", "sunrise, local clock"),
+    "sunset": ("h", "sunset, local clock"),
+    "sunlight_hours": ("h", "hours of sunlight"),
+    "solrad": ("kW m-2", "solar radiation"),
+    "percent_cured": ("%", "grass curing"),
+    "grass_fuel_load": ("kg m-2", "grass fuel load"),
+    "prec_cumulative": ("mm", "rain of the current wetting event"),
+    "canopy_drying": ("h", "dry hours of the current wetting event"),
+}
+
+FWI2025_DAILY_OUTPUTS = {
+    "yr": ("1", "year of the fire day's first hour"),
+    "mon": ("1", "month of the fire day's first hour"),
+    "day": ("1", "day of the month of the fire day's first hour"),
+    "sunrise": ("h", "sunrise, local clock"),
+    "sunset": ("h", "sunset, local clock"),
+    "peak_hr": ("h", "clock hour of the peak burning hour"),
+    "duration": ("h", "hours of active burning (smoothed ISI >= 5)"),
+    "ffmc": ("1", "Fine Fuel Moisture Code at the peak"),
+    "dmc": ("1", "Duff Moisture Code at the peak"),
+    "dc": ("1", "Drought Code at the peak"),
+    "isi": ("1", "Initial Spread Index at the peak"),
+    "bui": ("1", "Buildup Index at the peak"),
+    "fwi": ("1", "Fire Weather Index at the peak"),
+    "dsr": ("1", "Daily Severity Rating at the peak"),
+    "gfmc": ("1", "Grass Fuel Moisture Code at the peak"),
+    "gsi": ("1", "Grass Spread Index at the peak"),
+    "gfwi": ("1", "Grass Fire Weather Index at the peak"),
+    "ws_smooth": ("km h-1", "smoothed wind speed at the peak"),
+    "isi_smooth": ("1", "Initial Spread Index of the smoothed wind at the peak"),
+    "gsi_smooth": ("1", "Grass Spread Index of the smoothed wind at the peak"),
+}
+
+# Hourly rain is a depth per hour, not per day.
+_HOURLY_RAIN_UNITS = ("mm", "mm/h", "mm h-1", "mm hr-1", "kg m-2", "kg/m2")
+_FWI2025_STARTS = ("ffmc0", "mcffmc0", "dmc0", "dc0", "mcgfmc_matted0", "mcgfmc_standing0",
+                   "prec_cumulative0", "canopy_drying0")
+
+
+def _hourly_inputs(ds, dim, year, month, day, hour, temp, rh, ws, prec, lat, long, timezone):
+    """The hourly function's inputs in its argument order: the time from the datetime
+    coordinate `dim` unless given, the weather by name or CF standard name, the site."""
+    time = [year, month, day, hour]
+    if any(part is None for part in time):
+        if ds is None or dim not in ds.coords or not np.issubdtype(ds[dim].dtype,
+                                                                   np.datetime64):
+            raise ValueError(f"year, month, day, hour: not given and no datetime coordinate "
+                             f"{dim!r}")
+        clock = ds[dim].dt
+        time = [given if given is not None else getattr(clock, part) for given, part in
+                zip(time, ("year", "month", "day", "hour"))]
+    weather = []
+    for name, given in (("temp", temp), ("rh", rh), ("ws", ws)):
+        weather.append(_find(ds, name, given))
+    rain = prec
+    if rain is None and ds is not None:
+        standard = _WEATHER["prec"][0]
+        rain = ds["prec"] if "prec" in ds.variables else next(
+            (v for v in ds.data_vars.values() if v.attrs.get("standard_name") == standard), None)
+    if rain is None:
+        raise ValueError("prec: not given and not found in the dataset")
+    if isinstance(rain, xr.DataArray) and rain.attrs.get("units", "mm") not in \
+            _HOURLY_RAIN_UNITS:
+        raise ValueError(f"prec: units {rain.attrs['units']!r}; the engine takes mm in the hour")
+    site = []
+    for name, given, names in (("lat", lat, ("lat", "latitude")),
+                               ("long", long, ("long", "lon", "longitude")),
+                               ("timezone", timezone, ("timezone",))):
+        if given is None and ds is not None:
+            given = next((ds[n] for n in names if n in ds.variables), None)
+        if given is None:
+            raise ValueError(f"{name}: not given and not found in the dataset")
+        site.append(given)
+    return time + weather + [rain] + site
+
+
+def _fwi2025_optional(ds, solrad, percent_cured, grass_fuel_load):
+    found = {}
+    for name, given in (("solrad", solrad), ("percent_cured", percent_cured),
+                        ("grass_fuel_load", grass_fuel_load)):
+        value = _find(ds, name, given, required=False)
+        if value is not None:
+            found[name] = value
+    return found
+
+
+def fwi2025(ds=None, *, year=None, month=None, day=None, hour=None, temp=None, rh=None,
+            ws=None, prec=None, lat=None, long=None, timezone=None, solrad=None,
+            percent_cured=None, grass_fuel_load=None, continuous=False, dim="time",
+            errors="raise", **starts):
+    """The hourly FWI System (FWI2025) chained hour by hour along `dim`, every cell a station:
+    a Dataset of every hourly output of emberlin.fwi2025 (units and long names in the
+    attributes), over the weather's dimensions.
+
+    ds        optional Dataset holding the inputs by name (temp, rh, ws, prec, lat or
+              latitude, long, lon or longitude, timezone, solrad, percent_cured,
+              grass_fuel_load), the weather also by CF standard name
+    year, month, day, hour  local date and hour of each row; default: from the datetime
+              coordinate `dim`, read as the local clock of `timezone`
+    temp      temperature, degC, -90 to 90
+    rh        relative humidity, %, 0 to 100
+    ws        10-m open wind speed, km/h, 0 to 500
+    prec      rain fallen during the hour, mm, 0 to 1000
+    lat, long latitude (degrees north) and longitude (degrees east), per cell
+    timezone  UTC offset of the local clock, h, per cell
+    solrad, percent_cured  optional, kW/m2 and %, per hour; estimated when absent
+    grass_fuel_load  optional, kg/m2, per cell (default 0.35)
+    **starts  start-up values per cell: ffmc0 (or mcffmc0), dmc0, dc0, mcgfmc_matted0,
+              mcgfmc_standing0, prec_cumulative0, canopy_drying0, as emberlin.fwi2025
+    continuous  False (default): each run restarts at a new calendar year; True: one run
+    dim       the dimension of hours (default "time"); taken as one chunk along it
+    errors    "raise" or "nan", as emberlin.fwi2025
+    """
+    return _fwi2025_apply(False, ds, dim, errors, continuous, starts,
+                          _hourly_inputs(ds, dim, year, month, day, hour, temp, rh, ws, prec,
+                                         lat, long, timezone),
+                          _fwi2025_optional(ds, solrad, percent_cured, grass_fuel_load))
+
+
+def fwi2025_daily(ds=None, *, year=None, month=None, day=None, hour=None, temp=None, rh=None,
+                  ws=None, prec=None, lat=None, long=None, timezone=None, solrad=None,
+                  percent_cured=None, grass_fuel_load=None, continuous=False, dim="time",
+                  errors="raise", **starts):
+    """The daily summaries of fwi2025's hours, one per fire day (05:00 to 04:59 local): a
+    Dataset of every output of emberlin.fwi2025_daily along a new dimension "fire_day"
+    (replacing `dim`), whose coordinate is the date of each fire day's first hour.
+
+    Takes the arguments of emberlin.xarray.fwi2025. The hours (year, month, day, hour, or
+    the coordinate `dim`) must be one series shared by every cell: the fire days are
+    counted from it before the work is handed to Dask.
+    """
+    return _fwi2025_apply(True, ds, dim, errors, continuous, starts,
+                          _hourly_inputs(ds, dim, year, month, day, hour, temp, rh, ws, prec,
+                                         lat, long, timezone),
+                          _fwi2025_optional(ds, solrad, percent_cured, grass_fuel_load))
+
+
+def _fwi2025_apply(daily, ds, dim, errors, continuous, starts, inputs, optional):
+    unknown = set(starts) - set(_FWI2025_STARTS)
+    if unknown:
+        raise TypeError(f"fwi2025: no start-up value named {', '.join(sorted(unknown))}")
+    starts = {name: _find(ds, name, value) for name, value in starts.items()}
+    keywords = {**optional, **starts}
+    names = list(keywords)
+    hourly_names = {"solrad", "percent_cured"}
+    outputs = FWI2025_DAILY_OUTPUTS if daily else FWI2025_OUTPUTS
+    function = _emberlin.fwi2025_daily if daily else _emberlin.fwi2025
+    out_dim = "fire_day" if daily else dim
+    sizes = {}
+    coords = {}
+    if daily:
+        # The fire days of the shared hours: the summaries of those hours in one cell.
+        time = [np.asarray(part) for part in inputs[:4]]
+        if any(part.ndim != 1 for part in time):
+            raise ValueError("year, month, day, hour: fwi2025_daily needs one series of hours "
+                             f"along {dim!r} shared by every cell")
+        days = _emberlin.fwi2025_daily(*time, 20.0, 50.0, 0.0, 0.0, 0.0, 0.0, 0.0,
+                                       continuous=continuous)
+        sizes = {out_dim: days["yr"].size}
+        coords = {out_dim: np.array([f"{int(y):04d}-{int(m):02d}-{int(d):02d}" for y, m, d in
+                                     zip(days["yr"], days["mon"], days["day"])],
+                                    dtype="datetime64[D]")}
+
+    def chunk(*values, errors, continuous):
+        given = dict(zip(names, values[11:]))
+        out = function(*values[:11], **given, continuous=continuous, axis=-1, errors=errors)
+        return tuple(out[name] for name in outputs)
+
+    core = [[dim]] * 8 + [[]] * 3 + [[dim] if n in hourly_names else [] for n in names]
+    results = xr.apply_ufunc(
+        chunk, *inputs, *keywords.values(),
+        input_core_dims=core,
+        output_core_dims=[[out_dim]] * len(outputs),
+        kwargs={"errors": errors, "continuous": continuous},
+        dask="parallelized",
+        output_dtypes=[np.float64] * len(outputs),
+        dask_gufunc_kwargs={"allow_rechunk": True, "output_sizes": sizes})
+    dataset = xr.Dataset({name: result.assign_attrs(units=outputs[name][0],
+                                                    long_name=outputs[name][1])
+                          for name, result in zip(outputs, results)})
+    return dataset.assign_coords(coords) if daily else dataset

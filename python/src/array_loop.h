@@ -57,6 +57,7 @@ class Argument {
     // "rh: 120 is outside 1 to 100 at index (3, 4)"; `what` replaces the rule's wording.
     std::string RefusalText(const std::string& what = "") const;
     const Shape& RefusedIndex() const { return refusedAt_; }
+    double RefusedValue() const { return refusedValue_; }
 
   private:
     std::string name_;

@@ -10,5 +10,7 @@ namespace emberlin::python {
 void AddFwiFunctions(pybind11::module_& module);
 // fbp and FIRE_TYPES: the FBP System.
 void AddFbpFunctions(pybind11::module_& module);
+// fwi2025, fwi2025_daily: the hourly FWI System along a time axis.
+void AddFwi2025Functions(pybind11::module_& module);
 
 }  // namespace emberlin::python

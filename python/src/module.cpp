@@ -12,4 +12,5 @@ PYBIND11_MODULE(_emberlin, module) {
     options.disable_function_signatures();
     emberlin::python::AddFwiFunctions(module);
     emberlin::python::AddFbpFunctions(module);
+    emberlin::python::AddFwi2025Functions(module);
 }

@@ -112,5 +112,6 @@ def test_help_reads_like_the_guide():
     for words in ("fwi_season(month, temp, rh, ws, prec", "Client(\"scheduler:8786\")",
                   "errors=\"nan\"", "deg C"):
         assert words in text
-    for function in (emberlin.fwi_day, emberlin.fwi_season, emberlin.fbp):
+    for function in (emberlin.fwi_day, emberlin.fwi_season, emberlin.fbp, emberlin.fwi2025,
+                     emberlin.fwi2025_daily):
         assert "km/h" in function.__doc__ and "errors" in function.__doc__
