@@ -11,6 +11,8 @@ namespace emberlin::ui {
 
 namespace {
 
+int rendered = 0;
+
 QString PathFor(const QString& name) { return QStringLiteral(":/images/%1.svg").arg(name); }
 
 // Draws its SVG once, on first paint, into a pixmap at the screen's pixel ratio, and blits
@@ -32,6 +34,7 @@ class SvgPicture : public QWidget {
             QPainter cachePainter(&cache_);
             QSvgRenderer renderer(path_);
             renderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
+            ++rendered;
         }
         QPainter painter(this);
         painter.drawPixmap(0, 0, cache_);
@@ -43,6 +46,8 @@ class SvgPicture : public QWidget {
 };
 
 }  // namespace
+
+int PicturesRendered() { return rendered; }
 
 // Reads the size from the root element's width and height alone: parsing a whole scene
 // only to learn its size would cost most of the program's start-up.
