@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -198,6 +199,23 @@ void TimeActions(emberlin::app::CMainMenuDlg& menu) {
     TimePictures(menu);
 }
 
+// A line of /proc/self/status in MB ("VmRSS" now, "VmHWM" the peak), or -1.
+double StatusMb(const char* key) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    char line[256];
+    double kb = -1;
+    const std::size_t length = std::strlen(key);
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, key, length) == 0 && line[length] == ':') {
+            kb = std::atof(line + length + 1);
+            break;
+        }
+    }
+    std::fclose(status);
+    return kb / 1024;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,12 +230,16 @@ int main(int argc, char** argv) {
     PaintWatcher watcher([&] {
         if (timeActions) TimeActions(menu);
         if (openAll) {
+            std::printf("rss at menu %.1f MB\n", StatusMb("VmRSS"));
             for (int command : emberlin::app::kFormCommands) {
                 QPushButton* button = menu.CommandButton(command);
                 if (button == nullptr || !button->isEnabled()) continue;
                 QTimer::singleShot(50, [] { CloseModalsSoon(); });
                 menu.OnCommand(command);
             }
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            std::printf("rss peak with a window open %.1f MB\n", StatusMb("VmHWM"));
+            std::printf("rss after closing them %.1f MB\n", StatusMb("VmRSS"));
         }
         // Calculators now hold results: the menu asks before quitting, and the driver says Yes.
         emberlin::ui::MessageAnswers::SetNextAnswer(QMessageBox::Yes);

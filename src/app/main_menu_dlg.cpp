@@ -131,30 +131,74 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     bottom->addWidget(AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel"));
     outer->addLayout(bottom);
 
-    // Owned forms, in their order of creation. A form button is enabled once it opens a form.
+    // The calculators' models, in the order their windows were made when the menu made them
+    // all. A form button is enabled once it opens a form.
+    fbpModel_ = std::make_unique<forms::FbpCalcForm>(shared_);
+    fwiModel_ = std::make_unique<forms::FwiCalcForm>(shared_);
+    diurnalModel_ = std::make_unique<forms::DiurnalForm>(shared_);
+    detectionModel_ = std::make_unique<forms::DetectionForm>(shared_);
+    fuelProjectionModel_ = std::make_unique<forms::FuelProjectionForm>(shared_);
+    fireByHourModel_ = std::make_unique<forms::FireByHourForm>(shared_);
     for (int command : kFormCommands) buttons_[command]->setEnabled(false);
-    Own(moreInformation_, std::make_unique<ui::CMoreInformationDlg>(this), kCmdDocumentation);
-    Own(references_, std::make_unique<ui::CReferencesDlg>(this), kCmdReferences);
-    Own(fbpStructure_, std::make_unique<ui::CFbpStructureDlg>(this), kCmdFbpStructure);
-    Own(fbpCalculator_, std::make_unique<ui::CFbpCalcDlg>(shared_, this), kCmdFbpCalculator);
-    Own(fuelTypes_, std::make_unique<ui::CFuelTypesDlg>(this), kCmdFbpFuelTypes);
-    Own(fwiStructure_, std::make_unique<ui::CFwiStructureDlg>(this), kCmdFwiStructure);
-    Own(fwiCalculator_, std::make_unique<ui::CFwiCalcDlg>(shared_, this), kCmdFwiCalculator);
-    Own(diurnal_, std::make_unique<ui::CDiurnalDlg>(shared_, this), kCmdDiurnalWeather);
-    Own(fireExamples_, std::make_unique<ui::CFireExamplesDlg>(this), kCmdFireExamples);
-    Own(detection_, std::make_unique<ui::CDetectionDlg>(shared_, this), kCmdDetectionAssessment);
-    Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
+    Own<ui::CMoreInformationDlg>(
+        moreInformation_, [this] { return std::make_unique<ui::CMoreInformationDlg>(this); },
+        kCmdDocumentation);
+    Own<ui::CReferencesDlg>(
+        references_, [this] { return std::make_unique<ui::CReferencesDlg>(this); }, kCmdReferences);
+    Own<ui::CFbpStructureDlg>(
+        fbpStructure_, [this] { return std::make_unique<ui::CFbpStructureDlg>(this); },
+        kCmdFbpStructure);
+    Own<ui::CFbpCalcDlg>(
+        fbpCalculator_,
+        [this] { return std::make_unique<ui::CFbpCalcDlg>(shared_, this, fbpModel_.get()); },
+        kCmdFbpCalculator);
+    Own<ui::CFuelTypesDlg>(
+        fuelTypes_, [this] { return std::make_unique<ui::CFuelTypesDlg>(this); }, kCmdFbpFuelTypes);
+    Own<ui::CFwiStructureDlg>(
+        fwiStructure_, [this] { return std::make_unique<ui::CFwiStructureDlg>(this); },
+        kCmdFwiStructure);
+    Own<ui::CFwiCalcDlg>(
+        fwiCalculator_,
+        [this] { return std::make_unique<ui::CFwiCalcDlg>(shared_, this, fwiModel_.get()); },
+        kCmdFwiCalculator);
+    Own<ui::CDiurnalDlg>(
+        diurnal_,
+        [this] { return std::make_unique<ui::CDiurnalDlg>(shared_, this, diurnalModel_.get()); },
+        kCmdDiurnalWeather);
+    Own<ui::CFireExamplesDlg>(
+        fireExamples_, [this] { return std::make_unique<ui::CFireExamplesDlg>(this); },
+        kCmdFireExamples);
+    Own<ui::CDetectionDlg>(
+        detection_,
+        [this] {
+            return std::make_unique<ui::CDetectionDlg>(shared_, this, detectionModel_.get());
+        },
+        kCmdDetectionAssessment);
+    Own<ui::CFuelProjectionDlg>(
+        fuelProjection_,
+        [this] {
+            return std::make_unique<ui::CFuelProjectionDlg>(shared_, this,
+                                                            fuelProjectionModel_.get());
+        },
         kCmdFuelAssessment);
-    Own(fireByHour_, std::make_unique<ui::CFireByHourDlg>(shared_, this), kCmdFireByHour);
+    Own<ui::CFireByHourDlg>(
+        fireByHour_,
+        [this] {
+            return std::make_unique<ui::CFireByHourDlg>(shared_, this, fireByHourModel_.get());
+        },
+        kCmdFireByHour);
     ui::ArrangeDialog(*this, nullptr);
 }
 
 bool CMainMenuDlg::CalculatorsHoldResults() {
-    ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(),  diurnal_.get(),
-                                   detection_.get(),     fuelProjection_.get(), fireByHour_.get()};
-    return std::any_of(std::begin(calculators), std::end(calculators), [](ui::CFormDlg* dlg) {
-        return dlg != nullptr && dlg->Binder().Model().HoldsComputedResults();
-    });
+    forms::FormModel* calculators[] = {fwiModel_.get(),
+                                       fbpModel_.get(),
+                                       diurnalModel_.get(),
+                                       detectionModel_.get(),
+                                       fuelProjectionModel_.get(),
+                                       fireByHourModel_.get()};
+    return std::any_of(std::begin(calculators), std::end(calculators),
+                       [](forms::FormModel* model) { return model->HoldsComputedResults(); });
 }
 
 void CMainMenuDlg::done(int result) {
@@ -165,12 +209,44 @@ void CMainMenuDlg::done(int result) {
     QDialog::done(result);
 }
 
-template <typename Form>
-void CMainMenuDlg::Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command) {
-    member = std::move(form);
-    Form* owned = member.get();
-    opens_[command] = [owned] { owned->RunModal(); };
+template <typename Window>
+void CMainMenuDlg::Own(std::unique_ptr<Window>& member,
+                       std::function<std::unique_ptr<Window>()> make, int command) {
+    std::unique_ptr<Window>* window = &member;
+    builds_[command] = [window, make = std::move(make)] {
+        if (*window == nullptr) *window = make();
+    };
+    built_[command] = [window] { return *window != nullptr; };
+    // The window reads the hand-over as it opens (RunModal's OpenForm), built or not before.
+    opens_[command] = [this, window, command] {
+        builds_[command]();
+        (*window)->RunModal();
+        window->reset();
+    };
     buttons_[command]->setEnabled(true);
+}
+
+template <typename Window>
+Window& CMainMenuDlg::Built(std::unique_ptr<Window>& member, int command) {
+    builds_.at(command)();
+    return *member;
+}
+
+ui::CFwiCalcDlg& CMainMenuDlg::FwiCalculator() { return Built(fwiCalculator_, kCmdFwiCalculator); }
+ui::CFireExamplesDlg& CMainMenuDlg::FireExamples() {
+    return Built(fireExamples_, kCmdFireExamples);
+}
+ui::CFbpCalcDlg& CMainMenuDlg::FbpCalculator() { return Built(fbpCalculator_, kCmdFbpCalculator); }
+ui::CDiurnalDlg& CMainMenuDlg::DiurnalWeather() { return Built(diurnal_, kCmdDiurnalWeather); }
+ui::CDetectionDlg& CMainMenuDlg::Detection() { return Built(detection_, kCmdDetectionAssessment); }
+ui::CFuelProjectionDlg& CMainMenuDlg::FuelProjection() {
+    return Built(fuelProjection_, kCmdFuelAssessment);
+}
+ui::CFireByHourDlg& CMainMenuDlg::FireByHour() { return Built(fireByHour_, kCmdFireByHour); }
+
+int CMainMenuDlg::BuiltWindows() const {
+    return static_cast<int>(std::count_if(built_.begin(), built_.end(),
+                                          [](const auto& entry) { return entry.second(); }));
 }
 
 CMainMenuDlg::~CMainMenuDlg() = default;
@@ -214,9 +290,8 @@ void CMainMenuDlg::OnCommand(int command) {
 }
 
 std::vector<forms::ScenarioWindow> CMainMenuDlg::ScenarioWindows() {
-    return forms::ScenarioWindows({fwiCalculator_->Model(), fbpCalculator_->Model(),
-                                   diurnal_->Model(), detection_->Model(), fuelProjection_->Model(),
-                                   fireByHour_->Model()});
+    return forms::ScenarioWindows({*fwiModel_, *fbpModel_, *diurnalModel_, *detectionModel_,
+                                   *fuelProjectionModel_, *fireByHourModel_});
 }
 
 void CMainMenuDlg::OpenScenarioFile(const QString& path) {

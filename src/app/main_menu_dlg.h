@@ -1,4 +1,5 @@
-// The main menu: owns one instance of every form for the whole run and opens them.
+// The main menu: owns every calculator's model for the whole run, builds each window the
+// first time it opens and destroys it when it closes (the model keeps its values).
 #pragma once
 
 #include <QDialog>
@@ -66,13 +67,16 @@ class CMainMenuDlg : public QDialog {
     // OK, Cancel, Escape and closing the window all end here.
     void done(int result) override;
 
-    ui::CFwiCalcDlg& FwiCalculator() { return *fwiCalculator_; }
-    ui::CFireExamplesDlg& FireExamples() { return *fireExamples_; }
-    ui::CFbpCalcDlg& FbpCalculator() { return *fbpCalculator_; }
-    ui::CDiurnalDlg& DiurnalWeather() { return *diurnal_; }
-    ui::CDetectionDlg& Detection() { return *detection_; }
-    ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
-    ui::CFireByHourDlg& FireByHour() { return *fireByHour_; }
+    // The windows, built on demand (the first call after a window closed builds it anew).
+    ui::CFwiCalcDlg& FwiCalculator();
+    ui::CFireExamplesDlg& FireExamples();
+    ui::CFbpCalcDlg& FbpCalculator();
+    ui::CDiurnalDlg& DiurnalWeather();
+    ui::CDetectionDlg& Detection();
+    ui::CFuelProjectionDlg& FuelProjection();
+    ui::CFireByHourDlg& FireByHour();
+    // The windows of owned forms that exist now (none at start-up).
+    int BuiltWindows() const;
 
     // The forms a scenario holds, under their names in the file.
     std::vector<forms::ScenarioWindow> ScenarioWindows();
@@ -87,15 +91,32 @@ class CMainMenuDlg : public QDialog {
     void ShowAbout();
     bool CalculatorsHoldResults();
 
-    // Makes a command open an owned form modally, and enables its button.
-    template <typename Form>
-    void Own(std::unique_ptr<Form>& member, std::unique_ptr<Form> form, int command);
+    // Makes a command build its window if needed, open it modally, and destroy it when it
+    // closes (giving back its native window, pictures and charts), and enables its button.
+    template <typename Window>
+    void Own(std::unique_ptr<Window>& member, std::function<std::unique_ptr<Window>()> make,
+             int command);
+
+    // The window of `command`, built if it does not exist.
+    template <typename Window>
+    Window& Built(std::unique_ptr<Window>& member, int command);
 
     forms::HandOver& shared_;
     std::map<int, QPushButton*> buttons_;
     std::map<int, std::function<void()>> opens_;
+    std::map<int, std::function<void()>> builds_;
+    std::map<int, std::function<bool()>> built_;
 
-    // The owned forms, declared in their order of creation: C++ destroys them in reverse.
+    // The calculators' models, made in this order when the menu is made; each lives as long
+    // as the menu, so a scenario reaches the windows never opened.
+    std::unique_ptr<forms::FbpCalcForm> fbpModel_;
+    std::unique_ptr<forms::FwiCalcForm> fwiModel_;
+    std::unique_ptr<forms::DiurnalForm> diurnalModel_;
+    std::unique_ptr<forms::DetectionForm> detectionModel_;
+    std::unique_ptr<forms::FuelProjectionForm> fuelProjectionModel_;
+    std::unique_ptr<forms::FireByHourForm> fireByHourModel_;
+
+    // The windows of the owned forms, null while closed.
     std::unique_ptr<ui::CMoreInformationDlg> moreInformation_;
     std::unique_ptr<ui::CReferencesDlg> references_;
     std::unique_ptr<ui::CFbpStructureDlg> fbpStructure_;

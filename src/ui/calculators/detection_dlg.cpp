@@ -16,7 +16,9 @@
 
 namespace emberlin::ui {
 
-CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
+CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
+                             forms::DetectionForm* keptModel)
+    : CModelDlg(parent, Held<forms::DetectionForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
     auto* layout = new QVBoxLayout(this);
 

@@ -9,7 +9,9 @@ namespace emberlin::ui {
 
 class CDetectionDlg : public CModelDlg<forms::DetectionForm> {
   public:
-    CDetectionDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CDetectionDlg(forms::HandOver& shared, QWidget* parent,
+                  forms::DetectionForm* keptModel = nullptr);
 };
 
 }  // namespace emberlin::ui

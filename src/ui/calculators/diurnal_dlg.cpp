@@ -34,7 +34,8 @@ QLabel* Instructions(const char* text, QWidget* parent) {
 
 }  // namespace
 
-CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
+CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent, forms::DiurnalForm* keptModel)
+    : CModelDlg(parent, Held<forms::DiurnalForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
     auto* layout = new QVBoxLayout(this);

@@ -9,7 +9,8 @@ namespace emberlin::ui {
 
 class CDiurnalDlg : public CModelDlg<forms::DiurnalForm> {
   public:
-    CDiurnalDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CDiurnalDlg(forms::HandOver& shared, QWidget* parent, forms::DiurnalForm* keptModel = nullptr);
 };
 
 }  // namespace emberlin::ui

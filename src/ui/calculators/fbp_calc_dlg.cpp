@@ -29,7 +29,8 @@ void AddRow(FormBinder& binder, QGridLayout* grid, const char* id, int row, int 
 
 }  // namespace
 
-CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
+CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCalcForm* keptModel)
+    : CModelDlg(parent, Held<forms::FbpCalcForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
 
     // The form's own layout, with the fire shape panel beside it, over the warning line and

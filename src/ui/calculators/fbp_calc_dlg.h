@@ -11,7 +11,8 @@ namespace emberlin::ui {
 
 class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
   public:
-    CFbpCalcDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCalcForm* keptModel = nullptr);
     FireShapeView& ShapeView() { return *shapeView_; }
     // Draws the fire of the last calculation (of the values shown, before the first).
     void UpdateShape();

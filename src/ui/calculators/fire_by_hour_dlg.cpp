@@ -111,8 +111,9 @@ void HourTableModel::Reload() {
     endResetModel();
 }
 
-CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
-    : CModelDlg(parent, shared) {
+CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
+                               forms::FireByHourForm* keptModel)
+    : CModelDlg(parent, Held<forms::FireByHourForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFireByHourDlg"));
     auto* outer = new QVBoxLayout(this);
 

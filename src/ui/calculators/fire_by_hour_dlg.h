@@ -34,7 +34,9 @@ class HourTableModel : public QAbstractTableModel {
 
 class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
   public:
-    CFireByHourDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
+                   forms::FireByHourForm* keptModel = nullptr);
     ~CFireByHourDlg() override;
     // The chart exists once the window has been shown.
     QChartView* ChartView() const { return chartView_; }

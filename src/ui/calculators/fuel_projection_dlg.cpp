@@ -16,8 +16,9 @@
 
 namespace emberlin::ui {
 
-CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent)
-    : CModelDlg(parent, shared) {
+CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent,
+                                       forms::FuelProjectionForm* keptModel)
+    : CModelDlg(parent, Held<forms::FuelProjectionForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFuelProjectionDlg"));
     auto* layout = new QVBoxLayout(this);
 

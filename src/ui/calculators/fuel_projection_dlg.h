@@ -9,7 +9,9 @@ namespace emberlin::ui {
 
 class CFuelProjectionDlg : public CModelDlg<forms::FuelProjectionForm> {
   public:
-    CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent,
+                       forms::FuelProjectionForm* keptModel = nullptr);
 };
 
 }  // namespace emberlin::ui

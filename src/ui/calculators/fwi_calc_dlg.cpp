@@ -11,7 +11,8 @@
 
 namespace emberlin::ui {
 
-CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent) : CModelDlg(parent, shared) {
+CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FwiCalcForm* keptModel)
+    : CModelDlg(parent, Held<forms::FwiCalcForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFwiCalcDlg"));
 
     auto* layout = new QVBoxLayout(this);

@@ -10,7 +10,8 @@ namespace emberlin::ui {
 
 class CFwiCalcDlg : public CModelDlg<forms::FwiCalcForm> {
   public:
-    CFwiCalcDlg(forms::HandOver& shared, QWidget* parent);
+    // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
+    CFwiCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FwiCalcForm* keptModel = nullptr);
 
   private:
     CInfoPanelDlg acronyms_{forms::FwiAcronymsPanel(), binder_, forms::FwiCalcForm::kAcronymsPanel};

@@ -9,7 +9,7 @@
 namespace emberlin::ui {
 
 CPictureWindowDlg::CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* parent)
-    : CModelDlg(parent, model) {
+    : CModelDlg(parent, Held<forms::PictureWindowForm>{&model}) {
     setObjectName(ToQ(model_.PictureName()) + QStringLiteral("Window"));
     auto* layout = new QVBoxLayout(this);
     // The window fits its picture; nothing in it can usefully grow.

@@ -1,6 +1,7 @@
 // A picture window: its title, one picture at its natural size, OK and Cancel.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,8 +19,8 @@ class CPictureWindowDlg : public CModelDlg<forms::PictureWindowForm&> {
 };
 
 // The window of a gallery form, whose model holds a picture window model for each of its
-// pictures: each picture's window is made with the gallery and shown modally when the form
-// asks for the panel named after the picture.
+// pictures: each picture's window is made the first time the form asks for the panel named
+// after the picture, and shown modally.
 template <class Form>
 class CGalleryDlg : public CModelDlg<Form> {
   protected:
@@ -27,10 +28,13 @@ class CGalleryDlg : public CModelDlg<Form> {
 
     // Shows `picture` in its own window when the form asks for panel `name`.
     void AddPictureWindow(const std::string& name, forms::PictureWindowForm& picture) {
-        auto window = std::make_unique<CPictureWindowDlg>(picture, this);
-        CPictureWindowDlg* shown = window.get();
-        this->binder_.SetPanel(name, [shown] { shown->RunModal(); });
-        pictureWindows_.push_back(std::move(window));
+        const std::size_t index = pictureWindows_.size();
+        pictureWindows_.emplace_back();
+        this->binder_.SetPanel(name, [this, index, &picture] {
+            std::unique_ptr<CPictureWindowDlg>& window = pictureWindows_[index];
+            if (window == nullptr) window = std::make_unique<CPictureWindowDlg>(picture, this);
+            window->RunModal();
+        });
     }
 
   private:

@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -115,22 +116,53 @@ class CFormDlg : public QDialog {
     }
 };
 
-// A form window that owns its model and the model's binder, declared in that order so that
-// the binder is made after the model and goes first. `Form` may be a reference type: the
-// window then binds a model that another form owns.
+// The model a window binds when another owner keeps it for longer than the window (the main
+// menu keeps every calculator's model for the whole run); null: the window makes its own.
+template <class Model>
+struct Held {
+    Model* model = nullptr;
+};
+
+// A form window with its model and the model's binder, declared in that order so that the
+// binder is made after the model and goes first. The window owns its model, or binds one
+// that its owner keeps (`Held`); `Form` may be a reference type: the window then always
+// binds a model that another form owns.
 template <class Form>
 class CModelDlg : public CFormDlg {
   public:
+    using ModelType = std::remove_reference_t<Form>;
     FormBinder& Binder() override { return binder_; }
-    std::remove_reference_t<Form>& Model() { return model_; }
+    ModelType& Model() { return model_; }
 
   protected:
     // The model is made from `modelArgs`.
     template <class... ModelArgs>
     explicit CModelDlg(QWidget* parent, ModelArgs&&... modelArgs)
-        : CFormDlg(parent), model_(std::forward<ModelArgs>(modelArgs)...) {}
+        : CFormDlg(parent),
+          owned_(std::make_unique<ModelType>(std::forward<ModelArgs>(modelArgs)...)),
+          model_(*owned_) {}
+    // Binds `held`, or makes the model from `modelArgs` when none is held.
+    template <class... ModelArgs>
+    CModelDlg(QWidget* parent, Held<ModelType> held, ModelArgs&&... modelArgs)
+        : CFormDlg(parent),
+          owned_(MakeUnlessHeld(held, std::forward<ModelArgs>(modelArgs)...)),
+          model_(held.model != nullptr ? *held.model : *owned_) {}
 
-    Form model_;
+  private:
+    template <class... ModelArgs>
+    static std::unique_ptr<ModelType> MakeUnlessHeld(Held<ModelType> held,
+                                                     ModelArgs&&... modelArgs) {
+        if constexpr (std::is_reference_v<Form>) {
+            return nullptr;  // a reference always binds a held model
+        } else {
+            if (held.model != nullptr) return nullptr;
+            return std::make_unique<ModelType>(std::forward<ModelArgs>(modelArgs)...);
+        }
+    }
+    std::unique_ptr<ModelType> owned_;
+
+  protected:
+    ModelType& model_;
     FormBinder binder_{model_, *this};
 };
 

@@ -8,6 +8,7 @@
 #include "app/main_menu_dlg.h"
 #include "support/result_grid_support.h"
 #include "support/ui_test_support.h"
+#include "ui/pictures/picture.h"
 #include "ui/widgets/resources.h"
 
 using emberlin::app::CMainMenuDlg;
@@ -57,6 +58,41 @@ class MainMenuTest : public QObject {
             QCOMPARE(title, QString::fromUtf8(e.title));
             QVERIFY(menu.isVisible());
         }
+    }
+
+    // Start-up builds no form window and draws no picture beyond the menu's own; a window is
+    // built when it opens and destroyed when it closes, its values kept by the menu.
+    void windowsAreBuiltOnFirstUse() {
+        const int renderedBefore = emberlin::ui::PicturesRendered();
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        QCOMPARE(emberlin::ui::PicturesRendered(), renderedBefore);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QCOMPARE(menu.BuiltWindows(), 0);
+        QVERIFY(menu.findChildren<emberlin::ui::CFormDlg*>().isEmpty());
+        // The menu's own two pictures, drawn as it is painted.
+        QCOMPARE(emberlin::ui::PicturesRendered() - renderedBefore, 2);
+        // Typed on the first opening, shown by the window built for the second.
+        for (bool reopening : {false, true}) {
+            WhileModal([&] { menu.OnCommand(app::kCmdFwiCalculator); },
+                       [&](QWidget* modal) {
+                           QVERIFY(modal != nullptr);
+                           QCOMPARE(menu.BuiltWindows(), 1);
+                           auto* rain = modal->findChild<QLineEdit*>(QStringLiteral("rain"));
+                           QVERIFY(rain != nullptr);
+                           if (reopening) {
+                               QCOMPARE(rain->text(), QStringLiteral("2.5"));
+                           } else {
+                               rain->selectAll();
+                               QTest::keyClicks(rain, QStringLiteral("2.5"));
+                           }
+                           qobject_cast<QDialog*>(modal)->reject();
+                       });
+            QCOMPARE(menu.BuiltWindows(), 0);
+            QVERIFY(menu.findChildren<emberlin::ui::CFormDlg*>().isEmpty());
+        }
+        QCOMPARE(menu.FwiCalculator().Model().Text("rain"), std::string("2.5"));
     }
 
     // The calculators, each opened from its menu button, calculate and show their results;
