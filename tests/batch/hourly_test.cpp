@@ -215,6 +215,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 2, column threshold1: -5 is outside 0 to 50000\n"},
         RefusalCase{"SlopeAndGs", kDayHead + ",slope,gs\n",
                     "columns slope and gs give the same input; keep one\n"},
+        // The diurnal window takes whole FFMC values only; so do the commands that read its day.
+        RefusalCase{"FfmcNotWhole", kDayHead + "\nA,C2,7,15,55,-110,30,45,25,87.5,15,32,1,35\n",
+                    "line 2, column ffmc: 87.5 is not a whole number\n"},
         RefusalCase{"ThirtyFirstOfApril", kDayHead + "\nA,C2,4,31,55,-110,30,45,25,87,15,32,1,35\n",
                     "line 2, column day: 31 is not a day of April (1 to 30)\n"}),
     [](const auto& row) { return std::string(row.param.name); });

@@ -40,8 +40,9 @@ constexpr std::array<FieldRange, 16> kFbpCalc = {{
     {"gfl",              0,    5,      false},
 }};
 
+// The diurnal form's FFMC is a number field that takes whole numbers only.
 constexpr std::array<FieldRange, 18> kDiurnal = {{
-    {"ffmc",             0,    101,    false},
+    {"ffmc",             0,    101,    true},
     {"latitude",         30,   90,     false},
     {"longitude",        -170, 170,    false},
     {"relativeHumidity", 0,    100,    false},

@@ -11,7 +11,7 @@ struct FieldRange {
     std::string_view id;  // the field's control id
     double min;
     double max;
-    bool integer;  // an integer field: whole numbers only
+    bool integer;  // an integer field, or a number field that takes whole numbers only
 };
 
 std::span<const FieldRange> FwiCalcRanges();
