@@ -15,6 +15,7 @@
 #include "ui/reference/info_panel_dlg.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scenario_files.h"
+#include "ui/widgets/user_guide.h"
 
 namespace emberlin::app {
 
@@ -113,6 +114,13 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(AddCommandButton(kCmdAbout, QStringLiteral("About"), "aboutButton"));
+    // The user guide at the main menu's section, as F1 in any window opens it at that window's.
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ui::OpenGuideFor(this); });
+    bottom->addWidget(help);
+    ui::InstallGuideKey();
     auto* attribution = new QLabel(QStringLiteral("Written by the EMBERLIN authors."), this);
     attribution->setObjectName(QStringLiteral("attribution"));
     bottom->addWidget(attribution, 1);
