@@ -8,6 +8,9 @@
 #include <nlohmann/json.hpp>
 #include <numbers>
 
+#include "common/number_text.h"
+#include "forms/content/pictures.h"
+
 namespace emberlin::forms {
 
 namespace {
@@ -127,6 +130,53 @@ PerimeterFeature FbpPerimeterFeature(const FbpInputs& inputs, const FbpOutputs& 
         {"elevation_m", static_cast<double>(inputs.elevation)},
     };
     return feature;
+}
+
+std::vector<PerimeterFeature> DetectionPerimeterFeatures(
+    const FbpInputs& fire, int startMinutes, const std::vector<AccumulatedGrowthRow>& rows) {
+    std::vector<PerimeterFeature> features;
+    features.reserve(rows.size());
+    for (const AccumulatedGrowthRow& row : rows) {
+        const std::string minutes = FormatGeneral(row.elapsedTime);
+        const std::string clock = ClockText(startMinutes + static_cast<int>(row.elapsedTime));
+        PerimeterFeature feature;
+        feature.name = "Fire at " + minutes + " min (" + clock + ")";
+        feature.ellipse = EllipseFromDistances(
+            {row.headDistance, row.flankDistance, row.backDistance, row.behaviour.raz});
+        // The shape's rule: a fire under one centimetre long is its ignition point.
+        feature.noSpread = !(row.headDistance + row.backDistance >= 0.01);
+        feature.properties = {
+            {"fuel_type", fire.fuelType},
+            {"ignition", fire.ignitionType <= 0 ? "line" : "point"},
+            {"start_time", ClockText(startMinutes)},
+            {"elapsed_time_min", row.elapsedTime},
+            {"clock_time", clock},
+            {"head_distance_m", row.headDistance},
+            {"flank_distance_m", row.flankDistance},
+            {"back_distance_m", row.backDistance},
+            {"area_ha", row.area},
+            {"perimeter_m", row.perimeter},
+            {"fire_type", FireTypeKey(row.fireType).label},
+            {"spread_direction_deg", feature.ellipse.rotation},
+            {"head_ros_m_per_min", row.behaviour.ros},
+            {"head_fire_intensity_kw_per_m", row.behaviour.hfi},
+            {"weather", "FFMC and wind speed hour by hour from the diurnal weather"},
+            {"bui", fire.bui},
+            {"wind_direction_deg", fire.windDirection},
+            {"slope_percent", fire.slope},
+            {"aspect_deg", fire.aspect},
+            {"percent_conifer", fire.pc},
+            {"percent_dead_fir", fire.pdf},
+            {"grass_curing_percent", fire.gc},
+            {"grass_fuel_load_kg_per_m2", fire.gfl},
+            {"day_of_year", static_cast<double>(fire.julianDay)},
+            {"latitude", fire.latitude},
+            {"longitude", fire.longitude},
+            {"elevation_m", static_cast<double>(fire.elevation)},
+        };
+        features.push_back(std::move(feature));
+    }
+    return features;
 }
 
 GeoPoint IgnitionPoint(const FbpInputs& inputs) { return {inputs.latitude, inputs.longitude}; }

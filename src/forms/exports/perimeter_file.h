@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "fbp/accumulated_growth.h"
 #include "forms/content/fire_shape.h"
 
 namespace emberlin::forms {
@@ -51,6 +52,13 @@ std::string PerimeterGeoJson(GeoPoint origin, const std::vector<PerimeterFeature
 // time, distances, area, perimeter, fire type, spread direction, then the inputs.
 PerimeterFeature FbpPerimeterFeature(const FbpInputs& inputs, const FbpOutputs& outputs,
                                      std::string name);
+
+// The detection assessment's fire at each of its rows, innermost first: `rows` grown from
+// `fire` (fuel, ignition, site and day; the weather ran hour by hour) started `startMinutes`
+// after midnight. Each feature is named by its elapsed time and clock time and carries the
+// row's distances, area, perimeter, fire type and spread direction, then the inputs.
+std::vector<PerimeterFeature> DetectionPerimeterFeatures(
+    const FbpInputs& fire, int startMinutes, const std::vector<AccumulatedGrowthRow>& rows);
 
 // The ignition point of an FBP record: its latitude and (signed) longitude.
 GeoPoint IgnitionPoint(const FbpInputs& inputs);

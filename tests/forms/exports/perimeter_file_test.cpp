@@ -10,7 +10,10 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "common/number_text.h"
 #include "fbp/fbp_engine.h"
+#include "fire/detection_fire.h"
+#include "forms/content/pictures.h"
 #include "forms/fields/calculator_defaults.h"
 
 namespace emberlin::forms {
@@ -25,6 +28,34 @@ struct PerimeterCase {
     double windDirection;
     int ignition;
 };
+
+// Checks a polygon feature as a map reads it: at least 72 distinct vertices, closed, counter-
+// clockwise, its geodesic area within 0.5 % of `areaHa` and its head (the first vertex)
+// `headM` from the ignition point within 0.1 %, along the feature's spread direction.
+void CheckPolygon(const nlohmann::json& feature, GeoPoint ignition, double areaHa, double headM) {
+    ASSERT_EQ(feature["geometry"]["type"], "Polygon");
+    const auto& ring = feature["geometry"]["coordinates"][0];
+    ASSERT_GE(ring.size(), 73u);
+    EXPECT_EQ(ring.front(), ring.back()) << "the ring is closed";
+
+    const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
+    GeographicLib::PolygonArea polygon(wgs84);
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+        polygon.AddPoint(ring[i][1].get<double>(), ring[i][0].get<double>());
+    }
+    double perimeter = 0, area = 0;
+    // Signed area: positive only when the ring runs counter-clockwise.
+    polygon.Compute(false, true, perimeter, area);
+    EXPECT_GT(area, 0.0) << "the outer ring runs counter-clockwise";
+    EXPECT_NEAR(area / 10000.0, areaHa, areaHa * 0.005);
+
+    double headDistance = 0, azimuth = 0, backAzimuth = 0;
+    wgs84.Inverse(ignition.latitude, ignition.longitude, ring[0][1].get<double>(),
+                  ring[0][0].get<double>(), headDistance, azimuth, backAzimuth);
+    EXPECT_NEAR(headDistance, headM, headM * 0.001);
+    const double spread = feature["properties"]["spread_direction_deg"].get<double>();
+    EXPECT_NEAR(std::remainder(azimuth - spread, 360.0), 0.0, 0.01);
+}
 
 class PerimeterFileTest : public testing::TestWithParam<PerimeterCase> {};
 
@@ -50,29 +81,8 @@ TEST_P(PerimeterFileTest, ReadsBackWithTheFiresAreaHeadDistanceAndDirection) {
     const auto& fire = doc["features"][1];
     EXPECT_EQ(fire["properties"]["fuel_type"], c.fuel);
     EXPECT_DOUBLE_EQ(fire["properties"]["area_ha"].get<double>(), out.area);
-    ASSERT_EQ(fire["geometry"]["type"], "Polygon");
+    CheckPolygon(fire, {c.latitude, c.longitude}, out.area, out.hsd);
     const auto& ring = fire["geometry"]["coordinates"][0];
-    ASSERT_GE(ring.size(), 73u);
-    EXPECT_EQ(ring.front(), ring.back()) << "the ring is closed";
-
-    const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
-    GeographicLib::PolygonArea polygon(wgs84);
-    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
-        polygon.AddPoint(ring[i][1].get<double>(), ring[i][0].get<double>());
-    }
-    double perimeter = 0, area = 0;
-    // Signed area: positive only when the ring runs counter-clockwise.
-    polygon.Compute(false, true, perimeter, area);
-    EXPECT_GT(area, 0.0) << "the outer ring runs counter-clockwise";
-    EXPECT_NEAR(area / 10000.0, out.area, out.area * 0.005);
-
-    // The head of the ellipse is its first vertex: hsd from the ignition point, along raz.
-    double headDistance = 0, azimuth = 0, backAzimuth = 0;
-    wgs84.Inverse(c.latitude, c.longitude, ring[0][1].get<double>(), ring[0][0].get<double>(),
-                  headDistance, azimuth, backAzimuth);
-    EXPECT_NEAR(headDistance, out.hsd, out.hsd * 0.001);
-    const double spread = fire["properties"]["spread_direction_deg"].get<double>();
-    EXPECT_NEAR(std::remainder(azimuth - spread, 360.0), 0.0, 0.01);
 
     // The KML carries the same outline, longitude first.
     const std::string kml = PerimeterKml(origin, "Fire", {FbpPerimeterFeature(in, out, "Fire")});
@@ -103,6 +113,40 @@ TEST(PerimeterFile, AFireThatHasNotSpreadIsItsIgnitionPoint) {
     const auto doc = nlohmann::json::parse(
         PerimeterGeoJson(IgnitionPoint(in), {FbpPerimeterFeature(in, out, "Fire")}));
     EXPECT_EQ(doc["features"][1]["geometry"]["type"], "Point");
+}
+
+// The detection assessment's nested perimeters: one polygon per row, each named by its elapsed
+// and clock time, read back with the row's area and head distance, growing down the table.
+TEST(PerimeterFile, DetectionRowsAreNestedPolygonsWithTheirElapsedTime) {
+    FbpInputs fire = CalculatorDefaults("C2");
+    fire.windDirection = 250;
+    HourlyTables hourly;
+    for (std::size_t h = 0; h < hourly.ffmc.size(); ++h) {
+        hourly.ffmc[h] = 86 + 0.25 * static_cast<double>(h % 12);
+        hourly.windSpeed[h] = 10 + static_cast<double>(h % 8) * 2;
+    }
+    const int start = 14 * 60 + 30;
+    const std::vector<AccumulatedGrowthRow> rows = GrowDetectionFire(fire, start, hourly);
+    ASSERT_EQ(rows.size(), 10u);
+    const GeoPoint origin = IgnitionPoint(fire);
+    const auto doc = nlohmann::json::parse(
+        PerimeterGeoJson(origin, DetectionPerimeterFeatures(fire, start, rows)));
+    ASSERT_EQ(doc["features"].size(), rows.size() + 1);
+    double previousArea = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto& feature = doc["features"][i + 1];
+        const auto& p = feature["properties"];
+        EXPECT_EQ(p["elapsed_time_min"].get<double>(), rows[i].elapsedTime);
+        EXPECT_EQ(p["start_time"], "14:30");
+        EXPECT_EQ(p["name"], "Fire at " + FormatGeneral(rows[i].elapsedTime) + " min (" +
+                                 ClockText(start + static_cast<int>(rows[i].elapsedTime)) + ")");
+        EXPECT_DOUBLE_EQ(p["head_distance_m"].get<double>(), rows[i].headDistance);
+        EXPECT_EQ(p["fire_type"], FireTypeKey(rows[i].fireType).label);
+        CheckPolygon(feature, origin, rows[i].area, rows[i].headDistance);
+        EXPECT_GT(rows[i].area, previousArea);
+        previousArea = rows[i].area;
+    }
 }
 
 }  // namespace
