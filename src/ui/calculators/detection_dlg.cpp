@@ -11,6 +11,7 @@
 #include "ui/pictures/picture_launchers.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/fixed_rows.h"
+#include "ui/widgets/perimeter_exports.h"
 #include "ui/widgets/result_exports.h"
 #include "ui/widgets/result_grid.h"
 
@@ -74,9 +75,22 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
         QStringLiteral("Chart"), QStringLiteral("chart"),
         QStringLiteral("Head fire intensity and area over time, with the intensity classes"),
         table.box);
+    // The perimeters of every row, for a map.
+    QPushButton* perimeter = MakeSavePerimeterButton(
+        table.box,
+        [this]() -> std::optional<PerimeterExport> {
+            if (model_.GrowthRows().empty()) return std::nullopt;
+            const FbpInputs& fire = model_.FireInputs();
+            return PerimeterExport{forms::IgnitionPoint(fire),
+                                   "EMBERLIN detection assessment, " + fire.fuelType,
+                                   forms::DetectionPerimeterFeatures(fire, model_.StartMinutes(),
+                                                                     model_.GrowthRows())};
+        },
+        QStringLiteral("detection_perimeters"));
     pictures->addStretch(1);
     pictures->addWidget(shape);
     pictures->addWidget(chart);
+    pictures->addWidget(perimeter);
     table.layout->addLayout(pictures);
     layout->addWidget(table.box);
 
