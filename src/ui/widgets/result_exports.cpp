@@ -46,7 +46,8 @@ QString InputsHtml(const forms::ResultTable& table) {
             if (j < table.inputs.size()) {
                 html += QStringLiteral(
                             "<td>%1</td><td align=\"right\" style=\"white-space: "
-                            "nowrap\"><b>%2</b></td><td>%3</td>")
+                            "nowrap\"><b>%2</b></td><td style=\"white-space: nowrap; "
+                            "padding-right: 12px\">%3</td>")
                             .arg(Escaped(table.inputColumns[j].name), Escaped(table.inputs[j].text),
                                  Escaped(table.inputColumns[j].unit));
             } else {
