@@ -4,6 +4,7 @@
 #include "ui/widgets/user_guide.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -45,6 +46,12 @@ QString WrongSection(QWidget* window, const char* anchor, const char* heading) {
     const bool inSight =
         block.isValid() && block.text().trimmed() == QString::fromUtf8(heading) &&
         browser->viewport()->rect().contains(browser->cursorRect(QTextCursor(block)).center());
+    // With EMBERLIN_FIT_SHOTS set to a folder, the screen with the guide is saved there.
+    if (const QString folder = qEnvironmentVariable("EMBERLIN_FIT_SHOTS"); !folder.isEmpty()) {
+        QTest::qWait(200);
+        guide->screen()->grabWindow(0).save(folder + QStringLiteral("/guide_") +
+                                            QLatin1String(anchor) + QStringLiteral(".png"));
+    }
     guide->close();
     if (fragment != QLatin1String(anchor)) {
         return QStringLiteral("%1: guide at #%2, not #%3")
