@@ -1,5 +1,6 @@
 #include "ui/calculators/detection_dlg.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,9 +32,16 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent) : CModelD
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
+    // Each box shows its code, the fuel's name in its tooltip and accessible name (as on the
+    // FBP calculator): with the names the window is wider than a 1366 px screen.
     for (int i = 0; i < forms::kFuelCount; ++i) {
         const forms::FuelType& place = forms::CatalogueFuel(i);
-        fuelGrid->addWidget(binder_.Check(forms::FuelBoxId(i)), place.gridRow, place.gridColumn);
+        QCheckBox* box = binder_.Check(forms::FuelBoxId(i));
+        const QString name = box->text().simplified();
+        box->setToolTip(name);
+        box->setAccessibleName(name);
+        box->setText(ToQ(std::string(place.code)));
+        fuelGrid->addWidget(box, place.gridRow, place.gridColumn);
     }
     top->addWidget(fuels);
 
