@@ -26,6 +26,8 @@ packages=(
   libcsv-dev
   # JSON for the scenario files (header-only).
   nlohmann-json3-dev
+  # Geodesy for the fire perimeters saved for maps (GeoJSON, KML).
+  libgeographiclib-dev
   # The sanitizer and fuzz tree: clang++ (package clang) and the sanitizer and libFuzzer
   # runtimes.
   clang clang-14 libclang-rt-14-dev

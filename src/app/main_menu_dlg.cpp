@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include "ui/reference/info_panel_dlg.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scenario_files.h"
+#include "ui/widgets/user_guide.h"
 
 namespace emberlin::app {
 
@@ -113,6 +115,14 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(AddCommandButton(kCmdAbout, QStringLiteral("About"), "aboutButton"));
+    // The user guide at the main menu's section, as F1 in any window opens it at that window's.
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
+    help->setAccessibleName(help->text());
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [this] { ui::OpenGuideFor(this); });
+    bottom->addWidget(help);
+    ui::InstallGuideKey();
     auto* attribution = new QLabel(QStringLiteral("Written by the EMBERLIN authors."), this);
     attribution->setObjectName(QStringLiteral("attribution"));
     bottom->addWidget(attribution, 1);
@@ -128,8 +138,32 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     QPushButton* ok = AddCommandButton(kCmdOk, QStringLiteral("OK"), "ok");
     ok->setDefault(true);
     bottom->addWidget(ok);
-    bottom->addWidget(AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel"));
+    QPushButton* cancel = AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel");
+    bottom->addWidget(cancel);
     outer->addLayout(bottom);
+
+    // Every button a mnemonic of its own, in reading order: the first letter of its caption
+    // that no button before it took. The accessible names keep the plain captions.
+    // Cancel answers Escape. A button's own shortcut (Ctrl+S, Ctrl+O) goes on beside its
+    // mnemonic.
+    QString used;
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button == cancel) continue;
+        const QString text = button->text();
+        const QKeySequence own = button->shortcut();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar letter = text.at(i).toLower();
+            if (!letter.isLetter() || used.contains(letter)) continue;
+            used += letter;
+            button->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+            break;
+        }
+        if (!own.isEmpty()) {
+            auto* key = new QShortcut(own, this);
+            connect(key, &QShortcut::activated, button, &QPushButton::animateClick);
+        }
+    }
+
 
     // The calculators' models, in the order their windows were made when the menu made them
     // all. A form button is enabled once it opens a form.

@@ -31,6 +31,10 @@ std::string FbpNote(IgnitionType ignition, int elapsed, bool rowsElapse) {
         note += "; spread distances, area and perimeter are those after " +
                 std::to_string(elapsed) + " minutes.";
     }
+    note +=
+        " ROS, FROS, BROS and PGR are the rates at equilibrium; HFI, CFB, TFC, the fire "
+        "description and the distances are at the elapsed time (at 0 minutes nothing has "
+        "burned yet).";
     return note;
 }
 

@@ -23,8 +23,10 @@ std::string SpansText(const std::vector<HourSpan>& spans) {
     std::string text;
     for (const HourSpan& span : spans) {
         if (!text.empty()) text += ", ";
-        text += HourLabel(span.first) + " to " + HourLabel(span.last) + " (" +
-                FormatInt(span.Hours()) + " h)";
+        // One hour is its hour alone: "16:00 (1 h)".
+        text += HourLabel(span.first);
+        if (span.last != span.first) text += " to " + HourLabel(span.last);
+        text += " (" + FormatInt(span.Hours()) + " h)";
     }
     return text;
 }

@@ -1,5 +1,6 @@
 #include "ui/calculators/detection_dlg.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include "ui/pictures/picture_launchers.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/fixed_rows.h"
+#include "ui/widgets/perimeter_exports.h"
 #include "ui/widgets/result_exports.h"
 #include "ui/widgets/result_grid.h"
 
@@ -32,9 +34,16 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
+    // Each box shows its code, the fuel's name in its tooltip and accessible name (as on the
+    // FBP calculator): with the names the window is wider than a 1366 px screen.
     for (int i = 0; i < forms::kFuelCount; ++i) {
         const forms::FuelType& place = forms::CatalogueFuel(i);
-        fuelGrid->addWidget(binder_.Check(forms::FuelBoxId(i)), place.gridRow, place.gridColumn);
+        QCheckBox* box = binder_.Check(forms::FuelBoxId(i));
+        const QString name = box->text().simplified();
+        box->setToolTip(name);
+        box->setAccessibleName(name);
+        box->setText(ToQ(std::string(place.code)));
+        fuelGrid->addWidget(box, place.gridRow, place.gridColumn);
     }
     top->addWidget(fuels);
 
@@ -76,9 +85,22 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
         QStringLiteral("Chart"), QStringLiteral("chart"),
         QStringLiteral("Head fire intensity and area over time, with the intensity classes"),
         table.box);
+    // The perimeters of every row, for a map.
+    QPushButton* perimeter = MakeSavePerimeterButton(
+        table.box,
+        [this]() -> std::optional<PerimeterExport> {
+            if (model_.GrowthRows().empty()) return std::nullopt;
+            const FbpInputs& fire = model_.FireInputs();
+            return PerimeterExport{forms::IgnitionPoint(fire),
+                                   "EMBERLIN detection assessment, " + fire.fuelType,
+                                   forms::DetectionPerimeterFeatures(fire, model_.StartMinutes(),
+                                                                     model_.GrowthRows())};
+        },
+        QStringLiteral("detection_perimeters"));
     pictures->addStretch(1);
     pictures->addWidget(shape);
     pictures->addWidget(chart);
+    pictures->addWidget(perimeter);
     table.layout->addLayout(pictures);
     layout->addWidget(table.box);
 

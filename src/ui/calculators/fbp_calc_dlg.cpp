@@ -15,6 +15,7 @@
 #include "forms/content/pictures.h"
 #include "ui/pictures/picture.h"
 #include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/perimeter_exports.h"
 #include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
@@ -173,9 +174,23 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto* shapeLayout = new QVBoxLayout(shapePanel);
     shapeView_ = new FireShapeView(shapePanel);
     shapeLayout->addWidget(shapeView_, 1);
-    shapeLayout->addWidget(MakeExportButtons(
+    QWidget* pictureButtons = MakeExportButtons(
         shapePanel, [this](QPainter& p, const QSize& size) { shapeView_->Painter()(p, size); },
-        [this] { return shapeView_->size(); }, QStringLiteral("fire_shape")));
+        [this] { return shapeView_->size(); }, QStringLiteral("fire_shape"));
+    // The fire drawn, for a map.
+    pictureButtons->layout()->addWidget(MakeSavePerimeterButton(
+        this,
+        [this]() -> std::optional<PerimeterExport> {
+            if (!shown_) return std::nullopt;
+            return PerimeterExport{
+                forms::IgnitionPoint(shown_->in),
+                "EMBERLIN FBP fire, " + shown_->in.fuelType,
+                {forms::FbpPerimeterFeature(
+                    shown_->in, shown_->out,
+                    "Fire at " + FormatGeneral(shown_->in.elapsedTime) + " min")}};
+        },
+        QStringLiteral("fbp_perimeter")));
+    shapeLayout->addWidget(pictureButtons);
     outer->addWidget(shapePanel);
     root->addWidget(binder_.WarningLine());
     root->addLayout(buttons);
@@ -209,6 +224,7 @@ void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
     FbpOutputs out;
     if (ComputeFbp(in, out) != FbpResult::Computed) return;
     shapeView_->SetShape(forms::DescribeFireShape(in, out), ToQ(forms::InputsCaption(in)));
+    shown_ = ShownFire{in, out};
 }
 
 }  // namespace emberlin::ui

@@ -1,6 +1,8 @@
 // The FBP calculator window.
 #pragma once
 
+#include <optional>
+
 #include "forms/models/fbp_calc_form.h"
 #include "forms/models/hand_over.h"
 #include "ui/pictures/fire_shape_view.h"
@@ -22,6 +24,12 @@ class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
 
     CInfoPanelDlg acronyms_{forms::FbpAcronymsPanel(), binder_, forms::FbpCalcForm::kAcronymsPanel};
     FireShapeView* shapeView_ = nullptr;
+    // The fire the shape shows, for "Save Perimeter…".
+    struct ShownFire {
+        FbpInputs in;
+        FbpOutputs out;
+    };
+    std::optional<ShownFire> shown_;
 };
 
 }  // namespace emberlin::ui

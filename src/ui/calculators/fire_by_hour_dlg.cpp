@@ -353,6 +353,11 @@ void CFireByHourDlg::UpdateResults() {
                            grid_->verticalScrollBar()->sizeHint().width() +
                            2 * grid_->frameWidth() + 2);
     summary_->setText(ToQ(model_.Text("summary")));
+    // Screen readers read the name: it carries the summary itself.
+    summary_->setAccessibleName(summary_->text().isEmpty()
+                                    ? QStringLiteral("Summary")
+                                    : QStringLiteral("Summary: ") + summary_->text());
+    summary_->setAccessibleDescription(summary_->text());
     UpdateChart();
 }
 

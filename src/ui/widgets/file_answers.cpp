@@ -64,6 +64,12 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
         file.cancelWriting();
         return reason;
     }
+    // Everything in the file before it replaces the old one: a full disk shows here.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
     if (!file.commit()) return file.errorString();
     return QString();
 }

@@ -10,6 +10,7 @@
 static void InitBundle() {
     Q_INIT_RESOURCE(emberlin);
     Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(guide);
 }
 
 namespace emberlin::ui {

@@ -8,14 +8,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QUrl>
+#include <memory>
 
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
@@ -39,7 +44,10 @@ QString InputsHtml(const forms::ResultTable& table) {
         html += QStringLiteral("<tr>");
         for (std::size_t j = i; j < i + kPerLine; ++j) {
             if (j < table.inputs.size()) {
-                html += QStringLiteral("<td>%1</td><td align=\"right\"><b>%2</b></td><td>%3</td>")
+                html += QStringLiteral(
+                            "<td>%1</td><td align=\"right\" style=\"white-space: "
+                            "nowrap\"><b>%2</b></td><td style=\"white-space: nowrap; "
+                            "padding-right: 12px\">%3</td>")
                             .arg(Escaped(table.inputColumns[j].name), Escaped(table.inputs[j].text),
                                  Escaped(table.inputColumns[j].unit));
             } else {
@@ -57,22 +65,37 @@ QString ResultsHtml(const forms::ResultTable& table) {
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"border-color: black\">");
     if (table.rows.size() == 1) {
+        // Name and value pairs three to a line, as the inputs: a report of one page.
         const auto& row = table.rows.front();
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            html += QStringLiteral("<tr><td>%1</td><td align=\"right\"><b>%2</b></td></tr>")
-                        .arg(Escaped(table.resultColumns[i].Heading()), Escaped(row[i].text));
+        constexpr std::size_t kPerLine = 3;
+        for (std::size_t i = 0; i < row.size(); i += kPerLine) {
+            html += QStringLiteral("<tr>");
+            for (std::size_t j = i; j < i + kPerLine; ++j) {
+                if (j < row.size()) {
+                    html +=
+                        QStringLiteral(
+                            "<td>%1</td><td align=\"right\" style=\"white-space: "
+                            "nowrap\"><b>%2</b></td>")
+                            .arg(Escaped(table.resultColumns[j].Heading()), Escaped(row[j].text));
+                } else {
+                    html += QStringLiteral("<td></td><td></td>");
+                }
+            }
+            html += QStringLiteral("</tr>");
         }
         return html + QStringLiteral("</table>");
     }
-    html += QStringLiteral("<tr>");
+    // The heading row repeats at the top of every page the table runs onto.
+    html += QStringLiteral("<thead><tr>");
     for (const forms::TableColumn& c : table.resultColumns) {
         html += QStringLiteral("<th>%1</th>").arg(Escaped(c.Heading()));
     }
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (const auto& row : table.rows) {
         html += QStringLiteral("<tr>");
         for (const forms::TableCell& cell : row) {
-            html += QStringLiteral("<td align=\"%1\">%2</td>")
+            // A number or a word stays whole on its line.
+            html += QStringLiteral("<td align=\"%1\" style=\"white-space: nowrap\">%2</td>")
                         .arg(cell.value ? QStringLiteral("right") : QStringLiteral("left"),
                              Escaped(cell.text));
         }
@@ -135,36 +158,71 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
                      ProgramVersion().toHtmlEscaped());
     html += QStringLiteral("<h3>Inputs</h3>") + InputsHtml(table);
     html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table);
-    if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\"></p>");
-    html += QStringLiteral("<h3>How these were computed</h3><p>%1</p>").arg(Escaped(howComputed));
+    if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\" width=\"360\"></p>");
+    // A number keeps its unit on its line ("95 %", "15 min").
+    static const QRegularExpression numberAndUnit(
+        QStringLiteral("(\\d) (%|deg|m/min|min|km/h|kW/m|kg/m|ha|m|h)(?![\\w/])"));
+    QString note = Escaped(howComputed);
+    note.replace(numberAndUnit, QStringLiteral("\\1&nbsp;\\2"));
+    html += QStringLiteral("<h3>How these were computed</h3><p>%1</p>").arg(note);
     return html + QStringLiteral("</body></html>");
 }
+
+namespace {
+
+// Pixels per inch of a text layout without a paint device: the screen's.
+double LayoutDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+// The report laid out on pages of `printer` (its orientation as set) at `points`: lines wrap
+// between words only, so a table wider than the page shows as a document wider than it.
+std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& html,
+                                             const QImage& picture, double points) {
+    auto document = std::make_unique<QTextDocument>();
+    QTextOption wrap = document->defaultTextOption();
+    wrap.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(wrap);
+    // The picture at its full resolution, shown 3.75 in wide (the width in the report's HTML).
+    if (!picture.isNull()) {
+        document->addResource(QTextDocument::ImageResource,
+                              QUrl(QStringLiteral("emberlin:picture")), picture);
+    }
+    QFont font = document->defaultFont();
+    font.setPointSizeF(points);
+    document->setDefaultFont(font);
+    document->setHtml(html);
+    // The layout's units are the screen's pixels: the page in those, printed to the
+    // printer's page.
+    document->setPageSize(printer.pageLayout().paintRect(QPageLayout::Point).size() *
+                          (LayoutDpi() / 72.0));
+    return document;
+}
+
+}  // namespace
 
 void PrintReport(QPrinter& printer, const ResultExports& exports) {
     const forms::ResultTable table = exports.table();
     const QImage picture = exports.picture ? exports.picture() : QImage();
-    QTextDocument document;
-    if (!picture.isNull()) {
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("emberlin:picture")),
-                             picture.scaledToWidth(360, Qt::SmoothTransformation));
-    }
-    QFont font = document.defaultFont();
-    font.setPointSizeF(table.rows.size() > 12 ? 7.5 : 9.5);
-    document.setDefaultFont(font);
-    document.setHtml(ReportHtml(table, exports.howComputed ? exports.howComputed() : std::string(),
-                                !picture.isNull()));
+    const QString html = ReportHtml(
+        table, exports.howComputed ? exports.howComputed() : std::string(), !picture.isNull());
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    // Laid out at the page's width in points, then scaled down further if it would run onto
-    // a second page: the report is one page.
-    const double pointsPerPixel = 72.0 / printer.resolution();
-    document.setPageSize(QSizeF(page.width() * pointsPerPixel, 1e6));
-    const QSizeF size = document.size();
-    double scale = 1.0 / pointsPerPixel;
-    if (size.height() / pointsPerPixel > page.height()) scale = page.height() / size.height();
-    QPainter painter(&printer);
-    painter.scale(scale, scale);
-    document.drawContents(&painter);
+    // Portrait first, then landscape for a table too wide; on each the font steps down from
+    // 9.5 pt to 7 pt (no smaller: it must stay readable) until the widest table fits the
+    // width. A table longer than a page runs on with its heading row repeated.
+    std::unique_ptr<QTextDocument> document;
+    for (QPageLayout::Orientation orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        printer.setPageOrientation(orientation);
+        const double width =
+            printer.pageLayout().paintRect(QPageLayout::Point).width() * (LayoutDpi() / 72.0);
+        for (double points = 9.5; points >= 7.0; points -= 0.5) {
+            document = LaidOutReport(printer, html, picture, points);
+            if (document->size().width() <= width + 1.0) break;
+        }
+        if (document->size().width() <= width + 1.0) break;
+    }
+    document->print(&printer);
 }
 
 bool WriteReportPdf(const QString& path, const ResultExports& exports) {

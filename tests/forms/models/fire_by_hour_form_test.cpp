@@ -189,18 +189,17 @@ std::set<int> AllHours() {
     return hours;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, FireByHourSpanTest,
-                         ::testing::Values(SpanCase{"NoneAbove", {}, "none"},
-                                           SpanCase{"AllAbove", AllHours(),
-                                                    "01:00 to 24:00 (24 h)"},
-                                           SpanCase{"OneHour", {16}, "16:00 to 16:00 (1 h)"},
-                                           SpanCase{"TwoSpans",
-                                                    {3, 4, 13, 14, 15, 16, 17, 18, 19},
-                                                    "03:00 to 04:00 (2 h), 13:00 to 19:00 (7 h)"},
-                                           SpanCase{"EndsAtHour24",
-                                                    {1, 22, 23, 24},
-                                                    "01:00 to 01:00 (1 h), 22:00 to 24:00 (3 h)"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Tables, FireByHourSpanTest,
+    ::testing::Values(SpanCase{"NoneAbove", {}, "none"},
+                      SpanCase{"AllAbove", AllHours(), "01:00 to 24:00 (24 h)"},
+                      SpanCase{"OneHour", {16}, "16:00 (1 h)"},
+                      SpanCase{"TwoSpans",
+                               {3, 4, 13, 14, 15, 16, 17, 18, 19},
+                               "03:00 to 04:00 (2 h), 13:00 to 19:00 (7 h)"},
+                      SpanCase{
+                          "EndsAtHour24", {1, 22, 23, 24}, "01:00 (1 h), 22:00 to 24:00 (3 h)"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // A refused input refuses the whole calculation: the field's message under its label, the focus on
 // the field with its text selected, and every result as it was.

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 
@@ -97,6 +98,28 @@ class MainMenuTest : public QObject {
 
     // The calculators, each opened from its menu button, calculate and show their results;
     // values flow through the shared store from one form to the next.
+    // Alt and a letter presses any button of the menu but Cancel (Escape): each caption has
+    // its own mnemonic; Save and Open Scenario keep Ctrl+S and Ctrl+O.
+    void everyButtonHasItsOwnMnemonic() {
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        QString used;
+        const QList<QPushButton*> buttons = menu.findChildren<QPushButton*>();
+        for (QPushButton* button : buttons) {
+            const QString text = button->text();
+            // The menu's own buttons, not those of the windows it owns.
+            if (button->window() != &menu || button->objectName() == QLatin1String("cancel"))
+                continue;
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            const QChar key = text.at(amp + 1).toLower();
+            QVERIFY2(!used.contains(key), qPrintable(text));
+            used += key;
+            QCOMPARE(button->accessibleName(), QString(text).remove(amp, 1));
+        }
+        QCOMPARE(used.size(), 17);  // twelve windows, About, Help, two scenario buttons, OK
+    }
+
     void calculatorsRunFromTheMenu() {
         HandOver shared;
         CMainMenuDlg menu(shared);

@@ -1,12 +1,13 @@
 // Every window opened from the main menu fits the screen it opens on: no larger than the
-// available area, every action button wholly on it, the typing warning line outside the
-// scrolled content. Run it at any screen size (offscreen
+// available area, no content scrolling sideways, every action button wholly on it, the typing
+// warning line outside the scrolled content. Run it at any screen size (offscreen
 // gives 800 x 600; under Xvfb, any size and QT_SCALE_FACTOR).
 #include <QAbstractButton>
 #include <QDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -55,6 +56,18 @@ QString Misfit(QWidget* window) {
     if (auto* warning = window->findChild<QWidget*>(QStringLiteral("typingWarning"));
         warning != nullptr && Scrolled(window, warning)) {
         return window->windowTitle() + QStringLiteral(": the typing warning line scrolls away");
+    }
+    // From 1366 px wide on (1366 x 768, or 2732 x 1536 at scale 2), no content is wider than
+    // its window: nothing behind a sideways scroll bar. Smaller screens may scroll.
+    for (QScrollArea* scroll : window->findChildren<QScrollArea*>()) {
+        if (area.width() < 1366) break;
+        if (scroll->widget() == nullptr || !scroll->isVisible()) continue;
+        if (scroll->horizontalScrollBar()->maximum() > 0) {
+            return QStringLiteral("%1: content %2 px wide in a view of %3 px scrolls sideways")
+                .arg(window->windowTitle())
+                .arg(scroll->widget()->width())
+                .arg(scroll->viewport()->width());
+        }
     }
     const QList<QAbstractButton*> actions = ActionButtons(window);
     if (actions.isEmpty()) return window->windowTitle() + QStringLiteral(": no action buttons");

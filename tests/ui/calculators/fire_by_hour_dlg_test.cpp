@@ -34,7 +34,7 @@ class FireByHourDlgTest : public QObject {
         menu.show();
         QPushButton* button = menu.CommandButton(app::kCmdFireByHour);
         QVERIFY(button != nullptr);
-        QCOMPARE(button->text(), QStringLiteral("Fire Behaviour by Hour"));
+        QCOMPARE(button->text().remove(QLatin1Char('&')), QStringLiteral("Fire Behaviour by Hour"));
         // The chart is made when the window is first shown, not with the menu.
         QVERIFY(menu.FireByHour().ChartView() == nullptr);
         menu.DiurnalWeather().Model().Click("calculate");
@@ -69,6 +69,9 @@ class FireByHourDlgTest : public QObject {
                              !summary.contains(QStringLiteral("At or above 4000 kW/m: none")),
                          qPrintable(summary));
                 QVERIFY2(summary.startsWith(QStringLiteral("Peak hour: ")), qPrintable(summary));
+                // A screen reader reads the summary itself, not only its caption.
+                QCOMPARE(w->findChild<QLabel*>("summary")->accessibleName(),
+                         QStringLiteral("Summary: ") + summary);
 
                 // The action buttons stay outside the scrolled content.
                 auto* scroll = w->findChild<QScrollArea*>("scroll");

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/main_menu_dlg.h"
 #include "forms/exports/report_notes.h"
 #include "support/ui_test_support.h"
 #include "ui/calculators/detection_dlg.h"
@@ -22,6 +23,19 @@
 using emberlin::forms::HandOver;
 using emberlin::ui::FileAnswers;
 using namespace emberlin::ui::testing;
+
+namespace {
+
+// The text of a PDF, laid out as on its pages (one line of text per line).
+QString PdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(20000) || process.exitCode() != 0) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
 
 class ResultExportsTest : public QObject {
     Q_OBJECT
@@ -86,7 +100,8 @@ class ResultExportsTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("EMBERLIN - FBP Calculator")));
         QVERIFY(text.contains(QStringLiteral("EMBERLIN ") + emberlin::ui::ProgramVersion()));
         QVERIFY(text.contains(QStringLiteral("How these were computed")));
-        QVERIFY(text.contains(QStringLiteral("default of 95 %")));
+        // The paragraph wraps between words, a number with its unit.
+        QVERIFY(text.simplified().contains(QStringLiteral("default of 95 %")));
         for (const auto* control : model.Controls()) {
             const bool input = control->kind == emberlin::forms::ControlKind::DoubleField ||
                                control->kind == emberlin::forms::ControlKind::IntField;
@@ -105,6 +120,75 @@ class ResultExportsTest : public QObject {
         }
         QVERIFY(text.contains(QStringLiteral("Fuel type")));
         QVERIFY(text.contains(QStringLiteral("Point")));
+    }
+
+    // Every calculator's report after a Calculate with the first display's values: each cell
+    // of its results, number or words, whole on one line of the page; a table too long for a
+    // page repeats its heading row.
+    void everyReportHoldsEachResultWhole() {
+        HandOver shared;
+        emberlin::app::CMainMenuDlg menu(shared);
+        // The hourly weather and the FBP settings the detection and hourly windows take.
+        menu.DiurnalWeather().Model().Click("calculate");
+        menu.FbpCalculator().Model().Click("calculate");
+        struct Calculator {
+            const char* name;
+            QDialog* dialog;
+        };
+        const Calculator calculators[] = {
+            {"fwi", &menu.FwiCalculator()},
+            {"fbp", &menu.FbpCalculator()},
+            {"fuel_projection", &menu.FuelProjection()},
+            {"diurnal", &menu.DiurnalWeather()},
+            {"detection", &menu.Detection()},
+            {"fire_by_hour", &menu.FireByHour()},
+        };
+        QTemporaryDir folder;
+        const QString keep = qEnvironmentVariable("KEEP_REPORTS");
+        for (const Calculator& c : calculators) {
+            auto* calculate = c.dialog->findChild<QPushButton*>(QStringLiteral("calculate"));
+            QVERIFY2(calculate != nullptr, c.name);
+            calculate->click();
+            const emberlin::ui::ResultExports* exports = emberlin::ui::FindResultExports(*c.dialog);
+            QVERIFY2(exports != nullptr, c.name);
+            const emberlin::forms::ResultTable table = exports->table();
+            QVERIFY2(!table.rows.empty(), c.name);
+            const QString pdf = folder.filePath(QLatin1String(c.name) + QStringLiteral(".pdf"));
+            QVERIFY2(emberlin::ui::WriteReportPdf(pdf, *exports), c.name);
+            if (!keep.isEmpty()) {
+                QFile::remove(keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
+                QFile::copy(pdf, keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
+            }
+            const QString text = PdfText(pdf);
+            QVERIFY2(!text.isEmpty(), c.name);
+            int cells = 0;
+            for (const auto& row : table.rows) {
+                for (const emberlin::forms::TableCell& cell : row) {
+                    const QString shown = emberlin::ui::ToQ(cell.text).trimmed();
+                    if (shown.isEmpty()) continue;
+                    // Whole: not run on into, nor cut from, other digits or letters.
+                    const QRegularExpression whole(QStringLiteral("(?<![\\w.])") +
+                                                   QRegularExpression::escape(shown) +
+                                                   QStringLiteral("(?![\\w.])"));
+                    QVERIFY2(text.contains(whole),
+                             qPrintable(QStringLiteral("%1: \"%2\" is not whole in the report")
+                                            .arg(QLatin1String(c.name), shown)));
+                    ++cells;
+                }
+            }
+            QVERIFY2(cells > 0, c.name);
+            // Each page of a long table starts with its heading row.
+            const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+            if (table.rows.size() > 1 && pages.size() > 1 && !table.resultColumns.empty()) {
+                const QString first = emberlin::ui::ToQ(table.resultColumns.front().name)
+                                          .section(QLatin1Char(' '), 0, 0);
+                for (const QString& page : pages) {
+                    if (page.trimmed().isEmpty()) continue;
+                    QVERIFY2(page.contains(first),
+                             qPrintable(QLatin1String(c.name) + ": " + page.left(80)));
+                }
+            }
+        }
     }
 };
 
