@@ -72,6 +72,8 @@ void FwiCalcForm::Calculate() {
     FwiDay& day = shared_.fwi.emplace();
     day.bui = values[kSelectBui - 1];
     day.ffmc = values[kSelectFfmc - 1];
+    day.dmc = values[kSelectDmc - 1];
+    day.dc = values[kSelectDc - 1];
     day.rain = rain_;
     day.windSpeed = windSpeed_;
     day.relativeHumidity = relativeHumidity_;

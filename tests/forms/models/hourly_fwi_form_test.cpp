@@ -1,0 +1,1 @@
+#include "forms/models/hourly_fwi_form.h"
