@@ -36,9 +36,9 @@ struct HourlyFwiDay {
 };
 
 struct HandOver {
-    std::optional<FwiDay> fwi;           // set by the FWI calculator's Calculate
-    std::optional<FbpSettings> fbp;      // set by the FBP calculator's Calculate
-    std::optional<HourlyTables> hourly;  // set by the diurnal weather CALCULATE
+    std::optional<FwiDay> fwi;              // set by the FWI calculator's Calculate
+    std::optional<FbpSettings> fbp;         // set by the FBP calculator's Calculate
+    std::optional<HourlyTables> hourly;     // set by the diurnal weather CALCULATE
     std::optional<HourlyFwiDay> hourlyFwi;  // set by the hourly FWI window's hand-over
 };
 

@@ -41,14 +41,10 @@ const std::array<ValueRule, kWeatherColumnCount>& HourlyRules() {
 // The checks of daily noon observations, as the fwi command makes them.
 const std::array<ValueRule, kWeatherColumnCount>& DailyRules() {
     static const std::array<ValueRule, kWeatherColumnCount> rules = {
-        Rule(fwi2025::kYearRange, true),
-        batch::FwiFormRange("month"),
-        ValueRule{1, 31, true},
-        ValueRule{0, 23, true},
-        batch::kFwiSeasonTemperature,
-        batch::FwiFormRange("relativeHumidity"),
-        batch::FwiFormRange("windSpeed"),
-        batch::FwiFormRange("rain")};
+        Rule(fwi2025::kYearRange, true),  batch::FwiFormRange("month"),
+        ValueRule{1, 31, true},           ValueRule{0, 23, true},
+        batch::kFwiSeasonTemperature,     batch::FwiFormRange("relativeHumidity"),
+        batch::FwiFormRange("windSpeed"), batch::FwiFormRange("rain")};
     return rules;
 }
 
@@ -61,9 +57,7 @@ std::string DateText(const ClockDate& date) {
     return text;
 }
 
-std::int64_t HourKey(const HourlyWeather& w) {
-    return fwi2025::DayNumber(w.date) * 24 + w.hour;
-}
+std::int64_t HourKey(const HourlyWeather& w) { return fwi2025::DayNumber(w.date) * 24 + w.hour; }
 
 double& WeatherField(HourlyWeather& w, int column, double& scratch) {
     switch (column) {
@@ -191,9 +185,9 @@ HourlyFwiForm::HourlyFwiForm(HandOver& shared)
 }
 
 const std::vector<GridColumn>& HourlyFwiForm::WeatherColumns() {
-    static const std::vector<GridColumn> columns = {
-        {"Year", ""},      {"Month", ""}, {"Day", ""},     {"Hour", ""},
-        {"Temp", "deg C"}, {"RH", "%"},   {"WS", "km/h"},  {"Rain", "mm"}};
+    static const std::vector<GridColumn> columns = {{"Year", ""},   {"Month", ""},     {"Day", ""},
+                                                    {"Hour", ""},   {"Temp", "deg C"}, {"RH", "%"},
+                                                    {"WS", "km/h"}, {"Rain", "mm"}};
     return columns;
 }
 
@@ -238,9 +232,8 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     if (!header.Duplicate().empty()) return header.Duplicate();
     const WeatherKind kind = col[kWxHour] ? WeatherKind::Hourly : WeatherKind::Daily;
     for (int c = 0; c < kWeatherColumnCount; ++c) {
-        const bool needed = kind == WeatherKind::Hourly
-                                ? true
-                                : c != kWxYear && c != kWxDay && c != kWxHour;
+        const bool needed =
+            kind == WeatherKind::Hourly ? true : c != kWxYear && c != kWxDay && c != kWxHour;
         if (needed && !col[static_cast<std::size_t>(c)]) {
             return "missing column: " + std::string(kWeatherNames[static_cast<std::size_t>(c)]);
         }
@@ -263,8 +256,8 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
         v[kWxHour] = 12;
         for (int c = 0; c < kWeatherColumnCount; ++c) {
             const auto& column = col[static_cast<std::size_t>(c)];
-            if (column &&
-                !values.Required(*column, rules[static_cast<std::size_t>(c)], v[static_cast<std::size_t>(c)])) {
+            if (column && !values.Required(*column, rules[static_cast<std::size_t>(c)],
+                                           v[static_cast<std::size_t>(c)])) {
                 return where + ", " + values.Problem();
             }
         }
@@ -297,8 +290,8 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
         const ValueRule siteRules[] = {Rule(fwi2025::kLatitudeRangeDeg),
                                        Rule(fwi2025::kLongitudeRangeDeg),
                                        Rule(fwi2025::kUtcOffsetRangeH)};
-        std::array<double, 3> place = site.value_or(std::array<double, 3>{
-            latitude_, longitude_, utcOffset_});
+        std::array<double, 3> place =
+            site.value_or(std::array<double, 3>{latitude_, longitude_, utcOffset_});
         for (std::size_t i = 0; i < 3; ++i) {
             if (!siteColumns[i]) continue;
             double value = 0;
@@ -378,9 +371,8 @@ std::string HourlyFwiForm::PasteCells(std::string_view text) {
             std::size_t start = 0;
             while (true) {
                 const std::size_t tab = line.find('\t', start);
-                fields.push_back(line.substr(start, tab == std::string_view::npos
-                                                        ? std::string_view::npos
-                                                        : tab - start));
+                fields.push_back(line.substr(
+                    start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
                 if (tab == std::string_view::npos) break;
                 start = tab + 1;
             }
@@ -393,10 +385,12 @@ std::string HourlyFwiForm::PasteCells(std::string_view text) {
 }
 
 std::string HourlyFwiForm::SetWeatherCell(std::size_t row, int column, std::string_view text) {
-    if (row >= weather_.size() || column < 0 || column >= kWeatherColumnCount) return "no such cell";
+    if (row >= weather_.size() || column < 0 || column >= kWeatherColumnCount)
+        return "no such cell";
     if (kind_ == WeatherKind::Daily && column == kWxHour) return "daily weather has no hour";
-    const ValueRule& rule = (kind_ == WeatherKind::Hourly ? HourlyRules()
-                                                          : DailyRules())[static_cast<std::size_t>(column)];
+    const ValueRule& rule =
+        (kind_ == WeatherKind::Hourly ? HourlyRules()
+                                      : DailyRules())[static_cast<std::size_t>(column)];
     const std::string name(kWeatherNames[static_cast<std::size_t>(column)]);
     const std::string_view names[] = {name};
     const std::string_view fields[] = {text};
@@ -557,16 +551,33 @@ void HourlyFwiForm::ComputeDaily() {
 }
 
 const std::vector<GridColumn>& HourlyFwiForm::ResultColumns() const {
-    static const std::vector<GridColumn> hourly = {
-        {"Date", ""},          {"Hour", ""},          {"Temp", "deg C"},
-        {"RH", "%"},           {"WS", "km/h"},        {"Rain", "mm"},
-        {"Grass load", "kg/m2"}, {"Cured", "%"},      {"Solar rad.", "kW/m2"},
-        {"Sunrise", "h"},      {"Sunset", "h"},       {"Sunlight", "h"},
-        {"FFMC moisture", "%"}, {"FFMC", ""},         {"DMC", ""},
-        {"DC", ""},            {"ISI", ""},           {"BUI", ""},
-        {"FWI", ""},           {"DSR", ""},           {"Matted grass moisture", "%"},
-        {"Standing grass moisture", "%"}, {"GFMC", ""}, {"GSI", ""},
-        {"GFWI", ""},          {"Event rain", "mm"},  {"Canopy drying", "h"}};
+    static const std::vector<GridColumn> hourly = {{"Date", ""},
+                                                   {"Hour", ""},
+                                                   {"Temp", "deg C"},
+                                                   {"RH", "%"},
+                                                   {"WS", "km/h"},
+                                                   {"Rain", "mm"},
+                                                   {"Grass load", "kg/m2"},
+                                                   {"Cured", "%"},
+                                                   {"Solar rad.", "kW/m2"},
+                                                   {"Sunrise", "h"},
+                                                   {"Sunset", "h"},
+                                                   {"Sunlight", "h"},
+                                                   {"FFMC moisture", "%"},
+                                                   {"FFMC", ""},
+                                                   {"DMC", ""},
+                                                   {"DC", ""},
+                                                   {"ISI", ""},
+                                                   {"BUI", ""},
+                                                   {"FWI", ""},
+                                                   {"DSR", ""},
+                                                   {"Matted grass moisture", "%"},
+                                                   {"Standing grass moisture", "%"},
+                                                   {"GFMC", ""},
+                                                   {"GSI", ""},
+                                                   {"GFWI", ""},
+                                                   {"Event rain", "mm"},
+                                                   {"Canopy drying", "h"}};
     static const std::vector<GridColumn> daily = {
         {"Date", ""}, {"Temp", "deg C"}, {"RH", "%"}, {"WS", "km/h"}, {"Rain", "mm"}, {"FFMC", ""},
         {"DMC", ""},  {"DC", ""},        {"ISI", ""}, {"BUI", ""},    {"FWI", ""},    {"DSR", ""}};
@@ -648,16 +659,31 @@ std::string HourlyFwiForm::ResultText(std::size_t row, int column) const {
 }
 
 const std::vector<GridColumn>& HourlyFwiForm::DayColumns() {
-    static const std::vector<GridColumn> columns = {
-        {"Date", ""},         {"Sunrise", ""},       {"Sunset", ""},
-        {"Peak hour", ""},    {"Active burning", "h"}, {"FFMC", ""},
-        {"DMC", ""},          {"DC", ""},            {"ISI", ""},
-        {"BUI", ""},          {"FWI", ""},           {"DSR", ""},
-        {"GFMC", ""},         {"GSI", ""},           {"GFWI", ""},
-        {"WS smoothed", "km/h"}, {"ISI smoothed", ""}, {"GSI smoothed", ""},
-        {"1987 FFMC", ""},    {"1987 DMC", ""},      {"1987 DC", ""},
-        {"1987 ISI", ""},     {"1987 BUI", ""},      {"1987 FWI", ""},
-        {"1987 DSR", ""}};
+    static const std::vector<GridColumn> columns = {{"Date", ""},
+                                                    {"Sunrise", ""},
+                                                    {"Sunset", ""},
+                                                    {"Peak hour", ""},
+                                                    {"Active burning", "h"},
+                                                    {"FFMC", ""},
+                                                    {"DMC", ""},
+                                                    {"DC", ""},
+                                                    {"ISI", ""},
+                                                    {"BUI", ""},
+                                                    {"FWI", ""},
+                                                    {"DSR", ""},
+                                                    {"GFMC", ""},
+                                                    {"GSI", ""},
+                                                    {"GFWI", ""},
+                                                    {"WS smoothed", "km/h"},
+                                                    {"ISI smoothed", ""},
+                                                    {"GSI smoothed", ""},
+                                                    {"1987 FFMC", ""},
+                                                    {"1987 DMC", ""},
+                                                    {"1987 DC", ""},
+                                                    {"1987 ISI", ""},
+                                                    {"1987 BUI", ""},
+                                                    {"1987 FWI", ""},
+                                                    {"1987 DSR", ""}};
     return columns;
 }
 
@@ -711,7 +737,9 @@ std::string HourlyFwiForm::DayText(std::size_t row, int column) const {
     return Number(column < kDyDailyFfmc ? fwi2025::RoundToFourDecimals(*value) : *value);
 }
 
-std::string HourlyFwiForm::DayDate(std::size_t dayRow) const { return DateText(days_[dayRow].date); }
+std::string HourlyFwiForm::DayDate(std::size_t dayRow) const {
+    return DateText(days_[dayRow].date);
+}
 
 HourlyFwiForm::ChartRow HourlyFwiForm::ChartPoint(std::size_t row) const {
     if (kind_ == WeatherKind::Daily) {
@@ -749,13 +777,12 @@ std::vector<HourlyFwiForm::Window> HourlyFwiForm::BurningWindows() const {
     if (kind_ != WeatherKind::Hourly) return windows;
     for (const fwi2025::DailySummary& d : days_) {
         if (d.activeStartH < 0 || d.durationH <= 0) continue;
-        const std::int64_t start =
-            fwi2025::DayNumber(d.date) * 24 + d.firstHour + d.activeStartH;
+        const std::int64_t start = fwi2025::DayNumber(d.date) * 24 + d.firstHour + d.activeStartH;
         const std::size_t first = RowAtOrAfter(computedWx_, start);
         if (first >= computedWx_.size()) continue;
         windows.push_back(
-            {first, std::min(first + static_cast<std::size_t>(d.durationH), computedWx_.size()) -
-                        1});
+            {first,
+             std::min(first + static_cast<std::size_t>(d.durationH), computedWx_.size()) - 1});
     }
     return windows;
 }
