@@ -93,6 +93,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
         {"Calculators / Tools", kCmdDetectionAssessment, "Detection Assessment",
          "detectionAssessmentButton"},
         {"Calculators / Tools", kCmdFireByHour, "Fire Behaviour by Hour", "fireByHourButton"},
+        {"Calculators / Tools", kCmdHourlyFwi, "Hourly FWI (FWI2025)", "hourlyFwiButton"},
     };
     QGridLayout* grid = nullptr;
     std::string_view group;
@@ -146,12 +147,14 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     Own(fuelProjection_, std::make_unique<ui::CFuelProjectionDlg>(shared_, this),
         kCmdFuelAssessment);
     Own(fireByHour_, std::make_unique<ui::CFireByHourDlg>(shared_, this), kCmdFireByHour);
+    Own(hourlyFwi_, std::make_unique<ui::CHourlyFwiDlg>(shared_, this), kCmdHourlyFwi);
     ui::ArrangeDialog(*this, nullptr);
 }
 
 bool CMainMenuDlg::CalculatorsHoldResults() {
     ui::CFormDlg* calculators[] = {fwiCalculator_.get(), fbpCalculator_.get(),  diurnal_.get(),
-                                   detection_.get(),     fuelProjection_.get(), fireByHour_.get()};
+                                   detection_.get(),     fuelProjection_.get(), fireByHour_.get(),
+                                   hourlyFwi_.get()};
     return std::any_of(std::begin(calculators), std::end(calculators), [](ui::CFormDlg* dlg) {
         return dlg != nullptr && dlg->Binder().Model().HoldsComputedResults();
     });
@@ -216,7 +219,7 @@ void CMainMenuDlg::OnCommand(int command) {
 std::vector<forms::ScenarioWindow> CMainMenuDlg::ScenarioWindows() {
     return forms::ScenarioWindows({fwiCalculator_->Model(), fbpCalculator_->Model(),
                                    diurnal_->Model(), detection_->Model(), fuelProjection_->Model(),
-                                   fireByHour_->Model()});
+                                   fireByHour_->Model(), &hourlyFwi_->Model()});
 }
 
 void CMainMenuDlg::OpenScenarioFile(const QString& path) {

@@ -16,6 +16,7 @@
 #include "ui/calculators/fire_by_hour_dlg.h"
 #include "ui/calculators/fuel_projection_dlg.h"
 #include "ui/calculators/fwi_calc_dlg.h"
+#include "ui/calculators/hourly_fwi_dlg.h"
 #include "ui/reference/fire_examples_dlg.h"
 #include "ui/reference/fuel_types_dlg.h"
 #include "ui/reference/reference_panel_dlg.h"
@@ -41,6 +42,7 @@ enum MenuCommand : int {
     kCmdFireByHour,
     kCmdSaveScenario,
     kCmdOpenScenario,
+    kCmdHourlyFwi,
 };
 
 // The commands that open an owned form, in the menu's order.
@@ -48,6 +50,7 @@ inline constexpr int kFormCommands[] = {
     kCmdDocumentation,  kCmdFwiStructure,   kCmdFbpFuelTypes,        kCmdReferences,
     kCmdFbpStructure,   kCmdFireExamples,   kCmdFwiCalculator,       kCmdFbpCalculator,
     kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment, kCmdFireByHour,
+    kCmdHourlyFwi,
 };
 
 class CMainMenuDlg : public QDialog {
@@ -73,6 +76,7 @@ class CMainMenuDlg : public QDialog {
     ui::CDetectionDlg& Detection() { return *detection_; }
     ui::CFuelProjectionDlg& FuelProjection() { return *fuelProjection_; }
     ui::CFireByHourDlg& FireByHour() { return *fireByHour_; }
+    ui::CHourlyFwiDlg& HourlyFwi() { return *hourlyFwi_; }
 
     // The forms a scenario holds, under their names in the file.
     std::vector<forms::ScenarioWindow> ScenarioWindows();
@@ -108,6 +112,7 @@ class CMainMenuDlg : public QDialog {
     std::unique_ptr<ui::CDetectionDlg> detection_;
     std::unique_ptr<ui::CFuelProjectionDlg> fuelProjection_;
     std::unique_ptr<ui::CFireByHourDlg> fireByHour_;
+    std::unique_ptr<ui::CHourlyFwiDlg> hourlyFwi_;
 };
 
 }  // namespace emberlin::app
