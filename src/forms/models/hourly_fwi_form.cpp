@@ -155,9 +155,10 @@ std::string Number(double value) { return FormatFixed(value, 0, 4); }
 
 // The records of a table, from a CSV text or tab-separated cells.
 struct HourlyFwiForm::Parsed {
-    // Returns false at the end; `fields` then `where` ("line 3" or "row 3") describe it.
-    std::function<bool(std::vector<std::string_view>& fields, std::string& where)> next;
-    std::string failure;  // set by `next` on malformed input
+    // Returns false at the end; `fields` then `place` (its line or row) describe it.
+    std::function<bool(std::vector<std::string_view>& fields, long& place)> next;
+    const char* placeWord = "line";  // how refusals name a place: "line 3", "row 3"
+    std::string failure;             // set by `next` on malformed input
 };
 
 HourlyFwiForm::HourlyFwiForm(HandOver& shared)
@@ -193,8 +194,10 @@ const std::vector<GridColumn>& HourlyFwiForm::WeatherColumns() {
 
 std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     std::vector<std::string_view> fields;
-    std::string where;
-    if (!parsed.next(fields, where)) {
+    long place = 0;
+    // Made only for a refusal: building it for every row would cost more than reading.
+    auto where = [&] { return std::string(parsed.placeWord) + " " + std::to_string(place); };
+    if (!parsed.next(fields, place)) {
         return parsed.failure.empty() ? "there is nothing to read" : parsed.failure;
     }
     // A heading row names the columns; without one the cells stand in the weather grid's
@@ -213,7 +216,7 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
                 if (c != kWxHour) names.push_back(kWeatherNames[static_cast<std::size_t>(c)]);
             }
         } else {
-            return where + ": " + std::to_string(fields.size()) +
+            return where() + ": " + std::to_string(fields.size()) +
                    " cells; without a heading row give yr, mon, day, hr, temp, rh, ws, prec "
                    "(8 cells) or yr, mon, day, temp, rh, ws, prec (7 cells)";
         }
@@ -244,9 +247,12 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     std::optional<std::array<double, 3>> site;
     std::string firstId;
     std::string firstWhere;
+    std::array<std::string, 3> siteTexts;
+    std::array<std::string, kWeatherColumnCount> lastText;
+    std::array<double, kWeatherColumnCount> lastValue{};
     auto readRow = [&](std::span<const std::string_view> row) -> std::string {
         if (row.size() != header.Size()) {
-            return where + ": " + std::to_string(row.size()) + " fields where the heading has " +
+            return where() + ": " + std::to_string(row.size()) + " fields where the heading has " +
                    std::to_string(header.Size());
         }
         RecordValues values(header, row);
@@ -256,9 +262,21 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
         v[kWxHour] = 12;
         for (int c = 0; c < kWeatherColumnCount; ++c) {
             const auto& column = col[static_cast<std::size_t>(c)];
+            const auto i = static_cast<std::size_t>(c);
+            // A text like the previous row's (the date, no rain) has its value.
+            if (column && !rows.empty() && values.Text(*column) == lastText[i]) {
+                v[i] = lastValue[i];
+                continue;
+            }
             if (column && !values.Required(*column, rules[static_cast<std::size_t>(c)],
                                            v[static_cast<std::size_t>(c)])) {
-                return where + ", " + values.Problem();
+                return where() + ", " + values.Problem();
+            }
+        }
+        for (std::size_t i = 0; i < kWeatherColumnCount; ++i) {
+            if (col[i]) {
+                lastText[i].assign(values.Text(*col[i]));
+                lastValue[i] = v[i];
             }
         }
         HourlyWeather w;
@@ -267,7 +285,7 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
         if (col[kWxDay] && !fwi2025::IsValidDate(w.date)) {
             values.Refuse(*col[kWxDay], std::string(values.Text(*col[kWxDay])) +
                                             " is not a day of " + DateText(w.date).substr(0, 7));
-            return where + ", " + values.Problem();
+            return where() + ", " + values.Problem();
         }
         w.hour = static_cast<int>(v[kWxHour]);
         w.temperatureC = v[kWxTemperature];
@@ -283,32 +301,37 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
                 values.Refuse(*id, batch::Quoted(text) + " is a second station after " +
                                        batch::Quoted(firstId) + " (" + firstWhere +
                                        "): this window takes one station");
-                return where + ", " + values.Problem();
+                return where() + ", " + values.Problem();
             }
         }
         const std::optional<std::size_t> siteColumns[] = {lat, lon, zone};
         const ValueRule siteRules[] = {Rule(fwi2025::kLatitudeRangeDeg),
                                        Rule(fwi2025::kLongitudeRangeDeg),
                                        Rule(fwi2025::kUtcOffsetRangeH)};
-        std::array<double, 3> place =
+        std::array<double, 3> placed =
             site.value_or(std::array<double, 3>{latitude_, longitude_, utcOffset_});
         for (std::size_t i = 0; i < 3; ++i) {
             if (!siteColumns[i]) continue;
+            // The site's text repeats on every row: the same text has the same value.
+            if (site && values.Text(*siteColumns[i]) == siteTexts[i]) continue;
             double value = 0;
             if (!values.Required(*siteColumns[i], siteRules[i], value)) {
-                return where + ", " + values.Problem();
+                return where() + ", " + values.Problem();
             }
             if (site && value != (*site)[i]) {
                 values.Refuse(*siteColumns[i], std::string(values.Text(*siteColumns[i])) +
                                                    " differs from the first row (" + firstWhere +
                                                    ")");
-                return where + ", " + values.Problem();
+                return where() + ", " + values.Problem();
             }
-            place[i] = value;
+            placed[i] = value;
         }
         if (!site) {
-            site = place;
-            firstWhere = where;
+            for (std::size_t i = 0; i < 3; ++i) {
+                if (siteColumns[i]) siteTexts[i].assign(values.Text(*siteColumns[i]));
+            }
+            site = placed;
+            firstWhere = where();
         }
         rows.push_back(w);
         return "";
@@ -316,7 +339,7 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     if (!headed) {
         if (std::string problem = readRow(firstData); !problem.empty()) return problem;
     }
-    while (parsed.next(fields, where)) {
+    while (parsed.next(fields, place)) {
         if (std::string problem = readRow(fields); !problem.empty()) return problem;
     }
     if (!parsed.failure.empty()) return parsed.failure;
@@ -342,13 +365,13 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
 std::string HourlyFwiForm::LoadCsv(std::string_view text, std::string_view name) {
     batch::CsvReader reader(text);
     Parsed parsed;
-    parsed.next = [&](std::vector<std::string_view>& fields, std::string& where) {
+    parsed.next = [&](std::vector<std::string_view>& fields, long& place) {
         if (!reader.Next()) {
             if (reader.Failed()) parsed.failure = reader.Error();
             return false;
         }
         fields.assign(reader.Fields().begin(), reader.Fields().end());
-        where = "line " + std::to_string(reader.Line());
+        place = reader.Line();
         return true;
     };
     return Load(parsed, name);
@@ -358,7 +381,8 @@ std::string HourlyFwiForm::PasteCells(std::string_view text) {
     std::size_t at = 0;
     long row = 0;
     Parsed parsed;
-    parsed.next = [&](std::vector<std::string_view>& fields, std::string& where) {
+    parsed.placeWord = "row";
+    parsed.next = [&](std::vector<std::string_view>& fields, long& place) {
         while (at < text.size()) {
             std::size_t end = text.find('\n', at);
             if (end == std::string_view::npos) end = text.size();
@@ -376,7 +400,7 @@ std::string HourlyFwiForm::PasteCells(std::string_view text) {
                 if (tab == std::string_view::npos) break;
                 start = tab + 1;
             }
-            where = "row " + std::to_string(row);
+            place = row;
             return true;
         }
         return false;
