@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
@@ -179,6 +180,19 @@ class HourlyFwiDlgTest : public QObject {
         // The whole file again, then a day to Fire Behaviour by Hour.
         emberlin::ui::FileAnswers::SetNextPath(kHourlyFile);
         dialog.OpenWeatherFile();
+        // With EMBERLIN_FIT_SHOTS set to a folder, each tab is saved there to look at.
+        if (const QString folder = qEnvironmentVariable("EMBERLIN_FIT_SHOTS"); !folder.isEmpty()) {
+            auto* tabs = dialog.findChild<QTabWidget*>("tabs");
+            dialog.resize(1280, 760);
+            for (int t = 0; t < tabs->count(); ++t) {
+                tabs->setCurrentIndex(t);
+                QTest::qWait(300);
+                dialog.grab().save(folder + QStringLiteral("/hourly_fwi_%1.png").arg(t));
+            }
+            dialog.resize(1366 - 40, 768 - 80);
+            QTest::qWait(300);
+            dialog.grab().save(folder + QStringLiteral("/hourly_fwi_1366.png"));
+        }
         QTableView* days = dialog.DailyGrid();
         const int dayRow = 40;
         days->setCurrentIndex(days->model()->index(dayRow, 0));
