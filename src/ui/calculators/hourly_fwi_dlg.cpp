@@ -71,7 +71,12 @@ class GridModel : public QAbstractTableModel {
         if (role != Qt::DisplayRole) return {};
         if (orientation == Qt::Vertical) return section + 1;
         const forms::GridColumn& c = columns_[static_cast<std::size_t>(section)];
-        return ToQ(c.unit.empty() ? c.name : c.name + "\n(" + c.unit + ")");
+        // A second word and the unit on lines of their own keep the columns narrow.
+        QString heading = ToQ(c.name);
+        const qsizetype space = heading.lastIndexOf(QLatin1Char(' '));
+        if (space > 0) heading[space] = QLatin1Char('\n');
+        if (!c.unit.empty()) heading += QStringLiteral("\n(") + ToQ(c.unit) + QLatin1Char(')');
+        return heading;
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         Qt::ItemFlags f = QAbstractTableModel::flags(index);
@@ -104,9 +109,9 @@ QTableView* MakeGrid(GridModel* model, const QString& name, QWidget* parent) {
     grid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grid->horizontalHeader()->setMinimumHeight(2 * grid->fontMetrics().height() + 8);
-    grid->horizontalHeader()->setDefaultSectionSize(
-        grid->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")));
+    grid->horizontalHeader()->setMinimumHeight(3 * grid->fontMetrics().height() + 8);
+    // Widths from the first rows only: a long series costs no more than a short one.
+    grid->horizontalHeader()->setResizeContentsPrecision(100);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     return grid;
 }
@@ -262,6 +267,7 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent) : CModelD
 
     auto* chartPage = new QWidget(tabs_);
     auto* chartLayout = new QVBoxLayout(chartPage);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
     fireChart_ = new QChartView(new QChart, chartPage);
     fireChart_->setObjectName(QStringLiteral("fireChart"));
     fireChart_->setRenderHint(QPainter::Antialiasing);
@@ -329,6 +335,8 @@ void CHourlyFwiDlg::Reload() {
     weather_->Reload();
     hourly_->Reload();
     daily_->Reload();
+    for (QTableView* grid : {weatherGrid_, hourlyGrid_, dailyGrid_})
+        grid->resizeColumnsToContents();
 
     const forms::HourlyFwiForm& form = model_;
     const std::size_t rows = form.ResultRows();
@@ -381,6 +389,8 @@ void CHourlyFwiDlg::Reload() {
             delete axis;
         }
         chart->setTitle(title);
+        chart->setMargins(QMargins(2, 2, 2, 2));
+        chart->setBackgroundRoundness(0);
         auto* x = new QValueAxis;
         x->setTitleText(hourly ? QStringLiteral("Hours from the first row (grey lines: midnight)")
                                : QStringLiteral("Day of the season"));
@@ -388,6 +398,7 @@ void CHourlyFwiDlg::Reload() {
         x->setRange(0, std::max(1.0, last));
         auto* y = new QValueAxis;
         y->setRange(0, yTop * 1.05);
+        y->applyNiceNumbers();
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);
         if (rows == 0) return;
@@ -427,9 +438,13 @@ void CHourlyFwiDlg::Reload() {
             auto* mm = new QValueAxis;
             mm->setTitleText(QStringLiteral("Rain (mm)"));
             mm->setRange(0, topRain * 1.05);
+            mm->applyNiceNumbers();
             chart->addAxis(mm, Qt::AlignRight);
-            Attach(chart, Steps(lines.rain, QStringLiteral("Rain (mm)"), QColor(40, 110, 220, 150)),
-                   x, mm);
+            // Outlined too: an hour's bar is narrower than a pixel over a season.
+            QAreaSeries* bars =
+                Steps(lines.rain, QStringLiteral("Rain (mm)"), QColor(40, 110, 220, 150));
+            bars->setPen(QPen(QColor(40, 110, 220), 1));
+            Attach(chart, bars, x, mm);
         }
         Attach(chart, Line(lines.a, names[0], QColor(0, 130, 60)), x, y);
         Attach(chart, Line(lines.b, names[1], QColor(200, 120, 0)), x, y);
