@@ -832,7 +832,11 @@ bool HourlyFwiForm::HandOverDay(std::size_t dayRow) {
         out.tables.ffmc[h] = series_.hours[row + h - 1].ffmc;
         out.tables.windSpeed[h] = computedWx_[row + h - 1].windSpeedKmh;
     }
-    out.bui = series_.hours[row + static_cast<std::size_t>(std::clamp(d.peakHour, 1, 24)) - 1].bui;
+    // The peak hour of a fire day (05:00 to 04:59) before 05:00 falls on the next date.
+    const std::int64_t peakKey = fwi2025::DayNumber(d.date) * 24 + d.peakHour +
+                                 (d.peakHour < fwi2025::kFireDayResetHour ? 24 : 0);
+    const std::size_t peakRow = RowAtOrAfter(computedWx_, peakKey);
+    out.bui = series_.hours[std::min(peakRow, computedWx_.size() - 1)].bui;
     out.month = d.date.month;
     out.day = d.date.day;
     out.label = "Hourly FWI, " + DateText(d.date) + (source_.empty() ? "" : " (" + source_ + ")");

@@ -113,8 +113,8 @@ class HourlyFwiForm : public FormModel {
     std::vector<Window> BurningWindows() const;
 
     // --- Handing a day to Fire Behaviour by Hour -----------------------------------------
-    // Puts the FFMC and wind speed of the day's 24 hours (00:00 to 23:00 of its date) and the
-    // BUI at its peak hour in the hand-over. False with a message when the day lacks an hour.
+    // Puts the FFMC and wind speed of the day's 24 hours (01:00 of its date to the next midnight)
+    // and the BUI at its peak hour in the hand-over. False with a message when an hour is missing.
     bool HandOverDay(std::size_t dayRow);
     // The date of a day of the daily grid as "2007-06-15".
     std::string DayDate(std::size_t dayRow) const;
