@@ -95,6 +95,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
         {"Calculators / Tools", kCmdDetectionAssessment, "Detection Assessment",
          "detectionAssessmentButton"},
         {"Calculators / Tools", kCmdFireByHour, "Fire Behaviour by Hour", "fireByHourButton"},
+        {"Calculators / Tools", kCmdHourlyFwi, "Hourly FWI (FWI2025)", "hourlyFwiButton"},
     };
     QGridLayout* grid = nullptr;
     std::string_view group;
@@ -164,7 +165,6 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
         }
     }
 
-
     // The calculators' models, in the order their windows were made when the menu made them
     // all. A form button is enabled once it opens a form.
     fbpModel_ = std::make_unique<forms::FbpCalcForm>(shared_);
@@ -173,6 +173,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     detectionModel_ = std::make_unique<forms::DetectionForm>(shared_);
     fuelProjectionModel_ = std::make_unique<forms::FuelProjectionForm>(shared_);
     fireByHourModel_ = std::make_unique<forms::FireByHourForm>(shared_);
+    hourlyFwiModel_ = std::make_unique<forms::HourlyFwiForm>(shared_);
     for (int command : kFormCommands) buttons_[command]->setEnabled(false);
     Own<ui::CMoreInformationDlg>(
         moreInformation_, [this] { return std::make_unique<ui::CMoreInformationDlg>(this); },
@@ -221,6 +222,12 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
             return std::make_unique<ui::CFireByHourDlg>(shared_, this, fireByHourModel_.get());
         },
         kCmdFireByHour);
+    Own<ui::CHourlyFwiDlg>(
+        hourlyFwi_,
+        [this] {
+            return std::make_unique<ui::CHourlyFwiDlg>(shared_, this, hourlyFwiModel_.get());
+        },
+        kCmdHourlyFwi);
     ui::ArrangeDialog(*this, nullptr);
 }
 
@@ -230,7 +237,8 @@ bool CMainMenuDlg::CalculatorsHoldResults() {
                                        diurnalModel_.get(),
                                        detectionModel_.get(),
                                        fuelProjectionModel_.get(),
-                                       fireByHourModel_.get()};
+                                       fireByHourModel_.get(),
+                                       hourlyFwiModel_.get()};
     return std::any_of(std::begin(calculators), std::end(calculators),
                        [](forms::FormModel* model) { return model->HoldsComputedResults(); });
 }
@@ -277,6 +285,7 @@ ui::CFuelProjectionDlg& CMainMenuDlg::FuelProjection() {
     return Built(fuelProjection_, kCmdFuelAssessment);
 }
 ui::CFireByHourDlg& CMainMenuDlg::FireByHour() { return Built(fireByHour_, kCmdFireByHour); }
+ui::CHourlyFwiDlg& CMainMenuDlg::HourlyFwi() { return Built(hourlyFwi_, kCmdHourlyFwi); }
 
 int CMainMenuDlg::BuiltWindows() const {
     return static_cast<int>(std::count_if(built_.begin(), built_.end(),
@@ -325,7 +334,8 @@ void CMainMenuDlg::OnCommand(int command) {
 
 std::vector<forms::ScenarioWindow> CMainMenuDlg::ScenarioWindows() {
     return forms::ScenarioWindows({*fwiModel_, *fbpModel_, *diurnalModel_, *detectionModel_,
-                                   *fuelProjectionModel_, *fireByHourModel_});
+                                   *fuelProjectionModel_, *fireByHourModel_,
+                                   hourlyFwiModel_.get()});
 }
 
 void CMainMenuDlg::OpenScenarioFile(const QString& path) {

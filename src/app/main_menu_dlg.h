@@ -17,6 +17,7 @@
 #include "ui/calculators/fire_by_hour_dlg.h"
 #include "ui/calculators/fuel_projection_dlg.h"
 #include "ui/calculators/fwi_calc_dlg.h"
+#include "ui/calculators/hourly_fwi_dlg.h"
 #include "ui/reference/fire_examples_dlg.h"
 #include "ui/reference/fuel_types_dlg.h"
 #include "ui/reference/reference_panel_dlg.h"
@@ -42,6 +43,7 @@ enum MenuCommand : int {
     kCmdFireByHour,
     kCmdSaveScenario,
     kCmdOpenScenario,
+    kCmdHourlyFwi,
 };
 
 // The commands that open an owned form, in the menu's order.
@@ -49,6 +51,7 @@ inline constexpr int kFormCommands[] = {
     kCmdDocumentation,  kCmdFwiStructure,   kCmdFbpFuelTypes,        kCmdReferences,
     kCmdFbpStructure,   kCmdFireExamples,   kCmdFwiCalculator,       kCmdFbpCalculator,
     kCmdFuelAssessment, kCmdDiurnalWeather, kCmdDetectionAssessment, kCmdFireByHour,
+    kCmdHourlyFwi,
 };
 
 class CMainMenuDlg : public QDialog {
@@ -75,6 +78,7 @@ class CMainMenuDlg : public QDialog {
     ui::CDetectionDlg& Detection();
     ui::CFuelProjectionDlg& FuelProjection();
     ui::CFireByHourDlg& FireByHour();
+    ui::CHourlyFwiDlg& HourlyFwi();
     // The windows of owned forms that exist now (none at start-up).
     int BuiltWindows() const;
 
@@ -115,6 +119,7 @@ class CMainMenuDlg : public QDialog {
     std::unique_ptr<forms::DetectionForm> detectionModel_;
     std::unique_ptr<forms::FuelProjectionForm> fuelProjectionModel_;
     std::unique_ptr<forms::FireByHourForm> fireByHourModel_;
+    std::unique_ptr<forms::HourlyFwiForm> hourlyFwiModel_;
 
     // The windows of the owned forms, null while closed.
     std::unique_ptr<ui::CMoreInformationDlg> moreInformation_;
@@ -129,6 +134,7 @@ class CMainMenuDlg : public QDialog {
     std::unique_ptr<ui::CDetectionDlg> detection_;
     std::unique_ptr<ui::CFuelProjectionDlg> fuelProjection_;
     std::unique_ptr<ui::CFireByHourDlg> fireByHour_;
+    std::unique_ptr<ui::CHourlyFwiDlg> hourlyFwi_;
 };
 
 }  // namespace emberlin::app

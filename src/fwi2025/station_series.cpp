@@ -160,6 +160,8 @@ std::optional<DailySummary> DailySummariser::Close() {
     day.sunsetH = rows[0].rounded.sun.sunsetH;
     day.peakHour = rows[peak].hour;
     day.durationH = first < 0 ? 0 : last - first + 1;
+    day.firstHour = rows[0].hour;
+    day.activeStartH = first;
     const HourlyOutput& p = rows[peak].rounded;
     day.ffmc = p.ffmc;
     day.dmc = p.dmc;

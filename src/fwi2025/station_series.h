@@ -61,8 +61,10 @@ struct DailySummary {
     ClockDate date;       // of the fire day's first row
     double sunriseH = 0;  // of the first row's date (4 decimals)
     double sunsetH = 0;
-    int peakHour = 0;   // clock hour of the peak row
-    int durationH = 0;  // active burning (smoothed ISI >= 5), first to last hour
+    int peakHour = 0;       // clock hour of the peak row
+    int durationH = 0;      // active burning (smoothed ISI >= 5), first to last hour
+    int firstHour = 0;      // clock hour of the fire day's first row
+    int activeStartH = -1;  // hours after the first row where active burning starts; -1: none
     double ffmc = 0, dmc = 0, dc = 0, isi = 0, bui = 0, fwi = 0, dsr = 0;
     double gfmc = 0, gsi = 0, gfwi = 0;
     double windSmoothKmh = 0;

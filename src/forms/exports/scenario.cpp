@@ -228,12 +228,14 @@ struct Pending {
 }  // namespace
 
 std::vector<ScenarioWindow> ScenarioWindows(const ScenarioForms& forms) {
-    return {{"fwiCalculator", &forms.fwiCalculator},
-            {"fbpCalculator", &forms.fbpCalculator},
-            {"diurnalWeather", &forms.diurnalWeather},
-            {"detectionAssessment", &forms.detectionAssessment},
-            {"projectionByFuelType", &forms.projectionByFuelType},
-            {"fireBehaviourByHour", &forms.fireBehaviourByHour}};
+    std::vector<ScenarioWindow> windows = {{"fwiCalculator", &forms.fwiCalculator},
+                                           {"fbpCalculator", &forms.fbpCalculator},
+                                           {"diurnalWeather", &forms.diurnalWeather},
+                                           {"detectionAssessment", &forms.detectionAssessment},
+                                           {"projectionByFuelType", &forms.projectionByFuelType},
+                                           {"fireBehaviourByHour", &forms.fireBehaviourByHour}};
+    if (forms.hourlyFwi != nullptr) windows.push_back({"hourlyFwi", forms.hourlyFwi});
+    return windows;
 }
 
 std::string WriteScenario(const std::vector<ScenarioWindow>& windows) {

@@ -30,6 +30,7 @@ struct ScenarioForms {
     FormModel& detectionAssessment;
     FormModel& projectionByFuelType;
     FormModel& fireBehaviourByHour;
+    FormModel* hourlyFwi = nullptr;  // its site, start-up values and hour; not the weather
 };
 std::vector<ScenarioWindow> ScenarioWindows(const ScenarioForms& forms);
 

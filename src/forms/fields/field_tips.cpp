@@ -251,6 +251,25 @@ std::span<const FieldTip> FireByHourTips() {
     return tips;
 }
 
+std::span<const FieldTip> HourlyFwiTips() {
+    static const FieldTip tips[] = {
+        {"latitude", "Latitude of the station in degrees, north positive",
+         "Taken from the weather file when it has a lat column."},
+        {"longitude", "Longitude of the station in degrees, east positive",
+         "Taken from the weather file when it has a long column."},
+        {"utcOffset", "Offset from UTC in hours of the clock the weather's hours are written in",
+         "Taken from the weather file when it has a timezone column."},
+        {"startFfmc", "Fine Fuel Moisture Code at the start of each run (each calendar year)"},
+        {"startDmc", "Duff Moisture Code at the start of each run"},
+        {"startDc", "Drought Code at the start of each run"},
+        {"dailyHour",
+         "Clock hour of the observation the 1987 daily system uses beside each day, with the "
+         "rain of the 24 hours ending then"},
+        {"source", "Where the weather in the grid came from"},
+    };
+    return tips;
+}
+
 std::string_view DiurnalLineTip() { return kDiurnalLine; }
 std::string_view DetectionRowTip() { return kDetectionRow; }
 std::string_view ProjectionRowTip() { return kProjectionRow; }

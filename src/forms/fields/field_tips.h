@@ -16,6 +16,7 @@ std::span<const FieldTip> DiurnalTips();
 std::span<const FieldTip> DetectionTips();
 std::span<const FieldTip> FuelProjectionTips();
 std::span<const FieldTip> FireByHourTips();
+std::span<const FieldTip> HourlyFwiTips();
 
 // The rows of the result tables, which all read alike within a table.
 std::string_view DiurnalLineTip();

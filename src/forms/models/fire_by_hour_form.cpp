@@ -76,7 +76,20 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     }
     AddText("summary", "Summary", summary_);
 
+    AddCheck("diurnalSourceOption", "Diurnal Weather estimate", diurnalSource_,
+             [this] { ChooseSource(HourSource::Diurnal); });
+    AddCheck("hourlyFwiSourceOption", "Day sent from Hourly FWI", hourlyFwiSource_,
+             [this] { ChooseSource(HourSource::HourlyFwi); });
+    AddText("hourSource", "Hourly rows from", hourSourceText_);
+
     AddChoiceGroups();
+    AddOptionGroup({"hourSource",
+                    "Hours from",
+                    {{"diurnal", "diurnalSourceOption"}, {"hourlyFwi", "hourlyFwiSourceOption"}},
+                    [this](std::size_t choice) {
+                        hourlyFwiSource_ = choice == 1;
+                        diurnalSource_ = !hourlyFwiSource_;
+                    }});
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("ok", "OK", [this] { Ok(); });
@@ -85,9 +98,22 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     ApplyTips(FireByHourTips(), " ");
 }
 
+void FireByHourForm::ChooseSource(HourSource source) {
+    // The pair acts as exclusive options: the clicked one ends up on, even if it was on.
+    SetChecked("diurnalSourceOption", source == HourSource::Diurnal);
+    SetChecked("hourlyFwiSourceOption", source == HourSource::HourlyFwi);
+    diurnalSource_ = source == HourSource::Diurnal;
+    hourlyFwiSource_ = !diurnalSource_;
+    InputsChanged();
+}
+
 void FireByHourForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
     settings_ = FbpSettings{};
+    diurnalSource_ = true;
+    hourlyFwiSource_ = false;
+    SetChecked("diurnalSourceOption", true);
+    SetChecked("hourlyFwiSourceOption", false);
     startHour_ = 13;
     duration_ = 6;
     thresholds_ = {4000, 10000};
@@ -148,12 +174,30 @@ void FireByHourForm::Calculate() {
         Host().SetFocus("duration", true);
         return;
     }
-    if (!shared_.hourly) {
-        Show();
-        Message(DetectionForm::kNoHourlyMessage);
-        return;
+    const HourlyTables* tables = nullptr;
+    if (hourlyFwiSource_) {
+        if (!shared_.hourlyFwi) {
+            Show();
+            Message(kNoHourlyFwiMessage);
+            return;
+        }
+        // The day's BUI and date come with its hours, checked against this form's ranges.
+        const HourlyFwiDay& day = *shared_.hourlyFwi;
+        if (!TakeOver("Hourly FWI", {{"bui", day.bui}, {"month", day.month}, {"day", day.day}})) {
+            return;
+        }
+        tables = &day.tables;
+        hourSourceText_ = day.label;
+    } else {
+        if (!shared_.hourly) {
+            Show();
+            Message(DetectionForm::kNoHourlyMessage);
+            return;
+        }
+        tables = &*shared_.hourly;
+        hourSourceText_ = kDiurnalSourceText;
     }
-    result_ = CalcFireByHour(CurrentCase(), *shared_.hourly);
+    result_ = CalcFireByHour(CurrentCase(), *tables);
     hasResult_ = true;
     WriteResult();
     ResultsShown();

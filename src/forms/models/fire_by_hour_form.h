@@ -19,6 +19,17 @@ class FireByHourForm : public FbpSettingsForm {
   public:
     static constexpr const char* kDurationMessage =
         "The fire start hour plus the duration must not pass 24:00.";
+    static constexpr const char* kNoHourlyFwiMessage =
+        "No day has been handed over from the Hourly FWI (FWI2025) window yet: pick a day in "
+        "its daily results and press Send Day to Fire by Hour.";
+    static constexpr const char* kDiurnalSourceText = "Diurnal Weather estimate";
+
+    // Where the 24 hours of FFMC and wind speed come from.
+    enum class HourSource { Diurnal, HourlyFwi };
+    HourSource Source() const {
+        return hourlyFwiSource_ ? HourSource::HourlyFwi : HourSource::Diurnal;
+    }
+    void ChooseSource(HourSource source);
 
     explicit FireByHourForm(HandOver& shared);
 
@@ -44,6 +55,10 @@ class FireByHourForm : public FbpSettingsForm {
     int startHour_ = 13;
     int duration_ = 6;
     std::array<double, 2> thresholds_ = {4000, 10000};
+
+    bool diurnalSource_ = true;
+    bool hourlyFwiSource_ = false;
+    std::string hourSourceText_;
 
     std::array<std::string, kHoursInDay> rows_;
     std::string summary_;

@@ -71,6 +71,8 @@ void FwiCalcForm::Calculate() {
     FwiDay& day = shared_.fwi.emplace();
     day.bui = codes.bui;
     day.ffmc = codes.ffmc;
+    day.dmc = codes.dmc;
+    day.dc = codes.dc;
     day.rain = rain_;
     day.windSpeed = windSpeed_;
     day.relativeHumidity = relativeHumidity_;

@@ -150,11 +150,17 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     const FieldGroup inputs =
         AddFbpInputsGroup(binder_, content, {{}, {"bui", "windDirection", "slope", "aspect"}},
                           PairColumns::Adjacent, kField);
-    auto* hourly = new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from the "
-                                             "Diurnal Weather Calculator."),
-                              inputs.box);
+    auto* hourly =
+        new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from:"), inputs.box);
     hourly->setWordWrap(true);
     inputs.grid->addWidget(hourly, 5, 0, 1, 4);
+    // The Hourly FWI day also brings its BUI and date.
+    inputs.grid->addWidget(binder_.Check("diurnalSourceOption"), 6, 0, 1, 2);
+    inputs.grid->addWidget(binder_.Check("hourlyFwiSourceOption"), 6, 2, 1, 2);
+    QLineEdit* source = binder_.Edit("hourSource");
+    source->setReadOnly(true);
+    inputs.grid->addWidget(binder_.Label("hourSource"), 7, 0);
+    inputs.grid->addWidget(source, 7, 1, 1, 3);
     top->addWidget(inputs.box, 1);
 
     const FieldGroup fire = AddFieldGroup(
