@@ -110,6 +110,7 @@ std::string NotANumberMessage(ControlKind kind);
 std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
 std::string DecimalPointMessage(std::string_view typed);
 std::string WholeNumberMessage(double minValue, double maxValue);
+std::string DayOfMonthMessage(int month);
 // Why a number field's text that does not parse is refused: a number too large for its type
 // is out of range, a decimal comma is named as such, anything else is not a number.
 std::string UnparsedMessage(const Control& control);
@@ -214,6 +215,13 @@ class FormModel {
     // Computing and closing: store the whole form; on a refusal show the field's message
     // modally, focus the field with its text selected and return false.
     bool StoreForAction();
+    // After a successful store: whether the day field's day exists in the month field's
+    // month (31 April does not; 29 February does). When not, the day field is refused as
+    // a computing operation refuses a field and false is returned.
+    bool CheckDayOfMonth(std::string_view monthId, std::string_view dayId);
+    // A field refused by a form's own check after storing: the message names it, the field
+    // is focused with its text selected, and the results on screen go stale.
+    void RefuseField(std::string_view id, std::string_view message);
     // OK/EXIT: store and close when valid. Cancel: close without storing.
     void Ok();
     void Cancel();
