@@ -32,6 +32,7 @@ struct TableColumn {
 struct TableCell {
     std::string text;
     std::optional<double> value;
+    bool operator==(const TableCell&) const = default;
 };
 
 struct ResultTable {
@@ -54,6 +55,9 @@ struct ResultTable {
     std::vector<TableCell> inputs;
     std::vector<TableColumn> resultColumns;
     std::vector<std::vector<TableCell>> rows;  // empty before the first calculation
+    // Said on a line of its own when the screen's inputs have changed since the calculation
+    // (the inputs above are the calculation's); empty otherwise.
+    std::string note;
 };
 
 // The text without the blanks at either end.

@@ -292,6 +292,13 @@ void FormModel::Ok() {
 }
 
 void FormModel::ResultsShown(bool computed) {
+    ResultInputs inputs;
+    for (const Control* field : InputFields()) {
+        inputs.values.push_back(field->intMember != nullptr ? *field->intMember
+                                                            : *field->doubleMember);
+    }
+    for (const OptionGroup& group : optionGroups_) inputs.choices.push_back(ChosenOption(group));
+    resultInputs_ = std::move(inputs);
     hasResults_ = true;
     stale_ = false;
     computed_ = computed_ || computed;

@@ -128,6 +128,13 @@ struct FieldTip {
 // stands between the sentences (" " puts them on one line).
 std::string TipText(const Control& control, const FieldTip& tip, std::string_view lineBreak = "\n");
 
+// The inputs a form's results on screen were computed from: each input field's held value
+// (InputFields order) and each option group's choice (OptionGroups order).
+struct ResultInputs {
+    std::vector<double> values;
+    std::vector<std::optional<std::size_t>> choices;
+};
+
 class FormModel {
   public:
     explicit FormModel(std::string title);
@@ -166,6 +173,10 @@ class FormModel {
     // The line said while the results are stale, naming the form's own calculate button;
     // "" while they are current.
     std::string StaleNote() const;
+    // Whether the form shows results (those of its first display count).
+    bool HasResults() const { return hasResults_; }
+    // The inputs of the results on screen, taken when they were shown; none without results.
+    const std::optional<ResultInputs>& InputsOfResults() const { return resultInputs_; }
     // Whether the form shows results calculated in this run (closing the program loses them).
     bool HoldsComputedResults() const { return hasResults_ && computed_; }
 
@@ -204,7 +215,10 @@ class FormModel {
     // false for the results a form shows before any calculation of the run.
     void ResultsShown(bool computed = true);
     // The results were emptied: nothing on screen can be stale.
-    void ResultsCleared() { hasResults_ = false; }
+    void ResultsCleared() {
+        hasResults_ = false;
+        resultInputs_.reset();
+    }
     // The inputs changed (typed, chosen, defaulted or taken over) under shown results.
     void InputsChanged() { stale_ = true; }
     void AddOptionGroup(OptionGroup group) { optionGroups_.push_back(std::move(group)); }
@@ -248,6 +262,7 @@ class FormModel {
     bool hasResults_ = false;
     bool stale_ = false;
     bool computed_ = false;
+    std::optional<ResultInputs> resultInputs_;
     NullHost nullHost_;
     FormHost* host_ = &nullHost_;
 };

@@ -219,6 +219,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent)
     }
     resize(size);
     AddResultExports(*this, FormExports(model_));
+    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;
