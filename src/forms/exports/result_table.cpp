@@ -413,6 +413,13 @@ ResultTable MakeResultsTable(const FireByHourForm& form) {
         }
         table.rows.push_back(std::move(cells));
     }
+    // The summary as the calculation wrote it (peak hour, critical spans, crown hours).
+    std::string_view summary = form.Text("summary");
+    while (!summary.empty()) {
+        const std::size_t end = summary.find('\n');
+        table.summary.emplace_back(summary.substr(0, end));
+        summary = end == std::string_view::npos ? std::string_view() : summary.substr(end + 1);
+    }
     return table;
 }
 
@@ -423,6 +430,8 @@ std::string TabSeparatedText(const ResultTable& table) {
     out += '\n';
     AppendLine(out, Headings(table.resultColumns));
     for (const auto& row : table.rows) AppendLine(out, Texts(row));
+    if (!table.summary.empty()) out += '\n';
+    for (const std::string& line : table.summary) out += line + "\n";
     if (!table.note.empty()) out += "\n" + table.note + "\n";
     return out;
 }
@@ -432,6 +441,7 @@ std::string HtmlText(const ResultTable& table) {
     AppendHtmlTable(out, table.inputColumns, {table.inputs});
     out += "<p><b>Results</b></p>\n";
     AppendHtmlTable(out, table.resultColumns, table.rows);
+    for (const std::string& line : table.summary) out += "<p>" + Escaped(line, true) + "</p>\n";
     if (!table.note.empty()) out += "<p>" + Escaped(table.note, true) + "</p>\n";
     return out;
 }
@@ -453,7 +463,11 @@ std::string CsvText(const ResultTable& table) {
         AppendCsvRow(out, cells);
         out += "\r\n";
     }
-    // A record of one field after the rows.
+    // The summary and the note: records of one field after the rows.
+    for (const std::string& line : table.summary) {
+        AppendCsvRow(out, {Word(line)});
+        out += "\r\n";
+    }
     if (!table.note.empty()) {
         AppendCsvRow(out, {Word(table.note)});
         out += "\r\n";

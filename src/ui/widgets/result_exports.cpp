@@ -135,6 +135,9 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
                      ProgramVersion().toHtmlEscaped());
     html += QStringLiteral("<h3>Inputs</h3>") + InputsHtml(table);
     html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table);
+    for (const std::string& line : table.summary) {
+        html += QStringLiteral("<p>%1</p>").arg(Escaped(line));
+    }
     if (!table.note.empty()) html += QStringLiteral("<p><b>%1</b></p>").arg(Escaped(table.note));
     if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\"></p>");
     html += QStringLiteral("<h3>How these were computed</h3><p>%1</p>").arg(Escaped(howComputed));

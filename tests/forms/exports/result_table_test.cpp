@@ -345,6 +345,17 @@ TEST_P(ExportsOfTheCalculation, KeepItsInputsAndSayTheScreenChanged) {
         << CsvText(since);
     EXPECT_NE(HtmlText(since).find(since.note), std::string::npos);
 
+    // Fire by Hour's summary travels with its rows.
+    if (form->HasControl("summary")) {
+        ASSERT_FALSE(computed.summary.empty());
+        EXPECT_EQ(since.summary, computed.summary);
+        for (const std::string& line : computed.summary) {
+            EXPECT_NE(form->Text("summary").find(line), std::string::npos) << line;
+            EXPECT_NE(TabSeparatedText(since).find("\n" + line + "\n"), std::string::npos);
+            EXPECT_NE(CsvText(since).find(line), std::string::npos);
+            EXPECT_NE(HtmlText(since).find(line), std::string::npos);
+        }
+    }
     TypeKeys(*form, row.field, row.calculated);
     form->Click("calculate");
     EXPECT_EQ(table().rows, computed.rows);  // the exported inputs give the exported results
