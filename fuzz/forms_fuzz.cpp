@@ -25,12 +25,14 @@
 
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
+#include "forms/exports/scenario.h"
 #include "forms/kit/form_host.h"
 #include "forms/kit/form_model.h"
 #include "forms/kit/recording_host.h"
 #include "forms/models/detection_form.h"
 #include "forms/models/diurnal_form.h"
 #include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
 #include "forms/models/fire_examples_form.h"
 #include "forms/models/fuel_projection_form.h"
 #include "forms/models/fuel_types_form.h"
@@ -366,6 +368,37 @@ const char* const kTexts[] = {
 };
 
 // A form on screen and the window it talks to.
+// Every held input lies within its field's range, whatever was typed, refused or cancelled:
+// a refused number is never stored.
+void CheckHeldInRange(const FormModel& form) {
+    for (const Control* c : form.InputFields()) {
+        const double held = c->doubleMember ? *c->doubleMember : double(*c->intMember);
+        if (!(held >= c->minValue && held <= c->maxValue)) {
+            Fail(form.Title() + ": " + c->id + " holds " + FormatGeneral(held) +
+                 ", outside its range");
+        }
+    }
+}
+
+// Save then open: what Save Scenario writes from the forms as they stand, forms of a fresh run
+// open without a refusal, and saving them again writes the same text.
+void CheckScenarioRoundTrip(const std::vector<ScenarioWindow>& windows) {
+    const std::string saved = WriteScenario(windows);
+    HandOver shared;
+    FwiCalcForm fwi{shared};
+    FbpCalcForm fbp{shared};
+    DiurnalForm diurnal{shared};
+    DetectionForm detection{shared};
+    FuelProjectionForm projection{shared};
+    FireByHourForm byHour{shared};
+    const std::vector<ScenarioWindow> fresh =
+        ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour});
+    if (const auto refusal = ReadScenario(saved, fresh)) {
+        Fail("a saved scenario is refused on opening: " + *refusal);
+    }
+    if (WriteScenario(fresh) != saved) Fail("an opened scenario saves differently");
+}
+
 struct Session {
     std::unique_ptr<FormModel> form;
     RecordingHost host;
@@ -389,6 +422,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     add(std::make_unique<FuelProjectionForm>(shared));
     add(std::make_unique<FireExamplesForm>());
     add(std::make_unique<FuelTypesForm>());
+    add(std::make_unique<FireByHourForm>(shared));
     std::vector<const FormModel*> forms;
     for (auto& s : sessions) {
         s->form->AttachHost(s->host);
@@ -397,6 +431,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const FormModel& fwi = *forms[0];
     const auto& fbp = static_cast<const FbpCalcForm&>(*forms[1]);
+    const std::vector<ScenarioWindow> windows =
+        ScenarioWindows({*sessions[0]->form, *sessions[1]->form, *sessions[2]->form,
+                         *sessions[3]->form, *sessions[4]->form, *sessions[7]->form});
 
     for (int step = 0; step < 64 && input.remaining_bytes() > 0; ++step) {
         Session& session =
@@ -438,7 +475,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             form.Click(control.id);
             const bool changed = !(Snapshot(forms, shared) == before);
             CheckRefusedAction(form, control.id, refusal, host, changed);
-            if (host.Closed()) session.open = false;
+            if (host.Closed()) {
+                session.open = false;
+                CheckScenarioRoundTrip(windows);
+            }
             if (session.open && host.Messages().empty() && !ScreenRefusal(form)) {
                 CheckHeldIsScreen(form, ("a click on " + control.id).c_str());
             }
@@ -447,10 +487,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const FormModel* f : forms) {
             CheckOutputs(*f);
             CheckExclusiveGroups(*f);
+            CheckHeldInRange(*f);
         }
         CheckFwiEngine(fwi);
         CheckFbpEngine(fbp);
         CheckSharedValues(shared);
     }
+    CheckScenarioRoundTrip(windows);
     return 0;
 }

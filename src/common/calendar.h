@@ -18,4 +18,18 @@ constexpr std::optional<int> DayOfYear(int month, int day) {
     return kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + day;
 }
 
+// The most days a month has; 29 February is a real date, so February takes 29.
+constexpr int DaysInMonth(int month) {
+    constexpr std::array<int, 12> kDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month < 1 || month > 12 ? 0 : kDays[static_cast<std::size_t>(month - 1)];
+}
+
+// The month's English name ("" outside 1..12).
+constexpr const char* MonthName(int month) {
+    constexpr std::array<const char*, 12> kNames = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    return month < 1 || month > 12 ? "" : kNames[static_cast<std::size_t>(month - 1)];
+}
+
 }  // namespace emberlin

@@ -142,6 +142,18 @@ double RoundScaleLength(double maxMetres) {
     return 0.5 * power;  // log10 rounded up past the value
 }
 
+ChartAxis IntensityAxis(double largest) {
+    // log10 of 0 or less has no decade: such an axis would have no finite range.
+    if (!(largest > 0.0) || !std::isfinite(largest)) return {500.0, 100.0};
+    const double raw = largest * 1.1 / 5.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double step = raw <= decade       ? decade
+                        : raw <= 2 * decade ? 2 * decade
+                        : raw <= 5 * decade ? 5 * decade
+                                            : 10 * decade;
+    return {std::ceil(largest * 1.1 / step) * step, step};
+}
+
 ShapeFit FitShape(const FireShape& shape, double panelWidth, double panelHeight, double margin,
                   double maxPixelsPerMetre) {
     Box box;

@@ -117,6 +117,16 @@ double RoundScaleLength(double maxMetres);
 ShapeFit FitShape(const FireShape& shape, double panelWidth, double panelHeight, double margin,
                   double maxPixelsPerMetre);
 
+// An intensity axis from 0: its top and the step of its ticks.
+struct ChartAxis {
+    double top;
+    double step;
+};
+// A round step of 1, 2 or 5 times a power of ten giving about five intervals up to 1.1 times
+// `largest`, the top a whole number of steps. With nothing above 0 to show (no result and both
+// thresholds 0) or no finite value, the axis spans classes 1 and 2: 0 to 500 kW/m by 100.
+ChartAxis IntensityAxis(double largest);
+
 struct IntensityBand {
     double lower;  // kW/m, inclusive
     double upper;  // kW/m, exclusive; infinity for class 6

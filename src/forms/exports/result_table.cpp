@@ -249,21 +249,34 @@ std::string HtmlTable(const ResultTable& table) {
 void AddInputs(const FormModel& form, ResultTable& table) {
     std::map<std::string, int> seen;
     for (const Control* field : form.InputFields()) ++seen[NameOf(field->label)];
+    // The inputs of the results shown, not what the boxes hold since.
+    const std::optional<ResultInputs>& used = form.InputsOfResults();
+    if (form.ResultsStale()) {
+        table.note =
+            "The inputs on screen have changed since these results were calculated: the inputs "
+            "listed are those of the calculation.";
+    }
+    std::size_t index = 0;
     for (const Control* field : form.InputFields()) {
+        const std::size_t at = index++;
         std::string name = NameOf(field->label);
         // Two fields of one label ("Maximum" of temperature and of wind) go by their ids.
         if (seen[name] > 1) name += " [" + field->id + "]";
         const auto unit = UnitsById().find(field->id);
         table.inputColumns.push_back(
             {name, unit != UnitsById().end() ? unit->second : UnitOf(field->label)});
-        const double value =
-            field->kind == ControlKind::IntField ? *field->intMember : *field->doubleMember;
+        const double value = used ? used->values[at]
+                                  : (field->kind == ControlKind::IntField ? *field->intMember
+                                                                          : *field->doubleMember);
         table.inputs.push_back(Number(value, field->kind == ControlKind::IntField
-                                                 ? FormatInt(*field->intMember)
-                                                 : FormatGeneral(*field->doubleMember)));
+                                                 ? FormatInt(static_cast<int>(value))
+                                                 : FormatGeneral(value)));
     }
+    std::size_t groupIndex = 0;
     for (const OptionGroup& group : form.OptionGroups()) {
-        const std::optional<std::size_t> chosen = form.ChosenOption(group);
+        const std::size_t at = groupIndex++;
+        const std::optional<std::size_t> chosen =
+            used ? used->choices[at] : form.ChosenOption(group);
         if (!chosen) continue;
         table.inputColumns.push_back({group.label, ""});
         table.inputs.push_back(
@@ -400,6 +413,13 @@ ResultTable MakeResultsTable(const FireByHourForm& form) {
         }
         table.rows.push_back(std::move(cells));
     }
+    // The summary as the calculation wrote it (peak hour, critical spans, crown hours).
+    std::string_view summary = form.Text("summary");
+    while (!summary.empty()) {
+        const std::size_t end = summary.find('\n');
+        table.summary.emplace_back(summary.substr(0, end));
+        summary = end == std::string_view::npos ? std::string_view() : summary.substr(end + 1);
+    }
     return table;
 }
 
@@ -410,6 +430,9 @@ std::string TabSeparatedText(const ResultTable& table) {
     out += '\n';
     AppendLine(out, Headings(table.resultColumns));
     for (const auto& row : table.rows) AppendLine(out, Texts(row));
+    if (!table.summary.empty()) out += '\n';
+    for (const std::string& line : table.summary) out += line + "\n";
+    if (!table.note.empty()) out += "\n" + table.note + "\n";
     return out;
 }
 
@@ -418,6 +441,8 @@ std::string HtmlText(const ResultTable& table) {
     AppendHtmlTable(out, table.inputColumns, {table.inputs});
     out += "<p><b>Results</b></p>\n";
     AppendHtmlTable(out, table.resultColumns, table.rows);
+    for (const std::string& line : table.summary) out += "<p>" + Escaped(line, true) + "</p>\n";
+    if (!table.note.empty()) out += "<p>" + Escaped(table.note, true) + "</p>\n";
     return out;
 }
 
@@ -436,6 +461,15 @@ std::string CsvText(const ResultTable& table) {
         std::vector<TableCell> cells = table.inputs;
         cells.insert(cells.end(), row.begin(), row.end());
         AppendCsvRow(out, cells);
+        out += "\r\n";
+    }
+    // The summary and the note: records of one field after the rows.
+    for (const std::string& line : table.summary) {
+        AppendCsvRow(out, {Word(line)});
+        out += "\r\n";
+    }
+    if (!table.note.empty()) {
+        AppendCsvRow(out, {Word(table.note)});
         out += "\r\n";
     }
     return out;

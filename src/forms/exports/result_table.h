@@ -32,6 +32,7 @@ struct TableColumn {
 struct TableCell {
     std::string text;
     std::optional<double> value;
+    bool operator==(const TableCell&) const = default;
 };
 
 struct ResultTable {
@@ -54,6 +55,12 @@ struct ResultTable {
     std::vector<TableCell> inputs;
     std::vector<TableColumn> resultColumns;
     std::vector<std::vector<TableCell>> rows;  // empty before the first calculation
+    // Lines that sum the rows up (Fire by Hour: peak hour, critical spans, crown hours),
+    // after them in every export.
+    std::vector<std::string> summary;
+    // Said on a line of its own when the screen's inputs have changed since the calculation
+    // (the inputs above are the calculation's); empty otherwise.
+    std::string note;
 };
 
 // The text without the blanks at either end.

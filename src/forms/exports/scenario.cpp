@@ -11,6 +11,7 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "common/number_text.h"
 
@@ -219,6 +220,40 @@ std::optional<std::string> FieldProblem(const Control& field, std::string_view r
     return std::nullopt;
 }
 
+// The scenario version that first holds each key of a window. Version 1 held every window and
+// every input field, and an option group only when something was chosen in it; version 2
+// holds every group too (null when nothing is chosen). A key added by a later version is
+// listed here with that version; an older file without it leaves the field at the form's
+// own value. The Hourly FWI window came with version 2: an older file leaves it as it is.
+int WindowSince(const ScenarioWindow& window) { return window.key == "hourlyFwi" ? 2 : 1; }
+
+int KeySince(const ScenarioWindow& window, const OptionGroup* group) {
+    return std::max(WindowSince(window), group != nullptr ? 2 : 1);
+}
+
+// The first key the file's version holds that the window's object lacks.
+std::optional<std::string> MissingKey(const ScenarioWindow& window,
+                                      const std::vector<Member>& entries, int fileVersion) {
+    std::unordered_set<std::string_view> keys;
+    keys.reserve(entries.size());
+    for (const Member& entry : entries) keys.insert(entry.key);
+    const auto missing = [&](const std::string& key) {
+        return "\"" + key + "\" is missing (a version " + std::to_string(fileVersion) +
+               " scenario holds it).";
+    };
+    for (const Control* field : window.form->InputFields()) {
+        if (KeySince(window, nullptr) <= fileVersion && keys.count(field->id) == 0) {
+            return missing(field->id);
+        }
+    }
+    for (const OptionGroup& group : window.form->OptionGroups()) {
+        if (KeySince(window, &group) <= fileVersion && keys.count(group.name) == 0) {
+            return missing(group.name);
+        }
+    }
+    return std::nullopt;
+}
+
 struct Pending {
     FormModel* form;
     std::vector<RestoredValue> values;
@@ -256,9 +291,9 @@ std::string WriteScenario(const std::vector<ScenarioWindow>& windows) {
             }
         }
         for (const OptionGroup& group : window.form->OptionGroups()) {
-            if (const auto chosen = window.form->ChosenOption(group)) {
-                fields[group.name] = group.choices[*chosen].name;
-            }
+            // Every key is written: a group with nothing chosen as null.
+            const auto chosen = window.form->ChosenOption(group);
+            fields[group.name] = chosen ? Json(group.choices[*chosen].name) : Json(nullptr);
         }
         document[window.key] = std::move(fields);
     }
@@ -321,7 +356,11 @@ std::optional<std::string> ReadScenario(std::string_view text,
                std::to_string(kScenarioVersion) + ".";
     }
 
+    const int fileVersion = *number;
+
     std::vector<Pending> pending;
+    // The windows and keys met, for the check that nothing the file's version holds is missing.
+    std::vector<std::pair<const ScenarioWindow*, const Member*>> met;
     for (const Member& member : members) {
         const auto window =
             std::find_if(windows.begin(), windows.end(),
@@ -334,6 +373,7 @@ std::optional<std::string> ReadScenario(std::string_view text,
         Pending taken{window->form, {}, {}};
         const std::vector<Member> entries = walker.Members(member.at);
         if (auto problem = repeated(entries, ", " + member.key)) return problem;
+        met.emplace_back(&*window, &member);
         const std::vector<const Control*> fields = window->form->InputFields();
         for (const Member& entry : entries) {
             // Placed only when refused: most entries pass.
@@ -356,6 +396,8 @@ std::optional<std::string> ReadScenario(std::string_view text,
                 std::find_if(groups.begin(), groups.end(),
                              [&entry](const OptionGroup& g) { return g.name == entry.key; });
             if (group == groups.end()) continue;
+            // Nothing was chosen when it was saved: the form's own choice stands.
+            if (entry.raw == "null") continue;
             const std::optional<std::string> name = DecodedString(entry.raw);
             const auto choice =
                 std::find_if(group->choices.begin(), group->choices.end(),
@@ -371,6 +413,21 @@ std::optional<std::string> ReadScenario(std::string_view text,
                 {group->name, static_cast<std::size_t>(choice - group->choices.begin())});
         }
         pending.push_back(std::move(taken));
+    }
+
+    // Every value given passed; now what the file's version holds and it lacks.
+    for (const auto& [window, member] : met) {
+        if (auto problem = MissingKey(*window, walker.Members(member->at), fileVersion)) {
+            return Position(member->at) + ", " + member->key + ": " + *problem;
+        }
+    }
+    for (const ScenarioWindow& window : windows) {
+        const bool present = std::any_of(met.begin(), met.end(),
+                                         [&window](const auto& m) { return m.first == &window; });
+        if (!present && WindowSince(window) <= fileVersion) {
+            return Position(start) + ": \"" + window.key + "\" is missing (a version " +
+                   std::to_string(fileVersion) + " scenario holds every window).";
+        }
     }
 
     // Every value passed: only now does any form change.

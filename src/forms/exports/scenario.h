@@ -12,7 +12,9 @@
 namespace emberlin::forms {
 
 inline constexpr std::string_view kScenarioFormat = "emberlin-scenario";
-inline constexpr int kScenarioVersion = 1;
+// Version 1 left out an option group with nothing chosen; version 2 writes every key (such a
+// group as null).
+inline constexpr int kScenarioVersion = 2;
 // A scenario is a few kilobytes; anything larger is refused before it is parsed (or read).
 inline constexpr std::size_t kMaxScenarioBytes = std::size_t{1} << 20;
 
@@ -42,8 +44,10 @@ std::string WriteScenario(const std::vector<ScenarioWindow>& windows);
 // (kind, digits, range) and every choice against its group. Any failure refuses the whole
 // document: the message names the first bad entry (line and column, window and field) and
 // nothing changes. A text over kMaxScenarioBytes, or one that gives a key twice, is
-// refused. Otherwise each form takes the values and choices the text holds
-// (fields it leaves out keep theirs) and shows them, computing nothing. Members the program
+// refused, and so is one that lacks a window or a key its version holds (named with its
+// window). Otherwise each form takes the values and choices the text holds (a group given as
+// null, or one an older version leaves out, keeps the form's choice) and shows them,
+// computing nothing. Members the program
 // does not know are ignored; a newer version is refused. Returns the refusal, if any.
 std::optional<std::string> ReadScenario(std::string_view text,
                                         const std::vector<ScenarioWindow>& windows);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "common/calendar.h"
 #include "common/number_text.h"
 
 namespace emberlin::forms {
@@ -31,6 +32,11 @@ std::string DecimalPointMessage(std::string_view typed) {
 std::string WholeNumberMessage(double minValue, double maxValue) {
     return "This box takes whole numbers " + FormatGeneral(minValue) + " to " +
            FormatGeneral(maxValue) + ".";
+}
+
+std::string DayOfMonthMessage(int month) {
+    return "Please enter a day between 1 and " + std::to_string(DaysInMonth(month)) + " for " +
+           MonthName(month) + ".";
 }
 
 std::string FieldName(const Control& control) {
@@ -144,7 +150,8 @@ std::optional<Refusal> FormModel::StoreControl(Control& control) {
         case ControlKind::DoubleField: {
             std::optional<double> value = ParseDouble(control.text);
             if (!value) return Refusal{control.id, UnparsedMessage(control)};
-            *control.doubleMember = *value;
+            // A refused number never becomes the held value: the screen keeps what was typed,
+            // the member keeps the last accepted one.
             if (control.wholeNumber && (*value != std::floor(*value) || *value < control.minValue ||
                                         *value > control.maxValue)) {
                 return Refusal{control.id, WholeNumberMessage(control.minValue, control.maxValue)};
@@ -153,16 +160,17 @@ std::optional<Refusal> FormModel::StoreControl(Control& control) {
                 return Refusal{control.id,
                                OutOfRangeMessage(control.kind, control.minValue, control.maxValue)};
             }
+            *control.doubleMember = *value;
             return std::nullopt;
         }
         case ControlKind::IntField: {
             std::optional<int> value = ParseInt(control.text);
             if (!value) return Refusal{control.id, UnparsedMessage(control)};
-            *control.intMember = *value;
             if (*value < control.minValue || *value > control.maxValue) {
                 return Refusal{control.id,
                                OutOfRangeMessage(control.kind, control.minValue, control.maxValue)};
             }
+            *control.intMember = *value;
             return std::nullopt;
         }
         case ControlKind::CheckBox:
@@ -266,11 +274,31 @@ bool FormModel::StoreForAction() {
     return false;
 }
 
+void FormModel::RefuseField(std::string_view id, std::string_view message) {
+    InputsChanged();
+    host_->ShowMessage(NamedRefusal(GetControl(id), message));
+    host_->SetFocus(id, true);
+}
+
+bool FormModel::CheckDayOfMonth(std::string_view monthId, std::string_view dayId) {
+    const int month = *GetControl(monthId).intMember;
+    if (*GetControl(dayId).intMember <= DaysInMonth(month)) return true;
+    RefuseField(dayId, DayOfMonthMessage(month));
+    return false;
+}
+
 void FormModel::Ok() {
     if (StoreForAction()) host_->Close(true);
 }
 
 void FormModel::ResultsShown(bool computed) {
+    ResultInputs inputs;
+    for (const Control* field : InputFields()) {
+        inputs.values.push_back(field->intMember != nullptr ? *field->intMember
+                                                            : *field->doubleMember);
+    }
+    for (const OptionGroup& group : optionGroups_) inputs.choices.push_back(ChosenOption(group));
+    resultInputs_ = std::move(inputs);
     hasResults_ = true;
     stale_ = false;
     computed_ = computed_ || computed;

@@ -110,6 +110,7 @@ std::string NotANumberMessage(ControlKind kind);
 std::string OutOfRangeMessage(ControlKind kind, double minValue, double maxValue);
 std::string DecimalPointMessage(std::string_view typed);
 std::string WholeNumberMessage(double minValue, double maxValue);
+std::string DayOfMonthMessage(int month);
 // Why a number field's text that does not parse is refused: a number too large for its type
 // is out of range, a decimal comma is named as such, anything else is not a number.
 std::string UnparsedMessage(const Control& control);
@@ -126,6 +127,13 @@ struct FieldTip {
 // "Meaning.\nA number from 0 to 101.\nNote" (inputs) or "Meaning." (results); `lineBreak`
 // stands between the sentences (" " puts them on one line).
 std::string TipText(const Control& control, const FieldTip& tip, std::string_view lineBreak = "\n");
+
+// The inputs a form's results on screen were computed from: each input field's held value
+// (InputFields order) and each option group's choice (OptionGroups order).
+struct ResultInputs {
+    std::vector<double> values;
+    std::vector<std::optional<std::size_t>> choices;
+};
 
 class FormModel {
   public:
@@ -165,6 +173,10 @@ class FormModel {
     // The line said while the results are stale, naming the form's own calculate button;
     // "" while they are current.
     std::string StaleNote() const;
+    // Whether the form shows results (those of its first display count).
+    bool HasResults() const { return hasResults_; }
+    // The inputs of the results on screen, taken when they were shown; none without results.
+    const std::optional<ResultInputs>& InputsOfResults() const { return resultInputs_; }
     // Whether the form shows results calculated in this run (closing the program loses them).
     bool HoldsComputedResults() const { return hasResults_ && computed_; }
 
@@ -203,7 +215,10 @@ class FormModel {
     // false for the results a form shows before any calculation of the run.
     void ResultsShown(bool computed = true);
     // The results were emptied: nothing on screen can be stale.
-    void ResultsCleared() { hasResults_ = false; }
+    void ResultsCleared() {
+        hasResults_ = false;
+        resultInputs_.reset();
+    }
     // The inputs changed (typed, chosen, defaulted or taken over) under shown results.
     void InputsChanged() { stale_ = true; }
     void AddOptionGroup(OptionGroup group) { optionGroups_.push_back(std::move(group)); }
@@ -214,6 +229,13 @@ class FormModel {
     // Computing and closing: store the whole form; on a refusal show the field's message
     // modally, focus the field with its text selected and return false.
     bool StoreForAction();
+    // After a successful store: whether the day field's day exists in the month field's
+    // month (31 April does not; 29 February does). When not, the day field is refused as
+    // a computing operation refuses a field and false is returned.
+    bool CheckDayOfMonth(std::string_view monthId, std::string_view dayId);
+    // A field refused by a form's own check after storing: the message names it, the field
+    // is focused with its text selected, and the results on screen go stale.
+    void RefuseField(std::string_view id, std::string_view message);
     // OK/EXIT: store and close when valid. Cancel: close without storing.
     void Ok();
     void Cancel();
@@ -240,6 +262,7 @@ class FormModel {
     bool hasResults_ = false;
     bool stale_ = false;
     bool computed_ = false;
+    std::optional<ResultInputs> resultInputs_;
     NullHost nullHost_;
     FormHost* host_ = &nullHost_;
 };

@@ -228,7 +228,11 @@ void DetectionForm::TakeFbpSettings() {
 }
 
 void DetectionForm::Calculate() {
-    if (!StoreForAction()) return;
+    if (!StoreForAction() || !CheckDayOfMonth("month", "day")) return;
+    if (fireStartTime_ % 100 > 59) {
+        RefuseField("fireStartTime", kStartTimeMessage);
+        return;
+    }
 
     if (inputsEdited_) SetSettingsBoxes(false, false);
     if (!shared_.hourly) {

@@ -47,6 +47,9 @@ class DetectionForm : public FbpSettingsForm {
         "(1) FFMC and Wind Speed are generated from the Diurnal Weather Calculation Tool";
     static constexpr const char* kNotePoc =
         "(2) POC (Probability of Containment) is only applicable for C2 fuel type.";
+    // A clock time hhmm: 1475 is no time of day, not 15:15.
+    static constexpr const char* kStartTimeMessage =
+        "Please enter a clock time from 0000 to 2400, with minutes 00 to 59.";
     static constexpr const char* kNoHourlyMessage =
         "ERROR - This program requires hourly calculations, RUN the DIURNAL TOOL Calcualtor in "
         "order to Create the Hourly Values";

@@ -205,7 +205,7 @@ void DiurnalForm::UseFwiCalculator() {
 }
 
 void DiurnalForm::Calculate() {
-    if (!StoreForAction()) return;
+    if (!StoreForAction() || !CheckDayOfMonth("month", "day")) return;
 
     // The sun-time model covers latitudes -80..80 only (the form accepts up to 90), and a
     // minimum above its maximum turns the fitted curve inside out. Each is refused before

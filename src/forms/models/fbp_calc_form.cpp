@@ -122,7 +122,7 @@ void FbpCalcForm::SelectIgnition(IgnitionType ignition) {
 
 void FbpCalcForm::Calculate() {
     // Only values that passed their range checks reach the engine.
-    if (!StoreForAction()) return;
+    if (!StoreForAction() || !CheckDayOfMonth("month", "day")) return;
     const std::optional<int> julianDay = DayOfYear(settings_.month, settings_.day);
     if (!julianDay) return;  // the month's range makes this unreachable
 

@@ -167,7 +167,11 @@ FireByHourCase FireByHourForm::CurrentCase() const {
 }
 
 void FireByHourForm::Calculate() {
-    if (!StoreForAction()) return;
+    if (!StoreForAction() || !CheckDayOfMonth("month", "day")) return;
+    if (thresholds_[1] < thresholds_[0]) {
+        RefuseField("threshold2", kThresholdOrderMessage);
+        return;
+    }
     if (startHour_ + duration_ > kHoursInDay) {
         Show();
         Message(kDurationMessage);

@@ -19,6 +19,9 @@ class FireByHourForm : public FbpSettingsForm {
   public:
     static constexpr const char* kDurationMessage =
         "The fire start hour plus the duration must not pass 24:00.";
+    // The second threshold marks the higher intensity: the spans nest only in this order.
+    static constexpr const char* kThresholdOrderMessage =
+        "Please enter a Threshold 2 (kW/m) at or above Threshold 1 (kW/m).";
     static constexpr const char* kNoHourlyFwiMessage =
         "No day has been handed over from the Hourly FWI (FWI2025) window yet: pick a day in "
         "its daily results and press Send Day to Fire by Hour.";

@@ -148,7 +148,7 @@ void FuelProjectionForm::SelectIgnition(IgnitionType ignition) {
 }
 
 void FuelProjectionForm::Calculate() {
-    if (!StoreForAction()) return;
+    if (!StoreForAction() || !CheckDayOfMonth("month", "day")) return;
 
     // After a successful store the month lies in 1..12, so the day of the year exists.
     const int julianDay = DayOfYear(settings_.month, settings_.day).value_or(settings_.day);

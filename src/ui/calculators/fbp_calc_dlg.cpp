@@ -210,6 +210,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         shapeView_->Painter()(painter, size);
         return image;
     }));
+    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
     // The first display: the outputs shown are those of the initial values.
     const emberlin::FbpSettings& held = model_.Settings();
     DrawShape(emberlin::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));

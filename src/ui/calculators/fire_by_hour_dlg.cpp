@@ -226,6 +226,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     }
     resize(size);
     AddResultExports(*this, FormExports(model_));
+    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;
@@ -384,16 +385,10 @@ void CFireByHourDlg::UpdateChart() {
             isi.append({double(hour.hour), hour.isi});
         }
     }
-    // A round step of 1, 2 or 5 times a power of ten giving about five intervals.
-    const double raw = top * 1.1 / 5.0;
-    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
-    const double step = raw <= decade       ? decade
-                        : raw <= 2 * decade ? 2 * decade
-                        : raw <= 5 * decade ? 5 * decade
-                                            : 10 * decade;
-    top = std::ceil(top * 1.1 / step) * step;
+    const forms::ChartAxis axis = forms::IntensityAxis(top);
+    top = axis.top;
     parts.intensity->setRange(0, top);
-    parts.intensity->setTickInterval(step);
+    parts.intensity->setTickInterval(axis.step);
     parts.indices->setRange(0, std::ceil(indexTop / 20.0) * 20.0);
 
     const auto& bands = forms::IntensityBands();

@@ -4,6 +4,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
@@ -423,7 +424,16 @@ PictureLauncher::PictureLauncher(QPushButton* button, const QString& title, cons
       available_(std::move(available)),
       build_(std::move(build)) {
     connect(button_, &QPushButton::clicked, this, [this] { Open(); });
+    // The picture belongs to the calculator that made it: it closes with it.
+    button_->window()->installEventFilter(this);
     Refresh();
+}
+
+bool PictureLauncher::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == button_->window() && event->type() == QEvent::Hide && window_ != nullptr) {
+        window_->close();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PictureLauncher::Refresh() {

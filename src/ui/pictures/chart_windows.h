@@ -69,6 +69,9 @@ class PictureLauncher : public QObject {
     void Open();
     PictureWindow* Window() const { return window_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Rebuild();
     QPushButton* button_;

@@ -158,6 +158,10 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
                      ProgramVersion().toHtmlEscaped());
     html += QStringLiteral("<h3>Inputs</h3>") + InputsHtml(table);
     html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table);
+    for (const std::string& line : table.summary) {
+        html += QStringLiteral("<p>%1</p>").arg(Escaped(line));
+    }
+    if (!table.note.empty()) html += QStringLiteral("<p><b>%1</b></p>").arg(Escaped(table.note));
     if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\" width=\"360\"></p>");
     // A number keeps its unit on its line ("95 %", "15 min").
     static const QRegularExpression numberAndUnit(
@@ -280,6 +284,19 @@ void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
     layout.addLayout(actions);
     // The export buttons join the last row, after what it holds before its stretch.
     AddResultExports(dialog, std::move(exports));
+    QObject::connect(&binder, &FormBinder::Refreshed, &dialog,
+                     [&dialog] { UpdateResultExports(dialog); });
+}
+
+void UpdateResultExports(QDialog& dialog) {
+    const ResultExports* exports = FindResultExports(dialog);
+    if (exports == nullptr) return;
+    const bool ready = !exports->ready || exports->ready();
+    for (const char* name : {"copyResults", "saveCsv", "report"}) {
+        if (auto* button = dialog.findChild<QPushButton*>(QLatin1String(name))) {
+            button->setEnabled(ready);
+        }
+    }
 }
 
 void AddResultExports(QDialog& dialog, ResultExports exports) {
@@ -304,6 +321,9 @@ void AddResultExports(QDialog& dialog, ResultExports exports) {
         button->setAccessibleName(button->text());
     }
     AssignFreeMnemonics(dialog);
+    // Nothing to export before the first results.
+    const bool ready = !exports.ready || exports.ready();
+    for (QPushButton* button : {copy, csv, report}) button->setEnabled(ready);
     QObject::connect(copy, &QPushButton::clicked, &dialog,
                      [exports] { CopyResults(exports.table()); });
     QObject::connect(csv, &QPushButton::clicked, &dialog,

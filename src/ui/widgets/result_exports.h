@@ -29,6 +29,8 @@ struct ResultExports {
     std::function<std::string()> howComputed;
     // The form's picture for the report, where it has one (a null image: none).
     std::function<QImage()> picture;
+    // Whether there are results to export (the buttons are disabled until then); none: always.
+    std::function<bool()> ready = {};
 };
 
 // The exports of a calculator's form: its results table and the note on how they were
@@ -36,7 +38,8 @@ struct ResultExports {
 template <class Form>
 ResultExports FormExports(const Form& form, std::function<QImage()> picture = {}) {
     return {[&form] { return forms::MakeResultsTable(form); },
-            [&form] { return forms::HowComputed(form); }, std::move(picture)};
+            [&form] { return forms::HowComputed(form); }, std::move(picture),
+            [&form] { return form.HasResults(); }};
 }
 
 // Adds "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." in a row under the
@@ -50,6 +53,10 @@ void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
                        std::initializer_list<const char*> beside,
                        std::initializer_list<const char*> closing, ResultExports exports,
                        const std::function<void(QHBoxLayout*)>& addToRow = {});
+
+// Enables the export buttons of `dialog` when its form has results to export (the
+// calculator foot does so after every action of its form).
+void UpdateResultExports(QDialog& dialog);
 
 // The exports AddResultExports gave `dialog` (null when none): what its buttons use.
 const ResultExports* FindResultExports(const QDialog& dialog);

@@ -157,6 +157,20 @@ TEST(FireShape, ScaleBarLengths) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(RoundScaleLength(c.max), c.length) << c.max;
 }
 
+TEST(FireShape, IntensityAxes) {
+    const struct {
+        double largest, top, step;
+    } cases[] = {{10000, 15000, 5000}, {4000, 5000, 1000},  {8514, 10000, 2000},
+                 {1, 1.5, 0.5},        {0, 500, 100},       {-1, 500, 100},
+                 {NAN, 500, 100},      {INFINITY, 500, 100}};
+    for (const auto& c : cases) {
+        const ChartAxis axis = IntensityAxis(c.largest);
+        EXPECT_DOUBLE_EQ(axis.top, c.top) << c.largest;
+        EXPECT_DOUBLE_EQ(axis.step, c.step) << c.largest;
+        EXPECT_TRUE(std::isfinite(axis.top) && axis.top > 0 && axis.step > 0) << c.largest;
+    }
+}
+
 // Every point of every ellipse lands inside the panel less its margin; the scale bar is a
 // round length between 0.4 and 1 of a quarter of the drawing width.
 TEST(FireShape, FitsWithoutClipping) {

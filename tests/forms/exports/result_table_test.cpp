@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,7 +16,10 @@
 #include "forms/models/detection_form.h"
 #include "forms/models/diurnal_form.h"
 #include "forms/models/fbp_calc_form.h"
+#include "forms/models/fire_by_hour_form.h"
 #include "forms/models/fuel_projection_form.h"
+#include "forms/models/fwi_calc_form.h"
+#include "support/diurnal_day.h"
 
 namespace emberlin::forms {
 namespace {
@@ -291,6 +295,85 @@ TEST(ResultTableExportTest, BeforeAnyCalculationTheTablesHoldWhatTheScreenShows)
     // Noon is hour 12 on the left of line 12.
     EXPECT_NE(diurnal.Text(DiurnalForm::LineId(12)).find(day.rows[11][1].text), std::string::npos);
 }
+
+// A calculation, then an input typed without calculating: every export keeps the inputs of
+// the calculation and says on a line of its own that the screen has changed since; those
+// inputs, calculated again, give the exported results.
+struct SinceRow {
+    const char* name;
+    std::function<std::pair<std::unique_ptr<FormModel>, std::function<ResultTable()>>(HandOver&)>
+        make;
+    const char* field;
+    const char* calculated;
+    const char* typedSince;
+};
+void PrintTo(const SinceRow& row, std::ostream* out) { *out << row.name; }
+
+template <class Form>
+std::pair<std::unique_ptr<FormModel>, std::function<ResultTable()>> Made(HandOver& shared) {
+    auto form = std::make_unique<Form>(shared);
+    const Form* held = form.get();
+    return {std::move(form), [held] { return MakeResultsTable(*held); }};
+}
+
+class ExportsOfTheCalculation : public testing::TestWithParam<SinceRow> {};
+
+TEST_P(ExportsOfTheCalculation, KeepItsInputsAndSayTheScreenChanged) {
+    const SinceRow& row = GetParam();
+    HandOver shared;
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
+    auto [form, table] = row.make(shared);
+    std::size_t column = 0;
+    const std::vector<const Control*> fields = form->InputFields();
+    while (column < fields.size() && fields[column]->id != row.field) ++column;
+    ASSERT_LT(column, fields.size());
+    TypeKeys(*form, row.field, row.calculated);
+    form->Click("calculate");
+    const ResultTable computed = table();
+    ASSERT_FALSE(computed.rows.empty());
+    EXPECT_TRUE(computed.note.empty());
+    EXPECT_EQ(computed.inputs[column].text, row.calculated);
+
+    TypeKeys(*form, row.field, row.typedSince);
+    const ResultTable since = table();
+    EXPECT_EQ(since.inputs[column].text, row.calculated);
+    EXPECT_EQ(since.inputs, computed.inputs);
+    EXPECT_EQ(since.rows, computed.rows);
+    ASSERT_FALSE(since.note.empty());
+    EXPECT_NE(TabSeparatedText(since).find("\n" + since.note + "\n"), std::string::npos);
+    EXPECT_NE(CsvText(since).find("\r\n" + since.note + "\r\n"), std::string::npos)
+        << CsvText(since);
+    EXPECT_NE(HtmlText(since).find(since.note), std::string::npos);
+
+    // Fire by Hour's summary travels with its rows.
+    if (form->HasControl("summary")) {
+        ASSERT_FALSE(computed.summary.empty());
+        EXPECT_EQ(since.summary, computed.summary);
+        for (const std::string& line : computed.summary) {
+            EXPECT_NE(form->Text("summary").find(line), std::string::npos) << line;
+            EXPECT_NE(TabSeparatedText(since).find("\n" + line + "\n"), std::string::npos);
+            EXPECT_NE(CsvText(since).find(line), std::string::npos);
+            EXPECT_NE(HtmlText(since).find(line), std::string::npos);
+        }
+    }
+    TypeKeys(*form, row.field, row.calculated);
+    form->Click("calculate");
+    EXPECT_EQ(table().rows, computed.rows);  // the exported inputs give the exported results
+    TypeKeys(*form, row.field, row.typedSince);
+    form->Click("calculate");
+    EXPECT_EQ(table().inputs[column].text, row.typedSince);
+    EXPECT_TRUE(table().note.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCalculator, ExportsOfTheCalculation,
+    testing::Values(SinceRow{"fwi", Made<FwiCalcForm>, "windSpeed", "30", "35"},
+                    SinceRow{"fbp", Made<FbpCalcForm>, "windSpeed", "30", "35"},
+                    SinceRow{"diurnal", Made<DiurnalForm>, "windSpeed", "30", "35"},
+                    SinceRow{"detection", Made<DetectionForm>, "fireStartTime", "1300", "1400"},
+                    SinceRow{"projection", Made<FuelProjectionForm>, "windSpeed", "30", "35"},
+                    SinceRow{"by_hour", Made<FireByHourForm>, "bui", "60", "70"}),
+    [](const testing::TestParamInfo<SinceRow>& row) { return std::string(row.param.name); });
 
 TEST(ResultTableExportTest, HtmlEscapesTextAndAlignsNumbers) {
     ResultTable table;

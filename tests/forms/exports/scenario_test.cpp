@@ -17,6 +17,7 @@
 #include "forms/models/fire_by_hour_form.h"
 #include "forms/models/fuel_projection_form.h"
 #include "forms/models/fwi_calc_form.h"
+#include "forms/models/hourly_fwi_form.h"
 
 namespace emberlin::forms {
 namespace {
@@ -30,8 +31,9 @@ struct FormsOfARun {
     DetectionForm detection{shared};
     FuelProjectionForm projection{shared};
     FireByHourForm byHour{shared};
+    HourlyFwiForm hourly{shared};
     std::vector<ScenarioWindow> windows =
-        ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour});
+        ScenarioWindows({fwi, fbp, diurnal, detection, projection, byHour, &hourly});
 
     // Every input's text and every box's state, window by window.
     std::string Screen() const {
@@ -80,7 +82,7 @@ TEST(ScenarioTest, EveryInputAndChoiceComesBackExactly) {
     saved.byHour.Click(FuelBoxId(kS2));
     const std::string text = WriteScenario(saved.windows);
     EXPECT_NE(text.find("\"format\": \"emberlin-scenario\""), std::string::npos);
-    EXPECT_NE(text.find("\"version\": 1"), std::string::npos);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
 
     FormsOfARun opened;
     const std::string firstDisplay = opened.Screen();
@@ -112,11 +114,16 @@ TEST(ScenarioTest, EveryInputAndChoiceComesBackExactly) {
     EXPECT_EQ(WriteScenario(opened.windows), text);
 }
 
+std::string Valid();
+std::string Replaced(std::string text, const std::string& from, const std::string& to);
+
 TEST(ScenarioTest, UnknownMembersAreIgnoredAndLeftOutFieldsKeepTheirValues) {
     FormsOfARun run;
-    const std::string text = R"({"format": "emberlin-scenario", "version": 1, "note": [1, {"a": 2}],
-        "fbpCalculator": {"ffmc": 90.5, "colour": "red", "fuelType": "M3"},
-        "someOtherWindow": {"ffmc": 1000}})";
+    std::string text = Replaced(Valid(), "\"format\"", R"("note": [1, {"a": 2}], "format")");
+    text = Replaced(text, "\"fbpCalculator\": {", R"("fbpCalculator": {"colour": "red",)");
+    text = Replaced(text, "\"ffmc\": 87", "\"ffmc\": 90.5");  // the FBP calculator's
+    text = Replaced(text, "\"fuelType\": \"C2\"", "\"fuelType\": \"M3\"");
+    text = Replaced(text, "\"format\"", R"("someOtherWindow": {"ffmc": 1000}, "format")");
     ASSERT_EQ(ReadScenario(text, run.windows), std::nullopt);
     EXPECT_EQ(run.fbp.Text("ffmc"), "90.5");
     EXPECT_EQ(run.fbp.Text("bui"), "40");
@@ -126,6 +133,39 @@ TEST(ScenarioTest, UnknownMembersAreIgnoredAndLeftOutFieldsKeepTheirValues) {
     // Opening computes nothing: the results still show the first display's.
     EXPECT_EQ(run.fbp.Text("rosText"), "11.09");
     EXPECT_FALSE(run.shared.fbp.has_value());
+}
+
+// Version 1 left out a group with nothing chosen, and version 2 writes it as null: both open,
+// the form keeping its own choice, while every other value is taken.
+TEST(ScenarioTest, OlderAndNullGroupsKeepTheFormsChoice) {
+    const std::string chosenReal = Replaced(Valid(), "\"integer\"", "\"real\"");
+    // Version 1 had no Hourly FWI window and left out groups with nothing chosen.
+    FormsOfARun older;
+    older.windows.pop_back();
+    const std::string v1 =
+        Replaced(Replaced(Replaced(WriteScenario(older.windows), "\"integer\"", "\"real\""),
+                          "\"version\": 2", "\"version\": 1"),
+                 ",\n    \"outputFormat\": \"real\"", "");
+    {
+        // A version 2 file holds the Hourly FWI window.
+        FormsOfARun run;
+        const std::string v2WithoutHourly =
+            Replaced(WriteScenario(older.windows), "\"integer\"", "\"real\"");
+        EXPECT_NE(ReadScenario(v2WithoutHourly, run.windows), std::nullopt);
+    }
+    const std::string v2 = Replaced(chosenReal, "\"real\"", "null");
+    for (const std::string& text : {v1, v2}) {
+        FormsOfARun run;
+        run.fwi.Click("realOption");
+        run.fwi.TypeText("rain", "3");
+        ASSERT_EQ(ReadScenario(text, run.windows), std::nullopt) << text;
+        EXPECT_EQ(run.fwi.Format(), OutputFormat::Real);
+        EXPECT_EQ(run.fwi.Text("rain"), "0");
+    }
+    // A group with nothing chosen is written as null, and so read back.
+    FormsOfARun run;
+    ASSERT_EQ(ReadScenario(chosenReal, run.windows), std::nullopt);
+    EXPECT_EQ(run.fwi.Format(), OutputFormat::Real);
 }
 
 struct Refused {
@@ -192,9 +232,29 @@ INSTANTIATE_TEST_SUITE_P(
                 "fields."},
         Refused{"Empty", "", "The file is empty: it holds no scenario."},
         Refused{"Blank", " \n\t ", "The file is empty: it holds no scenario."},
-        Refused{"NewerVersion", Replaced(Valid(), "\"version\": 1", "\"version\": 2"),
-                "line 3, column 14: this scenario has format version 2, written by a newer "
-                "EMBERLIN; this one reads version 1."},
+        Refused{"NewerVersion", Replaced(Valid(), "\"version\": 2", "\"version\": 3"),
+                "line 3, column 14: this scenario has format version 3, written by a newer "
+                "EMBERLIN; this one reads version 2."},
+        // Every key its version holds, after every value given has passed.
+        Refused{"FieldMissing", Replaced(Valid(), "\"rain\": 0,\n    ", ""),
+                "line 4, column 20, fwiCalculator: \"rain\" is missing (a version 2 scenario "
+                "holds it)."},
+        Refused{"FieldMissingInVersion1",
+                Replaced(Replaced(Valid(), "\"version\": 2", "\"version\": 1"),
+                         "\"rain\": 0,\n    ", ""),
+                "line 4, column 20, fwiCalculator: \"rain\" is missing (a version 1 scenario "
+                "holds it)."},
+        Refused{"GroupMissing", Replaced(Valid(), ",\n    \"outputFormat\": \"integer\"", ""),
+                "line 4, column 20, fwiCalculator: \"outputFormat\" is missing (a version 2 "
+                "scenario holds it)."},
+        Refused{"WindowMissing", Replaced(Valid(), "\"fireBehaviourByHour\"", "\"notAWindow\""),
+                "line 1, column 1: \"fireBehaviourByHour\" is missing (a version 2 scenario "
+                "holds every window)."},
+        Refused{
+            "ValueBeforeMissing",
+            Replaced(Replaced(Valid(), "\"rain\": 0,\n    ", ""), "\"bui\": 40", "\"bui\": 651"),
+            "line 15, column 12, fbpCalculator bui (BUI): Please enter a number between 0 and "
+            "650."},
         Refused{"NoVersion", R"({"format": "emberlin-scenario"})",
                 "line 1, column 1: the scenario has no valid \"version\" (a whole number from "
                 "1)."},
@@ -221,12 +281,11 @@ TEST(ScenarioTest, ManyKeysOpenQuickly) {
     while (repeated.size() < kMaxScenarioBytes - 16) repeated += "\"rain\":1,\n";
     repeated += "\"rain\":1}}";
     // Unknown keys, all different, each of which is looked at and placed.
-    std::string distinct =
-        "{\"format\": \"emberlin-scenario\", \"version\": 1, \"fwiCalculator\": {";
-    for (int i = 0; distinct.size() < kMaxScenarioBytes - 32; ++i) {
-        distinct += "\"k" + std::to_string(i) + "\":1,\n";
-    }
-    distinct += "\"rain\":1}}";
+    std::string keys;
+    const std::size_t room = kMaxScenarioBytes - Valid().size() - 16;
+    for (int i = 0; keys.size() < room; ++i) keys += "\"k" + std::to_string(i) + "\":1,\n";
+    const std::string distinct =
+        Replaced(Valid(), "\"fwiCalculator\": {", "\"fwiCalculator\": {" + keys);
     const auto started = std::chrono::steady_clock::now();
     const std::optional<std::string> refusal = ReadScenario(repeated, run.windows);
     EXPECT_EQ(ReadScenario(distinct, run.windows), std::nullopt);

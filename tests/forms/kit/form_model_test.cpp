@@ -71,11 +71,12 @@ TEST_F(FormModelTest, TypingStoresWarnsAndNeverRewritesTheBox) {
     EXPECT_TRUE(host.Messages().empty());
 }
 
-TEST_F(FormModelTest, StoringKeepsOldValueForNonNumbersAndHoldsOutOfRangeNumbers) {
+TEST_F(FormModelTest, StoringKeepsTheLastAcceptedValueForEveryRefusal) {
     TypeKeys(form, "first", "abc");
     EXPECT_EQ(form.first, 5.0);
     TypeKeys(form, "first", "12");
-    EXPECT_EQ(form.first, 12.0);  // held, yet refused
+    EXPECT_EQ(form.first, 1.0);  // "1" was accepted on the way; 12 is refused, never held
+    EXPECT_EQ(form.Text("first"), "12");
     // Fields after a refused one are not read in that pass.
     form.TypeText("second", "33");
     EXPECT_EQ(form.second, 1);
@@ -83,6 +84,19 @@ TEST_F(FormModelTest, StoringKeepsOldValueForNonNumbersAndHoldsOutOfRangeNumbers
     TypeKeys(form, "first", "7");
     EXPECT_EQ(form.second, 33);
     EXPECT_TRUE(host.Warnings().empty());
+    // Out of range or not whole: refused without being held, whatever the field's kind.
+    form.TypeText("second", "-200");
+    form.TypeText("whole", "87.5");
+    EXPECT_EQ(form.second, 33);
+    form.TypeText("second", "-17");
+    EXPECT_EQ(form.whole, 87.0);
+    form.TypeText("whole", "102");
+    EXPECT_EQ(form.whole, 87.0);
+    // Cancel closes on the last accepted values; opening again shows them.
+    form.Click("cancel");
+    form.Open();
+    EXPECT_EQ(form.Text("second"), "-17");
+    EXPECT_EQ(form.Text("whole"), "87");
 }
 
 TEST_F(FormModelTest, ComputingWithARefusedFieldShowsTheMessageAndFocusesIt) {

@@ -561,7 +561,7 @@ TEST_F(DiurnalFormTest, TypingStopsAtTheFirstRefusalAndClosing) {
     EXPECT_TRUE(host.Closed());
     EXPECT_FALSE(host.Accepted());
     form.Open();
-    EXPECT_EQ(form.Text("latitude"), "95");  // stored though refused
+    EXPECT_EQ(form.Text("latitude"), "55");  // the refused 95 never became the held value
     EXPECT_EQ(form.Text("day"), "15");       // never reached
 
     host.ClearEvents();

@@ -226,15 +226,15 @@ TEST(FbpCalcFormScenarios, ShowTheTextsOfTheirConditions) {
          },
          {{"cfbText", "0.98"}, {"fdText", "Crown Fire"}, {"lbText", "4.64"}},
          {{"rosText", {22.9, 0.05}}}},
-        {"February 31",
+        {"February 29",
          [](FbpCalcForm& f) {
              TypeKeys(f, "month", "2");
-             TypeKeys(f, "day", "31");
+             TypeKeys(f, "day", "29");
              f.Click("calculate");
          },
          {{"rosText", "11.09"}},
          {},
-         31 + 31},
+         31 + 29},
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);

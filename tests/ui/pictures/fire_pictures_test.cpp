@@ -255,6 +255,11 @@ class FirePicturesTest : public QObject {
         QCOMPARE(shapeView->Shape().outlines.size(), std::size_t{9});
         QVERIFY(!shapeView->Shape().noSpread);
         Shot(outlines, "detection_shape.png");
+        // The chart and fire shape windows close with the calculator that made them.
+        QVERIFY(growth->isVisible() && outlines->isVisible());
+        detection.hide();
+        QVERIFY(!growth->isVisible());
+        QVERIFY(!outlines->isVisible());
 
         QTest::mouseClick(projection.findChild<QPushButton*>(QStringLiteral("calculate")),
                           Qt::LeftButton);

@@ -48,7 +48,17 @@ class ResultExportsTest : public QObject {
         emberlin::ui::CFuelProjectionDlg dialog(shared, nullptr);
         dialog.ShowForm();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.Model().Click("calculate");
+        // Nothing to export before the first calculation.
+        const QStringList exportButtons = {QStringLiteral("copyResults"), QStringLiteral("saveCsv"),
+                                           QStringLiteral("report")};
+        for (const QString& name : exportButtons) {
+            QVERIFY(!dialog.findChild<QPushButton*>(name)->isEnabled());
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        for (const QString& name : exportButtons) {
+            QVERIFY(dialog.findChild<QPushButton*>(name)->isEnabled());
+        }
         QApplication::clipboard()->clear();
         QTest::keyClick(&dialog, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(QApplication::clipboard()->mimeData() != nullptr &&
