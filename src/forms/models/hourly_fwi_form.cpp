@@ -144,7 +144,7 @@ enum DayColumn : int {
     kDyDailyFfmc,  // the 1987 system's seven values, in CalcFwiDay's order
 };
 
-double SeasonValue(const emberlin::FwiDay& day, int index) {
+double SeasonValue(const emberlin::FwiCodes& day, int index) {
     const double values[] = {day.ffmc, day.dmc, day.dc, day.isi, day.bui, day.fwi, day.dsr};
     return values[index];
 }
@@ -522,7 +522,7 @@ void HourlyFwiForm::ComputeHourly() {
     // The 1987 daily system at the chosen hour of each date, with the rain of the 24 hours
     // ending then; the codes carry from one such observation to the next and start again
     // from the start-up codes where the hourly runs do (a new calendar year).
-    std::unordered_map<std::int64_t, emberlin::FwiDay> byDay;
+    std::unordered_map<std::int64_t, emberlin::FwiCodes> byDay;
     byDay.reserve(computedWx_.size() / 24 + 1);
     std::array<double, 3> carried = {startFfmc_, startDmc_, startDc_};
     int year = computedWx_.front().date.year;
@@ -538,7 +538,7 @@ void HourlyFwiForm::ComputeHourly() {
         while (HourKey(computedWx_[windowStart]) <= key - 24) ++windowStart;
         double rain = 0;
         for (std::size_t j = windowStart; j <= i; ++j) rain += computedWx_[j].rainMm;
-        const emberlin::FwiDay day =
+        const emberlin::FwiCodes day =
             CalcFwiDay(carried[0], carried[1], carried[2], w.date.month, w.temperatureC,
                        w.relativeHumidityPct, rain, w.windSpeedKmh);
         carried = {day.ffmc, day.dmc, day.dc};
@@ -547,8 +547,8 @@ void HourlyFwiForm::ComputeHourly() {
     daily1987_.clear();
     for (const fwi2025::DailySummary& d : days_) {
         const auto found = byDay.find(fwi2025::DayNumber(d.date));
-        daily1987_.push_back(found == byDay.end() ? std::nullopt
-                                                  : std::optional<emberlin::FwiDay>(found->second));
+        daily1987_.push_back(
+            found == byDay.end() ? std::nullopt : std::optional<emberlin::FwiCodes>(found->second));
     }
     hasResults_ = true;
     ResultsShown();
@@ -559,7 +559,7 @@ void HourlyFwiForm::ComputeDaily() {
     season_.reserve(weather_.size());
     std::array<double, 3> carried = {startFfmc_, startDmc_, startDc_};
     for (const HourlyWeather& w : weather_) {
-        const emberlin::FwiDay day =
+        const emberlin::FwiCodes day =
             CalcFwiDay(carried[0], carried[1], carried[2], w.date.month, w.temperatureC,
                        w.relativeHumidityPct, w.rainMm, w.windSpeedKmh);
         carried = {day.ffmc, day.dmc, day.dc};
@@ -767,7 +767,7 @@ std::string HourlyFwiForm::DayDate(std::size_t dayRow) const {
 
 HourlyFwiForm::ChartRow HourlyFwiForm::ChartPoint(std::size_t row) const {
     if (kind_ == WeatherKind::Daily) {
-        const emberlin::FwiDay& d = season_[row];
+        const emberlin::FwiCodes& d = season_[row];
         return {static_cast<double>(row), d.ffmc, d.isi, d.fwi, seasonWx_[row].rainMm, 0, 0, 0};
     }
     const fwi2025::HourlyOutput& o = series_.hours[row];

@@ -93,8 +93,8 @@ class HourlyFwiForm : public FormModel {
     // The weather rows of the last calculation (hourly weather).
     const std::vector<fwi2025::HourlyWeather>& CalculatedWeather() const { return computedWx_; }
     // The 1987 codes of each day (daily weather: each row; hourly weather: each fire day).
-    const std::vector<std::optional<emberlin::FwiDay>>& DailyCodes() const { return daily1987_; }
-    const std::vector<emberlin::FwiDay>& Season() const { return season_; }
+    const std::vector<std::optional<emberlin::FwiCodes>>& DailyCodes() const { return daily1987_; }
+    const std::vector<emberlin::FwiCodes>& Season() const { return season_; }
 
     // For the charts: per result row, the hours since the first row (hourly) or the day index.
     struct ChartRow {
@@ -148,8 +148,8 @@ class HourlyFwiForm : public FormModel {
     fwi2025::SeriesResult series_;
     std::vector<fwi2025::HourlyWeather> computedWx_;
     std::vector<fwi2025::DailySummary> days_;
-    std::vector<std::optional<emberlin::FwiDay>> daily1987_;
-    std::vector<emberlin::FwiDay> season_;
+    std::vector<std::optional<emberlin::FwiCodes>> daily1987_;
+    std::vector<emberlin::FwiCodes> season_;
     std::vector<fwi2025::HourlyWeather> seasonWx_;
 };
 

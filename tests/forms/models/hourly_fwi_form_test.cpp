@@ -45,13 +45,13 @@ TEST_F(HourlyFwiFormTest, DailyCodesBesideEachDayFollowTheChosenHour) {
         ASSERT_EQ(form.LoadCsv(ReadData("fwi2025/PRF2007_hourly_wx.csv"), "PRF2007"), "");
         ASSERT_TRUE(form.HasResults());
         const auto& wx = form.CalculatedWeather();
-        std::map<std::int64_t, emberlin::FwiDay> expected;
+        std::map<std::int64_t, emberlin::FwiCodes> expected;
         double ffmc = 85, dmc = 6, dc = 15;
         for (std::size_t i = 0; i < wx.size(); ++i) {
             if (wx[i].hour != hour) continue;
             double rain = 0;
             for (std::size_t j = i >= 23 ? i - 23 : 0; j <= i; ++j) rain += wx[j].rainMm;
-            const emberlin::FwiDay day =
+            const emberlin::FwiCodes day =
                 CalcFwiDay(ffmc, dmc, dc, wx[i].date.month, wx[i].temperatureC,
                            wx[i].relativeHumidityPct, rain, wx[i].windSpeedKmh);
             ffmc = day.ffmc;
@@ -77,7 +77,7 @@ TEST_F(HourlyFwiFormTest, DailyObservationsRunTheDailySystem) {
     ASSERT_EQ(form.LoadCsv(text, "daily.csv"), "");
     EXPECT_EQ(form.Kind(), WeatherKind::Daily);
     ASSERT_EQ(form.ResultRows(), 3u);
-    emberlin::FwiDay day{85, 6, 15, 0, 0, 0, 0};
+    emberlin::FwiCodes day{85, 6, 15, 0, 0, 0, 0};
     const double wx[3][5] = {{6, 20, 40, 15, 0}, {6, 25, 30, 20, 2.5}, {7, 28, 25, 10, 0}};
     for (std::size_t r = 0; r < 3; ++r) {
         day = CalcFwiDay(day.ffmc, day.dmc, day.dc, static_cast<int>(wx[r][0]), wx[r][1], wx[r][2],
