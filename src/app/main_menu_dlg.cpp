@@ -9,7 +9,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <iterator>
+#include <map>
+#include <set>
 #include <string_view>
 
 #include "ui/pictures/picture.h"
@@ -143,26 +146,44 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     bottom->addWidget(cancel);
     outer->addLayout(bottom);
 
-    // Every button a mnemonic of its own, in reading order: the first letter of its caption
-    // that no button before it took. The accessible names keep the plain captions.
-    // Cancel answers Escape. A button's own shortcut (Ctrl+S, Ctrl+O) goes on beside its
-    // mnemonic.
-    QString used;
+    // Every button but Cancel (which answers Escape) a mnemonic of its own: buttons are matched
+    // to letters of their captions, each preferring its earliest letter in reading order; a
+    // button whose letters are all taken takes one from an earlier button that can move to
+    // another. The accessible names keep the plain captions. A button's own shortcut (Ctrl+S,
+    // Ctrl+O) goes on beside its mnemonic.
+    std::vector<QPushButton*> labelled;
+    std::vector<std::pair<QPushButton*, QKeySequence>> ownKeys;  // setText replaces them
     for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button == cancel) continue;
+        if (button != cancel) labelled.push_back(button);
+        if (!button->shortcut().isEmpty()) ownKeys.emplace_back(button, button->shortcut());
+    }
+    std::map<QChar, std::size_t> owner;
+    const std::function<bool(std::size_t, std::set<QChar>&)> assign = [&](std::size_t b,
+                                                                          std::set<QChar>& seen) {
+        for (const QChar ch : labelled[b]->text()) {
+            const QChar letter = ch.toLower();
+            if (!letter.isLetter() || !seen.insert(letter).second) continue;
+            const auto held = owner.find(letter);
+            if (held == owner.end() || assign(held->second, seen)) {
+                owner[letter] = b;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t b = 0; b < labelled.size(); ++b) {
+        std::set<QChar> seen;
+        assign(b, seen);
+    }
+    for (const auto& [letter, b] : owner) {
+        QPushButton* button = labelled[b];
         const QString text = button->text();
-        const QKeySequence own = button->shortcut();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar letter = text.at(i).toLower();
-            if (!letter.isLetter() || used.contains(letter)) continue;
-            used += letter;
-            button->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
-            break;
-        }
-        if (!own.isEmpty()) {
-            auto* key = new QShortcut(own, this);
-            connect(key, &QShortcut::activated, button, &QPushButton::animateClick);
-        }
+        const qsizetype at = text.indexOf(letter, 0, Qt::CaseInsensitive);
+        button->setText(text.left(at) + QLatin1Char('&') + text.mid(at));
+    }
+    for (const auto& [button, own] : ownKeys) {
+        auto* key = new QShortcut(own, this);
+        connect(key, &QShortcut::activated, button, &QPushButton::animateClick);
     }
 
     // The calculators' models, in the order their windows were made when the menu made them

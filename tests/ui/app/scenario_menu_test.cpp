@@ -124,11 +124,20 @@ class ScenarioMenuTest : public QObject {
             QTemporaryDir folder;
             QVERIFY(folder.isValid());
             const QString typed = folder.filePath(QStringLiteral("typed.emberlin.json"));
-            QFile file(typed);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(R"({"format": "emberlin-scenario", "version": 1,
-  "fwiCalculator": {"rain": 3.5}, "diurnalWeather": {"maxWind": 40}})");
-            file.close();
+            {
+                // A whole scenario (every key its version holds) with two values typed.
+                HandOver shared;
+                CMainMenuDlg writer(shared);
+                for (const emberlin::forms::ScenarioWindow& window : writer.ScenarioWindows()) {
+                    if (window.key == "fwiCalculator") window.form->TypeText("rain", "3.5");
+                    if (window.key == "diurnalWeather") window.form->TypeText("maxWind", "40");
+                }
+                QFile file(typed);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(QByteArray::fromStdString(
+                    emberlin::forms::WriteScenario(writer.ScenarioWindows())));
+                file.close();
+            }
             const QString saved = folder.filePath(QStringLiteral("saved.emberlin.json"));
             auto fwiRain = [](CMainMenuDlg& menu) {
                 return menu.ScenarioWindows().front().form->Text("rain");

@@ -138,7 +138,7 @@ class HourlyFwiDlgTest : public QObject {
         CMainMenuDlg menu(shared);
         QPushButton* button = menu.CommandButton(app::kCmdHourlyFwi);
         QVERIFY(button != nullptr);
-        QCOMPARE(button->text(), QStringLiteral("Hourly FWI (FWI2025)"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Hourly FWI (FWI2025)"));
         emberlin::ui::CHourlyFwiDlg& dialog = menu.HourlyFwi();
         dialog.ShowForm();
 

@@ -196,6 +196,8 @@ class ResultExportsTest : public QObject {
                     if (page.trimmed().isEmpty()) continue;
                     QVERIFY2(page.contains(first),
                              qPrintable(QLatin1String(c.name) + ": " + page.left(80)));
+                    // The table ends on the page of the note's heading; the note may run on.
+                    if (page.contains(QStringLiteral("How these were computed"))) break;
                 }
             }
         }
