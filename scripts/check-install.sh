@@ -29,6 +29,7 @@ expected=(
   share/mime/packages/$id.xml
   share/man/man1/emberlin.1.gz
   share/doc/emberlin/copyright
+  share/doc/emberlin/guide.html
 )
 for size in "${sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
