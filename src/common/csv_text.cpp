@@ -44,4 +44,27 @@ std::string ShortestNumber(double value) {
     return text;
 }
 
+std::string MarkupEscaped(std::string_view text, bool quotes) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += quotes ? "&quot;" : "\"";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace emberlin

@@ -17,4 +17,8 @@ void AppendCsvField(std::string& out, std::string_view text);
 void AppendShortestNumber(std::string& out, double value);
 std::string ShortestNumber(double value);
 
+// The text with the characters HTML and XML give a meaning written as entities; `quotes` also
+// the double quote (as attributes and the exports need it).
+std::string MarkupEscaped(std::string_view text, bool quotes);
+
 }  // namespace emberlin

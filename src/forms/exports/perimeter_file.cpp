@@ -3,11 +3,11 @@
 
 #include <GeographicLib/AzimuthalEquidistant.hpp>
 #include <GeographicLib/Geodesic.hpp>
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <numbers>
 
+#include "common/csv_text.h"
 #include "common/number_text.h"
 #include "forms/content/pictures.h"
 
@@ -15,39 +15,8 @@ namespace emberlin::forms {
 
 namespace {
 
-// The shortest text that reads back to the same double.
-std::string Shortest(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-std::string XmlEscaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string PropertyText(const PerimeterProperty& p) {
-    if (const double* number = std::get_if<double>(&p.value)) return Shortest(*number);
+    if (const double* number = std::get_if<double>(&p.value)) return ShortestNumber(*number);
     return std::get<std::string>(p.value);
 }
 
@@ -208,23 +177,23 @@ std::string PerimeterGeoJson(GeoPoint origin, const std::vector<PerimeterFeature
 std::string PerimeterKml(GeoPoint origin, std::string_view title,
                          const std::vector<PerimeterFeature>& features) {
     const auto coordinates = [](GeoPoint p) {
-        return Shortest(p.longitude) + "," + Shortest(p.latitude) + ",0";
+        return ShortestNumber(p.longitude) + "," + ShortestNumber(p.latitude) + ",0";
     };
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
-        XmlEscaped(title) +
+        MarkupEscaped(title, true) +
         "</name>\n"
         "<Style id=\"perimeter\"><LineStyle><color>ff0000cc</color><width>2</width></LineStyle>"
         "<PolyStyle><fill>0</fill></PolyStyle></Style>\n"
         "<Placemark><name>Ignition point</name><Point><coordinates>" +
         coordinates(origin) + "</coordinates></Point></Placemark>\n";
     for (const PerimeterFeature& feature : features) {
-        kml += "<Placemark><name>" + XmlEscaped(feature.name) +
+        kml += "<Placemark><name>" + MarkupEscaped(feature.name, true) +
                "</name><styleUrl>#perimeter</styleUrl>\n<ExtendedData>\n";
         for (const PerimeterProperty& p : feature.properties) {
-            kml += "<Data name=\"" + XmlEscaped(p.name) + "\"><value>" +
-                   XmlEscaped(PropertyText(p)) + "</value></Data>\n";
+            kml += "<Data name=\"" + MarkupEscaped(p.name, true) + "\"><value>" +
+                   MarkupEscaped(PropertyText(p), true) + "</value></Data>\n";
         }
         kml += "</ExtendedData>\n";
         if (feature.noSpread) {

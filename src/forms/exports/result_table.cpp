@@ -24,31 +24,6 @@ bool HasCells(const std::vector<std::string>& row) {
     return false;
 }
 
-// The text with the characters HTML gives a meaning written as entities; `quotes` also the
-// double quote, as the exports write it (the grid's copy leaves it as it is).
-std::string Escaped(std::string_view text, bool quotes) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += quotes ? "&quot;" : "\"";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 // Units by field id, the same in every form.
 const std::map<std::string, std::string, std::less<>>& UnitsById() {
     static const std::map<std::string, std::string, std::less<>> units = {
@@ -127,13 +102,13 @@ std::vector<std::string> Texts(const std::vector<TableCell>& cells) {
 void AppendHtmlTable(std::string& out, const std::vector<TableColumn>& columns,
                      const std::vector<std::vector<TableCell>>& rows) {
     out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
-    for (const TableColumn& c : columns) out += "<th>" + Escaped(c.Heading(), true) + "</th>";
+    for (const TableColumn& c : columns) out += "<th>" + MarkupEscaped(c.Heading(), true) + "</th>";
     out += "</tr>\n";
     for (const auto& row : rows) {
         out += "<tr>";
         for (const TableCell& cell : row) {
             out += cell.value ? "<td align=\"right\">" : "<td>";
-            out += Escaped(cell.text, true) + "</td>";
+            out += MarkupEscaped(cell.text, true) + "</td>";
         }
         out += "</tr>\n";
     }
@@ -229,7 +204,7 @@ std::string FixedWidthText(const ResultTable& table) {
 std::string HtmlTable(const ResultTable& table) {
     std::string html = "<table>\n<tr>";
     for (const std::string& header : table.headers) {
-        std::string words = Escaped(header, false);
+        std::string words = MarkupEscaped(header, false);
         for (std::size_t at = words.find('\n'); at != std::string::npos; at = words.find('\n')) {
             words.replace(at, 1, "<br>");
         }
@@ -239,7 +214,7 @@ std::string HtmlTable(const ResultTable& table) {
     for (const auto& row : table.cells) {
         if (!HasCells(row)) continue;
         html += "<tr>";
-        for (const std::string& cell : row) html += "<td>" + Escaped(cell, false) + "</td>";
+        for (const std::string& cell : row) html += "<td>" + MarkupEscaped(cell, false) + "</td>";
         html += "</tr>\n";
     }
     html += "</table>\n";
@@ -437,12 +412,13 @@ std::string TabSeparatedText(const ResultTable& table) {
 }
 
 std::string HtmlText(const ResultTable& table) {
-    std::string out = "<h3>" + Escaped(table.title, true) + "</h3>\n<p><b>Inputs</b></p>\n";
+    std::string out = "<h3>" + MarkupEscaped(table.title, true) + "</h3>\n<p><b>Inputs</b></p>\n";
     AppendHtmlTable(out, table.inputColumns, {table.inputs});
     out += "<p><b>Results</b></p>\n";
     AppendHtmlTable(out, table.resultColumns, table.rows);
-    for (const std::string& line : table.summary) out += "<p>" + Escaped(line, true) + "</p>\n";
-    if (!table.note.empty()) out += "<p>" + Escaped(table.note, true) + "</p>\n";
+    for (const std::string& line : table.summary)
+        out += "<p>" + MarkupEscaped(line, true) + "</p>\n";
+    if (!table.note.empty()) out += "<p>" + MarkupEscaped(table.note, true) + "</p>\n";
     return out;
 }
 
