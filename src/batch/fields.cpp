@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "forms/fields/field_ranges.h"
+#include "forms/fields/field_declarations.h"
 
 namespace emberlin::batch {
 
@@ -116,23 +116,23 @@ bool RecordValues::Optional(std::optional<std::size_t> column, const ValueRule& 
 
 namespace {
 
-ValueRule RuleOf(std::span<const forms::FieldRange> ranges, std::string_view fieldId) {
-    const forms::FieldRange& range = forms::FindRange(ranges, fieldId);
-    return {range.min, range.max, range.integer};
+ValueRule RuleOf(std::span<const forms::FieldDeclaration> fields, std::string_view fieldId) {
+    const forms::FieldDeclaration& field = forms::FindField(fields, fieldId);
+    return {field.min, field.max, field.Whole()};
 }
 
 }  // namespace
 
-ValueRule FwiFormRange(std::string_view fieldId) { return RuleOf(forms::FwiCalcRanges(), fieldId); }
+ValueRule FwiFormRange(std::string_view fieldId) { return RuleOf(forms::FwiCalcFields(), fieldId); }
 
-ValueRule FbpFormRange(std::string_view fieldId) { return RuleOf(forms::FbpCalcRanges(), fieldId); }
+ValueRule FbpFormRange(std::string_view fieldId) { return RuleOf(forms::FbpCalcFields(), fieldId); }
 
 ValueRule DiurnalFormRange(std::string_view fieldId) {
-    return RuleOf(forms::DiurnalRanges(), fieldId);
+    return RuleOf(forms::DiurnalFields(), fieldId);
 }
 
 ValueRule FireByHourFormRange(std::string_view fieldId) {
-    return RuleOf(forms::FireByHourRanges(), fieldId);
+    return RuleOf(forms::FireByHourFields(), fieldId);
 }
 
 }  // namespace emberlin::batch

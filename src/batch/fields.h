@@ -69,7 +69,8 @@ class RecordValues {
 
 // The rule of a field of the FWI calculator, the FBP calculator, the diurnal weather form or
 // the Fire Behaviour by Hour form, by its control id ("relativeHumidity", "elapsedTime", ...),
-// read from the forms' range tables. Throws std::out_of_range for an id the form does not have.
+// read from the forms' field declarations. Throws std::out_of_range for an id the form does not
+// have.
 ValueRule FwiFormRange(std::string_view fieldId);
 ValueRule FbpFormRange(std::string_view fieldId);
 ValueRule DiurnalFormRange(std::string_view fieldId);

@@ -10,6 +10,7 @@
 #include "fire/engine_inputs.h"
 #include "fire/fire_by_hour.h"
 #include "forms/content/fire_description.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/fire_by_hour_columns.h"
 
 namespace emberlin::batch {
@@ -51,7 +52,7 @@ constexpr std::array<SiteColumn, kSiteCount> kSiteColumns = {{
     {{"slope", "gs"}, "slope"},
     {{"aspect", ""}, "aspect"},
     {{"elevation", "elv"}, "elevation"},
-    {{"accel", ""}, ""},  // 1 point (the form's default), 0 line
+    {{"accel", ""}, ""},  // 1 point, 0 line; the form's ignition when blank
     {{"startHour", ""}, "startHour"},
     {{"duration", ""}, "duration"},
     {{"threshold1", ""}, "threshold1"},
@@ -70,6 +71,11 @@ class HourlyRows : public RowCommand {
         for (std::size_t i = 0; i < kSiteCount; ++i) {
             rules_[i] = kSiteColumns[i].field.empty() ? ValueRule{0, 1, true}
                                                       : FireByHourFormRange(kSiteColumns[i].field);
+            defaults_[i] =
+                kSiteColumns[i].field.empty()
+                    ? (emberlin::FbpSettings{}.ignition == emberlin::IgnitionType::Point ? 1 : 0)
+                    : forms::FindField(forms::FireByHourFields(), kSiteColumns[i].field)
+                          .defaultValue;
         }
         latitude_ = FireByHourFormRange("latitude");
         longitude_ = FireByHourFormRange("longitude");
@@ -125,20 +131,7 @@ class HourlyRows : public RowCommand {
         // The form's initial values for whatever a row leaves blank.
         emberlin::FbpSettings settings;
         emberlin::ProjectionSite& site = settings.site;
-        std::array<double, kSiteCount> v = {double(site.pc),
-                                            double(site.pdf),
-                                            double(site.gc),
-                                            site.gfl,
-                                            site.bui,
-                                            site.windDirection,
-                                            site.slope,
-                                            site.aspect,
-                                            double(site.elevation),
-                                            1,
-                                            13,
-                                            6,
-                                            4000,
-                                            10000};
+        std::array<double, kSiteCount> v = defaults_;
         for (std::size_t i = 0; i < kSiteCount; ++i) {
             if (!values.Optional(positions_[i], rules_[i], v[i])) return values.Problem();
         }
@@ -221,6 +214,7 @@ class HourlyRows : public RowCommand {
     ValueRule latitude_;
     ValueRule longitude_;
     std::array<ValueRule, kSiteCount> rules_{};
+    std::array<double, kSiteCount> defaults_{};
     std::array<std::optional<std::size_t>, kSiteCount> positions_{};
     std::vector<std::size_t> idColumns_;
 };

@@ -40,7 +40,7 @@
 #include "diurnal/hourly_ffmc.h"
 #include "fbp/fbp_engine.h"
 #include "forms/fields/calculator_defaults.h"
-#include "forms/fields/field_ranges.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/models/diurnal_form.h"
 #include "forms/models/fbp_calc_form.h"
 #include "forms/models/fire_by_hour_form.h"
@@ -1002,13 +1002,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The texts that list the fuel codes, which come from the catalogue, word for word.
 // The batch commands check a value against the range and integer rule of the form field it
-// stands for: every number field of each form has its rule, equal to the field's own, and the
-// table lists no field the form lacks.
+// stands for: every input field of each form is declared, in storing order, opens with its
+// declared value, and its batch rule is the field's own.
 struct FormFields {
     const char* name;
     std::function<std::unique_ptr<forms::FormModel>(forms::HandOver&)> make;
     ValueRule (*rule)(std::string_view);
-    std::span<const forms::FieldRange> (*table)();
+    std::span<const forms::FieldDeclaration> (*fields)();
 };
 
 class FormFieldRules : public testing::TestWithParam<FormFields> {};
@@ -1016,17 +1016,20 @@ class FormFieldRules : public testing::TestWithParam<FormFields> {};
 TEST_P(FormFieldRules, BatchRuleIsTheFormFieldsOwn) {
     forms::HandOver shared;
     const std::unique_ptr<forms::FormModel> form = GetParam().make(shared);
-    std::size_t numberFields = 0;
-    for (const forms::Control* control : form->Controls()) {
-        const bool integer = control->kind == forms::ControlKind::IntField;
-        if (!integer && control->kind != forms::ControlKind::DoubleField) continue;
-        ++numberFields;
-        const ValueRule rule = GetParam().rule(control->id);
-        EXPECT_EQ(rule.min, control->minValue) << control->id;
-        EXPECT_EQ(rule.max, control->maxValue) << control->id;
-        EXPECT_EQ(rule.integer, integer || control->wholeNumber) << control->id;
+    const std::vector<const forms::Control*> inputs = form->InputFields();
+    const std::span<const forms::FieldDeclaration> fields = GetParam().fields();
+    ASSERT_EQ(inputs.size(), fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const forms::Control& control = *inputs[i];
+        const forms::FieldDeclaration& field = fields[i];
+        EXPECT_EQ(control.id, field.id);
+        EXPECT_EQ(control.text, FormatGeneral(field.opensWith.value_or(field.defaultValue)));
+        const ValueRule rule = GetParam().rule(field.id);
+        EXPECT_EQ(rule.min, control.minValue) << field.id;
+        EXPECT_EQ(rule.max, control.maxValue) << field.id;
+        EXPECT_EQ(rule.integer, control.kind == forms::ControlKind::IntField || control.wholeNumber)
+            << field.id;
     }
-    EXPECT_EQ(GetParam().table().size(), numberFields);
     EXPECT_THROW(GetParam().rule("noSuchField"), std::out_of_range);
 }
 
@@ -1037,13 +1040,13 @@ std::unique_ptr<forms::FormModel> Make(forms::HandOver& shared) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormFieldRules,
                          testing::Values(FormFields{"FwiCalc", Make<forms::FwiCalcForm>,
-                                                    FwiFormRange, forms::FwiCalcRanges},
+                                                    FwiFormRange, forms::FwiCalcFields},
                                          FormFields{"FbpCalc", Make<forms::FbpCalcForm>,
-                                                    FbpFormRange, forms::FbpCalcRanges},
+                                                    FbpFormRange, forms::FbpCalcFields},
                                          FormFields{"Diurnal", Make<forms::DiurnalForm>,
-                                                    DiurnalFormRange, forms::DiurnalRanges},
+                                                    DiurnalFormRange, forms::DiurnalFields},
                                          FormFields{"FireByHour", Make<forms::FireByHourForm>,
-                                                    FireByHourFormRange, forms::FireByHourRanges}),
+                                                    FireByHourFormRange, forms::FireByHourFields}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FbpCommand, FuelCodeTextsListEveryCode) {

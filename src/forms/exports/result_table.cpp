@@ -1,7 +1,5 @@
 #include "forms/exports/result_table.h"
 
-#include <map>
-
 #include "common/csv_text.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
@@ -22,34 +20,6 @@ bool HasCells(const std::vector<std::string>& row) {
         if (!cell.empty()) return true;
     }
     return false;
-}
-
-// Units by field id, the same in every form.
-const std::map<std::string, std::string, std::less<>>& UnitsById() {
-    static const std::map<std::string, std::string, std::less<>> units = {
-        {"temperature", "deg C"},
-        {"minTemperature", "deg C"},
-        {"maxTemperature", "deg C"},
-        {"relativeHumidity", "%"},
-        {"windSpeed", "km/h"},
-        {"minWind", "km/h"},
-        {"maxWind", "km/h"},
-        {"rain", "mm"},
-        {"latitude", "deg"},
-        {"longitude", "deg"},
-        {"slope", "%"},
-        {"aspect", "deg"},
-        {"windDirection", "deg"},
-        {"elevation", "m"},
-        {"elapsedTime", "min"},
-        {"gfl", "kg/m2"},
-        {"pc", "%"},
-        {"pdf", "%"},
-        {"df", "%"},
-        {"gc", "%"},
-        {"fireStartTime", "hhmm"},
-    };
-    return units;
 }
 
 // A label without its parenthesised unit: "Wind Speed  ( km/hr )" gives "Wind Speed".
@@ -222,8 +192,6 @@ std::string HtmlTable(const ResultTable& table) {
 }
 
 void AddInputs(const FormModel& form, ResultTable& table) {
-    std::map<std::string, int> seen;
-    for (const Control* field : form.InputFields()) ++seen[NameOf(field->label)];
     // The inputs of the results shown, not what the boxes hold since.
     const std::optional<ResultInputs>& used = form.InputsOfResults();
     if (form.ResultsStale()) {
@@ -234,12 +202,11 @@ void AddInputs(const FormModel& form, ResultTable& table) {
     std::size_t index = 0;
     for (const Control* field : form.InputFields()) {
         const std::size_t at = index++;
-        std::string name = NameOf(field->label);
-        // Two fields of one label ("Maximum" of temperature and of wind) go by their ids.
-        if (seen[name] > 1) name += " [" + field->id + "]";
-        const auto unit = UnitsById().find(field->id);
-        table.inputColumns.push_back(
-            {name, unit != UnitsById().end() ? unit->second : UnitOf(field->label)});
+        // A declared field's column goes by its export name and unit.
+        const FieldDeclaration* declared = field->declaration;
+        table.inputColumns.push_back(declared != nullptr
+                                         ? TableColumn{declared->exportName, declared->unit}
+                                         : TableColumn{NameOf(field->label), UnitOf(field->label)});
         const double value = used ? used->values[at]
                                   : (field->kind == ControlKind::IntField ? *field->intMember
                                                                           : *field->doubleMember);

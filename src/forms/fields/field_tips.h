@@ -1,4 +1,5 @@
-// What every field of the calculators means: its tooltip and accessible description.
+// What the boxes, buttons and results of the calculators mean: their tooltips and accessible
+// descriptions (the input fields' tips are declared with the fields).
 #pragma once
 
 #include <span>
@@ -8,14 +9,12 @@
 
 namespace emberlin::forms {
 
-// One row per field: meaning with unit, and a note on what a special value stands for.
-// The range of an input is added from the field itself (TipText).
+// One row per control: meaning with unit, and a note on what a special value stands for.
 std::span<const FieldTip> FwiCalcTips();
 std::span<const FieldTip> FbpCalcTips();
 std::span<const FieldTip> DiurnalTips();
 std::span<const FieldTip> DetectionTips();
 std::span<const FieldTip> FuelProjectionTips();
-std::span<const FieldTip> FireByHourTips();
 std::span<const FieldTip> HourlyFwiTips();
 
 // The rows of the result tables, which all read alike within a table.

@@ -88,7 +88,15 @@ std::string UnparsedMessage(const Control& control) {
     return NotANumberMessage(control.kind);
 }
 
-FormModel::FormModel(std::string title) : title_(std::move(title)) {}
+const FieldDeclaration& FindField(std::span<const FieldDeclaration> fields, std::string_view id) {
+    for (const FieldDeclaration& field : fields) {
+        if (field.id == id) return field;
+    }
+    throw std::out_of_range("no field " + std::string(id));
+}
+
+FormModel::FormModel(std::string title, std::span<const FieldDeclaration> fields)
+    : title_(std::move(title)), fields_(fields) {}
 
 void FormModel::Open() {
     Show();
@@ -377,6 +385,48 @@ Control& Register(std::deque<Control>& controls, std::unordered_map<std::string,
     return added;
 }
 }  // namespace
+
+Control& FormModel::AddField(std::string_view id, double& member) {
+    const FieldDeclaration& field = FindField(fields_, id);
+    if (field.kind == FieldKind::Integer) throw std::logic_error(field.id + " holds an int");
+    member = field.opensWith.value_or(field.defaultValue);
+    Control& control = AddDouble(field.id, field.label, member, field.min, field.max);
+    control.wholeNumber = field.kind == FieldKind::WholeNumber;
+    return Declared(field, control);
+}
+
+Control& FormModel::AddField(std::string_view id, int& member) {
+    const FieldDeclaration& field = FindField(fields_, id);
+    if (field.kind != FieldKind::Integer) throw std::logic_error(field.id + " holds a double");
+    // Declared defaults of int fields are whole numbers within int.
+    member = static_cast<int>(field.opensWith.value_or(field.defaultValue));
+    return Declared(field, AddInt(field.id, field.label, member, static_cast<int>(field.min),
+                                  static_cast<int>(field.max)));
+}
+
+Control& FormModel::Declared(const FieldDeclaration& field, Control& control) {
+    control.declaration = &field;
+    control.group = field.group;
+    control.tip = TipText(control, {field.id, field.meaning, field.note});
+    return control;
+}
+
+void FormModel::ApplyFieldTips(std::string_view lineBreak) {
+    for (Control& control : controls_) {
+        if (const FieldDeclaration* field = control.declaration) {
+            control.tip = TipText(control, {field->id, field->meaning, field->note}, lineBreak);
+        }
+    }
+}
+
+void FormModel::PutBackDefaults() {
+    for (Control& control : controls_) {
+        if (control.declaration == nullptr) continue;
+        const double value = control.declaration->defaultValue;
+        if (control.doubleMember != nullptr) *control.doubleMember = value;
+        if (control.intMember != nullptr) *control.intMember = static_cast<int>(value);
+    }
+}
 
 Control& FormModel::AddDouble(std::string id, std::string label, double& member, double minValue,
                               double maxValue) {

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/kit/field_declaration.h"
 #include "forms/kit/form_host.h"
 
 namespace emberlin::forms {
@@ -40,6 +41,7 @@ struct Control {
     bool result = false;       // a result the form computes (greyed while stale)
     std::string group;         // names the field where its label alone is ambiguous ("Wind Speed")
     std::string tip;           // meaning, unit and range: the tooltip and accessible description
+    const FieldDeclaration* declaration = nullptr;  // an input field's declaration
 
     // Binding for storing and showing (null for buttons).
     double* doubleMember = nullptr;
@@ -137,7 +139,8 @@ struct ResultInputs {
 
 class FormModel {
   public:
-    explicit FormModel(std::string title);
+    // `fields` declares the form's input fields (AddField).
+    explicit FormModel(std::string title, std::span<const FieldDeclaration> fields = {});
     virtual ~FormModel() = default;
     FormModel(const FormModel&) = delete;
     FormModel& operator=(const FormModel&) = delete;
@@ -198,6 +201,14 @@ class FormModel {
     void Show();
 
   protected:
+    // The input field `id` of the form's declarations, bound to `member`, which takes the
+    // value the form opens with. Throws std::logic_error for a member of another kind.
+    Control& AddField(std::string_view id, double& member);
+    Control& AddField(std::string_view id, int& member);
+    // Every declared field's member back to its default; the screen is not shown.
+    void PutBackDefaults();
+    // The declared fields' tooltips again, their sentences joined by `lineBreak`.
+    void ApplyFieldTips(std::string_view lineBreak);
     Control& AddDouble(std::string id, std::string label, double& member, double minValue,
                        double maxValue);
     Control& AddInt(std::string id, std::string label, int& member, int minValue, int maxValue);
@@ -254,7 +265,10 @@ class FormModel {
     void SetWarning(std::optional<Refusal> refusal);
     std::optional<Refusal> StoreControl(Control& control);
 
+    Control& Declared(const FieldDeclaration& field, Control& control);
+
     std::string title_;
+    std::span<const FieldDeclaration> fields_;
     std::deque<Control> controls_;  // stable addresses; declaration order
     std::unordered_map<std::string, Control*> byId_;
     std::vector<OptionGroup> optionGroups_;

@@ -9,6 +9,7 @@
 #include "fbp/fbp_engine.h"
 #include "fire/containment.h"
 #include "forms/exports/result_table.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
@@ -119,7 +120,7 @@ std::string DetectionForm::RowId(int row) { return "row" + std::to_string(row + 
 std::string DetectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
 DetectionForm::DetectionForm(HandOver& shared)
-    : FbpSettingsForm("EMBERLIN - FBP Detection Assessment", shared),
+    : FbpSettingsForm("EMBERLIN - FBP Detection Assessment", shared, DetectionFields()),
       headings_(DetectionHeadings()) {
     // Input fields, declared in storing order. Every edit marks the inputs as edited, so a
     // later CALCULATE no longer claims a settings source.
@@ -129,25 +130,23 @@ DetectionForm::DetectionForm(HandOver& shared)
             StoreWhileTyping();
         };
     };
-    typed(AddDouble("aspect", "Aspect", settings_.site.aspect, 0, 360));
-    typed(AddDouble("bui", "BUI", settings_.site.bui, 0, 650));
-    typed(AddInt("day", "Day", settings_.day, 1, 31));
-    typed(AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000));
+    typed(AddField("aspect", settings_.site.aspect));
+    typed(AddField("bui", settings_.site.bui));
+    typed(AddField("day", settings_.day));
+    typed(AddField("elevation", settings_.site.elevation));
+    // Display only: the rows take the FFMC and wind hour by hour from the diurnal calculator.
     AddDouble("ffmc", "FFMC", settings_.ffmc, 0, 101).readOnly = true;
-    typed(AddDouble("latitude", "Latitude    ( d.d )  ", settings_.site.latitude, 30, 90));
-    typed(AddDouble("longitude", "Longitude      ( d.d )", settings_.site.longitude, -170, 170));
-    typed(AddInt("month", "Month", settings_.month, 1, 12));
-    typed(AddDouble("windDirection", "Wind Direction      ( deg )", settings_.site.windDirection, 0,
-                    360));
-    typed(AddInt("gc", "% Grass Curing ( O1a/1b)", settings_.site.gc, 0, 100));
-    typed(AddInt("pdf", "% Dead Balsam in M3/M4", settings_.site.pdf, 0, 100));
-    typed(AddDouble("gfl",
-                    "Grass Fuel Load (" + GrassFuelCodes("/") + ")               ( kg / m2 )",
-                    settings_.site.gfl, 0, 5));
-    typed(AddInt("pc", "% Conifer in Mixedwood", settings_.site.pc, 0, 100));
+    typed(AddField("latitude", settings_.site.latitude));
+    typed(AddField("longitude", settings_.site.longitude));
+    typed(AddField("month", settings_.month));
+    typed(AddField("windDirection", settings_.site.windDirection));
+    typed(AddField("gc", settings_.site.gc));
+    typed(AddField("pdf", settings_.site.pdf));
+    typed(AddField("gfl", settings_.site.gfl));
+    typed(AddField("pc", settings_.site.pc));
     AddDouble("windSpeed", "Wind Speed     ( km/hr )", settings_.windSpeed, 0, 150).readOnly = true;
-    typed(AddDouble("slope", "Slope   ( % )", settings_.site.slope, 0, 100));
-    typed(AddInt("fireStartTime", "Fire Start Time", fireStartTime_, 0, 2400));
+    typed(AddField("slope", settings_.site.slope));
+    typed(AddField("fireStartTime", fireStartTime_));
 
     AddFuelChecks(&FuelType::detectionLabel);
     AddIgnitionAndSourceChecks();
@@ -186,7 +185,7 @@ void DetectionForm::ClearRows() {
 void DetectionForm::RestoreDefaults() {
     // The way out of any bad value: puts back every input and never refuses.
     settings_ = FbpSettings{};
-    fireStartTime_ = 1430;
+    PutBackDefaults();
     ShowChoices(settings_.fuelIndex, settings_.ignition, true, false);
     ClearRows();
     Show();

@@ -95,7 +95,7 @@ class DetectionForm : public FbpSettingsForm {
   private:
     void ClearRows();
 
-    int fireStartTime_ = 1430;  // clock time hhmm
+    int fireStartTime_ = 0;  // clock time hhmm; opens with its declared default
     bool inputsEdited_ = false;
 
     std::array<std::string, kHeadingLineCount> headings_;

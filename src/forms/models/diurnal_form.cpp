@@ -6,30 +6,12 @@
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "forms/exports/result_table.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
 
 namespace {
-
-// What "Default" puts back. Noon humidity is 50 here although the form opens with 45.
-struct DiurnalDefaults {
-    double temperature = 30;
-    double relativeHumidity = 50;
-    double windSpeed = 25;
-    double ffmc = 87;
-    int month = 7;
-    int day = 15;
-    double latitude = 55;
-    double longitude = -110;
-    double minTemperature = 15;
-    double maxTemperature = 32;
-    DiurnalCurveParams temperatureParams = kDefaultTemperatureParams;
-    double minWind = 1;
-    double maxWind = 35;
-    DiurnalCurveParams windParams = kDefaultWindParams;
-};
-constexpr DiurnalDefaults kDefaults{};
 
 std::string Spaces(std::size_t n) { return std::string(n, ' '); }
 
@@ -56,33 +38,31 @@ std::string FfmcCell(double v) { return Cell(v < 10 ? 4 : 3, v); }
 }  // namespace
 
 DiurnalForm::DiurnalForm(HandOver& shared)
-    : FormModel("Diurnal Weather Calculator"), shared_(shared) {
+    : FormModel("Diurnal Weather Calculator", DiurnalFields()), shared_(shared) {
     // Declared in storing order.
     AddCheck("vanWagnerOption", "Van Wagner", vanWagnerOption_,
              [this] { ChooseMethod(FfmcMethod::VanWagner); });
     AddCheck("lawsonOption", "Lawson", lawsonOption_, [this] { ChooseLawson(); });
     AddCheck("equilibriumOption", "Equilibrium", equilibriumOption_,
              [this] { ChooseMethod(FfmcMethod::Equilibrium); });
-    AddInput(AddDouble("ffmc", "FFMC", ffmc_, 0, 101));
-    // The hourly FFMC starts from a whole-number code.
-    MutableControl("ffmc").wholeNumber = true;
-    AddInput(AddDouble("latitude", "Latitude", latitude_, 30, 90));
-    AddInput(AddDouble("longitude", "Longitude", longitude_, -170, 170));
-    AddInput(AddDouble("relativeHumidity", "RH", relativeHumidity_, 0, 100));
-    AddInput(AddDouble("temperature", "Temperature", temperature_, 0, 40));
-    AddInput(AddDouble("windSpeed", "Wind Speed", windSpeed_, 0, 150));
-    AddInput(AddDouble("maxTemperature", "Maximum", maxTemperature_, 0, 40));
-    AddInput(AddDouble("maxWind", "Maximum", maxWind_, 0, 150));
-    AddInput(AddDouble("minTemperature", "Minimum", minTemperature_, 0, 40));
-    AddInput(AddDouble("minWind", "Minimum", minWind_, 0, 150));
-    AddInput(AddDouble("temperatureBeta", "BETA", temperatureParams_.beta, 0, 4.5));
-    AddInput(AddDouble("temperatureGamma", "GAMMA", temperatureParams_.gamma, -4.5, 4.5));
-    AddInput(AddDouble("windAlpha", "ALPHA", windParams_.alpha, -2.5, 2.5));
-    AddInput(AddDouble("windBeta", "BETA", windParams_.beta, 0, 7.5));
-    AddInput(AddDouble("windGamma", "GAMMA", windParams_.gamma, -4.5, 4.5));
-    AddInput(AddDouble("temperatureAlpha", "ALPHA", temperatureParams_.alpha, 0, 5));
-    AddInput(AddInt("day", "Day", day_, 1, 31));
-    AddInput(AddInt("month", "Month", month_, 1, 12));
+    AddInput(AddField("ffmc", ffmc_));
+    AddInput(AddField("latitude", latitude_));
+    AddInput(AddField("longitude", longitude_));
+    AddInput(AddField("relativeHumidity", relativeHumidity_));
+    AddInput(AddField("temperature", temperature_));
+    AddInput(AddField("windSpeed", windSpeed_));
+    AddInput(AddField("maxTemperature", maxTemperature_));
+    AddInput(AddField("maxWind", maxWind_));
+    AddInput(AddField("minTemperature", minTemperature_));
+    AddInput(AddField("minWind", minWind_));
+    AddInput(AddField("temperatureBeta", temperatureParams_.beta));
+    AddInput(AddField("temperatureGamma", temperatureParams_.gamma));
+    AddInput(AddField("windAlpha", windParams_.alpha));
+    AddInput(AddField("windBeta", windParams_.beta));
+    AddInput(AddField("windGamma", windParams_.gamma));
+    AddInput(AddField("temperatureAlpha", temperatureParams_.alpha));
+    AddInput(AddField("day", day_));
+    AddInput(AddField("month", month_));
     for (int r = 1; r <= kLineCount; ++r) {
         AddText(LineId(r), "Hours " + FormatInt(r) + " and " + FormatInt(r + 12),
                 lines_[static_cast<std::size_t>(r - 1)]);
@@ -103,17 +83,6 @@ DiurnalForm::DiurnalForm(HandOver& shared)
     AddButton("exit", "EXIT", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
 
-    // The same labels stand in several groups; messages name the group too.
-    for (const char* id : {"temperature", "relativeHumidity", "windSpeed"}) {
-        MutableControl(id).group = "Noon";
-    }
-    for (const char* id : {"minTemperature", "maxTemperature", "temperatureAlpha",
-                           "temperatureBeta", "temperatureGamma"}) {
-        MutableControl(id).group = "Temperature";
-    }
-    for (const char* id : {"minWind", "maxWind", "windAlpha", "windBeta", "windGamma"}) {
-        MutableControl(id).group = "Wind Speed";
-    }
     ApplyTips(DiurnalTips());
     std::vector<std::string> lines;
     for (int r = 1; r <= kLineCount; ++r) lines.push_back(LineId(r));
@@ -160,20 +129,7 @@ void DiurnalForm::ChooseLawson() {
 void DiurnalForm::UseDefaults() {
     // "Default" never refuses: it is the way out of a bad value, so nothing is checked first.
     // The FFMC method is kept.
-    temperature_ = kDefaults.temperature;
-    relativeHumidity_ = kDefaults.relativeHumidity;
-    windSpeed_ = kDefaults.windSpeed;
-    ffmc_ = kDefaults.ffmc;
-    month_ = kDefaults.month;
-    day_ = kDefaults.day;
-    latitude_ = kDefaults.latitude;
-    longitude_ = kDefaults.longitude;
-    minTemperature_ = kDefaults.minTemperature;
-    maxTemperature_ = kDefaults.maxTemperature;
-    temperatureParams_ = kDefaults.temperatureParams;
-    minWind_ = kDefaults.minWind;
-    maxWind_ = kDefaults.maxWind;
-    windParams_ = kDefaults.windParams;
+    PutBackDefaults();
     defaultOption_ = true;
     fwiCalculatorOption_ = false;
     ShowAll();

@@ -82,21 +82,21 @@ class DiurnalForm : public FormModel {
 
     HandOver& shared_;
 
-    // The eighteen inputs, with their initial values.
-    double temperature_ = 30;
-    double relativeHumidity_ = 45;
-    double windSpeed_ = 25;
-    double ffmc_ = 87;
-    int month_ = 7;
-    int day_ = 15;
-    double latitude_ = 55;
-    double longitude_ = -110;
-    double minTemperature_ = 15;
-    double maxTemperature_ = 32;
-    DiurnalCurveParams temperatureParams_ = kDefaultTemperatureParams;
-    double minWind_ = 1;
-    double maxWind_ = 35;
-    DiurnalCurveParams windParams_ = kDefaultWindParams;
+    // The eighteen inputs, which open with their declared values.
+    double temperature_ = 0;
+    double relativeHumidity_ = 0;
+    double windSpeed_ = 0;
+    double ffmc_ = 0;
+    int month_ = 0;
+    int day_ = 0;
+    double latitude_ = 0;
+    double longitude_ = 0;
+    double minTemperature_ = 0;
+    double maxTemperature_ = 0;
+    DiurnalCurveParams temperatureParams_{};
+    double minWind_ = 0;
+    double maxWind_ = 0;
+    DiurnalCurveParams windParams_{};
 
     // FFMC Method and Setting to Use options.
     bool vanWagnerOption_ = true;

@@ -7,6 +7,7 @@
 #include "common/rounding.h"
 #include "fbp/fbp_engine.h"
 #include "forms/content/fire_description.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 #include "forms/models/fbp_settings_form.h"
 
@@ -24,7 +25,7 @@ std::string Rounded(double value) { return FormatInt(RoundToInt(value)); }
 }  // namespace
 
 FbpCalcForm::FbpCalcForm(HandOver& shared)
-    : FormModel("EMBERLIN - FBP Calculator"), shared_(shared) {
+    : FormModel("EMBERLIN - FBP Calculator", FbpCalcFields()), shared_(shared) {
     fuelChecks_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
 
     // Declared in storing order.
@@ -33,25 +34,25 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
         AddCheck(std::string(fuel.buttonId), std::string(fuel.calculatorLabel),
                  fuelChecks_[static_cast<std::size_t>(i)], [this, i] { ChooseFuel(i); });
     }
-    AddDouble("bui", "BUI", settings_.site.bui, 0, 650);
-    AddInt("day", "Day", settings_.day, 1, 31);
-    AddDouble("ffmc", "FFMC", settings_.ffmc, 0, 101);
-    AddDouble("latitude", "Latitude     ( d.d )", settings_.site.latitude, 30, 90);
-    AddDouble("longitude", "Longitude       ( d.d )", settings_.site.longitude, -170, 170);
-    AddInt("month", "Month", settings_.month, 1, 12);
-    AddDouble("slope", "Slope ( % )", settings_.site.slope, 0, 100);
-    AddInt("elapsedTime", "Elapsed Time ( min )", settings_.elapsedTime, 0, 300);
-    AddDouble("windSpeed", "Wind Speed  ( km/hr )", settings_.windSpeed, 0, 150);
+    AddField("bui", settings_.site.bui);
+    AddField("day", settings_.day);
+    AddField("ffmc", settings_.ffmc);
+    AddField("latitude", settings_.site.latitude);
+    AddField("longitude", settings_.site.longitude);
+    AddField("month", settings_.month);
+    AddField("slope", settings_.site.slope);
+    AddField("elapsedTime", settings_.elapsedTime);
+    AddField("windSpeed", settings_.windSpeed);
     AddCheck("lineIgnition", "Line", lineIgnition_, [this] { ChooseIgnition(IgnitionType::Line); });
     AddCheck("pointIgnition", "Point", pointIgnition_,
              [this] { ChooseIgnition(IgnitionType::Point); });
-    AddInt("elevation", "Elevation ( m )", settings_.site.elevation, 0, 3000);
-    AddInt("df", "DF  (%) ", settings_.site.pdf, 0, 100);
-    AddInt("gc", "GC  (%)", settings_.site.gc, 0, 100);
-    AddInt("pc", "PC  (%)", settings_.site.pc, 0, 100);
-    AddDouble("aspect", "Aspect", settings_.site.aspect, 0, 360);
-    AddDouble("windDirection", "Wind Direction ( deg )", settings_.site.windDirection, 0, 360);
-    AddDouble("gfl", "GFL  ( kg/m2)", settings_.site.gfl, 0, 5);
+    AddField("elevation", settings_.site.elevation);
+    AddField("df", settings_.site.pdf);
+    AddField("gc", settings_.site.gc);
+    AddField("pc", settings_.site.pc);
+    AddField("aspect", settings_.site.aspect);
+    AddField("windDirection", settings_.site.windDirection);
+    AddField("gfl", settings_.site.gfl);
 
     AddText("rosText", "ROS ( m/min )", rosText_);
     AddText("hfiText", "HFI   ( kW/m )", hfiText_);

@@ -14,8 +14,9 @@ OptionGroup FuelTypeOptions(std::function<void(int)> select) {
     return fuels;
 }
 
-FbpSettingsForm::FbpSettingsForm(std::string title, HandOver& shared)
-    : FormModel(std::move(title)), shared_(shared) {
+FbpSettingsForm::FbpSettingsForm(std::string title, HandOver& shared,
+                                 std::span<const FieldDeclaration> fields)
+    : FormModel(std::move(title), fields), shared_(shared) {
     fuelBoxes_[static_cast<std::size_t>(settings_.fuelIndex)] = true;
 }
 

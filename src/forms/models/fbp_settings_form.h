@@ -33,7 +33,7 @@ class FbpSettingsForm : public FormModel {
     virtual void TakeFbpSettings() = 0;
 
   protected:
-    FbpSettingsForm(std::string title, HandOver& shared);
+    FbpSettingsForm(std::string title, HandOver& shared, std::span<const FieldDeclaration> fields);
 
     // The fuel boxes, labelled by the catalogue's `label` column, in fuel index order.
     void AddFuelChecks(std::string_view FuelType::*label);

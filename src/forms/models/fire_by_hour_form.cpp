@@ -6,7 +6,7 @@
 #include "common/calendar.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
-#include "forms/fields/field_tips.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/models/detection_form.h"
 #include "forms/models/fbp_calc_form.h"
 
@@ -40,7 +40,7 @@ std::string RowText(const std::array<std::string, kHourColumnCount>& cells) {
 std::string FireByHourForm::RowId(int hour) { return "hour" + std::to_string(hour); }
 
 FireByHourForm::FireByHourForm(HandOver& shared)
-    : FbpSettingsForm("EMBERLIN - Fire Behaviour by Hour", shared) {
+    : FbpSettingsForm("EMBERLIN - Fire Behaviour by Hour", shared, FireByHourFields()) {
     // Declared in storing order. A typed change leaves the settings source unclaimed.
     auto typed = [this](Control& control) -> Control& {
         control.onEdited = [this] {
@@ -51,23 +51,23 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     };
     // The boxes read the fuel codes, as the FBP calculator's do.
     AddFuelChecks(&FuelType::code);
-    typed(AddInt("pc", "% Conifer (M1/M2)", settings_.site.pc, 0, 100));
-    typed(AddInt("pdf", "% Dead Fir (M3/M4)", settings_.site.pdf, 0, 100));
-    typed(AddInt("gc", "% Grass Curing (" + GrassFuelCodes("/") + ")", settings_.site.gc, 0, 100));
-    typed(AddDouble("gfl", "Grass Fuel Load (kg/m2)", settings_.site.gfl, 0, 5));
-    typed(AddDouble("bui", "BUI", settings_.site.bui, 0, 650));
-    typed(AddDouble("windDirection", "Wind Direction (deg)", settings_.site.windDirection, 0, 360));
-    typed(AddDouble("slope", "Slope (%)", settings_.site.slope, 0, 100));
-    typed(AddDouble("aspect", "Aspect (deg)", settings_.site.aspect, 0, 360));
-    typed(AddDouble("latitude", "Latitude (d.d)", settings_.site.latitude, 30, 90));
-    typed(AddDouble("longitude", "Longitude (d.d)", settings_.site.longitude, -170, 170));
-    typed(AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000));
-    typed(AddInt("month", "Month", settings_.month, 1, 12));
-    typed(AddInt("day", "Day", settings_.day, 1, 31));
-    AddInt("startHour", "Fire Start Hour (0-23)", startHour_, 0, 23);
-    AddInt("duration", "Duration (h)", duration_, 1, 24);
-    AddDouble("threshold1", "Threshold 1 (kW/m)", thresholds_[0], 0, 50000);
-    AddDouble("threshold2", "Threshold 2 (kW/m)", thresholds_[1], 0, 50000);
+    typed(AddField("pc", settings_.site.pc));
+    typed(AddField("pdf", settings_.site.pdf));
+    typed(AddField("gc", settings_.site.gc));
+    typed(AddField("gfl", settings_.site.gfl));
+    typed(AddField("bui", settings_.site.bui));
+    typed(AddField("windDirection", settings_.site.windDirection));
+    typed(AddField("slope", settings_.site.slope));
+    typed(AddField("aspect", settings_.site.aspect));
+    typed(AddField("latitude", settings_.site.latitude));
+    typed(AddField("longitude", settings_.site.longitude));
+    typed(AddField("elevation", settings_.site.elevation));
+    typed(AddField("month", settings_.month));
+    typed(AddField("day", settings_.day));
+    AddField("startHour", startHour_);
+    AddField("duration", duration_);
+    AddField("threshold1", thresholds_[0]);
+    AddField("threshold2", thresholds_[1]);
 
     AddIgnitionAndSourceChecks();
 
@@ -95,7 +95,7 @@ FireByHourForm::FireByHourForm(HandOver& shared)
     AddButton("ok", "OK", [this] { Ok(); });
     AddButton("cancel", "Cancel", [this] { Cancel(); });
     // Each tip reads as one line: the meaning, then the range.
-    ApplyTips(FireByHourTips(), " ");
+    ApplyFieldTips(" ");
 }
 
 void FireByHourForm::ChooseSource(HourSource source) {
@@ -114,9 +114,7 @@ void FireByHourForm::RestoreDefaults() {
     hourlyFwiSource_ = false;
     SetChecked("diurnalSourceOption", true);
     SetChecked("hourlyFwiSourceOption", false);
-    startHour_ = 13;
-    duration_ = 6;
-    thresholds_ = {4000, 10000};
+    PutBackDefaults();
     ShowChoices(settings_.fuelIndex, settings_.ignition, true, false);
     Show();
     StoreWhileTyping();  // every text is now valid: clears any warning left beside a field

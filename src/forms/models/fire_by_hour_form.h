@@ -55,9 +55,10 @@ class FireByHourForm : public FbpSettingsForm {
   private:
     void WriteResult();
 
-    int startHour_ = 13;
-    int duration_ = 6;
-    std::array<double, 2> thresholds_ = {4000, 10000};
+    // Open with their declared defaults.
+    int startHour_ = 0;
+    int duration_ = 0;
+    std::array<double, 2> thresholds_ = {};
 
     bool diurnalSource_ = true;
     bool hourlyFwiSource_ = false;

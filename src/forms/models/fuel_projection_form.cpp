@@ -2,6 +2,7 @@
 
 #include "common/calendar.h"
 #include "fbp/fbp_engine.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
@@ -89,25 +90,25 @@ std::string FuelProjectionForm::RowId(int fuelIndex) {
 std::string FuelProjectionForm::HeadingId(int line) { return "heading" + std::to_string(line + 1); }
 
 FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
-    : FormModel("EMBERLIN - FBP Projection by Fuel Type"), headings_(ProjectionHeadings()) {
+    : FormModel("EMBERLIN - FBP Projection by Fuel Type", FuelProjectionFields()),
+      headings_(ProjectionHeadings()) {
     // Input fields, declared in storing order.
-    AddDouble("aspect", "Aspect", settings_.site.aspect, 0, 360);
-    AddInt("gc", " GC (%)", settings_.site.gc, 0, 100);
-    AddDouble("bui", "BUI", settings_.site.bui, 0, 650);
-    AddInt("day", "Day", settings_.day, 1, 31);
-    AddInt("pdf", "DF (%) ", settings_.site.pdf, 0, 100);
-    AddInt("elevation", "Elevation (m)", settings_.site.elevation, 0, 3000);
-    AddDouble("ffmc", "FFMC", settings_.ffmc, 0, 101);
-    AddDouble("latitude", "Latitude  ( d.d ) ", settings_.site.latitude, 30, 90);
-    AddDouble("gfl", "GFL  (kg / m2 )", settings_.site.gfl, 0, 5);
-    AddDouble("longitude", "Longitude   ( d.d )", settings_.site.longitude, -170, 170);
-    AddInt("month", "Month", settings_.month, 1, 12);
-    AddInt("pc", "  PC (%) ", settings_.site.pc, 0, 100);
-    AddDouble("slope", "Slope     ( % )", settings_.site.slope, 0, 100);
-    AddInt("elapsedTime", "Elapsed Time         (min)", settings_.elapsedTime, 0, 300);
-    AddDouble("windSpeed", "Wind Speed      ( km/hr )", settings_.windSpeed, 0, 150);
-    AddDouble("windDirection", "Wind Direction      ( deg ) ", settings_.site.windDirection, 0,
-              360);
+    AddField("aspect", settings_.site.aspect);
+    AddField("gc", settings_.site.gc);
+    AddField("bui", settings_.site.bui);
+    AddField("day", settings_.day);
+    AddField("pdf", settings_.site.pdf);
+    AddField("elevation", settings_.site.elevation);
+    AddField("ffmc", settings_.ffmc);
+    AddField("latitude", settings_.site.latitude);
+    AddField("gfl", settings_.site.gfl);
+    AddField("longitude", settings_.site.longitude);
+    AddField("month", settings_.month);
+    AddField("pc", settings_.site.pc);
+    AddField("slope", settings_.site.slope);
+    AddField("elapsedTime", settings_.elapsedTime);
+    AddField("windSpeed", settings_.windSpeed);
+    AddField("windDirection", settings_.site.windDirection);
 
     AddCheck("pointIgnition", "Point", pointIgnition_,
              [this] { SelectIgnition(IgnitionType::Point); });

@@ -4,21 +4,22 @@
 
 #include "common/number_text.h"
 #include "common/rounding.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::forms {
 
 FwiCalcForm::FwiCalcForm(HandOver& shared)
-    : FormModel("EMBERLIN - FWI Calculator"), shared_(shared) {
+    : FormModel("EMBERLIN - FWI Calculator", FwiCalcFields()), shared_(shared) {
     // Declared in storing order.
-    AddDouble("ffmcYesterday", "Yesterday's    FFMC", ffmcYesterday_, 0, 101);
-    AddDouble("dmcYesterday", "DMC", dmcYesterday_, 0, 500);
-    AddDouble("dcYesterday", "DC", dcYesterday_, 0, 1200);
-    AddInt("month", "Month", month_, 1, 12);
-    AddDouble("rain", " Rain     ( mm )", rain_, 0, 60);
-    AddDouble("temperature", "Temperature      ( deg C )", temperature_, 0, 40);
-    AddDouble("windSpeed", "Wind Speed      ( km/ hr )", windSpeed_, 0, 100);
+    AddField("ffmcYesterday", ffmcYesterday_);
+    AddField("dmcYesterday", dmcYesterday_);
+    AddField("dcYesterday", dcYesterday_);
+    AddField("month", month_);
+    AddField("rain", rain_);
+    AddField("temperature", temperature_);
+    AddField("windSpeed", windSpeed_);
     AddCheck("integerOption", "Integer", integerOption_,
              [this] { ChooseFormat(OutputFormat::Integer); });
     AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(OutputFormat::Real); });
@@ -29,7 +30,7 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddText("buiText", "BUI", buiText_);
     AddText("fwiText", "FWI", fwiText_);
     AddText("dsrText", "DSR", dsrText_);
-    AddDouble("relativeHumidity", " RH    ( % )", relativeHumidity_, 1, 100);
+    AddField("relativeHumidity", relativeHumidity_);
 
     AddOptionGroup({"outputFormat",
                     "Output format",

@@ -32,13 +32,14 @@ class FwiCalcForm : public FormModel {
 
     HandOver& shared_;
 
-    double ffmcYesterday_ = 72;
-    double dmcYesterday_ = 39;
-    double dcYesterday_ = 300;
-    double temperature_ = 28;
-    double relativeHumidity_ = 50;
-    int month_ = 7;
-    double windSpeed_ = 25;
+    // The inputs, which open with their declared defaults.
+    double ffmcYesterday_ = 0;
+    double dmcYesterday_ = 0;
+    double dcYesterday_ = 0;
+    double temperature_ = 0;
+    double relativeHumidity_ = 0;
+    int month_ = 0;
+    double windSpeed_ = 0;
     double rain_ = 0;
     bool integerOption_ = true;
     bool realOption_ = false;

@@ -8,6 +8,7 @@
 #include "batch/csv.h"
 #include "batch/fields.h"
 #include "common/number_text.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
 
 namespace emberlin::forms {
@@ -162,20 +163,15 @@ struct HourlyFwiForm::Parsed {
 };
 
 HourlyFwiForm::HourlyFwiForm(HandOver& shared)
-    : FormModel("EMBERLIN - Hourly FWI (FWI2025)"), shared_(shared) {
+    : FormModel("EMBERLIN - Hourly FWI (FWI2025)", HourlyFwiFields()), shared_(shared) {
     // Declared in storing order.
-    AddDouble("latitude", "Latitude (deg N)", latitude_, fwi2025::kLatitudeRangeDeg.min,
-              fwi2025::kLatitudeRangeDeg.max);
-    AddDouble("longitude", "Longitude (deg E)", longitude_, fwi2025::kLongitudeRangeDeg.min,
-              fwi2025::kLongitudeRangeDeg.max);
-    AddDouble("utcOffset", "Time zone (h from UTC)", utcOffset_, fwi2025::kUtcOffsetRangeH.min,
-              fwi2025::kUtcOffsetRangeH.max);
-    AddDouble("startFfmc", "Start-up FFMC", startFfmc_, fwi2025::kFfmcRange.min,
-              fwi2025::kFfmcRange.max);
-    // The FWI Calculator's ranges: the values it hands over always fit.
-    AddDouble("startDmc", "Start-up DMC", startDmc_, 0, 500);
-    AddDouble("startDc", "Start-up DC", startDc_, 0, 1200);
-    AddInt("dailyHour", "Daily system hour (0-23)", dailyHour_, 0, 23);
+    AddField("latitude", latitude_);
+    AddField("longitude", longitude_);
+    AddField("utcOffset", utcOffset_);
+    AddField("startFfmc", startFfmc_);
+    AddField("startDmc", startDmc_);
+    AddField("startDc", startDc_);
+    AddField("dailyHour", dailyHour_);
     AddText("source", "Weather", source_);
 
     AddButton("takeFwi", "Take FFMC, DMC, DC from FWI Calculator", [this] { TakeFwiCalculator(); });

@@ -135,13 +135,14 @@ class HourlyFwiForm : public FormModel {
     WeatherKind kind_ = WeatherKind::Hourly;
     std::vector<fwi2025::HourlyWeather> weather_;
 
-    double latitude_ = 45.996;
-    double longitude_ = -77.427;
-    double utcOffset_ = -4;
-    double startFfmc_ = 85;
-    double startDmc_ = 6;
-    double startDc_ = 15;
-    int dailyHour_ = 12;
+    // The inputs, which open with their declared defaults.
+    double latitude_ = 0;
+    double longitude_ = 0;
+    double utcOffset_ = 0;
+    double startFfmc_ = 0;
+    double startDmc_ = 0;
+    double startDc_ = 0;
+    int dailyHour_ = 0;
     std::string source_ = "No weather yet: open a file or paste cells.";
 
     bool hasResults_ = false;

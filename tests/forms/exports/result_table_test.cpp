@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -224,7 +226,7 @@ TEST(ResultTableExportTest, CopiedProjectionParsesBackIntoEighteenRowsOfTheScree
     ASSERT_EQ(inputHeadings.size(), inputs.size());
     std::map<std::string, std::string> input;
     for (std::size_t i = 0; i < inputs.size(); ++i) input[inputHeadings[i]] = inputs[i];
-    EXPECT_EQ(input["Wind Speed (km/h)"], "32");
+    EXPECT_EQ(input["Wind speed (km/h)"], "32");
     EXPECT_EQ(input["Slope (%)"], "35.5");
     EXPECT_EQ(input["Ignition"], "Point");
     EXPECT_EQ(lines[3], "");
@@ -284,10 +286,9 @@ TEST(ResultTableExportTest, BeforeAnyCalculationTheTablesHoldWhatTheScreenShows)
     DiurnalForm diurnal(shared);
     const ResultTable empty = MakeResultsTable(diurnal);
     EXPECT_TRUE(empty.rows.empty());
-    // Two fields labelled "Maximum" are told apart.
+    // Two fields labelled "Maximum" are told apart by their names.
     const std::string csv = CsvText(empty);
-    EXPECT_NE(csv.find("Maximum [maxTemperature] (deg C),Maximum [maxWind] (km/h)"),
-              std::string::npos)
+    EXPECT_NE(csv.find("Maximum temperature (deg C),Maximum wind speed (km/h)"), std::string::npos)
         << csv;
     diurnal.Click("calculate");
     const ResultTable day = MakeResultsTable(diurnal);
@@ -332,6 +333,21 @@ TEST_P(ExportsOfTheCalculation, KeepItsInputsAndSayTheScreenChanged) {
     const ResultTable computed = table();
     ASSERT_FALSE(computed.rows.empty());
     EXPECT_TRUE(computed.note.empty());
+    // Every heading says what its column is, once, and no internal name leaks into it.
+    std::set<std::string> headings;
+    for (const auto* columns : {&computed.inputColumns, &computed.resultColumns}) {
+        for (const TableColumn& named : *columns) {
+            const std::string heading = named.Heading();
+            EXPECT_TRUE(headings.insert(heading).second) << heading;
+            EXPECT_EQ(heading.find('['), std::string::npos) << heading;
+            for (const Control* control : form->Controls()) {
+                const std::string& id = control->id;
+                if (std::any_of(id.begin(), id.end(), [](char c) { return std::isupper(c); })) {
+                    EXPECT_EQ(heading.find(id), std::string::npos) << heading;
+                }
+            }
+        }
+    }
     EXPECT_EQ(computed.inputs[column].text, row.calculated);
 
     TypeKeys(*form, row.field, row.typedSince);

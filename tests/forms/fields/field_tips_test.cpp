@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "forms/fields/field_declarations.h"
 #include "forms/kit/recording_host.h"
 #include "forms/models/detection_form.h"
 #include "forms/models/diurnal_form.h"
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorTest, ::testing::ValuesIn(kCalcu
 // has the field.
 struct ExplainedField {
     const char* name;
-    std::span<const FieldTip> (*tips)();
+    std::span<const FieldDeclaration> (*fields)();
     const char* id;
     const char* words;
 };
@@ -148,45 +149,41 @@ class FieldTipsExplain : public ::testing::TestWithParam<ExplainedField> {};
 
 TEST_P(FieldTipsExplain, SpecialValuesAndCurveShapes) {
     const ExplainedField& row = GetParam();
-    std::vector<std::string> texts;
-    for (const FieldTip& tip : row.tips()) {
-        if (tip.id == row.id)
-            texts.push_back(std::string(tip.meaning) + " " + std::string(tip.note));
-    }
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_NE(texts[0].find(row.words), std::string::npos) << texts[0];
+    const FieldDeclaration& field = FindField(row.fields(), row.id);
+    const std::string text = field.meaning + " " + field.note;
+    EXPECT_NE(text.find(row.words), std::string::npos) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FieldTips, FieldTipsExplain,
     ::testing::Values(
-        ExplainedField{"fbp_gc", FbpCalcTips, "gc", "0 stands for the standard curing of 95 %"},
-        ExplainedField{"fbp_gfl", FbpCalcTips, "gfl",
+        ExplainedField{"fbp_gc", FbpCalcFields, "gc", "0 stands for the standard curing of 95 %"},
+        ExplainedField{"fbp_gfl", FbpCalcFields, "gfl",
                        "0 stands for the standard load of 0.3 kg/m\u00b2"},
-        ExplainedField{"detection_gc", DetectionTips, "gc",
+        ExplainedField{"detection_gc", DetectionFields, "gc",
                        "0 stands for the standard curing of 95 %"},
-        ExplainedField{"detection_gfl", DetectionTips, "gfl",
+        ExplainedField{"detection_gfl", DetectionFields, "gfl",
                        "0 stands for the standard load of 0.3 kg/m\u00b2"},
-        ExplainedField{"projection_gc", FuelProjectionTips, "gc",
+        ExplainedField{"projection_gc", FuelProjectionFields, "gc",
                        "0 stands for the standard curing of 95 %"},
-        ExplainedField{"projection_gfl", FuelProjectionTips, "gfl",
+        ExplainedField{"projection_gfl", FuelProjectionFields, "gfl",
                        "0 stands for the standard load of 0.3"},
-        ExplainedField{"temperature_alpha", DiurnalTips, "temperatureAlpha", "after sunrise"},
-        ExplainedField{"temperature_beta", DiurnalTips, "temperatureBeta", "after noon"},
-        ExplainedField{"temperature_gamma", DiurnalTips, "temperatureGamma", "through the night"},
-        ExplainedField{"wind_alpha", DiurnalTips, "windAlpha",
+        ExplainedField{"temperature_alpha", DiurnalFields, "temperatureAlpha", "after sunrise"},
+        ExplainedField{"temperature_beta", DiurnalFields, "temperatureBeta", "after noon"},
+        ExplainedField{"temperature_gamma", DiurnalFields, "temperatureGamma", "through the night"},
+        ExplainedField{"wind_alpha", DiurnalFields, "windAlpha",
                        "only the temperature ALPHA and BETA time"},
-        ExplainedField{"wind_gamma", DiurnalTips, "windGamma", "-3.59"}),
+        ExplainedField{"wind_gamma", DiurnalFields, "windGamma", "-3.59"}),
     [](const ::testing::TestParamInfo<ExplainedField>& row) {
         return std::string(row.param.name);
     });
 
 // The grass fields name the grass fuel types, word for word, in every form that has them.
 TEST(FieldTips, GrassFieldsNameTheGrassCodes) {
-    for (std::span<const FieldTip> (*tips)() : {FbpCalcTips, DetectionTips, FuelProjectionTips}) {
+    for (auto fields : {FbpCalcFields, DetectionFields, FuelProjectionFields}) {
         std::vector<std::string> meanings;
-        for (const FieldTip& tip : tips()) {
-            if (tip.id == "gc" || tip.id == "gfl") meanings.emplace_back(tip.meaning);
+        for (const FieldDeclaration& field : fields()) {
+            if (field.id == "gc" || field.id == "gfl") meanings.push_back(field.meaning);
         }
         EXPECT_EQ(meanings,
                   (std::vector<std::string>{"Degree of grass curing (O1a, O1b), in %",
