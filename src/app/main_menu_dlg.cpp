@@ -17,6 +17,7 @@
 
 #include "ui/pictures/picture.h"
 #include "ui/reference/info_panel_dlg.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scenario_files.h"
 #include "ui/widgets/user_guide.h"
@@ -29,7 +30,8 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     setWindowTitle(QStringLiteral("EMBERLIN Main Menu"));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
-    auto* outer = new QVBoxLayout(this);
+    auto* frame = new ui::CCalculatorFrame(*this, nullptr);
+    QVBoxLayout* outer = frame->ContentLayout();
     auto* layout = new QHBoxLayout;
     outer->addLayout(layout);
     auto* pictures = new QVBoxLayout;
@@ -144,7 +146,7 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
     bottom->addWidget(ok);
     QPushButton* cancel = AddCommandButton(kCmdCancel, QStringLiteral("Cancel"), "cancel");
     bottom->addWidget(cancel);
-    outer->addLayout(bottom);
+    frame->ActionRow()->addLayout(bottom);
 
     // Every button but Cancel (which answers Escape) a mnemonic of its own: buttons are matched
     // to letters of their captions, each preferring its earliest letter in reading order; a
@@ -249,7 +251,6 @@ CMainMenuDlg::CMainMenuDlg(forms::HandOver& shared, QWidget* parent)
             return std::make_unique<ui::CHourlyFwiDlg>(shared_, this, hourlyFwiModel_.get());
         },
         kCmdHourlyFwi);
-    ui::ArrangeDialog(*this, nullptr);
 }
 
 bool CMainMenuDlg::CalculatorsHoldResults() {

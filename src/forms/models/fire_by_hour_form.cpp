@@ -1,5 +1,6 @@
 #include "forms/models/fire_by_hour_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -16,7 +17,7 @@ namespace {
 
 // Character widths of the columns in a row's fixed-width text, in HourColumn order; numbers
 // are right-aligned, the fire type left-aligned.
-constexpr std::array<int, kHourColumnCount> kColumnWidths = {5, 7, 7, 7, 9, 8, 6, 25, 6, 10, 11};
+constexpr std::array<int, kHourColumnCount> kColumnWidths = {5, 7, 7, 7, 9, 8, 6, 25, 9, 10, 11};
 
 std::string Padded(const std::string& text, int width, bool left) {
     const auto pad = static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size())));
@@ -208,13 +209,49 @@ void FireByHourForm::Calculate() {
 
 void FireByHourForm::WriteResult() {
     for (const HourBehaviour& hour : result_.hours) {
-        rows_[static_cast<std::size_t>(hour.hour - 1)] = RowText(HourCells(hour));
+        const auto at = static_cast<std::size_t>(hour.hour - 1);
+        cells_[at] = HourCells(hour);
+        rows_[at] = RowText(cells_[at]);
     }
     summary_.clear();
     for (const std::string& line : SummaryLines(result_.summary, thresholds_)) {
         if (!summary_.empty()) summary_ += '\n';
         summary_ += line;
     }
+}
+
+ResultTable FireByHourForm::Table() const {
+    ResultTable table;
+    // Each word of a heading on a line of its own keeps the columns narrow; the units share
+    // the last line.
+    std::array<std::vector<std::string>, kHourColumnCount> words;
+    std::size_t lines = 0;
+    for (int c = 0; c < kHourColumnCount; ++c) {
+        const std::string heading = HourColumnHeading(static_cast<HourColumn>(c));
+        auto& column = words[static_cast<std::size_t>(c)];
+        std::string header;
+        for (std::size_t at = 0; at <= heading.size();) {
+            const std::size_t end = std::min(heading.find(' ', at), heading.size());
+            column.push_back(heading.substr(at, end - at));
+            header += (header.empty() ? "" : "\n") + column.back();
+            at = end + 1;
+        }
+        table.headers.push_back(header);
+        lines = std::max(lines, column.size());
+    }
+    table.headerTips.assign(table.headers.size(), std::string());
+    for (std::size_t line = 0; line < lines; ++line) {
+        std::array<std::string, kHourColumnCount> texts;
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            const std::size_t blank = lines - words[c].size();
+            if (line >= blank) texts[c] = words[c][line - blank];
+        }
+        table.headingLines.push_back(RowText(texts));
+    }
+    if (!hasResult_) return table;
+    for (const auto& row : cells_) table.cells.emplace_back(row.begin(), row.end());
+    table.rowTexts.assign(rows_.begin(), rows_.end());
+    return table;
 }
 
 }  // namespace emberlin::forms

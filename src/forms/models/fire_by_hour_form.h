@@ -9,6 +9,7 @@
 #include "fbp/fbp_records.h"
 #include "fire/fire_by_hour.h"
 #include "forms/content/fuel_catalogue.h"
+#include "forms/exports/result_table.h"
 #include "forms/fields/fire_by_hour_columns.h"
 #include "forms/models/fbp_settings_form.h"
 #include "forms/models/hand_over.h"
@@ -43,6 +44,9 @@ class FireByHourForm : public FbpSettingsForm {
     bool HasResult() const { return hasResult_; }
     const FireByHourResult& Result() const { return result_; }
     const std::array<double, 2>& Thresholds() const { return thresholds_; }
+    // The grid: one row per hour of the last result (none before one), the headings with
+    // their units under the captions.
+    ResultTable Table() const;
     // The inputs of the last calculation (the same record the batch command builds).
     FireByHourCase CurrentCase() const;
 
@@ -64,6 +68,7 @@ class FireByHourForm : public FbpSettingsForm {
     bool hourlyFwiSource_ = false;
     std::string hourSourceText_;
 
+    std::array<std::array<std::string, kHourColumnCount>, kHoursInDay> cells_;
     std::array<std::string, kHoursInDay> rows_;
     std::string summary_;
     bool hasResult_ = false;

@@ -10,10 +10,10 @@
 #include "ui/calculators/fbp_input_groups.h"
 #include "ui/pictures/picture.h"
 #include "ui/pictures/picture_launchers.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/fixed_rows.h"
 #include "ui/widgets/perimeter_exports.h"
-#include "ui/widgets/result_exports.h"
 #include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
@@ -22,7 +22,8 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
                              forms::DetectionForm* keptModel)
     : CModelDlg(parent, Held<forms::DetectionForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CDetectionDlg"));
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     QLabel* instructions = InstructionLine(forms::DetectionForm::kInstructions, this);
     layout->addWidget(instructions);
@@ -104,11 +105,12 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
     table.layout->addLayout(pictures);
     layout->addWidget(table.box);
 
-    AddCalculatorFoot(*this, *layout, binder_, {}, {"exit", "cancel"}, FormExports(model_));
+    frame->AddCalculateButtons({}, {"exit", "cancel"});
+    frame->AddExports(FormExports(model_));
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
-    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
+    ShareRoom({table.box}, {instructions});
 }
 
 }  // namespace emberlin::ui

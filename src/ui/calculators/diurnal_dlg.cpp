@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "ui/pictures/picture_launchers.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
-#include "ui/widgets/result_exports.h"
 #include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
@@ -38,7 +38,8 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent, forms::Diurna
     : CModelDlg(parent, Held<forms::DiurnalForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CDiurnalDlg"));
 
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame->ContentLayout();
     auto* top = new QHBoxLayout;
     layout->addLayout(top);
 
@@ -76,8 +77,8 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent, forms::Diurna
     auto* basicGrid = new QGridLayout;
     // Inset like the fields of Today's Noon, so that all eight boxes share one column.
     const QMargins inset = noonGrid->contentsMargins();
-    const int frame = noon->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, noon);
-    basicGrid->setContentsMargins(inset.left() + frame, 0, inset.right() + frame, 0);
+    const int boxFrame = noon->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, noon);
+    basicGrid->setContentsMargins(inset.left() + boxFrame, 0, inset.right() + boxFrame, 0);
     addField(basicGrid, "ffmc", 0, QString());
     addField(basicGrid, "month", 1, QString());
     addField(basicGrid, "day", 2, QString());
@@ -141,9 +142,10 @@ CDiurnalDlg::CDiurnalDlg(forms::HandOver& shared, QWidget* parent, forms::Diurna
 
     // The typing warning above the action row, in sight however the content is scrolled;
     // Return calculates; the chart of the table sits beside CALCULATE.
-    AddCalculatorFoot(*this, *layout, binder_, {}, {"exit", "cancel"}, FormExports(model_),
-                      [this](QHBoxLayout* row) { AddDiurnalChart(row, binder_, model_); });
-    ArrangeDialog(*this, &binder_, {output.box}, {process});
+    frame->AddCalculateButtons({}, {"exit", "cancel"});
+    AddDiurnalChart(frame->ActionRow(), binder_, model_);
+    frame->AddExports(FormExports(model_));
+    ShareRoom({output.box}, {process});
 }
 
 }  // namespace emberlin::ui

@@ -14,9 +14,9 @@
 #include "fbp/fbp_engine.h"
 #include "forms/content/pictures.h"
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/perimeter_exports.h"
-#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -34,11 +34,10 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     : CModelDlg(parent, Held<forms::FbpCalcForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFbpCalcDlg"));
 
-    // The form's own layout, with the fire shape panel beside it, over the warning line and
-    // the action row.
-    auto* root = new QVBoxLayout(this);
+    // The form's own layout, with the fire shape panel beside it.
+    auto* frame = new CCalculatorFrame(*this, &binder_);
     auto* outer = new QHBoxLayout;
-    root->addLayout(outer, 1);
+    frame->ContentLayout()->addLayout(outer, 1);
     auto* layout = new QVBoxLayout;
     outer->addLayout(layout, 1);
 
@@ -165,7 +164,8 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         }
     }
 
-    auto* buttons = new QHBoxLayout;
+    // Calculate stands in the form: the action row holds OK and Cancel, in its middle.
+    QHBoxLayout* buttons = frame->ActionRow();
     buttons->addStretch(1);
     buttons->addWidget(binder_.Button("ok"));
     buttons->addWidget(binder_.Button("cancel"));
@@ -192,16 +192,14 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         QStringLiteral("fbp_perimeter")));
     shapeLayout->addWidget(pictureButtons);
     outer->addWidget(shapePanel);
-    root->addWidget(binder_.WarningLine());
-    root->addLayout(buttons);
-    ArrangeDialog(*this, &binder_, {shapePanel}, {process});
+    ShareRoom({shapePanel}, {process});
     // Every action that may calculate redraws the shape after the form has done its part.
     connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
     }
     // The report carries the fire shape as drawn now.
-    AddResultExports(*this, FormExports(model_, [this] {
+    frame->AddExports(FormExports(model_, [this] {
         const QSize size(480, 360);
         QImage image(size * 2, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -210,7 +208,6 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         shapeView_->Painter()(painter, size);
         return image;
     }));
-    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
     // The first display: the outputs shown are those of the initial values.
     const emberlin::FbpSettings& held = model_.Settings();
     DrawShape(emberlin::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));

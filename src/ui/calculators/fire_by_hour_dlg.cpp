@@ -5,13 +5,8 @@
 #include <QChartView>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineSeries>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -20,16 +15,13 @@
 #include "forms/content/fire_shape.h"
 #include "ui/calculators/fbp_input_groups.h"
 #include "ui/pictures/picture_export.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
-#include "ui/widgets/fixed_rows.h"
-#include "ui/widgets/result_exports.h"
+#include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
 
 namespace {
-
-using forms::FireByHourForm;
-using forms::HourColumn;
 
 // Every field of the window: its box, narrower than elsewhere, right-aligned.
 const FieldStyle kField{Qt::AlignRight, 70};
@@ -69,68 +61,51 @@ QString ChartKey(const std::array<double, 2>& thresholds) {
 
 }  // namespace
 
-HourTableModel::HourTableModel(const forms::FireByHourForm& form, QObject* parent)
-    : QAbstractTableModel(parent), form_(form) {}
-
-int HourTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !form_.HasResult() ? 0 : emberlin::kHoursInDay;
-}
-
-int HourTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : forms::kHourColumnCount;
-}
-
-QVariant HourTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !form_.HasResult()) return {};
-    const auto column = static_cast<HourColumn>(index.column());
-    if (role == Qt::DisplayRole) {
-        const auto& hour = form_.Result().hours[static_cast<std::size_t>(index.row())];
-        return ToQ(forms::HourCells(hour)[static_cast<std::size_t>(index.column())]);
+// Room for a label whose text changes with every calculation: the label fills it, and a new
+// text is drawn there without laying the window out again. The room grows, once, for a text
+// that needs more lines than it has.
+class CFireByHourDlg::LabelRoom : public QWidget {
+  public:
+    LabelRoom(QLabel* label, int lines, QWidget* parent)
+        : QWidget(parent), label_(label), height_(lines * label->fontMetrics().lineSpacing()) {
+        label->setParent(this);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
-    if (role == Qt::FontRole && column != HourColumn::FireType) {
-        return FixedRowFont();  // digits of one width line up down the columns
+    void SetText(const QString& text) {
+        if (text == label_->text()) return;
+        label_->setText(text);
+        const int needed = label_->heightForWidth(std::max(width(), 1));
+        if (needed > height_) {
+            height_ = needed;
+            updateGeometry();
+        }
     }
-    if (role == Qt::TextAlignmentRole) {
-        const bool words = column == HourColumn::FireType;
-        return QVariant::fromValue(Qt::AlignVCenter | (words ? Qt::AlignLeft : Qt::AlignRight));
+    QSize sizeHint() const override { return {label_->minimumSizeHint().width(), height_}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        label_->setGeometry(rect());
+        QWidget::resizeEvent(event);
     }
-    return {};
-}
 
-QVariant HourTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    // The unit, and a second word, on a line of their own keep the columns narrow.
-    QString heading = ToQ(forms::HourColumnHeading(static_cast<HourColumn>(section)));
-    const qsizetype space = heading.lastIndexOf(QLatin1Char(' '));
-    if (space > 0) heading[space] = QLatin1Char('\n');
-    return heading;
-}
-
-void HourTableModel::Reload() {
-    beginResetModel();
-    endResetModel();
-}
+  private:
+    QLabel* label_;
+    int height_;
+};
 
 CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
                                forms::FireByHourForm* keptModel)
     : CModelDlg(parent, Held<forms::FireByHourForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFireByHourDlg"));
-    auto* outer = new QVBoxLayout(this);
-
-    // Everything but the action buttons scrolls, so the window fits a small screen.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scroll"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(scroll);
-    auto* layout = new QVBoxLayout(content);
-    scroll->setWidget(content);
-    outer->addWidget(scroll, 1);
+    frame_ = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame_->ContentLayout();
 
     auto* top = new QHBoxLayout;
     layout->addLayout(top);
 
-    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), content);
+    auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
     fuelGrid->setVerticalSpacing(2);
     // The codes in three columns of six, as compact as the FBP calculator's boxes; the
@@ -145,10 +120,10 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     }
     top->addWidget(fuels);
 
-    AddFbpParametersColumn(binder_, top, content, kField);
+    AddFbpParametersColumn(binder_, top, this, kField);
 
     const FieldGroup inputs =
-        AddFbpInputsGroup(binder_, content, {{}, {"bui", "windDirection", "slope", "aspect"}},
+        AddFbpInputsGroup(binder_, this, {{}, {"bui", "windDirection", "slope", "aspect"}},
                           PairColumns::Adjacent, kField);
     auto* hourly =
         new QLabel(QStringLiteral("FFMC and wind speed come hour by hour from:"), inputs.box);
@@ -164,36 +139,14 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     top->addWidget(inputs.box, 1);
 
     const FieldGroup fire = AddFieldGroup(
-        binder_, QStringLiteral("Fire and Thresholds"), content,
+        binder_, QStringLiteral("Fire and Thresholds"), this,
         {{"startHour", 0, 0}, {"duration", 1, 0}, {"threshold1", 2, 0}, {"threshold2", 3, 0}},
         kField);
     fire.grid->setRowStretch(4, 1);
     top->addWidget(fire.box);
 
-    // The grid on the left; the summary over the chart on the right.
-    auto* results = new QHBoxLayout;
-    layout->addLayout(results, 1);
-    auto* gridBox = new QGroupBox(QStringLiteral("Fire Behaviour by Hour"), content);
-    auto* gridLayout = new QVBoxLayout(gridBox);
-    grid_ = new QTableView(gridBox);
-    grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
-    grid_->setModel(&table_);
-    grid_->verticalHeader()->setVisible(false);
-    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
-    grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
-                                                   Qt::Alignment(Qt::TextWordWrap));
-    grid_->horizontalHeader()->setMinimumHeight(2 * grid_->fontMetrics().height() + 8);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setMinimumHeight(10 * (grid_->fontMetrics().height() + 4));
-    gridLayout->addWidget(grid_);
-    auto* left = new QVBoxLayout;
-    left->addWidget(gridBox, 1);
-    results->addLayout(left, 3);
-
-    auto* right = new QVBoxLayout;
-    auto* summaryBox = new QGroupBox(QStringLiteral("Summary"), content);
+    // Between the inputs and the grid: the answer is in view without scrolling.
+    auto* summaryBox = new QGroupBox(QStringLiteral("Summary"), this);
     auto* summaryLayout = new QVBoxLayout(summaryBox);
     summary_ = new QLabel(summaryBox);
     summary_->setObjectName(QStringLiteral("summary"));
@@ -201,32 +154,33 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     summary_->setTextFormat(Qt::PlainText);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setWordWrap(true);
-    summaryLayout->addWidget(summary_);
-    // Between the inputs and the grid: the answer is in view without scrolling.
-    layout->insertWidget(1, summaryBox);
-    auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), content);
+    // Peak hour, the two thresholds' hours and the crown fire hours.
+    summaryRoom_ = new LabelRoom(summary_, 4, summaryBox);
+    summaryLayout->addWidget(summaryRoom_);
+    layout->addWidget(summaryBox);
+    binder_.AddResultWidget(summary_);
+
+    // The grid on the left, the chart on the right.
+    auto* results = new QHBoxLayout;
+    layout->addLayout(results, 1);
+    const ResultGridBox grid = MakeResultGridBox(binder_, QStringLiteral("Fire Behaviour by Hour"),
+                                                 this, [this] { return model_.Table(); });
+    grid.box->findChild<QWidget*>(QStringLiteral("resultGrid"))
+        ->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
+    results->addWidget(grid.box, 3);
+    auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), this);
     chartHolder_ = new QVBoxLayout(chartBox);
     chartBox->setMinimumHeight(480);  // the chart and its key, made on first showing
-    right->addWidget(chartBox, 1);
-    results->addLayout(right, 2);
+    results->addWidget(chartBox, 2);
 
-    outer->addWidget(binder_.WarningLine());
-    outer->addLayout(CalculateRow(binder_, {}, {"ok", "cancel"}));
-    QPushButton* calculate = binder_.Button("calculate");
+    frame_->AddCalculateButtons({}, {"ok", "cancel"});
+    frame_->AddExports(FormExports(model_));
     // Runs after the binder's own handler: the model has calculated by then.
-    connect(calculate, &QPushButton::clicked, this, [this] { UpdateResults(); });
-
-    setWindowTitle(ToQ(model_.Title()));
-    // Room for all of the content, never larger than the screen's free area; content beyond
-    // it scrolls.
-    // The grid widens to its columns once it holds a day: leave it that room from the start.
-    QSize size = content->sizeHint().expandedTo(QSize(1300, 0)) + QSize(40, 90);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
-    }
-    resize(size);
-    AddResultExports(*this, FormExports(model_));
-    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
+    connect(binder_.Button("calculate"), &QPushButton::clicked, this, [this] { UpdateResults(); });
+    // The chart fades with the other results while they belong to earlier inputs.
+    connect(&binder_, &FormBinder::Refreshed, this, [this] {
+        if (chartView_ != nullptr) chartView_->chart()->setOpacity(model_.ResultsStale() ? 0.4 : 1);
+    });
 }
 
 CFireByHourDlg::~CFireByHourDlg() = default;
@@ -248,7 +202,10 @@ struct CFireByHourDlg::ChartParts {
 };
 
 void CFireByHourDlg::showEvent(QShowEvent* event) {
-    if (chartView_ == nullptr) BuildChart();  // on first showing, not at program start
+    if (chartView_ == nullptr) {
+        BuildChart();  // on first showing, not at program start
+        frame_->OrderTabs();
+    }
     UpdateResults();
     CFormDlg::showEvent(event);
 }
@@ -268,7 +225,8 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setAccessibleName(QStringLiteral("Chart key"));
     chartKey_->setTextFormat(Qt::RichText);
     chartKey_->setWordWrap(true);
-    chartHolder_->addWidget(chartKey_);
+    keyRoom_ = new LabelRoom(chartKey_, 6, this);
+    chartHolder_->addWidget(keyRoom_);
     // Copy and Save of the chart as it is drawn now (PNG or SVG).
     QChartView* view = chartView_;
     chartHolder_->addWidget(MakeExportButtons(
@@ -353,13 +311,7 @@ void CFireByHourDlg::BuildChart() {
 }
 
 void CFireByHourDlg::UpdateResults() {
-    table_.Reload();
-    grid_->resizeColumnsToContents();
-    // Every column in view: the grid keeps the width of its columns, the chart takes the rest.
-    grid_->setMinimumWidth(grid_->horizontalHeader()->length() +
-                           grid_->verticalScrollBar()->sizeHint().width() +
-                           2 * grid_->frameWidth() + 2);
-    summary_->setText(ToQ(model_.Text("summary")));
+    summaryRoom_->SetText(ToQ(model_.Text("summary")));
     // Screen readers read the name: it carries the summary itself.
     summary_->setAccessibleName(summary_->text().isEmpty()
                                     ? QStringLiteral("Summary")
@@ -415,7 +367,7 @@ void CFireByHourDlg::UpdateChart() {
         if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
         parts.spanTops[t]->replace(shade);
     }
-    chartKey_->setText(ChartKey(thresholds));
+    keyRoom_->SetText(ChartKey(thresholds));
     parts.hfi->replace(hfi);
     parts.ffmc->replace(ffmc);
     parts.isi->replace(isi);

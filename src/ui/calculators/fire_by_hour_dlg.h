@@ -1,9 +1,7 @@
 // The fire behaviour by hour window: inputs, the day's grid, its summary and the HFI chart.
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QLabel>
-#include <QTableView>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -17,20 +15,7 @@ QT_END_NAMESPACE
 
 namespace emberlin::ui {
 
-// The grid: one row per hour, one cell per value of the form's last result.
-class HourTableModel : public QAbstractTableModel {
-  public:
-    explicit HourTableModel(const forms::FireByHourForm& form, QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Reads the form's result again.
-    void Reload();
-
-  private:
-    const forms::FireByHourForm& form_;
-};
+class CCalculatorFrame;
 
 class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
   public:
@@ -40,7 +25,8 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     ~CFireByHourDlg() override;
     // The chart exists once the window has been shown.
     QChartView* ChartView() const { return chartView_; }
-    // Brings the grid, summary and chart up to the model's last result.
+    // Brings the summary and chart up to the model's last result (the grid follows the form
+    // on its own).
     void UpdateResults();
     // Puts the model's last result into the chart's series (timed by the tests).
     void UpdateChart();
@@ -50,13 +36,15 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
 
   private:
     struct ChartParts;  // the chart's series and axes, made once
+    class LabelRoom;
     void BuildChart();
 
-    HourTableModel table_{model_};
-    QTableView* grid_ = nullptr;
+    CCalculatorFrame* frame_ = nullptr;
     QLabel* summary_ = nullptr;
+    LabelRoom* summaryRoom_ = nullptr;
     QVBoxLayout* chartHolder_ = nullptr;
     QLabel* chartKey_ = nullptr;
+    LabelRoom* keyRoom_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::unique_ptr<ChartParts> chart_;
 };

@@ -9,9 +9,9 @@
 #include "ui/calculators/fbp_input_groups.h"
 #include "ui/pictures/picture.h"
 #include "ui/pictures/picture_launchers.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/fixed_rows.h"
-#include "ui/widgets/result_exports.h"
 #include "ui/widgets/result_grid.h"
 
 namespace emberlin::ui {
@@ -20,7 +20,8 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent,
                                        forms::FuelProjectionForm* keptModel)
     : CModelDlg(parent, Held<forms::FuelProjectionForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFuelProjectionDlg"));
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     // Instructions and inputs on the left, the crown fire picture at the top right.
     auto* top = new QHBoxLayout;
@@ -54,9 +55,10 @@ CFuelProjectionDlg::CFuelProjectionDlg(forms::HandOver& shared, QWidget* parent,
     layout->addWidget(table.box);
 
     // Return calculates, as the instruction line promises.
-    AddCalculatorFoot(*this, *layout, binder_, {}, {"ok", "cancel"}, FormExports(model_),
-                      [this](QHBoxLayout* row) { AddProjectionChart(row, binder_, model_); });
-    ArrangeDialog(*this, &binder_, {table.box}, {instructions});
+    frame->AddCalculateButtons({}, {"ok", "cancel"});
+    AddProjectionChart(frame->ActionRow(), binder_, model_);
+    frame->AddExports(FormExports(model_));
+    ShareRoom({table.box}, {instructions});
 }
 
 }  // namespace emberlin::ui

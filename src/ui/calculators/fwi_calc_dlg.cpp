@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
-#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -15,7 +15,8 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FwiCal
     : CModelDlg(parent, Held<forms::FwiCalcForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CFwiCalcDlg"));
 
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     // The Process, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -81,8 +82,9 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FwiCal
     middle->addWidget(results, 1);
     layout->addLayout(middle);
 
-    AddCalculatorFoot(*this, *layout, binder_, {"acronyms"}, {"ok", "cancel"}, FormExports(model_));
-    ArrangeDialog(*this, &binder_, {results}, {process});
+    frame->AddCalculateButtons({"acronyms"}, {"ok", "cancel"});
+    frame->AddExports(FormExports(model_));
+    ShareRoom({results}, {process});
 }
 
 }  // namespace emberlin::ui

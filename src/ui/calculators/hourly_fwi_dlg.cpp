@@ -20,9 +20,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
-#include "ui/widgets/result_exports.h"
 
 namespace emberlin::ui {
 
@@ -158,7 +158,8 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
     : CModelDlg(parent, Held<forms::HourlyFwiForm>{keptModel}, shared) {
     setObjectName(QStringLiteral("CHourlyFwiDlg"));
     setWindowTitle(ToQ(model_.Title()));
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, &binder_);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     // Inputs: where the weather comes from, the site, the start-up values.
     auto* top = new QHBoxLayout;
@@ -286,8 +287,9 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
     layout->addWidget(tabs_, 1);
 
     connect(&binder_, &FormBinder::Refreshed, this, [this] { Reload(); });
-    AddCalculatorFoot(*this, *layout, binder_, {}, {"ok", "cancel"}, FormExports(model_));
-    ArrangeDialog(*this, &binder_, {tabs_}, {});
+    frame->AddCalculateButtons({}, {"ok", "cancel"});
+    frame->AddExports(FormExports(model_));
+    ShareRoom({tabs_});
     resize(1100, 720);
 }
 

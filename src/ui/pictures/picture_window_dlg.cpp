@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 
 namespace emberlin::ui {
@@ -11,14 +12,11 @@ namespace emberlin::ui {
 CPictureWindowDlg::CPictureWindowDlg(forms::PictureWindowForm& model, QWidget* parent)
     : CModelDlg(parent, Held<forms::PictureWindowForm>{&model}) {
     setObjectName(ToQ(model_.PictureName()) + QStringLiteral("Window"));
-    auto* layout = new QVBoxLayout(this);
-    // The window fits its picture; nothing in it can usefully grow.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(
+    auto* frame = new CCalculatorFrame(*this, nullptr);
+    frame->ContentLayout()->addWidget(
         MakePicture(ToQ(model_.PictureName()), ToQ(model_.Title()).simplified(), this), 0,
         Qt::AlignHCenter);
-    layout->addLayout(OkCancelRow(binder_));
-    ArrangeDialog(*this, &binder_);
+    frame->ActionRow()->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 
 namespace emberlin::ui {
@@ -52,7 +53,8 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CGalleryDlg(parent) {
         AddPictureWindow(name, model_.PhotoWindow(name));
     }
 
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, nullptr);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     // Heading, rule and the example buttons, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -110,8 +112,7 @@ CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CGalleryDlg(parent) {
     }
     layout->addLayout(groups);
 
-    layout->addLayout(OkCancelRow(binder_));
-    ArrangeDialog(*this, &binder_);
+    frame->ActionRow()->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

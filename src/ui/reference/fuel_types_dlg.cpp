@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 
 namespace emberlin::ui {
@@ -24,7 +25,8 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CGalleryDlg(parent) {
         button->setToolTip(ToQ(std::string(entry.titleLine)));
     }
 
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, nullptr);
+    QVBoxLayout* layout = frame->ContentLayout();
 
     // Heading, rule, the process and the buttons, with the picture at the top right.
     auto* top = new QHBoxLayout;
@@ -80,8 +82,7 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CGalleryDlg(parent) {
     describedLayout->addWidget(description);
     layout->addWidget(described, 1);
 
-    layout->addLayout(OkCancelRow(binder_));
-    ArrangeDialog(*this, &binder_);
+    frame->ActionRow()->addLayout(OkCancelRow(binder_));
 }
 
 }  // namespace emberlin::ui

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/form_binder.h"
 
@@ -56,7 +57,8 @@ std::size_t ColumnSplit(const std::vector<forms::InfoGroup>& groups) {
 CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : QDialog(parent) {
     setObjectName(ToQ(panel.id));
     setWindowTitle(ToQ(panel.title));
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, nullptr);
+    QVBoxLayout* layout = frame->ContentLayout();
     auto* heading = PlainLabel(ToQ(panel.heading), this);
     EmphasiseHeading(heading, 1.15);
     layout->addWidget(heading);
@@ -92,8 +94,7 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    ArrangeDialog(*this, nullptr);
+    frame->ActionRow()->addWidget(buttons);
 }
 
 CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, FormBinder& binder,

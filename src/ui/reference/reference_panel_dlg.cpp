@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/pictures/picture.h"
+#include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/form_binder.h"
 
@@ -28,7 +29,8 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
     : QDialog(parent) {
     setObjectName(ToQ(panel.id));
     setWindowTitle(ToQ(panel.title));
-    auto* layout = new QVBoxLayout(this);
+    auto* frame = new CCalculatorFrame(*this, nullptr);
+    QVBoxLayout* layout = frame->ContentLayout();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     if (!panel.heading.empty()) {
@@ -101,8 +103,7 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    ArrangeDialog(*this, nullptr);
+    frame->ActionRow()->addWidget(buttons);
 }
 
 }  // namespace emberlin::ui

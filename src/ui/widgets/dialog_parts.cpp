@@ -1,18 +1,12 @@
 #include "ui/widgets/dialog_parts.h"
 
-#include <QBoxLayout>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStyle>
 #include <algorithm>
-
-#include "forms/content/fuel_catalogue.h"
 
 namespace emberlin::ui {
 
@@ -86,73 +80,16 @@ QHBoxLayout* OkCancelRow(FormBinder& binder) {
     return buttons;
 }
 
-QHBoxLayout* CalculateRow(FormBinder& binder, std::initializer_list<const char*> beside,
-                          std::initializer_list<const char*> closing) {
-    auto* buttons = new QHBoxLayout;
-    QPushButton* calculate = binder.Button("calculate");
-    calculate->setDefault(true);
-    buttons->addWidget(calculate);
-    for (const char* id : beside) buttons->addWidget(binder.Button(id));
-    buttons->addStretch(1);
-    for (const char* id : closing) buttons->addWidget(binder.Button(id));
-    return buttons;
+void ShareRoom(std::initializer_list<QWidget*> growing, std::initializer_list<QWidget*> steady) {
+    for (QWidget* widget : growing) {
+        widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    for (QWidget* widget : steady) {
+        widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    }
 }
 
 namespace {
-
-// A scroll area that asks for the whole of its content, so the window's natural size is the
-// content's; the window then limits it to the screen.
-class WholeContentScrollArea : public QScrollArea {
-  public:
-    using QScrollArea::QScrollArea;
-    QSize sizeHint() const override {
-        const int frame = 2 * frameWidth();
-        if (widget() == nullptr) return QScrollArea::sizeHint();
-        return widget()->sizeHint() + QSize(frame, frame);
-    }
-    QSize minimumSizeHint() const override {
-        // Room for a few lines of content: the window can shrink, the content scrolls.
-        const int line = fontMetrics().height();
-        return {std::min(sizeHint().width(), 16 * line), std::min(sizeHint().height(), 6 * line)};
-    }
-};
-
-// On the first showing, fits the window to its screen before Qt sizes it.
-class ScreenFit : public QObject {
-  public:
-    ScreenFit(QDialog& dialog, QScrollArea* scroll)
-        : QObject(&dialog), dialog_(dialog), scroll_(scroll) {
-        dialog.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &dialog_ && event->type() == QEvent::Show && !fitted_) {
-            fitted_ = true;
-            Fit();
-        }
-        return false;
-    }
-
-  private:
-    void Fit() {
-        QScreen* screen = dialog_.screen();
-        if (screen == nullptr) return;
-        const QSize room = WindowRoom(screen);
-        QSize size = dialog_.sizeHint();
-        const int bar = dialog_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
-        // A scroll bar in one direction takes room in the other.
-        if (size.height() > room.height()) size.rwidth() += bar;
-        if (size.width() > room.width()) size.rheight() += bar;
-        size = size.boundedTo(room).expandedTo(dialog_.minimumSizeHint());
-        // QDialog then places it over its parent, within the screen's available area.
-        dialog_.resize(size.boundedTo(room));
-    }
-
-    QDialog& dialog_;
-    QScrollArea* scroll_;
-    bool fitted_ = false;
-};
 
 // Arrow keys move the focus between the boxes; the focused box is the group's Tab stop.
 class TabStopGroup : public QObject {
@@ -214,64 +151,6 @@ QSize WindowRoom(const QScreen* screen) {
 void MakeOneTabStop(const std::vector<QAbstractButton*>& boxes) {
     if (boxes.empty()) return;
     new TabStopGroup(boxes, boxes.front()->parent());
-}
-
-void ArrangeDialog(QDialog& dialog, FormBinder* binder, std::initializer_list<QWidget*> growing,
-                   std::initializer_list<QWidget*> steady) {
-    auto* outer = qobject_cast<QBoxLayout*>(dialog.layout());
-    if (outer == nullptr || outer->count() == 0) return;
-    outer->setSizeConstraint(QLayout::SetDefaultConstraint);
-
-    // What stays below the scroll area: the action row and the warning line above it.
-    int kept = outer->count() - 1;
-    if (binder != nullptr && kept > 0 &&
-        outer->itemAt(kept - 1)->widget() == binder->WarningLine()) {
-        --kept;
-    }
-
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("scrolledContent"));
-    auto* inner = new QBoxLayout(outer->direction(), content);
-    inner->setContentsMargins(0, 0, 0, 0);
-    inner->setSpacing(outer->spacing());
-    for (int i = 0; i < kept; ++i) {
-        const int stretch = outer->stretch(0);
-        QLayoutItem* item = outer->takeAt(0);
-        if (QWidget* widget = item->widget()) {
-            inner->addWidget(widget, stretch, item->alignment());
-            delete item;
-        } else if (QLayout* layout = item->layout()) {
-            inner->addLayout(layout, stretch);
-        } else {
-            inner->addItem(item);
-            inner->setStretch(inner->count() - 1, stretch);
-        }
-    }
-    for (QWidget* widget : growing) {
-        widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-    for (QWidget* widget : steady) {
-        widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    }
-
-    auto* scroll = new WholeContentScrollArea(&dialog);
-    scroll->setObjectName(QStringLiteral("contentScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    outer->insertWidget(0, scroll, 1);
-    if (binder != nullptr) {
-        outer->insertWidget(outer->count() - 1, binder->StaleLine());
-        std::vector<QAbstractButton*> fuelBoxes;
-        for (int i = 0; i < forms::kFuelCount; ++i) {
-            if (auto* box =
-                    qobject_cast<QAbstractButton*>(binder->WidgetFor(forms::FuelBoxId(i)))) {
-                fuelBoxes.push_back(box);
-            }
-        }
-        if (static_cast<int>(fuelBoxes.size()) == forms::kFuelCount) MakeOneTabStop(fuelBoxes);
-    }
-    new ScreenFit(dialog, scroll);
 }
 
 }  // namespace emberlin::ui

@@ -1,6 +1,6 @@
 // Pieces every dialog builds the same way: a label beside its field in a grid, groups of them,
-// wrapped texts and instructions, a heading's emphasis, the rule under a heading, the rows of
-// action buttons and the frame that keeps a window on the screen.
+// wrapped texts and instructions, a heading's emphasis, the rule under a heading, the OK and
+// Cancel row, and the room a window has on its screen.
 #pragma once
 
 #include <QAbstractButton>
@@ -64,25 +64,10 @@ QFrame* RuleLine(QWidget* parent);
 // The closing row: OK (the default button) and Cancel at the right.
 QHBoxLayout* OkCancelRow(FormBinder& binder);
 
-// The action row of a calculator: Calculate (the default button, so that Return
-// calculates) with the buttons `beside` it at the left, the buttons `closing` at the right.
-QHBoxLayout* CalculateRow(FormBinder& binder, std::initializer_list<const char*> beside,
-                          std::initializer_list<const char*> closing);
-
-// Finishes a dialog built in a box layout whose last item is its row of action buttons:
-// - everything above that row (and the typing warning line just above it) moves into a
-//   scroll area, so that the window never needs to be larger than the screen, while the
-//   action row, the warning line and the form's stale-results line stay visible below;
-// - `growing` widgets take the extra room when the window is enlarged; `steady` ones
-//   (instructions) keep their natural height;
-// - the eighteen fuel type boxes, when the form has them, are one Tab stop, moved through
-//   with the arrow keys;
-// - on first showing, the window takes its natural size, limited to the screen's available
-//   area.
-// `binder` may be null for a dialog without a form model.
-void ArrangeDialog(QDialog& dialog, FormBinder* binder,
-                   std::initializer_list<QWidget*> growing = {},
-                   std::initializer_list<QWidget*> steady = {});
+// `growing` widgets take the extra room when the window is enlarged; `steady` ones
+// (instructions) keep their natural height.
+void ShareRoom(std::initializer_list<QWidget*> growing,
+               std::initializer_list<QWidget*> steady = {});
 
 // The largest size a window may open at on `screen`: the available area less room for the
 // window frame.

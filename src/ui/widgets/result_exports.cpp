@@ -1,13 +1,11 @@
 #include "ui/widgets/result_exports.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -22,7 +20,6 @@
 #include <QUrl>
 #include <memory>
 
-#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
 #include "ui/widgets/form_binder.h"
 
@@ -274,20 +271,6 @@ void AssignFreeMnemonics(QDialog& dialog) {
 
 }  // namespace
 
-void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
-                       std::initializer_list<const char*> beside,
-                       std::initializer_list<const char*> closing, ResultExports exports,
-                       const std::function<void(QHBoxLayout*)>& addToRow) {
-    layout.addWidget(binder.WarningLine());
-    QHBoxLayout* actions = CalculateRow(binder, beside, closing);
-    if (addToRow) addToRow(actions);
-    layout.addLayout(actions);
-    // The export buttons join the last row, after what it holds before its stretch.
-    AddResultExports(dialog, std::move(exports));
-    QObject::connect(&binder, &FormBinder::Refreshed, &dialog,
-                     [&dialog] { UpdateResultExports(dialog); });
-}
-
 void UpdateResultExports(QDialog& dialog) {
     const ResultExports* exports = FindResultExports(dialog);
     if (exports == nullptr) return;
@@ -299,7 +282,7 @@ void UpdateResultExports(QDialog& dialog) {
     }
 }
 
-void AddResultExports(QDialog& dialog, ResultExports exports) {
+std::array<QPushButton*, 3> MakeResultExportButtons(QDialog& dialog, ResultExports exports) {
     new ExportsHolder(exports, &dialog);
     auto* copy = new QPushButton(QStringLiteral("Copy Results"), &dialog);
     copy->setObjectName(QStringLiteral("copyResults"));
@@ -316,50 +299,22 @@ void AddResultExports(QDialog& dialog, ResultExports exports) {
     auto* report = new QPushButton(QStringLiteral("Report\u2026"), &dialog);
     report->setObjectName(QStringLiteral("report"));
     report->setToolTip(QStringLiteral("Prints a one-page report, or writes it as PDF"));
-    for (QPushButton* button : {copy, csv, report}) {
+    const std::array<QPushButton*, 3> buttons = {copy, csv, report};
+    for (QPushButton* button : buttons) {
         button->setAutoDefault(false);
         button->setAccessibleName(button->text());
     }
     AssignFreeMnemonics(dialog);
     // Nothing to export before the first results.
     const bool ready = !exports.ready || exports.ready();
-    for (QPushButton* button : {copy, csv, report}) button->setEnabled(ready);
+    for (QPushButton* button : buttons) button->setEnabled(ready);
     QObject::connect(copy, &QPushButton::clicked, &dialog,
                      [exports] { CopyResults(exports.table()); });
     QObject::connect(csv, &QPushButton::clicked, &dialog,
                      [&dialog, exports] { SaveCsv(&dialog, exports.table()); });
     QObject::connect(report, &QPushButton::clicked, &dialog,
                      [&dialog, exports] { AskAndPrint(&dialog, exports); });
-
-    QLayout* layout = dialog.layout();
-    // A form with a panel beside it (the FBP calculator's fire shape): the row goes under the
-    // form's own column.
-    if (auto* side = qobject_cast<QBoxLayout*>(layout);
-        side != nullptr && (side->direction() == QBoxLayout::LeftToRight ||
-                            side->direction() == QBoxLayout::RightToLeft)) {
-        if (side->count() > 0 && side->itemAt(0)->layout() != nullptr) {
-            layout = side->itemAt(0)->layout();
-        }
-    }
-    // Beside the buttons of the form's last row when it is a row of buttons (before its first
-    // stretch), so the window grows no taller; otherwise a row of their own.
-    if (auto* box = qobject_cast<QBoxLayout*>(layout); box != nullptr && box->count() > 0) {
-        auto* last = qobject_cast<QBoxLayout*>(box->itemAt(box->count() - 1)->layout());
-        if (last != nullptr && last->direction() == QBoxLayout::LeftToRight) {
-            int at = 0;
-            while (at < last->count() && last->itemAt(at)->spacerItem() == nullptr) ++at;
-            for (QPushButton* button : {copy, csv, report}) last->insertWidget(at++, button);
-            return;
-        }
-    }
-    auto* row = new QHBoxLayout;
-    for (QPushButton* button : {copy, csv, report}) row->addWidget(button);
-    row->addStretch(1);
-    if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
-        box->addLayout(row);
-    } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
-        grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    return buttons;
 }
 
 }  // namespace emberlin::ui

@@ -1,26 +1,21 @@
 // The ways a calculator's results leave its window: Copy Results (tab-separated text and
-// HTML on the clipboard), Save CSV and a one-page printed or PDF report. One call adds the
-// row of buttons to a dialog.
+// HTML on the clipboard), Save CSV and a one-page printed or PDF report, and their buttons.
 #pragma once
 
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <functional>
-#include <initializer_list>
 #include <utility>
 
 #include "forms/exports/report_notes.h"
 #include "forms/exports/result_table.h"
 
-class QBoxLayout;
-class QHBoxLayout;
 class QPrinter;
 class QPushButton;
 
 namespace emberlin::ui {
-
-class FormBinder;
 
 struct ResultExports {
     // The form's inputs and results now.
@@ -42,23 +37,15 @@ ResultExports FormExports(const Form& form, std::function<QImage()> picture = {}
             [&form] { return form.HasResults(); }};
 }
 
-// Adds "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." in a row under the
-// dialog's content.
-void AddResultExports(QDialog& dialog, ResultExports exports);
-
-// The foot of a calculator window, added to `layout` under its content: the typing warning
-// line, then the action row: Calculate (the default button), the `beside` buttons, what
-// `addToRow` puts in, the export buttons, then the `closing` buttons on the right.
-void AddCalculatorFoot(QDialog& dialog, QBoxLayout& layout, FormBinder& binder,
-                       std::initializer_list<const char*> beside,
-                       std::initializer_list<const char*> closing, ResultExports exports,
-                       const std::function<void(QHBoxLayout*)>& addToRow = {});
+// "Copy Results" (Ctrl+Shift+C), "Save CSV..." and "Report..." of `dialog`, in that order,
+// acting on `exports`; the calculator frame puts them in its action row.
+std::array<QPushButton*, 3> MakeResultExportButtons(QDialog& dialog, ResultExports exports);
 
 // Enables the export buttons of `dialog` when its form has results to export (the
-// calculator foot does so after every action of its form).
+// calculator frame does so after every action of its form).
 void UpdateResultExports(QDialog& dialog);
 
-// The exports AddResultExports gave `dialog` (null when none): what its buttons use.
+// The exports the buttons of `dialog` act on (null when it has none).
 const ResultExports* FindResultExports(const QDialog& dialog);
 
 // Puts the table on the clipboard as tab-separated text and as HTML.

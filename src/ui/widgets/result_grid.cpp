@@ -35,6 +35,10 @@ CResultTableModel::CResultTableModel(QObject* parent) : QAbstractTableModel(pare
 void CResultTableModel::SetTable(forms::ResultTable table) {
     const bool sameShape =
         table.headers == table_.headers && table.cells.size() == table_.cells.size();
+    if (sameShape && table.cells == table_.cells) {
+        table_ = std::move(table);  // no cell reads differently: nothing to redraw
+        return;
+    }
     if (!sameShape) beginResetModel();
     table_ = std::move(table);
     if (!sameShape) {
@@ -130,7 +134,8 @@ CResultGrid::CResultGrid(FormBinder& binder, std::function<forms::ResultTable()>
 
 void CResultGrid::Reload() {
     model_->SetTable(source_());
-    // Columns at least as wide as their widest cell or header line.
+    // Columns at least as wide as their widest cell or header line. The grid only widens:
+    // new results that fit leave the columns, and the window's layout, as they are.
     const QFontMetrics cellMetrics(FixedRowFont());
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     int total = 0;
@@ -142,8 +147,10 @@ void CResultGrid::Reload() {
             const std::string cell = model_->index(r, c).data().toString().toStdString();
             words = words || (!cell.empty() && !IsNumber(cell));
         }
-        horizontalHeader()->setSectionResizeMode(
-            c, words ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+        const auto mode = words ? QHeaderView::ResizeToContents : QHeaderView::Stretch;
+        if (horizontalHeader()->sectionResizeMode(c) != mode) {
+            horizontalHeader()->setSectionResizeMode(c, mode);
+        }
         int width = 0;
         for (const QString& line :
              model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split('\n')) {
@@ -155,7 +162,8 @@ void CResultGrid::Reload() {
         }
         total += width + 16;
     }
-    setMinimumWidth(std::min(total + 2 * frameWidth(), 1200));
+    const int width = std::min(total + 2 * frameWidth(), 1200);
+    if (width > minimumWidth()) setMinimumWidth(width);
     // Every row in sight: the results are what the window is for.
     setMinimumHeight(sizeHint().height());
 }

@@ -50,7 +50,7 @@ class FireByHourDlgTest : public QObject {
                 const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
                 QVERIFY(w->frameGeometry().width() <= screen.width());
                 QVERIFY(w->frameGeometry().height() <= screen.height());
-                auto* grid = w->findChild<QTableView*>("grid");
+                auto* grid = w->findChild<QTableView*>("resultGrid");
                 QVERIFY(grid != nullptr);
                 QCOMPARE(grid->model()->rowCount(), 0);
 
@@ -74,7 +74,7 @@ class FireByHourDlgTest : public QObject {
                          QStringLiteral("Summary: ") + summary);
 
                 // The action buttons stay outside the scrolled content.
-                auto* scroll = w->findChild<QScrollArea*>("scroll");
+                auto* scroll = w->findChild<QScrollArea*>("contentScroll");
                 QVERIFY(!scroll->widget()->isAncestorOf(w->findChild<QPushButton*>("calculate")));
 
                 QChartView* view = dialog->ChartView();
