@@ -202,13 +202,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     }
     // The report carries the fire shape as drawn now.
     AddResultExports(*this, FormExports(model_, [this] {
-        const QSize size(480, 360);
-        QImage image(size * 2, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.scale(2, 2);
-        shapeView_->Painter()(painter, size);
-        return image;
+        return SizedPicture{shapeView_->Painter(), QSize(480, 400)};
     }));
     connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
     // The first display: the outputs shown are those of the initial values.

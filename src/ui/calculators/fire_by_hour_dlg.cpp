@@ -18,7 +18,9 @@
 
 #include "common/number_text.h"
 #include "forms/content/fire_shape.h"
+#include "forms/exports/result_table.h"
 #include "ui/calculators/fbp_input_groups.h"
+#include "ui/pictures/chart_windows.h"
 #include "ui/pictures/picture_export.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/fixed_rows.h"
@@ -225,7 +227,10 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
         size = size.boundedTo(screen->availableGeometry().size() - QSize(20, 40));
     }
     resize(size);
-    AddResultExports(*this, FormExports(model_));
+    // The report carries the summary (in its table) and the chart.
+    AddResultExports(*this, FormExports(model_, [this] {
+        return chartView_ != nullptr ? ChartPicture() : SizedPicture{};
+    }));
     connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
 }
 
@@ -269,14 +274,10 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setTextFormat(Qt::RichText);
     chartKey_->setWordWrap(true);
     chartHolder_->addWidget(chartKey_);
-    // Copy and Save of the chart as it is drawn now (PNG or SVG).
-    QChartView* view = chartView_;
+    // Copy and Save of the chart as it is drawn now (PNG or SVG), with its key and the inputs.
     chartHolder_->addWidget(MakeExportButtons(
-        this,
-        [view](QPainter& painter, const QSize& size) {
-            view->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        },
-        [view] { return view->size(); }, QStringLiteral("fire_behaviour_by_hour")));
+        this, [this](QPainter& painter, const QSize& size) { ChartPicture().paint(painter, size); },
+        [this] { return ChartPicture().size; }, QStringLiteral("fire_behaviour_by_hour")));
     chart->setMargins(QMargins(2, 2, 2, 2));
 
     chart_ = std::make_unique<ChartParts>();
@@ -287,7 +288,7 @@ void CFireByHourDlg::BuildChart() {
     parts.hours->setTickAnchor(0);
     parts.hours->setTickInterval(3);
     parts.hours->setLabelFormat(QStringLiteral("%02.0f:00"));
-    parts.hours->setTitleText(QStringLiteral("Hour"));
+    parts.hours->setTitleText(QStringLiteral("Hour of the day (local time)"));
     parts.intensity = new QValueAxis;
     parts.intensity->setTitleText(QStringLiteral("HFI (kW/m)"));
     parts.intensity->setLabelFormat(QStringLiteral("%.0f"));
@@ -368,6 +369,10 @@ void CFireByHourDlg::UpdateResults() {
     UpdateChart();
 }
 
+ChartsPicture CFireByHourDlg::ChartPicture() const {
+    return ExportedCharts({chartView_}, ToQ(forms::InputsInWords(model_)));
+}
+
 void CFireByHourDlg::UpdateChart() {
     if (!chart_) return;
     ChartParts& parts = *chart_;
@@ -416,6 +421,8 @@ void CFireByHourDlg::UpdateChart() {
         parts.spanTops[t]->replace(shade);
     }
     chartKey_->setText(ChartKey(thresholds));
+    chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
+                                      .arg(ToQ(model_.CurrentCase().fire.fuelType)));
     parts.hfi->replace(hfi);
     parts.ffmc->replace(ffmc);
     parts.isi->replace(isi);
