@@ -40,6 +40,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto* outer = new QHBoxLayout;
     root->addLayout(outer, 1);
     auto* layout = new QVBoxLayout;
+    layout->setSpacing(4);
     outer->addLayout(layout, 1);
 
     // The Process and its button, with the picture at the top right.
@@ -73,6 +74,9 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto* middle = new QHBoxLayout;
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
+    // Rows as close as the boxes allow: with the outputs under them, every result and the fire
+    // shape's buttons stay in view on a 1366 x 768 screen.
+    fuelGrid->setVerticalSpacing(0);
     for (int i = 0; i < forms::kFuelCount; ++i) {
         const forms::FuelType& place = forms::CatalogueFuel(i);
         QCheckBox* box = binder_.Check(forms::FuelBoxId(i));
@@ -136,6 +140,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto addOutputs = [&](const QString& title, const Columns& columns) {
         auto* box = new QGroupBox(title, this);
         auto* grid = new QGridLayout(box);
+        grid->setVerticalSpacing(2);
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const int column = static_cast<int>(c) * 3;
             int r = 0;

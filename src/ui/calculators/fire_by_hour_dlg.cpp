@@ -318,12 +318,13 @@ void CFireByHourDlg::BuildChart() {
         attach(series, parts.intensity);
         return series;
     };
-    // The six intensity classes as pale bands behind everything else.
+    // The six intensity classes as pale bands behind everything else, quiet enough that the
+    // curves and thresholds stand out in grey and to a red-green colour-blind reader.
     const auto& bands = forms::IntensityBands();
     for (std::size_t c = 0; c < bands.size(); ++c) {
         parts.bandTops[c] = new QLineSeries;
         parts.bandBottoms[c] = new QLineSeries;
-        area(parts.bandTops[c], parts.bandBottoms[c], Colour(bands[c].key.colour, 70),
+        area(parts.bandTops[c], parts.bandBottoms[c], Colour(bands[c].key.colour, 38),
              ToQ(bands[c].key.label));
     }
     // The critical hours shaded over the chart's height, the higher threshold darker.

@@ -308,7 +308,8 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, const QS
 PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, const QString& title,
                                    QWidget* parent) {
     auto* chart = new QChart;
-    chart->setTitle(title);
+    // A second, empty line under the title keeps the class numbers over the plot clear of it.
+    chart->setTitle(title.toHtmlEscaped() + QStringLiteral("<br>&nbsp;"));
     double highest = 1.0;
     for (const forms::FuelBar& bar : bars) highest = std::max(highest, bar.hfi);
     const double top = IntensityCeiling(highest);

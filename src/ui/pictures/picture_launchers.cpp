@@ -105,7 +105,8 @@ PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,
             return DiurnalDayChart{*form.LastWeather(), form.LastFfmc()};
         },
         [&form] {
-            return QStringLiteral("Diurnal weather by hour, %1 %2 at %3\u00b0 N, %4\u00b0 E")
+            return QStringLiteral(
+                       "Diurnal weather by hour, %1 %2 at latitude %3\u00b0, longitude %4\u00b0")
                 .arg(Shown(form, "day"),
                      QString::fromUtf8(MonthName(
                          form.Text("month").empty() ? 0 : std::atoi(form.Text("month").c_str()))),

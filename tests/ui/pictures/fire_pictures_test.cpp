@@ -318,7 +318,7 @@ class FirePicturesTest : public QObject {
                  calculate(diurnal);
                  return window(OpenedBy(&diurnal, "chart"));
              },
-             {"Diurnal weather by hour, 15 July at 55\u00b0 N", "Hour of the day",
+             {"Diurnal weather by hour, 15 July at latitude 55\u00b0", "Hour of the day",
               "Temperature (\u00b0C), wind speed (km/h)", "RH (%), FFMC", "Temperature (\u00b0C)",
               "Wind speed (km/h)", "RH (%)", "Noon temperature 30 \u00b0C",
               "Maximum temperature 32 \u00b0C", "Maximum wind speed 35 km/h", "Date 15 July"}},
