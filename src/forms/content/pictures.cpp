@@ -20,29 +20,6 @@ std::string InputsCaption(const FbpInputs& in) {
            FormatGeneral(in.longitude);
 }
 
-std::string FieldsCaption(const FormModel& form) {
-    std::string caption;
-    for (const Control* control : form.Controls()) {
-        const bool number =
-            control->kind == ControlKind::DoubleField || control->kind == ControlKind::IntField;
-        const bool box = control->kind == ControlKind::CheckBox && control->checked;
-        if (!number && !box) continue;
-        // The label's words without its runs of blanks and its trailing colon.
-        std::string label;
-        for (const char c : control->label) {
-            if (c == ' ' || c == '\t' || c == '\n') {
-                if (!label.empty() && label.back() != ' ') label += ' ';
-            } else {
-                label += c;
-            }
-        }
-        while (!label.empty() && (label.back() == ' ' || label.back() == ':')) label.pop_back();
-        if (!caption.empty()) caption += "; ";
-        caption += number ? label + " " + control->text : label;
-    }
-    return caption;
-}
-
 std::string ClockText(int minutes) {
     const int day = minutes / (24 * 60);
     const int inDay = minutes % (24 * 60);

@@ -20,10 +20,6 @@ namespace emberlin::forms {
 // slope and aspect, day of the year and place.
 std::string InputsCaption(const FbpInputs& in);
 
-// One line naming every number field of a form with its text and every box that is on, for the
-// caption of a picture drawn from that form ("Temperature 30; RH 45; ...").
-std::string FieldsCaption(const FormModel& form);
-
 // Clock time "hh:mm" of a number of minutes after 00:00 of the start day; the next day's
 // times carry "+1 d".
 std::string ClockText(int minutes);

@@ -1,9 +1,13 @@
 #include "forms/exports/result_table.h"
 
+#include <cctype>
+
+#include "common/calendar.h"
 #include "common/csv_text.h"
 #include "common/number_text.h"
 #include "common/rounding.h"
 #include "fire/containment.h"
+#include "forms/content/pictures.h"
 #include "forms/models/detection_form.h"
 #include "forms/models/diurnal_form.h"
 #include "forms/models/fbp_calc_form.h"
@@ -224,6 +228,143 @@ void AddInputs(const FormModel& form, ResultTable& table) {
         table.inputs.push_back(
             Word(SimplifiedLabel(form.GetControl(group.choices[*chosen].boxId).label)));
     }
+}
+
+namespace {
+
+// Where an input stands for a reader: 0 the choices (fuel type, ignition), 1 the fuel's own
+// parameters, 2 weather and indices, 3 site, 4 date and times.
+int ReadingPlace(const TableColumn& column, const TableCell& cell) {
+    if (!cell.value) return 0;
+    const std::string& name = column.name;
+    const auto starts = [&name](std::string_view word) { return name.rfind(word, 0) == 0; };
+    const auto has = [&name](std::string_view word) {
+        return name.find(word) != std::string::npos;
+    };
+    for (std::string_view fuel : {"PC", "PDF", "DF", "GC", "GFL", "% "}) {
+        if (starts(fuel)) return 1;
+    }
+    if (has("Fuel Load")) return 1;
+    for (std::string_view site :
+         {"Latitude", "Longitude", "Elevation", "Slope", "Aspect", "Time zone"}) {
+        if (starts(site)) return 3;
+    }
+    if (name == "Month" || name == "Day" || has("Time") || has("Hour") || has("hour") ||
+        has("Duration")) {
+        return 4;
+    }
+    return 2;
+}
+
+}  // namespace
+
+std::vector<std::size_t> ReadingOrder(const ResultTable& table) {
+    std::vector<std::size_t> order;
+    for (int place = 0; place <= 4; ++place) {
+        for (std::size_t i = 0; i < table.inputs.size(); ++i) {
+            if (ReadingPlace(table.inputColumns[i], table.inputs[i]) == place) order.push_back(i);
+        }
+    }
+    return order;
+}
+
+namespace {
+
+// A name as a sentence reads it: the words after the first in lower case, acronyms kept
+// ("Wind Speed" gives "Wind speed", "Temperature ALPHA" gives "Temperature alpha").
+std::string SentenceCase(const std::string& name) {
+    std::string out;
+    std::size_t start = 0;
+    for (int k = 0; start <= name.size(); ++k) {
+        std::size_t end = name.find(' ', start);
+        if (end == std::string::npos) end = name.size();
+        std::string word = name.substr(start, end - start);
+        start = end + 1;
+        if (word.empty()) continue;
+        bool acronym = word.size() > 1;
+        bool plain = true;  // letters only: a code such as "(O1a/O1b)" or "M3/M4" stays
+        for (char c : word) {
+            const auto u = static_cast<unsigned char>(c);
+            acronym = acronym && !std::islower(u);
+            plain = plain && (std::isalpha(u) || c == '-' || c == '\'');
+        }
+        const bool greek = word == "ALPHA" || word == "BETA" || word == "GAMMA";
+        if (k > 0 && plain && (!acronym || greek)) {
+            for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (!out.empty()) out += ' ';
+        out += word;
+    }
+    return out;
+}
+
+// A unit as a sentence writes it after a number.
+std::string UnitAfterNumber(const std::string& unit) {
+    if (unit.empty()) return {};
+    if (unit == "deg C") return " \u00b0C";
+    if (unit == "deg") return "\u00b0";
+    if (unit == "kg/m2") return " kg/m\u00b2";
+    return " " + unit;
+}
+
+}  // namespace
+
+std::string InputsInWords(const FormModel& form) {
+    ResultTable table;
+    AddInputs(form, table);  // the inputs the results were computed from
+    const std::vector<const Control*> fields = form.InputFields();
+    std::optional<std::size_t> month, day;
+    std::vector<std::string> words(table.inputs.size());
+    for (std::size_t i = 0; i < table.inputs.size(); ++i) {
+        std::string name = table.inputColumns[i].name;
+        std::string unit = table.inputColumns[i].unit;
+        std::string value = table.inputs[i].text;
+        if (i < fields.size()) {
+            const Control& field = *fields[i];
+            // A label shared by several groups reads with its group: "Maximum temperature",
+            // "Noon wind speed".
+            if (!field.group.empty()) {
+                const std::string label = SimplifiedLabel(field.label);
+                name = label == "Maximum" || label == "Minimum" ? label + " " + field.group
+                                                                : field.group + " " + label;
+            }
+            // The label's own unit keeps its blanks between words ("h from UTC").
+            const std::string simple = SimplifiedLabel(field.label);
+            if (const std::size_t open = simple.rfind('(');
+                open != std::string::npos && simple.back() == ')' && unit == UnitOf(field.label)) {
+                unit = TrimBlanks(simple.substr(open + 1, simple.size() - open - 2));
+            }
+            // A range in the label ("(0-23)") is no unit.
+            if (unit.find_first_not_of("0123456789-") == std::string::npos) unit.clear();
+            if (field.id == "month") month = i;
+            if (field.id == "day") day = i;
+            if (unit == "hhmm" && table.inputs[i].value) {
+                const int hhmm = static_cast<int>(*table.inputs[i].value);
+                value = ClockText((hhmm / 100) * 60 + hhmm % 100);
+                unit.clear();
+            }
+        } else {
+            // A one-word choice reads as a word after its name: "Ignition point".
+            if (name != "Fuel type" && value.find(' ') == std::string::npos) {
+                for (char& c : value)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+        }
+        words[i] = SentenceCase(name) + " " + value + UnitAfterNumber(unit);
+    }
+    // The date in words, where the day stands.
+    if (month && day && table.inputs[*month].value && table.inputs[*day].value) {
+        const int m = static_cast<int>(*table.inputs[*month].value);
+        words[*day] = "Date " + table.inputs[*day].text + " " + MonthName(m);
+        words[*month].clear();
+    }
+    std::string caption;
+    for (std::size_t i : ReadingOrder(table)) {
+        if (words[i].empty()) continue;
+        if (!caption.empty()) caption += "; ";
+        caption += words[i];
+    }
+    return caption;
 }
 
 namespace {

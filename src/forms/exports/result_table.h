@@ -85,6 +85,16 @@ std::string HtmlTable(const ResultTable& table);
 // The held inputs of a form (its input fields and option groups) with names and units.
 void AddInputs(const FormModel& form, ResultTable& table);
 
+// The order a reader takes a table's inputs in, as indexes into `inputs`: the choices and the
+// fuel's own parameters first (fuel type, ignition, conifer and curing), then the weather and
+// the indices, then the site, then the date and the times. Within each, the form's order.
+std::vector<std::size_t> ReadingOrder(const ResultTable& table);
+
+// The inputs of a form's results in words, for the caption of a picture drawn from them: each
+// name as a sentence reads it, its value and its unit, in the order a reader takes them
+// ("Fuel type C2; Ignition point; FFMC 87; Wind speed 25 km/h; ...; Date 15 July").
+std::string InputsInWords(const FormModel& form);
+
 // A form's table for the exports: its title, inputs and results; the forms with a grid
 // also give their grid's part (their Table()).
 ResultTable MakeResultsTable(const FwiCalcForm& form);

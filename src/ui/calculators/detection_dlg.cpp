@@ -50,9 +50,9 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
 
     // FBP Parameters over the two option groups.
     const FieldGroup parameters = AddFbpParametersColumn(binder_, top, this);
-    // The grass fuel load label carries its unit after a long run of blanks: let it wrap
-    // there instead of widening the group.
-    parameters.box->findChild<QLabel*>(QStringLiteral("gflLabel"))->setWordWrap(true);
+    // The grass fuel load label stays on one line (its unit after a run of blanks): the window
+    // has the room, and a wrapped label splits its unit.
+    parameters.box->findChild<QLabel*>(QStringLiteral("gflLabel"))->setWordWrap(false);
     parameters.grid->setColumnStretch(0, 1);
 
     // INPUTS: date, place and start time on the left; weather and terrain on the right.
@@ -110,6 +110,13 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
                             [&shared] { return shared.hourly; });
+    // Perimeters only of a calculation, and only while its inputs are the ones on screen.
+    const auto perimeterReady = [this, perimeter] {
+        perimeter->setEnabled(!model_.GrowthRows().empty() && !model_.ResultsStale());
+    };
+    perimeterReady();
+    connect(&binder_, &FormBinder::Refreshed, perimeter, perimeterReady);
+    connect(binder_.Button("calculate"), &QPushButton::clicked, perimeter, perimeterReady);
     ShareRoom({table.box}, {instructions});
 }
 

@@ -39,6 +39,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto* outer = new QHBoxLayout;
     frame->ContentLayout()->addLayout(outer, 1);
     auto* layout = new QVBoxLayout;
+    layout->setSpacing(4);
     outer->addLayout(layout, 1);
 
     // The Process and its button, with the picture at the top right.
@@ -72,6 +73,9 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto* middle = new QHBoxLayout;
     auto* fuels = new QGroupBox(QStringLiteral("FBP Fuel Types"), this);
     auto* fuelGrid = new QGridLayout(fuels);
+    // Rows as close as the boxes allow: with the outputs under them, every result and the fire
+    // shape's buttons stay in view on a 1366 x 768 screen.
+    fuelGrid->setVerticalSpacing(0);
     for (int i = 0; i < forms::kFuelCount; ++i) {
         const forms::FuelType& place = forms::CatalogueFuel(i);
         QCheckBox* box = binder_.Check(forms::FuelBoxId(i));
@@ -135,6 +139,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     auto addOutputs = [&](const QString& title, const Columns& columns) {
         auto* box = new QGroupBox(title, this);
         auto* grid = new QGridLayout(box);
+        grid->setVerticalSpacing(2);
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const int column = static_cast<int>(c) * 3;
             int r = 0;
@@ -200,13 +205,7 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     }
     // The report carries the fire shape as drawn now.
     frame->AddExports(FormExports(model_, [this] {
-        const QSize size(480, 360);
-        QImage image(size * 2, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.scale(2, 2);
-        shapeView_->Painter()(painter, size);
-        return image;
+        return SizedPicture{shapeView_->Painter(), QSize(480, 400)};
     }));
     // The first display: the outputs shown are those of the initial values.
     const emberlin::FbpSettings& held = model_.Settings();

@@ -13,7 +13,9 @@
 
 #include "common/number_text.h"
 #include "forms/content/fire_shape.h"
+#include "forms/exports/result_table.h"
 #include "ui/calculators/fbp_input_groups.h"
+#include "ui/pictures/chart_windows.h"
 #include "ui/pictures/picture_export.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
@@ -174,7 +176,10 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
     results->addWidget(chartBox, 2);
 
     frame_->AddCalculateButtons({}, {"ok", "cancel"});
-    frame_->AddExports(FormExports(model_));
+    // The report carries the summary (in its table) and the chart.
+    frame_->AddExports(FormExports(model_, [this] {
+        return chartView_ != nullptr ? ChartPicture() : SizedPicture{};
+    }));
     // Runs after the binder's own handler: the model has calculated by then.
     connect(binder_.Button("calculate"), &QPushButton::clicked, this, [this] { UpdateResults(); });
     // The chart fades with the other results while they belong to earlier inputs.
@@ -227,14 +232,10 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setWordWrap(true);
     keyRoom_ = new LabelRoom(chartKey_, 6, this);
     chartHolder_->addWidget(keyRoom_);
-    // Copy and Save of the chart as it is drawn now (PNG or SVG).
-    QChartView* view = chartView_;
+    // Copy and Save of the chart as it is drawn now (PNG or SVG), with its key and the inputs.
     chartHolder_->addWidget(MakeExportButtons(
-        this,
-        [view](QPainter& painter, const QSize& size) {
-            view->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        },
-        [view] { return view->size(); }, QStringLiteral("fire_behaviour_by_hour")));
+        this, [this](QPainter& painter, const QSize& size) { ChartPicture().paint(painter, size); },
+        [this] { return ChartPicture().size; }, QStringLiteral("fire_behaviour_by_hour")));
     chart->setMargins(QMargins(2, 2, 2, 2));
 
     chart_ = std::make_unique<ChartParts>();
@@ -245,7 +246,7 @@ void CFireByHourDlg::BuildChart() {
     parts.hours->setTickAnchor(0);
     parts.hours->setTickInterval(3);
     parts.hours->setLabelFormat(QStringLiteral("%02.0f:00"));
-    parts.hours->setTitleText(QStringLiteral("Hour"));
+    parts.hours->setTitleText(QStringLiteral("Hour of the day (local time)"));
     parts.intensity = new QValueAxis;
     parts.intensity->setTitleText(QStringLiteral("HFI (kW/m)"));
     parts.intensity->setLabelFormat(QStringLiteral("%.0f"));
@@ -275,12 +276,13 @@ void CFireByHourDlg::BuildChart() {
         attach(series, parts.intensity);
         return series;
     };
-    // The six intensity classes as pale bands behind everything else.
+    // The six intensity classes as pale bands behind everything else, quiet enough that the
+    // curves and thresholds stand out in grey and to a red-green colour-blind reader.
     const auto& bands = forms::IntensityBands();
     for (std::size_t c = 0; c < bands.size(); ++c) {
         parts.bandTops[c] = new QLineSeries;
         parts.bandBottoms[c] = new QLineSeries;
-        area(parts.bandTops[c], parts.bandBottoms[c], Colour(bands[c].key.colour, 70),
+        area(parts.bandTops[c], parts.bandBottoms[c], Colour(bands[c].key.colour, 38),
              ToQ(bands[c].key.label));
     }
     // The critical hours shaded over the chart's height, the higher threshold darker.
@@ -318,6 +320,10 @@ void CFireByHourDlg::UpdateResults() {
                                     : QStringLiteral("Summary: ") + summary_->text());
     summary_->setAccessibleDescription(summary_->text());
     UpdateChart();
+}
+
+ChartsPicture CFireByHourDlg::ChartPicture() const {
+    return ExportedCharts({chartView_}, ToQ(forms::InputsInWords(model_)));
 }
 
 void CFireByHourDlg::UpdateChart() {
@@ -368,6 +374,8 @@ void CFireByHourDlg::UpdateChart() {
         parts.spanTops[t]->replace(shade);
     }
     keyRoom_->SetText(ChartKey(thresholds));
+    chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
+                                      .arg(ToQ(model_.CurrentCase().fire.fuelType)));
     parts.hfi->replace(hfi);
     parts.ffmc->replace(ffmc);
     parts.isi->replace(isi);

@@ -7,6 +7,7 @@
 
 #include "forms/models/fire_by_hour_form.h"
 #include "forms/models/hand_over.h"
+#include "ui/pictures/chart_windows.h"
 #include "ui/widgets/form_binder.h"
 
 QT_BEGIN_NAMESPACE
@@ -30,6 +31,8 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     void UpdateResults();
     // Puts the model's last result into the chart's series (timed by the tests).
     void UpdateChart();
+    // The chart as exported and in the report: its title, the plot, the key and the inputs.
+    ChartsPicture ChartPicture() const;
 
   protected:
     void showEvent(QShowEvent* event) override;

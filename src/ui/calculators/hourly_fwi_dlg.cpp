@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "forms/exports/result_table.h"
+#include "ui/pictures/picture_export.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
@@ -279,6 +281,10 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
     grassChart_->setRenderHint(QPainter::Antialiasing);
     chartLayout->addWidget(fireChart_, 1);
     chartLayout->addWidget(grassChart_, 1);
+    // Both charts as one picture, with the weather's source and the site under them.
+    chartLayout->addWidget(MakeExportButtons(
+        chartPage, [this](QPainter& p, const QSize& size) { ChartPicture().paint(p, size); },
+        [this] { return ChartPicture().size; }, QStringLiteral("hourly_fwi")));
 
     tabs_->addTab(weatherGrid_, QStringLiteral("&Weather"));
     tabs_->addTab(hourlyGrid_, QStringLiteral("&Hourly Results"));
@@ -294,6 +300,12 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
 }
 
 void CHourlyFwiDlg::ShowProblem(const QString& text) { problem_->setText(text); }
+
+ChartsPicture CHourlyFwiDlg::ChartPicture() const {
+    return ExportedCharts({fireChart_, grassChart_}, QStringLiteral("Weather from %1; %2")
+                                                         .arg(ToQ(model_.Text("source")).trimmed(),
+                                                              ToQ(forms::InputsInWords(model_))));
+}
 
 void CHourlyFwiDlg::OpenWeatherFile() {
     const QString path = AskOpenFileName(this, QStringLiteral("Open Weather File"),
@@ -396,11 +408,13 @@ void CHourlyFwiDlg::Reload() {
         chart->setMargins(QMargins(2, 2, 2, 2));
         chart->setBackgroundRoundness(0);
         auto* x = new QValueAxis;
-        x->setTitleText(hourly ? QStringLiteral("Hours from the first row (grey lines: midnight)")
-                               : QStringLiteral("Day of the season"));
+        x->setTitleText(hourly
+                            ? QStringLiteral("Hours from the first row (h); grey lines: midnight")
+                            : QStringLiteral("Day of the season (d)"));
         x->setLabelFormat(QStringLiteral("%.0f"));
         x->setRange(0, std::max(1.0, last));
         auto* y = new QValueAxis;
+        y->setTitleText(names.join(QStringLiteral(", ")) + QStringLiteral(" (no unit)"));
         y->setRange(0, yTop * 1.05);
         y->applyNiceNumbers();
         chart->addAxis(x, Qt::AlignBottom);
@@ -454,13 +468,17 @@ void CHourlyFwiDlg::Reload() {
         Attach(chart, Line(lines.b, names[1], QColor(200, 120, 0)), x, y);
         Attach(chart, Line(lines.c, names[2], QColor(190, 0, 0)), x, y);
     };
+    // Titled with what they show and the weather they were computed from.
+    const QString from = ToQ(form.Text("source")).trimmed();
+    const QString of = from.isEmpty() ? QString() : QStringLiteral(", ") + from;
     build(fireChart_,
-          hourly ? QStringLiteral("FFMC, ISI and FWI by hour")
-                 : QStringLiteral("FFMC, ISI and FWI by day (1987 daily system)"),
+          (hourly ? QStringLiteral("FFMC, ISI and FWI by hour")
+                  : QStringLiteral("FFMC, ISI and FWI by day (1987 daily system)")) +
+              of,
           fire, {QStringLiteral("FFMC"), QStringLiteral("ISI"), QStringLiteral("FWI")}, top, true);
     grassChart_->setVisible(hourly);
     if (hourly) {
-        build(grassChart_, QStringLiteral("GFMC, GSI and GFWI by hour"), grass,
+        build(grassChart_, QStringLiteral("GFMC, GSI and GFWI by hour") + of, grass,
               {QStringLiteral("GFMC"), QStringLiteral("GSI"), QStringLiteral("GFWI")}, topGrass,
               false);
     }

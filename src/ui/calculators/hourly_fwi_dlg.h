@@ -7,6 +7,7 @@
 
 #include "forms/models/hand_over.h"
 #include "forms/models/hourly_fwi_form.h"
+#include "ui/pictures/chart_windows.h"
 #include "ui/widgets/form_binder.h"
 
 class QAbstractTableModel;
@@ -33,6 +34,8 @@ class CHourlyFwiDlg : public CModelDlg<forms::HourlyFwiForm> {
     QTableView* WeatherGrid() const { return weatherGrid_; }
     QTableView* HourlyGrid() const { return hourlyGrid_; }
     QTableView* DailyGrid() const { return dailyGrid_; }
+    // The two charts as exported: titles, plots, legends and the inputs under them.
+    ChartsPicture ChartPicture() const;
 
   private:
     void Reload();

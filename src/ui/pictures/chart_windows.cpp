@@ -1,5 +1,6 @@
 #include "ui/pictures/chart_windows.h"
 
+#include <QApplication>
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -94,6 +95,10 @@ QAreaSeries* Box(double x0, double x1, double y0, double y1, const QColor& fill,
     return area;
 }
 
+// The intensity classes stay in the background: pale enough that the curves, the bars and the
+// thresholds over them stand out in print, in grey and to a red-green colour-blind reader.
+constexpr int kBandAlpha = 38;
+
 // The colour seen through at `alpha` over the white plot, as an opaque colour: opaque fills
 // draw faster than translucent ones.
 QColor Faded(const QColor& colour, int alpha) {
@@ -183,9 +188,9 @@ PicturePainter ViewPainter(QChartView* view) {
 }  // namespace
 
 PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ffmc,
-                                QWidget* parent) {
+                                const QString& title, QWidget* parent) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Diurnal weather, hours 1 to 24"));
+    chart->setTitle(title);
     auto* temperature = Line(QStringLiteral("Temperature (\u00b0C)"), kVermillion, Qt::SolidLine);
     auto* wind = Line(QStringLiteral("Wind speed (km/h)"), kGreen, Qt::DashLine);
     auto* humidity = Line(QStringLiteral("RH (%)"), kBlue, Qt::DotLine);
@@ -199,7 +204,15 @@ PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ff
         fine->append(h, ffmc[i]);
         leftTop = std::max({leftTop, weather.temperature[i], weather.windSpeed[i]});
     }
-    leftTop = std::ceil(leftTop * 1.1 / 10.0) * 10.0;
+    // Both value axes run over the same eleven steps (RH and FFMC from 0 to 110 by tens), so
+    // that their ticks fall on the same grid lines.
+    constexpr int kSteps = 11;
+    double leftStep = 1.0;
+    for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0}) {
+        leftStep = step;
+        if (step * kSteps >= leftTop * 1.05) break;
+    }
+    leftTop = leftStep * kSteps;
     // Noon and 4 pm, the hours of the daily observation and of the day's peak burning.
     auto* noon = Line(QStringLiteral("Noon"), QColor(0x60, 0x60, 0x60), Qt::DashLine);
     noon->append(12, 0);
@@ -208,13 +221,16 @@ PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ff
     four->append(16, 0);
     four->append(16, leftTop);
 
-    QValueAxis* hours = WholeNumberAxis(QStringLiteral("Hour"), 1, 24, 24);
+    QValueAxis* hours = WholeNumberAxis(QStringLiteral("Hour of the day (local time)"), 1, 24, 24);
     QFont small = hours->labelsFont();
     small.setPixelSize(10);
     hours->setLabelsFont(small);
-    QValueAxis* left = WholeNumberAxis(QStringLiteral("\u00b0C and km/h"), 0, leftTop,
-                                       static_cast<int>(leftTop / 10.0) + 1);
-    QValueAxis* right = WholeNumberAxis(QStringLiteral("% and FFMC"), 0, 110, 12);
+    QValueAxis* left = WholeNumberAxis(QStringLiteral("Temperature (\u00b0C), wind speed (km/h)"),
+                                       0, leftTop, kSteps + 1);
+    QValueAxis* right =
+        WholeNumberAxis(QStringLiteral("RH (%), FFMC"), 0, 10.0 * kSteps, kSteps + 1);
+    // One grid: the right axis's lines would fall on the left one's.
+    right->setGridLineVisible(false);
     chart->addAxis(hours, Qt::AlignBottom);
     chart->addAxis(left, Qt::AlignLeft);
     chart->addAxis(right, Qt::AlignRight);
@@ -230,9 +246,10 @@ PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ff
     return {view, ViewPainter(view)};
 }
 
-PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget* parent) {
+PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, const QString& title,
+                                  QWidget* parent) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Head fire intensity and area over the four hours"));
+    chart->setTitle(title);
     double highest = 1.0, largest = 0.0, last = 240.0;
     for (const AccumulatedGrowthRow& row : growth.rows) {
         highest = std::max(highest, row.behaviour.hfi);
@@ -244,7 +261,7 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     QValueAxis* elapsed = WholeNumberAxis(QStringLiteral("Elapsed time (min)"), 0, last,
                                           static_cast<int>(last / 30.0) + 1);
     auto* clock = new QCategoryAxis;
-    clock->setTitleText(QStringLiteral("Clock time"));
+    clock->setTitleText(QStringLiteral("Clock time (hh:mm)"));
     clock->setRange(0, last);
     clock->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     clock->append(ToQ(forms::ClockText(growth.startMinutes)), 0);
@@ -265,7 +282,7 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     chart->addAxis(intensity, Qt::AlignLeft);
     chart->addAxis(area, Qt::AlignRight);
 
-    AddIntensityClasses(chart, intensity, elapsed, top, 0, last, 80);
+    AddIntensityClasses(chart, intensity, elapsed, top, 0, last, kBandAlpha);
     auto* hfi = Line(QStringLiteral("Head fire intensity (kW/m)"), kInk, Qt::SolidLine);
     auto* hfiPoints = new QScatterSeries;
     hfiPoints->setMarkerSize(7);
@@ -288,9 +305,11 @@ PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget*
     return {view, ViewPainter(view)};
 }
 
-PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWidget* parent) {
+PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, const QString& title,
+                                   QWidget* parent) {
     auto* chart = new QChart;
-    // No title: the class numbers stand over the plot, the window names the chart.
+    // A second, empty line under the title keeps the class numbers over the plot clear of it.
+    chart->setTitle(title.toHtmlEscaped() + QStringLiteral("<br>&nbsp;"));
     double highest = 1.0;
     for (const forms::FuelBar& bar : bars) highest = std::max(highest, bar.hfi);
     const double top = IntensityCeiling(highest);
@@ -298,6 +317,7 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
 
     QLogValueAxis* intensity = IntensityAxis(top);
     auto* fuels = new QCategoryAxis;
+    fuels->setTitleText(QStringLiteral("Fuel type"));
     fuels->setRange(-0.5, count - 0.5);
     fuels->setStartValue(-0.5);
     fuels->setGridLineVisible(false);
@@ -309,7 +329,7 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
     chart->addAxis(intensity, Qt::AlignBottom);
     chart->addAxis(fuels, Qt::AlignLeft);
 
-    AddIntensityClasses(chart, intensity, fuels, top, -0.5, count - 0.5, 70);
+    AddIntensityClasses(chart, intensity, fuels, top, -0.5, count - 0.5, kBandAlpha);
     // One series per fire type holds all its bars: a single outline that runs out along each
     // bar and back along the axis, so the chart draws three shapes instead of eighteen.
     for (const FireType type : {FireType::Surface, FireType::IntermittentCrown, FireType::Crown}) {
@@ -347,6 +367,141 @@ PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWid
     view->setMinimumSize(980, 620);
     view->setObjectName(QStringLiteral("projectionChart"));
     return {view, ViewPainter(view)};
+}
+
+namespace {
+
+// One entry of a key drawn under a chart: a sample of the series' line or fill, and its name.
+struct KeyEntry {
+    QPen pen;
+    QBrush brush;  // Qt::NoBrush: a line
+    QString name;
+};
+
+std::vector<KeyEntry> KeyOf(const QChart* chart) {
+    std::vector<KeyEntry> entries;
+    for (QAbstractSeries* series : chart->series()) {
+        if (series->name().isEmpty() || !series->isVisible()) continue;
+        if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+            entries.push_back({area->pen(), area->brush(), series->name()});
+        } else if (auto* line = qobject_cast<QLineSeries*>(series);
+                   line != nullptr && qobject_cast<QScatterSeries*>(series) == nullptr) {
+            entries.push_back({line->pen(), Qt::NoBrush, series->name()});
+        }
+    }
+    return entries;
+}
+
+constexpr int kCaptionPixels = 11;
+constexpr double kSampleWidth = 26.0;
+
+QFont CaptionFont() {
+    QFont font = QApplication::font();
+    font.setPixelSize(kCaptionPixels);
+    return font;
+}
+
+// Where each entry of a key goes in rows `width` wide, and the key's height.
+std::vector<QPointF> KeyPlaces(const std::vector<KeyEntry>& entries, double width, double& height) {
+    const QFontMetricsF metrics(CaptionFont());
+    const double row = metrics.height() + 4.0;
+    std::vector<QPointF> places;
+    double x = 8.0, y = 0.0;
+    for (const KeyEntry& entry : entries) {
+        const double w = kSampleWidth + 6.0 + metrics.horizontalAdvance(entry.name) + 16.0;
+        if (x > 8.0 && x + w > width - 8.0) {
+            x = 8.0;
+            y += row;
+        }
+        places.emplace_back(x, y);
+        x += w;
+    }
+    height = entries.empty() ? 0.0 : y + row + 4.0;
+    return places;
+}
+
+void DrawKey(QPainter& p, const std::vector<KeyEntry>& entries, const std::vector<QPointF>& places,
+             QPointF origin) {
+    const QFontMetricsF metrics(CaptionFont());
+    p.save();
+    p.setFont(CaptionFont());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const KeyEntry& e = entries[i];
+        const QPointF at = origin + places[i];
+        const double middle = at.y() + metrics.height() / 2.0;
+        if (e.brush.style() == Qt::NoBrush) {
+            p.setPen(e.pen);
+            p.drawLine(QPointF(at.x(), middle), QPointF(at.x() + kSampleWidth, middle));
+        } else {
+            p.setPen(e.pen.style() == Qt::NoPen ? QPen(QColor(0x80, 0x80, 0x80), 0.5) : e.pen);
+            p.setBrush(e.brush);
+            p.drawRect(QRectF(at.x(), middle - 5.0, kSampleWidth, 10.0));
+        }
+        p.setPen(QColor(0x20, 0x20, 0x20));
+        p.drawText(QPointF(at.x() + kSampleWidth + 6.0, at.y() + metrics.ascent()), e.name);
+    }
+    p.restore();
+}
+
+// Whether a chart is part of its window: not hidden on purpose (a chart on a tab page not in
+// front is still part of it).
+bool Shown(const QWidget* view) {
+    return view != nullptr &&
+           !(view->isHidden() && view->testAttribute(Qt::WA_WState_ExplicitShowHide));
+}
+
+}  // namespace
+
+ChartsPicture ExportedCharts(const std::vector<QChartView*>& views, const QString& caption) {
+    struct Part {
+        QChartView* view;
+        QSize size;
+        std::vector<KeyEntry> key;
+        std::vector<QPointF> places;
+        double keyHeight = 0.0;
+    };
+    std::vector<Part> parts;
+    int width = 1;
+    for (QChartView* view : views) {
+        if (Shown(view)) width = std::max(width, view->width());
+    }
+    double height = 0.0;
+    for (QChartView* view : views) {
+        if (!Shown(view)) continue;
+        Part part{view, view->size(), {}, {}, 0.0};
+        if (!view->chart()->legend()->isVisible()) part.key = KeyOf(view->chart());
+        part.places = KeyPlaces(part.key, width, part.keyHeight);
+        height += part.size.height() + part.keyHeight;
+        parts.push_back(std::move(part));
+    }
+    const QRectF captionBox = caption.isEmpty() ? QRectF()
+                                                : QFontMetricsF(CaptionFont())
+                                                      .boundingRect(QRectF(0, 0, width - 16, 1000),
+                                                                    Qt::TextWordWrap, caption);
+    const double captionTop = height + 6.0;
+    if (!caption.isEmpty()) height = captionTop + captionBox.height() + 8.0;
+    const QSize natural(width, static_cast<int>(std::ceil(std::max(height, 1.0))));
+    PicturePainter paint = [parts, caption, natural, captionTop](QPainter& p, const QSize& size) {
+        p.save();
+        p.scale(static_cast<double>(size.width()) / natural.width(),
+                static_cast<double>(size.height()) / natural.height());
+        double y = 0.0;
+        for (const Part& part : parts) {
+            part.view->render(&p, QRectF(QPointF(0, y), QSizeF(part.size)), QRect(),
+                              Qt::IgnoreAspectRatio);
+            y += part.size.height();
+            DrawKey(p, part.key, part.places, QPointF(0, y));
+            y += part.keyHeight;
+        }
+        if (!caption.isEmpty()) {
+            p.setFont(CaptionFont());
+            p.setPen(QColor(0x30, 0x30, 0x30));
+            p.drawText(QRectF(8, captionTop, natural.width() - 16, natural.height() - captionTop),
+                       Qt::TextWordWrap, caption);
+        }
+        p.restore();
+    };
+    return {std::move(paint), natural};
 }
 
 PictureWindow::PictureWindow(QWidget* parent, const QString& title, const QString& fileName)

@@ -27,11 +27,20 @@ struct PictureContent {
     PicturePainter paint;
 };
 
-// A chart view with the chart; `paint` renders it (vectors in an SVG).
+// A chart view with the chart titled `title`; `paint` renders it (vectors in an SVG).
 PictureContent MakeDiurnalChart(const DiurnalDay& weather, const DiurnalFfmc& ffmc,
-                                QWidget* parent);
-PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, QWidget* parent);
-PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, QWidget* parent);
+                                const QString& title, QWidget* parent);
+PictureContent MakeDetectionChart(const forms::DetectionGrowth& growth, const QString& title,
+                                  QWidget* parent);
+PictureContent MakeProjectionChart(const std::vector<forms::FuelBar>& bars, const QString& title,
+                                   QWidget* parent);
+
+// Charts as one picture, for saving, copying and the report: each chart as drawn (its title,
+// plot and legend) at its size on the screen, the key of its named series under a chart that
+// keeps its legend hidden, and the caption of the inputs under them all. `paint` draws it at
+// any size, scaled from `size`.
+using ChartsPicture = SizedPicture;
+ChartsPicture ExportedCharts(const std::vector<QChartView*>& views, const QString& caption);
 
 // A window beside its dialog: the picture, the caption of the inputs that produced it, and
 // the Copy and Save buttons; the exported picture carries the caption under the drawing.

@@ -58,6 +58,32 @@ void DrawEllipse(QPainter& p, const Mapping& map, const forms::FireEllipse& e) {
     p.restore();
 }
 
+// Diagonal lines across the inside of the ellipse, `spacing` pixels apart: the fire still reads
+// as an area in black and white, where a pale fill alone vanishes. Lines, not a pattern brush,
+// so that an SVG or a PDF holds them as drawn.
+void HatchEllipse(QPainter& p, const Mapping& map, const forms::FireEllipse& e, double spacing) {
+    const double a = e.semiMajor * map.fit.pixelsPerMetre;  // along the spread, on y
+    const double b = e.semiMinor * map.fit.pixelsPerMetre;
+    if (a < 1.0 || b < 1.0) return;
+    p.save();
+    p.translate(map(e.centre));
+    p.rotate(e.rotation);
+    // Lines y = x + c meet x^2/b^2 + y^2/a^2 = 1 where A x^2 + B x + C = 0.
+    const double reach = std::hypot(a, b);
+    const double step = spacing * std::numbers::sqrt2;
+    for (double c = -reach + std::fmod(reach, step); c < reach; c += step) {
+        const double qa = 1.0 / (b * b) + 1.0 / (a * a);
+        const double qb = 2.0 * c / (a * a);
+        const double qc = c * c / (a * a) - 1.0;
+        const double disc = qb * qb - 4.0 * qa * qc;
+        if (disc <= 0.0) continue;
+        const double x0 = (-qb - std::sqrt(disc)) / (2.0 * qa);
+        const double x1 = (-qb + std::sqrt(disc)) / (2.0 * qa);
+        p.drawLine(QPointF(x0, x0 + c), QPointF(x1, x1 + c));
+    }
+    p.restore();
+}
+
 QColor ArrowColour(forms::ShapeArrowKind kind) {
     switch (kind) {
         case forms::ShapeArrowKind::Wind:
@@ -124,8 +150,11 @@ void DrawFireShape(QPainter& p, const QSize& size, const forms::FireShape& shape
         QColor fill = colour;
         fill.setAlpha(90);
         p.setBrush(fill);
-        p.setPen(QPen(colour, 2.0));
+        // The outline dark enough to hold in grey, the hatch inside it.
+        p.setPen(QPen(colour.darker(170), 2.0));
         DrawEllipse(p, map, shape.ellipse);
+        p.setPen(QPen(colour.darker(160), 0.8));
+        HatchEllipse(p, map, shape.ellipse, 7.0);
         // From the ignition point to the head.
         const forms::FireEllipse& e = shape.ellipse;
         const double r = e.rotation * std::numbers::pi / 180.0;

@@ -4,24 +4,33 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSvgGenerator>
 
+#include "ui/widgets/file_answers.h"
 #include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
 
-QImage RenderPicture(const PicturePainter& paint, const QSize& size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage RenderPicture(const PicturePainter& paint, const QSize& size, double scale) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    // The painter keeps the picture's own units; the pixels are `scale` times as many.
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     paint(painter, size);
     painter.end();
     return image;
+}
+
+double PngScale() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return 2.0 * (screen != nullptr ? screen->devicePixelRatio() : 1.0);
 }
 
 bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& size,
@@ -47,7 +56,7 @@ bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& 
         paint(painter, size);
         painter.end();
     } else {
-        const QImage image = RenderPicture(paint, size);
+        const QImage image = RenderPicture(paint, size, PngScale());
         if (!image.save(&file, "PNG")) {
             if (reason != nullptr) *reason = QStringLiteral("the PNG could not be written");
             file.cancelWriting();
@@ -62,7 +71,7 @@ bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& 
 }
 
 void CopyPicture(const PicturePainter& paint, const QSize& size) {
-    QApplication::clipboard()->setImage(RenderPicture(paint, size));
+    QApplication::clipboard()->setImage(RenderPicture(paint, size, 1.0));
 }
 
 QWidget* MakeExportButtons(QWidget* parent, PicturePainter paint, std::function<QSize()> size,
@@ -82,11 +91,10 @@ QWidget* MakeExportButtons(QWidget* parent, PicturePainter paint, std::function<
     QObject::connect(copy, &QPushButton::clicked, row,
                      [paint, size] { CopyPicture(paint, size()); });
     QObject::connect(save, &QPushButton::clicked, row, [row, paint, size, suggestedName] {
-        QString filter;
-        const QString path = QFileDialog::getSaveFileName(
-            row->window(), QStringLiteral("Save picture"),
-            QDir::home().filePath(suggestedName + QStringLiteral(".png")),
-            QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"), &filter);
+        const QString path =
+            AskSaveFileName(row->window(), QStringLiteral("Save picture"),
+                            QDir::home().filePath(suggestedName + QStringLiteral(".png")),
+                            QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"));
         if (path.isEmpty()) return;
         QString reason;
         if (!SavePicture(path, paint, size(), &reason)) {

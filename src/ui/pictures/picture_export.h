@@ -14,12 +14,22 @@ namespace emberlin::ui {
 // `size` device units starting at the origin.
 using PicturePainter = std::function<void(QPainter& painter, const QSize& size)>;
 
-// The picture as an image of `size` pixels on white.
-QImage RenderPicture(const PicturePainter& paint, const QSize& size);
+// A picture and the size it is drawn for (it scales to any other).
+struct SizedPicture {
+    PicturePainter paint;  // null: no picture
+    QSize size;
+};
 
-// Writes the picture to `path`: SVG when the name ends in ".svg" (any letter case), PNG
-// otherwise. The file appears whole or not at all (written beside it, then renamed). On a
-// refusal returns false and says why in `reason`.
+// The picture as an image on white, `scale` pixels to each of its `size` units.
+QImage RenderPicture(const PicturePainter& paint, const QSize& size, double scale = 1.0);
+
+// How many pixels a saved PNG has to each unit of its picture: twice the screen's own, so
+// that it stays sharp on a slide or a printed page.
+double PngScale();
+
+// Writes the picture to `path`: SVG when the name ends in ".svg" (any letter case), PNG at
+// PngScale() otherwise. The file appears whole or not at all (written beside it, then renamed). On
+// a refusal returns false and says why in `reason`.
 bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& size,
                  QString* reason);
 

@@ -1,10 +1,12 @@
 #include "ui/pictures/picture_launchers.h"
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "common/calendar.h"
 #include "forms/content/pictures.h"
+#include "forms/exports/result_table.h"
 #include "ui/pictures/fire_shape_view.h"
 #include "ui/widgets/form_binder.h"
 
@@ -34,18 +36,22 @@ struct ChartWindow {
     const char* fileName;
 };
 
+// A field's text as the form shows it, without the blanks around it.
+QString Shown(const forms::FormModel& form, const char* id) { return ToQ(form.Text(id)).trimmed(); }
+
 // The Chart button beside Calculate (the first button of `actions`): after each clean
 // calculation `take` snapshots what the chart needs from the form (nothing before the form
-// has calculated), and the button opens the chart `draw` makes from that snapshot, with the
-// form's fields as its caption.
+// has calculated) and `title` the chart's title, and the button opens the chart `draw` makes
+// from that snapshot, with the form's inputs in words as its caption.
 template <class Data>
-PictureLauncher* AddSnapshotChart(QHBoxLayout* actions, FormBinder& binder,
-                                  const ChartWindow& window,
-                                  std::function<std::optional<Data>()> take,
-                                  std::function<PictureContent(const Data&, QWidget*)> draw) {
+PictureLauncher* AddSnapshotChart(
+    QHBoxLayout* actions, FormBinder& binder, const ChartWindow& window,
+    std::function<std::optional<Data>()> take, std::function<QString()> title,
+    std::function<PictureContent(const Data&, const QString& title, QWidget*)> draw) {
     struct Snapshot {
         Data data;
         QString caption;
+        QString title;
     };
     QPushButton* calculate = binder.Button("calculate");
     QPushButton* chart = PictureButton(QStringLiteral("Chart"), QStringLiteral("chart"),
@@ -58,16 +64,17 @@ PictureLauncher* AddSnapshotChart(QHBoxLayout* actions, FormBinder& binder,
         DrawSnapshot<Snapshot>(taken,
                                [draw](const Snapshot& snapshot, QWidget* parent, QString& caption) {
                                    caption = snapshot.caption;
-                                   return draw(snapshot.data, parent);
+                                   return draw(snapshot.data, snapshot.title, parent);
                                }));
     const forms::FormModel& form = binder.Model();
-    QObject::connect(calculate, &QPushButton::clicked, launcher, [taken, launcher, &form, take] {
-        if (!StoredCleanly(form)) return;
-        std::optional<Data> data = take();
-        if (!data) return;
-        *taken = Snapshot{std::move(*data), ToQ(forms::FieldsCaption(form))};
-        launcher->Refresh();
-    });
+    QObject::connect(
+        calculate, &QPushButton::clicked, launcher, [taken, launcher, &form, take, title] {
+            if (!StoredCleanly(form)) return;
+            std::optional<Data> data = take();
+            if (!data) return;
+            *taken = Snapshot{std::move(*data), ToQ(forms::InputsInWords(form)), title()};
+            launcher->Refresh();
+        });
     return launcher;
 }
 
@@ -97,8 +104,16 @@ PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,
             if (!form.LastWeather()) return std::nullopt;
             return DiurnalDayChart{*form.LastWeather(), form.LastFfmc()};
         },
-        [](const DiurnalDayChart& day, QWidget* parent) {
-            return MakeDiurnalChart(day.weather, day.ffmc, parent);
+        [&form] {
+            return QStringLiteral(
+                       "Diurnal weather by hour, %1 %2 at latitude %3\u00b0, longitude %4\u00b0")
+                .arg(Shown(form, "day"),
+                     QString::fromUtf8(MonthName(
+                         form.Text("month").empty() ? 0 : std::atoi(form.Text("month").c_str()))),
+                     Shown(form, "latitude"), Shown(form, "longitude"));
+        },
+        [](const DiurnalDayChart& day, const QString& title, QWidget* parent) {
+            return MakeDiurnalChart(day.weather, day.ffmc, title, parent);
         });
 }
 
@@ -113,6 +128,13 @@ PictureLauncher* AddProjectionChart(QHBoxLayout* actions, FormBinder& binder,
         [&form]() -> std::optional<Bars> {
             if (!form.LastOutputs()) return std::nullopt;
             return forms::FuelBars(*form.LastOutputs());
+        },
+        [&form] {
+            return QStringLiteral(
+                       "Head fire intensity of every fuel type at FFMC %1, BUI %2, wind speed %3 "
+                       "km/h, slope %4 %, %5 min")
+                .arg(Shown(form, "ffmc"), Shown(form, "bui"), Shown(form, "windSpeed"),
+                     Shown(form, "slope"), Shown(form, "elapsedTime"));
         },
         MakeProjectionChart);
 }
@@ -142,11 +164,15 @@ DetectionLaunchers AttachDetectionPictures(QPushButton* shape, QPushButton* char
     launchers.chart = new PictureLauncher(
         chart, QStringLiteral("EMBERLIN - Detection Assessment Chart"),
         QStringLiteral("detection_assessment"), available,
-        DrawSnapshot<forms::DetectionGrowth>(
-            taken, [](const forms::DetectionGrowth& growth, QWidget* parent, QString& caption) {
-                caption = ToQ(growth.inputs);
-                return MakeDetectionChart(growth, parent);
-            }));
+        DrawSnapshot<forms::DetectionGrowth>(taken, [](const forms::DetectionGrowth& growth,
+                                                       QWidget* parent, QString& caption) {
+            caption = ToQ(growth.inputs);
+            const QString title =
+                QStringLiteral("Head fire intensity and area of a %1 fire from %2, hour by hour")
+                    .arg(ToQ(growth.inputs).section(QLatin1Char(','), 0, 0),
+                         ToQ(forms::ClockText(growth.startMinutes)));
+            return MakeDetectionChart(growth, title, parent);
+        }));
     QObject::connect(
         calculate, &QPushButton::clicked, launchers.shape, [taken, launchers, &form, hourly] {
             const std::optional<emberlin::HourlyTables> tables = hourly();

@@ -1,5 +1,6 @@
 #include "ui/widgets/result_exports.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -15,9 +16,13 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 #include <QTextOption>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 #include "ui/widgets/file_answers.h"
@@ -37,16 +42,19 @@ QString Escaped(const std::string& text) { return ToQ(text).toHtmlEscaped(); }
 QString InputsHtml(const forms::ResultTable& table) {
     QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">");
     constexpr std::size_t kPerLine = 3;
-    for (std::size_t i = 0; i < table.inputs.size(); i += kPerLine) {
+    // Fuel type and ignition first, then the weather and the indices, then site and time.
+    const std::vector<std::size_t> order = forms::ReadingOrder(table);
+    for (std::size_t i = 0; i < order.size(); i += kPerLine) {
         html += QStringLiteral("<tr>");
         for (std::size_t j = i; j < i + kPerLine; ++j) {
-            if (j < table.inputs.size()) {
+            if (j < order.size()) {
+                const std::size_t k = order[j];
                 html += QStringLiteral(
                             "<td>%1</td><td align=\"right\" style=\"white-space: "
                             "nowrap\"><b>%2</b></td><td style=\"white-space: nowrap; "
                             "padding-right: 12px\">%3</td>")
-                            .arg(Escaped(table.inputColumns[j].name), Escaped(table.inputs[j].text),
-                                 Escaped(table.inputColumns[j].unit));
+                            .arg(Escaped(table.inputColumns[k].name), Escaped(table.inputs[k].text),
+                                 Escaped(table.inputColumns[k].unit));
             } else {
                 html += QStringLiteral("<td></td><td></td><td></td>");
             }
@@ -159,7 +167,8 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
         html += QStringLiteral("<p>%1</p>").arg(Escaped(line));
     }
     if (!table.note.empty()) html += QStringLiteral("<p><b>%1</b></p>").arg(Escaped(table.note));
-    if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\" width=\"360\"></p>");
+    // The picture's place; the drawing itself goes in as vectors when the report is laid out.
+    if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\"></p>");
     // A number keeps its unit on its line ("95 %", "15 min").
     static const QRegularExpression numberAndUnit(
         QStringLiteral("(\\d) (%|deg|m/min|min|km/h|kW/m|kg/m|ha|m|h)(?![\\w/])"));
@@ -177,19 +186,70 @@ double LayoutDpi() {
     return screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
 }
 
+// Draws a picture where the report's text holds its object: through the printer's painter,
+// so a PDF holds its lines and text as vectors.
+class ReportPictureObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+  public:
+    static constexpr int kType = QTextFormat::UserObject + 1;
+
+    ReportPictureObject(SizedPicture picture, QSizeF shown, QObject* parent)
+        : QObject(parent), picture_(std::move(picture)), shown_(shown) {}
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return shown_; }
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                    const QTextFormat&) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / picture_.size.width(),
+                       rect.height() / picture_.size.height());
+        painter->setClipRect(QRectF(QPointF(0, 0), QSizeF(picture_.size)));
+        picture_.paint(*painter, picture_.size);
+        painter->restore();
+    }
+
+  private:
+    SizedPicture picture_;
+    QSizeF shown_;
+};
+
+// Puts the picture in the place the report's HTML keeps for it.
+void PlacePicture(QTextDocument& document, const SizedPicture& picture) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.isImageFormat() ||
+                format.toImageFormat().name() != QLatin1String("emberlin:picture")) {
+                continue;
+            }
+            // At most the page's width less a margin, at most 400 px (4.2 in) wide.
+            const double width = std::min({document.pageSize().width() - 8.0, 400.0,
+                                           static_cast<double>(picture.size.width())});
+            const QSizeF shown(width, width * picture.size.height() / picture.size.width());
+            document.documentLayout()->registerHandler(
+                ReportPictureObject::kType, new ReportPictureObject(picture, shown, &document));
+            QTextCharFormat object;
+            object.setObjectType(ReportPictureObject::kType);
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
+            return;
+        }
+    }
+}
+
 // The report laid out on pages of `printer` (its orientation as set) at `points`: lines wrap
 // between words only, so a table wider than the page shows as a document wider than it.
 std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& html,
-                                             const QImage& picture, double points) {
+                                             const SizedPicture& picture, double points) {
     auto document = std::make_unique<QTextDocument>();
     QTextOption wrap = document->defaultTextOption();
     wrap.setWrapMode(QTextOption::WordWrap);
     document->setDefaultTextOption(wrap);
-    // The picture at its full resolution, shown 3.75 in wide (the width in the report's HTML).
-    if (!picture.isNull()) {
-        document->addResource(QTextDocument::ImageResource,
-                              QUrl(QStringLiteral("emberlin:picture")), picture);
-    }
     QFont font = document->defaultFont();
     font.setPointSizeF(points);
     document->setDefaultFont(font);
@@ -198,6 +258,7 @@ std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& h
     // printer's page.
     document->setPageSize(printer.pageLayout().paintRect(QPageLayout::Point).size() *
                           (LayoutDpi() / 72.0));
+    if (picture.paint && !picture.size.isEmpty()) PlacePicture(*document, picture);
     return document;
 }
 
@@ -205,9 +266,10 @@ std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& h
 
 void PrintReport(QPrinter& printer, const ResultExports& exports) {
     const forms::ResultTable table = exports.table();
-    const QImage picture = exports.picture ? exports.picture() : QImage();
-    const QString html = ReportHtml(
-        table, exports.howComputed ? exports.howComputed() : std::string(), !picture.isNull());
+    const SizedPicture picture = exports.picture ? exports.picture() : SizedPicture{};
+    const bool withPicture = picture.paint && !picture.size.isEmpty();
+    const QString html =
+        ReportHtml(table, exports.howComputed ? exports.howComputed() : std::string(), withPicture);
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     // Portrait first, then landscape for a table too wide; on each the font steps down from
     // 9.5 pt to 7 pt (no smaller: it must stay readable) until the widest table fits the
@@ -318,3 +380,5 @@ std::array<QPushButton*, 3> MakeResultExportButtons(QDialog& dialog, ResultExpor
 }
 
 }  // namespace emberlin::ui
+
+#include "result_exports.moc"

@@ -11,6 +11,7 @@
 
 #include "forms/exports/report_notes.h"
 #include "forms/exports/result_table.h"
+#include "ui/pictures/picture_export.h"
 
 class QPrinter;
 class QPushButton;
@@ -22,8 +23,9 @@ struct ResultExports {
     std::function<forms::ResultTable()> table;
     // What the report says about how the results were computed.
     std::function<std::string()> howComputed;
-    // The form's picture for the report, where it has one (a null image: none).
-    std::function<QImage()> picture;
+    // The form's picture for the report, drawn into it as vectors, where it has one (a null
+    // painter: none).
+    std::function<SizedPicture()> picture;
     // Whether there are results to export (the buttons are disabled until then); none: always.
     std::function<bool()> ready = {};
 };
@@ -31,7 +33,7 @@ struct ResultExports {
 // The exports of a calculator's form: its results table and the note on how they were
 // computed, both read when used, and its `picture` where it has one.
 template <class Form>
-ResultExports FormExports(const Form& form, std::function<QImage()> picture = {}) {
+ResultExports FormExports(const Form& form, std::function<SizedPicture()> picture = {}) {
     return {[&form] { return forms::MakeResultsTable(form); },
             [&form] { return forms::HowComputed(form); }, std::move(picture),
             [&form] { return form.HasResults(); }};

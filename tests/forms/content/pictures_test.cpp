@@ -120,22 +120,5 @@ TEST(Pictures, DetectionGrowthUnderSteadyWeather) {
     EXPECT_NE(growth.inputs.find("start 14:30"), std::string::npos) << growth.inputs;
 }
 
-// The caption names the fields as the form labels them, with the texts stored last.
-TEST(Pictures, FieldsCaptionOfAForm) {
-    HandOver shared;
-    FbpCalcForm form(shared);
-    RecordingHost host;
-    form.AttachHost(host);
-    form.Open();
-    form.TypeText("windSpeed", "30");
-    const std::string caption = FieldsCaption(form);
-    for (const char* part : {"Wind Speed ( km/hr ) 30", "FFMC 87", "Point", "GFL ( kg/m2) 0.3"}) {
-        EXPECT_NE(caption.find(part), std::string::npos) << part << " in " << caption;
-    }
-    EXPECT_EQ(caption.rfind("C2; ", 0), 0u) << caption;           // the fuel box that is on
-    EXPECT_EQ(caption.find("C3"), std::string::npos) << caption;  // boxes that are off
-    EXPECT_EQ(caption.find("  "), std::string::npos) << caption;
-}
-
 }  // namespace
 }  // namespace emberlin::forms

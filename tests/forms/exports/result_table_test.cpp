@@ -391,6 +391,58 @@ INSTANTIATE_TEST_SUITE_P(
                     SinceRow{"by_hour", Made<FireByHourForm>, "bui", "60", "70"}),
     [](const testing::TestParamInfo<SinceRow>& row) { return std::string(row.param.name); });
 
+// A picture's caption names the calculation's inputs as a sentence would, each with its unit,
+// fuel and ignition first, then weather, site, date and time; never a label's raw spacing, its
+// parenthesised unit or a name two fields share.
+TEST(ResultTableExportTest, InputsInWordsReadInOrderWithUnits) {
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<FormModel>(HandOver&)> make;
+        const char* field;
+        const char* typed;
+        std::vector<std::string> inOrder;
+    } cases[] = {
+        {"fbp",
+         [](HandOver& shared) { return std::make_unique<FbpCalcForm>(shared); },
+         "windSpeed",
+         "30",
+         {"Fuel type C2", "Ignition point", "GFL 0.3 kg/m\u00b2", "BUI 40", "Wind speed 30 km/h",
+          "Wind direction 0\u00b0", "Latitude 55\u00b0", "Slope 0 %", "Date 15 July",
+          "Elapsed time 15 min"}},
+        {"diurnal",
+         [](HandOver& shared) { return std::make_unique<DiurnalForm>(shared); },
+         "maxWind",
+         "36",
+         {"FFMC method Van Wagner", "Noon temperature 30 \u00b0C", "Maximum temperature 32 \u00b0C",
+          "Maximum wind speed 36 km/h", "Temperature alpha", "Latitude 55\u00b0", "Date 15 July"}},
+        {"detection",
+         [](HandOver& shared) { return std::make_unique<DetectionForm>(shared); },
+         "fireStartTime",
+         "1430",
+         {"Fuel type C2", "BUI", "Slope", "Fire start time 14:30"}},
+    };
+    for (const auto& c : cases) {
+        HandOver shared;
+        ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
+        std::unique_ptr<FormModel> form = c.make(shared);
+        RecordingHost host;
+        form->AttachHost(host);
+        form->Open();
+        TypeKeys(*form, c.field, c.typed);
+        form->Click("calculate");
+        const std::string words = InputsInWords(*form);
+        std::size_t at = 0;
+        for (const std::string& part : c.inOrder) {
+            const std::size_t found = words.find(part, at);
+            ASSERT_NE(found, std::string::npos) << c.name << ": " << part << " in " << words;
+            at = found + part.size();
+        }
+        for (const char* never : {"  ", "( ", "(%", "[", "km/hr", "Maximum 32"}) {
+            EXPECT_EQ(words.find(never), std::string::npos) << c.name << ": " << words;
+        }
+    }
+}
+
 TEST(ResultTableExportTest, HtmlEscapesTextAndAlignsNumbers) {
     ResultTable table;
     table.title = "A <b> & \"c\"";

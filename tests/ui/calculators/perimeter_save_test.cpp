@@ -80,14 +80,22 @@ class PerimeterSaveTest : public QObject {
         CDetectionDlg dlg(shared, nullptr);
         dlg.ShowForm();
         const QString early = folder.filePath(QStringLiteral("early.geojson"));
-        {
-            AnsweredMessages messages;
-            QVERIFY(SaveThrough(&dlg, early).isEmpty());
-            QCOMPARE(messages.Texts(),
-                     QStringList{"There is no fire to save yet: calculate first."});
-            QCOMPARE(FileAnswers::Pending(), 1);  // no file dialog asked
-        }
-        QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("calculate")), Qt::LeftButton);
+        // Nothing to save before a calculation, nor while the inputs differ from its own.
+        auto* save = dlg.findChild<QPushButton*>(QStringLiteral("savePerimeterButton"));
+        QVERIFY(!save->isEnabled());
+        QVERIFY(SaveThrough(&dlg, early).isEmpty());
+        QCOMPARE(FileAnswers::Pending(), 1);  // no file dialog asked
+        auto* calculate = dlg.findChild<QPushButton*>(QStringLiteral("calculate"));
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QVERIFY(save->isEnabled());
+        auto* slope = dlg.findChild<QLineEdit*>(QStringLiteral("slope"));
+        slope->selectAll();
+        QTest::keyClicks(slope, QStringLiteral("5"));
+        QVERIFY(!save->isEnabled());
+        slope->selectAll();
+        QTest::keyClicks(slope, QStringLiteral("0"));
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QVERIFY(save->isEnabled());
         const QJsonArray features = QJsonDocument::fromJson(SaveThrough(&dlg, early))
                                         .object()
                                         .value(QStringLiteral("features"))

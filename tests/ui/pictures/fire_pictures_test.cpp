@@ -6,24 +6,32 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLegendMarker>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTransform>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <functional>
+#include <utility>
 
+#include "support/test_data.h"
 #include "support/ui_test_support.h"
 #include "ui/calculators/detection_dlg.h"
 #include "ui/calculators/diurnal_dlg.h"
 #include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fire_by_hour_dlg.h"
 #include "ui/calculators/fuel_projection_dlg.h"
+#include "ui/calculators/hourly_fwi_dlg.h"
 #include "ui/pictures/chart_windows.h"
 #include "ui/pictures/fire_shape_view.h"
 #include "ui/pictures/picture_export.h"
+#include "ui/widgets/file_answers.h"
 #include "ui/widgets/resources.h"
 
 using emberlin::forms::HandOver;
@@ -270,15 +278,128 @@ class FirePicturesTest : public QObject {
         QCOMPARE(fuelChart->series().size(), 6 + 2);
         Shot(fuels, "projection_chart.png");
 
-        // Each picture saves with its caption; a PNG reads back at the window's picture size.
+        // Each picture saves with its caption; a PNG reads back at twice the screen's pixels.
         QTemporaryDir dir;
         for (PictureWindow* window : {weather, growth, outlines, fuels}) {
             const QString path = dir.filePath(window->objectName() + QStringLiteral(".png"));
             QString reason;
             QVERIFY2(SavePicture(path, window->Painter(), window->PictureSize(), &reason),
                      qPrintable(reason));
-            QCOMPARE(QImage(path).size(), window->PictureSize());
+            QCOMPARE(QImage(path).size(), window->PictureSize() * PngScale());
             QFile::remove(path);
+        }
+    }
+
+    // Every chart, saved as SVG from its own Save button, holds its title naming what it shows
+    // and for which inputs, its axis titles with units, its legend's entries and the caption of
+    // the inputs in words; saved as PNG it has twice the screen's pixels.
+    void everyChartExportHoldsTitleLegendAndCaption() {
+        HandOver shared;
+        CDiurnalDlg diurnal(shared, nullptr);
+        CDetectionDlg detection(shared, nullptr);
+        CFuelProjectionDlg projection(shared, nullptr);
+        CFireByHourDlg byHour(shared, nullptr);
+        CHourlyFwiDlg hourly(shared, nullptr);
+        const auto calculate = [](CFormDlg& dlg) {
+            dlg.ShowForm();
+            QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("calculate")),
+                              Qt::LeftButton);
+        };
+        const auto window = [](PictureWindow* w) {
+            return std::pair<QWidget*, QSize>(w, w == nullptr ? QSize() : w->PictureSize());
+        };
+        const struct {
+            const char* name;
+            std::function<std::pair<QWidget*, QSize>()> open;  // the chart's holder and size
+            QStringList words;
+        } charts[] = {
+            {"diurnal",
+             [&] {
+                 calculate(diurnal);
+                 return window(OpenedBy(&diurnal, "chart"));
+             },
+             {"Diurnal weather by hour, 15 July at latitude 55\u00b0", "Hour of the day",
+              "Temperature (\u00b0C), wind speed (km/h)", "RH (%), FFMC", "Temperature (\u00b0C)",
+              "Wind speed (km/h)", "RH (%)", "Noon temperature 30 \u00b0C",
+              "Maximum temperature 32 \u00b0C", "Maximum wind speed 35 km/h", "Date 15 July"}},
+            {"detection",
+             [&] {
+                 calculate(detection);
+                 return window(OpenedBy(&detection, "chart"));
+             },
+             {"Head fire intensity and area of a C2 fire from", "Elapsed time (min)",
+              "Head fire intensity (kW/m), log scale", "Area (ha)", "Head fire intensity (kW/m)",
+              "C2, point ignition"}},
+            {"projection",
+             [&] {
+                 calculate(projection);
+                 return window(OpenedBy(&projection, "chart"));
+             },
+             {"Head fire intensity of every fuel type at FFMC", "Fuel type",
+              "Head fire intensity (kW/m), log scale", "Ignition point", "Wind speed",
+              "Date 15 July"}},
+            {"fire by hour",
+             [&] {
+                 calculate(byHour);
+                 QTest::qWait(20);  // the chart lays itself out
+                 return std::pair<QWidget*, QSize>(&byHour, byHour.ChartPicture().size);
+             },
+             {"Head fire intensity, FFMC and ISI by hour, C2", "Hour of the day", "HFI (kW/m)",
+              "HFI", "FFMC", "ISI", "4000 kW/m", "10000 kW/m", "Fuel type C2", "BUI"}},
+            {"hourly fwi",
+             [&] {
+                 hourly.ShowForm();
+                 FileAnswers::SetNextPath(QString::fromStdString(
+                     emberlin::test_files::TestDataPath("fwi2025/PRF2007_hourly_wx.csv")));
+                 hourly.OpenWeatherFile();
+                 hourly.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(3);
+                 hourly.resize(1100, 900);  // as on a common screen: room for the axis titles
+                 QTest::qWait(20);
+                 return std::pair<QWidget*, QSize>(&hourly, hourly.ChartPicture().size);
+             },
+             {"FFMC, ISI and FWI by hour, PRF2007", "GFMC, GSI and GFWI by hour",
+              "Hours from the first row (h)", "FFMC", "ISI", "FWI", "GFMC", "Rain (mm)",
+              "Weather from PRF2007", "Latitude 45.996\u00b0", "Time zone -4 h from UTC"}},
+        };
+        QTemporaryDir dir;
+        for (const auto& chart : charts) {
+            const auto [holder, size] = chart.open();
+            QVERIFY2(holder != nullptr, chart.name);
+            QPushButton* save = nullptr;
+            for (QPushButton* b : holder->findChildren<QPushButton*>(QStringLiteral("savePicture")))
+                if (b->window() == holder) save = b;
+            QVERIFY2(save != nullptr, chart.name);
+            const QString svg = dir.filePath(QLatin1String(chart.name) + QStringLiteral(".svg"));
+            FileAnswers::SetNextPath(svg);
+            save->click();
+            QFile file(svg);
+            QVERIFY2(file.open(QIODevice::ReadOnly), chart.name);
+            // The words of the drawing, as a reader of the file finds them.
+            QString text;
+            QXmlStreamReader xml(file.readAll());
+            while (!xml.atEnd()) {
+                if (xml.readNext() == QXmlStreamReader::Characters)
+                    text += xml.text().toString() + QLatin1Char(' ');
+            }
+            QVERIFY2(!xml.hasError(), chart.name);
+            text = text.simplified();
+            for (const QString& word : chart.words) {
+                QVERIFY2(text.contains(word),
+                         qPrintable(QStringLiteral("%1: \"%2\" not in %3")
+                                        .arg(QLatin1String(chart.name), word, text.left(2000))));
+            }
+            const QString png = dir.filePath(QLatin1String(chart.name) + QStringLiteral(".png"));
+            FileAnswers::SetNextPath(png);
+            save->click();
+            QCOMPARE(QImage(png).size(), size * PngScale());
+            if (const QByteArray shots = qgetenv("EMBERLIN_SHOTS"); !shots.isEmpty()) {
+                for (const QString& made : {svg, png}) {
+                    const QString kept =
+                        QDir(QString::fromLocal8Bit(shots)).filePath(QFileInfo(made).fileName());
+                    QFile::remove(kept);
+                    QFile::copy(made, kept);
+                }
+            }
         }
     }
 

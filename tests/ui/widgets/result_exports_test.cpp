@@ -93,7 +93,7 @@ class ResultExportsTest : public QObject {
         const emberlin::ui::ResultExports* found = emberlin::ui::FindResultExports(dialog);
         QVERIFY(found != nullptr);
         const emberlin::ui::ResultExports& exports = *found;
-        QVERIFY(!exports.picture().isNull());
+        QVERIFY(exports.picture().paint);
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
         QVERIFY(emberlin::ui::WriteReportPdf(pdf, exports));
@@ -105,8 +105,13 @@ class ResultExportsTest : public QObject {
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 0);
         const QString text = QString::fromUtf8(process.readAllStandardOutput());
-        // One page.
+        // One page; the fire shape on it drawn, not an image.
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
+        process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).trimmed().count('\n'), 1);
+        QVERIFY(text.contains(QStringLiteral("Intermittent Crown Fire")));
         QVERIFY(text.contains(QStringLiteral("EMBERLIN - FBP Calculator")));
         QVERIFY(text.contains(QStringLiteral("EMBERLIN ") + emberlin::ui::ProgramVersion()));
         QVERIFY(text.contains(QStringLiteral("How these were computed")));
