@@ -289,7 +289,7 @@ void CFireByHourDlg::BuildChart() {
     for (std::size_t t = 0; t < parts.spans.size(); ++t) {
         parts.spanTops[t] = new QLineSeries;
         parts.spans[t] =
-            area(parts.spanTops[t], nullptr, Colour("#D55E00", t == 0 ? 50 : 80), QString());
+            area(parts.spanTops[t], nullptr, Colour("#D55E00", t == 0 ? 30 : 55), QString());
     }
     for (std::size_t t = 0; t < parts.thresholds.size(); ++t) {
         parts.thresholds[t] = new QLineSeries;

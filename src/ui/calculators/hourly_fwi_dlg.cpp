@@ -414,7 +414,7 @@ void CHourlyFwiDlg::Reload() {
         x->setLabelFormat(QStringLiteral("%.0f"));
         x->setRange(0, std::max(1.0, last));
         auto* y = new QValueAxis;
-        y->setTitleText(names.join(QStringLiteral(", ")) + QStringLiteral(" (no unit)"));
+        y->setTitleText(names.join(QStringLiteral(", ")));  // indices: no unit
         y->setRange(0, yTop * 1.05);
         y->applyNiceNumbers();
         chart->addAxis(x, Qt::AlignBottom);
