@@ -107,7 +107,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
     AddCalculatorFoot(*this, *layout, binder_, {}, {"exit", "cancel"}, FormExports(model_));
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
-                            [&shared] { return shared.hourly; });
+                            [&shared] { return shared.hourly.Get(); });
     ArrangeDialog(*this, &binder_, {table.box}, {instructions});
 }
 

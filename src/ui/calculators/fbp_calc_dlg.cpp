@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "common/calendar.h"
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/content/pictures.h"
@@ -195,11 +194,6 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     root->addWidget(binder_.WarningLine());
     root->addLayout(buttons);
     ArrangeDialog(*this, &binder_, {shapePanel}, {process});
-    // Every action that may calculate redraws the shape after the form has done its part.
-    connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
-    }
     // The report carries the fire shape as drawn now.
     AddResultExports(*this, FormExports(model_, [this] {
         const QSize size(480, 360);
@@ -210,15 +204,25 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         shapeView_->Painter()(painter, size);
         return image;
     }));
-    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateResultExports(*this); });
-    // The first display: the outputs shown are those of the initial values.
-    const emberlin::FbpSettings& held = model_.Settings();
-    DrawShape(emberlin::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
+    // After every action of the form (and on opening): the fire of the results on screen,
+    // greyed when an edit, a choice or an opened scenario has changed the inputs since.
+    connect(&binder_, &FormBinder::Refreshed, this, [this] {
+        UpdateResultExports(*this);
+        UpdateShape();
+    });
+    // The fire of the results the form shows now, which may be earlier than its inputs.
+    DrawShape(model_.ShownFire());
+    drawnResults_ = model_.ResultsCount();
+    shapeView_->SetStale(model_.ResultsStale());
 }
 
 void CFbpCalcDlg::UpdateShape() {
     // Only what a Calculate sent to the engine: a refused value never reaches it.
-    if (!model_.LastInputs().fuelType.empty()) DrawShape(model_.LastInputs());
+    if (model_.ResultsCount() != drawnResults_) {
+        DrawShape(model_.ShownFire());
+        drawnResults_ = model_.ResultsCount();
+    }
+    shapeView_->SetStale(model_.ResultsStale());
 }
 
 void CFbpCalcDlg::DrawShape(const FbpInputs& in) {
