@@ -223,6 +223,7 @@ class FirePicturesTest : public QObject {
         reopened.ShowForm();
         QCOMPARE(reopened.ShapeView().Inputs(), computed);
         QVERIFY(reopened.ShapeView().Stale());
+        Shot(&reopened.ShapeView(), "fbp_stale_shape_after_open_scenario.png");
         QTest::mouseClick(reopened.findChild<QAbstractButton*>(QStringLiteral("calculate")),
                           Qt::LeftButton);
         QVERIFY(reopened.ShapeView().Inputs().startsWith(QStringLiteral("D1, ")));
