@@ -7,7 +7,10 @@
 // - an action on a refused screen shows the field's message and focuses the field, or
 //   computes nothing; OK never closes over a refused field;
 // - opening a form (after Cancel, say) shows the held values in their canonical text;
-// - exclusive choices stay exclusive; a refused non-number never changes the held value.
+// - exclusive choices stay exclusive; a refused non-number never changes the held value;
+// - what Save Scenario writes opens again in a fresh run and saves the same;
+// - an export's inputs, read into a fresh form and calculated, give the export's results,
+//   unless values handed over for them have been published again since, which it says.
 // fuzz-runs: 1800
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,6 +28,7 @@
 
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
+#include "forms/exports/result_table.h"
 #include "forms/exports/scenario.h"
 #include "forms/kit/form_host.h"
 #include "forms/kit/form_model.h"
@@ -399,6 +403,76 @@ void CheckScenarioRoundTrip(const std::vector<ScenarioWindow>& windows) {
     if (WriteScenario(fresh) != saved) Fail("an opened scenario saves differently");
 }
 
+// The results-inputs invariant for one calculator: the inputs its export lists (the numbers
+// behind their texts, the choices by their words) restored into a fresh form of its kind over
+// a copy of the hand-over, then calculated, give the export's rows and summary. Results whose
+// handed-over hours have been published again cannot be recalculated so: their export must
+// say that instead.
+template <class Form>
+void CheckExportRecalculates(const Form& form, const HandOver& shared) {
+    if (!form.HasResults()) return;
+    const ResultTable exported = MakeResultsTable(form);
+    if (!form.ChangedSource().empty()) {
+        if (exported.note.find(form.ChangedSource()) == std::string::npos) {
+            Fail(form.Title() + ": an export of results under replaced hours does not say so");
+        }
+        return;
+    }
+    HandOver copy = shared;
+    Form fresh{copy};
+    const std::vector<const Control*> fields = fresh.InputFields();
+    if (exported.inputs.size() < fields.size()) Fail(form.Title() + ": export lacks inputs");
+    std::vector<RestoredValue> values;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const TableCell& cell = exported.inputs[i];
+        if (!cell.value) Fail(form.Title() + ": exported " + fields[i]->id + " has no number");
+        values.push_back({fields[i]->id, *cell.value});
+    }
+    std::vector<RestoredChoice> choices;
+    for (std::size_t i = fields.size(); i < exported.inputs.size(); ++i) {
+        bool found = false;
+        for (const OptionGroup& group : fresh.OptionGroups()) {
+            if (group.label != exported.inputColumns[i].name) continue;
+            for (std::size_t c = 0; c < group.choices.size(); ++c) {
+                if (SimplifiedLabel(fresh.GetControl(group.choices[c].boxId).label) ==
+                    exported.inputs[i].text) {
+                    choices.push_back({group.name, c});
+                    found = true;
+                }
+            }
+        }
+        if (!found) Fail(form.Title() + ": exported choice '" + exported.inputs[i].text + "'");
+    }
+    fresh.Restore(values, choices);
+    fresh.Click("calculate");
+    const ResultTable again = MakeResultsTable(fresh);
+    if (again.rows.size() != exported.rows.size() || again.summary != exported.summary) {
+        Fail(form.Title() + ": the exported inputs calculate to other results");
+    }
+    for (std::size_t r = 0; r < again.rows.size(); ++r) {
+        if (again.rows[r].size() != exported.rows[r].size()) Fail(form.Title() + ": row size");
+        for (std::size_t c = 0; c < again.rows[r].size(); ++c) {
+            const TableCell& was = exported.rows[r][c];
+            const TableCell& now = again.rows[r][c];
+            // The first display's results are texts read back, not full-precision numbers.
+            if (now.text != was.text || (form.HoldsComputedResults() && now.value != was.value)) {
+                Fail(form.Title() + ": exported inputs give '" + now.text + "' for '" + was.text +
+                     "' in row " + std::to_string(r + 1));
+            }
+        }
+    }
+}
+
+// Each calculator of the session (FWI, FBP, diurnal, detection, projection, by hour).
+void CheckExportsRecalculate(const std::vector<const FormModel*>& forms, const HandOver& shared) {
+    CheckExportRecalculates(static_cast<const FwiCalcForm&>(*forms[0]), shared);
+    CheckExportRecalculates(static_cast<const FbpCalcForm&>(*forms[1]), shared);
+    CheckExportRecalculates(static_cast<const DiurnalForm&>(*forms[2]), shared);
+    CheckExportRecalculates(static_cast<const DetectionForm&>(*forms[3]), shared);
+    CheckExportRecalculates(static_cast<const FuelProjectionForm&>(*forms[4]), shared);
+    CheckExportRecalculates(static_cast<const FireByHourForm&>(*forms[7]), shared);
+}
+
 struct Session {
     std::unique_ptr<FormModel> form;
     RecordingHost host;
@@ -482,6 +556,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (session.open && host.Messages().empty() && !ScreenRefusal(form)) {
                 CheckHeldIsScreen(form, ("a click on " + control.id).c_str());
             }
+            if (changed) CheckExportsRecalculate(forms, shared);
         }
 
         for (const FormModel* f : forms) {
@@ -494,5 +569,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckSharedValues(shared);
     }
     CheckScenarioRoundTrip(windows);
+    CheckExportsRecalculate(forms, shared);
     return 0;
 }

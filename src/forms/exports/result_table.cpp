@@ -198,10 +198,15 @@ std::string HtmlTable(const ResultTable& table) {
 void AddInputs(const FormModel& form, ResultTable& table) {
     // The inputs of the results shown, not what the boxes hold since.
     const std::optional<ResultInputs>& used = form.InputsOfResults();
-    if (form.ResultsStale()) {
+    if (form.InputsChangedSinceResults()) {
         table.note =
             "The inputs on screen have changed since these results were calculated: the inputs "
             "listed are those of the calculation.";
+    }
+    if (const std::string source = form.ChangedSource(); !source.empty() && form.HasResults()) {
+        table.note += std::string(table.note.empty() ? "" : " ") + "The " + source +
+                      " has changed since these results were calculated: they belong to the "
+                      "earlier one.";
     }
     std::size_t index = 0;
     for (const Control* field : form.InputFields()) {

@@ -58,7 +58,8 @@ struct ResultTable {
     // Lines that sum the rows up (Fire by Hour: peak hour, critical spans, crown hours),
     // after them in every export.
     std::vector<std::string> summary;
-    // Said on a line of its own when the screen's inputs have changed since the calculation
+    // Said on a line of its own when the screen's inputs, or values another form handed
+    // over for the results, have changed since the calculation
     // (the inputs above are the calculation's); empty otherwise.
     std::string note;
 };

@@ -310,13 +310,16 @@ void FormModel::ResultsShown(bool computed) {
     hasResults_ = true;
     stale_ = false;
     computed_ = computed_ || computed;
+    ++resultsCount_;
 }
 
 std::string FormModel::StaleNote() const {
     if (!ResultsStale()) return {};
     const std::string button =
         HasControl("calculate") ? SimplifiedLabel(GetControl("calculate").label) : "Calculate";
-    return "Results are for the earlier inputs: press " + button;
+    const std::string source = ChangedSource();
+    return "Results are for the earlier " + (stale_ || source.empty() ? "inputs" : source) +
+           ": press " + button;
 }
 
 void FormModel::MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip) {

@@ -171,11 +171,21 @@ class FormModel {
     // The typing warning now shown, if any.
     const std::optional<Refusal>& TypingWarning() const { return warning_; }
     // Whether the results on screen belong to earlier inputs: from the first change of an
-    // input after a calculation (or a refused one) until the next successful calculation.
-    bool ResultsStale() const { return hasResults_ && stale_; }
+    // input after a calculation (or a refused one) until the next successful calculation;
+    // also while a value another form handed over for them has been replaced since.
+    bool ResultsStale() const { return hasResults_ && (stale_ || !ChangedSource().empty()); }
+    // Whether this form's own inputs have changed under the results on screen.
+    bool InputsChangedSinceResults() const { return hasResults_ && stale_; }
+    // What another form handed over for the results on screen and has replaced since, as the
+    // stale line names it ("hourly weather of the Diurnal Weather Calculator"); "" when
+    // nothing has been, or the form takes nothing that way.
+    virtual std::string ChangedSource() const { return {}; }
     // The line said while the results are stale, naming the form's own calculate button;
     // "" while they are current.
     std::string StaleNote() const;
+    // Counts the results shown: one more for each calculation (a view drawn from them, such
+    // as the fire shape, redraws when it changes).
+    unsigned ResultsCount() const { return resultsCount_; }
     // Whether the form shows results (those of its first display count).
     bool HasResults() const { return hasResults_; }
     // The inputs of the results on screen, taken when they were shown; none without results.
@@ -276,6 +286,7 @@ class FormModel {
     bool hasResults_ = false;
     bool stale_ = false;
     bool computed_ = false;
+    unsigned resultsCount_ = 0;
     std::optional<ResultInputs> resultInputs_;
     NullHost nullHost_;
     FormHost* host_ = &nullHost_;

@@ -250,6 +250,7 @@ void DetectionForm::Calculate() {
     fire_ = EngineInputs(settings_, julianDay);
     startMinutes_ = start;
     growth_ = GrowDetectionFire(fire_, start, *shared_.hourly);
+    rowsHoursVersion_ = shared_.hourly.Version();
     std::array<DetectionRow, kRowCount> computed{};
     for (std::size_t row = 0; row < growth_.size(); ++row) {
         const AccumulatedGrowthRow& grown = growth_[row];
@@ -265,6 +266,11 @@ void DetectionForm::Calculate() {
     lastRows_ = computed;
     ResultsShown();
     Show();
+}
+
+std::string DetectionForm::ChangedSource() const {
+    if (!lastRows_ || shared_.hourly.Version() == rowsHoursVersion_) return {};
+    return "hourly weather of the Diurnal Weather Calculator";
 }
 
 ResultTable DetectionForm::Table() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,6 +86,9 @@ class DetectionForm : public FbpSettingsForm {
     ResultTable Table() const;
 
     void Calculate();
+    // The rows grew under the diurnal weather's hours: once those have been published again,
+    // the rows are stale.
+    std::string ChangedSource() const override;
 
     // The settings (Settings()) give the fuel type, ignition, date and site: the rows take
     // FFMC and wind speed hour by hour, shown in their fields only, and each its own elapsed
@@ -105,6 +109,7 @@ class DetectionForm : public FbpSettingsForm {
     FbpInputs fire_;
     int startMinutes_ = 0;
     std::vector<AccumulatedGrowthRow> growth_;
+    std::uint64_t rowsHoursVersion_ = 0;  // the version of the hourly tables the rows grew under
 };
 
 }  // namespace emberlin::forms

@@ -90,6 +90,7 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
                  "brosText", "ffiText", "bfiText", "areaText", "perimeterText", "pgrText", "lbText",
                  "hsdText", "fsdText", "bsdText"});
     ResultsShown(false);  // the texts shown at first are the results of the first inputs
+    shownFire_ = EngineInputs(settings_, DayOfYear(settings_.month, settings_.day).value_or(0));
 }
 
 void FbpCalcForm::ChooseFuel(int fuelIndex) {
@@ -133,6 +134,7 @@ void FbpCalcForm::Calculate() {
     FbpOutputs out;
     if (ComputeFbp(in, out) == FbpResult::Computed) {
         lastInputs_ = in;
+        shownFire_ = in;
         lastOutputs_ = out;
         WriteOutputs(out);
         ResultsShown();

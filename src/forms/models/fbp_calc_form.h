@@ -26,6 +26,10 @@ class FbpCalcForm : public FormModel {
     // The record sent to the engine by the last Calculate that computed (none before).
     const FbpInputs& LastInputs() const { return lastInputs_; }
 
+    // The record of the results on screen: the last Calculate's, or before any, that of the
+    // first display's values (what the fire shape beside them draws).
+    const FbpInputs& ShownFire() const { return shownFire_; }
+
     // The engine's outputs of the last Calculate that computed (none before).
     const std::optional<FbpOutputs>& LastOutputs() const { return lastOutputs_; }
 
@@ -66,6 +70,7 @@ class FbpCalcForm : public FormModel {
     std::string bsdText_ = "2.19";
 
     FbpInputs lastInputs_;
+    FbpInputs shownFire_;
     std::optional<FbpOutputs> lastOutputs_;
 };
 

@@ -202,9 +202,21 @@ void FireByHourForm::Calculate() {
     }
     result_ = CalcFireByHour(CurrentCase(), *tables);
     hasResult_ = true;
+    resultSource_ = Source();
+    resultHoursVersion_ = hourlyFwiSource_ ? shared_.hourlyFwi.Version() : shared_.hourly.Version();
     WriteResult();
     ResultsShown();
     Show();
+}
+
+std::string FireByHourForm::ChangedSource() const {
+    if (!hasResult_) return {};
+    if (resultSource_ == HourSource::HourlyFwi) {
+        return shared_.hourlyFwi.Version() == resultHoursVersion_ ? "" : "day sent from Hourly FWI";
+    }
+    return shared_.hourly.Version() == resultHoursVersion_
+               ? ""
+               : "hourly weather of the Diurnal Weather Calculator";
 }
 
 void FireByHourForm::WriteResult() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ class FireByHourForm : public FbpSettingsForm {
     FireByHourCase CurrentCase() const;
 
     void Calculate();
+    // The hours of the results on screen come from the diurnal weather or the day sent from
+    // the Hourly FWI window: once that has been published again, the results are stale.
+    std::string ChangedSource() const override;
     // The settings (Settings()) give the fuel, ignition, site and date; the weather and time
     // in them are not used: they come hour by hour.
     void TakeFbpSettings() override;
@@ -73,6 +77,9 @@ class FireByHourForm : public FbpSettingsForm {
     std::string summary_;
     bool hasResult_ = false;
     FireByHourResult result_;
+    // The hours the result was computed from: their channel and its version then.
+    HourSource resultSource_ = HourSource::Diurnal;
+    std::uint64_t resultHoursVersion_ = 0;
 };
 
 }  // namespace emberlin::forms

@@ -52,10 +52,14 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
 }
 
 void FwiCalcForm::ChooseFormat(OutputFormat format) {
-    // The pair acts as exclusive options: the clicked one ends up on, even if it was on.
-    SetChecked("integerOption", format == OutputFormat::Integer);
-    SetChecked("realOption", format == OutputFormat::Real);
+    // The pair acts as exclusive options: the clicked one ends up on, even if it was on. The
+    // choice is held at once, with the boxes that show it, so that a refused field neither
+    // undoes it nor lets a later opening show the other box over results in this format.
     outputFormat_ = format;
+    integerOption_ = format == OutputFormat::Integer;
+    realOption_ = !integerOption_;
+    SetChecked("integerOption", integerOption_);
+    SetChecked("realOption", realOption_);
     Calculate();
 }
 

@@ -4,8 +4,10 @@
 // calculation and is never emptied again.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "fire/engine_inputs.h"
 #include "fire/hourly_tables.h"
@@ -35,11 +37,53 @@ struct HourlyFwiDay {
     std::string label;  // where the rows came from ("Hourly FWI, 2007-06-15 (...)")
 };
 
+// One channel of the hand-over: the value its producer published last, and how many times
+// it has published. A result computed from the channel keeps the count it read, so it knows
+// when the value under it has been replaced, even by equal numbers (a new calculation).
+// Readers get the value read-only: only publishing changes it.
+template <class Value>
+class Channel {
+  public:
+    bool has_value() const { return value_.has_value(); }
+    explicit operator bool() const { return value_.has_value(); }
+    const Value& operator*() const { return *value_; }
+    const Value* operator->() const { return &*value_; }
+    const std::optional<Value>& Get() const { return value_; }
+
+    // Publishing: a new value, counted. The reference returned is for filling it in at once.
+    template <class... Args>
+    Value& emplace(Args&&... args) {
+        ++version_;
+        return value_.emplace(std::forward<Args>(args)...);
+    }
+    Channel& operator=(const Value& value) {
+        emplace(value);
+        return *this;
+    }
+    // The value to change in place (a test standing in for its producer): counted as a new
+    // publication, as is emptying the channel.
+    Value& Edit() {
+        ++version_;
+        return *value_;
+    }
+    void reset() {
+        ++version_;
+        value_.reset();
+    }
+
+    // 0 until the first publication, then one more for each.
+    std::uint64_t Version() const { return version_; }
+
+  private:
+    std::optional<Value> value_;
+    std::uint64_t version_ = 0;
+};
+
 struct HandOver {
-    std::optional<FwiDay> fwi;              // set by the FWI calculator's Calculate
-    std::optional<FbpSettings> fbp;         // set by the FBP calculator's Calculate
-    std::optional<HourlyTables> hourly;     // set by the diurnal weather CALCULATE
-    std::optional<HourlyFwiDay> hourlyFwi;  // set by the hourly FWI window's hand-over
+    Channel<FwiDay> fwi;              // set by the FWI calculator's Calculate
+    Channel<FbpSettings> fbp;         // set by the FBP calculator's Calculate
+    Channel<HourlyTables> hourly;     // set by the diurnal weather CALCULATE
+    Channel<HourlyFwiDay> hourlyFwi;  // set by the hourly FWI window's hand-over
 };
 
 }  // namespace emberlin::forms

@@ -109,7 +109,7 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
     frame->AddExports(FormExports(model_));
 
     AttachDetectionPictures(shape, chart, binder_.Button("calculate"), model_,
-                            [&shared] { return shared.hourly; });
+                            [&shared] { return shared.hourly.Get(); });
     // Perimeters only of a calculation, and only while its inputs are the ones on screen.
     const auto perimeterReady = [this, perimeter] {
         perimeter->setEnabled(!model_.GrowthRows().empty() && !model_.ResultsStale());

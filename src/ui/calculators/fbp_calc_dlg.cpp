@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "common/calendar.h"
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/content/pictures.h"
@@ -198,23 +197,26 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
     shapeLayout->addWidget(pictureButtons);
     outer->addWidget(shapePanel);
     ShareRoom({shapePanel}, {process});
-    // Every action that may calculate redraws the shape after the form has done its part.
-    connect(calculate, &QPushButton::clicked, this, [this] { UpdateShape(); });
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        connect(box, &QCheckBox::clicked, this, [this] { UpdateShape(); });
-    }
     // The report carries the fire shape as drawn now.
     frame->AddExports(FormExports(model_, [this] {
         return SizedPicture{shapeView_->Painter(), QSize(480, 400)};
     }));
-    // The first display: the outputs shown are those of the initial values.
-    const emberlin::FbpSettings& held = model_.Settings();
-    DrawShape(emberlin::EngineInputs(held, DayOfYear(held.month, held.day).value_or(0)));
+    // After every action of the form (and on opening): the fire of the results on screen,
+    // greyed when an edit, a choice or an opened scenario has changed the inputs since.
+    connect(&binder_, &FormBinder::Refreshed, this, [this] { UpdateShape(); });
+    // The fire of the results the form shows now, which may be earlier than its inputs.
+    DrawShape(model_.ShownFire());
+    drawnResults_ = model_.ResultsCount();
+    shapeView_->SetStale(model_.ResultsStale());
 }
 
 void CFbpCalcDlg::UpdateShape() {
     // Only what a Calculate sent to the engine: a refused value never reaches it.
-    if (!model_.LastInputs().fuelType.empty()) DrawShape(model_.LastInputs());
+    if (model_.ResultsCount() != drawnResults_) {
+        DrawShape(model_.ShownFire());
+        drawnResults_ = model_.ResultsCount();
+    }
+    shapeView_->SetStale(model_.ResultsStale());
 }
 
 void CFbpCalcDlg::DrawShape(const FbpInputs& in) {

@@ -16,11 +16,13 @@ class CFbpCalcDlg : public CModelDlg<forms::FbpCalcForm> {
     // Binds `keptModel` when the caller keeps the model (the main menu), else makes its own.
     CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCalcForm* keptModel = nullptr);
     FireShapeView& ShapeView() { return *shapeView_; }
-    // Draws the fire of the last calculation (of the values shown, before the first).
+    // Draws the fire of the results on screen when they have changed, greyed while they are
+    // stale.
     void UpdateShape();
 
   private:
     void DrawShape(const FbpInputs& in);
+    unsigned drawnResults_ = 0;  // the form's ResultsCount() of the fire drawn
 
     CInfoPanelDlg acronyms_{forms::FbpAcronymsPanel(), binder_, forms::FbpCalcForm::kAcronymsPanel};
     FireShapeView* shapeView_ = nullptr;

@@ -249,10 +249,17 @@ PicturePainter FireShapeView::Painter() const {
     };
 }
 
+void FireShapeView::SetStale(bool stale) {
+    if (stale == stale_) return;
+    stale_ = stale;
+    update();
+}
+
 void FireShapeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     DrawFireShape(p, size(), shape_, inputs_, note_);
+    if (stale_) p.fillRect(rect(), QColor(255, 255, 255, 170));  // greyed, still readable
 }
 
 }  // namespace emberlin::ui

@@ -25,6 +25,10 @@ class FireShapeView : public QWidget {
     void SetShape(const forms::FireShape& shape, const QString& inputs, const QString& note = {});
     const forms::FireShape& Shape() const { return shape_; }
     const QString& Inputs() const { return inputs_; }
+    // A shape whose calculator's inputs have changed since is drawn greyed until the next
+    // calculation (the pictures it copies and saves are not).
+    void SetStale(bool stale);
+    bool Stale() const { return stale_; }
     // Paints what the view shows, at any size (for copying and saving).
     PicturePainter Painter() const;
 
@@ -38,6 +42,7 @@ class FireShapeView : public QWidget {
     forms::FireShape shape_;
     QString inputs_;
     QString note_;
+    bool stale_ = false;
 };
 
 }  // namespace emberlin::ui

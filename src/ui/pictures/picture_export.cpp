@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgGenerator>
 
@@ -35,39 +34,32 @@ double PngScale() {
 
 bool SavePicture(const QString& path, const PicturePainter& paint, const QSize& size,
                  QString* reason) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (reason != nullptr) *reason = file.errorString();
-        return false;
-    }
+    // Drawn whole in memory first, then written as one file that replaces the old one only
+    // once every byte is on the disk.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file);
+        generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(QStringLiteral("EMBERLIN"));
         QPainter painter;
         if (!painter.begin(&generator)) {
             if (reason != nullptr) *reason = QStringLiteral("the SVG could not be started");
-            file.cancelWriting();
             return false;
         }
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
         paint(painter, size);
         painter.end();
-    } else {
-        const QImage image = RenderPicture(paint, size, PngScale());
-        if (!image.save(&file, "PNG")) {
-            if (reason != nullptr) *reason = QStringLiteral("the PNG could not be written");
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        if (reason != nullptr) *reason = file.errorString();
+    } else if (!RenderPicture(paint, size, PngScale()).save(&buffer, "PNG")) {
+        if (reason != nullptr) *reason = QStringLiteral("the PNG could not be written");
         return false;
     }
-    return true;
+    const QString failure = WriteFileAtomically(path, bytes);
+    if (reason != nullptr) *reason = failure;
+    return failure.isEmpty();
 }
 
 void CopyPicture(const PicturePainter& paint, const QSize& size) {

@@ -1,6 +1,8 @@
 #include "ui/widgets/file_answers.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <deque>
 
@@ -54,6 +56,19 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
     return Answered(
         caption, [&] { return QFileDialog::getOpenFileName(parent, caption, QString(), filter); });
+}
+
+bool AskPrinter(QPrinter& printer, QWidget* parent, const QString& caption) {
+    if (FileAnswers::Pending() == 0) {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(caption);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    const QString path = Answered(caption, [] { return QString(); });
+    if (path.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return true;
 }
 
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace emberlin::ui {
@@ -24,6 +25,10 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
                         const QString& filter);
 // Asks for a file to read; empty when cancelled.
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+
+// Asks where a report goes (the print dialog, which may print to a PDF file); false when
+// cancelled. A queued path answers it as a PDF file of that name (empty: cancelled).
+bool AskPrinter(QPrinter& printer, QWidget* parent, const QString& caption);
 
 // Writes `bytes` to `path` through a temporary file renamed at the end (QSaveFile), so a
 // failure never leaves a half-written file. Returns the reason of a failure, empty on success.

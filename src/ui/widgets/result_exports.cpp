@@ -7,10 +7,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrintDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -137,9 +138,18 @@ void SaveCsv(QWidget* parent, const forms::ResultTable& table) {
 
 void AskAndPrint(QWidget* parent, const ResultExports& exports) {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Report"));
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (!AskPrinter(printer, parent, QStringLiteral("Report"))) return;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // Not straight into the file the user named: an old report there stays whole unless
+        // the new one is written in full.
+        const QString path = printer.outputFileName();
+        const QString reason = WriteReportPdf(path, exports, printer.pageLayout().pageSize());
+        if (!reason.isEmpty()) {
+            ShowProgramMessage(parent, QStringLiteral("The report could not be saved to %1: %2.")
+                                           .arg(QDir::toNativeSeparators(path), reason));
+        }
+        return;
+    }
     PrintReport(printer, exports);
 }
 
@@ -244,7 +254,7 @@ void PlacePicture(QTextDocument& document, const SizedPicture& picture) {
 
 // The report laid out on pages of `printer` (its orientation as set) at `points`: lines wrap
 // between words only, so a table wider than the page shows as a document wider than it.
-std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& html,
+std::unique_ptr<QTextDocument> LaidOutReport(QPagedPaintDevice& printer, const QString& html,
                                              const SizedPicture& picture, double points) {
     auto document = std::make_unique<QTextDocument>();
     QTextOption wrap = document->defaultTextOption();
@@ -262,9 +272,8 @@ std::unique_ptr<QTextDocument> LaidOutReport(QPrinter& printer, const QString& h
     return document;
 }
 
-}  // namespace
-
-void PrintReport(QPrinter& printer, const ResultExports& exports) {
+// The report on the pages of a printer or a PDF writer.
+void PrintReportOn(QPagedPaintDevice& printer, const ResultExports& exports) {
     const forms::ResultTable table = exports.table();
     const SizedPicture picture = exports.picture ? exports.picture() : SizedPicture{};
     const bool withPicture = picture.paint && !picture.size.isEmpty();
@@ -288,13 +297,26 @@ void PrintReport(QPrinter& printer, const ResultExports& exports) {
     document->print(&printer);
 }
 
-bool WriteReportPdf(const QString& path, const ResultExports& exports) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    PrintReport(printer, exports);
-    return QFileInfo(path).size() > 0;
+}  // namespace
+
+void PrintReport(QPrinter& printer, const ResultExports& exports) {
+    PrintReportOn(printer, exports);
+}
+
+QString WriteReportPdf(const QString& path, const ResultExports& exports,
+                       const QPageSize& pageSize) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);  // a high-resolution printer's
+        writer.setPageSize(pageSize);
+        writer.setCreator(QStringLiteral("EMBERLIN ") + ProgramVersion());
+        PrintReportOn(writer, exports);
+    }  // the document is ended when its printing ends
+    if (bytes.isEmpty()) return QStringLiteral("the report could not be laid out");
+    return WriteFileAtomically(path, bytes);
 }
 
 const ResultExports* FindResultExports(const QDialog& dialog) {

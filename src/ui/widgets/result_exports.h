@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -56,10 +57,13 @@ void CopyResults(const forms::ResultTable& table);
 // placeholder and the paragraph on how they were computed).
 QString ReportHtml(const forms::ResultTable& table, const std::string& howComputed,
                    bool withPicture);
-// Lays the report out on one page of `printer`.
+// Lays the report out on the pages of `printer`.
 void PrintReport(QPrinter& printer, const ResultExports& exports);
-// Writes the report as a PDF file; false when it cannot be written.
-bool WriteReportPdf(const QString& path, const ResultExports& exports);
+// Writes the report as a PDF file on pages of `pageSize`, whole or not at all: made in memory,
+// then written beside the old file and renamed over it. Returns the reason of a failure
+// (the old file then stays as it was), empty on success.
+QString WriteReportPdf(const QString& path, const ResultExports& exports,
+                       const QPageSize& pageSize = QPageSize(QPageSize::A4));
 
 // The program's version ("1.0.0").
 QString ProgramVersion();

@@ -443,6 +443,86 @@ TEST(ResultTableExportTest, InputsInWordsReadInOrderWithUnits) {
     }
 }
 
+// Results grown under hours another window handed over: when that window publishes its hours
+// again (equal numbers too: a new calculation), the results on screen, reopened or not, and
+// every export say they belong to the earlier hours; a publication of any other channel
+// leaves them current, and CALCULATE makes them current again.
+struct HoursRow {
+    const char* name;
+    std::function<std::pair<std::unique_ptr<FormModel>, std::function<ResultTable()>>(HandOver&)>
+        make;
+    bool fromHourlyFwi;
+    const char* source;
+    const char* button;
+};
+void PrintTo(const HoursRow& row, std::ostream* out) { *out << row.name; }
+
+class ResultsOfHandedOverHours : public testing::TestWithParam<HoursRow> {};
+
+TEST_P(ResultsOfHandedOverHours, GoStaleWhenTheirHoursArePublishedAgain) {
+    const HoursRow& row = GetParam();
+    HandOver shared;
+    ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
+    const HourlyFwiDay day{*shared.hourly, 60, 7, 15, "Hourly FWI, 2007-07-15"};
+    shared.hourlyFwi = day;
+    auto [form, table] = row.make(shared);
+    if (row.fromHourlyFwi) form->Click("hourlyFwiSourceOption");
+    form->Click("calculate");
+    const ResultTable computed = table();
+    ASSERT_FALSE(computed.rows.empty());
+    ASSERT_FALSE(form->ResultsStale());
+
+    auto publishOwnHours = [&] {
+        if (row.fromHourlyFwi) {
+            shared.hourlyFwi = day;
+        } else {
+            ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
+        }
+    };
+    shared.fbp = FbpSettings{};
+    shared.fwi = FwiDay{};
+    if (row.fromHourlyFwi) {
+        ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
+    } else {
+        shared.hourlyFwi = day;
+    }
+    EXPECT_FALSE(form->ResultsStale()) << "another channel made them stale";
+    EXPECT_TRUE(table().note.empty());
+
+    publishOwnHours();
+    form->Open();  // the window built anew reads the same model
+    EXPECT_TRUE(form->ResultsStale());
+    EXPECT_FALSE(form->InputsChangedSinceResults());
+    EXPECT_EQ(form->StaleNote(),
+              std::string("Results are for the earlier ") + row.source + ": press " + row.button);
+    const ResultTable since = table();
+    EXPECT_EQ(since.rows, computed.rows);
+    EXPECT_EQ(since.inputs, computed.inputs);
+    EXPECT_NE(since.note.find(std::string("The ") + row.source + " has changed"), std::string::npos)
+        << since.note;
+    // Typed inputs as well: the note says both.
+    form->TypeText(form->InputFields().front()->id, "1");
+    EXPECT_NE(table().note.find("The inputs on screen have changed"), std::string::npos);
+    EXPECT_NE(table().note.find(row.source), std::string::npos);
+
+    form->Click("calculate");
+    EXPECT_FALSE(form->ResultsStale());
+    EXPECT_EQ(form->StaleNote(), "");
+    EXPECT_TRUE(table().note.empty());
+    publishOwnHours();
+    EXPECT_TRUE(form->ResultsStale());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HourTakers, ResultsOfHandedOverHours,
+    testing::Values(HoursRow{"detection", Made<DetectionForm>, false,
+                             "hourly weather of the Diurnal Weather Calculator", "CALCULATE"},
+                    HoursRow{"by_hour_diurnal", Made<FireByHourForm>, false,
+                             "hourly weather of the Diurnal Weather Calculator", "Calculate"},
+                    HoursRow{"by_hour_hourly_fwi", Made<FireByHourForm>, true,
+                             "day sent from Hourly FWI", "Calculate"}),
+    [](const testing::TestParamInfo<HoursRow>& row) { return std::string(row.param.name); });
+
 TEST(ResultTableExportTest, HtmlEscapesTextAndAlignsNumbers) {
     ResultTable table;
     table.title = "A <b> & \"c\"";

@@ -173,8 +173,8 @@ class DetectionHeadings : public DetectionFormTest, public ::testing::WithParamI
     void SetUp() override {
         DetectionFormTest::SetUp();
         shared.hourly.emplace();
-        shared.hourly->ffmc[14] = 87;
-        shared.hourly->windSpeed[14] = 25;
+        shared.hourly.Edit().ffmc[14] = 87;
+        shared.hourly.Edit().windSpeed[14] = 25;
         form.Click("calculate");
         row = form.Text("row1");
         for (int line = 0; line < DetectionForm::kHeadingLineCount; ++line) {
@@ -363,8 +363,8 @@ class DetectionOneWeather : public DetectionFormTest,
 TEST_P(DetectionOneWeather, EveryRowIsOneEngineCall) {
     const OneWeatherCase& c = GetParam();
     shared.hourly.emplace();
-    shared.hourly->ffmc.fill(91);
-    shared.hourly->windSpeed.fill(18);
+    shared.hourly.Edit().ffmc.fill(91);
+    shared.hourly.Edit().windSpeed.fill(18);
     TypeKeys(form, "fireStartTime", "2200");  // the fire still crosses hours and midnight
     form.Click("fuel" + c.fuel);
     form.Click(c.ignitionBox);
@@ -426,8 +426,8 @@ TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
 TEST_F(DetectionFormTest, DefaultC2RowIsTheCalculatorsFireWithItsContainmentOdds) {
     // Hour 14 carrying the FBP calculator's FFMC and wind makes row 1 its default fire.
     ASSERT_TRUE(testing_support::PublishDiurnalDay(shared));
-    shared.hourly->ffmc[14] = 87;
-    shared.hourly->windSpeed[14] = 25;
+    shared.hourly.Edit().ffmc[14] = 87;
+    shared.hourly.Edit().windSpeed[14] = 25;
     form.Click("calculate");
     const std::string expected =
         std::string(" ") + " 1445 " + "   " + "   15  " + "   " + " 11.1 " + "   " + "6824.2" +
@@ -530,24 +530,24 @@ TEST_F(DetectionFormTest, SettingsFromFbpCalculatorCopyRoundAndSelect) {
     ASSERT_FALSE(form.Text("row1").empty());
 
     shared.fbp.emplace();
-    shared.fbp->fuelIndex = kM3;
-    shared.fbp->ignition = IgnitionType::Line;
-    shared.fbp->ffmc = 88.5;       // rounds up to 89
-    shared.fbp->site.bui = 40.49;  // rounds down to 40
-    shared.fbp->windSpeed = 12.5;
-    shared.fbp->site.windDirection = 270.5;
-    shared.fbp->site.slope = 12.25;
-    shared.fbp->site.aspect = 45.5;
-    shared.fbp->site.pc = 75;  // percentages are whole numbers
-    shared.fbp->site.pdf = 33;
-    shared.fbp->site.gc = 60;
-    shared.fbp->site.gfl = 0.75;
-    shared.fbp->elapsedTime = 30;
-    shared.fbp->site.latitude = 48.25;
-    shared.fbp->site.longitude = -95.5;
-    shared.fbp->site.elevation = 350;
-    shared.fbp->month = 8;
-    shared.fbp->day = 3;
+    shared.fbp.Edit().fuelIndex = kM3;
+    shared.fbp.Edit().ignition = IgnitionType::Line;
+    shared.fbp.Edit().ffmc = 88.5;       // rounds up to 89
+    shared.fbp.Edit().site.bui = 40.49;  // rounds down to 40
+    shared.fbp.Edit().windSpeed = 12.5;
+    shared.fbp.Edit().site.windDirection = 270.5;
+    shared.fbp.Edit().site.slope = 12.25;
+    shared.fbp.Edit().site.aspect = 45.5;
+    shared.fbp.Edit().site.pc = 75;  // percentages are whole numbers
+    shared.fbp.Edit().site.pdf = 33;
+    shared.fbp.Edit().site.gc = 60;
+    shared.fbp.Edit().site.gfl = 0.75;
+    shared.fbp.Edit().elapsedTime = 30;
+    shared.fbp.Edit().site.latitude = 48.25;
+    shared.fbp.Edit().site.longitude = -95.5;
+    shared.fbp.Edit().site.elevation = 350;
+    shared.fbp.Edit().month = 8;
+    shared.fbp.Edit().day = 3;
     form.Click("fbpSettings");
     EXPECT_TRUE(host.Messages().empty());
 
@@ -593,12 +593,12 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
 
     // A refused field also stops "Settings from FBP Calculator".
     shared.fbp.emplace();
-    shared.fbp->month = 6;
-    shared.fbp->day = 1;
-    shared.fbp->site.latitude = 50;
-    shared.fbp->site.longitude = -100;
-    shared.fbp->fuelIndex = kC4;
-    shared.fbp->ignition = IgnitionType::Point;
+    shared.fbp.Edit().month = 6;
+    shared.fbp.Edit().day = 1;
+    shared.fbp.Edit().site.latitude = 50;
+    shared.fbp.Edit().site.longitude = -100;
+    shared.fbp.Edit().fuelIndex = kC4;
+    shared.fbp.Edit().ignition = IgnitionType::Point;
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(),
@@ -609,8 +609,8 @@ TEST_F(DetectionFormTest, RefusedValuesStopCalculateAndTheHandOver) {
 
     // A value outside this form's range after rounding is named, and nothing is taken over.
     TypeKeys(form, "month", "7");
-    shared.fbp->ffmc = 100.5;       // rounds to 101: still inside
-    shared.fbp->windSpeed = 150.5;  // rounds to 151: outside 0..150
+    shared.fbp.Edit().ffmc = 100.5;       // rounds to 101: still inside
+    shared.fbp.Edit().windSpeed = 150.5;  // rounds to 151: outside 0..150
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(),

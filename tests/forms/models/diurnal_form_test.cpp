@@ -305,11 +305,11 @@ TEST_F(DiurnalFormTest, FwiCalculatorSetting) {
     for (const Published& p : rows) {
         SCOPED_TRACE(p.name);
         host.ClearEvents();
-        shared.fwi->temperature = p.temperature;
-        shared.fwi->relativeHumidity = p.relativeHumidity;
-        shared.fwi->windSpeed = p.windSpeed;
-        shared.fwi->ffmc = p.ffmc;
-        shared.fwi->month = p.month;
+        shared.fwi.Edit().temperature = p.temperature;
+        shared.fwi.Edit().relativeHumidity = p.relativeHumidity;
+        shared.fwi.Edit().windSpeed = p.windSpeed;
+        shared.fwi.Edit().ffmc = p.ffmc;
+        shared.fwi.Edit().month = p.month;
         form.Click("fwiCalculatorOption");
         const char* ids[] = {"month", "temperature", "relativeHumidity", "windSpeed", "ffmc"};
         for (int i = 0; i < 5; ++i) EXPECT_EQ(form.Text(ids[i]), p.expected[i]) << ids[i];
@@ -429,7 +429,7 @@ TEST_P(DiurnalRefusals, CalculateRefusesAndChangesNothing) {
     diurnal.Click("calculate");
     const std::vector<std::string> before = Lines(diurnal);
     const auto ffmcBefore = values.hourly->ffmc;
-    values.hourly->windSpeed[0] = -1;  // marker: a refused CALCULATE publishes nothing
+    values.hourly.Edit().windSpeed[0] = -1;  // marker: a refused CALCULATE publishes nothing
     for (const auto& [id, text] : c.typed) TypeKeys(diurnal, id, text);
     recorder.ClearEvents();
     diurnal.Click("calculate");

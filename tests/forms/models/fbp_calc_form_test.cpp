@@ -134,6 +134,41 @@ TEST_F(FbpCalcFormTest, FirstDisplayCalculatesToItsOwnTextsAndPublishesTheInputs
     EXPECT_EQ(form.LastInputs().julianDay, 196);
 }
 
+// The fire the shape panel draws is that of the results on screen: an edit or an opened
+// scenario (another fuel and slope) leaves it, marked stale, until a Calculate.
+TEST_F(FbpCalcFormTest, ShownFireIsThatOfTheResultsOnScreen) {
+    const FbpInputs first = form.ShownFire();
+    EXPECT_EQ(first.fuelType, "C2");
+    EXPECT_EQ(first.julianDay, 196);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        const char* fuel;
+        double slope;
+    } changes[] = {
+        {"typed slope", [&] { TypeKeys(form, "slope", "40"); }, "C2", 40},
+        {"opened scenario",
+         [&] {
+             form.Restore({{"slope", 25}}, {{"fuelType", static_cast<std::size_t>(kC3)}});
+         },
+         "C3", 25},
+    };
+    for (const auto& c : changes) {
+        const FbpInputs before = form.ShownFire();
+        const unsigned count = form.ResultsCount();
+        c.change();
+        EXPECT_TRUE(form.ResultsStale()) << c.name;
+        EXPECT_EQ(form.ResultsCount(), count) << c.name;
+        EXPECT_EQ(form.ShownFire().fuelType, before.fuelType) << c.name;
+        EXPECT_EQ(form.ShownFire().slope, before.slope) << c.name;
+        form.Click("calculate");
+        EXPECT_FALSE(form.ResultsStale()) << c.name;
+        EXPECT_EQ(form.ResultsCount(), count + 1) << c.name;
+        EXPECT_EQ(form.ShownFire().fuelType, c.fuel) << c.name;
+        EXPECT_EQ(form.ShownFire().slope, c.slope) << c.name;
+    }
+}
+
 // The record the engine tests and benchmarks start from is the one the calculator's first
 // display sends, field by field, with the values its comment names.
 TEST_F(FbpCalcFormTest, CalculatorDefaultsAreTheFirstDisplaysRecord) {

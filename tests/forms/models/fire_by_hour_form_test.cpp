@@ -88,8 +88,8 @@ TEST_P(FireByHourEngineTest, EveryRowIsTheEnginesCallForItsHour) {
     const EngineCase& c = GetParam();
     PublishHours(shared, {});
     for (int h = 1; h <= 24; ++h) {  // a day of changing weather
-        shared.hourly->ffmc[static_cast<std::size_t>(h)] = 70 + h;
-        shared.hourly->windSpeed[static_cast<std::size_t>(h)] = 2.0 + 1.5 * h;
+        shared.hourly.Edit().ffmc[static_cast<std::size_t>(h)] = 70 + h;
+        shared.hourly.Edit().windSpeed[static_cast<std::size_t>(h)] = 2.0 + 1.5 * h;
     }
     form.Click(c.fuelBox);
     form.Click(c.ignitionBox);
@@ -280,8 +280,8 @@ TEST_F(FireByHourFormTest, SettingsFromFbpCalculatorTakeOverOrRefuseAsAWhole) {
 
     // A published value outside this form's range: a message naming the field, nothing taken.
     form.Click("defaultSettings");
-    shared.fbp->site.bui = 700;
-    shared.fbp->site.slope = 10;
+    shared.fbp.Edit().site.bui = 700;
+    shared.fbp.Edit().site.slope = 10;
     host.ClearEvents();
     form.Click("fbpSettings");
     EXPECT_EQ(host.Messages(),

@@ -82,7 +82,7 @@ TEST_F(FwiCalcFormTest, RefusedFieldsWarnWhileTypingAndStopCalculate) {
     form.Click("realOption");
     const auto before = ResultTexts(form);
     ASSERT_TRUE(shared.fwi.has_value());
-    shared.fwi->ffmc = -1;  // marker: nothing may be published by a refused Calculate
+    shared.fwi.Edit().ffmc = -1;  // marker: nothing may be published by a refused Calculate
 
     TypeKeys(form, "ffmcYesterday", "102");
     EXPECT_EQ(host.WarningFor("ffmcYesterday"), "Please enter a number between 0 and 101.");

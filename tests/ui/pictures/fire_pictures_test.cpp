@@ -171,10 +171,12 @@ class FirePicturesTest : public QObject {
     }
 
     // The panel follows each calculation, whichever control made it, and keeps its fire when
-    // a calculation is refused.
+    // a calculation is refused, greyed from an edit until the next calculation; a window
+    // built anew after Open Scenario shows the fire of the results it shows, greyed.
     void shapePanelFollowsEveryCalculation() {
         HandOver shared;
-        CFbpCalcDlg dlg(shared, nullptr);
+        emberlin::forms::FbpCalcForm model(shared);
+        CFbpCalcDlg dlg(shared, nullptr, &model);
         dlg.ShowForm();
         AnsweredMessages answers;
         const auto click = [&dlg](const char* name) {
@@ -197,9 +199,12 @@ class FirePicturesTest : public QObject {
         click("lineIgnition");
         QVERIFY(shape.lineIgnition);
         QVERIFY(!shape.noSpread);
+        QVERIFY(!dlg.ShapeView().Stale());
         type("windDirection", "270");
         type("slope", "30");
+        QVERIFY(dlg.ShapeView().Stale());
         click("calculate");
+        QVERIFY(!dlg.ShapeView().Stale());
         QVERIFY(shape.ellipse.rotation > 0 && shape.ellipse.rotation < 180);  // eastwards
         QCOMPARE(shape.arrows.size(), std::size_t{3});
         const double length = shape.ellipse.semiMajor;
@@ -210,11 +215,27 @@ class FirePicturesTest : public QObject {
         QCOMPARE(MessageAnswers::TakeShown().size(), std::size_t{1});
         QCOMPARE(shape.ellipse.semiMajor, length);
         QVERIFY(!dlg.ShapeView().Inputs().contains(QStringLiteral("500")));
+        QVERIFY(dlg.ShapeView().Stale());
 
         // Copy puts the panel's picture on the clipboard.
         QApplication::clipboard()->clear();
         click("copyPicture");
         QCOMPARE(QApplication::clipboard()->image().size(), dlg.ShapeView().size());
+
+        type("windSpeed", "25");
+        click("calculate");
+        const QString computed = dlg.ShapeView().Inputs();
+        dlg.reject();
+        model.Restore({{"slope", 10}}, {{"fuelType", static_cast<std::size_t>(emberlin::kD1)}});
+        CFbpCalcDlg reopened(shared, nullptr, &model);
+        reopened.ShowForm();
+        QCOMPARE(reopened.ShapeView().Inputs(), computed);
+        QVERIFY(reopened.ShapeView().Stale());
+        Shot(&reopened.ShapeView(), "fbp_stale_shape_after_open_scenario.png");
+        QTest::mouseClick(reopened.findChild<QAbstractButton*>(QStringLiteral("calculate")),
+                          Qt::LeftButton);
+        QVERIFY(reopened.ShapeView().Inputs().startsWith(QStringLiteral("D1, ")));
+        QVERIFY(!reopened.ShapeView().Stale());
     }
 
     // No chart exists before its dialog has computed; each opens from its button after a

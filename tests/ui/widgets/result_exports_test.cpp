@@ -2,6 +2,9 @@
 // dialog seam, and the one-page report read back from its PDF.
 #include "ui/widgets/result_exports.h"
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -10,6 +13,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 #include "app/main_menu_dlg.h"
 #include "forms/exports/report_notes.h"
@@ -96,7 +102,7 @@ class ResultExportsTest : public QObject {
         QVERIFY(exports.picture().paint);
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(emberlin::ui::WriteReportPdf(pdf, exports));
+        QCOMPARE(emberlin::ui::WriteReportPdf(pdf, exports), QString());
         if (qEnvironmentVariableIsSet("KEEP_REPORT"))
             QFile::copy(pdf, qEnvironmentVariable("KEEP_REPORT"));
         QProcess process;
@@ -174,7 +180,7 @@ class ResultExportsTest : public QObject {
             const emberlin::forms::ResultTable table = exports->table();
             QVERIFY2(!table.rows.empty(), c.name);
             const QString pdf = folder.filePath(QLatin1String(c.name) + QStringLiteral(".pdf"));
-            QVERIFY2(emberlin::ui::WriteReportPdf(pdf, *exports), c.name);
+            QVERIFY2(emberlin::ui::WriteReportPdf(pdf, *exports).isEmpty(), c.name);
             if (!keep.isEmpty()) {
                 QFile::remove(keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
                 QFile::copy(pdf, keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
@@ -214,6 +220,73 @@ class ResultExportsTest : public QObject {
                     if (page.contains(QStringLiteral("How these were computed"))) break;
                 }
             }
+        }
+    }
+
+    // A scenario, a CSV, a picture as PNG and as SVG and a PDF report saved over files of a
+    // full file system: each says which path failed and why, and the old file stays whole.
+    void savesOntoAFullDiskKeepTheOldFiles() {
+        if (geteuid() != 0) QSKIP("mounting the small file system this fills needs root");
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0) {
+            QSKIP(qPrintable(QStringLiteral("no tmpfs could be mounted: ") +
+                             QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        struct Unmount {
+            QByteArray at;
+            ~Unmount() { umount2(at.constData(), MNT_DETACH); }
+        } unmount{where};
+        const QDir disk(mountPoint.path());
+
+        HandOver shared;
+        emberlin::app::CMainMenuDlg menu(shared);
+        emberlin::ui::CFbpCalcDlg& fbp = menu.FbpCalculator();
+        auto click = [](QWidget& window, const char* name) {
+            return
+                [&window, name] { window.findChild<QPushButton*>(QLatin1String(name))->click(); };
+        };
+        const struct {
+            const char* file;
+            const char* message;  // its start, before the path
+            std::function<void()> save;
+        } saves[] = {
+            {"ridge.emberlin.json", "The scenario could not be saved to ",
+             click(menu, "saveScenarioButton")},
+            {"results.csv", "The results could not be saved to ", click(fbp, "saveCsv")},
+            {"shape.png", "The picture could not be saved to ", click(fbp, "savePicture")},
+            {"shape.svg", "The picture could not be saved to ", click(fbp, "savePicture")},
+            {"report.pdf", "The report could not be saved to ", click(fbp, "report")},
+        };
+        for (const auto& save : saves) {
+            QFile old(disk.filePath(QLatin1String(save.file)));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            QVERIFY(old.write(QByteArray("old ") + save.file) > 0);
+        }
+        {
+            QFile filler(disk.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(1024, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        const QStringList before = disk.entryList(QDir::Files);
+        for (const auto& save : saves) {
+            const QString path = disk.filePath(QLatin1String(save.file));
+            FileAnswers::SetNextPath(path);
+            AnsweredMessages messages;
+            save.save();
+            QCOMPARE(FileAnswers::Pending(), 0);
+            const QStringList texts = messages.Texts();
+            QVERIFY2(texts.size() == 1, save.file);
+            QVERIFY2(texts.front().startsWith(QLatin1String(save.message) +
+                                              QDir::toNativeSeparators(path) +
+                                              QStringLiteral(": No space left on device")),
+                     qPrintable(texts.front()));
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old ") + save.file);
+            QCOMPARE(disk.entryList(QDir::Files), before);  // no temporary file left
         }
     }
 };

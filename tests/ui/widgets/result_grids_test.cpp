@@ -69,8 +69,8 @@ Opener OpenDetection() {
         const auto ffmc = emberlin::CalcDiurnalFfmc(*day, 87, emberlin::FfmcMethod::VanWagner);
         shared.hourly.emplace();
         for (std::size_t h = 1; h <= 24; ++h) {
-            shared.hourly->ffmc[h] = ffmc[h];
-            shared.hourly->windSpeed[h] = day->windSpeed[h];
+            shared.hourly.Edit().ffmc[h] = ffmc[h];
+            shared.hourly.Edit().windSpeed[h] = day->windSpeed[h];
         }
         return Open<CDetectionDlg>(shared, 10, &emberlin::forms::DetectionForm::RowId,
                                    {"heading1", "heading2", "heading3"});
