@@ -161,9 +161,19 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
     for (const std::string& line : table.summary) {
         html += QStringLiteral("<p>%1</p>").arg(Escaped(line));
     }
+    // A further table prints whole up to a few hundred pages; beyond that (an hourly grid of
+    // many years) the report says where its rows are instead of laying out millions of cells.
+    constexpr std::size_t kMostPrintedRows = 10000;
     for (const forms::ResultPart& part : table.parts) {
-        html += QStringLiteral("<h3>%1</h3>").arg(Escaped(part.caption)) +
-                ResultsHtml(part.columns, part.rows);
+        html += QStringLiteral("<h3>%1</h3>").arg(Escaped(part.caption));
+        if (part.rows.size() > kMostPrintedRows) {
+            html += QStringLiteral(
+                        "<p>%1 rows, more than a report prints: Save CSV or Copy "
+                        "Results gives them.</p>")
+                        .arg(part.rows.size());
+        } else {
+            html += ResultsHtml(part.columns, part.rows);
+        }
     }
     if (!table.note.empty()) html += QStringLiteral("<p><b>%1</b></p>").arg(Escaped(table.note));
     if (withPicture) html += QStringLiteral("<p><img src=\"emberlin:picture\" width=\"360\"></p>");
