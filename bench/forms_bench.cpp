@@ -2,6 +2,8 @@
 // or keystroke costs before the window repaints.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "forms/kit/form_host.h"
 #include "forms/models/detection_form.h"
 #include "forms/models/diurnal_form.h"
@@ -10,6 +12,8 @@
 #include "forms/models/fuel_projection_form.h"
 #include "forms/models/fwi_calc_form.h"
 #include "forms/models/hand_over.h"
+#include "forms/models/hourly_fwi_form.h"
+#include "fwi2025/clock.h"
 
 namespace {
 
@@ -97,6 +101,28 @@ void FireByHourCalculate(benchmark::State& state) {
     if (!byHour.HasResult()) state.SkipWithError("fire by hour did not calculate");
 }
 BENCHMARK(FireByHourCalculate)->Unit(benchmark::kMicrosecond);
+
+// Opening an eleven-year hourly file of one station (100,000 rows) in the Hourly FWI window:
+// reading and checking the CSV text, the hourly runs, the daily summaries and the 1987 codes,
+// as "Open Weather File" does it once the file's bytes are read.
+void HourlyFwiOpen100k(benchmark::State& state) {
+    std::string csv = "id,lat,long,timezone,yr,mon,day,hr,temp,rh,ws,prec\n";
+    const std::int64_t first = fwi2025::DayNumber({2001, 1, 1}) * 24;
+    for (int i = 0; i < 100000; ++i) {
+        const fwi2025::ClockDate d = fwi2025::DateOfDayNumber((first + i) / 24);
+        csv += "PRF,45.996,-77.427,-4," + std::to_string(d.year) + "," + std::to_string(d.month) +
+               "," + std::to_string(d.day) + "," + std::to_string(i % 24) + "," +
+               std::to_string(5 + (i * 7) % 25) + "." + std::to_string(i % 10) + "," +
+               std::to_string(25 + (i * 11) % 70) + ".5," + std::to_string((i * 3) % 40) + "," +
+               (i % 13 == 0 ? "0." + std::to_string(1 + i % 9) : "0") + "\n";
+    }
+    Opened<HourlyFwiForm> f;
+    for (auto _ : state) {
+        if (!f.form.LoadCsv(csv, "bench").empty()) state.SkipWithError("the file was refused");
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(HourlyFwiOpen100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
 

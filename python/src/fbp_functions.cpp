@@ -67,6 +67,13 @@ class FuelCodes {
     py::ssize_t Size() const { return codes_.size(); }
     Shape OwnShape() const { return Shape(codes_.shape(), codes_.shape() + codes_.ndim()); }
 
+    // The bytes of one element, as numpy holds them: equal codes have equal bytes.
+    std::string_view Bytes(py::ssize_t element) const {
+        const std::size_t size = width_ * (wide_ ? 4 : 1);
+        return {static_cast<const char*>(codes_.data()) + static_cast<std::size_t>(element) * size,
+                size};
+    }
+
     // The code of one element as ASCII text; a character beyond ASCII becomes one that no code
     // holds.
     std::string Text(py::ssize_t element) const {
@@ -96,14 +103,16 @@ DoubleArray FuelIndices(const FuelCodes& codes) {
     DoubleArray indices(codes.OwnShape());
     double* out = indices.mutable_data();
     py::gil_scoped_release unlocked;
-    std::unordered_map<std::string, double> known;
+    // Each distinct code is read once: the elements are looked up by their bytes.
+    std::unordered_map<std::string_view, double> known;
     for (py::ssize_t i = 0; i < codes.Size(); ++i) {
-        const std::string text = codes.Text(i);
-        auto found = known.find(text);
+        const std::string_view bytes = codes.Bytes(i);
+        auto found = known.find(bytes);
         if (found == known.end()) {
+            const std::string text = codes.Text(i);
             const int fuel = batch::FuelIndexOf(text);
             const double index = text.empty() ? std::nan("") : fuel;
-            found = known.emplace(text, index).first;
+            found = known.emplace(bytes, index).first;
         }
         out[i] = found->second;
     }
@@ -147,20 +156,15 @@ py::dict FbpArrays(const py::handle& fuelType, const std::array<py::object, 20>&
     Outputs out(names, shape);
     {
         py::gil_scoped_release unlocked;
-        const FbpInputs base = batch::FbpBaseInputs();
-        std::array<std::string, FuelTypeTable.size()> fuelCodes;
-        for (std::size_t f = 0; f < FuelTypeTable.size(); ++f) {
-            fuelCodes[f] = FuelTypeTable[f].code;
-        }
-        FbpInputs in;
+        // The inputs not given keep the base record's values; those given are filled in for
+        // every cell. The fuel type goes to the engine as its row of the table.
+        FbpInputs in = batch::FbpBaseInputs();
         FbpOutputs result;
         ForEachCell(
             shape, arguments,
             [&](const double* values, py::ssize_t cell) {
-                in = base;
-                in.fuelType = fuelCodes[static_cast<std::size_t>(values[0])];
                 for (std::size_t k = 0; k < filled.size(); ++k) filled[k]->Fill(in, values[1 + k]);
-                ComputeFbp(in, result);  // the fuel type is a row of the table
+                ComputeFbpForFuel(in, static_cast<int>(values[0]), result);
                 for (std::size_t i = 0; i < batch::kFbpOutputColumns.size(); ++i) {
                     out.Column(i)[cell] = result.*batch::kFbpOutputColumns[i].value;
                 }

@@ -8,6 +8,7 @@
 #include "array_loop.h"
 #include "batch/fields.h"
 #include "functions.h"
+#include "fwi2025/hourly_columns.h"
 #include "fwi2025/station_series.h"
 
 namespace emberlin::python {
@@ -21,27 +22,12 @@ constexpr batch::ValueRule Rule(f::InputRange range, bool integer = false) {
     return {range.min, range.max, integer};
 }
 
-constexpr std::array<std::string_view, 21> kHourlyOutputs = {"mcffmc",
-                                                             "ffmc",
-                                                             "dmc",
-                                                             "dc",
-                                                             "isi",
-                                                             "bui",
-                                                             "fwi",
-                                                             "dsr",
-                                                             "mcgfmc_matted",
-                                                             "mcgfmc_standing",
-                                                             "gfmc",
-                                                             "gsi",
-                                                             "gfwi",
-                                                             "sunrise",
-                                                             "sunset",
-                                                             "sunlight_hours",
-                                                             "solrad",
-                                                             "percent_cured",
-                                                             "grass_fuel_load",
-                                                             "prec_cumulative",
-                                                             "canopy_drying"};
+// The output names: the hourly tables' computed columns, in their order.
+const std::array<std::string_view, f::kHourlyOutputs.size()> kHourlyNames = [] {
+    std::array<std::string_view, f::kHourlyOutputs.size()> names;
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = f::kHourlyOutputs[i].name;
+    return names;
+}();
 
 constexpr std::array<std::string_view, 20> kDailyOutputs = {
     "yr",   "mon", "day",  "sunrise",   "sunset",     "peak_hr",   "duration",
@@ -49,28 +35,9 @@ constexpr std::array<std::string_view, 20> kDailyOutputs = {
     "gfmc", "gsi", "gfwi", "ws_smooth", "isi_smooth", "gsi_smooth"};
 
 void WriteHour(Outputs& out, py::ssize_t at, const f::HourlyOutput& h) {
-    const double values[] = {h.mcffmcPct,
-                             h.ffmc,
-                             h.dmc,
-                             h.dc,
-                             h.isi,
-                             h.bui,
-                             h.fwi,
-                             h.dsr,
-                             h.mcgfmcMattedPct,
-                             h.mcgfmcStandingPct,
-                             h.gfmc,
-                             h.gsi,
-                             h.gfwi,
-                             h.sun.sunriseH,
-                             h.sun.sunsetH,
-                             h.sun.sunlightHours,
-                             h.solarRadiationKwM2,
-                             h.percentCured,
-                             h.grassFuelLoadKgM2,
-                             h.precCumulativeMm,
-                             h.canopyDryingH};
-    for (std::size_t i = 0; i < kHourlyOutputs.size(); ++i) out.Column(i)[at] = values[i];
+    for (std::size_t i = 0; i < f::kHourlyOutputs.size(); ++i) {
+        out.Column(i)[at] = f::kHourlyOutputs[i].value(h);
+    }
 }
 
 // A summary as written by the batch command (4 decimals); the date stays when `missing`.
@@ -155,35 +122,42 @@ py::object Run(const Call& call, bool daily) {
             "ffmc0 and mcffmc0: give one start-up value of the fine fuel, "
             "not both");
     }
-    std::vector<Argument> hourly;
-    hourly.reserve(kHourlyCount);
-    hourly.emplace_back("year", call.year, Rule(f::kYearRange, true));
-    hourly.emplace_back("month", call.month, batch::ValueRule{1, 12, true});
-    hourly.emplace_back("day", call.day, batch::ValueRule{1, 31, true});
-    hourly.emplace_back("hour", call.hour, batch::ValueRule{0, 23, true});
-    hourly.emplace_back("temp", call.temp, Rule(f::kTemperatureRangeC));
-    hourly.emplace_back("rh", call.rh, Rule(f::kHumidityRangePct));
-    hourly.emplace_back("ws", call.ws, Rule(f::kWindRangeKmh));
-    hourly.emplace_back("prec", call.prec, Rule(f::kHourlyRainRangeMm));
     const bool hasSolrad = !call.solrad.is_none();
     const bool hasCured = !call.percentCured.is_none();
+    const bool hasLoad = !call.grassFuelLoad.is_none();
     // Absent optional inputs stand as NaN scalars that are never read.
     const py::float_ absent(std::nan(""));
-    hourly.emplace_back("solrad", hasSolrad ? call.solrad : absent,
-                        Rule(f::kSolarRadiationRangeKwM2));
-    hourly.emplace_back("percent_cured", hasCured ? call.percentCured : absent,
-                        Rule(f::kCuringRangePct));
+    // The hourly tables' input columns, by their keywords and checks.
+    auto input = [](f::HourlyInput column, const py::handle& values) {
+        const f::HourlyInputColumn& spec = f::kHourlyInputs[column];
+        return Argument(std::string(spec.keyword), values, Rule(spec.range, spec.integer));
+    };
+    std::vector<Argument> hourly;
+    hourly.reserve(kHourlyCount);
+    for (const auto& [column, values] : {std::pair{f::kInYear, call.year},
+                                         {f::kInMonth, call.month},
+                                         {f::kInDay, call.day},
+                                         {f::kInHour, call.hour},
+                                         {f::kInTemp, call.temp},
+                                         {f::kInRh, call.rh},
+                                         {f::kInWs, call.ws},
+                                         {f::kInPrec, call.prec},
+                                         {f::kInSolrad, hasSolrad ? call.solrad : absent},
+                                         {f::kInCured, hasCured ? call.percentCured : absent}}) {
+        hourly.push_back(input(column, values));
+    }
 
-    const bool hasLoad = !call.grassFuelLoad.is_none();
     const bool hasMoisture0 = !call.mcffmc0.is_none();
+    const py::float_ defaultLoad(f::kDefaultGrassFuelLoadKgM2);
     std::vector<Argument> cellArgs;
     cellArgs.reserve(kCellCount);
-    cellArgs.emplace_back("lat", call.lat, Rule(f::kLatitudeRangeDeg));
-    cellArgs.emplace_back("long", call.lon, Rule(f::kLongitudeRangeDeg));
-    cellArgs.emplace_back("timezone", call.timezone, Rule(f::kUtcOffsetRangeH));
-    cellArgs.emplace_back("grass_fuel_load",
-                          hasLoad ? call.grassFuelLoad : py::float_(f::kDefaultGrassFuelLoadKgM2),
-                          Rule(f::kFuelLoadRangeKgM2));
+    for (const auto& [column, values] :
+         {std::pair{f::kInLat, call.lat},
+          {f::kInLong, call.lon},
+          {f::kInTimezone, call.timezone},
+          {f::kInLoad, hasLoad ? call.grassFuelLoad : defaultLoad}}) {
+        cellArgs.push_back(input(column, values));
+    }
     cellArgs.emplace_back("ffmc0", call.ffmc0.is_none() ? py::float_(85.0) : call.ffmc0,
                           Rule(f::kFfmcRange));
     cellArgs.emplace_back("mcffmc0", hasMoisture0 ? call.mcffmc0 : py::float_(0.0),
@@ -243,7 +217,7 @@ py::object Run(const Call& call, bool daily) {
     }
 
     std::optional<Outputs> out;
-    if (!daily) out.emplace(kHourlyOutputs, shape);
+    if (!daily) out.emplace(kHourlyNames, shape);
     std::vector<Cell> cells(daily ? static_cast<std::size_t>(cellCount) : 0);
 
     // The first hour out of order, by its index in the result.
@@ -376,29 +350,9 @@ py::object Run(const Call& call, bool daily) {
                     }
                     if (cell.timeKnown) cell.breakYear = w.date.year;
                     if (!daily) out->SetNan(at);
-                    for (double* value : {&result.grassFuelLoadKgM2,
-                                          &result.percentCured,
-                                          &result.solarRadiationKwM2,
-                                          &result.sun.sunriseH,
-                                          &result.sun.sunsetH,
-                                          &result.sun.sunlightHours,
-                                          &result.mcffmcPct,
-                                          &result.ffmc,
-                                          &result.dmc,
-                                          &result.dc,
-                                          &result.isi,
-                                          &result.bui,
-                                          &result.fwi,
-                                          &result.dsr,
-                                          &result.mcgfmcMattedPct,
-                                          &result.mcgfmcStandingPct,
-                                          &result.gfmc,
-                                          &result.gsi,
-                                          &result.gfwi,
-                                          &result.precCumulativeMm,
-                                          &result.canopyDryingH}) {
-                        *value = nan;
-                    }
+                    // The hour counts in its fire day with no values (the day's summary
+                    // is then missing too).
+                    result = f::HourlyOutput{};
                     w.windSpeedKmh = nan;
                 }
                 if (daily && cell.timeKnown) {

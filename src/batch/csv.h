@@ -100,6 +100,11 @@ class CsvWriter {
     void Field(std::string_view text);
     // Shortest text that reads back to the same double ("-0" is written as "0").
     void Number(double value);
+    // A number's text as Number wrote it before (kept by a caller that writes it again).
+    void NumberText(std::string_view text) {
+        Separate();
+        buffer_.append(text);
+    }
     void EndRow();
     // Writes what is buffered; false once any write has failed. Nothing more is written
     // after a failure.

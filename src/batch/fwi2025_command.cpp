@@ -2,12 +2,15 @@
 // by station (memory holds one fire day for the summaries, one day for the converters).
 #include <array>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "batch/command.h"
+#include "common/csv_text.h"
 #include "fwi2025/daily_to_hourly.h"
+#include "fwi2025/hourly_columns.h"
 #include "fwi2025/station_series.h"
 
 namespace emberlin::batch {
@@ -27,64 +30,14 @@ constexpr ValueRule Rule(InputRange range, bool integer = false) {
 // Daily rain of the converters' input: a day may hold up to a day of the hourly bound.
 constexpr InputRange kDailyRainRangeMm = {0, 24000};
 
-enum Column : std::size_t {
-    kLat,
-    kLong,
-    kTimezone,
-    kYear,
-    kMonth,
-    kDay,
-    kHour,
-    kTemp,
-    kRh,
-    kWs,
-    kPrec,
-    kSolrad,
-    kCured,
-    kLoad,
-    kColumnCount
-};
+// The input columns and their names, checks and output columns: the hourly system's own.
+using enum fwi2025::HourlyInput;
+constexpr std::size_t kColumnCount = fwi2025::kHourlyInputCount;
 
-struct ColumnSpec {
-    std::string_view name;
-    ValueRule rule;
-};
-
-constexpr std::array<ColumnSpec, kColumnCount> kColumns = {{
-    {"lat", Rule(fwi2025::kLatitudeRangeDeg)},
-    {"long", Rule(fwi2025::kLongitudeRangeDeg)},
-    {"timezone", Rule(fwi2025::kUtcOffsetRangeH)},
-    {"yr", Rule(fwi2025::kYearRange, true)},
-    {"mon", {1, 12, true}},
-    {"day", {1, 31, true}},
-    {"hr", {0, 23, true}},
-    {"temp", Rule(fwi2025::kTemperatureRangeC)},
-    {"rh", Rule(fwi2025::kHumidityRangePct)},
-    {"ws", Rule(fwi2025::kWindRangeKmh)},
-    {"prec", Rule(fwi2025::kHourlyRainRangeMm)},
-    {"solrad", Rule(fwi2025::kSolarRadiationRangeKwM2)},
-    {"percent_cured", Rule(fwi2025::kCuringRangePct)},
-    {"grass_fuel_load", Rule(fwi2025::kFuelLoadRangeKgM2)},
-}};
-
-constexpr std::array<std::string_view, 18> kComputedNames = {"sunrise",
-                                                             "sunset",
-                                                             "sunlight_hours",
-                                                             "mcffmc",
-                                                             "ffmc",
-                                                             "dmc",
-                                                             "dc",
-                                                             "isi",
-                                                             "bui",
-                                                             "fwi",
-                                                             "dsr",
-                                                             "mcgfmc_matted",
-                                                             "mcgfmc_standing",
-                                                             "gfmc",
-                                                             "gsi",
-                                                             "gfwi",
-                                                             "prec_cumulative",
-                                                             "canopy_drying"};
+ValueRule ColumnRule(std::size_t column) {
+    const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[column];
+    return Rule(spec.range, spec.integer);
+}
 
 constexpr std::array<std::string_view, 21> kSummaryNames = {
     "id",       "yr",   "mon", "day",  "sunrise",   "sunset",     "peak_hr",
@@ -139,21 +92,20 @@ class Fwi2025Rows : public RowCommand {
         id_ = header.Find({"id"});
         header.Use(id_);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
-            const bool optional = c == kSolrad || c == kCured || c == kLoad ||
-                                  (c == kTimezone && settings_.timezone) ||
-                                  (c == kHour && settings_.fromDaily);
-            if (settings_.fromDaily && (c == kHour || c == kSolrad)) continue;
-            columns_[c] =
-                c == kMonth ? header.Find({"mon", "month"}) : header.Find({kColumns[c].name});
-            if (!columns_[c] && !optional)
-                return "missing column: " + std::string(kColumns[c].name);
+            const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
+            const bool optional = spec.optional || (c == kInTimezone && settings_.timezone) ||
+                                  (c == kInHour && settings_.fromDaily);
+            if (settings_.fromDaily && (c == kInHour || c == kInSolrad)) continue;
+            columns_[c] = spec.alias.empty() ? header.Find({spec.name})
+                                             : header.Find({spec.name, spec.alias});
+            if (!columns_[c] && !optional) return "missing column: " + std::string(spec.name);
             header.Use(columns_[c]);
         }
         if (settings_.fromDaily) {
             // The hourly weather replaces the daily observation's columns on the output.
             for (std::size_t column = 0; column < header.Size(); ++column) {
-                if (column != columns_[kTemp] && column != columns_[kRh] &&
-                    column != columns_[kWs] && column != columns_[kPrec]) {
+                if (column != columns_[kInTemp] && column != columns_[kInRh] &&
+                    column != columns_[kInWs] && column != columns_[kInPrec]) {
                     passColumns_.push_back(column);
                 }
             }
@@ -178,10 +130,9 @@ class Fwi2025Rows : public RowCommand {
             }
         }
         // Columns computed only when not supplied.
-        if (!columns_[kLoad]) out.Field("grass_fuel_load");
-        if (!columns_[kCured]) out.Field("percent_cured");
-        if (!columns_[kSolrad]) out.Field("solrad");
-        for (std::string_view name : kComputedNames) out.Field(name);
+        for (const fwi2025::HourlyOutputColumn& column : fwi2025::kHourlyOutputs) {
+            if (Written(column)) out.Field(column.name);
+        }
         out.EndRow();
     }
 
@@ -225,10 +176,15 @@ class Fwi2025Rows : public RowCommand {
     }
 
   private:
+    // Whether an output column is written: not when the input supplies it.
+    bool Written(const fwi2025::HourlyOutputColumn& column) const {
+        return column.suppliedBy == kColumnCount || !columns_[column.suppliedBy];
+    }
+
     // Reads and checks one record's values.
     bool Read(RecordValues& values, Record& record) {
         std::array<double, kColumnCount> v{};
-        v[kTimezone] = settings_.timezone.value_or(0);
+        v[kInTimezone] = settings_.timezone.value_or(0);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
             if (!columns_[c]) continue;
             // A text like the previous row's (the site, the date, no rain) has its value.
@@ -237,36 +193,36 @@ class Fwi2025Rows : public RowCommand {
                 v[c] = lastValue_[c];
                 continue;
             }
-            if (!values.Required(*columns_[c], kColumns[c].rule, v[c])) return false;
+            if (!values.Required(*columns_[c], ColumnRule(c), v[c])) return false;
             lastText_[c].assign(text);
             lastValue_[c] = v[c];
         }
-        if (columns_[kLoad] && v[kLoad] <= 0) {
-            return values.Refuse(*columns_[kLoad],
-                                 std::string(values.Text(*columns_[kLoad])) + " is not above 0");
+        if (columns_[kInLoad] && v[kInLoad] <= 0) {
+            return values.Refuse(*columns_[kInLoad],
+                                 std::string(values.Text(*columns_[kInLoad])) + " is not above 0");
         }
-        if (settings_.fromDaily && v[kPrec] > kDailyRainRangeMm.max) {
-            return values.Refuse(*columns_[kPrec], std::string(values.Text(*columns_[kPrec])) +
-                                                       " is outside 0 to 24000");
+        if (settings_.fromDaily && v[kInPrec] > kDailyRainRangeMm.max) {
+            return values.Refuse(*columns_[kInPrec], std::string(values.Text(*columns_[kInPrec])) +
+                                                         " is outside 0 to 24000");
         }
-        const ClockDate date = {static_cast<int>(v[kYear]), static_cast<int>(v[kMonth]),
-                                static_cast<int>(v[kDay])};
+        const ClockDate date = {static_cast<int>(v[kInYear]), static_cast<int>(v[kInMonth]),
+                                static_cast<int>(v[kInDay])};
         if (!fwi2025::IsValidDate(date)) {
-            return values.Refuse(*columns_[kDay], std::string(values.Text(*columns_[kDay])) +
-                                                      " is not a day of " +
-                                                      DateText(date).substr(0, 7));
+            return values.Refuse(*columns_[kInDay], std::string(values.Text(*columns_[kInDay])) +
+                                                        " is not a day of " +
+                                                        DateText(date).substr(0, 7));
         }
-        record.place.site = {v[kLat], v[kLong], v[kTimezone]};
-        if (columns_[kLoad]) record.place.loadKgM2 = v[kLoad];
+        record.place.site = {v[kInLat], v[kInLong], v[kInTimezone]};
+        if (columns_[kInLoad]) record.place.loadKgM2 = v[kInLoad];
         HourlyWeather& w = record.weather;
         w.date = date;
-        w.hour = static_cast<int>(v[kHour]);
-        w.temperatureC = v[kTemp];
-        w.relativeHumidityPct = v[kRh];
-        w.windSpeedKmh = v[kWs];
-        w.rainMm = v[kPrec];
-        if (columns_[kSolrad]) w.solarRadiationKwM2 = v[kSolrad];
-        if (columns_[kCured]) w.percentCured = v[kCured];
+        w.hour = static_cast<int>(v[kInHour]);
+        w.temperatureC = v[kInTemp];
+        w.relativeHumidityPct = v[kInRh];
+        w.windSpeedKmh = v[kInWs];
+        w.rainMm = v[kInPrec];
+        if (columns_[kInSolrad]) w.solarRadiationKwM2 = v[kInSolrad];
+        if (columns_[kInCured]) w.percentCured = v[kInCured];
         return true;
     }
 
@@ -304,7 +260,7 @@ class Fwi2025Rows : public RowCommand {
                      CsvWriter& out, WriteInputs writeInputs) {
         if (!runner_ || id != stationId_) StartStation(id, out);
         const fwi2025::HourOrder order = runner_->Order(record.weather);
-        const std::size_t timeColumn = columns_[kHour] ? *columns_[kHour] : *columns_[kDay];
+        const std::size_t timeColumn = columns_[kInHour] ? *columns_[kInHour] : *columns_[kInDay];
         if (order == fwi2025::HourOrder::Gap || order == fwi2025::HourOrder::Repeat ||
             order == fwi2025::HourOrder::Backwards) {
             values.Refuse(timeColumn, HourText(record.weather.date, record.weather.hour) + " " +
@@ -319,12 +275,12 @@ class Fwi2025Rows : public RowCommand {
         } else if (!(record.place == runPlace_)) {
             // Within a run the site, its clock and the fuel load stay the same.
             const RunPlace& p = record.place;
-            std::size_t column = *columns_[kLat];
-            if (p.site.longitudeDeg != runPlace_.site.longitudeDeg) column = *columns_[kLong];
+            std::size_t column = *columns_[kInLat];
+            if (p.site.longitudeDeg != runPlace_.site.longitudeDeg) column = *columns_[kInLong];
             if (p.site.utcOffsetHours != runPlace_.site.utcOffsetHours) {
-                column = *columns_[kTimezone];
+                column = *columns_[kInTimezone];
             }
-            if (p.loadKgM2 != runPlace_.loadKgM2) column = *columns_[kLoad];
+            if (p.loadKgM2 != runPlace_.loadKgM2) column = *columns_[kInLoad];
             values.Refuse(column, std::string(values.Text(column)) +
                                       " differs from the run that starts on line " +
                                       std::to_string(runLine_));
@@ -341,15 +297,9 @@ class Fwi2025Rows : public RowCommand {
             return "";
         }
         writeInputs(out);
-        if (!columns_[kLoad]) out.Number(hour.grassFuelLoadKgM2);
-        if (!columns_[kCured]) out.Number(hour.percentCured);
-        if (!columns_[kSolrad]) out.Number(hour.solarRadiationKwM2);
-        for (double value :
-             {hour.sun.sunriseH, hour.sun.sunsetH, hour.sun.sunlightHours, hour.mcffmcPct,
-              hour.ffmc, hour.dmc, hour.dc, hour.isi, hour.bui, hour.fwi, hour.dsr,
-              hour.mcgfmcMattedPct, hour.mcgfmcStandingPct, hour.gfmc, hour.gsi, hour.gfwi,
-              hour.precCumulativeMm, hour.canopyDryingH}) {
-            out.Number(value);
+        for (std::size_t c = 0; c < fwi2025::kHourlyOutputs.size(); ++c) {
+            const fwi2025::HourlyOutputColumn& column = fwi2025::kHourlyOutputs[c];
+            if (Written(column)) lastNumbers_[c].Write(column.value(hour), out);
         }
         out.EndRow();
         return "";
@@ -405,9 +355,10 @@ class Fwi2025Rows : public RowCommand {
                 const std::string what = step == 0  ? "repeats"
                                          : step < 0 ? "is earlier than"
                                                     : "leaves days missing after";
-                values.Refuse(*columns_[kDay], DateText(observation.date) + " " + what + " line " +
-                                                   std::to_string(held_->record.line) + " (" +
-                                                   DateText(held_->record.weather.date) + ")");
+                values.Refuse(*columns_[kInDay], DateText(observation.date) + " " + what +
+                                                     " line " + std::to_string(held_->record.line) +
+                                                     " (" + DateText(held_->record.weather.date) +
+                                                     ")");
                 Interrupt(out);
                 return values.Problem();
             }
@@ -455,7 +406,27 @@ class Fwi2025Rows : public RowCommand {
         return "";
     }
 
+    // A column's last number and its text: the sun times and curing of a date, the load of a
+    // run and the codes through the night repeat from row to row, and the same double has
+    // the same shortest text.
+    class NumberText {
+      public:
+        void Write(double value, CsvWriter& out) {
+            if (!(value == value_)) {
+                value_ = value;
+                text_.clear();
+                AppendShortestNumber(text_, value);
+            }
+            out.NumberText(text_);
+        }
+
+      private:
+        double value_ = std::numeric_limits<double>::quiet_NaN();  // none yet
+        std::string text_;
+    };
+
     const Settings settings_;
+    std::array<NumberText, fwi2025::kHourlyOutputs.size()> lastNumbers_;
     const Header* header_ = nullptr;  // the driver's, alive until Finish
     std::optional<std::size_t> id_;
     std::array<std::optional<std::size_t>, kColumnCount> columns_{};

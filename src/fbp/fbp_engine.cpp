@@ -44,14 +44,18 @@ double PushDirection(double degrees) {
 }  // namespace
 
 FbpResult ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
+    const int fuel = FindFuelType(inputs.fuelType);
+    if (fuel < 0) return FbpResult::UnknownFuelType;
+    ComputeFbpForFuel(inputs, fuel, outputs);
+    return FbpResult::Computed;
+}
+
+void ComputeFbpForFuel(const FbpInputs& inputs, int fuel, FbpOutputs& outputs) {
     FbpInputs in = inputs;
     Normalise(in);
     const double waz = PushDirection(in.windDirection);
     const double saz = PushDirection(in.aspect);  // upslope
     in.longitude = std::fabs(in.longitude);
-
-    const int fuel = FindFuelType(in.fuelType);
-    if (fuel < 0) return FbpResult::UnknownFuelType;
 
     if (in.fmc <= 0.0) {
         in.fmc = FoliarMoistureContent(in.latitude, in.longitude, in.elevation, in.julianDay,
@@ -140,7 +144,6 @@ FbpResult ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs) {
     out.perimeter = (hsd + bsd) * perimeterFactor * 0.5;
     out.pgr = (ros + bros) * perimeterFactor * 0.5;  // equilibrium rates, also for point
     outputs = out;
-    return FbpResult::Computed;
 }
 
 }  // namespace emberlin

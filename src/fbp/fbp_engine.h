@@ -15,5 +15,8 @@ enum class FbpResult { UnknownFuelType, Computed };
 // a gc of 0 or below 95, a gfl of 0 or below 0.3, and bui is 0 unless useBui is 1. No output is NaN
 // or infinite for inputs within the calculator's ranges.
 FbpResult ComputeFbp(const FbpInputs& inputs, FbpOutputs& outputs);
+// The same for the fuel type in row `fuel` of FuelTypeTable (inputs.fuelType is not read), for
+// callers that map their codes to rows once rather than per case.
+void ComputeFbpForFuel(const FbpInputs& inputs, int fuel, FbpOutputs& outputs);
 
 }  // namespace emberlin

@@ -54,15 +54,45 @@ SolarGeometry Geometry(const ClockDate& date) {
     return {eqtime, decl};
 }
 
+// The bracket of the hourly drying and wetting rates that the fine fuel and both grasses
+// share: 0.424 (1 - a^1.7) + 0.0694 sqrt(W) (1 - a^8), with `a` the air's dryness or
+// wetness. The same expression of the same doubles gives the same value, so each `a` met in
+// an hour is evaluated once (at most the two of the air's own humidity when the fuel is not
+// heated by the sun).
+class RateBracket {
+  public:
+    explicit RateBracket(double windKmh) : sqrtWind_(std::sqrt(windKmh)) {}
+    double operator()(double a) {
+        for (const Slot& slot : slots_) {
+            if (slot.a == a) return slot.value;  // NaN keys never match
+        }
+        const double value =
+            0.424 * (1 - std::pow(a, 1.7)) + 0.0694 * sqrtWind_ * (1 - std::pow(a, 8));
+        slots_[next_] = {a, value};
+        next_ = 1 - next_;
+        return value;
+    }
+
+  private:
+    struct Slot {
+        double a;
+        double value;
+    };
+    double sqrtWind_;
+    Slot slots_[2] = {{std::nan(""), 0}, {std::nan(""), 0}};
+    int next_ = 0;
+};
+
 // Terms of the hour's air that several formulas share (the same expressions, computed once).
 struct AirTerms {
     double expHumidity;     // exp(-0.115 H)
     double expTemperature;  // exp(0.0365 T)
+    RateBracket& bracket;
 };
 
 // Fine fuel: the hourly form of the 1977 moisture exchange model, as moisture content.
-double FineFuelStep(double m0, double temperatureC, double humidityPct, double windKmh,
-                    double rainMm, double eventRainMm, const AirTerms& air) {
+double FineFuelStep(double m0, double temperatureC, double humidityPct, double rainMm,
+                    double eventRainMm, const AirTerms& air) {
     const double r = EffectiveRain(rainMm, eventRainMm, kFineFuelCanopy);
     double mr = m0;
     if (r > 0) {
@@ -78,18 +108,12 @@ double FineFuelStep(double m0, double temperatureC, double humidityPct, double w
     const double ed = 0.942 * std::pow(h, 0.679) + 11 * nearSaturation + e1;
     double m = mr;
     if (mr < ew) {
-        const double eta = (100 - h) / 100;
-        const double k = 0.1158 * air.expTemperature *
-                         (0.424 * (1 - std::pow(eta, 1.7)) +
-                          0.0694 * std::sqrt(windKmh) * (1 - std::pow(eta, 8)));
+        const double k = 0.1158 * air.expTemperature * air.bracket((100 - h) / 100);
         m = ew + (mr - ew) * std::pow(10.0, -k);
     } else if (mr <= ed) {
         m = mr;  // between the two equilibria: unchanged
     } else {
-        const double eta = h / 100;
-        const double k = 0.1158 * air.expTemperature *
-                         (0.424 * (1 - std::pow(eta, 1.7)) +
-                          0.0694 * std::sqrt(windKmh) * (1 - std::pow(eta, 8)));
+        const double k = 0.1158 * air.expTemperature * air.bracket(h / 100);
         m = ed + (mr - ed) * std::pow(10.0, -k);
     }
     // Decision: above about 49 deg C and below about 2 % RH the wetting equilibrium is
@@ -170,11 +194,13 @@ GrassEquilibrium GrassEquilibriumAt(double tf, double hf, double expHumidity,
 // Grass fuel moisture (2016 revision of the grass-fuel moisture model), one hour. `air` is
 // the equilibrium at the air's own temperature and humidity, which a fuel in no sun has.
 double GrassStep(double g0, double temperatureC, double humidityPct, double windKmh, double rainMm,
-                 double solarKwM2, double loadKgM2, const GrassEquilibrium& air) {
+                 double solarKwM2, double loadKgM2, const GrassEquilibrium& air,
+                 RateBracket& bracket) {
     double g = g0;
     if (rainMm != 0) g = std::min(g + 100 * rainMm / loadKgM2, 250.0);
     const double t = temperatureC;
-    const double tf = t + 17.9 * solarKwM2 * std::exp(-0.034 * windKmh);  // fuel temperature
+    // Fuel temperature; without sun it is the air's (t + 17.9 * 0 * exp(...) is t).
+    const double tf = solarKwM2 == 0 ? t : t + 17.9 * solarKwM2 * std::exp(-0.034 * windKmh);
     double hf = humidityPct;
     GrassEquilibrium eq = air;
     if (tf > t) {
@@ -195,9 +221,7 @@ double GrassStep(double g0, double temperatureC, double humidityPct, double wind
         e = ew;
     }
     a = std::max(a, 0.0);
-    const double kg =
-        (0.424 * (1 - std::pow(a, 1.7)) + 0.0694 * std::sqrt(windKmh) * (1 - std::pow(a, 8))) *
-        0.389633 * eq.expFuelTemperature;
+    const double kg = bracket(a) * 0.389633 * eq.expFuelTemperature;
     return e + (g - e) * std::pow(10.0, -kg);
 }
 
@@ -278,8 +302,11 @@ double SolarRadiationAt(const SolarDay& day, int hour, double temperatureC,
     // Decision: the acos argument is clamped to [-1, 1] against rounding just outside it.
     const double cosZenith =
         std::clamp(day.sinProduct + day.cosProduct * std::cos(hourAngleDeg * kPi / 180), -1.0, 1.0);
-    const double zenith = std::min(std::acos(cosZenith), kPi / 2);  // night gives 0
     const double t = temperatureC;
+    // The sun below the horizon: the zenith angle is clamped to pi/2 (acos of a value not
+    // above 0 is at least pi/2), whose cosine 6.1e-17 gives less than 1e-4 kW/m2, i.e. 0.
+    if (cosZenith <= 0 && !std::isnan(t + relativeHumidityPct)) return 0;
+    const double zenith = std::min(std::acos(cosZenith), kPi / 2);
     const double vpd = 6.11 * (1 - relativeHumidityPct / 100) * std::exp(17.29 * t / (t + 237.3));
     double solrad = std::cos(zenith) * 0.92 * (1 - std::exp(-0.22 * vpd));
     if (solrad < 1e-4) solrad = 0;
@@ -330,13 +357,23 @@ double Bui(double dmc, double dc) {
     return u;
 }
 
-double Fwi(double isi, double bui) {
-    const double fd =
-        bui > 80 ? 1000 / (25 + 108.64 * std::exp(-0.023 * bui)) : 0.626 * std::pow(bui, 0.809) + 2;
-    const double b = 0.1 * isi * fd;
+namespace {
+
+// The duff-moisture function of the FWI (depends on the BUI alone).
+double DuffFunction(double bui) {
+    return bui > 80 ? 1000 / (25 + 108.64 * std::exp(-0.023 * bui))
+                    : 0.626 * std::pow(bui, 0.809) + 2;
+}
+
+double FwiOf(double isi, double duffFunction) {
+    const double b = 0.1 * isi * duffFunction;
     if (b <= 1) return b;
     return std::exp(2.72 * std::pow(0.434 * std::log(b), 0.647));
 }
+
+}  // namespace
+
+double Fwi(double isi, double bui) { return FwiOf(isi, DuffFunction(bui)); }
 
 double Dsr(double fwi) { return 0.0272 * std::pow(fwi, 1.77); }
 
@@ -347,17 +384,19 @@ double CuringFactor(double percentCured) {
     return 1.036 / (1 + 103.989 * std::exp(-0.0996 * (percentCured - 20)));
 }
 
-double Gfmc(double grassMoisturePct, double percentCured, double windSpeedKmh) {
+namespace {
+
+double GfmcOf(double grassMoisturePct, double curingFactor, double windSpeedKmh) {
     const double w2 = 0.75 * windSpeedKmh;  // 10 m -> 2 m open wind
     const double pig = 1 / (1 + std::exp(-(1.49 - 0.11 * grassMoisturePct + 0.075 * w2)));
-    const double pc = CuringFactor(percentCured) * pig;
+    const double pc = curingFactor * pig;
     double egmc = 250;
     if (pc > 0) egmc = (std::log(pc / (1 - pc)) - 1.49 - 0.075 * w2) / (-0.11);
     egmc = std::min(egmc, 250.0);
     return 59.5 * (250 - egmc) / (kFfmcMoistureFactor + egmc);
 }
 
-double Gsi(double windSpeedKmh, double grassMoisturePct, double percentCured, bool standing) {
+double GsiOf(double windSpeedKmh, double grassMoisturePct, double curingFactor, bool standing) {
     const double w = windSpeedKmh;
     double phiW = 0;
     if (standing) {
@@ -376,8 +415,18 @@ double Gsi(double windSpeedKmh, double grassMoisturePct, double percentCured, bo
         phiM = 0.547 - 0.0228 * mc;
     }
     phiM = std::max(phiM, 0.0);
-    const double ros = phiW * phiM * CuringFactor(percentCured);  // m/min
+    const double ros = phiW * phiM * curingFactor;  // m/min
     return 1.11 * ros;
+}
+
+}  // namespace
+
+double Gfmc(double grassMoisturePct, double percentCured, double windSpeedKmh) {
+    return GfmcOf(grassMoisturePct, CuringFactor(percentCured), windSpeedKmh);
+}
+
+double Gsi(double windSpeedKmh, double grassMoisturePct, double percentCured, bool standing) {
+    return GsiOf(windSpeedKmh, grassMoisturePct, CuringFactor(percentCured), standing);
 }
 
 double Gfwi(double gsi, double fuelLoadKgM2) {
@@ -419,13 +468,18 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
     out.sun = sun_;
     out.grassFuelLoadKgM2 = fuelLoadKgM2_;
     out.percentCured = weather.percentCured ? *weather.percentCured : curingPct_;
+    // The functions below of values that often repeat from one hour to the next (the curing
+    // of a date, the codes through the night) are kept with their argument and evaluated
+    // again only when it changes: the same argument gives the same double.
+    const double curingFactor = curingFactor_(out.percentCured, CuringFactor);
     out.solarRadiationKwM2 =
         weather.solarRadiationKwM2
             ? *weather.solarRadiationKwM2
             : SolarRadiationAt({solarDay_[0], solarDay_[1], solarDay_[2]}, weather.hour,
                                weather.temperatureC, weather.relativeHumidityPct);
+    RateBracket bracket(weather.windSpeedKmh);
     const AirTerms air = {std::exp(-0.115 * weather.relativeHumidityPct),
-                          std::exp(0.0365 * weather.temperatureC)};
+                          std::exp(0.0365 * weather.temperatureC), bracket};
 
     HourlyState& s = state_;
     const double p = weather.rainMm;
@@ -440,21 +494,25 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
         }
     }
     // 2-4. Fine fuel, duff, drought, all seeing the event total before this hour's rain.
-    s.fineFuelMoisturePct =
-        FineFuelStep(s.fineFuelMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                     weather.windSpeedKmh, p, s.eventRainMm, air);
+    s.fineFuelMoisturePct = FineFuelStep(s.fineFuelMoisturePct, weather.temperatureC,
+                                         weather.relativeHumidityPct, p, s.eventRainMm, air);
     out.mcffmcPct = s.fineFuelMoisturePct;
     out.ffmc = FfmcFromMoisture(s.fineFuelMoisturePct);
     s.duffMoisturePct = DuffStep(s.duffMoisturePct, weather.hour, weather.temperatureC,
                                  weather.relativeHumidityPct, p, sun_, s.eventRainMm);
-    out.dmc = DmcFromMoisture(s.duffMoisturePct);
+    out.dmc = dmc_(s.duffMoisturePct, DmcFromMoisture);
     s.droughtMoisturePct = DroughtStep(s.droughtMoisturePct, weather.hour, weather.temperatureC, p,
                                        sun_, s.eventRainMm);
-    out.dc = DcFromMoisture(s.droughtMoisturePct);
+    out.dc = dc_(s.droughtMoisturePct, DcFromMoisture);
     // 5. Indices; ISI from the FFMC code, converted back to moisture.
     out.isi = Isi(weather.windSpeedKmh, out.ffmc);
-    out.bui = Bui(out.dmc, out.dc);
-    out.fwi = Fwi(out.isi, out.bui);
+    if (!(out.dmc == buiDmc_ && out.dc == buiDc_)) {
+        buiDmc_ = out.dmc;
+        buiDc_ = out.dc;
+        bui_ = Bui(out.dmc, out.dc);
+    }
+    out.bui = bui_;
+    out.fwi = FwiOf(out.isi, duffFunction_(out.bui, DuffFunction));
     out.dsr = Dsr(out.fwi);
     // 6. Event total, also when the rain rounds to 0.0 mm.
     s.eventRainMm = s.eventRainMm + p;
@@ -463,17 +521,17 @@ HourlyOutput HourlyRun::Step(const HourlyWeather& weather) {
         weather.temperatureC, weather.relativeHumidityPct, air.expHumidity, air.expTemperature);
     s.mattedGrassMoisturePct =
         GrassStep(s.mattedGrassMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                  weather.windSpeedKmh, p, out.solarRadiationKwM2, fuelLoadKgM2_, inAir);
+                  weather.windSpeedKmh, p, out.solarRadiationKwM2, fuelLoadKgM2_, inAir, bracket);
     s.standingGrassMoisturePct =
         GrassStep(s.standingGrassMoisturePct, weather.temperatureC, weather.relativeHumidityPct,
-                  weather.windSpeedKmh, 0.06 * p, 0, fuelLoadKgM2_, inAir);
+                  weather.windSpeedKmh, 0.06 * p, 0, fuelLoadKgM2_, inAir, bracket);
     out.mcgfmcMattedPct = s.mattedGrassMoisturePct;
     out.mcgfmcStandingPct = s.standingGrassMoisturePct;
     // 8-9. Grass state and indices.
     out.standingGrass = !grassTransition_ || today >= standingFromDay_;
     const double mc = out.standingGrass ? s.standingGrassMoisturePct : s.mattedGrassMoisturePct;
-    out.gfmc = Gfmc(mc, out.percentCured, weather.windSpeedKmh);
-    out.gsi = Gsi(weather.windSpeedKmh, mc, out.percentCured, out.standingGrass);
+    out.gfmc = GfmcOf(mc, curingFactor, weather.windSpeedKmh);
+    out.gsi = GsiOf(weather.windSpeedKmh, mc, curingFactor, out.standingGrass);
     out.gfwi = Gfwi(out.gsi, fuelLoadKgM2_);
     // 10. Event counters after this hour.
     out.precCumulativeMm = s.eventRainMm;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -171,6 +172,23 @@ class HourlyRun {
     SunTimes sun_;
     double solarDay_[3] = {0, 0, 0};  // the solar radiation estimate's date terms
     double curingPct_ = 0;
+
+    // A function's last argument and value (NaN: none yet, as NaN equals nothing).
+    struct Kept {
+        double argument = std::numeric_limits<double>::quiet_NaN();
+        double value = 0;
+        double operator()(double x, double (*f)(double)) {
+            if (!(x == argument)) {
+                argument = x;
+                value = f(x);
+            }
+            return value;
+        }
+    };
+    Kept curingFactor_, dmc_, dc_, duffFunction_;
+    double buiDmc_ = std::numeric_limits<double>::quiet_NaN();
+    double buiDc_ = std::numeric_limits<double>::quiet_NaN();
+    double bui_ = 0;
 };
 
 }  // namespace emberlin::fwi2025

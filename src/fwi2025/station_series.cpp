@@ -79,31 +79,9 @@ std::optional<DailySummary> DailySummariser::Add(const HourlyWeather& weather,
         closed = Close();
     }
     fireDay_ = day;
-    HourlyOutput rounded = output;
-    for (double* value : {&rounded.grassFuelLoadKgM2,
-                          &rounded.percentCured,
-                          &rounded.solarRadiationKwM2,
-                          &rounded.sun.sunriseH,
-                          &rounded.sun.sunsetH,
-                          &rounded.sun.sunlightHours,
-                          &rounded.mcffmcPct,
-                          &rounded.ffmc,
-                          &rounded.dmc,
-                          &rounded.dc,
-                          &rounded.isi,
-                          &rounded.bui,
-                          &rounded.fwi,
-                          &rounded.dsr,
-                          &rounded.mcgfmcMattedPct,
-                          &rounded.mcgfmcStandingPct,
-                          &rounded.gfmc,
-                          &rounded.gsi,
-                          &rounded.gfwi,
-                          &rounded.precCumulativeMm,
-                          &rounded.canopyDryingH}) {
-        *value = RoundToFourDecimals(*value);
-    }
-    rows_.push_back({weather.date, weather.hour, weather.windSpeedKmh, rounded});
+    // The summaries are made from the table rounded to 4 decimals; Close rounds the values it
+    // reads (the FFMC of every hour, the rest at the peak and first rows only).
+    rows_.push_back({weather.date, weather.hour, weather.windSpeedKmh, output});
     return closed;
 }
 
@@ -133,10 +111,11 @@ std::optional<DailySummary> DailySummariser::Close() {
         }
     }
     std::vector<double> isiSmooth(n);
-    double maxFfmc = rows[0].rounded.ffmc;
+    double maxFfmc = RoundToFourDecimals(rows[0].output.ffmc);
     for (std::size_t i = 0; i < n; ++i) {
-        isiSmooth[i] = Isi(ws[i], rows[i].rounded.ffmc);  // hourly, not smoothed, FFMC
-        maxFfmc = std::max(maxFfmc, rows[i].rounded.ffmc);
+        const double ffmc = RoundToFourDecimals(rows[i].output.ffmc);
+        isiSmooth[i] = Isi(ws[i], ffmc);  // hourly, not smoothed, FFMC
+        maxFfmc = std::max(maxFfmc, ffmc);
     }
     std::size_t peak = 12;  // 17:00 on a full day when the fuel is too moist
     if (!(maxFfmc < 85)) {
@@ -156,30 +135,33 @@ std::optional<DailySummary> DailySummariser::Close() {
 
     DailySummary day;
     day.date = rows[0].date;
-    day.sunriseH = rows[0].rounded.sun.sunriseH;
-    day.sunsetH = rows[0].rounded.sun.sunsetH;
+    day.sunriseH = RoundToFourDecimals(rows[0].output.sun.sunriseH);
+    day.sunsetH = RoundToFourDecimals(rows[0].output.sun.sunsetH);
     day.peakHour = rows[peak].hour;
     day.durationH = first < 0 ? 0 : last - first + 1;
     day.firstHour = rows[0].hour;
     day.activeStartH = first;
-    const HourlyOutput& p = rows[peak].rounded;
-    day.ffmc = p.ffmc;
-    day.dmc = p.dmc;
-    day.dc = p.dc;
-    day.isi = p.isi;
-    day.bui = p.bui;
-    day.fwi = p.fwi;
-    day.dsr = p.dsr;
-    day.gfmc = p.gfmc;
-    day.gsi = p.gsi;
-    day.gfwi = p.gfwi;
+    const HourlyOutput& p = rows[peak].output;
+    for (auto [to, from] : {std::pair{&day.ffmc, p.ffmc},
+                            {&day.dmc, p.dmc},
+                            {&day.dc, p.dc},
+                            {&day.isi, p.isi},
+                            {&day.bui, p.bui},
+                            {&day.fwi, p.fwi},
+                            {&day.dsr, p.dsr},
+                            {&day.gfmc, p.gfmc},
+                            {&day.gsi, p.gsi},
+                            {&day.gfwi, p.gfwi}}) {
+        *to = RoundToFourDecimals(from);
+    }
     day.windSmoothKmh = RoundToFourDecimals(ws[peak]);
     day.isiSmooth = RoundToFourDecimals(isiSmooth[peak]);
     // The grass state here is the fire day's first date against 1 July of the station's
     // first year, with no next-year rule (unlike the hourly chain).
     const bool standing = !grassTransition_ || DayNumber(rows[0].date) >= julyFirstDay_;
-    const double mc = standing ? p.mcgfmcStandingPct : p.mcgfmcMattedPct;
-    day.gsiSmooth = RoundToFourDecimals(Gsi(ws[peak], mc, p.percentCured, standing));
+    const double mc = RoundToFourDecimals(standing ? p.mcgfmcStandingPct : p.mcgfmcMattedPct);
+    day.gsiSmooth =
+        RoundToFourDecimals(Gsi(ws[peak], mc, RoundToFourDecimals(p.percentCured), standing));
     return day;
 }
 

@@ -78,8 +78,8 @@ class DailySummariser {
   public:
     explicit DailySummariser(bool grassTransition = true) : grassTransition_(grassTransition) {}
 
-    // The station's next hour and its output (full precision; rounded here to 4 decimals,
-    // as the summaries are made from the rounded table). Returns the fire day this hour
+    // The station's next hour and its output (full precision; the summaries round what they
+    // read to 4 decimals, as they are made from the rounded table). Returns the fire day this hour
     // closed, if it had more than 12 rows.
     std::optional<DailySummary> Add(const HourlyWeather& weather, const HourlyOutput& output);
     // Closes the last fire day.
@@ -90,7 +90,7 @@ class DailySummariser {
         ClockDate date;
         int hour;
         double windKmh;  // full precision
-        HourlyOutput rounded;
+        HourlyOutput output;
     };
     std::optional<DailySummary> Close();
 

@@ -520,6 +520,11 @@ std::string TabSeparatedText(const ResultTable& table) {
     for (const auto& row : table.rows) AppendLine(out, Texts(row));
     if (!table.summary.empty()) out += '\n';
     for (const std::string& line : table.summary) out += line + "\n";
+    for (const ResultPart& part : table.parts) {
+        out += "\n" + part.caption + "\n";
+        AppendLine(out, Headings(part.columns));
+        for (const auto& row : part.rows) AppendLine(out, Texts(row));
+    }
     if (!table.note.empty()) out += "\n" + table.note + "\n";
     return out;
 }
@@ -531,31 +536,54 @@ std::string HtmlText(const ResultTable& table) {
     AppendHtmlTable(out, table.resultColumns, table.rows);
     for (const std::string& line : table.summary)
         out += "<p>" + MarkupEscaped(line, true) + "</p>\n";
+    for (const ResultPart& part : table.parts) {
+        out += "<p><b>" + MarkupEscaped(part.caption, true) + "</b></p>\n";
+        AppendHtmlTable(out, part.columns, part.rows);
+    }
     if (!table.note.empty()) out += "<p>" + MarkupEscaped(table.note, true) + "</p>\n";
     return out;
 }
 
-std::string CsvText(const ResultTable& table) {
-    std::string out;
+namespace {
+
+// A heading row of the inputs' and the columns' names and units, then one row per result with
+// the inputs in front.
+void AppendCsvTable(std::string& out, const ResultTable& table,
+                    const std::vector<TableColumn>& columns,
+                    const std::vector<std::vector<TableCell>>& rows) {
     std::vector<TableCell> headings;
     for (const TableColumn& c : table.inputColumns) headings.push_back(Word(c.Heading()));
-    for (const TableColumn& c : table.resultColumns) headings.push_back(Word(c.Heading()));
+    for (const TableColumn& c : columns) headings.push_back(Word(c.Heading()));
     AppendCsvRow(out, headings);
     out += "\r\n";
-    if (table.rows.empty()) {
+    if (rows.empty()) {
         AppendCsvRow(out, table.inputs);
         out += "\r\n";
     }
-    for (const auto& row : table.rows) {
+    for (const auto& row : rows) {
         std::vector<TableCell> cells = table.inputs;
         cells.insert(cells.end(), row.begin(), row.end());
         AppendCsvRow(out, cells);
         out += "\r\n";
     }
-    // The summary and the note: records of one field after the rows.
+}
+
+}  // namespace
+
+std::string CsvText(const ResultTable& table) {
+    std::string out;
+    AppendCsvTable(out, table, table.resultColumns, table.rows);
+    // The summary and the note: records of one field after the rows; a further table after an
+    // empty line and its caption.
     for (const std::string& line : table.summary) {
         AppendCsvRow(out, {Word(line)});
         out += "\r\n";
+    }
+    for (const ResultPart& part : table.parts) {
+        out += "\r\n";
+        AppendCsvRow(out, {Word(part.caption)});
+        out += "\r\n";
+        AppendCsvTable(out, table, part.columns, part.rows);
     }
     if (!table.note.empty()) {
         AppendCsvRow(out, {Word(table.note)});

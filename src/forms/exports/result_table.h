@@ -35,6 +35,14 @@ struct TableCell {
     bool operator==(const TableCell&) const = default;
 };
 
+// A further table of results under its caption (the Hourly FWI window's hourly grid after its
+// daily table).
+struct ResultPart {
+    std::string caption;
+    std::vector<TableColumn> columns;
+    std::vector<std::vector<TableCell>> rows;
+};
+
 struct ResultTable {
     // --- The grid (empty for a form without one) -----------------------------------------
     // One header per column: the caption over its unit, "Area\n(ha)".
@@ -58,6 +66,8 @@ struct ResultTable {
     // Lines that sum the rows up (Fire by Hour: peak hour, critical spans, crown hours),
     // after them in every export.
     std::vector<std::string> summary;
+    // Further tables after the summary, in every export.
+    std::vector<ResultPart> parts;
     // Said on a line of its own when the screen's inputs, or values another form handed
     // over for the results, have changed since the calculation
     // (the inputs above are the calculation's); empty otherwise.

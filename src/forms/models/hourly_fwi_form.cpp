@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
@@ -10,6 +11,7 @@
 #include "common/number_text.h"
 #include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
+#include "fwi2025/hourly_columns.h"
 
 namespace emberlin::forms {
 
@@ -25,17 +27,20 @@ constexpr ValueRule Rule(fwi2025::InputRange range, bool integer = false) {
     return {range.min, range.max, integer};
 }
 
+// The weather grid's columns are the hourly tables' yr, mon, day, hr, temp, rh, ws, prec.
+const fwi2025::HourlyInputColumn& InputOf(int column) {
+    return fwi2025::kHourlyInputs[fwi2025::kInYear + static_cast<std::size_t>(column)];
+}
+
 // The checks of the hourly weather, as the fwi2025 command makes them.
 const std::array<ValueRule, kWeatherColumnCount>& HourlyRules() {
-    static const std::array<ValueRule, kWeatherColumnCount> rules = {
-        Rule(fwi2025::kYearRange, true),
-        ValueRule{1, 12, true},
-        ValueRule{1, 31, true},
-        ValueRule{0, 23, true},
-        Rule(fwi2025::kTemperatureRangeC),
-        Rule(fwi2025::kHumidityRangePct),
-        Rule(fwi2025::kWindRangeKmh),
-        Rule(fwi2025::kHourlyRainRangeMm)};
+    static const std::array<ValueRule, kWeatherColumnCount> rules = [] {
+        std::array<ValueRule, kWeatherColumnCount> made;
+        for (int c = 0; c < kWeatherColumnCount; ++c) {
+            made[static_cast<std::size_t>(c)] = Rule(InputOf(c).range, InputOf(c).integer);
+        }
+        return made;
+    }();
     return rules;
 }
 
@@ -49,9 +54,6 @@ const std::array<ValueRule, kWeatherColumnCount>& DailyRules() {
     return rules;
 }
 
-constexpr std::array<std::string_view, kWeatherColumnCount> kWeatherNames = {
-    "yr", "mon", "day", "hr", "temp", "rh", "ws", "prec"};
-
 std::string DateText(const ClockDate& date) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
@@ -60,51 +62,35 @@ std::string DateText(const ClockDate& date) {
 
 std::int64_t HourKey(const HourlyWeather& w) { return fwi2025::DayNumber(w.date) * 24 + w.hour; }
 
-double& WeatherField(HourlyWeather& w, int column, double& scratch) {
-    switch (column) {
-        case kWxTemperature:
-            return w.temperatureC;
-        case kWxHumidity:
-            return w.relativeHumidityPct;
-        case kWxWind:
-            return w.windSpeedKmh;
-        case kWxRain:
-            return w.rainMm;
-        default:
-            return scratch;
+// A value of the weather grid's column in a row, read or written.
+double WeatherCell(const HourlyWeather& w, int column) {
+    const double values[] = {static_cast<double>(w.date.year),
+                             static_cast<double>(w.date.month),
+                             static_cast<double>(w.date.day),
+                             static_cast<double>(w.hour),
+                             w.temperatureC,
+                             w.relativeHumidityPct,
+                             w.windSpeedKmh,
+                             w.rainMm};
+    return values[column];
+}
+
+void SetWeatherCellValue(HourlyWeather& w, int column, double value) {
+    int* const whole[] = {&w.date.year, &w.date.month, &w.date.day, &w.hour};
+    double* const real[] = {&w.temperatureC, &w.relativeHumidityPct, &w.windSpeedKmh, &w.rainMm};
+    if (column < kWxTemperature) {
+        *whole[column] = static_cast<int>(value);
+    } else {
+        *real[column - kWxTemperature] = value;
     }
 }
 
-// Hourly result columns after the date and hour.
-enum HourColumn : int {
-    kHrDate,
-    kHrHour,
-    kHrTemp,
-    kHrRh,
-    kHrWs,
-    kHrRain,
-    kHrLoad,
-    kHrCured,
-    kHrSolrad,
-    kHrSunrise,
-    kHrSunset,
-    kHrSunlight,
-    kHrMcffmc,
-    kHrFfmc,
-    kHrDmc,
-    kHrDc,
-    kHrIsi,
-    kHrBui,
-    kHrFwi,
-    kHrDsr,
-    kHrMatted,
-    kHrStanding,
-    kHrGfmc,
-    kHrGsi,
-    kHrGfwi,
-    kHrEventRain,
-    kHrCanopyDrying,
-};
+// Hourly result columns: the date, the hour and the weather, then every computed column.
+enum HourColumn : int { kHrDate, kHrHour, kHrTemp, kHrRh, kHrWs, kHrRain, kHrOutputs };
+constexpr int kHrSunrise = kHrOutputs + 3;
+constexpr int kHrSunset = kHrOutputs + 4;
+static_assert(fwi2025::kHourlyOutputs[kHrSunrise - kHrOutputs].name == "sunrise" &&
+              fwi2025::kHourlyOutputs[kHrSunset - kHrOutputs].name == "sunset");
 
 // Daily (season) result columns.
 enum SeasonColumn : int {
@@ -152,6 +138,21 @@ double SeasonValue(const emberlin::FwiCodes& day, int index) {
 
 std::string Number(double value) { return FormatFixed(value, 0, 4); }
 
+// The 1987 daily system's codes carried from one observation to the next.
+class ChainedDays {
+  public:
+    ChainedDays(double ffmc, double dmc, double dc) : codes_{ffmc, dmc, dc, 0, 0, 0, 0} {}
+    // The day of the observation `w` with the rain (mm) of the 24 hours ending then.
+    emberlin::FwiCodes Next(const HourlyWeather& w, double rainMm) {
+        codes_ = CalcFwiDay(codes_.ffmc, codes_.dmc, codes_.dc, w.date.month, w.temperatureC,
+                            w.relativeHumidityPct, rainMm, w.windSpeedKmh);
+        return codes_;
+    }
+
+  private:
+    emberlin::FwiCodes codes_;
+};
+
 }  // namespace
 
 // The records of a table, from a CSV text or tab-separated cells.
@@ -189,6 +190,7 @@ const std::vector<GridColumn>& HourlyFwiForm::WeatherColumns() {
 }
 
 std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
+    using enum fwi2025::HourlyInput;
     std::vector<std::string_view> fields;
     long place = 0;
     // Made only for a refusal: building it for every row would cost more than reading.
@@ -200,135 +202,108 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     // order (daily weather has no hour column).
     std::vector<std::string_view> names;
     std::vector<std::string_view> firstData;
-    bool headed = !fields.empty() && !ParseDouble(fields.front()).has_value();
+    const bool headed = !fields.empty() && !ParseDouble(fields.front()).has_value();
     if (headed) {
         names = fields;
     } else {
         firstData = fields;
-        if (fields.size() == kWeatherColumnCount) {
-            names.assign(kWeatherNames.begin(), kWeatherNames.end());
-        } else if (fields.size() == kWeatherColumnCount - 1) {
-            for (int c = 0; c < kWeatherColumnCount; ++c) {
-                if (c != kWxHour) names.push_back(kWeatherNames[static_cast<std::size_t>(c)]);
-            }
-        } else {
+        if (fields.size() != kWeatherColumnCount && fields.size() != kWeatherColumnCount - 1) {
             return where() + ": " + std::to_string(fields.size()) +
                    " cells; without a heading row give yr, mon, day, hr, temp, rh, ws, prec "
                    "(8 cells) or yr, mon, day, temp, rh, ws, prec (7 cells)";
         }
-    }
-    Header header(names);
-    std::array<std::optional<std::size_t>, kWeatherColumnCount> col;
-    for (int c = 0; c < kWeatherColumnCount; ++c) {
-        col[static_cast<std::size_t>(c)] =
-            c == kWxMonth ? header.Find({"mon", "month"})
-                          : header.Find({kWeatherNames[static_cast<std::size_t>(c)]});
-    }
-    const auto lat = header.Find({"lat"});
-    const auto lon = header.Find({"long"});
-    const auto zone = header.Find({"timezone"});
-    const auto id = header.Find({"id"});
-    if (!header.Duplicate().empty()) return header.Duplicate();
-    const WeatherKind kind = col[kWxHour] ? WeatherKind::Hourly : WeatherKind::Daily;
-    for (int c = 0; c < kWeatherColumnCount; ++c) {
-        const bool needed =
-            kind == WeatherKind::Hourly ? true : c != kWxYear && c != kWxDay && c != kWxHour;
-        if (needed && !col[static_cast<std::size_t>(c)]) {
-            return "missing column: " + std::string(kWeatherNames[static_cast<std::size_t>(c)]);
+        for (int c = 0; c < kWeatherColumnCount; ++c) {
+            if (c != kWxHour || fields.size() == kWeatherColumnCount) {
+                names.push_back(InputOf(c).name);
+            }
         }
     }
-    const auto& rules = kind == WeatherKind::Hourly ? HourlyRules() : DailyRules();
+    Header header(names);
+    // The columns read: the site's, then the weather grid's (lat to prec of the hourly tables).
+    constexpr std::size_t kRead = kInPrec + 1;
+    std::array<std::optional<std::size_t>, kRead> col;
+    for (std::size_t c = 0; c < kRead; ++c) {
+        const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
+        col[c] =
+            spec.alias.empty() ? header.Find({spec.name}) : header.Find({spec.name, spec.alias});
+    }
+    const auto id = header.Find({"id"});
+    if (!header.Duplicate().empty()) return header.Duplicate();
+    const WeatherKind kind = col[kInHour] ? WeatherKind::Hourly : WeatherKind::Daily;
+    std::array<ValueRule, kRead> rules;
+    for (std::size_t c = 0; c < kRead; ++c) {
+        const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
+        const bool needed = c >= kInYear && (kind == WeatherKind::Hourly ||
+                                             (c != kInYear && c != kInDay && c != kInHour));
+        if (needed && !col[c]) return "missing column: " + std::string(spec.name);
+        rules[c] = c < kInYear                   ? Rule(spec.range)
+                   : kind == WeatherKind::Hourly ? HourlyRules()[c - kInYear]
+                                                 : DailyRules()[c - kInYear];
+    }
 
     std::vector<HourlyWeather> rows;
-    std::optional<std::array<double, 3>> site;
     std::string firstId;
     std::string firstWhere;
-    std::array<std::string, 3> siteTexts;
-    std::array<std::string, kWeatherColumnCount> lastText;
-    std::array<double, kWeatherColumnCount> lastValue{};
+    std::array<std::string, kRead> lastText;
+    std::array<double, kRead> lastValue{};
     auto readRow = [&](std::span<const std::string_view> row) -> std::string {
         if (row.size() != header.Size()) {
             return where() + ": " + std::to_string(row.size()) + " fields where the heading has " +
                    std::to_string(header.Size());
         }
         RecordValues values(header, row);
-        std::array<double, kWeatherColumnCount> v{};
-        v[kWxYear] = 2000;  // daily weather without dates: a leap year takes any day
-        v[kWxDay] = static_cast<double>(rows.size() % 28 + 1);
-        v[kWxHour] = 12;
-        for (int c = 0; c < kWeatherColumnCount; ++c) {
-            const auto& column = col[static_cast<std::size_t>(c)];
-            const auto i = static_cast<std::size_t>(c);
-            // A text like the previous row's (the date, no rain) has its value.
-            if (column && !rows.empty() && values.Text(*column) == lastText[i]) {
-                v[i] = lastValue[i];
+        auto refuse = [&](std::size_t column, const std::string& what) {
+            values.Refuse(column, what);
+            return where() + ", " + values.Problem();
+        };
+        std::array<double, kRead> v{};
+        v[kInLat] = latitude_;
+        v[kInLong] = longitude_;
+        v[kInTimezone] = utcOffset_;
+        v[kInYear] = 2000;  // daily weather without dates: a leap year takes any day
+        v[kInDay] = static_cast<double>(rows.size() % 28 + 1);
+        v[kInHour] = 12;
+        for (std::size_t c = 0; c < kRead; ++c) {
+            if (!col[c]) continue;
+            // A text like the previous row's (the site, the date, no rain) has its value.
+            const std::string_view text = values.Text(*col[c]);
+            if (!rows.empty() && text == lastText[c]) {
+                v[c] = lastValue[c];
                 continue;
             }
-            if (column && !values.Required(*column, rules[static_cast<std::size_t>(c)],
-                                           v[static_cast<std::size_t>(c)])) {
-                return where() + ", " + values.Problem();
+            if (!values.Required(*col[c], rules[c], v[c])) return where() + ", " + values.Problem();
+            // One station: its site stays that of the first row.
+            if (c < kInYear && !rows.empty() && v[c] != lastValue[c]) {
+                return refuse(*col[c], std::string(text) + " differs from the first row (" +
+                                           firstWhere + ")");
             }
-        }
-        for (std::size_t i = 0; i < kWeatherColumnCount; ++i) {
-            if (col[i]) {
-                lastText[i].assign(values.Text(*col[i]));
-                lastValue[i] = v[i];
-            }
+            lastText[c].assign(text);
+            lastValue[c] = v[c];
         }
         HourlyWeather w;
-        w.date = {static_cast<int>(v[kWxYear]), static_cast<int>(v[kWxMonth]),
-                  static_cast<int>(v[kWxDay])};
-        if (col[kWxDay] && !fwi2025::IsValidDate(w.date)) {
-            values.Refuse(*col[kWxDay], std::string(values.Text(*col[kWxDay])) +
+        w.date = {static_cast<int>(v[kInYear]), static_cast<int>(v[kInMonth]),
+                  static_cast<int>(v[kInDay])};
+        if (col[kInDay] && !fwi2025::IsValidDate(w.date)) {
+            return refuse(*col[kInDay], std::string(values.Text(*col[kInDay])) +
                                             " is not a day of " + DateText(w.date).substr(0, 7));
-            return where() + ", " + values.Problem();
         }
-        w.hour = static_cast<int>(v[kWxHour]);
-        w.temperatureC = v[kWxTemperature];
-        w.relativeHumidityPct = v[kWxHumidity];
-        w.windSpeedKmh = v[kWxWind];
-        w.rainMm = v[kWxRain];
-        // One station: its id and site stay those of the first row.
+        w.hour = static_cast<int>(v[kInHour]);
+        w.temperatureC = v[kInTemp];
+        w.relativeHumidityPct = v[kInRh];
+        w.windSpeedKmh = v[kInWs];
+        w.rainMm = v[kInPrec];
+        // One station: its id stays that of the first row.
         if (id) {
             const std::string_view text = values.Text(*id);
             if (rows.empty()) {
                 firstId.assign(text);
             } else if (text != firstId) {
-                values.Refuse(*id, batch::Quoted(text) + " is a second station after " +
+                return refuse(*id, batch::Quoted(text) + " is a second station after " +
                                        batch::Quoted(firstId) + " (" + firstWhere +
                                        "): this window takes one station");
-                return where() + ", " + values.Problem();
             }
         }
-        const std::optional<std::size_t> siteColumns[] = {lat, lon, zone};
-        const ValueRule siteRules[] = {Rule(fwi2025::kLatitudeRangeDeg),
-                                       Rule(fwi2025::kLongitudeRangeDeg),
-                                       Rule(fwi2025::kUtcOffsetRangeH)};
-        std::array<double, 3> placed =
-            site.value_or(std::array<double, 3>{latitude_, longitude_, utcOffset_});
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (!siteColumns[i]) continue;
-            // The site's text repeats on every row: the same text has the same value.
-            if (site && values.Text(*siteColumns[i]) == siteTexts[i]) continue;
-            double value = 0;
-            if (!values.Required(*siteColumns[i], siteRules[i], value)) {
-                return where() + ", " + values.Problem();
-            }
-            if (site && value != (*site)[i]) {
-                values.Refuse(*siteColumns[i], std::string(values.Text(*siteColumns[i])) +
-                                                   " differs from the first row (" + firstWhere +
-                                                   ")");
-                return where() + ", " + values.Problem();
-            }
-            placed[i] = value;
-        }
-        if (!site) {
-            for (std::size_t i = 0; i < 3; ++i) {
-                if (siteColumns[i]) siteTexts[i].assign(values.Text(*siteColumns[i]));
-            }
-            site = placed;
-            firstWhere = where();
-        }
+        if (rows.empty()) firstWhere = where();
         rows.push_back(w);
         return "";
     };
@@ -343,11 +318,9 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
 
     kind_ = kind;
     weather_ = std::move(rows);
-    if (site && (lat || lon || zone)) {
-        latitude_ = (*site)[0];
-        longitude_ = (*site)[1];
-        utcOffset_ = (*site)[2];
-    }
+    if (col[kInLat]) latitude_ = lastValue[kInLat];
+    if (col[kInLong]) longitude_ = lastValue[kInLong];
+    if (col[kInTimezone]) utcOffset_ = lastValue[kInTimezone];
     char count[64];
     std::snprintf(count, sizeof count, "%zu %s", weather_.size(),
                   kind_ == WeatherKind::Hourly ? "hours" : "days of noon observations");
@@ -411,31 +384,14 @@ std::string HourlyFwiForm::SetWeatherCell(std::size_t row, int column, std::stri
     const ValueRule& rule =
         (kind_ == WeatherKind::Hourly ? HourlyRules()
                                       : DailyRules())[static_cast<std::size_t>(column)];
-    const std::string name(kWeatherNames[static_cast<std::size_t>(column)]);
-    const std::string_view names[] = {name};
+    const std::string_view names[] = {InputOf(column).name};
     const std::string_view fields[] = {text};
     Header header(names);
     RecordValues values(header, fields);
     double value = 0;
     if (!values.Required(0, rule, value)) return values.Problem();
     HourlyWeather w = weather_[row];
-    double scratch = 0;
-    switch (column) {
-        case kWxYear:
-            w.date.year = static_cast<int>(value);
-            break;
-        case kWxMonth:
-            w.date.month = static_cast<int>(value);
-            break;
-        case kWxDay:
-            w.date.day = static_cast<int>(value);
-            break;
-        case kWxHour:
-            w.hour = static_cast<int>(value);
-            break;
-        default:
-            WeatherField(w, column, scratch) = value;
-    }
+    SetWeatherCellValue(w, column, value);
     if (!fwi2025::IsValidDate(w.date)) return DateText(w.date) + " is not a date";
     weather_[row] = w;
     InputsChanged();
@@ -443,25 +399,7 @@ std::string HourlyFwiForm::SetWeatherCell(std::size_t row, int column, std::stri
 }
 
 double HourlyFwiForm::WeatherValue(std::size_t row, int column) const {
-    const HourlyWeather& w = weather_[row];
-    switch (column) {
-        case kWxYear:
-            return w.date.year;
-        case kWxMonth:
-            return w.date.month;
-        case kWxDay:
-            return w.date.day;
-        case kWxHour:
-            return w.hour;
-        case kWxTemperature:
-            return w.temperatureC;
-        case kWxHumidity:
-            return w.relativeHumidityPct;
-        case kWxWind:
-            return w.windSpeedKmh;
-        default:
-            return w.rainMm;
-    }
+    return WeatherCell(weather_[row], column);
 }
 
 std::string HourlyFwiForm::WeatherText(std::size_t row, int column) const {
@@ -515,30 +453,29 @@ void HourlyFwiForm::ComputeHourly() {
     computedWx_ = weather_;
     days_ = series_.days;
 
-    // The 1987 daily system at the chosen hour of each date, with the rain of the 24 hours
-    // ending then; the codes carry from one such observation to the next and start again
-    // from the start-up codes where the hourly runs do (a new calendar year).
+    // The 1987 daily system at the chosen hour of local standard time of each date, with the
+    // rain of the 24 hours ending then; the codes carry from one such observation to the next
+    // and start again from the start-up codes where the hourly runs do (a new calendar year).
+    const std::int64_t shift = DaylightShiftHours();
     std::unordered_map<std::int64_t, emberlin::FwiCodes> byDay;
     byDay.reserve(computedWx_.size() / 24 + 1);
-    std::array<double, 3> carried = {startFfmc_, startDmc_, startDc_};
+    ChainedDays chain(startFfmc_, startDmc_, startDc_);
     int year = computedWx_.front().date.year;
     std::size_t windowStart = 0;
     for (std::size_t i = 0; i < computedWx_.size(); ++i) {
         const HourlyWeather& w = computedWx_[i];
-        if (w.hour != dailyHour_) continue;
+        const std::int64_t key = HourKey(w);
+        const std::int64_t standardKey = key - shift;
+        const std::int64_t standardDay = (standardKey >= 0 ? standardKey : standardKey - 23) / 24;
+        if (standardKey - standardDay * 24 != dailyHour_) continue;
         if (w.date.year != year) {
-            carried = {startFfmc_, startDmc_, startDc_};
+            chain = ChainedDays(startFfmc_, startDmc_, startDc_);
             year = w.date.year;
         }
-        const std::int64_t key = HourKey(w);
         while (HourKey(computedWx_[windowStart]) <= key - 24) ++windowStart;
         double rain = 0;
         for (std::size_t j = windowStart; j <= i; ++j) rain += computedWx_[j].rainMm;
-        const emberlin::FwiCodes day =
-            CalcFwiDay(carried[0], carried[1], carried[2], w.date.month, w.temperatureC,
-                       w.relativeHumidityPct, rain, w.windSpeedKmh);
-        carried = {day.ffmc, day.dmc, day.dc};
-        byDay.emplace(fwi2025::DayNumber(w.date), day);
+        byDay.emplace(standardDay, chain.Next(w, rain));
     }
     daily1987_.clear();
     for (const fwi2025::DailySummary& d : days_) {
@@ -553,14 +490,8 @@ void HourlyFwiForm::ComputeHourly() {
 void HourlyFwiForm::ComputeDaily() {
     season_.clear();
     season_.reserve(weather_.size());
-    std::array<double, 3> carried = {startFfmc_, startDmc_, startDc_};
-    for (const HourlyWeather& w : weather_) {
-        const emberlin::FwiCodes day =
-            CalcFwiDay(carried[0], carried[1], carried[2], w.date.month, w.temperatureC,
-                       w.relativeHumidityPct, w.rainMm, w.windSpeedKmh);
-        carried = {day.ffmc, day.dmc, day.dc};
-        season_.push_back(day);
-    }
+    ChainedDays chain(startFfmc_, startDmc_, startDc_);
+    for (const HourlyWeather& w : weather_) season_.push_back(chain.Next(w, w.rainMm));
     seasonWx_ = weather_;
     series_ = {};
     days_.clear();
@@ -571,33 +502,14 @@ void HourlyFwiForm::ComputeDaily() {
 }
 
 const std::vector<GridColumn>& HourlyFwiForm::ResultColumns() const {
-    static const std::vector<GridColumn> hourly = {{"Date", ""},
-                                                   {"Hour", ""},
-                                                   {"Temp", "deg C"},
-                                                   {"RH", "%"},
-                                                   {"WS", "km/h"},
-                                                   {"Rain", "mm"},
-                                                   {"Grass load", "kg/m2"},
-                                                   {"Cured", "%"},
-                                                   {"Solar rad.", "kW/m2"},
-                                                   {"Sunrise", "h"},
-                                                   {"Sunset", "h"},
-                                                   {"Sunlight", "h"},
-                                                   {"FFMC moisture", "%"},
-                                                   {"FFMC", ""},
-                                                   {"DMC", ""},
-                                                   {"DC", ""},
-                                                   {"ISI", ""},
-                                                   {"BUI", ""},
-                                                   {"FWI", ""},
-                                                   {"DSR", ""},
-                                                   {"Matted grass moisture", "%"},
-                                                   {"Standing grass moisture", "%"},
-                                                   {"GFMC", ""},
-                                                   {"GSI", ""},
-                                                   {"GFWI", ""},
-                                                   {"Event rain", "mm"},
-                                                   {"Canopy drying", "h"}};
+    static const std::vector<GridColumn> hourly = [] {
+        std::vector<GridColumn> columns = {{"Date", ""}, {"Hour", ""},   {"Temp", "deg C"},
+                                           {"RH", "%"},  {"WS", "km/h"}, {"Rain", "mm"}};
+        for (const fwi2025::HourlyOutputColumn& c : fwi2025::kHourlyOutputs) {
+            columns.push_back({std::string(c.caption), std::string(c.unit)});
+        }
+        return columns;
+    }();
     static const std::vector<GridColumn> daily = {
         {"Date", ""}, {"Temp", "deg C"}, {"RH", "%"}, {"WS", "km/h"}, {"Rain", "mm"}, {"FFMC", ""},
         {"DMC", ""},  {"DC", ""},        {"ISI", ""}, {"BUI", ""},    {"FWI", ""},    {"DSR", ""}};
@@ -627,35 +539,17 @@ double HourlyFwiForm::ResultValue(std::size_t row, int column) const {
                 return SeasonValue(season_[row], column - kSnFfmc);
         }
     }
+    if (column >= kHrOutputs) {
+        return fwi2025::kHourlyOutputs[static_cast<std::size_t>(column - kHrOutputs)].value(
+            series_.hours[row]);
+    }
     const HourlyWeather& w = computedWx_[row];
-    const fwi2025::HourlyOutput& o = series_.hours[row];
     const double values[] = {static_cast<double>(fwi2025::DayNumber(w.date)),
                              static_cast<double>(w.hour),
                              w.temperatureC,
                              w.relativeHumidityPct,
                              w.windSpeedKmh,
-                             w.rainMm,
-                             o.grassFuelLoadKgM2,
-                             o.percentCured,
-                             o.solarRadiationKwM2,
-                             o.sun.sunriseH,
-                             o.sun.sunsetH,
-                             o.sun.sunlightHours,
-                             o.mcffmcPct,
-                             o.ffmc,
-                             o.dmc,
-                             o.dc,
-                             o.isi,
-                             o.bui,
-                             o.fwi,
-                             o.dsr,
-                             o.mcgfmcMattedPct,
-                             o.mcgfmcStandingPct,
-                             o.gfmc,
-                             o.gsi,
-                             o.gfwi,
-                             o.precCumulativeMm,
-                             o.canopyDryingH};
+                             w.rainMm};
     return values[column];
 }
 
@@ -771,6 +665,16 @@ HourlyFwiForm::ChartRow HourlyFwiForm::ChartPoint(std::size_t row) const {
     return {x, o.ffmc, o.isi, o.fwi, computedWx_[row].rainMm, o.gfmc, o.gsi, o.gfwi};
 }
 
+int HourlyFwiForm::DaylightShiftHours() const {
+    // The weather's clock is known by its UTC offset alone. Decision: a clock exactly one hour
+    // ahead of the standard time zone of the site's longitude (the whole hours nearest
+    // longitude / 15 deg) keeps daylight saving time, as the published weather files' UTC-4 h
+    // at 77.4 deg W does (13:00 on their clock is noon standard time); any other clock is
+    // taken for local standard time already.
+    const double zone = std::round(longitude_ / 15);
+    return utcOffset_ - zone == 1 ? 1 : 0;
+}
+
 std::vector<std::size_t> HourlyFwiForm::DayStarts() const {
     std::vector<std::size_t> starts;
     if (kind_ != WeatherKind::Hourly) return starts;
@@ -856,29 +760,49 @@ ResultTable MakeResultsTable(const HourlyFwiForm& form) {
     ResultTable table;
     table.title = form.Title();
     AddInputs(form, table);
-    const bool hourly = form.Kind() == WeatherKind::Hourly;
-    const std::vector<GridColumn>& columns =
-        hourly ? HourlyFwiForm::DayColumns() : form.ResultColumns();
-    const std::size_t rows = hourly ? form.DayRows() : form.ResultRows();
-    for (const GridColumn& c : columns) table.resultColumns.push_back({c.name, c.unit});
-    for (std::size_t r = 0; r < rows; ++r) {
-        std::vector<TableCell> cells;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const int column = static_cast<int>(c);
-            TableCell cell;
-            if (hourly) {
-                cell.text = form.DayText(r, column);
-                if (column > kDyDuration || column == kDyPeak || column == kDyDuration) {
-                    cell.value = form.DayValue(r, column);
-                }
-            } else {
-                cell.text = form.ResultText(r, column);
-                if (column != kSnDate) cell.value = form.ResultValue(r, column);
+    // A grid's rows as cells: the text shown and, where `value` gives one, the number behind it.
+    const auto cellsOf = [](const std::vector<GridColumn>& columns, std::size_t rows, auto text,
+                            auto value, std::vector<TableColumn>& tableColumns,
+                            std::vector<std::vector<TableCell>>& tableRows) {
+        for (const GridColumn& c : columns) tableColumns.push_back({c.name, c.unit});
+        for (std::size_t r = 0; r < rows; ++r) {
+            std::vector<TableCell> cells;
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                const int column = static_cast<int>(c);
+                cells.push_back({text(r, column), value(r, column)});
             }
-            cells.push_back(std::move(cell));
+            tableRows.push_back(std::move(cells));
         }
-        table.rows.push_back(std::move(cells));
+    };
+    const auto resultText = [&](std::size_t r, int c) { return form.ResultText(r, c); };
+    const std::size_t dateColumn = 0;  // the first column of every grid: text only
+    if (form.Kind() == WeatherKind::Daily) {
+        cellsOf(
+            form.ResultColumns(), form.ResultRows(), resultText,
+            [&](std::size_t r, int c) {
+                return c == dateColumn ? std::nullopt
+                                       : std::optional<double>(form.ResultValue(r, c));
+            },
+            table.resultColumns, table.rows);
+        return table;
     }
+    // The daily table, then the hourly grid with every computed column.
+    cellsOf(
+        HourlyFwiForm::DayColumns(), form.DayRows(),
+        [&](std::size_t r, int c) { return form.DayText(r, c); },
+        [&](std::size_t r, int c) {
+            return c == kDySunrise || c == kDySunset || c == dateColumn ? std::nullopt
+                                                                        : form.DayValue(r, c);
+        },
+        table.resultColumns, table.rows);
+    ResultPart& hours = table.parts.emplace_back();
+    hours.caption = "Hourly values";
+    cellsOf(
+        form.ResultColumns(), form.ResultRows(), resultText,
+        [&](std::size_t r, int c) {
+            return c == dateColumn ? std::nullopt : std::optional<double>(form.ResultValue(r, c));
+        },
+        hours.columns, hours.rows);
     return table;
 }
 
@@ -887,11 +811,18 @@ std::string HowComputed(const HourlyFwiForm& form) {
         return "The 1987 daily FWI System chained day after day over the noon observations, "
                "from the start-up FFMC, DMC and DC.";
     }
+    const int shift = form.DaylightShiftHours();
+    const std::optional<int> hour = ParseInt(form.Text("dailyHour"));
+    const std::string clock =
+        shift == 0 || !hour
+            ? " (the weather's clock)"
+            : " (" + std::to_string(*hour + shift) + ":00 on the weather's daylight saving clock)";
     return "The hourly FWI System (FWI2025) stepped hour by hour from the start-up values, "
            "one run per calendar year; each fire day (05:00 to 04:59) is summarised by its "
            "peak hour and the hours of smoothed ISI at or above 5. Beside it, the 1987 daily "
            "system at " +
-           form.Text("dailyHour") + ":00 of each date with the rain of the 24 hours ending then.";
+           form.Text("dailyHour") + ":00 local standard time" + clock +
+           " of each date with the rain of the 24 hours ending then.";
 }
 
 }  // namespace emberlin::forms

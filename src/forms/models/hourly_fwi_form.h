@@ -123,6 +123,9 @@ class HourlyFwiForm : public FormModel {
     void TakeFwiCalculator();
 
     const std::string& SourceText() const { return source_; }
+    // Hours the weather's clock runs ahead of local standard time (0, or 1 for a daylight
+    // saving clock), by which the daily system's hour moves on that clock.
+    int DaylightShiftHours() const;
 
   private:
     struct Parsed;

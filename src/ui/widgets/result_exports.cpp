@@ -66,23 +66,23 @@ QString InputsHtml(const forms::ResultTable& table) {
 }
 
 // One row of results reads best as a list; several as a table with a heading row.
-QString ResultsHtml(const forms::ResultTable& table) {
-    if (table.rows.empty()) return QStringLiteral("<p>Not calculated yet.</p>");
+QString ResultsHtml(const std::vector<forms::TableColumn>& columns,
+                    const std::vector<std::vector<forms::TableCell>>& rows) {
+    if (rows.empty()) return QStringLiteral("<p>Not calculated yet.</p>");
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"border-color: black\">");
-    if (table.rows.size() == 1) {
+    if (rows.size() == 1) {
         // Name and value pairs three to a line, as the inputs: a report of one page.
-        const auto& row = table.rows.front();
+        const auto& row = rows.front();
         constexpr std::size_t kPerLine = 3;
         for (std::size_t i = 0; i < row.size(); i += kPerLine) {
             html += QStringLiteral("<tr>");
             for (std::size_t j = i; j < i + kPerLine; ++j) {
                 if (j < row.size()) {
-                    html +=
-                        QStringLiteral(
-                            "<td>%1</td><td align=\"right\" style=\"white-space: "
-                            "nowrap\"><b>%2</b></td>")
-                            .arg(Escaped(table.resultColumns[j].Heading()), Escaped(row[j].text));
+                    html += QStringLiteral(
+                                "<td>%1</td><td align=\"right\" style=\"white-space: "
+                                "nowrap\"><b>%2</b></td>")
+                                .arg(Escaped(columns[j].Heading()), Escaped(row[j].text));
                 } else {
                     html += QStringLiteral("<td></td><td></td>");
                 }
@@ -93,11 +93,11 @@ QString ResultsHtml(const forms::ResultTable& table) {
     }
     // The heading row repeats at the top of every page the table runs onto.
     html += QStringLiteral("<thead><tr>");
-    for (const forms::TableColumn& c : table.resultColumns) {
+    for (const forms::TableColumn& c : columns) {
         html += QStringLiteral("<th>%1</th>").arg(Escaped(c.Heading()));
     }
     html += QStringLiteral("</tr></thead>");
-    for (const auto& row : table.rows) {
+    for (const auto& row : rows) {
         html += QStringLiteral("<tr>");
         for (const forms::TableCell& cell : row) {
             // A number or a word stays whole on its line.
@@ -172,9 +172,23 @@ QString ReportHtml(const forms::ResultTable& table, const std::string& howComput
                 .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                      ProgramVersion().toHtmlEscaped());
     html += QStringLiteral("<h3>Inputs</h3>") + InputsHtml(table);
-    html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table);
+    html += QStringLiteral("<h3>Results</h3>") + ResultsHtml(table.resultColumns, table.rows);
     for (const std::string& line : table.summary) {
         html += QStringLiteral("<p>%1</p>").arg(Escaped(line));
+    }
+    // A further table prints whole up to a few hundred pages; beyond that (an hourly grid of
+    // many years) the report says where its rows are instead of laying out millions of cells.
+    constexpr std::size_t kMostPrintedRows = 10000;
+    for (const forms::ResultPart& part : table.parts) {
+        html += QStringLiteral("<h3>%1</h3>").arg(Escaped(part.caption));
+        if (part.rows.size() > kMostPrintedRows) {
+            html += QStringLiteral(
+                        "<p>%1 rows, more than a report prints: Save CSV or Copy "
+                        "Results gives them.</p>")
+                        .arg(part.rows.size());
+        } else {
+            html += ResultsHtml(part.columns, part.rows);
+        }
     }
     if (!table.note.empty()) html += QStringLiteral("<p><b>%1</b></p>").arg(Escaped(table.note));
     // The picture's place; the drawing itself goes in as vectors when the report is laid out.

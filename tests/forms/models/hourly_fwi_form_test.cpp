@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -37,8 +38,10 @@ class HourlyFwiFormTest : public ::testing::Test {
 };
 
 // The 1987 codes beside each day equal the daily system chained over the observations at
-// the chosen hour, with the rain of the 24 rows ending there (the file's hours run on
-// without gaps, so 24 rows are 24 hours).
+// the chosen hour of standard time, with the rain of the 24 rows ending there (the file's
+// hours run on without gaps, so 24 rows are 24 hours). The file's clock, UTC-4 h at 77.4
+// deg W, is daylight saving time: noon standard time is its 13:00. The exports give the
+// daily table and then every hour with every computed column.
 TEST_F(HourlyFwiFormTest, DailyCodesBesideEachDayFollowTheChosenHour) {
     for (int hour : {12, 16}) {
         form.TypeText("dailyHour", std::to_string(hour));
@@ -48,7 +51,7 @@ TEST_F(HourlyFwiFormTest, DailyCodesBesideEachDayFollowTheChosenHour) {
         std::map<std::int64_t, emberlin::FwiCodes> expected;
         double ffmc = 85, dmc = 6, dc = 15;
         for (std::size_t i = 0; i < wx.size(); ++i) {
-            if (wx[i].hour != hour) continue;
+            if (wx[i].hour != hour + 1) continue;
             double rain = 0;
             for (std::size_t j = i >= 23 ? i - 23 : 0; j <= i; ++j) rain += wx[j].rainMm;
             const emberlin::FwiCodes day =
@@ -69,6 +72,22 @@ TEST_F(HourlyFwiFormTest, DailyCodesBesideEachDayFollowTheChosenHour) {
             EXPECT_EQ(form.DayValue(r, 24), found->second.dsr) << r;
         }
     }
+    const ResultTable table = MakeResultsTable(form);
+    EXPECT_EQ(table.rows.size(), 109u);
+    ASSERT_EQ(table.parts.size(), 1u);
+    const ResultPart& hours = table.parts[0];
+    ASSERT_EQ(hours.rows.size(), 2623u);
+    ASSERT_EQ(hours.columns.size(), form.ResultColumns().size());
+    for (const std::size_t r : {0u, 1500u, 2622u}) {
+        for (int c = 1; c < static_cast<int>(hours.columns.size()); ++c) {
+            EXPECT_EQ(hours.rows[r][static_cast<std::size_t>(c)].value, form.ResultValue(r, c));
+        }
+    }
+    const std::string csv = CsvText(table);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 109 + 3 + 2623) << csv.substr(0, 400);
+    EXPECT_NE(csv.find("\r\nHourly values\r\n"), std::string::npos);
+    EXPECT_NE(TabSeparatedText(table).find("\nHourly values\n"), std::string::npos);
+    EXPECT_NE(HtmlText(table).find("Hourly values"), std::string::npos);
 }
 
 // A file of daily noon observations runs the 1987 system over the season.
