@@ -705,12 +705,12 @@ TEST(KeepGoing, KeepsRefusedDaysInPlace) {
 // Inputs of a few thousand records, so that a run on several jobs parts them into many
 // shares; bad rows, blanks and station changes fall in different shares.
 std::string JobsFbpInput() {
-    static const char* kFuels[] = {"C1", "C-2", "c3", "C4", "C5", "C6", "C7", "D1", "M1",
+    static const char* kFuels[] = {"C1", "C-2", "c3", "C4", "C5", "C6", "C7",  "D1", "M1",
                                    "M2", "M3",  "M4", "S1", "S2", "S3", "O1a", "O1b"};
     std::string csv = "FuelType,FFMC,BUI,WS,WD,GS,cc,note\n";
     for (int i = 0; i < 2600; ++i) {
-        csv += std::string(kFuels[i % 17]) + "," + (i == 700 || i == 2100 ? "120" : "88.5") +
-               "," + std::to_string(20 + i % 90) + "," + std::to_string(i % 47) + "," +
+        csv += std::string(kFuels[i % 17]) + "," + (i == 700 || i == 2100 ? "120" : "88.5") + "," +
+               std::to_string(20 + i % 90) + "," + std::to_string(i % 47) + "," +
                (i > 1500 && i % 400 == 0 ? "" : std::to_string(i % 360)) + ",12,85,\"r " +
                std::to_string(i) + "\"\n";
         if (i == 1900) csv += "C2,90\n";
@@ -805,23 +805,25 @@ const std::string kJobsHourlyHead =
 
 INSTANTIATE_TEST_SUITE_P(
     Batch, Jobs,
-    testing::Values(
-        JobsCase{"FbpKeepGoing", {"fbp", "--keep-going"}, JobsFbpInput(), 1, 2599},
-        JobsCase{"FbpStopsAtFirstBadRow", {"fbp"}, JobsFbpInput(), 1, 701},
-        JobsCase{"FwiStationsKeepGoing", {"fwi", "--keep-going", "--dc", "40"},
-                 JobsFwiInput(true), 1, 3202},
-        JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 1101},
-        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 3202},
-        JobsCase{"DiurnalReadErrorAfterShares",
-                 {"diurnal", "--keep-going"},
-                 JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
-                 1,
-                 1 + 1499 * 24},
-        JobsCase{"HourlySummary",
-                 {"hourly", "--summary", "--keep-going"},
-                 JobsDayInput(kJobsHourlyHead, ",C2", 1100),
-                 1,
-                 1100}),
+    testing::Values(JobsCase{"FbpKeepGoing", {"fbp", "--keep-going"}, JobsFbpInput(), 1, 2599},
+                    JobsCase{"FbpStopsAtFirstBadRow", {"fbp"}, JobsFbpInput(), 1, 701},
+                    JobsCase{"FwiStationsKeepGoing",
+                             {"fwi", "--keep-going", "--dc", "40"},
+                             JobsFwiInput(true),
+                             1,
+                             3202},
+                    JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 1101},
+                    JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 3202},
+                    JobsCase{"DiurnalReadErrorAfterShares",
+                             {"diurnal", "--keep-going"},
+                             JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
+                             1,
+                             1 + 1499 * 24},
+                    JobsCase{"HourlySummary",
+                             {"hourly", "--summary", "--keep-going"},
+                             JobsDayInput(kJobsHourlyHead, ",C2", 1100),
+                             1,
+                             1100}),
     [](const testing::TestParamInfo<JobsCase>& row) { return std::string(row.param.name); });
 
 // Each month's last day is a day and the day after it is refused; 29 February is taken.
