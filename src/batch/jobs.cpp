@@ -1,7 +1,7 @@
 #include "batch/jobs.h"
 
 #include <sched.h>
-#include <stdio.h>  // open_memstream
+#include <stdio.h>  // fopencookie
 
 #include <cerrno>
 #include <condition_variable>
@@ -62,6 +62,19 @@ struct Share {
     bool stopped = false;
     bool done = false;
 
+    // Empties the share for the next records, keeping its memory.
+    void Clear() {
+        chars.clear();
+        ends.clear();
+        records.clear();
+        command.reset();
+        output.clear();
+        refusals.clear();
+        badRows = 0;
+        stopped = false;
+        done = false;
+    }
+
     void Add(std::span<const std::string_view> fields, long line) {
         records.push_back({ends.size(), fields.size(), line});
         for (std::string_view field : fields) {
@@ -101,35 +114,23 @@ struct Share {
     }
 };
 
-// A CsvWriter's output gathered in memory.
-class MemoryFile {
-  public:
-    MemoryFile() : file_(open_memstream(&data_, &size_)) {
-        if (file_ == nullptr) throw std::bad_alloc();
-    }
-    ~MemoryFile() {
-        if (file_ != nullptr) std::fclose(file_);
-        std::free(data_);
-    }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    std::FILE* File() const { return file_; }
-    std::string Take() {
-        std::fclose(file_);
-        file_ = nullptr;
-        return std::string(data_, size_);
-    }
-
-  private:
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::FILE* file_;
-};
+// A stream that appends to a string: a share's output, whose string keeps its capacity from
+// one share to the next (fresh pages for every share would cost more than its rows).
+std::FILE* StringFile(std::string& sink) {
+    cookie_io_functions_t io{};
+    io.write = [](void* cookie, const char* data, std::size_t size) -> ssize_t {
+        static_cast<std::string*>(cookie)->append(data, size);
+        return static_cast<ssize_t>(size);
+    };
+    std::FILE* file = fopencookie(&sink, "w", io);
+    if (file == nullptr) throw std::bad_alloc();
+    return file;
+}
 
 void RunShare(Share& share, const Header& header, bool keepGoing) {
-    MemoryFile memory;
+    std::FILE* file = StringFile(share.output);
     {
-        CsvWriter out(memory.File());
+        CsvWriter out(file);
         std::vector<std::string_view> views;
         for (const Share::Record& record : share.records) {
             const std::span<const std::string_view> fields = share.Fields(record, views);
@@ -144,7 +145,7 @@ void RunShare(Share& share, const Header& header, bool keepGoing) {
             share.command->Refused(header, fields, out);
         }
     }
-    share.output = memory.Take();
+    std::fclose(file);
 }
 
 // Worker threads running shares in the order given.
@@ -283,13 +284,24 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
     const std::size_t inFlightLimit = 2 * std::size_t{loop.jobs} + 2;
     std::deque<std::shared_ptr<Share>> inFlight;
     SharePool pool(loop.jobs, loop);
+    // Merged shares, emptied for reuse.
+    std::vector<std::shared_ptr<Share>> spare;
     auto mergeOldest = [&] {
-        const std::shared_ptr<Share> oldest = inFlight.front();
+        std::shared_ptr<Share> oldest = inFlight.front();
         inFlight.pop_front();
         pool.WaitFor(*oldest);
-        return MergeShare(loop, *oldest, result);
+        const bool goOn = MergeShare(loop, *oldest, result);
+        oldest->Clear();
+        spare.push_back(std::move(oldest));
+        return goOn;
     };
-    auto share = std::make_shared<Share>();
+    auto nextShare = [&] {
+        if (spare.empty()) return std::make_shared<Share>();
+        std::shared_ptr<Share> share = std::move(spare.back());
+        spare.pop_back();
+        return share;
+    };
+    std::shared_ptr<Share> share = nextShare();
     std::uint64_t rows = 0;
     while (loop.reader.Next()) {
         if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
@@ -297,7 +309,7 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
         if (share->EndsBefore(fields, sharing)) {
             pool.Submit(share);
             inFlight.push_back(std::move(share));
-            share = std::make_shared<Share>();
+            share = nextShare();
             while (inFlight.size() > inFlightLimit) {
                 if (!mergeOldest()) return result;
             }
