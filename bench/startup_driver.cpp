@@ -54,19 +54,6 @@ class PaintWatcher : public QObject {
     bool done_ = false;
 };
 
-// Closes whatever modal window is up, repeatedly, so each command returns.
-void CloseModalsSoon() {
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                dialog->reject();
-                return;
-            }
-        }
-        CloseModalsSoon();
-    });
-}
-
 // Median time of a click on a dialog's button until what it changed has been repainted.
 // Before each click (untimed) a key in `editName` changes an input, so every click has new
 // results to compute and paint.
@@ -341,10 +328,14 @@ void TimeWindows(emberlin::app::CMainMenuDlg& menu) {
                 }
                 if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
             });
-            // A window that never paints is closed all the same, and reported.
-            QTimer::singleShot(5000, [&] {
-                if (!painted) CloseModalsSoon();
+            // A window that never paints (or a message box over it) is closed all the same,
+            // and reported; never the menu, which is modal too.
+            QTimer stuck;
+            QObject::connect(&stuck, &QTimer::timeout, [&menu] {
+                auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (modal != nullptr && modal != &menu) modal->reject();
             });
+            stuck.start(5000);
             cpu = CpuMs();
             timer.start();
             menu.OnCommand(command);
