@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <condition_variable>
-#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <mutex>
