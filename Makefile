@@ -86,10 +86,7 @@ $(BENCH_BUILD)/build.ninja: | deps
 
 bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; $$b; done
-	@echo "== python/bench/array_bench.py"
-	PYTHONPATH=$(BENCH_BUILD)/python /usr/bin/python3 python/bench/array_bench.py $(BENCH_BUILD)
-	bash scripts/startup_bench.sh $(BENCH_BUILD)
+	@bash scripts/startup_bench.sh $(BENCH_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD) $(CHECK_BUILD)

@@ -1,11 +1,15 @@
-// Start-up driver for timing: builds the application and the main menu with all its forms,
-// shows the menu and exits as soon as it has been painted. With --open-all it then opens
-// every form of the menu once (for the peak memory) before exiting. With --time-actions it
-// times the calculating actions through the real dialogs, repaint included.
+// Start-up driver for timing: builds the application and the main menu, shows the menu and
+// exits as soon as it has been painted. With --windows it then opens every window of the menu
+// twice, and in each calculator its chart and picture windows twice, printing the time from
+// the click to the end of each window's first paint, and the memory at the menu, after every
+// window has been opened and after they are closed. With --time-actions it times the
+// calculating actions through the real dialogs, repaint included. Figures are printed one a
+// line as "kind<TAB>name<TAB>value" for scripts/startup_bench.sh.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +20,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <set>
 #include <vector>
 
 #include "app/main_menu_dlg.h"
@@ -23,6 +29,7 @@
 #include "ui/calculators/detection_dlg.h"
 #include "ui/calculators/diurnal_dlg.h"
 #include "ui/calculators/fbp_calc_dlg.h"
+#include "ui/calculators/fire_by_hour_dlg.h"
 #include "ui/calculators/fuel_projection_dlg.h"
 #include "ui/pictures/chart_windows.h"
 #include "ui/pictures/picture_export.h"
@@ -46,19 +53,6 @@ class PaintWatcher : public QObject {
     std::function<void()> onPainted_;
     bool done_ = false;
 };
-
-// Closes whatever modal window is up, repeatedly, so each command returns.
-void CloseModalsSoon() {
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                dialog->reject();
-                return;
-            }
-        }
-        CloseModalsSoon();
-    });
-}
 
 // Median time of a click on a dialog's button until what it changed has been repainted.
 // Before each click (untimed) a key in `editName` changes an input, so every click has new
@@ -117,36 +111,32 @@ double TimeDrawing(const emberlin::ui::PicturePainter& paint, QSize size) {
     return times[times.size() / 2];
 }
 
-// Opens the picture a dialog's button shows (timed until painted), then times its drawing.
+// Opens the picture a dialog's button shows, then times its drawing (--windows times the
+// window's first paint).
 void TimePicture(QWidget& dialog, const char* button, const char* name) {
     auto* push = dialog.findChild<QPushButton*>(QLatin1String(button));
     if (push == nullptr || !push->isEnabled()) {
-        std::printf("%-24s not available\n", name);
+        std::printf("missing\t%s\t0\n", name);
         return;
     }
-    QElapsedTimer timer;
-    timer.start();
     push->click();
     QApplication::sendPostedEvents();
     QApplication::processEvents();
-    const double open = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     emberlin::ui::PictureWindow* window = nullptr;
     for (auto* w : dialog.findChildren<emberlin::ui::PictureWindow*>()) {
         if (w->isVisible()) window = w;
     }
     if (window == nullptr) return;
-    std::printf("%-24s %7.2f ms to open, %7.2f ms to draw\n", name, open,
-                TimeDrawing(window->Painter(), window->PictureSize()));
+    std::printf("draw\t%s\t%.3f\n", name, TimeDrawing(window->Painter(), window->PictureSize()));
     window->hide();
 }
 
 void TimePictures(emberlin::app::CMainMenuDlg& menu) {
-    std::printf("pictures after a Calculate (drawing: median of 20):\n");
     auto& fbp = menu.FbpCalculator();
     fbp.ShowForm();
     fbp.findChild<QPushButton*>(QStringLiteral("calculate"))->click();
     QApplication::processEvents();
-    std::printf("%-24s %7.2f ms to draw\n", "FBP fire shape panel",
+    std::printf("draw\t%s\t%.3f\n", "FBP fire shape panel",
                 TimeDrawing(fbp.ShapeView().Painter(), fbp.ShapeView().size()));
     fbp.hide();
     const struct {
@@ -184,16 +174,17 @@ void TimeActions(emberlin::app::CMainMenuDlg& menu) {
         {"Diurnal CALCULATE", &menu.DiurnalWeather(), "calculate", "windSpeed"},
         {"Detection CALCULATE", &menu.Detection(), "calculate", "bui"},
         {"Projection Calculate", &menu.FuelProjection(), "calculate", "windSpeed"},
+        {"Fire by Hour Calculate", &menu.FireByHour(), "calculate", "bui"},
     };
     for (const Action& action : actions) {
         action.dialog->ShowForm();
         QApplication::processEvents();
-        std::printf("%-24s %7.2f ms\n", action.name,
+        std::printf("action\t%s\t%.3f\n", action.name,
                     TimeClick(*action.dialog, action.button, action.edit));
         action.dialog->hide();
     }
     menu.FbpCalculator().ShowForm();
-    std::printf("%-24s %7.2f ms\n", "FBP keystroke (latitude)",
+    std::printf("action\t%s\t%.3f\n", "FBP keystroke (latitude)",
                 TimeKeystroke(menu.FbpCalculator(), "latitude"));
     menu.FbpCalculator().hide();
     TimePictures(menu);
@@ -216,10 +207,151 @@ double StatusMb(const char* key) {
     return kb / 1024;
 }
 
+// Watches for the first paint of a top-level window that was not visible when it was made,
+// and calls `painted` with that window once the paint is done (the zero timer runs after the
+// whole window has been painted and flushed).
+class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(std::function<void(QWidget*)> painted) : painted_(std::move(painted)) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) before_.insert(window);
+        }
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_ && watched->isWidgetType()) {
+            QWidget* window = static_cast<QWidget*>(watched)->window();
+            if (!before_.contains(window)) {
+                done_ = true;
+                QTimer::singleShot(0, this, [this, window] { painted_(window); });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(QWidget*)> painted_;
+    std::set<QWidget*> before_;
+    bool done_ = false;
+};
+
+double Ms(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+
+// The GUI thread's processor time in ms: on a machine busy with other work it stays near what
+// an idle machine takes, where the wall time does not (the X server's share is not in it).
+double CpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Prints the wall and the processor time of one opening.
+void PrintOpening(const char* kind, const char* name, const QElapsedTimer& timer, double cpuStart) {
+    std::printf("%s\t%s\t%.3f\n", kind, name, Ms(timer));
+    std::printf("%s-cpu\t%s\t%.3f\n", kind, name, CpuMs() - cpuStart);
+}
+
+// Clicks a button that opens a window beside its dialog (not modal), twice: the first paint
+// of each opening, the window closed in between.
+void TimePictureWindow(QWidget& dialog, const char* button, const char* name) {
+    auto* push = dialog.findChild<QPushButton*>(QLatin1String(button));
+    if (push == nullptr || !push->isEnabled()) {
+        std::printf("missing\t%s\t0\n", name);
+        return;
+    }
+    for (const char* kind : {"first", "reopen"}) {
+        QEventLoop loop;
+        QWidget* shown = nullptr;
+        QElapsedTimer timer;
+        double cpu = 0;
+        FirstPaint watcher([&](QWidget* window) {
+            PrintOpening(kind, name, timer, cpu);
+            shown = window;
+            loop.quit();
+        });
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        cpu = CpuMs();
+        timer.start();
+        push->click();
+        loop.exec();
+        if (shown == nullptr) {
+            std::printf("missing\t%s\t0\n", name);
+            return;
+        }
+        shown->close();
+        QApplication::processEvents();
+    }
+}
+
+// The picture windows of a calculator, opened after a Calculate.
+struct PictureButtons {
+    int command;
+    std::vector<std::pair<const char*, const char*>> buttons;  // object name, figure name
+};
+
+const PictureButtons kPictureButtons[] = {
+    {emberlin::app::kCmdDiurnalWeather, {{"chart", "Diurnal chart"}}},
+    {emberlin::app::kCmdDetectionAssessment,
+     {{"fireShape", "Detection fire shape"}, {"chart", "Detection chart"}}},
+    {emberlin::app::kCmdFuelAssessment, {{"chart", "Projection chart"}}},
+};
+
+// Opens every window of the menu twice (the modal window closed by the driver once painted),
+// and in the first opening of a calculator with pictures, each picture window twice.
+void TimeWindows(emberlin::app::CMainMenuDlg& menu) {
+    std::printf("rss\tat menu\t%.1f\n", StatusMb("VmRSS"));
+    for (int command : emberlin::app::kFormCommands) {
+        QPushButton* button = menu.CommandButton(command);
+        if (button == nullptr || !button->isEnabled()) continue;
+        const QString name = button->text().remove(QLatin1Char('&'));
+        for (const char* kind : {"first", "reopen"}) {
+            QElapsedTimer timer;
+            double cpu = 0;
+            bool painted = false;
+            FirstPaint watcher([&](QWidget* window) {
+                painted = true;
+                PrintOpening(kind, qPrintable(name), timer, cpu);
+                if (kind == std::string_view("first")) {
+                    for (const PictureButtons& pictures : kPictureButtons) {
+                        if (pictures.command != command) continue;
+                        if (auto* calculate =
+                                window->findChild<QPushButton*>(QStringLiteral("calculate"))) {
+                            calculate->click();
+                            QApplication::processEvents();
+                        }
+                        for (const auto& [object, figure] : pictures.buttons) {
+                            TimePictureWindow(*window, object, figure);
+                        }
+                    }
+                }
+                if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
+            });
+            // A window that never paints (or a message box over it) is closed all the same,
+            // and reported; never the menu, which is modal too.
+            QTimer stuck;
+            QObject::connect(&stuck, &QTimer::timeout, [&menu] {
+                auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (modal != nullptr && modal != &menu) modal->reject();
+            });
+            stuck.start(5000);
+            cpu = CpuMs();
+            timer.start();
+            menu.OnCommand(command);
+            if (!painted) std::printf("missing\t%s\t0\n", qPrintable(name));
+        }
+    }
+    std::printf("rss\tpeak, every window opened\t%.1f\n", StatusMb("VmHWM"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    std::printf("rss\tafter closing them\t%.1f\n", StatusMb("VmRSS"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool openAll = argc > 1 && std::strcmp(argv[1], "--open-all") == 0;
+    const bool windows = argc > 1 && std::strcmp(argv[1], "--windows") == 0;
     const bool timeActions = argc > 1 && std::strcmp(argv[1], "--time-actions") == 0;
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
@@ -229,18 +361,7 @@ int main(int argc, char** argv) {
 
     PaintWatcher watcher([&] {
         if (timeActions) TimeActions(menu);
-        if (openAll) {
-            std::printf("rss at menu %.1f MB\n", StatusMb("VmRSS"));
-            for (int command : emberlin::app::kFormCommands) {
-                QPushButton* button = menu.CommandButton(command);
-                if (button == nullptr || !button->isEnabled()) continue;
-                QTimer::singleShot(50, [] { CloseModalsSoon(); });
-                menu.OnCommand(command);
-            }
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            std::printf("rss peak with a window open %.1f MB\n", StatusMb("VmHWM"));
-            std::printf("rss after closing them %.1f MB\n", StatusMb("VmRSS"));
-        }
+        if (windows) TimeWindows(menu);
         // Calculators now hold results: the menu asks before quitting, and the driver says Yes.
         emberlin::ui::MessageAnswers::SetNextAnswer(QMessageBox::Yes);
         menu.done(0);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "batch/command.h"
+#include "batch/jobs.h"
 #include "batch/output_target.h"
 #include "common/number_text.h"
 
@@ -31,6 +32,9 @@ constexpr CommonOption kCommonOptions[] = {
      "write to FILE, whole or not at all (default: standard output);\n"
      "                     a FIFO or a device (/dev/null) is written into"},
     {"", "keep-going", "", "write the good rows, report each bad one, exit 1 at the end"},
+    {"-j", "jobs", "N",
+     "run on N cores (default: every core); the output, refusals and\n"
+     "                     notes are the same as on one"},
     {"-h", "help", "", "this text"},
 };
 
@@ -119,6 +123,7 @@ struct RunArguments {
     std::string output = "-";
     bool keepGoing = false;
     bool help = false;
+    unsigned jobs = AvailableCores();
     OptionValues options;
 };
 
@@ -142,6 +147,15 @@ std::string ParseArguments(const CommandEntry& command, std::span<const std::str
             run.help = true;
         } else if (word == "--keep-going") {
             run.keepGoing = true;
+        } else if (word == "-j" || word == "--jobs" || word.starts_with("--jobs=")) {
+            std::string value;
+            if (std::string problem = valueOf(word, value); !problem.empty()) return problem;
+            const std::optional<unsigned> jobs = ParseJobs(value);
+            if (!jobs) {
+                return "--jobs: " + Quoted(value) + " is not a whole number from 1 to " +
+                       std::to_string(kMaxJobs);
+            }
+            run.jobs = *jobs;
         } else if (word == "-o" || word == "--output" || word.starts_with("--output=")) {
             if (std::string problem = valueOf(word, run.output); !problem.empty()) return problem;
         } else if (word.starts_with("--")) {
@@ -333,28 +347,31 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     command->WriteHeading(header, writer);
 
     Progress progress(err, input, entry->name);
-    long badRows = 0;
-    std::uint64_t rows = 0;
-    // The run stops at the first write that fails (a full disk): nothing after it can land.
-    while (!writer.Failed() && reader.Next()) {
-        if ((++rows & 0xFFF) == 0) progress.Update(reader.BytesRead());
-        const std::span<const std::string_view> fields = reader.Fields();
-        std::string refusal;
-        if (fields.size() != header.Size()) {
-            refusal = std::to_string(fields.size()) + " fields where the heading has " +
-                      std::to_string(header.Size());
-        } else {
-            command->SetLine(reader.Line());
-            refusal = command->Row(header, fields, writer);
-        }
-        if (refusal.empty()) continue;
+    RecordLoop loop{.reader = reader,
+                    .header = header,
+                    .command = *command,
+                    .makeShareCommand =
+                        [&] {
+                            std::string unused;
+                            std::unique_ptr<RowCommand> share = entry->make(run.options, unused);
+                            Header heading = header;
+                            share->Begin(heading, unused);
+                            return share;
+                        },
+                    .writer = writer,
+                    .output = target.File(),
+                    .err = err,
+                    .keepGoing = run.keepGoing,
+                    .jobs = run.jobs,
+                    .progress = [&](std::uint64_t bytes) { progress.Update(bytes); },
+                    .progressDone = [&] { progress.Done(); }};
+    const RecordLoopResult records = RunRecords(loop);
+    if (records.stopped) return 1;  // the target discards its temporary file
+    if (records.writeError != 0) {
         progress.Done();
-        std::fprintf(err, "line %ld%s %s\n", reader.Line(),
-                     refusal.starts_with("column ") ? "," : ":", refusal.c_str());
-        ++badRows;
-        if (!run.keepGoing) return 1;  // the target discards its temporary file
-        command->Refused(header, fields, writer);
+        return Refuse(err, target.Problem(records.writeError));
     }
+    long badRows = records.badRows;
     progress.Done();
     if (reader.Failed()) return Refuse(err, reader.Error());
     if (problem = command->Finish(writer); !problem.empty()) {

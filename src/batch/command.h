@@ -39,6 +39,26 @@ class RowCommand {
     // The input line of the record Row is given (for refusals that name an earlier line).
     void SetLine(long line) { line_ = line; }
 
+    // --- Running on several jobs (--jobs) ---------------------------------------------------
+    // The run is parted into shares of records, each run in input order by a fresh command
+    // (made from the same options, Begin on the same heading) on a thread of its own; the
+    // driver writes the shares' rows and refusals in input order.
+    struct Sharing {
+        bool shared = false;  // false: the whole run on one job
+        // Where a share had best end: before a record whose value in this column differs from
+        // the record before (a new station); none: anywhere.
+        std::optional<std::size_t> breakAtChangeOf;
+    };
+    virtual Sharing Shares() const { return {}; }
+    // True when this command, having run every record before `later`'s share, would have
+    // carried something into that share's records (a station going on across the break):
+    // the driver then runs the share again with this command instead. `later` is of the same
+    // class as this.
+    virtual bool CarriesInto(const RowCommand& /*later*/) const { return false; }
+    // Takes over what `later` (of the same class), having run the share after this
+    // command's records, leaves for the records after it and for the end note.
+    virtual void Absorb(const RowCommand& /*later*/) {}
+
   protected:
     long Line() const { return line_; }
 

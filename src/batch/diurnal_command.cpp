@@ -45,6 +45,9 @@ class DiurnalRows : public RowCommand {
         return "";
     }
 
+    // Each day is computed on its own.
+    Sharing Shares() const override { return {.shared = true, .breakAtChangeOf = {}}; }
+
   private:
     const FfmcMethod method_;
     DiurnalDayReader reader_;

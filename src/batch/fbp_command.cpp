@@ -120,6 +120,15 @@ class FbpRows : public RowCommand {
         return "";
     }
 
+    Sharing Shares() const override { return {.shared = true, .breakAtChangeOf = {}}; }
+
+    void Absorb(const RowCommand& later) override {
+        const auto& share = static_cast<const FbpRows&>(later);
+        for (std::size_t i = 0; i < defaulted_.size(); ++i) {
+            if (share.defaulted_[i]) defaulted_[i] = true;
+        }
+    }
+
   private:
     // D0 blank or 0 means "worked out", which is also what the calculator does.
     static bool TakesCalculatorValue(std::string_view name) { return name != "D0"; }

@@ -67,6 +67,7 @@ class FwiRows : public RowCommand {
                 carried_ = start_;
                 lastId_.assign(id);
             }
+            if (!started_) firstId_ = lastId_;
         }
         started_ = true;
         const FwiCodes day = CalcFwiDay(carried_.ffmc, carried_.dmc, carried_.dc,
@@ -103,6 +104,24 @@ class FwiRows : public RowCommand {
                " with empty results; the chain went on from the day before each";
     }
 
+    // Stations are chained apart: shares break where the id changes. Without an id the whole
+    // input is one chain.
+    Sharing Shares() const override { return {.shared = id_.has_value(), .breakAtChangeOf = id_}; }
+
+    bool CarriesInto(const RowCommand& later) const override {
+        const auto& share = static_cast<const FwiRows&>(later);
+        return started_ && share.started_ && share.firstId_ == lastId_;
+    }
+
+    void Absorb(const RowCommand& later) override {
+        const auto& share = static_cast<const FwiRows&>(later);
+        refusedDays_ += share.refusedDays_;
+        if (!share.started_) return;
+        carried_ = share.carried_;
+        lastId_ = share.lastId_;
+        started_ = true;
+    }
+
   private:
     struct Rules {
         ValueRule month = FwiFormRange("month");
@@ -116,6 +135,7 @@ class FwiRows : public RowCommand {
     Codes carried_;
     std::optional<std::size_t> id_, month_, temperature_, humidity_, wind_, rain_;
     std::string lastId_;
+    std::string firstId_;  // of the first day computed
     bool started_ = false;
     long refusedDays_ = 0;
 };

@@ -205,6 +205,9 @@ class HourlyRows : public RowCommand {
         return "";
     }
 
+    // Each day and site is computed on its own.
+    Sharing Shares() const override { return {.shared = true, .breakAtChangeOf = {}}; }
+
   private:
     const bool summary_;
     DiurnalDayReader reader_;

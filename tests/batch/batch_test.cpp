@@ -611,6 +611,11 @@ INSTANTIATE_TEST_SUITE_P(
                     kFwiHead,
                     2,
                     "emberlin fwi: --ffmc: 120 is outside 0 to 101\n"},
+        RefusalCase{"JobsNotACount",
+                    {"fbp", "--jobs=0"},
+                    kFwiHead,
+                    2,
+                    "emberlin fbp: --jobs: \"0\" is not a whole number from 1 to 256\n"},
         RefusalCase{"Fwi2025RepeatedHour",
                     {"fwi2025"},
                     kFwi2025Head + "S,46,-77,-4,2007,5,10,8,15,90,3,0\n"
@@ -694,6 +699,132 @@ TEST(KeepGoing, KeepsRefusedDaysInPlace) {
     }
     EXPECT_EQ(run.output[5][5], "");  // the short row padded to the heading
 }
+
+// --- --jobs -------------------------------------------------------------------------------
+
+// Inputs of a few thousand records, so that a run on several jobs parts them into many
+// shares; bad rows, blanks and station changes fall in different shares.
+std::string JobsFbpInput() {
+    static const char* kFuels[] = {"C1", "C-2", "c3", "C4", "C5", "C6", "C7",  "D1", "M1",
+                                   "M2", "M3",  "M4", "S1", "S2", "S3", "O1a", "O1b"};
+    std::string csv = "FuelType,FFMC,BUI,WS,WD,GS,cc,note\n";
+    for (int i = 0; i < 2600; ++i) {
+        csv += std::string(kFuels[i % 17]) + "," + (i == 700 || i == 2100 ? "120" : "88.5") + "," +
+               std::to_string(20 + i % 90) + "," + std::to_string(i % 47) + "," +
+               (i > 1500 && i % 400 == 0 ? "" : std::to_string(i % 360)) + ",12,85,\"r " +
+               std::to_string(i) + "\"\n";
+        if (i == 1900) csv += "C2,90\n";
+    }
+    return csv;
+}
+
+// Station A runs past the first share, a refused day of B sits at the break and A goes on
+// after it (its chain unbroken), then short stations; ids written with blanks around them.
+std::string JobsFwiInput(bool ids) {
+    std::string csv = (ids ? "id," : "") + kFwiHead;
+    auto day = [&](std::string_view id, int i, bool bad) {
+        if (ids) csv += std::string(id) + ",";
+        csv += std::to_string(4 + i % 6) + "," + std::to_string(5 + i % 25) + "," +
+               (bad ? "120" : std::to_string(20 + i % 70)) + "," + std::to_string(i % 40) + "," +
+               (i % 7 == 0 ? "3.5" : "0") + "\n";
+    };
+    for (int i = 0; i < 1100; ++i) day("A", i, false);
+    day("B", 0, true);
+    for (int i = 0; i < 300; ++i) day(i == 0 ? " A" : "A", i, i == 150);
+    for (int station = 0; station < 12; ++station) {
+        for (int i = 0; i < 150; ++i) day("S" + std::to_string(station), i, i == 60);
+    }
+    return csv;
+}
+
+std::string JobsDayInput(std::string_view head, std::string_view fuel, int days) {
+    std::string csv = std::string(head) + "\n";
+    for (int i = 0; i < days; ++i) {
+        csv += "s" + std::to_string(i) + std::string(fuel) + "," + std::to_string(5 + i % 4) + "," +
+               std::to_string(1 + i % 28) + ",55,-110," + std::to_string(15 + i % 15) + "," +
+               (i == 900 ? "101" : std::to_string(20 + i % 50)) + ",15," +
+               std::to_string(80 + i % 10) + ",8,30,2,30\n";
+    }
+    return csv;
+}
+
+struct JobsCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    std::size_t rows;  // of the output, heading included
+};
+
+void PrintTo(const JobsCase& c, std::ostream* out) { *out << c.name; }
+
+class Jobs : public testing::TestWithParam<JobsCase> {};
+
+// A run on several jobs writes the same bytes to standard output and to standard error, and
+// ends with the same status, as a run on one: rows in input order, every refusal in order,
+// the end notes, a run stopped at its first bad row, a read error after some shares.
+TEST_P(Jobs, SameBytesAsOneJob) {
+    const JobsCase& c = GetParam();
+    struct Run {
+        int status;
+        std::string out, err;
+    };
+    auto run = [&](const char* jobs) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin() + 1, {"--jobs", jobs});
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        std::FILE* in = std::tmpfile();
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        std::fputs(c.input.c_str(), in);
+        std::rewind(in);
+        Run result{RunBatch(views, in, out, err), ReadFile(out), ReadFile(err)};
+        for (std::FILE* file : {in, out, err}) std::fclose(file);
+        return result;
+    };
+    const Run one = run("1");
+    EXPECT_EQ(one.status, c.status) << one.err;
+    std::size_t rows = 0;
+    for (std::size_t at = one.out.find("\r\n"); at != std::string::npos;
+         at = one.out.find("\r\n", at + 1)) {
+        ++rows;
+    }
+    EXPECT_EQ(rows, c.rows);
+    for (const char* jobs : {"2", "5"}) {
+        SCOPED_TRACE(jobs);
+        const Run many = run(jobs);
+        EXPECT_EQ(many.status, one.status);
+        EXPECT_TRUE(many.out == one.out) << "outputs differ";
+        EXPECT_EQ(many.err, one.err);
+    }
+}
+
+const std::string kJobsDiurnalHead = "site,mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax";
+const std::string kJobsHourlyHead =
+    "site,FuelType,mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax";
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, Jobs,
+    testing::Values(JobsCase{"FbpKeepGoing", {"fbp", "--keep-going"}, JobsFbpInput(), 1, 2599},
+                    JobsCase{"FbpStopsAtFirstBadRow", {"fbp"}, JobsFbpInput(), 1, 701},
+                    JobsCase{"FwiStationsKeepGoing",
+                             {"fwi", "--keep-going", "--dc", "40"},
+                             JobsFwiInput(true),
+                             1,
+                             3202},
+                    JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 1101},
+                    JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 3202},
+                    JobsCase{"DiurnalReadErrorAfterShares",
+                             {"diurnal", "--keep-going"},
+                             JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
+                             1,
+                             1 + 1499 * 24},
+                    JobsCase{"HourlySummary",
+                             {"hourly", "--summary", "--keep-going"},
+                             JobsDayInput(kJobsHourlyHead, ",C2", 1100),
+                             1,
+                             1100}),
+    [](const testing::TestParamInfo<JobsCase>& row) { return std::string(row.param.name); });
 
 // Each month's last day is a day and the day after it is refused; 29 February is taken.
 TEST(DiurnalCommand, DaysOfEachMonth) {

@@ -27,33 +27,46 @@ constexpr KnownSize kKnownSizes[] = {
 
 QString PathFor(const QString& name) { return QStringLiteral(":/images/%1.svg").arg(name); }
 
-// Draws its SVG once, on first paint, into a pixmap at the screen's pixel ratio, and blits
-// that pixmap afterwards: the scenes are large drawings, too slow to re-render on each paint
-// and needless to render for windows that are never opened.
+// Shows a picture from the bitmap drawn for the screen's scale when the program was built
+// (one or two device pixels a pixel; at two it stays sharp on a high-density screen).
+// Another scale, or a picture without its bitmap, draws its SVG once, on first paint, into a
+// pixmap at that scale: the scenes are large drawings, too slow to parse on each paint and
+// needless to draw for windows that are never opened.
 class SvgPicture : public QWidget {
   public:
-    SvgPicture(const QString& path, QSize size, QWidget* parent) : QWidget(parent), path_(path) {
+    SvgPicture(const QString& name, QSize size, QWidget* parent) : QWidget(parent), name_(name) {
         setFixedSize(size);
     }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         const qreal ratio = devicePixelRatioF();
-        if (cache_.isNull() || cache_.devicePixelRatio() != ratio) {
-            cache_ = QPixmap(size() * ratio);
-            cache_.setDevicePixelRatio(ratio);
-            cache_.fill(Qt::transparent);
-            QPainter cachePainter(&cache_);
-            QSvgRenderer renderer(path_);
-            renderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
-            ++rendered;
-        }
+        if (cache_.isNull() || cache_.devicePixelRatio() != ratio) Draw(ratio);
         QPainter painter(this);
-        painter.drawPixmap(0, 0, cache_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), cache_);
     }
 
   private:
-    QString path_;
+    void Draw(qreal ratio) {
+        ++rendered;
+        if (ratio == 1 || ratio == 2) {
+            const QString bitmap =
+                QStringLiteral(":/prerendered/%1_x%2.png").arg(name_).arg(static_cast<int>(ratio));
+            if (cache_.load(bitmap) && cache_.size() == size() * ratio) {
+                cache_.setDevicePixelRatio(ratio);
+                return;
+            }
+        }
+        cache_ = QPixmap(size() * ratio);
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(Qt::transparent);
+        QPainter cachePainter(&cache_);
+        QSvgRenderer renderer(PathFor(name_));
+        renderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
+    }
+
+    QString name_;
     QPixmap cache_;
 };
 
@@ -94,7 +107,7 @@ QWidget* MakePicture(const QString& name, const QString& title, QWidget* parent)
     QWidget* picture = nullptr;
     const QSize size = PictureSize(name);
     if (size.isValid()) {
-        picture = new SvgPicture(PathFor(name), size, parent);
+        picture = new SvgPicture(name, size, parent);
     } else {
         auto* frame = new QLabel(title, parent);
         frame->setFrameShape(QFrame::Box);

@@ -13,8 +13,8 @@ QWidget* MakePicture(const QString& name, const QString& title, QWidget* parent)
 // The natural size of a bundled picture (empty when it is not bundled).
 QSize PictureSize(const QString& name);
 
-// How many times a picture has been drawn from its SVG in this run (a picture draws on its
-// first paint, and again only when the screen's pixel ratio changes).
+// How many times a picture has been drawn in this run, from its bitmap or its SVG (a picture
+// draws on its first paint, and again only when the screen's pixel ratio changes).
 int PicturesRendered();
 
 }  // namespace emberlin::ui

@@ -11,6 +11,7 @@ static void InitBundle() {
     Q_INIT_RESOURCE(emberlin);
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(guide);
+    Q_INIT_RESOURCE(prerendered);
 }
 
 namespace emberlin::ui {

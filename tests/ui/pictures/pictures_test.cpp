@@ -78,6 +78,14 @@ class PicturesTest : public QObject {
             painter.end();
             QVERIFY2(image.pixelColor(image.width() / 2, image.height() / 2).alpha() > 0,
                      qPrintable(name));
+            // The bitmaps drawn at build time for one and two device pixels a pixel, which a
+            // window shows at those scales instead of parsing the scene.
+            for (int zoom : {1, 2}) {
+                const QImage bitmap(QStringLiteral(":/prerendered/%1_x%2.png").arg(name).arg(zoom));
+                QCOMPARE(bitmap.size(), kPictureSizes.at(name) * zoom);
+                QVERIFY2(bitmap.pixelColor(bitmap.width() / 2, bitmap.height() / 2).alpha() > 0,
+                         qPrintable(name));
+            }
         }
         qInstallMessageHandler(previous);
         // The icon reads at the small sizes too.

@@ -1,0 +1,202 @@
+"""EMBERLIN's figures in one table: start-up beside the floor (a bare Qt dialog of 20 buttons
+from the same bench tree), the first paint and the reopening of every window, the actions,
+memory, and the batch commands on one job and on every core, each over ROUNDS interleaved
+rounds (min and median); then the engine programs' figures (Google Benchmark repetitions)
+and the Python module's. Runs under the display of scripts/startup_bench.sh.
+
+Usage: bench_table.py BENCH_BUILD_DIR   (environment: ROUNDS, default 10; BATCH_ROWS, 100000)
+"""
+import json
+import os
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = sys.argv[1]
+ROUNDS = int(os.environ.get("ROUNDS", "10"))
+BATCH_ROWS = int(os.environ.get("BATCH_ROWS", "100000"))
+CORES = len(os.sched_getaffinity(0))
+
+
+def load():
+    with open("/proc/loadavg") as f:
+        return " ".join(f.read().split()[:3])
+
+
+def run(args, env=None):
+    """Wall milliseconds, peak resident MB and standard output of one run."""
+    start = time.perf_counter()
+    child = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    out = child.stdout.read()
+    _, status, usage = os.wait4(child.pid, 0)
+    child.returncode = os.waitstatus_to_exitcode(status)
+    elapsed = (time.perf_counter() - start) * 1000
+    if child.returncode != 0:
+        print(f"bench: {' '.join(args)} exited with {child.returncode}", file=sys.stderr)
+    return elapsed, usage.ru_maxrss / 1024, out.decode()
+
+
+def fbp_input(path):
+    fuels = ("C1", "C2", "C3", "C4", "C5", "C6", "C7", "D1", "D2", "M1", "M2", "M3", "M4",
+             "S1", "S2", "S3", "O1a", "O1b")
+    with open(path, "w") as f:
+        f.write("FuelType,FFMC,BUI,WS,WD,GS,Aspect,Dj,LAT,LONG,ELV,hr,Accel,PC,PDF,cc,GFL\n")
+        for i in range(BATCH_ROWS):
+            f.write(f"{fuels[i % 18]},{80 + i % 21}.{i % 10},{10 + (i * 7) % 150},"
+                    f"{(i * 13) % 60},{(i * 37) % 360},{(i * 11) % 60},{(i * 53) % 360},"
+                    f"{120 + i % 150},55.5,-110.2,500,1,{i % 2},50,50,85,0.35\n")
+
+
+class Figures:
+    """Samples by figure, in the order first met."""
+
+    def __init__(self):
+        self.samples = {}
+
+    def add(self, name, value):
+        self.samples.setdefault(name, []).append(value)
+
+
+def main():
+    driver = os.path.join(BUILD, "emberlin_startup")
+    floor = os.path.join(BUILD, "floor_dialog")
+    program = os.path.join(BUILD, "emberlin")
+    figures = Figures()
+    load_before = load()
+    started = time.time()
+
+    tmp = tempfile.mkdtemp(prefix="emberlin_bench_")
+    batch_in = os.path.join(tmp, "fbp.csv")
+    fbp_input(batch_in)
+    # Warm-up: the font cache, the page cache of the programs and the input.
+    for args in ([driver], [floor], [program, "fbp", batch_in, "-o", "/dev/null"]):
+        run(args)
+
+    for _ in range(ROUNDS):
+        ms, rss, _ = run([floor])
+        figures.add(("start", "floor"), ms)
+        figures.add(("rss", "floor"), rss)
+        ms, rss, _ = run([driver])
+        figures.add(("start", "emberlin"), ms)
+        figures.add(("rss", "emberlin"), rss)
+        for mode in ("--windows", "--time-actions"):
+            for line in run([driver, mode])[2].splitlines():
+                kind, name, value = line.split("\t")
+                figures.add((kind, name), float(value))
+        for jobs in (1, CORES):
+            ms, _, _ = run([program, "fbp", "--jobs", str(jobs), batch_in, "-o", "/dev/null"])
+            figures.add(("batch", jobs), BATCH_ROWS / (ms / 1000))
+
+    samples = figures.samples
+    mins = {key: min(v) for key, v in samples.items()}
+    meds = {key: statistics.median(v) for key, v in samples.items()}
+    rows = []  # figure, min, median, floor, limit, within
+
+    def row(name, key, unit, limit=None, floor=None, higher_better=False, fmt="{:.1f}"):
+        if key not in samples:
+            rows.append((name, "-", "-", "", "", "missing"))
+            return
+        lo, med = mins[key], meds[key]
+        within = ""
+        if limit is not None:
+            within = "yes" if (med >= limit if higher_better else med <= limit) else "NO"
+        rows.append((name, fmt.format(lo) + unit, fmt.format(med) + unit,
+                     "" if floor is None else fmt.format(floor) + unit,
+                     "" if limit is None else ((">= " if higher_better else "<= ") +
+                                               fmt.format(limit) + unit), within))
+
+    floor_start = meds[("start", "floor")]
+    row("start-up to the painted main menu", ("start", "emberlin"), " ms",
+        1.3 * floor_start, floor_start)
+    ratios = [e / f for e, f in zip(samples[("start", "emberlin")], samples[("start", "floor")])]
+    samples[("ratio", "start")] = ratios
+    mins[("ratio", "start")], meds[("ratio", "start")] = min(ratios), statistics.median(ratios)
+    row("  ratio to the floor (round by round)", ("ratio", "start"), "x", 1.3, None, False,
+        "{:.2f}")
+
+    windows = [name for kind, name in samples if kind == "first"]
+    for name in windows:
+        row(f"first paint: {name}", ("first", name), " ms", 50)
+        row(f"  GUI thread's processor time", ("first-cpu", name), " ms")
+        row(f"  reopened", ("reopen", name), " ms", 10)
+        row(f"  reopened, processor time", ("reopen-cpu", name), " ms")
+    for kind, name in list(samples):
+        if kind == "missing":
+            rows.append((f"window not opened: {name}", "", "", "", "", "NO"))
+    for kind, name in list(samples):
+        if kind == "action":
+            row(f"action: {name}", (kind, name), " ms", 16)
+        elif kind == "draw":
+            row(f"drawing after a Calculate: {name}", (kind, name), " ms", 16)
+
+    floor_rss = meds[("rss", "floor")]
+    row("memory at the main menu (peak RSS)", ("rss", "emberlin"), " MB", 1.3 * floor_rss,
+        floor_rss)
+    row("memory, every window opened once (peak)", ("rss", "peak, every window opened"), " MB",
+        100)
+    menu_mb = meds.get(("rss", "at menu"), 0)
+    row(f"memory after closing them (menu {menu_mb:.1f} MB)", ("rss", "after closing them"),
+        " MB", menu_mb + 10)
+
+    row("fbp rows per second, --jobs 1", ("batch", 1), "/s", None, None, True, "{:.0f}")
+    row(f"fbp rows per second, --jobs {CORES}", ("batch", CORES), "/s", None, None, True,
+        "{:.0f}")
+    speedups = [n / o for o, n in zip(samples[("batch", 1)], samples[("batch", CORES)])]
+    samples[("speedup", "fbp")] = speedups
+    mins[("speedup", "fbp")] = min(speedups)
+    meds[("speedup", "fbp")] = statistics.median(speedups)
+    row(f"  fbp speed-up on {CORES} cores (round by round)", ("speedup", "fbp"), "x",
+        1.7 if CORES >= 2 else None, None, True, "{:.2f}")
+    load_after_rounds = load()
+
+    # The engine programs: min and median of their own repetitions.
+    for program_name in ("engine_bench", "forms_bench", "growth_bench", "batch_bench"):
+        path = os.path.join(BUILD, program_name)
+        if not os.path.exists(path):
+            continue
+        done = subprocess.run(
+            [path, "--benchmark_format=json", "--benchmark_repetitions=10",
+             "--benchmark_min_time=0.02"], capture_output=True, text=True)
+        if done.returncode != 0:
+            rows.append((f"{program_name} failed", "", "", "", "", "NO"))
+            continue
+        times = {}
+        for entry in json.loads(done.stdout)["benchmarks"]:
+            if entry.get("run_type") != "iteration":
+                continue
+            unit = entry["time_unit"]
+            times.setdefault((entry["run_name"], unit), []).append(entry["real_time"])
+        for (name, unit), values in times.items():
+            rows.append((f"{program_name} {name}", f"{min(values):.4g} {unit}",
+                         f"{statistics.median(values):.4g} {unit}", "", "", ""))
+
+    # The Python module beside numpy and the C++ engine: one run (best of its own repeats).
+    env = dict(os.environ, PYTHONPATH=os.path.join(BUILD, "python"))
+    array = subprocess.run(["/usr/bin/python3", "python/bench/array_bench.py", BUILD],
+                           capture_output=True, text=True, env=env)
+    if array.returncode == 0:
+        for line in array.stdout.splitlines():
+            found = re.match(r"\s*(.+?)\s{2,}\S+ \S+/s\s+([\d.]+) ns each", line)
+            if found:
+                rows.append((f"python array_bench: {found[1]}, per case", "",
+                             found[2] + " ns", "", "", ""))
+    else:
+        rows.append(("python/bench/array_bench.py did not run", "", "", "", "", ""))
+
+    width = max(len(r[0]) for r in rows)
+    print(f"EMBERLIN bench: {ROUNDS} interleaved rounds, {CORES} cores, "
+          f"{BATCH_ROWS} fbp rows; load average (1, 5, 15 min) before {load_before}, "
+          f"after the rounds {load_after_rounds}, at the end {load()}; "
+          f"{time.time() - started:.0f} s")
+    header = ("figure", "min", "median", "floor", "limit", "within")
+    print(f"{header[0]:<{width}}  {header[1]:>14}  {header[2]:>14}  {header[3]:>10}  "
+          f"{header[4]:>14}  {header[5]}")
+    for r in rows:
+        print(f"{r[0]:<{width}}  {r[1]:>14}  {r[2]:>14}  {r[3]:>10}  {r[4]:>14}  {r[5]}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,353 @@
+#include "batch/jobs.h"
+
+#include <sched.h>
+#include <stdio.h>  // fopencookie
+
+#include <cerrno>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <thread>
+#include <vector>
+
+#include "common/number_text.h"
+
+namespace emberlin::batch {
+
+namespace {
+
+// A share closes at the first break after this many records or input bytes: large enough
+// that handing it over costs little beside its rows, small enough to keep every core busy.
+constexpr std::size_t kShareRecords = 1024;
+constexpr std::size_t kShareBytes = std::size_t{1} << 18;
+// A share closes here even without a break (one station's long series): the command then
+// says whether its next share must run again after it.
+constexpr std::size_t kShareLimitBytes = std::size_t{4} << 20;
+
+// Runs one record; the refusal or "".
+std::string RunRecord(RowCommand& command, const Header& header,
+                      std::span<const std::string_view> fields, long line, CsvWriter& out) {
+    if (fields.size() != header.Size()) {
+        return std::to_string(fields.size()) + " fields where the heading has " +
+               std::to_string(header.Size());
+    }
+    command.SetLine(line);
+    return command.Row(header, fields, out);
+}
+
+// "line 17, column rh: 120 is outside 1 to 100\n", "line 4: 3 fields where ...\n".
+std::string RefusalLine(long line, const std::string& refusal) {
+    return "line " + std::to_string(line) + (refusal.starts_with("column ") ? ", " : ": ") +
+           refusal + "\n";
+}
+
+// The records of one share, copied out of the reader, and what running them gave.
+struct Share {
+    struct Record {
+        std::size_t firstField;
+        std::size_t fieldCount;
+        long line;
+    };
+    std::string chars;
+    std::vector<std::size_t> ends;  // of each field in chars
+    std::vector<Record> records;
+
+    std::unique_ptr<RowCommand> command;  // fresh, then as the share's last record left it
+    std::string output;
+    std::string refusals;  // as written to standard error, in order
+    long badRows = 0;
+    bool stopped = false;
+    bool done = false;
+
+    // Empties the share for the next records, keeping its memory.
+    void Clear() {
+        chars.clear();
+        ends.clear();
+        records.clear();
+        command.reset();
+        output.clear();
+        refusals.clear();
+        badRows = 0;
+        stopped = false;
+        done = false;
+    }
+
+    void Add(std::span<const std::string_view> fields, long line) {
+        records.push_back({ends.size(), fields.size(), line});
+        for (std::string_view field : fields) {
+            chars.append(field);
+            ends.push_back(chars.size());
+        }
+    }
+
+    std::span<const std::string_view> Fields(const Record& record,
+                                             std::vector<std::string_view>& views) const {
+        views.clear();
+        std::size_t start = record.firstField == 0 ? 0 : ends[record.firstField - 1];
+        for (std::size_t f = record.firstField; f < record.firstField + record.fieldCount; ++f) {
+            views.emplace_back(chars.data() + start, ends[f] - start);
+            start = ends[f];
+        }
+        return views;
+    }
+
+    std::string_view Field(const Record& record, std::size_t column) const {
+        const std::size_t f = record.firstField + column;
+        const std::size_t start = f == 0 ? 0 : ends[f - 1];
+        return {chars.data() + start, ends[f] - start};
+    }
+
+    // Whether the share ends before the record `next`.
+    bool EndsBefore(std::span<const std::string_view> next,
+                    const RowCommand::Sharing& sharing) const {
+        if (records.empty()) return false;
+        if (chars.size() >= kShareLimitBytes) return true;
+        if (records.size() < kShareRecords && chars.size() < kShareBytes) return false;
+        if (!sharing.breakAtChangeOf) return true;
+        const std::size_t column = *sharing.breakAtChangeOf;
+        const Record& last = records.back();
+        return column < last.fieldCount && column < next.size() &&
+               Field(last, column) != next[column];
+    }
+};
+
+// A stream that appends to a string: a share's output, whose string keeps its capacity from
+// one share to the next (fresh pages for every share would cost more than its rows).
+std::FILE* StringFile(std::string& sink) {
+    cookie_io_functions_t io{};
+    io.write = [](void* cookie, const char* data, std::size_t size) -> ssize_t {
+        static_cast<std::string*>(cookie)->append(data, size);
+        return static_cast<ssize_t>(size);
+    };
+    std::FILE* file = fopencookie(&sink, "w", io);
+    if (file == nullptr) throw std::bad_alloc();
+    return file;
+}
+
+void RunShare(Share& share, const Header& header, bool keepGoing) {
+    std::FILE* file = StringFile(share.output);
+    {
+        CsvWriter out(file);
+        std::vector<std::string_view> views;
+        for (const Share::Record& record : share.records) {
+            const std::span<const std::string_view> fields = share.Fields(record, views);
+            const std::string refusal = RunRecord(*share.command, header, fields, record.line, out);
+            if (refusal.empty()) continue;
+            share.refusals += RefusalLine(record.line, refusal);
+            ++share.badRows;
+            if (!keepGoing) {
+                share.stopped = true;
+                break;
+            }
+            share.command->Refused(header, fields, out);
+        }
+    }
+    std::fclose(file);
+}
+
+// Worker threads running shares in the order given.
+class SharePool {
+  public:
+    SharePool(unsigned threads, const RecordLoop& loop) : loop_(loop) {
+        for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
+    }
+    ~SharePool() {
+        {
+            std::lock_guard lock(mutex_);
+            quit_ = true;
+            queue_.clear();
+        }
+        wake_.notify_all();
+        for (std::thread& thread : threads_) thread.join();
+    }
+    SharePool(const SharePool&) = delete;
+    SharePool& operator=(const SharePool&) = delete;
+
+    void Submit(std::shared_ptr<Share> share) {
+        {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(share));
+        }
+        wake_.notify_one();
+    }
+
+    void WaitFor(const Share& share) {
+        std::unique_lock lock(mutex_);
+        done_.wait(lock, [&] { return share.done; });
+    }
+
+  private:
+    void Work() {
+        while (true) {
+            std::shared_ptr<Share> share;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [&] { return quit_ || !queue_.empty(); });
+                if (quit_) return;
+                share = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            share->command = loop_.makeShareCommand();
+            RunShare(*share, loop_.header, loop_.keepGoing);
+            {
+                std::lock_guard lock(mutex_);
+                share->done = true;
+            }
+            done_.notify_all();
+        }
+    }
+
+    const RecordLoop& loop_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable done_;
+    std::deque<std::shared_ptr<Share>> queue_;
+    bool quit_ = false;
+    std::vector<std::thread> threads_;
+};
+
+RecordLoopResult RunOneJob(RecordLoop& loop) {
+    RecordLoopResult result;
+    std::uint64_t rows = 0;
+    // The run stops at the first write that fails (a full disk): nothing after it can land.
+    while (!loop.writer.Failed() && loop.reader.Next()) {
+        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
+        const std::span<const std::string_view> fields = loop.reader.Fields();
+        const std::string refusal =
+            RunRecord(loop.command, loop.header, fields, loop.reader.Line(), loop.writer);
+        if (refusal.empty()) continue;
+        loop.progressDone();
+        std::fputs(RefusalLine(loop.reader.Line(), refusal).c_str(), loop.err);
+        ++result.badRows;
+        if (!loop.keepGoing) {
+            result.stopped = true;
+            return result;
+        }
+        loop.command.Refused(loop.header, fields, loop.writer);
+    }
+    return result;
+}
+
+// Puts a finished share in the output; false when the run ends with it.
+bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
+    if (loop.command.CarriesInto(*share.command)) {
+        // The share's first station goes on from the last one: run it again with the command
+        // that ran the records before it.
+        std::vector<std::string_view> views;
+        for (const Share::Record& record : share.records) {
+            if (loop.writer.Failed()) break;
+            const std::span<const std::string_view> fields = share.Fields(record, views);
+            const std::string refusal =
+                RunRecord(loop.command, loop.header, fields, record.line, loop.writer);
+            if (refusal.empty()) continue;
+            loop.progressDone();
+            std::fputs(RefusalLine(record.line, refusal).c_str(), loop.err);
+            ++result.badRows;
+            if (!loop.keepGoing) {
+                result.stopped = true;
+                return false;
+            }
+            loop.command.Refused(loop.header, fields, loop.writer);
+        }
+        if (loop.writer.Failed()) {
+            result.writeError = loop.writer.Error();
+            return false;
+        }
+        return true;
+    }
+    if (!loop.writer.Flush()) {
+        result.writeError = loop.writer.Error();
+        return false;
+    }
+    errno = 0;
+    if (std::fwrite(share.output.data(), 1, share.output.size(), loop.output) !=
+        share.output.size()) {
+        result.writeError = errno != 0 ? errno : EIO;
+        return false;
+    }
+    if (!share.refusals.empty()) {
+        loop.progressDone();
+        std::fputs(share.refusals.c_str(), loop.err);
+    }
+    result.badRows += share.badRows;
+    loop.command.Absorb(*share.command);
+    if (share.stopped) result.stopped = true;
+    return !share.stopped;
+}
+
+RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing) {
+    RecordLoopResult result;
+    // Bounded shares in flight keep memory flat: reading waits for the oldest one.
+    const std::size_t inFlightLimit = 2 * std::size_t{loop.jobs} + 2;
+    std::deque<std::shared_ptr<Share>> inFlight;
+    SharePool pool(loop.jobs, loop);
+    // Merged shares, emptied for reuse.
+    std::vector<std::shared_ptr<Share>> spare;
+    auto mergeOldest = [&] {
+        std::shared_ptr<Share> oldest = inFlight.front();
+        inFlight.pop_front();
+        pool.WaitFor(*oldest);
+        const bool goOn = MergeShare(loop, *oldest, result);
+        oldest->Clear();
+        spare.push_back(std::move(oldest));
+        return goOn;
+    };
+    auto nextShare = [&] {
+        if (spare.empty()) return std::make_shared<Share>();
+        std::shared_ptr<Share> share = std::move(spare.back());
+        spare.pop_back();
+        return share;
+    };
+    std::shared_ptr<Share> share = nextShare();
+    std::uint64_t rows = 0;
+    while (loop.reader.Next()) {
+        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
+        const std::span<const std::string_view> fields = loop.reader.Fields();
+        if (share->EndsBefore(fields, sharing)) {
+            pool.Submit(share);
+            inFlight.push_back(std::move(share));
+            share = nextShare();
+            while (inFlight.size() > inFlightLimit) {
+                if (!mergeOldest()) return result;
+            }
+        }
+        share->Add(fields, loop.reader.Line());
+    }
+    if (!share->records.empty()) {
+        pool.Submit(share);
+        inFlight.push_back(std::move(share));
+    }
+    while (!inFlight.empty()) {
+        if (!mergeOldest()) return result;
+    }
+    return result;
+}
+
+}  // namespace
+
+unsigned AvailableCores() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) {
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    }
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : cores;
+}
+
+std::optional<unsigned> ParseJobs(std::string_view text) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    const std::optional<int> value = ParseInt(text);
+    if (!value || *value < 1 || static_cast<unsigned>(*value) > kMaxJobs) return std::nullopt;
+    return static_cast<unsigned>(*value);
+}
+
+RecordLoopResult RunRecords(RecordLoop& loop) {
+    const RowCommand::Sharing sharing = loop.command.Shares();
+    if (loop.jobs <= 1 || !sharing.shared) return RunOneJob(loop);
+    return RunShared(loop, sharing);
+}
+
+}  // namespace emberlin::batch
