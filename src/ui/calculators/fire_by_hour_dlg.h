@@ -30,6 +30,7 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     void UpdateResults();
     // Puts the model's last result into the chart's series (timed by the tests).
     void UpdateChart();
+    QSize sizeHint() const override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -44,7 +45,6 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     LabelRoom* summaryRoom_ = nullptr;
     QVBoxLayout* chartHolder_ = nullptr;
     QLabel* chartKey_ = nullptr;
-    LabelRoom* keyRoom_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::unique_ptr<ChartParts> chart_;
 };
