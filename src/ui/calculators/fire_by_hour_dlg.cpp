@@ -77,11 +77,7 @@ class CFireByHourDlg::LabelRoom : public QWidget {
     void SetText(const QString& text) {
         if (text == label_->text()) return;
         label_->setText(text);
-        const int needed = label_->heightForWidth(std::max(width(), 1));
-        if (needed > height_) {
-            height_ = needed;
-            updateGeometry();
-        }
+        Grow();
     }
     QSize sizeHint() const override { return {label_->minimumSizeHint().width(), height_}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -90,9 +86,19 @@ class CFireByHourDlg::LabelRoom : public QWidget {
     void resizeEvent(QResizeEvent* event) override {
         label_->setGeometry(rect());
         QWidget::resizeEvent(event);
+        Grow();
     }
 
   private:
+    // Room for every line of the text at the width the room has (none before it has one).
+    void Grow() {
+        if (width() <= 0) return;
+        const int needed = label_->heightForWidth(width());
+        if (needed <= height_) return;
+        height_ = needed;
+        updateGeometry();
+    }
+
     QLabel* label_;
     int height_;
 };
@@ -190,6 +196,12 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
 
 CFireByHourDlg::~CFireByHourDlg() = default;
 
+QSize CFireByHourDlg::sizeHint() const {
+    // The grid widens to its columns once it holds a day: the window leaves it that room from
+    // the start (the frame then limits it to the screen).
+    return CModelDlg::sizeHint().expandedTo(QSize(1300, 0));
+}
+
 // The series keep their number from the first showing on: an update only replaces points
 // and ranges, which is what keeps it quick.
 struct CFireByHourDlg::ChartParts {
@@ -209,6 +221,8 @@ struct CFireByHourDlg::ChartParts {
 void CFireByHourDlg::showEvent(QShowEvent* event) {
     if (chartView_ == nullptr) {
         BuildChart();  // on first showing, not at program start
+        // The chart's own layout now says the room it needs.
+        chartHolder_->parentWidget()->setMinimumHeight(0);
         frame_->OrderTabs();
     }
     UpdateResults();
@@ -230,8 +244,7 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setAccessibleName(QStringLiteral("Chart key"));
     chartKey_->setTextFormat(Qt::RichText);
     chartKey_->setWordWrap(true);
-    keyRoom_ = new LabelRoom(chartKey_, 6, this);
-    chartHolder_->addWidget(keyRoom_);
+    chartHolder_->addWidget(chartKey_);
     // Copy and Save of the chart as it is drawn now (PNG or SVG), with its key and the inputs.
     chartHolder_->addWidget(MakeExportButtons(
         this, [this](QPainter& painter, const QSize& size) { ChartPicture().paint(painter, size); },
@@ -373,7 +386,7 @@ void CFireByHourDlg::UpdateChart() {
         if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
         parts.spanTops[t]->replace(shade);
     }
-    keyRoom_->SetText(ChartKey(thresholds));
+    chartKey_->setText(ChartKey(thresholds));  // laid out again only when a threshold changes
     chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
                                       .arg(ToQ(model_.CurrentCase().fire.fuelType)));
     parts.hfi->replace(hfi);

@@ -33,6 +33,7 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     void UpdateChart();
     // The chart as exported and in the report: its title, the plot, the key and the inputs.
     ChartsPicture ChartPicture() const;
+    QSize sizeHint() const override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -47,7 +48,6 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     LabelRoom* summaryRoom_ = nullptr;
     QVBoxLayout* chartHolder_ = nullptr;
     QLabel* chartKey_ = nullptr;
-    LabelRoom* keyRoom_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::unique_ptr<ChartParts> chart_;
 };

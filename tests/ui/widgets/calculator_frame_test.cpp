@@ -117,8 +117,8 @@ class CalculatorFrameTest : public QObject {
                                    << "90" << QStringList{"resultGrid"};
         QTest::newRow("projection") << Window(&CMainMenuDlg::FuelProjection) << "windSpeed"
                                     << "25" << QStringList{"resultGrid"};
-        QTest::newRow("fire_by_hour") << Window(&CMainMenuDlg::FireByHour) << "threshold1"
-                                      << "4500" << QStringList{"resultGrid", "summary"};
+        QTest::newRow("fire_by_hour") << Window(&CMainMenuDlg::FireByHour) << "bui"
+                                      << "60" << QStringList{"resultGrid", "summary"};
         QTest::newRow("hourly_fwi") << HourlyFwiWindow() << "latitude"
                                     << "46.5" << QStringList{"hourlyGrid", "dailyGrid"};
     }
