@@ -100,22 +100,6 @@ void AppendCsvRow(std::string& out, const std::vector<TableCell>& cells) {
     }
 }
 
-// The results read from a form's result fields: the screen text, and the number from the
-// last calculation where there is one, or else the number the text shows.
-void AddFieldResults(const FormModel& form, const std::vector<std::string>& ids,
-                     const std::vector<std::optional<double>>& values, ResultTable& table) {
-    std::vector<TableCell> row;
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        const Control& c = form.GetControl(ids[i]);
-        table.resultColumns.push_back({NameOf(c.label), UnitOf(c.label)});
-        const std::string text = TrimBlanks(c.text);
-        std::optional<double> value = i < values.size() ? values[i] : std::nullopt;
-        if (!value) value = ParseDouble(text);
-        row.push_back({text, value});
-    }
-    table.rows.push_back(std::move(row));
-}
-
 // The columns of the projection tables after the row's own label.
 const std::vector<TableColumn>& ProjectionColumns() {
     static const std::vector<TableColumn> columns = {
@@ -140,6 +124,17 @@ std::string TrimBlanks(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
+}
+
+FormattedRow& FormattedRow::Gap(std::string_view between) {
+    text.append(between);
+    return *this;
+}
+
+FormattedRow& FormattedRow::Value(std::string_view padded) {
+    text.append(padded);
+    cells.push_back(TrimBlanks(padded));
+    return *this;
 }
 
 std::vector<std::string> RowValues(std::string_view row) {
@@ -385,37 +380,36 @@ ResultTable Exported(const FormModel& form, ResultTable table = {}) {
 
 ResultTable MakeResultsTable(const FwiCalcForm& form) {
     ResultTable table = Exported(form);
-    std::vector<std::optional<double>> values;
-    if (form.LastValues()) values.assign(form.LastValues()->begin(), form.LastValues()->end());
-    AddFieldResults(form,
-                    {"ffmcText", "dmcText", "dcText", "isiText", "buiText", "fwiText", "dsrText"},
-                    values, table);
+    std::vector<TableCell> row;
+    for (std::size_t i = 0; i < kFwiResultCount; ++i) {
+        const FwiResultColumn& column = FwiCalcResults()[i];
+        table.resultColumns.push_back({std::string(column.heading), ""});
+        // The number behind the text from the last calculation, or before any, the number the
+        // text shows.
+        const std::string text = TrimBlanks(form.Text(column.id));
+        row.push_back({text, form.LastValues() ? (*form.LastValues())[i] : ParseDouble(text)});
+    }
+    table.rows.push_back(std::move(row));
     return table;
 }
 
 ResultTable MakeResultsTable(const FbpCalcForm& form) {
     ResultTable table = Exported(form);
-    std::vector<std::optional<double>> values;
-    if (const auto& out = form.LastOutputs()) {
-        // As the form shows them; the fire description is a word; the length-to-breadth
-        // ratio of a fire that does not spread is shown as 0.
-        values = {out->ros,  out->hfi,
-                  out->sfc,  out->tfc,
-                  out->cfb,  std::nullopt,
-                  out->fros, out->bros,
-                  out->ffi,  out->bfi,
-                  out->area, out->perimeter,
-                  out->pgr,  out->ros > 0.001 ? out->lb : 0.0,
-                  out->hsd,  out->fsd,
-                  out->bsd};
+    std::vector<TableCell> row;
+    for (const FbpResultColumn& column : FbpCalcResults()) {
+        table.resultColumns.push_back({std::string(column.heading), std::string(column.unit)});
+        // The screen text, with the number behind it from the last calculation or, before any,
+        // the number the text shows; the fire description has none.
+        const std::string text = TrimBlanks(form.Text(column.id));
+        std::optional<double> value;
+        if (const auto& out = form.LastOutputs()) {
+            value = ResultValue(column, *out);
+        } else if (column.format != ResultFormat::Description) {
+            value = ParseDouble(text);
+        }
+        row.push_back({text, value});
     }
-    AddFieldResults(form,
-                    {"rosText", "hfiText", "sfcText", "tfcText", "cfbText", "fdText", "frosText",
-                     "brosText", "ffiText", "bfiText", "areaText", "perimeterText", "pgrText",
-                     "lbText", "hsdText", "fsdText", "bsdText"},
-                    values, table);
-    // The fire description has no number behind it, whatever its text.
-    table.rows.back()[5].value.reset();
+    table.rows.push_back(std::move(row));
     return table;
 }
 

@@ -77,6 +77,17 @@ struct ResultTable {
 // The text without the blanks at either end.
 std::string TrimBlanks(std::string_view text);
 
+// A fixed-width row and its grid cells, made in one pass: each value goes into the row with
+// its padding and into the cells without the blanks around it.
+struct FormattedRow {
+    std::string text;
+    std::vector<std::string> cells;
+    // Text between the values (blanks, mostly): in the row only.
+    FormattedRow& Gap(std::string_view between);
+    // A value as the row shows it, padding included.
+    FormattedRow& Value(std::string_view padded);
+};
+
 // The pieces of a fixed-width row, split at every run of two or more blanks: the values of
 // the row in their order, as its cells must read.
 std::vector<std::string> RowValues(std::string_view row);

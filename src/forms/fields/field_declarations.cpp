@@ -4,6 +4,7 @@
 
 #include "diurnal/diurnal_weather.h"
 #include "fire/engine_inputs.h"
+#include "fire/fire_by_hour.h"
 #include "forms/content/fuel_catalogue.h"
 #include "fwi2025/hourly_fwi.h"
 
@@ -263,6 +264,8 @@ std::span<const FieldDeclaration> FuelProjectionFields() {
 }
 
 std::span<const FieldDeclaration> FireByHourFields() {
+    // The calculation's own initial case: start hour, duration and thresholds.
+    static const FireByHourCase kCase;
     // clang-format off
     static const FieldDeclaration fields[] = {
         {"pc",            "% Conifer (M1/M2)",          kConifer,         "%",     kInteger, 0,    100,   kSite.pc,
@@ -292,13 +295,13 @@ std::span<const FieldDeclaration> FireByHourFields() {
          "Month of the day, 1 = January to 12 = December"},
         {"day",           "Day",                        "Day",            "",      kInteger, 1,    31,    kFbp.day,
          "Day of the month"},
-        {"startHour",     "Fire Start Hour (0-23)",     "Fire start hour", "",     kInteger, 0,    23,    13,
+        {"startHour",     "Fire Start Hour (0-23)",     "Fire start hour", "",     kInteger, 0,    23,    double(kCase.startHour),
          "Clock hour at which the fire for the area and perimeter columns starts"},
-        {"duration",      "Duration (h)",               "Duration",       "h",     kInteger, 1,    24,    6,
+        {"duration",      "Duration (h)",               "Duration",       "h",     kInteger, 1,    24,    double(kCase.durationHours),
          "Hours the fire burns from its start; start plus duration at most 24"},
-        {"threshold1",    "Threshold 1 (kW/m)",         "Threshold 1",    "kW/m",  kNumber,  0,    50000, 4000,
+        {"threshold1",    "Threshold 1 (kW/m)",         "Threshold 1",    "kW/m",  kNumber,  0,    50000, kCase.thresholds[0],
          "Head fire intensity at and above which an hour is critical, in kW/m"},
-        {"threshold2",    "Threshold 2 (kW/m)",         "Threshold 2",    "kW/m",  kNumber,  0,    50000, 10000,
+        {"threshold2",    "Threshold 2 (kW/m)",         "Threshold 2",    "kW/m",  kNumber,  0,    50000, kCase.thresholds[1],
          "A second, higher critical intensity, in kW/m"},
     };
     // clang-format on

@@ -17,13 +17,6 @@ constexpr std::string_view kProjectionRow =
 constexpr FieldTip kFwiCalcTips[] = {
     {"integerOption", "Show today's values rounded to whole numbers"},
     {"realOption", "Show today's values with two decimals"},
-    {"ffmcText", "Today's Fine Fuel Moisture Code: the moisture of litter and fine fuels"},
-    {"dmcText", "Today's Duff Moisture Code: the moisture of loosely compacted organic layers"},
-    {"dcText", "Today's Drought Code: the moisture of deep, compact organic layers"},
-    {"isiText", "Initial Spread Index: the expected rate of fire spread"},
-    {"buiText", "Buildup Index: the fuel available for combustion"},
-    {"fwiText", "Fire Weather Index: the intensity of a spreading fire"},
-    {"dsrText", "Daily Severity Rating: the difficulty of controlling fires"},
 };
 
 constexpr FieldTip kDiurnalTips[] = {
@@ -37,25 +30,6 @@ constexpr FieldTip kDiurnalTips[] = {
 constexpr FieldTip kFbpCalcTips[] = {
     {"pointIgnition", kPointIgnition},
     {"lineIgnition", kLineIgnition},
-    {"rosText",
-     "Head fire rate of spread at equilibrium (the full rate a fire builds up to), in m/min"},
-    {"hfiText", "Head fire intensity at the elapsed time, in kW/m"},
-    {"sfcText", "Surface fuel consumption, in kg/m\u00b2"},
-    {"tfcText", "Total fuel consumption (surface and crown) at the elapsed time, in kg/m\u00b2"},
-    {"cfbText", "Crown fraction burned at the elapsed time, a fraction from 0 to 1"},
-    {"fdText", "Fire description at the elapsed time: surface, intermittent crown or crown fire"},
-    {"frosText", "Flank fire rate of spread at equilibrium, in m/min"},
-    {"brosText", "Back fire rate of spread at equilibrium, in m/min"},
-    {"ffiText", "Flank fire intensity, in kW/m"},
-    {"bfiText", "Back fire intensity, in kW/m"},
-    {"areaText", "Fire area at the elapsed time, in ha"},
-    {"perimeterText", "Fire perimeter at the elapsed time, in m"},
-    {"pgrText", "Perimeter growth rate at equilibrium, in m/min"},
-    {"lbText", "Length-to-breadth ratio of the fire ellipse"},
-    {"hsdText",
-     "Head fire spread distance at the elapsed time (0 at 0 min: nothing has burned yet), in m"},
-    {"fsdText", "Flank fire spread distance at the elapsed time, in m"},
-    {"bsdText", "Back fire spread distance at the elapsed time, in m"},
 };
 
 constexpr FieldTip kDetectionTips[] = {

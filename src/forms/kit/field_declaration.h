@@ -32,10 +32,6 @@ struct FieldDeclaration {
 
     // A whole-number rule: an int field, or a number field that takes whole numbers only.
     bool Whole() const { return kind != FieldKind::Number; }
-    // "Name (unit)", as the exports head the column.
-    std::string Heading() const {
-        return unit.empty() ? exportName : exportName + " (" + unit + ")";
-    }
 };
 
 // The declaration of `id` among `fields`. Throws std::out_of_range for an id they lack.

@@ -72,41 +72,27 @@ std::array<std::string, DetectionForm::kHeadingLineCount> DetectionHeadings() {
 
 }  // namespace
 
-std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc) {
-    std::string text = " ";
-    text.append(" ").append(FormatInt(clockLabel)).append(" ");
-    text.append("   ").append(kMinutesLabels.at(static_cast<std::size_t>(row)));
-    text.append("   ").append(FormatByMagnitude(out.ros, kHeadRos));
-    text.append("   ").append(FormatByMagnitude(out.hfi, kHeadHfi));
-    text.append("        ").append(FormatByMagnitude(out.fros, kFlankRos));
-    text.append("   ").append(FormatByMagnitude(out.ffi, kFlankHfi));
-    text.append("        ").append(FormatByMagnitude(out.bros, kBackRos));
-    text.append("   ").append(FormatByMagnitude(out.bfi, kBackHfi));
-    text.append("        ").append(FormatByMagnitude(out.area, kArea));
-    text.append("     ").append(FormatByMagnitude(out.perimeter, kPerimeter));
-    text.append("     ").append(FormatByMagnitude(out.pgr, kPgr));
-    text.append("     ").append(FormatByMagnitude(out.cfb, kCfb));
-    text.append("     ").append(FireTypeWord(out.cfb)).append("     ");
-    if (withPoc) text.append("   ").append(FormatInt(ContainmentProbability(out.area, out.hfi)));
-    return text;
-}
-
-std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
-                                           bool withPoc) {
-    return {FormatInt(clockLabel),
-            TrimBlanks(kMinutesLabels.at(static_cast<std::size_t>(row))),
-            TrimBlanks(FormatByMagnitude(out.ros, kHeadRos)),
-            TrimBlanks(FormatByMagnitude(out.hfi, kHeadHfi)),
-            TrimBlanks(FormatByMagnitude(out.fros, kFlankRos)),
-            TrimBlanks(FormatByMagnitude(out.ffi, kFlankHfi)),
-            TrimBlanks(FormatByMagnitude(out.bros, kBackRos)),
-            TrimBlanks(FormatByMagnitude(out.bfi, kBackHfi)),
-            TrimBlanks(FormatByMagnitude(out.area, kArea)),
-            TrimBlanks(FormatByMagnitude(out.perimeter, kPerimeter)),
-            TrimBlanks(FormatByMagnitude(out.pgr, kPgr)),
-            TrimBlanks(FormatByMagnitude(out.cfb, kCfb)),
-            TrimBlanks(FireTypeWord(out.cfb)),
-            withPoc ? FormatInt(ContainmentProbability(out.area, out.hfi)) : std::string()};
+FormattedRow FormatDetectionRow(int clockLabel, int row, const FbpOutputs& out, bool withPoc) {
+    FormattedRow formatted;
+    formatted.Gap("  ").Value(FormatInt(clockLabel)).Gap(" ");
+    formatted.Gap("   ").Value(kMinutesLabels.at(static_cast<std::size_t>(row)));
+    formatted.Gap("   ").Value(FormatByMagnitude(out.ros, kHeadRos));
+    formatted.Gap("   ").Value(FormatByMagnitude(out.hfi, kHeadHfi));
+    formatted.Gap("        ").Value(FormatByMagnitude(out.fros, kFlankRos));
+    formatted.Gap("   ").Value(FormatByMagnitude(out.ffi, kFlankHfi));
+    formatted.Gap("        ").Value(FormatByMagnitude(out.bros, kBackRos));
+    formatted.Gap("   ").Value(FormatByMagnitude(out.bfi, kBackHfi));
+    formatted.Gap("        ").Value(FormatByMagnitude(out.area, kArea));
+    formatted.Gap("     ").Value(FormatByMagnitude(out.perimeter, kPerimeter));
+    formatted.Gap("     ").Value(FormatByMagnitude(out.pgr, kPgr));
+    formatted.Gap("     ").Value(FormatByMagnitude(out.cfb, kCfb));
+    formatted.Gap("     ").Value(FireTypeWord(out.cfb)).Gap("     ");
+    if (withPoc) {
+        formatted.Gap("   ").Value(FormatInt(ContainmentProbability(out.area, out.hfi)));
+    } else {
+        formatted.cells.emplace_back();  // the odds column stays empty
+    }
+    return formatted;
 }
 
 int DetectionClockLabel(int minutes) {
@@ -259,8 +245,9 @@ void DetectionForm::Calculate() {
         const FbpOutputs out = GrownOutputs(grown);
         const int label = DetectionClockLabel(start + kDetectionElapsedMinutes[row]);
         const int index = static_cast<int>(row);
-        rows_[row] = DetectionRowText(label, index, out, withPoc);
-        cells_[row] = DetectionRowCells(label, index, out, withPoc);
+        FormattedRow formatted = FormatDetectionRow(label, index, out, withPoc);
+        rows_[row] = std::move(formatted.text);
+        cells_[row] = std::move(formatted.cells);
         computed[row] = {label, out, withPoc};
     }
     lastRows_ = computed;

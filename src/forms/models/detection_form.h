@@ -19,10 +19,10 @@
 
 namespace emberlin::forms {
 
-// One row of the table: the clock label (hhmm, hours may run past 24), the row number
-// (0..9, which picks the minutes label), the engine's outputs, and whether the fuel is C2
-// (which adds the probability of containment).
-std::string DetectionRowText(int clockLabel, int row, const FbpOutputs& out, bool withPoc);
+// One row of the table and its grid cells: the clock label (hhmm, hours may run past 24), the
+// row number (0..9, which picks the minutes label), the engine's outputs, and whether the fuel
+// is C2 (which adds the probability of containment; its cell is empty otherwise).
+FormattedRow FormatDetectionRow(int clockLabel, int row, const FbpOutputs& out, bool withPoc);
 
 // What one row of the table was made from.
 struct DetectionRow {
@@ -30,11 +30,6 @@ struct DetectionRow {
     FbpOutputs out;
     bool withPoc = false;
 };
-// The same row as grid cells: each value's text without its blanks, the odds empty without
-// C2.
-std::vector<std::string> DetectionRowCells(int clockLabel, int row, const FbpOutputs& out,
-                                           bool withPoc);
-
 // The clock label hhmm of a time `minutes` after the midnight that starts the fire's day.
 // Midnight itself reads 2400; the next day's times read from 15 (00:15) on.
 int DetectionClockLabel(int minutes);

@@ -217,49 +217,32 @@ void DiurnalForm::Calculate() {
     lastWeather_ = weather;
     lastFfmc_ = ffmc;
     for (int r = 1; r <= kLineCount; ++r) {
-        lines_[static_cast<std::size_t>(r - 1)] = BuildLine(r, *weather, ffmc);
-        cells_[static_cast<std::size_t>(r - 1)] = BuildCells(r, *weather, ffmc);
+        FormattedRow line = FormatLine(r, *weather, ffmc);
+        lines_[static_cast<std::size_t>(r - 1)] = std::move(line.text);
+        cells_[static_cast<std::size_t>(r - 1)] = std::move(line.cells);
     }
     ResultsShown();
     Show();
 }
 
-std::string DiurnalForm::BuildLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc) {
+FormattedRow DiurnalForm::FormatLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc) {
     const auto left = static_cast<std::size_t>(r);
     const auto right = static_cast<std::size_t>(r + 12);
     const std::string gap = Spaces(8);
     const double leftTemperature = weather.temperature[left];
     const double rightTemperature = weather.temperature[right];
-    return Spaces(4) + LeftHourLabel(r) +                                 //
-           gap + Cell(leftTemperature < 10 ? 4 : 2, leftTemperature) +    //
-           gap + HumidityCell(weather.relativeHumidity[left]) +           //
-           gap + WindCell(weather.windSpeed[left]) +                      //
-           gap + FfmcCell(ffmc[left]) +                                   //
-           Spaces(15) + RightHourLabel(r) +                               //
-           gap + Cell(rightTemperature < 10 ? 5 : 3, rightTemperature) +  //
-           gap + HumidityCell(weather.relativeHumidity[right]) +          //
-           gap + WindCell(weather.windSpeed[right]) +                     //
-           gap + FfmcCell(ffmc[right]);
-}
-
-std::vector<std::string> DiurnalForm::BuildCells(int r, const DiurnalDay& weather,
-                                                 const DiurnalFfmc& ffmc) {
-    const auto left = static_cast<std::size_t>(r);
-    const auto right = static_cast<std::size_t>(r + 12);
-    // The cells of one hour: its label and its four values, each as "%3.1f" prints it.
-    const auto hour = [&](std::size_t h, const std::string& label) {
-        return std::vector<std::string>{
-            TrimBlanks(label),
-            TrimBlanks(FormatFixed(weather.temperature[h], 3, 1)),
-            TrimBlanks(FormatFixed(weather.relativeHumidity[h], 3, 1)),
-            TrimBlanks(FormatFixed(weather.windSpeed[h], 3, 1)),
-            TrimBlanks(FormatFixed(ffmc[h], 3, 1)),
-        };
-    };
-    std::vector<std::string> cells = hour(left, LeftHourLabel(r));
-    const std::vector<std::string> later = hour(right, RightHourLabel(r));
-    cells.insert(cells.end(), later.begin(), later.end());
-    return cells;
+    FormattedRow line;
+    line.Gap(Spaces(4)).Value(LeftHourLabel(r));
+    line.Gap(gap).Value(Cell(leftTemperature < 10 ? 4 : 2, leftTemperature));
+    line.Gap(gap).Value(HumidityCell(weather.relativeHumidity[left]));
+    line.Gap(gap).Value(WindCell(weather.windSpeed[left]));
+    line.Gap(gap).Value(FfmcCell(ffmc[left]));
+    line.Gap(Spaces(15)).Value(RightHourLabel(r));
+    line.Gap(gap).Value(Cell(rightTemperature < 10 ? 5 : 3, rightTemperature));
+    line.Gap(gap).Value(HumidityCell(weather.relativeHumidity[right]));
+    line.Gap(gap).Value(WindCell(weather.windSpeed[right]));
+    line.Gap(gap).Value(FfmcCell(ffmc[right]));
+    return line;
 }
 
 ResultTable DiurnalForm::Table() const {

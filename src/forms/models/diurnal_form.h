@@ -53,14 +53,10 @@ class DiurnalForm : public FormModel {
     // Control id of output line r = 1..12.
     static std::string LineId(int r);
 
-    // Output line r (1..12): hour r on the left, hour r + 12 on the right. Exposed so that
-    // the column rules can be checked on chosen values.
-    static std::string BuildLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc);
-
-    // The same line as grid cells: the two hour labels and the eight values, each without
-    // its blanks.
-    static std::vector<std::string> BuildCells(int r, const DiurnalDay& weather,
-                                               const DiurnalFfmc& ffmc);
+    // Output line r (1..12): hour r on the left, hour r + 12 on the right, and its grid cells
+    // (the two hour labels and the eight values). Exposed so that the column rules can be
+    // checked on chosen values.
+    static FormattedRow FormatLine(int r, const DiurnalDay& weather, const DiurnalFfmc& ffmc);
 
     // The output as a grid shows it.
     ResultTable Table() const;

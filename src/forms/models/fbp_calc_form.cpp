@@ -3,26 +3,13 @@
 #include <optional>
 
 #include "common/calendar.h"
-#include "common/number_text.h"
-#include "common/rounding.h"
 #include "fbp/fbp_engine.h"
-#include "forms/content/fire_description.h"
 #include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
+#include "forms/fields/result_columns.h"
 #include "forms/models/fbp_settings_form.h"
 
 namespace emberlin::forms {
-
-namespace {
-
-// A rate of spread at or below this draws no ellipse worth a ratio.
-constexpr double kLbRosFloor = 0.001;
-
-std::string TwoDecimals(double value) { return FormatFixed(value, 3, 2); }
-// "%d" of the value plus 0.5, truncated towards zero.
-std::string Rounded(double value) { return FormatInt(RoundToInt(value)); }
-
-}  // namespace
 
 FbpCalcForm::FbpCalcForm(HandOver& shared)
     : FormModel("EMBERLIN - FBP Calculator", FbpCalcFields()), shared_(shared) {
@@ -54,23 +41,13 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddField("windDirection", settings_.site.windDirection);
     AddField("gfl", settings_.site.gfl);
 
-    AddText("rosText", "ROS ( m/min )", rosText_);
-    AddText("hfiText", "HFI   ( kW/m )", hfiText_);
-    AddText("sfcText", "SFC  ( kg/sq. m )", sfcText_);
-    AddText("tfcText", "TFC   ( kg/sq. m )", tfcText_);
-    AddText("cfbText", "CFB", cfbText_);
-    AddText("fdText", "FD", fdText_);
-    AddText("frosText", "FROS  ( m/min )", frosText_);
-    AddText("brosText", "BROS ( m/min )", brosText_);
-    AddText("ffiText", "FFI    ( kW/m )", ffiText_);
-    AddText("bfiText", "BFI  ( kW/m )", bfiText_);
-    AddText("areaText", "Area ( ha )", areaText_);
-    AddText("perimeterText", "Perimeter ( m )", perimeterText_);
-    AddText("pgrText", "PGR ( m / min )", pgrText_);
-    AddText("lbText", "LB Ratio", lbText_);
-    AddText("hsdText", "HSD  ( m ) ", hsdText_);
-    AddText("fsdText", "FSD  ( m )", fsdText_);
-    AddText("bsdText", "BSD ( m )", bsdText_);
+    for (std::size_t i = 0; i < kFbpResultCount; ++i) {
+        const FbpResultColumn& column = FbpCalcResults()[i];
+        Control& field =
+            AddText(std::string(column.id), std::string(column.label), resultTexts_[i]);
+        field.result = true;
+        field.tip = TipText(field, {column.id, column.tip});
+    }
 
     AddOptionGroup(FuelTypeOptions([this](int i) { SelectFuel(i); }));
     AddOptionGroup({"ignition",
@@ -86,9 +63,13 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
     AddButton("cancel", "Cancel", [this] { Cancel(); });
 
     ApplyTips(FbpCalcTips());
-    MarkResults({"rosText", "hfiText", "sfcText", "tfcText", "cfbText", "fdText", "frosText",
-                 "brosText", "ffiText", "bfiText", "areaText", "perimeterText", "pgrText", "lbText",
-                 "hsdText", "fsdText", "bsdText"});
+    // The form opens with the results of its first inputs.
+    FbpOutputs first;
+    const int julianDay = DayOfYear(settings_.month, settings_.day).value_or(settings_.day);
+    if (ComputeFbp(EngineInputs(settings_, julianDay), first) == FbpResult::Computed) {
+        WriteOutputs(first);
+    }
+    Show();
     ResultsShown(false);  // the texts shown at first are the results of the first inputs
     shownFire_ = EngineInputs(settings_, DayOfYear(settings_.month, settings_.day).value_or(0));
 }
@@ -143,23 +124,9 @@ void FbpCalcForm::Calculate() {
 }
 
 void FbpCalcForm::WriteOutputs(const FbpOutputs& out) {
-    rosText_ = TwoDecimals(out.ros);
-    hfiText_ = Rounded(out.hfi);
-    sfcText_ = TwoDecimals(out.sfc);
-    tfcText_ = TwoDecimals(out.tfc);
-    cfbText_ = TwoDecimals(out.cfb);
-    fdText_ = FireDescription(out.cfb);
-    frosText_ = TwoDecimals(out.fros);
-    brosText_ = TwoDecimals(out.bros);
-    ffiText_ = Rounded(out.ffi);
-    bfiText_ = Rounded(out.bfi);
-    areaText_ = TwoDecimals(out.area);
-    perimeterText_ = TwoDecimals(out.perimeter);
-    pgrText_ = TwoDecimals(out.pgr);
-    lbText_ = TwoDecimals(out.ros > kLbRosFloor ? out.lb : 0.0);
-    hsdText_ = TwoDecimals(out.hsd);
-    fsdText_ = TwoDecimals(out.fsd);
-    bsdText_ = TwoDecimals(out.bsd);
+    for (std::size_t i = 0; i < kFbpResultCount; ++i) {
+        resultTexts_[i] = ResultText(FbpCalcResults()[i], out);
+    }
 }
 
 }  // namespace emberlin::forms

@@ -7,6 +7,7 @@
 
 #include "fbp/fbp_records.h"
 #include "forms/content/fuel_catalogue.h"
+#include "forms/fields/result_columns.h"
 #include "forms/kit/form_model.h"
 #include "forms/models/hand_over.h"
 
@@ -50,24 +51,8 @@ class FbpCalcForm : public FormModel {
     bool pointIgnition_ = true;
     bool lineIgnition_ = false;
 
-    // The texts of a calculation with the defaults above, shown before any calculation.
-    std::string rosText_ = "11.09";
-    std::string hfiText_ = "6824";
-    std::string sfcText_ = "1.84";
-    std::string tfcText_ = "2.50";
-    std::string cfbText_ = "0.82";
-    std::string fdText_ = "Intermittent Crown Fire";
-    std::string frosText_ = "1.78";
-    std::string brosText_ = "0.31";
-    std::string ffiText_ = "809";
-    std::string bfiText_ = "139";
-    std::string areaText_ = "0.16";
-    std::string perimeterText_ = "179.77";
-    std::string pgrText_ = "25.10";
-    std::string lbText_ = "3.20";
-    std::string hsdText_ = "79.42";
-    std::string fsdText_ = "12.75";
-    std::string bsdText_ = "2.19";
+    // The result fields' texts, in FbpCalcResults order.
+    std::array<std::string, kFbpResultCount> resultTexts_;
 
     FbpInputs lastInputs_;
     FbpInputs shownFire_;

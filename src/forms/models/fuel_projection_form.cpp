@@ -49,38 +49,21 @@ std::array<std::string, FuelProjectionForm::kHeadingLineCount> ProjectionHeading
 
 }  // namespace
 
-std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out) {
-    std::string text = "  ";
-    text += CatalogueFuel(fuelIndex).projectionLabel;
-    text += "       ";
-    text += FormatByMagnitude(out.ros, kRos) + "    " + FormatByMagnitude(out.hfi, kHeadHfi);
-    text += "          ";
-    text += FormatByMagnitude(out.fros, kRos) + "    " + FormatByMagnitude(out.ffi, kFlankHfi);
-    text += "          ";
-    text += FormatByMagnitude(out.bros, kRos) + "    " + FormatByMagnitude(out.bfi, kBackHfi);
-    text += "          ";
-    text += FormatByMagnitude(out.area, kArea) + "       ";
-    text += FormatByMagnitude(out.perimeter, kPerimeter) + "       ";
-    text += FormatByMagnitude(out.pgr, kPgr) + "       ";
-    text += FormatByMagnitude(out.cfb, kCfb) + "       ";
-    text += FireTypeWord(out.cfb);
-    text += "       ";
-    return text;
-}
-
-std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs& out) {
-    return {TrimBlanks(CatalogueFuel(fuelIndex).projectionLabel),
-            TrimBlanks(FormatByMagnitude(out.ros, kRos)),
-            TrimBlanks(FormatByMagnitude(out.hfi, kHeadHfi)),
-            TrimBlanks(FormatByMagnitude(out.fros, kRos)),
-            TrimBlanks(FormatByMagnitude(out.ffi, kFlankHfi)),
-            TrimBlanks(FormatByMagnitude(out.bros, kRos)),
-            TrimBlanks(FormatByMagnitude(out.bfi, kBackHfi)),
-            TrimBlanks(FormatByMagnitude(out.area, kArea)),
-            TrimBlanks(FormatByMagnitude(out.perimeter, kPerimeter)),
-            TrimBlanks(FormatByMagnitude(out.pgr, kPgr)),
-            TrimBlanks(FormatByMagnitude(out.cfb, kCfb)),
-            TrimBlanks(FireTypeWord(out.cfb))};
+FormattedRow FormatFuelProjectionRow(int fuelIndex, const FbpOutputs& out) {
+    FormattedRow formatted;
+    formatted.Gap("  ").Value(CatalogueFuel(fuelIndex).projectionLabel).Gap("       ");
+    formatted.Value(FormatByMagnitude(out.ros, kRos)).Gap("    ");
+    formatted.Value(FormatByMagnitude(out.hfi, kHeadHfi)).Gap("          ");
+    formatted.Value(FormatByMagnitude(out.fros, kRos)).Gap("    ");
+    formatted.Value(FormatByMagnitude(out.ffi, kFlankHfi)).Gap("          ");
+    formatted.Value(FormatByMagnitude(out.bros, kRos)).Gap("    ");
+    formatted.Value(FormatByMagnitude(out.bfi, kBackHfi)).Gap("          ");
+    formatted.Value(FormatByMagnitude(out.area, kArea)).Gap("       ");
+    formatted.Value(FormatByMagnitude(out.perimeter, kPerimeter)).Gap("       ");
+    formatted.Value(FormatByMagnitude(out.pgr, kPgr)).Gap("       ");
+    formatted.Value(FormatByMagnitude(out.cfb, kCfb)).Gap("       ");
+    formatted.Value(FireTypeWord(out.cfb)).Gap("       ");
+    return formatted;
 }
 
 std::string FuelProjectionForm::RowId(int fuelIndex) {
@@ -161,9 +144,10 @@ void FuelProjectionForm::Calculate() {
 
         FbpOutputs out;
         ComputeFbp(in, out);  // every code comes from the table, so it is always recognised
-        rows_[static_cast<std::size_t>(i)] = FuelProjectionRowText(i, out);
+        FormattedRow formatted = FormatFuelProjectionRow(i, out);
+        rows_[static_cast<std::size_t>(i)] = std::move(formatted.text);
+        cells_[static_cast<std::size_t>(i)] = std::move(formatted.cells);
         (*lastOutputs_)[static_cast<std::size_t>(i)] = out;
-        cells_[static_cast<std::size_t>(i)] = FuelProjectionRowCells(i, out);
     }
     ResultsShown();
     Show();

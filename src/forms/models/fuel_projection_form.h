@@ -14,11 +14,8 @@
 
 namespace emberlin::forms {
 
-// The row of fuel type `fuelIndex` from the engine's outputs.
-std::string FuelProjectionRowText(int fuelIndex, const FbpOutputs& out);
-
-// The same row as grid cells: each value's text without its blanks.
-std::vector<std::string> FuelProjectionRowCells(int fuelIndex, const FbpOutputs& out);
+// The row of fuel type `fuelIndex` from the engine's outputs, and its grid cells.
+FormattedRow FormatFuelProjectionRow(int fuelIndex, const FbpOutputs& out);
 
 class FuelProjectionForm : public FormModel {
   public:

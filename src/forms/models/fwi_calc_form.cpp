@@ -6,6 +6,7 @@
 #include "common/rounding.h"
 #include "forms/fields/field_declarations.h"
 #include "forms/fields/field_tips.h"
+#include "forms/fields/result_columns.h"
 #include "fwi/fwi_index.h"
 
 namespace emberlin::forms {
@@ -23,13 +24,13 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddCheck("integerOption", "Integer", integerOption_,
              [this] { ChooseFormat(OutputFormat::Integer); });
     AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(OutputFormat::Real); });
-    AddText("ffmcText", "FFMC", ffmcText_);
-    AddText("dmcText", "DMC", dmcText_);
-    AddText("dcText", "DC", dcText_);
-    AddText("isiText", "ISI", isiText_);
-    AddText("buiText", "BUI", buiText_);
-    AddText("fwiText", "FWI", fwiText_);
-    AddText("dsrText", "DSR", dsrText_);
+    for (std::size_t i = 0; i < kFwiResultCount; ++i) {
+        const FwiResultColumn& column = FwiCalcResults()[i];
+        Control& field =
+            AddText(std::string(column.id), std::string(column.label), resultTexts_[i]);
+        field.result = true;
+        field.tip = TipText(field, {column.id, column.tip});
+    }
     AddField("relativeHumidity", relativeHumidity_);
 
     AddOptionGroup({"outputFormat",
@@ -47,7 +48,10 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddButton("cancel", "Cancel", [this] { Cancel(); });
 
     ApplyTips(FwiCalcTips());
-    MarkResults({"ffmcText", "dmcText", "dcText", "isiText", "buiText", "fwiText", "dsrText"});
+    // The form opens with the results of its first inputs.
+    WriteResults(CalcFwiDay(ffmcYesterday_, dmcYesterday_, dcYesterday_, month_, temperature_,
+                            relativeHumidity_, rain_, windSpeed_));
+    Show();
     ResultsShown(false);  // the texts shown at first are the results of the first inputs
 }
 
@@ -69,9 +73,8 @@ void FwiCalcForm::Calculate() {
     // The whole day at once: each value equals CalcFwiIndex with its selector.
     const FwiCodes codes = CalcFwiDay(ffmcYesterday_, dmcYesterday_, dcYesterday_, month_,
                                       temperature_, relativeHumidity_, rain_, windSpeed_);
-    const std::array<double, 7> values = {codes.ffmc, codes.dmc, codes.dc, codes.isi,
-                                          codes.bui,  codes.fwi, codes.dsr};
-
+    std::array<double, kFwiResultCount> values{};
+    for (std::size_t i = 0; i < kFwiResultCount; ++i) values[i] = codes.*FwiCalcResults()[i].code;
     lastValues_ = values;
     FwiDay& day = shared_.fwi.emplace();
     day.bui = codes.bui;
@@ -84,14 +87,17 @@ void FwiCalcForm::Calculate() {
     day.temperature = temperature_;
     day.month = month_;
 
-    std::array<std::string*, 7> texts = {&ffmcText_, &dmcText_, &dcText_, &isiText_,
-                                         &buiText_,  &fwiText_, &dsrText_};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        *texts[i] = outputFormat_ == OutputFormat::Integer ? FormatInt(RoundToInt(values[i]))
-                                                           : FormatFixed(values[i], 3, 2);
-    }
+    WriteResults(codes);
     ResultsShown();
     Show();
+}
+
+void FwiCalcForm::WriteResults(const FwiCodes& codes) {
+    for (std::size_t i = 0; i < kFwiResultCount; ++i) {
+        const double value = codes.*FwiCalcResults()[i].code;
+        resultTexts_[i] = outputFormat_ == OutputFormat::Integer ? FormatInt(RoundToInt(value))
+                                                                 : FormatFixed(value, 3, 2);
+    }
 }
 
 }  // namespace emberlin::forms

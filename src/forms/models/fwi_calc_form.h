@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "forms/fields/result_columns.h"
 #include "forms/kit/form_model.h"
 #include "forms/models/hand_over.h"
+#include "fwi/fwi_index.h"
 
 namespace emberlin::forms {
 
@@ -29,6 +31,7 @@ class FwiCalcForm : public FormModel {
 
   private:
     void ChooseFormat(OutputFormat format);
+    void WriteResults(const FwiCodes& codes);
 
     HandOver& shared_;
 
@@ -45,13 +48,8 @@ class FwiCalcForm : public FormModel {
     bool realOption_ = false;
     OutputFormat outputFormat_ = OutputFormat::Integer;
 
-    std::string ffmcText_ = "87";
-    std::string dmcText_ = "42";
-    std::string dcText_ = "309";
-    std::string isiText_ = "10";
-    std::string buiText_ = "63";
-    std::string fwiText_ = "25";
-    std::string dsrText_ = "8";
+    // The result fields' texts, in FwiCalcResults order.
+    std::array<std::string, kFwiResultCount> resultTexts_;
     std::optional<std::array<double, 7>> lastValues_;
 };
 

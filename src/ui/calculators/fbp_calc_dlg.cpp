@@ -12,6 +12,7 @@
 #include "common/number_text.h"
 #include "fbp/fbp_engine.h"
 #include "forms/content/pictures.h"
+#include "forms/fields/result_columns.h"
 #include "ui/pictures/picture.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
@@ -124,11 +125,18 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
 
     // The outputs, three columns each; both groups share their column widths so that the
     // columns line up from one group to the other.
-    using Columns = std::vector<std::vector<const char*>>;
-    const Columns primary = {{"rosText", "hfiText"}, {"sfcText", "tfcText"}, {"cfbText", "fdText"}};
-    const Columns secondary = {{"frosText", "brosText", "ffiText", "bfiText"},
-                               {"areaText", "perimeterText", "pgrText", "lbText"},
-                               {"hsdText", "fsdText", "bsdText"}};
+    // The results in their declared order: the first six in columns of two, the rest in
+    // columns of four.
+    using Columns = std::vector<std::vector<const forms::FbpResultColumn*>>;
+    Columns primary(3), secondary(3);
+    for (std::size_t i = 0; i < forms::kFbpResultCount; ++i) {
+        const forms::FbpResultColumn* result = &forms::FbpCalcResults()[i];
+        if (i < 6) {
+            primary[i / 2].push_back(result);
+        } else {
+            secondary[(i - 6) / 4].push_back(result);
+        }
+    }
     // Room for the widest number the ranges allow (a perimeter of 111111.66 m) and a margin.
     const int numberWidth =
         std::max(70, fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
@@ -142,8 +150,9 @@ CFbpCalcDlg::CFbpCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FbpCal
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const int column = static_cast<int>(c) * 3;
             int r = 0;
-            for (const char* id : columns[c]) {
-                const bool words = std::string(id) == "fdText";
+            for (const forms::FbpResultColumn* result : columns[c]) {
+                const std::string id(result->id);
+                const bool words = result->format == forms::ResultFormat::Description;
                 QLineEdit* edit = binder_.Edit(id);
                 edit->setAlignment(words ? Qt::AlignLeft : Qt::AlignRight);
                 edit->setFixedWidth(words ? 170 : numberWidth);

@@ -4,7 +4,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <string>
 
+#include "forms/fields/result_columns.h"
 #include "ui/pictures/picture.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
@@ -66,10 +68,9 @@ CFwiCalcDlg::CFwiCalcDlg(forms::HandOver& shared, QWidget* parent, forms::FwiCal
 
     auto* results = new QGroupBox(QStringLiteral("Today's FWI"), this);
     auto* resultGrid = new QGridLayout(results);
-    const char* resultIds[] = {"ffmcText", "dmcText", "dcText", "isiText",
-                               "buiText",  "fwiText", "dsrText"};
     int column = 0;
-    for (const char* id : resultIds) {
+    for (const forms::FwiResultColumn& result : forms::FwiCalcResults()) {
+        const std::string id(result.id);
         QLineEdit* edit = binder_.Edit(id);
         edit->setAlignment(Qt::AlignCenter);
         edit->setMaximumWidth(70);

@@ -270,7 +270,7 @@ TEST(ResultTableExportTest, CsvHoldsFullPrecisionNumbersAndTheFireDescriptionAsS
     EXPECT_EQ(ParseDouble(cell("HFI (kW/m)")), out.hfi);
     EXPECT_EQ(ParseDouble(cell("Area (ha)")), out.area);
     EXPECT_NE(cell("ROS (m/min)"), form.Text("rosText"));  // more digits than the screen
-    EXPECT_EQ(cell("FD"), form.Text("fdText"));
+    EXPECT_EQ(cell("Fire description"), form.Text("fdText"));
 }
 
 TEST(ResultTableExportTest, BeforeAnyCalculationTheTablesHoldWhatTheScreenShows) {

@@ -73,7 +73,7 @@ std::array<std::string, 10> GrownRows(const HandOver& shared, int ignition, int 
                                     shared.hourly->windSpeed[slots[k]]);
         out.area = grown[k].area;
         out.perimeter = grown[k].perimeter;
-        rows[k] = DetectionRowText(labels[k], static_cast<int>(k), out, true);
+        rows[k] = FormatDetectionRow(labels[k], static_cast<int>(k), out, true).text;
     }
     return rows;
 }
@@ -407,7 +407,7 @@ TEST_F(DetectionFormTest, CalculateUsesTheIgnitionShownForEveryRow) {
     const auto line = Rows(form);
     const FbpOutputs out =
         RowOutputs("C2", 0, 15, shared.hourly->ffmc[14], shared.hourly->windSpeed[14]);
-    EXPECT_EQ(line[0], DetectionRowText(1445, 0, out, true));
+    EXPECT_EQ(line[0], FormatDetectionRow(1445, 0, out, true).text);
     // Every row follows the ignition shown: a line fire is larger at every time than the
     // point fire that must first build up.
     const auto lineAreas = AreaCells(form);
@@ -494,10 +494,10 @@ TEST(DetectionRowTextTest, PiecesFollowTheMagnitudeOfEachValue) {
              "     "},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DetectionRowText(945, 6, c.out, false), c.expected) << c.name;
+        EXPECT_EQ(FormatDetectionRow(945, 6, c.out, false).text, c.expected) << c.name;
 
     // C2 rows end with the probability of containment.
-    const std::string withPoc = DetectionRowText(945, 6, outputs(0, 0), true);
+    const std::string withPoc = FormatDetectionRow(945, 6, outputs(0, 0), true).text;
     EXPECT_EQ(withPoc.substr(withPoc.size() - 22),
               "  Surface        "
               "   99");

@@ -270,7 +270,7 @@ TEST(DiurnalLineTest, ColumnFormatsFollowTheUnroundedValue) {
         day.relativeHumidity[rt] = row.right[1];
         day.windSpeed[rt] = row.right[2];
         ffmc[rt] = row.right[3];
-        EXPECT_EQ(DiurnalForm::BuildLine(row.r, day, ffmc), row.expected) << row.name;
+        EXPECT_EQ(DiurnalForm::FormatLine(row.r, day, ffmc).text, row.expected) << row.name;
     }
 }
 

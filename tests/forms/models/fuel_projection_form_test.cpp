@@ -170,7 +170,7 @@ TEST_F(FuelProjectionFormTest, InitialValuesGiveEighteenPointIgnitionRows) {
         const std::string label =
             (i < 16 ? "     " : "   ") + std::string(kCodes[static_cast<std::size_t>(i)]);
         EXPECT_EQ(row.substr(0, label.size() + 1), label + " ");
-        EXPECT_EQ(row, FuelProjectionRowText(i, InitialOutputs(i, 1)));
+        EXPECT_EQ(row, FormatFuelProjectionRow(i, InitialOutputs(i, 1)).text);
         EXPECT_EQ(row.find("---"), std::string::npos);
     }
 
@@ -195,7 +195,8 @@ TEST_F(FuelProjectionFormTest, IgnitionBoxesChooseTheIgnitionOfEveryRow) {
     form.Click("calculate");
     const auto line = Rows(form);
     for (int i = 0; i < 18; ++i) {
-        EXPECT_EQ(line[static_cast<std::size_t>(i)], FuelProjectionRowText(i, InitialOutputs(i, 0)))
+        EXPECT_EQ(line[static_cast<std::size_t>(i)],
+                  FormatFuelProjectionRow(i, InitialOutputs(i, 0)).text)
             << i;
     }
     EXPECT_NE(line[kC2], point[kC2]);
@@ -247,7 +248,7 @@ TEST(FuelProjectionRowTextTest, PaddingFollowsTheMagnitudeOfEachValue) {
              "   Crown    " + "       "},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FuelProjectionRowText(c.fuel, c.out), c.expected) << c.name;
+        EXPECT_EQ(FormatFuelProjectionRow(c.fuel, c.out).text, c.expected) << c.name;
 }
 
 TEST_F(FuelProjectionFormTest, ElapsedTimeZeroIsAccepted) {
@@ -259,7 +260,7 @@ TEST_F(FuelProjectionFormTest, ElapsedTimeZeroIsAccepted) {
     for (int i = 0; i < 18; ++i) {
         const FbpOutputs out = InitialOutputs(i, 1, 0);
         EXPECT_EQ(out.area, 0.0) << i;
-        EXPECT_EQ(rows[static_cast<std::size_t>(i)], FuelProjectionRowText(i, out)) << i;
+        EXPECT_EQ(rows[static_cast<std::size_t>(i)], FormatFuelProjectionRow(i, out).text) << i;
     }
 }
 

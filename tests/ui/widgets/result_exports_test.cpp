@@ -16,9 +16,12 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/main_menu_dlg.h"
 #include "forms/exports/report_notes.h"
+#include "forms/exports/result_table.h"
 #include "support/ui_test_support.h"
 #include "ui/calculators/detection_dlg.h"
 #include "ui/calculators/fbp_calc_dlg.h"
@@ -110,7 +113,10 @@ class ResultExportsTest : public QObject {
                       {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 0);
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        // The page's font joins "fi" and "fl" into one glyph; the text reads them as letters.
+        const QString text = QString::fromUtf8(process.readAllStandardOutput())
+                                 .replace(QChar(0xFB01), QStringLiteral("fi"))
+                                 .replace(QChar(0xFB02), QStringLiteral("fl"));
         // One page; the fire shape on it drawn, not an image.
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
         process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
@@ -123,15 +129,16 @@ class ResultExportsTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("How these were computed")));
         // The paragraph wraps between words, a number with its unit.
         QVERIFY(text.simplified().contains(QStringLiteral("default of 95 %")));
-        for (const auto* control : model.Controls()) {
-            const bool input = control->kind == emberlin::forms::ControlKind::DoubleField ||
-                               control->kind == emberlin::forms::ControlKind::IntField;
-            const bool result = control->kind == emberlin::forms::ControlKind::TextField;
-            if (!input && !result) continue;
-            const QString name = emberlin::ui::ToQ(emberlin::forms::SimplifiedLabel(control->label))
-                                     .section(QLatin1Char('('), 0, 0)
-                                     .trimmed();
-            const QString shown = emberlin::ui::ToQ(control->text).trimmed();
+        // Each input and result under its exported name, with the text the form shows.
+        const emberlin::forms::ResultTable table = emberlin::forms::MakeResultsTable(model);
+        std::vector<std::pair<emberlin::forms::TableColumn, emberlin::forms::TableCell>> named;
+        for (std::size_t i = 0; i < table.inputColumns.size(); ++i)
+            named.emplace_back(table.inputColumns[i], table.inputs[i]);
+        for (std::size_t i = 0; i < table.resultColumns.size(); ++i)
+            named.emplace_back(table.resultColumns[i], table.rows.at(0)[i]);
+        for (const auto& [column, cell] : named) {
+            const QString name = emberlin::ui::ToQ(column.name);
+            const QString shown = emberlin::ui::ToQ(cell.text);
             // The name and the text as the form shows them, on one line of the page.
             const QRegularExpression line(
                 QRegularExpression::escape(name) + QStringLiteral(".*(?<![\\d.])") +
