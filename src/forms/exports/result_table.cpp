@@ -241,7 +241,8 @@ int ReadingPlace(const TableColumn& column, const TableCell& cell) {
     const auto has = [&name](std::string_view word) {
         return name.find(word) != std::string::npos;
     };
-    for (std::string_view fuel : {"PC", "PDF", "DF", "GC", "GFL", "% "}) {
+    for (std::string_view fuel : {"PC", "PDF", "DF", "GC", "GFL", "% ", "Conifer", "Dead fir",
+                                  "Grass curing", "Grass fuel load"}) {
         if (starts(fuel)) return 1;
     }
     if (has("Fuel Load")) return 1;
@@ -249,8 +250,8 @@ int ReadingPlace(const TableColumn& column, const TableCell& cell) {
          {"Latitude", "Longitude", "Elevation", "Slope", "Aspect", "Time zone"}) {
         if (starts(site)) return 3;
     }
-    if (name == "Month" || name == "Day" || has("Time") || has("Hour") || has("hour") ||
-        has("Duration")) {
+    if (name == "Month" || name == "Day" || has("Time") || has("time") || has("Hour") ||
+        has("hour") || has("Duration")) {
         return 4;
     }
     return 2;
@@ -302,7 +303,8 @@ std::string SentenceCase(const std::string& name) {
 std::string UnitAfterNumber(const std::string& unit) {
     if (unit.empty()) return {};
     if (unit == "deg C") return " \u00b0C";
-    if (unit == "deg") return "\u00b0";
+    // Signed degrees read as such: "Longitude -77.427°".
+    if (unit == "deg" || unit == "deg N" || unit == "deg E") return "\u00b0";
     if (unit == "kg/m2") return " kg/m\u00b2";
     return " " + unit;
 }
