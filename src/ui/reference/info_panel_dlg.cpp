@@ -91,7 +91,8 @@ CInfoPanelDlg::CInfoPanelDlg(const forms::InfoPanel& panel, QWidget* parent) : Q
             static_cast<QVBoxLayout*>(columns->itemAt(c)->layout())->addStretch(1);
         }
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // A panel that only informs has one button; Escape and the close box close it as well.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     frame->ActionRow()->addWidget(buttons);

@@ -100,7 +100,8 @@ CReferencePanelDlg::CReferencePanelDlg(const forms::ReferencePanel& panel, QWidg
         layout->addWidget(picture, 0, Qt::AlignCenter);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // A panel that only informs has one button; Escape and the close box close it as well.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     frame->ActionRow()->addWidget(buttons);

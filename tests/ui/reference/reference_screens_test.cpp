@@ -1,5 +1,6 @@
 // The reference screens through their real widgets: the examples of fire behaviour, the
 // fuel type gallery, the picture panels and the two structure diagrams.
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -142,6 +143,11 @@ class ReferenceScreensTest : public QObject {
                         QVERIFY(group != nullptr);
                         QCOMPARE(group->title(), QString::fromLatin1(c.groupTitle));
                     }
+                    // It only informs: OK alone.
+                    auto* box = modal->findChild<QDialogButtonBox*>();
+                    QVERIFY(box != nullptr);
+                    QCOMPARE(box->buttons().size(), 1);
+                    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok);
                     if (c.accept) {
                         c.panel->accept();
                     } else {
