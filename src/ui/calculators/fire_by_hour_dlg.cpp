@@ -183,9 +183,8 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
 
     frame_->AddCalculateButtons({}, {"ok", "cancel"});
     // The report carries the summary (in its table) and the chart.
-    frame_->AddExports(FormExports(model_, [this] {
-        return chartView_ != nullptr ? ChartPicture() : SizedPicture{};
-    }));
+    frame_->AddExports(FormExports(
+        model_, [this] { return chartView_ != nullptr ? ChartPicture() : SizedPicture{}; }));
     // Runs after the binder's own handler: the model has calculated by then.
     connect(binder_.Button("calculate"), &QPushButton::clicked, this, [this] { UpdateResults(); });
     // The chart fades with the other results while they belong to earlier inputs.
