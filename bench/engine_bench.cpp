@@ -118,7 +118,7 @@ void ComputeFbpVaried(benchmark::State& state) {
         in.longitude = -110.2;
         in.elevation = 500;
         in.elapsedTime = 60;
-        in.ignitionType = static_cast<int>(i % 2);
+        in.ignition = IgnitionFromCode(static_cast<int>(i % 2));
         in.pc = 50;
         in.pdf = 50;
         in.gc = 85;

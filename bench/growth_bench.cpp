@@ -16,7 +16,7 @@ namespace {
 // The FBP calculator's default inputs for one fuel type.
 FbpInputs Fire(const char* fuelType, int ignitionType) {
     FbpInputs fire = forms::CalculatorDefaults(fuelType);
-    fire.ignitionType = ignitionType;
+    fire.ignition = IgnitionFromCode(ignitionType);
     return fire;
 }
 

@@ -11,8 +11,8 @@
 
 namespace emberlin::batch {
 
-// One input column after FuelType: its name, its rule and the engine field it fills (a double
-// or an int).
+// One input column after FuelType: its name, its rule and the engine field it fills (a double,
+// an int or a choice given by its code).
 struct FbpInputColumn {
     std::string_view name;
     ValueRule rule;
@@ -20,13 +20,16 @@ struct FbpInputColumn {
     int FbpInputs::*whole = nullptr;
     double scale = 1;  // engine units per column unit
     bool required = false;
+    void (*code)(FbpInputs&, int) = nullptr;  // a numeric code the engine takes as a choice
 
     // Puts a value that passed the rule into the engine's record.
     void Fill(FbpInputs& inputs, double value) const {
         if (real != nullptr) {
             inputs.*real = value * scale;
-        } else {
+        } else if (whole != nullptr) {
             inputs.*whole = static_cast<int>(value);  // a checked whole number
+        } else {
+            code(inputs, static_cast<int>(value));
         }
     }
 };

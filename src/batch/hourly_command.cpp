@@ -1,6 +1,7 @@
 // emberlin hourly: each row a day and a site; the fire behaviour by hour of the day's diurnal
 // weather, one output row per hour, or one summary row per input row with --summary.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,6 @@
 #include "common/calendar.h"
 #include "fire/engine_inputs.h"
 #include "fire/fire_by_hour.h"
-#include "forms/content/fire_description.h"
 #include "forms/fields/field_declarations.h"
 #include "forms/fields/fire_by_hour_columns.h"
 
@@ -59,9 +59,6 @@ constexpr std::array<SiteColumn, kSiteCount> kSiteColumns = {{
     {{"threshold2", ""}, "threshold2"},
 }};
 
-constexpr std::array<std::string_view, forms::kHourColumnCount> kHourNames = {
-    "hour",     "ffmc",           "ws",   "isi",      "ros", "hfi", "cfb",
-    "fireType", "intensityClass", "area", "perimeter"};
 constexpr std::array<std::string_view, 6> kSummaryNames = {
     "peakHour", "peakHfi", "peakRos", "spansThreshold1", "spansThreshold2", "crownFire"};
 
@@ -105,7 +102,9 @@ class HourlyRows : public RowCommand {
         if (summary_) {
             for (std::string_view name : kSummaryNames) out.Field(name);
         } else {
-            for (std::string_view name : kHourNames) out.Field(name);
+            for (const forms::HourResultColumn& column : forms::FireByHourColumns()) {
+                out.Field(column.id);
+            }
         }
         out.EndRow();
     }
@@ -184,21 +183,16 @@ class HourlyRows : public RowCommand {
         }
         for (const emberlin::HourBehaviour& hour : result.hours) {
             for (std::size_t column : idColumns_) out.Field(fields[column]);
-            out.Number(hour.hour);
-            out.Number(hour.ffmc);
-            out.Number(hour.windSpeed);
-            out.Number(hour.isi);
-            out.Number(hour.out.ros);
-            out.Number(hour.out.hfi);
-            out.Number(hour.out.cfb);
-            out.Field(forms::FireDescription(hour.out.cfb));
-            out.Number(hour.intensityClass);
-            if (hour.grows) {
-                out.Number(hour.area);
-                out.Number(hour.perimeter);
-            } else {
-                out.Field("");
-                out.Field("");
+            // Numbers in full; the fire type in words; blank where there is no value.
+            for (const forms::HourResultColumn& column : forms::FireByHourColumns()) {
+                const std::optional<double> value = column.value(hour);
+                if (!value) {
+                    out.Field("");
+                } else if (column.format == forms::ResultFormat::Description) {
+                    out.Field(forms::FormattedResult(column.format, *value));
+                } else {
+                    out.Number(*value);
+                }
             }
             out.EndRow();
         }

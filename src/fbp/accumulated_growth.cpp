@@ -63,8 +63,7 @@ std::vector<AccumulatedGrowthRow> AccumulateGrowth(const FbpInputs& fire, double
     const std::vector<GrowthPiece> pieces = GrowthPieces(startMinutes, elapsedTimes);
     const int fuel = FindFuelType(fire.fuelType);
     if (fuel < 0) return {};
-    // The engine takes any ignition type other than line as a point ignition.
-    const bool line = fire.ignitionType <= 0;
+    const bool line = fire.ignition == IgnitionType::Line;
 
     std::vector<AccumulatedGrowthRow> rows;
     rows.reserve(elapsedTimes.size());

@@ -55,7 +55,7 @@ std::vector<GrowthPiece> GrowthPieces(double startMinutes, std::span<const doubl
 // The rows of one fire started at `startMinutes` with the fuel, site, date and ignition type
 // of `fire` (its ffmc, windSpeed and elapsedTime are replaced), one row per elapsed time.
 // Over a piece [ta, tb] in clock hour h, with the rates ros, fros and bros of hour h's weather:
-// a line ignition (ignitionType 0 or below) advances the head by ros * (tb - ta); a point
+// a line ignition advances the head by ros * (tb - ta); a point
 // ignition by ros * ((tb - ta) - (e^(-alpha ta) - e^(-alpha tb)) / alpha), alpha being the
 // engine's acceleration rate for that weather at elapsed time tb. Flank and back likewise
 // with fros and bros. Area and perimeter use the engine's formulas on the accumulated

@@ -16,9 +16,6 @@ constexpr double kDegreesToRadiansFactor = 0.005555555555555556;  // 1 / 180
 
 // Normalisation of the inputs, in their fixed order.
 void Normalise(FbpInputs& in) {
-    if (in.ignitionType < 0) in.ignitionType = 0;
-    // Any ignition other than line is a point ignition, distances included.
-    if (in.ignitionType > 1) in.ignitionType = 1;
     if (in.elapsedTime < 0.0) in.elapsedTime = 0.0;
     if (in.ffmc < 0.0) in.ffmc = 0.0;
     if (in.bui < 0.0) in.bui = 0.0;
@@ -30,7 +27,7 @@ void Normalise(FbpInputs& in) {
     if (in.gfl <= 0.0) in.gfl = 0.3;
     if (in.julianDay < 0) in.julianDay = 0;
     if (in.minFmcDay < 0) in.minFmcDay = 0;
-    if (in.useBui != 1) in.bui = 0.0;
+    if (in.buiEffect != BuiSwitch::On) in.bui = 0.0;
 }
 
 // Direction (radians) towards which a wind from, or a slope facing, `degrees` pushes the
@@ -82,7 +79,7 @@ void ComputeFbpForFuel(const FbpInputs& inputs, int fuel, FbpOutputs& outputs) {
     const double rosTheta = (1.0 - e) * ros / (1.0 - e * std::cos(theta - net.raz));
 
     // Rates at the elapsed time. The acceleration is always that of no crowning (0.115).
-    const bool line = in.ignitionType == 0;
+    const bool line = in.ignition == IgnitionType::Line;
     const double rost = line ? ros : RateOfSpreadAtTime(fuel, ros, in.elapsedTime, 0.0);
     const double frost = line ? fros : RateOfSpreadAtTime(fuel, fros, in.elapsedTime, 0.0);
     const double brost = line ? bros : RateOfSpreadAtTime(fuel, bros, in.elapsedTime, 0.0);

@@ -21,6 +21,12 @@ bool EqualNoCase(std::string_view x, std::string_view y) {
 
 }  // namespace
 
+IgnitionType IgnitionFromCode(int code) {
+    return code <= 0 ? IgnitionType::Line : IgnitionType::Point;
+}
+
+BuiSwitch BuiSwitchFromCode(int code) { return code == 1 ? BuiSwitch::On : BuiSwitch::Off; }
+
 int FindFuelType(std::string_view code) {
     int found = -1;
     for (std::size_t i = 0; i < FuelTypeTable.size(); ++i) {

@@ -7,29 +7,40 @@
 
 namespace emberlin {
 
+// How a fire starts: from a point (it builds up to its full rate) or as a line front.
+enum class IgnitionType { Line, Point };
+
+// Whether the BUI enters the calculation; switched off, the BUI is taken as 0.
+enum class BuiSwitch { Off, On };
+
+// The numeric codes of the batch columns and the Python module: 0 or below is a line
+// ignition, anything above a point ignition; 1 switches the BUI on, any other number off.
+IgnitionType IgnitionFromCode(int code);
+BuiSwitch BuiSwitchFromCode(int code);
+
 // One fire-behaviour problem. ComputeFbp normalises its own copy; see fbp_engine.h.
 struct FbpInputs {
-    std::string fuelType;      // one of the 18 codes, any letter case
-    int ignitionType = 0;      // 0 line, 1 point
-    double elapsedTime = 0;    // min since ignition
-    double ffmc = 0;           // Fine Fuel Moisture Code
-    double bui = 0;            // Buildup Index
-    double windSpeed = 0;      // km/h, 10-m open wind
-    double windDirection = 0;  // degrees the wind blows from, clockwise from north
-    double slope = 0;          // %
-    double aspect = 0;         // degrees the slope faces, clockwise from north
-    double pc = 0;             // % conifer (M1, M2)
-    double pdf = 0;            // % dead balsam fir (M3, M4)
-    double gc = 0;             // % grass curing (O1a, O1b)
-    double gfl = 0;            // kg/m^2 grass fuel load (O1a, O1b)
-    int julianDay = 0;         // day of the year, 1 January = 1
-    int minFmcDay = 0;         // day of minimum foliar moisture; 0 = work it out
-    double latitude = 0;       // degrees, north positive
-    double longitude = 0;      // degrees; only the magnitude is used
-    int elevation = 0;         // m; 0 or below selects the formula without elevation
-    int useBui = 0;            // 1 = use bui; anything else makes the BUI 0
-    double fmc = 0;            // % foliar moisture; 0 or below = work it out
-    double theta = 0;          // degrees, direction of the *Theta outputs
+    std::string fuelType;  // one of the 18 codes, any letter case
+    IgnitionType ignition = IgnitionType::Line;
+    double elapsedTime = 0;                // min since ignition
+    double ffmc = 0;                       // Fine Fuel Moisture Code
+    double bui = 0;                        // Buildup Index
+    double windSpeed = 0;                  // km/h, 10-m open wind
+    double windDirection = 0;              // degrees the wind blows from, clockwise from north
+    double slope = 0;                      // %
+    double aspect = 0;                     // degrees the slope faces, clockwise from north
+    double pc = 0;                         // % conifer (M1, M2)
+    double pdf = 0;                        // % dead balsam fir (M3, M4)
+    double gc = 0;                         // % grass curing (O1a, O1b)
+    double gfl = 0;                        // kg/m^2 grass fuel load (O1a, O1b)
+    int julianDay = 0;                     // day of the year, 1 January = 1
+    int minFmcDay = 0;                     // day of minimum foliar moisture; 0 = work it out
+    double latitude = 0;                   // degrees, north positive
+    double longitude = 0;                  // degrees; only the magnitude is used
+    int elevation = 0;                     // m; 0 or below selects the formula without elevation
+    BuiSwitch buiEffect = BuiSwitch::Off;  // Off makes the BUI 0
+    double fmc = 0;                        // % foliar moisture; 0 or below = work it out
+    double theta = 0;                      // degrees, direction of the *Theta outputs
 };
 
 // The FBP System outputs, in their published order.

@@ -8,7 +8,7 @@ FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
     const ProjectionSite& site = settings.site;
     FbpInputs in;
     in.fuelType = std::string(FuelTypeTable.at(static_cast<std::size_t>(settings.fuelIndex)).code);
-    in.ignitionType = settings.ignition == IgnitionType::Point ? 1 : 0;
+    in.ignition = settings.ignition;
     in.elapsedTime = settings.elapsedTime;
     in.ffmc = settings.ffmc;
     in.bui = site.bui;
@@ -25,7 +25,7 @@ FbpInputs EngineInputs(const FbpSettings& settings, int julianDay) {
     in.latitude = site.latitude;
     in.longitude = site.longitude;
     in.elevation = site.elevation;
-    in.useBui = 1;
+    in.buiEffect = BuiSwitch::On;
     in.fmc = 0;  // worked out by the engine from place and date
     in.theta = 0;
     return in;

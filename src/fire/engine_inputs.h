@@ -6,9 +6,6 @@
 
 namespace emberlin {
 
-// How a fire starts: from a point (it builds up to its full rate) or as a line front.
-enum class IgnitionType { Line, Point };
-
 // Fuel parameters, BUI, wind direction, terrain and place: what every FBP form holds beside
 // fuel type, weather, ignition and time, at the forms' initial values.
 struct ProjectionSite {

@@ -351,8 +351,8 @@ TEST(FbpCommand, BlanksTakeTheCalculatorsValues) {
     in.elapsedTime = 30;
     FbpOutputs first, second;
     ComputeFbp(in, first);
-    in.ignitionType = 0;
-    in.useBui = 0;
+    in.ignition = IgnitionType::Line;
+    in.buiEffect = BuiSwitch::Off;
     ComputeFbp(in, second);
     EXPECT_EQ(Number(run.output[1][7 + 4]), first.rost);  // rost
     EXPECT_EQ(Number(run.output[1][7 + 24]), first.hsd);  // hsd

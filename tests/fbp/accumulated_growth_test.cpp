@@ -100,7 +100,7 @@ class OneWeatherGrowth : public testing::TestWithParam<OneWeatherCase> {};
 // Under one weather all day the pieces telescope to one call of the engine.
 TEST_P(OneWeatherGrowth, EveryRowEqualsOneEngineCall) {
     FbpInputs fire = CalculatorDefaults(GetParam().fuel);
-    fire.ignitionType = GetParam().ignitionType;
+    fire.ignition = IgnitionFromCode(GetParam().ignitionType);
     fire.slope = 20;
     fire.aspect = 135;
     const HourlyWeather w{91, 22};
@@ -170,7 +170,7 @@ class ChangingWeatherGrowth : public testing::TestWithParam<ChangingCase> {};
 TEST_P(ChangingWeatherGrowth, GrowsEveryRow) {
     const ChangingCase& c = GetParam();
     FbpInputs fire = CalculatorDefaults(c.fuel);
-    fire.ignitionType = c.ignition;
+    fire.ignition = IgnitionFromCode(c.ignition);
     const auto rows = AccumulateGrowth(fire, c.start, kRowMinutes, Day);
     ASSERT_EQ(rows.size(), kRowMinutes.size());
     for (std::size_t k = 1; k < rows.size(); ++k) {
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(AccumulatedGrowth, ChangingWeatherGrowth,
 TEST(AccumulatedGrowth, RowsTakeTheirOwnHours) {
     for (const int ignition : {0, 1}) {
         FbpInputs fire = CalculatorDefaults("C2");
-        fire.ignitionType = ignition;
+        fire.ignition = IgnitionFromCode(ignition);
         const auto rows = AccumulateGrowth(fire, k1430, kRowMinutes, Day);
         const FbpOutputs first = SingleCall(fire, Day(14), 15);
         EXPECT_EQ(rows[0].headDistance, first.hsd);
@@ -214,7 +214,7 @@ TEST(AccumulatedGrowth, RowsTakeTheirOwnHours) {
 
     // Line ignition, 14:30 to 15:30: half an hour under each of two weathers.
     FbpInputs line = CalculatorDefaults("C2");
-    line.ignitionType = 0;
+    line.ignition = IgnitionType::Line;
     const std::vector<double> hour = {60};
     const auto two = AccumulateGrowth(line, k1430, hour, Day);
     const FbpOutputs a = SingleCall(line, Day(14), 60), b = SingleCall(line, Day(15), 60);

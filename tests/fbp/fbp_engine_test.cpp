@@ -134,16 +134,16 @@ TEST(ComputeFbp, CodesDirectionsAndIgnition) {
     EXPECT_NEAR(Compute(in).rosTheta, Compute(in).ros, 1e-12);
 
     in = CalculatorDefaults("C2");
-    in.ignitionType = 0;
+    in.ignition = IgnitionType::Line;
     const FbpOutputs line = Compute(in);
     EXPECT_EQ(line.rost, line.ros);
     EXPECT_DOUBLE_EQ(line.hsd, line.ros * 15);
     EXPECT_EQ(FormatFixed(line.cfb, 3, 2), "0.88");
     EXPECT_EQ(FormatFixed(line.area, 3, 2), "0.72");
-    in.ignitionType = 2;  // any ignition but line is a point ignition
+    in.ignition = IgnitionFromCode(2);  // any ignition but line is a point ignition
     EXPECT_EQ(All(in), All(CalculatorDefaults("C2")));
 
-    in.ignitionType = 1;
+    in.ignition = IgnitionType::Point;
     in.elapsedTime = 0;
     const FbpOutputs start = Compute(in);
     for (Field f :
@@ -156,9 +156,9 @@ TEST(ComputeFbp, CodesDirectionsAndIgnition) {
 }
 
 TEST(ComputeFbp, InputRules) {
-    // useBui other than 1 is a BUI of 0: no BUI effect, BUI-driven consumption at its floor.
+    // The BUI switched off is a BUI of 0: no BUI effect, BUI-driven consumption at its floor.
     FbpInputs noBui = CalculatorDefaults("C2");
-    noBui.useBui = 0;
+    noBui.buiEffect = BuiSwitch::Off;
     FbpInputs zeroBui = CalculatorDefaults("C2");
     zeroBui.bui = 0;
     EXPECT_EQ(All(noBui), All(zeroBui));
@@ -184,7 +184,7 @@ TEST(ComputeFbp, InputRules) {
     FbpInputs c6 = CalculatorDefaults("C6");
     c6.ffmc = 95;
     c6.windSpeed = 50;
-    c6.ignitionType = 0;
+    c6.ignition = IgnitionType::Line;
     const FbpOutputs out = Compute(c6);
     EXPECT_GT(out.ros, 25.0);
     EXPECT_EQ(out.cfb, 0.0);
@@ -226,7 +226,7 @@ TEST(ComputeFbpProperty, OutputsFiniteAndBoundedOverFormRanges) {
                             in.pc = any({0, 1, 50, 100}), in.pdf = any({0, 1, 50, 100});
                             in.gc = any({0, 50, 51, 85, 100}), in.gfl = any({0, 0.3, 5});
                             in.elapsedTime = any({0, 1, 15, 300});
-                            in.ignitionType = static_cast<int>(any({0, 1}));
+                            in.ignition = IgnitionFromCode(static_cast<int>(any({0, 1})));
                             in.latitude = any({30, 55, 90}), in.longitude = any({-170, 0, 170});
                             in.elevation = static_cast<int>(any({0, 1, 3000}));
                             in.julianDay = static_cast<int>(any({1, 196, 365}));
@@ -254,7 +254,7 @@ TEST(ComputeFbpProperty, ExtremeFiniteInputsAreSafe) {
     for (const FuelTypeRow& row : FuelTypeTable) {
         FbpInputs in = CalculatorDefaults(std::string(row.code));
         in.latitude = -huge, in.longitude = huge, in.elevation = most, in.julianDay = most;
-        in.ignitionType = most, in.windSpeed = huge, in.slope = huge, in.ffmc = huge;
+        in.ignition = IgnitionFromCode(most), in.windSpeed = huge, in.slope = huge, in.ffmc = huge;
         in.bui = huge, in.elapsedTime = huge;
         FbpOutputs out;
         EXPECT_EQ(ComputeFbp(in, out), FbpResult::Computed);

@@ -69,7 +69,7 @@ std::vector<FireEllipse> NestedOutlines(std::span<const OutlineDistances> distan
 
 FireShape DescribeFireShape(const FbpInputs& inputs, const FbpOutputs& outputs) {
     FireShape shape;
-    shape.lineIgnition = inputs.ignitionType <= 0;  // any other value is a point ignition
+    shape.lineIgnition = inputs.ignition == IgnitionType::Line;
     shape.elapsedTime = std::max(inputs.elapsedTime, 0.0);
     shape.headDistance = outputs.hsd;
     shape.flankDistance = outputs.fsd;

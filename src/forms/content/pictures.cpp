@@ -11,11 +11,11 @@
 namespace emberlin::forms {
 
 std::string InputsCaption(const FbpInputs& in) {
-    return in.fuelType + ", " + (in.ignitionType <= 0 ? "line" : "point") + " ignition, " +
-           FormatGeneral(in.elapsedTime) + " min; FFMC " + FormatGeneral(in.ffmc) + ", BUI " +
-           FormatGeneral(in.bui) + "; wind " + FormatGeneral(in.windSpeed) + " km/h from " +
-           FormatGeneral(in.windDirection) + "\u00b0; slope " + FormatGeneral(in.slope) +
-           " %, aspect " + FormatGeneral(in.aspect) + "\u00b0; day " +
+    return in.fuelType + ", " + (in.ignition == IgnitionType::Line ? "line" : "point") +
+           " ignition, " + FormatGeneral(in.elapsedTime) + " min; FFMC " + FormatGeneral(in.ffmc) +
+           ", BUI " + FormatGeneral(in.bui) + "; wind " + FormatGeneral(in.windSpeed) +
+           " km/h from " + FormatGeneral(in.windDirection) + "\u00b0; slope " +
+           FormatGeneral(in.slope) + " %, aspect " + FormatGeneral(in.aspect) + "\u00b0; day " +
            std::to_string(in.julianDay) + " at " + FormatGeneral(in.latitude) + ", " +
            FormatGeneral(in.longitude);
 }

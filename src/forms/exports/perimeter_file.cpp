@@ -116,7 +116,7 @@ std::vector<PerimeterFeature> DetectionPerimeterFeatures(
         feature.noSpread = !(row.headDistance + row.backDistance >= 0.01);
         feature.properties = {
             {"fuel_type", fire.fuelType},
-            {"ignition", fire.ignitionType <= 0 ? "line" : "point"},
+            {"ignition", fire.ignition == IgnitionType::Line ? "line" : "point"},
             {"start_time", ClockText(startMinutes)},
             {"elapsed_time_min", row.elapsedTime},
             {"clock_time", clock},

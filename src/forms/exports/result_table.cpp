@@ -478,22 +478,13 @@ ResultTable MakeResultsTable(const FireByHourForm& form) {
     if (!form.HasResult()) return table;
     for (const HourBehaviour& hour : form.Result().hours) {
         const std::array<std::string, kHourColumnCount> texts = HourCells(hour);
-        const std::array<std::optional<double>, kHourColumnCount> values = {
-            hour.hour,
-            hour.ffmc,
-            hour.windSpeed,
-            hour.isi,
-            hour.out.ros,
-            hour.out.hfi,
-            hour.out.cfb,
-            std::nullopt,
-            hour.intensityClass,
-            hour.grows ? std::optional<double>(hour.area) : std::nullopt,
-            hour.grows ? std::optional<double>(hour.perimeter) : std::nullopt};
         std::vector<TableCell> cells;
-        for (int c = 0; c < kHourColumnCount; ++c) {
-            cells.push_back(
-                {texts[static_cast<std::size_t>(c)], values[static_cast<std::size_t>(c)]});
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            const HourResultColumn& column = FireByHourColumns()[c];
+            // Words carry no number.
+            cells.push_back({texts[c], column.format == ResultFormat::Description
+                                           ? std::nullopt
+                                           : column.value(hour)});
         }
         table.rows.push_back(std::move(cells));
     }

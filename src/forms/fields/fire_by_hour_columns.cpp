@@ -12,12 +12,6 @@ std::string Fixed(double value, int decimals) { return FormatFixed(value, 0, dec
 
 }  // namespace
 
-std::string HourLabel(int hour) {
-    std::string text = FormatInt(hour);
-    if (hour >= 0 && hour < 10) text.insert(text.begin(), '0');
-    return text.append(":00");
-}
-
 std::string SpansText(const std::vector<HourSpan>& spans) {
     if (spans.empty()) return "none";
     std::string text;
@@ -32,49 +26,21 @@ std::string SpansText(const std::vector<HourSpan>& spans) {
 }
 
 std::string HourColumnHeading(HourColumn column) {
-    switch (column) {
-        case HourColumn::Hour:
-            return "Hour";
-        case HourColumn::Ffmc:
-            return "FFMC";
-        case HourColumn::Wind:
-            return "Wind (km/h)";
-        case HourColumn::Isi:
-            return "ISI";
-        case HourColumn::Ros:
-            return "Head ROS (m/min)";
-        case HourColumn::Hfi:
-            return "HFI (kW/m)";
-        case HourColumn::Cfb:
-            return "CFB";
-        case HourColumn::FireType:
-            return "Fire Type";
-        case HourColumn::IntensityClass:
-            return "Intensity Class";
-        case HourColumn::Area:
-            return "Area (ha)";
-        case HourColumn::Perimeter:
-            return "Perimeter (m)";
-    }
-    return "";
+    const HourResultColumn& declared = FireByHourColumn(column);
+    std::string heading(declared.heading);
+    if (!declared.unit.empty()) heading.append(" (").append(declared.unit).append(")");
+    return heading;
 }
 
 std::array<std::string, kHourColumnCount> HourCells(const HourBehaviour& hour) {
-    // The FBP calculator's formats: rates, CFB, area and perimeter to two decimals, the
-    // intensity rounded to a whole kW/m.
-    return {
-        HourLabel(hour.hour),
-        Fixed(hour.ffmc, 1),
-        Fixed(hour.windSpeed, 1),
-        Fixed(hour.isi, 1),
-        Fixed(hour.out.ros, 2),
-        FormatInt(RoundToInt(hour.out.hfi)),
-        Fixed(hour.out.cfb, 2),
-        FireDescription(hour.out.cfb),
-        FormatInt(hour.intensityClass),
-        hour.grows ? Fixed(hour.area, 2) : "",
-        hour.grows ? Fixed(hour.perimeter, 2) : "",
-    };
+    std::array<std::string, kHourColumnCount> cells;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const HourResultColumn& column = FireByHourColumns()[c];
+        if (const std::optional<double> value = column.value(hour)) {
+            cells[c] = FormattedResult(column.format, *value);
+        }
+    }
+    return cells;
 }
 
 std::vector<std::string> SummaryLines(const FireByHourSummary& summary,

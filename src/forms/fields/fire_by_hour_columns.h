@@ -7,29 +7,14 @@
 #include <vector>
 
 #include "fire/fire_by_hour.h"
+#include "forms/fields/result_columns.h"
 
 namespace emberlin::forms {
 
-// "13:00": the clock hour h:00.
-std::string HourLabel(int hour);
 // "13:00 to 19:00 (7 h)", spans joined by ", ", or "none".
 std::string SpansText(const std::vector<HourSpan>& spans);
 
-// The grid's columns and the texts of one row's cells.
-enum class HourColumn {
-    Hour,
-    Ffmc,
-    Wind,
-    Isi,
-    Ros,
-    Hfi,
-    Cfb,
-    FireType,
-    IntensityClass,
-    Area,
-    Perimeter,
-};
-inline constexpr int kHourColumnCount = 11;
+// The grid's columns (FireByHourColumns) and the texts of one row's cells.
 // "HFI (kW/m)": the heading with its unit.
 std::string HourColumnHeading(HourColumn column);
 std::array<std::string, kHourColumnCount> HourCells(const HourBehaviour& hour);

@@ -70,7 +70,69 @@ constexpr std::array<FbpResultColumn, kFbpResultCount> kResults = {{
 }};
 // clang-format on
 
+using H = HourBehaviour;
+using Hv = std::optional<double>;
+
+// The FBP calculator's formats: rates, CFB, area and perimeter to two decimals, the intensity
+// rounded to a whole kW/m.
+// clang-format off
+constexpr std::array<HourResultColumn, kHourColumnCount> kHourResults = {{
+    {"hour",           "Hour",            "",      R::Clock,       5,
+     [](const H& h) -> Hv { return h.hour; }},
+    {"ffmc",           "FFMC",            "",      R::OneDecimal,  7,
+     [](const H& h) -> Hv { return h.ffmc; }},
+    {"ws",             "Wind",            "km/h",  R::OneDecimal,  7,
+     [](const H& h) -> Hv { return h.windSpeed; }},
+    {"isi",            "ISI",             "",      R::OneDecimal,  7,
+     [](const H& h) -> Hv { return h.isi; }},
+    {"ros",            "Head ROS",        "m/min", R::TwoDecimals, 9,
+     [](const H& h) -> Hv { return h.out.ros; }},
+    {"hfi",            "HFI",             "kW/m",  R::Whole,       8,
+     [](const H& h) -> Hv { return h.out.hfi; }},
+    {"cfb",            "CFB",             "",      R::TwoDecimals, 6,
+     [](const H& h) -> Hv { return h.out.cfb; }},
+    {"fireType",       "Fire Type",       "",      R::Description, 25,
+     [](const H& h) -> Hv { return h.out.cfb; }},
+    {"intensityClass", "Intensity Class", "",      R::Whole,       9,
+     [](const H& h) -> Hv { return h.intensityClass; }},
+    {"area",           "Area",            "ha",    R::TwoDecimals, 10,
+     [](const H& h) -> Hv { return h.grows ? Hv(h.area) : std::nullopt; }},
+    {"perimeter",      "Perimeter",       "m",     R::TwoDecimals, 11,
+     [](const H& h) -> Hv { return h.grows ? Hv(h.perimeter) : std::nullopt; }},
+}};
+// clang-format on
+
 }  // namespace
+
+std::string HourLabel(int hour) {
+    std::string text = FormatInt(hour);
+    if (hour >= 0 && hour < 10) text.insert(text.begin(), '0');
+    return text.append(":00");
+}
+
+const std::array<HourResultColumn, kHourColumnCount>& FireByHourColumns() { return kHourResults; }
+
+const HourResultColumn& FireByHourColumn(HourColumn column) {
+    return kHourResults.at(static_cast<std::size_t>(column));
+}
+
+std::string FormattedResult(ResultFormat format, double value) {
+    switch (format) {
+        case ResultFormat::Description:
+            return FireDescription(value);
+        case ResultFormat::Whole:
+            // "%d" of the value plus 0.5, truncated towards zero.
+            return FormatInt(RoundToInt(value));
+        case ResultFormat::OneDecimal:
+            return FormatFixed(value, 0, 1);
+        case ResultFormat::Clock:
+            return HourLabel(static_cast<int>(value));
+        case ResultFormat::TwoDecimals:
+        case ResultFormat::SpreadRatio:
+            break;
+    }
+    return FormatFixed(value, 3, 2);
+}
 
 const std::array<FwiResultColumn, kFwiResultCount>& FwiCalcResults() { return kFwiResults; }
 
@@ -84,17 +146,16 @@ std::optional<double> ResultValue(const FbpResultColumn& column, const FbpOutput
             return out.ros > kLbRosFloor ? out.*column.output : 0.0;
         case ResultFormat::TwoDecimals:
         case ResultFormat::Whole:
+        case ResultFormat::OneDecimal:
+        case ResultFormat::Clock:
             break;
     }
     return out.*column.output;
 }
 
 std::string ResultText(const FbpResultColumn& column, const FbpOutputs& out) {
-    if (column.format == ResultFormat::Description) return FireDescription(out.*column.output);
-    const double value = *ResultValue(column, out);
-    // "%d" of the value plus 0.5, truncated towards zero; or "%.2f".
-    return column.format == ResultFormat::Whole ? FormatInt(RoundToInt(value))
-                                                : FormatFixed(value, 3, 2);
+    const std::optional<double> value = ResultValue(column, out);
+    return FormattedResult(column.format, value ? *value : out.*column.output);
 }
 
 }  // namespace emberlin::forms

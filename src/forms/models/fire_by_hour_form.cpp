@@ -15,10 +15,6 @@ namespace emberlin::forms {
 
 namespace {
 
-// Character widths of the columns in a row's fixed-width text, in HourColumn order; numbers
-// are right-aligned, the fire type left-aligned.
-constexpr std::array<int, kHourColumnCount> kColumnWidths = {5, 7, 7, 7, 9, 8, 6, 25, 9, 10, 11};
-
 std::string Padded(const std::string& text, int width, bool left) {
     const auto pad = static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size())));
     return left ? text + std::string(pad, ' ') : std::string(pad, ' ') + text;
@@ -27,10 +23,11 @@ std::string Padded(const std::string& text, int width, bool left) {
 std::string RowText(const std::array<std::string, kHourColumnCount>& cells) {
     std::string text;
     for (int c = 0; c < kHourColumnCount; ++c) {
-        const bool left = c == static_cast<int>(HourColumn::FireType);
+        // The columns' declared widths; words are left-aligned, numbers right-aligned.
+        const HourResultColumn& column = FireByHourColumns()[static_cast<std::size_t>(c)];
+        const bool left = column.format == ResultFormat::Description;
         if (c > 0) text += left ? "   " : " ";
-        text += Padded(cells[static_cast<std::size_t>(c)],
-                       kColumnWidths[static_cast<std::size_t>(c)], left);
+        text += Padded(cells[static_cast<std::size_t>(c)], column.width, left);
     }
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;

@@ -90,7 +90,7 @@ TEST(FireShape, HandWorkedGeometry) {
     };
     for (const auto& c : cases) {
         FbpInputs in;
-        in.ignitionType = c.ignition;
+        in.ignition = IgnitionFromCode(c.ignition);
         in.windSpeed = c.windSpeed;
         in.windDirection = c.windFrom;
         in.slope = c.slope;
@@ -121,7 +121,7 @@ TEST(FireShape, NoSpread) {
     FbpInputs grass = CalculatorDefaults("O1a");
     grass.gc = 50;
     FbpInputs instant = CalculatorDefaults("C2");
-    instant.ignitionType = 0;
+    instant.ignition = IgnitionType::Line;
     instant.elapsedTime = 0;
     FbpInputs spreading = CalculatorDefaults("O1a");
     spreading.gc = 60;

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 // last one the fire drawn.
 TEST(Pictures, DetectionGrowthUnderSteadyWeather) {
     FbpInputs fire = CalculatorDefaults("C2");
-    fire.ignitionType = 0;
+    fire.ignition = IgnitionType::Line;
     fire.elapsedTime = 0;
     HourlyTables hourly;
     hourly.ffmc.fill(87.0);

@@ -66,7 +66,7 @@ TEST_P(PerimeterFileTest, ReadsBackWithTheFiresAreaHeadDistanceAndDirection) {
     in.latitude = c.latitude;
     in.longitude = c.longitude;
     in.windDirection = c.windDirection;
-    in.ignitionType = c.ignition;
+    in.ignition = IgnitionFromCode(c.ignition);
     FbpOutputs out;
     ASSERT_EQ(ComputeFbp(in, out), FbpResult::Computed);
     const GeoPoint origin = IgnitionPoint(in);

@@ -23,7 +23,7 @@ namespace {
 FbpInputs RowInputs(const char* code, int ignition, double elapsed, double ffmc, double wind) {
     FbpInputs in;
     in.fuelType = code;
-    in.ignitionType = ignition;
+    in.ignition = IgnitionFromCode(ignition);
     in.elapsedTime = elapsed;
     in.ffmc = ffmc;
     in.bui = 40;
@@ -40,7 +40,7 @@ FbpInputs RowInputs(const char* code, int ignition, double elapsed, double ffmc,
     in.latitude = 55;
     in.longitude = -110;
     in.elevation = 0;
-    in.useBui = 1;
+    in.buiEffect = BuiSwitch::On;
     in.fmc = 0;
     in.theta = 0;
     return in;

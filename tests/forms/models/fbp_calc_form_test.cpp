@@ -183,7 +183,7 @@ TEST_F(FbpCalcFormTest, CalculatorDefaultsAreTheFirstDisplaysRecord) {
     };
     const auto d = [](int v) { return static_cast<double>(v); };
     for (const Field& f : {
-             Field{"ignitionType", d(sent.ignitionType), d(defaults.ignitionType), 1},
+             Field{"ignition", d(int(sent.ignition)), d(int(defaults.ignition)), 1},
              {"elapsedTime", sent.elapsedTime, defaults.elapsedTime, 15},
              {"ffmc", sent.ffmc, defaults.ffmc, 87},
              {"bui", sent.bui, defaults.bui, 40},
@@ -200,7 +200,7 @@ TEST_F(FbpCalcFormTest, CalculatorDefaultsAreTheFirstDisplaysRecord) {
              {"latitude", sent.latitude, defaults.latitude, 55},
              {"longitude", sent.longitude, defaults.longitude, -110},
              {"elevation", d(sent.elevation), d(defaults.elevation), 0},
-             {"useBui", d(sent.useBui), d(defaults.useBui), 1},
+             {"buiEffect", d(int(sent.buiEffect)), d(int(defaults.buiEffect)), 1},
              {"fmc", sent.fmc, defaults.fmc, 0},
              {"theta", sent.theta, defaults.theta, 0},
          }) {
@@ -546,7 +546,7 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
         {"latitude", shared.fbp->site.latitude, in.latitude, 48.5},
         {"longitude", shared.fbp->site.longitude, in.longitude, -120.25},
         {"elevation", double(shared.fbp->site.elevation), double(in.elevation), 850},
-        {"ignitionType", double(shared.fbp->ignition), double(in.ignitionType), 0},
+        {"ignition", double(shared.fbp->ignition), double(in.ignition), 0},
     };
     for (const Pair& p : pairs) {
         EXPECT_EQ(p.published, p.expected) << p.name;
@@ -558,7 +558,7 @@ TEST_F(FbpCalcFormTest, EveryInputReachesItsSharedValueAndTheEngineRecord) {
     EXPECT_EQ(in.fuelType, "M3");
     EXPECT_EQ(in.julianDay, 120 + 3);
     EXPECT_EQ(in.minFmcDay, 0);
-    EXPECT_EQ(in.useBui, 1);
+    EXPECT_EQ(in.buiEffect, BuiSwitch::On);
     EXPECT_EQ(in.fmc, 0);
     EXPECT_EQ(in.theta, 0);
 

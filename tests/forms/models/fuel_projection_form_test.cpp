@@ -21,7 +21,7 @@ constexpr std::array<const char*, 18> kCodes = {"C1", "C2", "C3", "C4", "C5",  "
 FbpOutputs InitialOutputs(int fuelIndex, int ignition, double elapsed = 15) {
     FbpInputs in;
     in.fuelType = kCodes[static_cast<std::size_t>(fuelIndex)];
-    in.ignitionType = ignition;
+    in.ignition = IgnitionFromCode(ignition);
     in.elapsedTime = elapsed;
     in.ffmc = 87;
     in.bui = 40;
@@ -38,7 +38,7 @@ FbpOutputs InitialOutputs(int fuelIndex, int ignition, double elapsed = 15) {
     in.latitude = 55;
     in.longitude = -110;
     in.elevation = 0;
-    in.useBui = 1;
+    in.buiEffect = BuiSwitch::On;
     in.fmc = 0;
     in.theta = 0;
     FbpOutputs out;
