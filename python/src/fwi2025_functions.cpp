@@ -45,23 +45,7 @@ void WriteDay(Outputs& out, py::ssize_t at, const f::DailySummary& d, bool missi
     const double nan = std::nan("");
     const double dated[] = {static_cast<double>(d.date.year), static_cast<double>(d.date.month),
                             static_cast<double>(d.date.day)};
-    const double values[] = {d.sunriseH,
-                             d.sunsetH,
-                             static_cast<double>(d.peakHour),
-                             static_cast<double>(d.durationH),
-                             d.ffmc,
-                             d.dmc,
-                             d.dc,
-                             d.isi,
-                             d.bui,
-                             d.fwi,
-                             d.dsr,
-                             d.gfmc,
-                             d.gsi,
-                             d.gfwi,
-                             d.windSmoothKmh,
-                             d.isiSmooth,
-                             d.gsiSmooth};
+    const std::array<double, 17> values = d.Numbers();
     for (std::size_t i = 0; i < 3; ++i) out.Column(i)[at] = dated[i];
     for (std::size_t i = 0; i < std::size(values); ++i) {
         out.Column(3 + i)[at] = missing ? nan : f::RoundToFourDecimals(values[i]);
@@ -129,8 +113,9 @@ py::object Run(const Call& call, bool daily) {
     const py::float_ absent(std::nan(""));
     // The hourly tables' input columns, by their keywords and checks.
     auto input = [](f::HourlyInput column, const py::handle& values) {
-        const f::HourlyInputColumn& spec = f::kHourlyInputs[column];
-        return Argument(std::string(spec.keyword), values, Rule(spec.range, spec.integer));
+        const f::HourlyInputColumn& declared = f::kHourlyInputs[column];
+        return Argument(std::string(declared.keyword), values,
+                        Rule(declared.range, declared.integer));
     };
     std::vector<Argument> hourly;
     hourly.reserve(kHourlyCount);

@@ -35,8 +35,8 @@ using enum fwi2025::HourlyInput;
 constexpr std::size_t kColumnCount = fwi2025::kHourlyInputCount;
 
 ValueRule ColumnRule(std::size_t column) {
-    const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[column];
-    return Rule(spec.range, spec.integer);
+    const fwi2025::HourlyInputColumn& declared = fwi2025::kHourlyInputs[column];
+    return Rule(declared.range, declared.integer);
 }
 
 constexpr std::array<std::string_view, 21> kSummaryNames = {
@@ -92,13 +92,13 @@ class Fwi2025Rows : public RowCommand {
         id_ = header.Find({"id"});
         header.Use(id_);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
-            const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
-            const bool optional = spec.optional || (c == kInTimezone && settings_.timezone) ||
+            const fwi2025::HourlyInputColumn& declared = fwi2025::kHourlyInputs[c];
+            const bool optional = declared.optional || (c == kInTimezone && settings_.timezone) ||
                                   (c == kInHour && settings_.fromDaily);
             if (settings_.fromDaily && (c == kInHour || c == kInSolrad)) continue;
-            columns_[c] = spec.alias.empty() ? header.Find({spec.name})
-                                             : header.Find({spec.name, spec.alias});
-            if (!columns_[c] && !optional) return "missing column: " + std::string(spec.name);
+            columns_[c] = declared.alias.empty() ? header.Find({declared.name})
+                                                 : header.Find({declared.name, declared.alias});
+            if (!columns_[c] && !optional) return "missing column: " + std::string(declared.name);
             header.Use(columns_[c]);
         }
         if (settings_.fromDaily) {
@@ -314,10 +314,9 @@ class Fwi2025Rows : public RowCommand {
         out.Field(fwi2025::ClockText(day.sunsetH));
         out.Number(day.peakHour);
         out.Number(day.durationH);
-        for (double value :
-             {day.ffmc, day.dmc, day.dc, day.isi, day.bui, day.fwi, day.dsr, day.gfmc, day.gsi,
-              day.gfwi, day.windSmoothKmh, day.isiSmooth, day.gsiSmooth}) {
-            out.Number(fwi2025::RoundToFourDecimals(value));
+        const std::array<double, 17> numbers = day.Numbers();
+        for (std::size_t i = 4; i < numbers.size(); ++i) {
+            out.Number(fwi2025::RoundToFourDecimals(numbers[i]));
         }
         out.EndRow();
     }

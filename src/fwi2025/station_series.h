@@ -2,6 +2,7 @@
 // order of its hours checked, and the daily summaries of its fire days.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -70,6 +71,28 @@ struct DailySummary {
     double windSmoothKmh = 0;
     double isiSmooth = 0;
     double gsiSmooth = 0;
+
+    // The day's numbers after its date, in the order of the summary columns: sunrise, sunset,
+    // peak hour, duration, then FFMC to GFWI and the three smoothed values.
+    std::array<double, 17> Numbers() const {
+        return {sunriseH,
+                sunsetH,
+                static_cast<double>(peakHour),
+                static_cast<double>(durationH),
+                ffmc,
+                dmc,
+                dc,
+                isi,
+                bui,
+                fwi,
+                dsr,
+                gfmc,
+                gsi,
+                gfwi,
+                windSmoothKmh,
+                isiSmooth,
+                gsiSmooth};
+    }
 };
 
 // Collects a station's hours in order and closes each fire day when the next begins.

@@ -223,20 +223,20 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     constexpr std::size_t kRead = kInPrec + 1;
     std::array<std::optional<std::size_t>, kRead> col;
     for (std::size_t c = 0; c < kRead; ++c) {
-        const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
-        col[c] =
-            spec.alias.empty() ? header.Find({spec.name}) : header.Find({spec.name, spec.alias});
+        const fwi2025::HourlyInputColumn& declared = fwi2025::kHourlyInputs[c];
+        col[c] = declared.alias.empty() ? header.Find({declared.name})
+                                        : header.Find({declared.name, declared.alias});
     }
     const auto id = header.Find({"id"});
     if (!header.Duplicate().empty()) return header.Duplicate();
     const WeatherKind kind = col[kInHour] ? WeatherKind::Hourly : WeatherKind::Daily;
     std::array<ValueRule, kRead> rules;
     for (std::size_t c = 0; c < kRead; ++c) {
-        const fwi2025::HourlyInputColumn& spec = fwi2025::kHourlyInputs[c];
+        const fwi2025::HourlyInputColumn& declared = fwi2025::kHourlyInputs[c];
         const bool needed = c >= kInYear && (kind == WeatherKind::Hourly ||
                                              (c != kInYear && c != kInDay && c != kInHour));
-        if (needed && !col[c]) return "missing column: " + std::string(spec.name);
-        rules[c] = c < kInYear                   ? Rule(spec.range)
+        if (needed && !col[c]) return "missing column: " + std::string(declared.name);
+        rules[c] = c < kInYear                   ? Rule(declared.range)
                    : kind == WeatherKind::Hourly ? HourlyRules()[c - kInYear]
                                                  : DailyRules()[c - kInYear];
     }
@@ -607,25 +607,8 @@ std::optional<double> HourlyFwiForm::DayValue(std::size_t row, int column) const
         if (!daily1987_[row]) return std::nullopt;
         return SeasonValue(*daily1987_[row], column - kDyDailyFfmc);
     }
-    const double values[] = {static_cast<double>(fwi2025::DayNumber(d.date)),
-                             d.sunriseH,
-                             d.sunsetH,
-                             static_cast<double>(d.peakHour),
-                             static_cast<double>(d.durationH),
-                             d.ffmc,
-                             d.dmc,
-                             d.dc,
-                             d.isi,
-                             d.bui,
-                             d.fwi,
-                             d.dsr,
-                             d.gfmc,
-                             d.gsi,
-                             d.gfwi,
-                             d.windSmoothKmh,
-                             d.isiSmooth,
-                             d.gsiSmooth};
-    return values[column];
+    if (column == 0) return static_cast<double>(fwi2025::DayNumber(d.date));
+    return d.Numbers()[static_cast<std::size_t>(column) - 1];
 }
 
 std::string HourlyFwiForm::DayText(std::size_t row, int column) const {
