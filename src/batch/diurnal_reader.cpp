@@ -5,12 +5,6 @@ namespace emberlin::batch {
 
 namespace {
 
-// The form's inputs: column name and form field.
-struct DiurnalColumn {
-    std::array<std::string_view, 2> names;
-    std::string_view field;
-};
-
 enum Input : std::size_t {
     kMonth,
     kDay,
@@ -34,7 +28,7 @@ enum Input : std::size_t {
     kInputCount
 };
 
-constexpr std::array<DiurnalColumn, kInputCount> kColumns = {{
+constexpr std::array<FieldColumn, kInputCount> kColumns = {{
     {{"month", "mon"}, "month"},
     {{"day"}, "day"},
     {{"lat"}, "latitude"},
@@ -71,9 +65,8 @@ DiurnalDayReader::DiurnalDayReader() {
 
 std::string DiurnalDayReader::Begin(Header& header) {
     for (std::size_t i = 0; i < kInputCount; ++i) {
-        const DiurnalColumn& column = kColumns[i];
-        positions_[i] = column.names[1].empty() ? header.Find({column.names[0]})
-                                                : header.Find({column.names[0], column.names[1]});
+        const FieldColumn& column = kColumns[i];
+        positions_[i] = header.Find({column.names[0], column.names[1]});
         if (!positions_[i] && i < kRequiredCount) {
             return "missing column: " + std::string(column.names[0]);
         }

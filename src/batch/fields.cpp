@@ -53,7 +53,7 @@ std::optional<std::size_t> Header::Find(std::initializer_list<std::string_view> 
     std::optional<std::size_t> found;
     for (std::size_t column = 0; column < names_.size(); ++column) {
         for (std::string_view name : names) {
-            if (!EqualsNoCase(names_[column], name)) continue;
+            if (name.empty() || !EqualsNoCase(names_[column], name)) continue;
             if (!found) {
                 found = column;
             } else if (duplicate_.empty()) {

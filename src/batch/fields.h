@@ -1,6 +1,7 @@
 // Finding columns by name and reading checked values from a record.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
@@ -19,13 +20,21 @@ struct ValueRule {
     bool integer = false;
 };
 
+// An input column of a form's field: its name and another it may go by ("" for none), and
+// the field whose range checks its values.
+struct FieldColumn {
+    std::array<std::string_view, 2> names;
+    std::string_view field;
+};
+
 // The heading row of an input.
 class Header {
   public:
     explicit Header(std::span<const std::string_view> names);
 
-    // Index of the column whose name equals one of `names` in any letter case. A second
-    // such column ("mon" and "month", "FFMC" and "ffmc") is kept as the Duplicate() problem.
+    // Index of the column whose name equals one of `names` in any letter case (an empty name
+    // stands for none). A second such column ("mon" and "month", "FFMC" and "ffmc") is kept
+    // as the Duplicate() problem.
     std::optional<std::size_t> Find(std::initializer_list<std::string_view> names);
     // "columns mon and month give the same input; keep one" for the first two columns a
     // Find met for one input, or "".
@@ -65,6 +74,32 @@ class RecordValues {
     const Header& header_;
     std::span<const std::string_view> fields_;
     std::string problem_;
+};
+
+// Each column's last text and its value: a text like the previous record's (the site, the
+// date, no rain) takes that record's value without being read again.
+template <std::size_t N>
+class RepeatedValues {
+  public:
+    // Column `column` of `values` as a value that must be there; `c` is its entry here.
+    bool Required(RecordValues& values, std::size_t c, std::size_t column, const ValueRule& rule,
+                  double& value) {
+        const std::string_view text = values.Text(column);
+        if (!text.empty() && text == texts_[c]) {
+            value = values_[c];
+            return true;
+        }
+        if (!values.Required(column, rule, value)) return false;
+        texts_[c].assign(text);
+        values_[c] = value;
+        return true;
+    }
+    // The last value entry `c` took (0 before any).
+    double Last(std::size_t c) const { return values_[c]; }
+
+  private:
+    std::array<std::string, N> texts_;
+    std::array<double, N> values_{};
 };
 
 // The rule of a field of the FWI calculator, the FBP calculator, the diurnal weather form or

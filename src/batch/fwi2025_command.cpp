@@ -96,8 +96,7 @@ class Fwi2025Rows : public RowCommand {
             const bool optional = declared.optional || (c == kInTimezone && settings_.timezone) ||
                                   (c == kInHour && settings_.fromDaily);
             if (settings_.fromDaily && (c == kInHour || c == kInSolrad)) continue;
-            columns_[c] = declared.alias.empty() ? header.Find({declared.name})
-                                                 : header.Find({declared.name, declared.alias});
+            columns_[c] = header.Find({declared.name, declared.alias});
             if (!columns_[c] && !optional) return "missing column: " + std::string(declared.name);
             header.Use(columns_[c]);
         }
@@ -186,16 +185,9 @@ class Fwi2025Rows : public RowCommand {
         std::array<double, kColumnCount> v{};
         v[kInTimezone] = settings_.timezone.value_or(0);
         for (std::size_t c = 0; c < kColumnCount; ++c) {
-            if (!columns_[c]) continue;
-            // A text like the previous row's (the site, the date, no rain) has its value.
-            const std::string_view text = values.Text(*columns_[c]);
-            if (!text.empty() && text == lastText_[c]) {
-                v[c] = lastValue_[c];
-                continue;
+            if (columns_[c] && !repeated_.Required(values, c, *columns_[c], ColumnRule(c), v[c])) {
+                return false;
             }
-            if (!values.Required(*columns_[c], ColumnRule(c), v[c])) return false;
-            lastText_[c].assign(text);
-            lastValue_[c] = v[c];
         }
         if (columns_[kInLoad] && v[kInLoad] <= 0) {
             return values.Refuse(*columns_[kInLoad],
@@ -430,8 +422,7 @@ class Fwi2025Rows : public RowCommand {
     std::optional<std::size_t> id_;
     std::array<std::optional<std::size_t>, kColumnCount> columns_{};
     std::vector<std::size_t> passColumns_;
-    std::array<std::string, kColumnCount> lastText_;  // each column's last checked text
-    std::array<double, kColumnCount> lastValue_{};
+    RepeatedValues<kColumnCount> repeated_;
 
     std::string stationId_;
     // The stations met so far in the input, with their last lines.

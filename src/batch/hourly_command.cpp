@@ -17,13 +17,6 @@ namespace emberlin::batch {
 
 namespace {
 
-// The form's inputs beside the day's weather: column names (the form's field id first, then
-// the name the fbp command reads) and the form field whose range checks the value.
-struct SiteColumn {
-    std::array<std::string_view, 2> names;
-    std::string_view field;
-};
-
 enum Site : std::size_t {
     kPc,
     kPdf,
@@ -42,7 +35,9 @@ enum Site : std::size_t {
     kSiteCount
 };
 
-constexpr std::array<SiteColumn, kSiteCount> kSiteColumns = {{
+// The form's inputs beside the day's weather: the form's field id first, then the name the
+// fbp command reads.
+constexpr std::array<FieldColumn, kSiteCount> kSiteColumns = {{
     {{"pc", ""}, "pc"},
     {{"pdf", ""}, "pdf"},
     {{"gc", "cc"}, "gc"},
@@ -86,10 +81,7 @@ class HourlyRows : public RowCommand {
         latitudeColumn_ = header.Find({"lat"});
         longitudeColumn_ = header.Find({"long"});
         for (std::size_t i = 0; i < kSiteCount; ++i) {
-            const SiteColumn& column = kSiteColumns[i];
-            positions_[i] = column.names[1].empty()
-                                ? header.Find({column.names[0]})
-                                : header.Find({column.names[0], column.names[1]});
+            positions_[i] = header.Find({kSiteColumns[i].names[0], kSiteColumns[i].names[1]});
             header.Use(positions_[i]);
         }
         // Every other column identifies the day and site and is repeated on its rows.
