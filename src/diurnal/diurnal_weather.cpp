@@ -173,6 +173,19 @@ std::optional<HourWeather> CalcHourWeather(double latitude, double longitude, in
     return w;
 }
 
+namespace {
+// A typical minimum moved by the noon error (observed less modelled), never below 0; 0 when
+// the modelled noon value is not above 0.
+double ShiftedMinimum(double minimum, double observedNoon, double modelledNoon) {
+    if (modelledNoon > 0.0) {
+        double shifted = minimum + observedNoon - modelledNoon;
+        if (shifted < 0.0) shifted = 0.0;
+        return shifted;
+    }
+    return 0.0;
+}
+}  // namespace
+
 std::optional<DiurnalFit> FitDiurnalCurves(double latitude, double longitude, int dayOfYear,
                                            double noonTemperature, double noonWindSpeed,
                                            double minTemperature, double maxTemperature,
@@ -190,19 +203,9 @@ std::optional<DiurnalFit> FitDiurnalCurves(double latitude, double longitude, in
     DiurnalFit fit{};
     fit.modelNoonTemperature = noon->temperature;
     fit.modelNoonWind = noon->windSpeed;
-    if (noon->temperature > 0.0) {
-        fit.minTemperature = minTemperature + noonTemperature - noon->temperature;
-        if (fit.minTemperature < 0.0) fit.minTemperature = 0.0;
-    } else {
-        fit.minTemperature = 0.0;
-    }
+    fit.minTemperature = ShiftedMinimum(minTemperature, noonTemperature, noon->temperature);
     fit.maxTemperature = maxTemperature + noonTemperature - noon->temperature;
-    if (noon->windSpeed > 0.0) {
-        fit.minWind = minWind + noonWindSpeed - noon->windSpeed;
-        if (fit.minWind < 0.0) fit.minWind = 0.0;
-    } else {
-        fit.minWind = 0.0;
-    }
+    fit.minWind = ShiftedMinimum(minWind, noonWindSpeed, noon->windSpeed);
     fit.maxWind = maxWind + noonWindSpeed - noon->windSpeed;
     return fit;
 }

@@ -1,14 +1,30 @@
 #include "forms/content/reference_panels.h"
 
+#include <utility>
+
 namespace emberlin::forms {
 
-ReferencePanel MoreInformationPanel() {
+namespace {
+// A panel's window and picture (in a group titled `groupTitle`, if any); the text beside
+// the picture follows.
+ReferencePanel PicturePanel(std::string id, std::string title, std::string heading,
+                            std::string pictureName, std::string pictureTitle,
+                            std::string groupTitle = {}) {
     ReferencePanel panel;
-    panel.id = "moreInformation";
-    panel.title = "EMBERLIN - More Information";
-    panel.heading = "The Forest Fire Danger Rating System";
-    panel.pictureName = "more_information";
-    panel.pictureTitle = "Forest fire danger rating";
+    panel.id = std::move(id);
+    panel.title = std::move(title);
+    panel.heading = std::move(heading);
+    panel.pictureName = std::move(pictureName);
+    panel.pictureTitle = std::move(pictureTitle);
+    panel.groupTitle = std::move(groupTitle);
+    return panel;
+}
+}  // namespace
+
+ReferencePanel MoreInformationPanel() {
+    ReferencePanel panel = PicturePanel("moreInformation", "EMBERLIN - More Information",
+                                        "The Forest Fire Danger Rating System", "more_information",
+                                        "Forest fire danger rating");
     panel.paragraphs = {
         "Fire danger rating research in this country began with the federal government in "
         "1925. Five fire danger rating systems have followed, each more widely applicable "
@@ -43,12 +59,9 @@ ReferencePanel MoreInformationPanel() {
 }
 
 ReferencePanel ReferencesPanel() {
-    ReferencePanel panel;
-    panel.id = "references";
-    panel.title = "EMBERLIN - References";
-    panel.heading = "References on the Fire Danger Rating System";
-    panel.pictureName = "references";
-    panel.pictureTitle = "Reference material";
+    ReferencePanel panel = PicturePanel("references", "EMBERLIN - References",
+                                        "References on the Fire Danger Rating System", "references",
+                                        "Reference material");
     // The published literature, described by subject and year.
     panel.paragraphs = {
         "1.  The development and structure of the fire weather index system, 1987.",
@@ -70,24 +83,17 @@ ReferencePanel ReferencesPanel() {
     return panel;
 }
 
+// The structure panels: the picture alone, in a group.
 ReferencePanel FbpStructurePanel() {
-    ReferencePanel panel;
-    panel.id = "fbpStructure";
-    panel.title = "EMBERLIN - FBP Structure";
-    panel.pictureName = "fbp_structure";
-    panel.pictureTitle = "Structure of the Fire Behavior Prediction System";
-    panel.groupTitle = "Structure of the Fire Behavior Prediction (FBP) System";
-    return panel;
+    return PicturePanel("fbpStructure", "EMBERLIN - FBP Structure", "", "fbp_structure",
+                        "Structure of the Fire Behavior Prediction System",
+                        "Structure of the Fire Behavior Prediction (FBP) System");
 }
 
 ReferencePanel FwiStructurePanel() {
-    ReferencePanel panel;
-    panel.id = "fwiStructure";
-    panel.title = "EMBERLIN - FWI  Structure";
-    panel.pictureName = "fwi_structure";
-    panel.pictureTitle = "Structure of the Fire Weather Index System";
-    panel.groupTitle = "Structure of the Fire Weather index (FWI) System";
-    return panel;
+    return PicturePanel("fwiStructure", "EMBERLIN - FWI  Structure", "", "fwi_structure",
+                        "Structure of the Fire Weather Index System",
+                        "Structure of the Fire Weather index (FWI) System");
 }
 
 }  // namespace emberlin::forms

@@ -4,6 +4,7 @@
 #include <GeographicLib/AzimuthalEquidistant.hpp>
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <numbers>
 
@@ -35,6 +36,24 @@ nlohmann::ordered_json Properties(const PerimeterFeature& feature) {
         }
     }
     return properties;
+}
+
+// The place and the site's inputs, the last properties of every feature.
+void AppendSiteProperties(std::vector<PerimeterProperty>& properties, const FbpInputs& inputs) {
+    const PerimeterProperty site[] = {
+        {"wind_direction_deg", inputs.windDirection},
+        {"slope_percent", inputs.slope},
+        {"aspect_deg", inputs.aspect},
+        {"percent_conifer", inputs.pc},
+        {"percent_dead_fir", inputs.pdf},
+        {"grass_curing_percent", inputs.gc},
+        {"grass_fuel_load_kg_per_m2", inputs.gfl},
+        {"day_of_year", static_cast<double>(inputs.julianDay)},
+        {"latitude", inputs.latitude},
+        {"longitude", inputs.longitude},
+        {"elevation_m", static_cast<double>(inputs.elevation)},
+    };
+    properties.insert(properties.end(), std::begin(site), std::end(site));
 }
 
 }  // namespace
@@ -86,18 +105,8 @@ PerimeterFeature FbpPerimeterFeature(const FbpInputs& inputs, const FbpOutputs& 
         {"ffmc", inputs.ffmc},
         {"bui", inputs.bui},
         {"wind_speed_km_per_h", inputs.windSpeed},
-        {"wind_direction_deg", inputs.windDirection},
-        {"slope_percent", inputs.slope},
-        {"aspect_deg", inputs.aspect},
-        {"percent_conifer", inputs.pc},
-        {"percent_dead_fir", inputs.pdf},
-        {"grass_curing_percent", inputs.gc},
-        {"grass_fuel_load_kg_per_m2", inputs.gfl},
-        {"day_of_year", static_cast<double>(inputs.julianDay)},
-        {"latitude", inputs.latitude},
-        {"longitude", inputs.longitude},
-        {"elevation_m", static_cast<double>(inputs.elevation)},
     };
+    AppendSiteProperties(feature.properties, inputs);
     return feature;
 }
 
@@ -131,18 +140,8 @@ std::vector<PerimeterFeature> DetectionPerimeterFeatures(
             {"head_fire_intensity_kw_per_m", row.behaviour.hfi},
             {"weather", "FFMC and wind speed hour by hour from the diurnal weather"},
             {"bui", fire.bui},
-            {"wind_direction_deg", fire.windDirection},
-            {"slope_percent", fire.slope},
-            {"aspect_deg", fire.aspect},
-            {"percent_conifer", fire.pc},
-            {"percent_dead_fir", fire.pdf},
-            {"grass_curing_percent", fire.gc},
-            {"grass_fuel_load_kg_per_m2", fire.gfl},
-            {"day_of_year", static_cast<double>(fire.julianDay)},
-            {"latitude", fire.latitude},
-            {"longitude", fire.longitude},
-            {"elevation_m", static_cast<double>(fire.elevation)},
         };
+        AppendSiteProperties(feature.properties, fire);
         features.push_back(std::move(feature));
     }
     return features;
