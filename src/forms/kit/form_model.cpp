@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cmath>
 #include <stdexcept>
+#include <type_traits>
 
 #include "common/calendar.h"
 #include "common/number_text.h"
@@ -322,6 +323,14 @@ std::string FormModel::StaleNote() const {
            ": press " + button;
 }
 
+Control& FormModel::AddResultText(std::string_view id, std::string_view label,
+                                  std::string_view meaning, std::string& member) {
+    Control& field = AddText(std::string(id), std::string(label), member);
+    field.result = true;
+    field.tip = TipText(field, {id, meaning});
+    return field;
+}
+
 void FormModel::MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip) {
     for (const std::string& id : ids) {
         Control& control = MutableControl(id);
@@ -379,13 +388,19 @@ bool FormModel::TakeOver(std::string_view source, std::initializer_list<TakenVal
 }
 
 namespace {
-Control& Register(std::deque<Control>& controls, std::unordered_map<std::string, Control*>& byId,
-                  Control control) {
-    assert(byId.count(control.id) == 0 && "control ids are unique within a form");
-    controls.push_back(std::move(control));
-    Control& added = controls.back();
-    byId[added.id] = &added;
-    return added;
+// Binds a number field to its member: the text it opens with and the range it takes.
+template <class Number>
+Control& BindNumber(Control& c, Number& member, double minValue, double maxValue) {
+    if constexpr (std::is_same_v<Number, int>) {
+        c.intMember = &member;
+        c.text = FormatInt(member);
+    } else {
+        c.doubleMember = &member;
+        c.text = FormatGeneral(member);
+    }
+    c.minValue = minValue;
+    c.maxValue = maxValue;
+    return c;
 }
 }  // namespace
 
@@ -431,62 +446,54 @@ void FormModel::PutBackDefaults() {
     }
 }
 
+Control& FormModel::AddControl(ControlKind kind, std::string id, std::string label) {
+    assert(byId_.count(id) == 0 && "control ids are unique within a form");
+    Control& added = controls_.emplace_back();
+    added.id = std::move(id);
+    added.label = std::move(label);
+    added.kind = kind;
+    byId_[added.id] = &added;
+    return added;
+}
+
 Control& FormModel::AddDouble(std::string id, std::string label, double& member, double minValue,
                               double maxValue) {
-    Control c;
-    c.id = std::move(id);
-    c.label = std::move(label);
-    c.kind = ControlKind::DoubleField;
-    c.doubleMember = &member;
-    c.minValue = minValue;
-    c.maxValue = maxValue;
-    c.text = FormatGeneral(member);
-    return Register(controls_, byId_, std::move(c));
+    return BindNumber(AddControl(ControlKind::DoubleField, std::move(id), std::move(label)), member,
+                      minValue, maxValue);
 }
 
 Control& FormModel::AddInt(std::string id, std::string label, int& member, int minValue,
                            int maxValue) {
-    Control c;
-    c.id = std::move(id);
-    c.label = std::move(label);
-    c.kind = ControlKind::IntField;
-    c.intMember = &member;
-    c.minValue = minValue;
-    c.maxValue = maxValue;
-    c.text = FormatInt(member);
-    return Register(controls_, byId_, std::move(c));
+    return BindNumber(AddControl(ControlKind::IntField, std::move(id), std::move(label)), member,
+                      minValue, maxValue);
 }
 
 Control& FormModel::AddCheck(std::string id, std::string label, bool& member,
                              std::function<void()> onClick) {
-    Control c;
-    c.id = std::move(id);
-    c.label = std::move(label);
-    c.kind = ControlKind::CheckBox;
+    Control& c = AddControl(ControlKind::CheckBox, std::move(id), std::move(label));
     c.checkMember = &member;
     c.checked = member;
     c.onClick = std::move(onClick);
-    return Register(controls_, byId_, std::move(c));
+    return c;
 }
 
 Control& FormModel::AddText(std::string id, std::string label, std::string& member, bool readOnly) {
-    Control c;
-    c.id = std::move(id);
-    c.label = std::move(label);
-    c.kind = ControlKind::TextField;
+    Control& c = AddControl(ControlKind::TextField, std::move(id), std::move(label));
     c.textMember = &member;
     c.text = member;
     c.readOnly = readOnly;
-    return Register(controls_, byId_, std::move(c));
+    return c;
 }
 
 Control& FormModel::AddButton(std::string id, std::string label, std::function<void()> onClick) {
-    Control c;
-    c.id = std::move(id);
-    c.label = std::move(label);
-    c.kind = ControlKind::Button;
+    Control& c = AddControl(ControlKind::Button, std::move(id), std::move(label));
     c.onClick = std::move(onClick);
-    return Register(controls_, byId_, std::move(c));
+    return c;
+}
+
+void FormModel::AddOkCancel() {
+    AddButton("ok", "OK", [this] { Ok(); });
+    AddButton("cancel", "Cancel", [this] { Cancel(); });
 }
 
 void TypeKeys(FormModel& form, std::string_view id, std::string_view keys) {

@@ -226,9 +226,14 @@ class FormModel {
                       std::function<void()> onClick = {});
     Control& AddText(std::string id, std::string label, std::string& member, bool readOnly = true);
     Control& AddButton(std::string id, std::string label, std::function<void()> onClick);
+    // The "ok" and "cancel" buttons, which close the form by Ok() and Cancel().
+    void AddOkCancel();
     Control& MutableControl(std::string_view id);
     // Gives each listed field its tooltip text (TipText).
     void ApplyTips(std::span<const FieldTip> tips, std::string_view lineBreak = "\n");
+    // A read-only text field that shows a result (greyed while stale), `meaning` its tip.
+    Control& AddResultText(std::string_view id, std::string_view label, std::string_view meaning,
+                           std::string& member);
     // Marks fields as the form's results (greyed while stale), with the tip they share, if any.
     void MarkResults(const std::vector<std::string>& ids, std::string_view sharedTip = {});
 
@@ -276,6 +281,8 @@ class FormModel {
     std::optional<Refusal> StoreControl(Control& control);
 
     Control& Declared(const FieldDeclaration& field, Control& control);
+    // A control of `kind` after the others: its id unique within the form.
+    Control& AddControl(ControlKind kind, std::string id, std::string label);
 
     std::string title_;
     std::span<const FieldDeclaration> fields_;

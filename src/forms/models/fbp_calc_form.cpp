@@ -43,10 +43,7 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
 
     for (std::size_t i = 0; i < kFbpResultCount; ++i) {
         const FbpResultColumn& column = FbpCalcResults()[i];
-        Control& field =
-            AddText(std::string(column.id), std::string(column.label), resultTexts_[i]);
-        field.result = true;
-        field.tip = TipText(field, {column.id, column.tip});
+        AddResultText(column.id, column.label, column.tip, resultTexts_[i]);
     }
 
     AddOptionGroup(FuelTypeOptions([this](int i) { SelectFuel(i); }));
@@ -59,8 +56,7 @@ FbpCalcForm::FbpCalcForm(HandOver& shared)
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FBP  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
+    AddOkCancel();
 
     ApplyTips(FbpCalcTips());
     // The form opens with the results of its first inputs.

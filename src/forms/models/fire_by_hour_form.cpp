@@ -90,8 +90,7 @@ FireByHourForm::FireByHourForm(HandOver& shared)
                     }});
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
+    AddOkCancel();
     // Each tip reads as one line: the meaning, then the range.
     ApplyFieldTips(" ");
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <limits>
-#include <stdexcept>
 
 namespace emberlin::forms {
 
@@ -56,7 +55,7 @@ constexpr std::array<FireExample, 7> kExamples = {{
 
 std::span<const FireExample> FireExamples() { return kExamples; }
 
-FireExamplesForm::FireExamplesForm() : FormModel("Examples of Fire Behavior") {
+FireExamplesForm::FireExamplesForm() : PictureGalleryForm("Examples of Fire Behavior") {
     // Every field is read-only: the form shows reference data and takes no input, so the
     // fields accept any value their type holds.
     auto number = [this](const char* id, const char* label, double& member) {
@@ -85,26 +84,13 @@ FireExamplesForm::FireExamplesForm() : FormModel("Examples of Fire Behavior") {
     AddText("description", "Desciption of Fire Behaviour", description_);
 
     for (const FireExample& example : kExamples) {
-        photoWindows_.emplace_back(std::string(example.photoTitle),
-                                   std::string(example.pictureName));
-        AddButton(std::string(example.buttonId), std::string(example.button),
-                  [this, &example] { ChooseExample(example); });
+        AddPictureButton(example.buttonId, example.button, example.photoTitle, example.pictureName,
+                         [this, &example] { ChooseExample(example); });
     }
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
-}
-
-PictureWindowForm& FireExamplesForm::PhotoWindow(std::string_view pictureName) {
-    for (PictureWindowForm& window : photoWindows_) {
-        if (window.PictureName() == pictureName) return window;
-    }
-    throw std::out_of_range("no photograph named " + std::string(pictureName));
+    AddOkCancel();
 }
 
 void FireExamplesForm::ChooseExample(const FireExample& example) {
-    // The photograph comes first; the fields change once its window has closed.
-    Host().ShowPanel(example.pictureName);
-
     typeOfFire_ = example.typeOfFire;
     description_ = example.description;
     temperature_ = example.temperature;

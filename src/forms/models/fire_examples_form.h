@@ -1,7 +1,6 @@
 // Examples of fire behaviour: seven documented experimental fires, picked by their FWI.
 #pragma once
 
-#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,17 +39,12 @@ std::span<const FireExample> FireExamples();
 // The form computes nothing: a button shows the fire's photograph and, once that window
 // has closed, fills the read-only fields with the example. The fields keep the last
 // example for the whole run.
-class FireExamplesForm : public FormModel {
+class FireExamplesForm : public PictureGalleryForm {
   public:
     FireExamplesForm();
 
-    // The photograph windows, one per example, kept for the form's whole life.
-    PictureWindowForm& PhotoWindow(std::string_view pictureName);
-
   private:
     void ChooseExample(const FireExample& example);
-
-    std::deque<PictureWindowForm> photoWindows_;
 
     double temperature_ = 0;
     int relativeHumidity_ = 0;

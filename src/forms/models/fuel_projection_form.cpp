@@ -113,8 +113,7 @@ FuelProjectionForm::FuelProjectionForm(HandOver& /*shared*/)
     }
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
+    AddOkCancel();
 
     ApplyTips(FuelProjectionTips());
     std::vector<std::string> rowIds;

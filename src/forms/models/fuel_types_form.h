@@ -2,9 +2,7 @@
 // (every fuel type of the catalogue with a gallery place; D2 has none).
 #pragma once
 
-#include <deque>
 #include <string>
-#include <string_view>
 
 #include "forms/content/fuel_catalogue.h"
 #include "forms/kit/form_model.h"
@@ -18,19 +16,14 @@ std::string FuelTypeDescription(const FuelType& entry);
 // A button shows its fuel type's picture window; once that has closed, by either button,
 // the description box shows the fuel type's description. The box keeps the last
 // description for the whole run; it is empty until the first button is used.
-class FuelTypesForm : public FormModel {
+class FuelTypesForm : public PictureGalleryForm {
   public:
     static constexpr const char* kDescription = "description";
 
     FuelTypesForm();
 
-    // The picture windows, one per fuel type, kept for the form's whole life.
-    PictureWindowForm& PictureWindow(std::string_view pictureName);
-
   private:
     void ChooseFuelType(const FuelType& entry);
-
-    std::deque<PictureWindowForm> pictureWindows_;
     std::string description_;
 };
 

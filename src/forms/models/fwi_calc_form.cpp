@@ -26,10 +26,7 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
     AddCheck("realOption", "Real", realOption_, [this] { ChooseFormat(OutputFormat::Real); });
     for (std::size_t i = 0; i < kFwiResultCount; ++i) {
         const FwiResultColumn& column = FwiCalcResults()[i];
-        Control& field =
-            AddText(std::string(column.id), std::string(column.label), resultTexts_[i]);
-        field.result = true;
-        field.tip = TipText(field, {column.id, column.tip});
+        AddResultText(column.id, column.label, column.tip, resultTexts_[i]);
     }
     AddField("relativeHumidity", relativeHumidity_);
 
@@ -44,8 +41,7 @@ FwiCalcForm::FwiCalcForm(HandOver& shared)
 
     AddButton("calculate", "Calculate", [this] { Calculate(); });
     AddButton("acronyms", "FWI  Acronyms", [this] { Host().ShowPanel(kAcronymsPanel); });
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
+    AddOkCancel();
 
     ApplyTips(FwiCalcTips());
     // The form opens with the results of its first inputs.

@@ -91,6 +91,8 @@ constexpr int kHrSunrise = kHrOutputs + 3;
 constexpr int kHrSunset = kHrOutputs + 4;
 static_assert(fwi2025::kHourlyOutputs[kHrSunrise - kHrOutputs].name == "sunrise" &&
               fwi2025::kHourlyOutputs[kHrSunset - kHrOutputs].name == "sunset");
+// The hour and the weather stand in the weather grid's order.
+static_assert(kHrRain - kHrHour == kWxRain - kWxHour);
 
 // Daily (season) result columns.
 enum SeasonColumn : int {
@@ -107,6 +109,8 @@ enum SeasonColumn : int {
     kSnFwi,
     kSnDsr,
 };
+// The weather stands in the weather grid's order.
+static_assert(kSnRain - kSnTemp == kWxRain - kWxTemperature);
 
 // Day grid columns; the 1987 codes follow the hourly summary.
 enum DayColumn : int {
@@ -177,8 +181,7 @@ HourlyFwiForm::HourlyFwiForm(HandOver& shared)
 
     AddButton("takeFwi", "Take FFMC, DMC, DC from FWI Calculator", [this] { TakeFwiCalculator(); });
     AddButton("calculate", "Calculate", [this] { Calculate(); });
-    AddButton("ok", "OK", [this] { Ok(); });
-    AddButton("cancel", "Cancel", [this] { Cancel(); });
+    AddOkCancel();
     ApplyTips(HourlyFwiTips());
 }
 
@@ -224,8 +227,7 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     std::array<std::optional<std::size_t>, kRead> col;
     for (std::size_t c = 0; c < kRead; ++c) {
         const fwi2025::HourlyInputColumn& declared = fwi2025::kHourlyInputs[c];
-        col[c] = declared.alias.empty() ? header.Find({declared.name})
-                                        : header.Find({declared.name, declared.alias});
+        col[c] = header.Find({declared.name, declared.alias});
     }
     const auto id = header.Find({"id"});
     if (!header.Duplicate().empty()) return header.Duplicate();
@@ -244,8 +246,7 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
     std::vector<HourlyWeather> rows;
     std::string firstId;
     std::string firstWhere;
-    std::array<std::string, kRead> lastText;
-    std::array<double, kRead> lastValue{};
+    batch::RepeatedValues<kRead> repeated;
     auto readRow = [&](std::span<const std::string_view> row) -> std::string {
         if (row.size() != header.Size()) {
             return where() + ": " + std::to_string(row.size()) + " fields where the heading has " +
@@ -265,20 +266,15 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
         v[kInHour] = 12;
         for (std::size_t c = 0; c < kRead; ++c) {
             if (!col[c]) continue;
-            // A text like the previous row's (the site, the date, no rain) has its value.
-            const std::string_view text = values.Text(*col[c]);
-            if (!rows.empty() && text == lastText[c]) {
-                v[c] = lastValue[c];
-                continue;
+            const double before = repeated.Last(c);
+            if (!repeated.Required(values, c, *col[c], rules[c], v[c])) {
+                return where() + ", " + values.Problem();
             }
-            if (!values.Required(*col[c], rules[c], v[c])) return where() + ", " + values.Problem();
             // One station: its site stays that of the first row.
-            if (c < kInYear && !rows.empty() && v[c] != lastValue[c]) {
-                return refuse(*col[c], std::string(text) + " differs from the first row (" +
-                                           firstWhere + ")");
+            if (c < kInYear && !rows.empty() && v[c] != before) {
+                return refuse(*col[c], std::string(values.Text(*col[c])) +
+                                           " differs from the first row (" + firstWhere + ")");
             }
-            lastText[c].assign(text);
-            lastValue[c] = v[c];
         }
         HourlyWeather w;
         w.date = {static_cast<int>(v[kInYear]), static_cast<int>(v[kInMonth]),
@@ -318,9 +314,9 @@ std::string HourlyFwiForm::Load(Parsed& parsed, std::string_view name) {
 
     kind_ = kind;
     weather_ = std::move(rows);
-    if (col[kInLat]) latitude_ = lastValue[kInLat];
-    if (col[kInLong]) longitude_ = lastValue[kInLong];
-    if (col[kInTimezone]) utcOffset_ = lastValue[kInTimezone];
+    if (col[kInLat]) latitude_ = repeated.Last(kInLat);
+    if (col[kInLong]) longitude_ = repeated.Last(kInLong);
+    if (col[kInTimezone]) utcOffset_ = repeated.Last(kInTimezone);
     char count[64];
     std::snprintf(count, sizeof count, "%zu %s", weather_.size(),
                   kind_ == WeatherKind::Hourly ? "hours" : "days of noon observations");
@@ -523,34 +519,18 @@ std::size_t HourlyFwiForm::ResultRows() const {
 
 double HourlyFwiForm::ResultValue(std::size_t row, int column) const {
     if (kind_ == WeatherKind::Daily) {
-        const HourlyWeather& w = seasonWx_[row];
-        switch (column) {
-            case kSnDate:
-                return static_cast<double>(row + 1);
-            case kSnTemp:
-                return w.temperatureC;
-            case kSnRh:
-                return w.relativeHumidityPct;
-            case kSnWs:
-                return w.windSpeedKmh;
-            case kSnRain:
-                return w.rainMm;
-            default:
-                return SeasonValue(season_[row], column - kSnFfmc);
-        }
+        if (column == kSnDate) return static_cast<double>(row + 1);
+        if (column <= kSnRain)
+            return WeatherCell(seasonWx_[row], column - kSnTemp + kWxTemperature);
+        return SeasonValue(season_[row], column - kSnFfmc);
     }
     if (column >= kHrOutputs) {
         return fwi2025::kHourlyOutputs[static_cast<std::size_t>(column - kHrOutputs)].value(
             series_.hours[row]);
     }
     const HourlyWeather& w = computedWx_[row];
-    const double values[] = {static_cast<double>(fwi2025::DayNumber(w.date)),
-                             static_cast<double>(w.hour),
-                             w.temperatureC,
-                             w.relativeHumidityPct,
-                             w.windSpeedKmh,
-                             w.rainMm};
-    return values[column];
+    if (column == kHrDate) return static_cast<double>(fwi2025::DayNumber(w.date));
+    return WeatherCell(w, column - kHrHour + kWxHour);
 }
 
 std::string HourlyFwiForm::ResultText(std::size_t row, int column) const {

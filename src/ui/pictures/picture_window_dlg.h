@@ -24,8 +24,13 @@ class CPictureWindowDlg : public CModelDlg<forms::PictureWindowForm&> {
 template <class Form>
 class CGalleryDlg : public CModelDlg<Form> {
   protected:
-    using CModelDlg<Form>::CModelDlg;
+    explicit CGalleryDlg(QWidget* parent) : CModelDlg<Form>(parent) {
+        for (forms::PictureWindowForm& picture : this->model_.PictureWindows()) {
+            AddPictureWindow(picture.PictureName(), picture);
+        }
+    }
 
+  private:
     // Shows `picture` in its own window when the form asks for panel `name`.
     void AddPictureWindow(const std::string& name, forms::PictureWindowForm& picture) {
         const std::size_t index = pictureWindows_.size();
@@ -37,7 +42,6 @@ class CGalleryDlg : public CModelDlg<Form> {
         });
     }
 
-  private:
     std::vector<std::unique_ptr<CPictureWindowDlg>> pictureWindows_;
 };
 

@@ -48,11 +48,6 @@ const std::vector<const char*> kButtonRows[] = {
 CFireExamplesDlg::CFireExamplesDlg(QWidget* parent) : CGalleryDlg(parent) {
     setObjectName(QStringLiteral("CFireExamplesDlg"));
 
-    for (const forms::FireExample& example : forms::FireExamples()) {
-        const std::string name(example.pictureName);
-        AddPictureWindow(name, model_.PhotoWindow(name));
-    }
-
     auto* frame = new CCalculatorFrame(*this, nullptr);
     QVBoxLayout* layout = frame->ContentLayout();
 

@@ -18,8 +18,6 @@ CFuelTypesDlg::CFuelTypesDlg(QWidget* parent) : CGalleryDlg(parent) {
     setObjectName(QStringLiteral("CFuelTypesDlg"));
 
     for (const forms::FuelType& entry : forms::GalleryFuelTypes()) {
-        const std::string name(entry.pictureName);
-        AddPictureWindow(name, model_.PictureWindow(name));
         QPushButton* button = binder_.Button(std::string(entry.buttonId));
         button->setProperty("fuelCode", ToQ(std::string(entry.code)));
         button->setToolTip(ToQ(std::string(entry.titleLine)));

@@ -58,7 +58,7 @@ TEST_P(FireExamplesClose, FieldsChangeOnlyAfterThePhotographCloses) {
     ASSERT_EQ(form.Text("ffmc"), "93.7");
 
     RecordingHost photoHost;
-    PictureWindowForm& photo = form.PhotoWindow("fire_fwi09");
+    PictureWindowForm& photo = form.PictureWindow("fire_fwi09");
     photo.AttachHost(photoHost);
     bool shown = false;
     host.OnPanel("fire_fwi09", [&] {
@@ -114,7 +114,7 @@ TEST_P(FireExamplesButtons, ShowTheirOwnPhotographAndFire) {
     const ExampleRow& row = GetParam();
     form.Click(ButtonLabelled(form, row.button));
     ASSERT_EQ(host.Panels().size(), 1u);
-    EXPECT_EQ(form.PhotoWindow(host.Panels()[0]).Title(), row.windowTitle);
+    EXPECT_EQ(form.PictureWindow(host.Panels()[0]).Title(), row.windowTitle);
     EXPECT_EQ(form.Text("typeOfFire"), row.typeOfFire);
     EXPECT_EQ(form.Text("fwi"), row.fwi);
     EXPECT_EQ(form.Text("temperature"), row.temperature);
