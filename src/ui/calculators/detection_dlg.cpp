@@ -79,10 +79,10 @@ CDetectionDlg::CDetectionDlg(forms::HandOver& shared, QWidget* parent,
     }
     // The fire's perimeters and its chart, beside the table.
     auto* pictures = new QHBoxLayout;
-    QPushButton* shape = PictureButton(
+    QPushButton* shape = NamedButton(
         QStringLiteral("Fire Shape"), QStringLiteral("fireShape"),
         QStringLiteral("The fire's perimeter at each row's elapsed time, to scale"), table.box);
-    QPushButton* chart = PictureButton(
+    QPushButton* chart = NamedButton(
         QStringLiteral("Chart"), QStringLiteral("chart"),
         QStringLiteral("Head fire intensity and area over time, with the intensity classes"),
         table.box);

@@ -169,18 +169,19 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
     auto* weatherBox = new QGroupBox(QStringLiteral("Weather"), this);
     auto* weatherLayout = new QVBoxLayout(weatherBox);
     auto* fileRow = new QHBoxLayout;
-    auto* open = new QPushButton(QStringLiteral("&Open Weather File\u2026"), weatherBox);
-    open->setObjectName(QStringLiteral("openWeather"));
-    open->setToolTip(QStringLiteral(
-        "A CSV file in the layout of emberlin fwi2025 (yr, mon, day, hr, temp, rh, ws, prec; "
-        "optionally id, lat, long, timezone) or of emberlin fwi (daily noon observations: mon, "
-        "temp, rh, ws, prec)"));
+    QPushButton* open = NamedButton(
+        QStringLiteral("&Open Weather File\u2026"), QStringLiteral("openWeather"),
+        QStringLiteral(
+            "A CSV file in the layout of emberlin fwi2025 (yr, mon, day, hr, temp, rh, ws, prec; "
+            "optionally id, lat, long, timezone) or of emberlin fwi (daily noon observations: "
+            "mon, temp, rh, ws, prec)"),
+        weatherBox);
     connect(open, &QPushButton::clicked, this, [this] { OpenWeatherFile(); });
-    auto* paste = new QPushButton(QStringLiteral("&Paste Cells"), weatherBox);
-    paste->setObjectName(QStringLiteral("pasteWeather"));
-    paste->setToolTip(QStringLiteral(
-        "Cells copied from a spreadsheet, tab-separated, with a heading row or in the grid's "
-        "column order"));
+    QPushButton* paste =
+        NamedButton(QStringLiteral("&Paste Cells"), QStringLiteral("pasteWeather"),
+                    QStringLiteral("Cells copied from a spreadsheet, tab-separated, with a "
+                                   "heading row or in the grid's column order"),
+                    weatherBox);
     connect(paste, &QPushButton::clicked, this, [this] { PasteWeather(); });
     fileRow->addWidget(open);
     fileRow->addWidget(paste);
@@ -258,11 +259,12 @@ CHourlyFwiDlg::CHourlyFwiDlg(forms::HandOver& shared, QWidget* parent,
     auto* dailyLayout = new QVBoxLayout(dailyPage);
     dailyLayout->addWidget(dailyGrid_, 1);
     auto* sendRow = new QHBoxLayout;
-    auto* send = new QPushButton(QStringLiteral("Send Day to &Fire by Hour"), dailyPage);
-    send->setObjectName(QStringLiteral("sendDay"));
-    send->setToolTip(QStringLiteral(
-        "The selected day's hourly FFMC and wind speed (01:00 to midnight) and its BUI at the "
-        "peak hour go to Fire Behaviour by Hour; choose 'Day sent from Hourly FWI' there"));
+    QPushButton* send = NamedButton(
+        QStringLiteral("Send Day to &Fire by Hour"), QStringLiteral("sendDay"),
+        QStringLiteral("The selected day's hourly FFMC and wind speed (01:00 to midnight) and "
+                       "its BUI at the peak hour go to Fire Behaviour by Hour; choose 'Day sent "
+                       "from Hourly FWI' there"),
+        dailyPage);
     connect(send, &QPushButton::clicked, this, [this] { SendDay(); });
     sent_ = new QLabel(dailyPage);
     sent_->setObjectName(QStringLiteral("sentDay"));

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSvgGenerator>
 
+#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
 #include "ui/widgets/form_binder.h"
 
@@ -71,12 +72,11 @@ QWidget* MakeExportButtons(QWidget* parent, PicturePainter paint, std::function<
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* copy = new QPushButton(QStringLiteral("Copy"), row);
-    copy->setObjectName(QStringLiteral("copyPicture"));
-    copy->setToolTip(QStringLiteral("Copy the picture to the clipboard as an image"));
-    auto* save = new QPushButton(QStringLiteral("Save..."), row);
-    save->setObjectName(QStringLiteral("savePicture"));
-    save->setToolTip(QStringLiteral("Save the picture as PNG or SVG"));
+    QPushButton* copy =
+        NamedButton(QStringLiteral("Copy"), QStringLiteral("copyPicture"),
+                    QStringLiteral("Copy the picture to the clipboard as an image"), row);
+    QPushButton* save = NamedButton(QStringLiteral("Save..."), QStringLiteral("savePicture"),
+                                    QStringLiteral("Save the picture as PNG or SVG"), row);
     layout->addStretch(1);
     layout->addWidget(copy);
     layout->addWidget(save);

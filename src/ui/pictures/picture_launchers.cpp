@@ -8,6 +8,7 @@
 #include "forms/content/pictures.h"
 #include "forms/exports/result_table.h"
 #include "ui/pictures/fire_shape_view.h"
+#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/form_binder.h"
 
 namespace emberlin::ui {
@@ -54,8 +55,8 @@ PictureLauncher* AddSnapshotChart(
         QString title;
     };
     QPushButton* calculate = binder.Button("calculate");
-    QPushButton* chart = PictureButton(QStringLiteral("Chart"), QStringLiteral("chart"),
-                                       QString::fromUtf8(window.tip), &binder.Dialog());
+    QPushButton* chart = NamedButton(QStringLiteral("Chart"), QStringLiteral("chart"),
+                                     QString::fromUtf8(window.tip), &binder.Dialog());
     actions->insertWidget(1, chart);
     auto taken = std::make_shared<std::optional<Snapshot>>();
     auto* launcher = new PictureLauncher(
@@ -85,14 +86,6 @@ struct DiurnalDayChart {
 };
 
 }  // namespace
-
-QPushButton* PictureButton(const QString& text, const QString& name, const QString& tip,
-                           QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
 
 PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,
                                  const forms::DiurnalForm& form) {

@@ -20,10 +20,6 @@ namespace emberlin::ui {
 // diurnal weather has been computed.
 using HourlySource = std::function<std::optional<emberlin::HourlyTables>()>;
 
-// A button named `name` that opens a picture, with what it opens as its tooltip.
-QPushButton* PictureButton(const QString& text, const QString& name, const QString& tip,
-                           QWidget* parent);
-
 // The Chart button of the diurnal weather and projection by fuel type windows, put beside
 // Calculate, the first button of the window's action row `actions`.
 PictureLauncher* AddDiurnalChart(QHBoxLayout* actions, FormBinder& binder,

@@ -70,6 +70,14 @@ QFrame* RuleLine(QWidget* parent) {
     return rule;
 }
 
+QPushButton* NamedButton(const QString& text, const QString& name, const QString& tip,
+                         QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
 QHBoxLayout* OkCancelRow(FormBinder& binder) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -1,6 +1,6 @@
 // Pieces every dialog builds the same way: a label beside its field in a grid, groups of them,
-// wrapped texts and instructions, a heading's emphasis, the rule under a heading, the OK and
-// Cancel row, and the room a window has on its screen.
+// wrapped texts and instructions, a heading's emphasis, the rule under a heading, a named
+// button, the OK and Cancel row, and the room a window has on its screen.
 #pragma once
 
 #include <QAbstractButton>
@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <initializer_list>
 #include <vector>
@@ -60,6 +61,10 @@ void EmphasiseHeading(QLabel* heading, double scale);
 
 // The sunken horizontal rule under a heading.
 QFrame* RuleLine(QWidget* parent);
+
+// A push button named `name`, with what it does as its tooltip.
+QPushButton* NamedButton(const QString& text, const QString& name, const QString& tip,
+                         QWidget* parent);
 
 // The closing row: OK (the default button) and Cancel at the right.
 QHBoxLayout* OkCancelRow(FormBinder& binder);

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_answers.h"
 #include "ui/widgets/form_binder.h"
 
@@ -382,21 +383,20 @@ void UpdateResultExports(QDialog& dialog) {
 
 std::array<QPushButton*, 3> MakeResultExportButtons(QDialog& dialog, ResultExports exports) {
     new ExportsHolder(exports, &dialog);
-    auto* copy = new QPushButton(QStringLiteral("Copy Results"), &dialog);
-    copy->setObjectName(QStringLiteral("copyResults"));
+    QPushButton* copy =
+        NamedButton(QStringLiteral("Copy Results"), QStringLiteral("copyResults"),
+                    QStringLiteral("Copies the inputs and results (Ctrl+Shift+C): tab-separated "
+                                   "for a spreadsheet, HTML for a word processor"),
+                    &dialog);
     // Its own shortcut beside the mnemonic the caption gets.
     auto* copyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &dialog);
     QObject::connect(copyKey, &QShortcut::activated, copy, &QPushButton::click);
-    copy->setToolTip(
-        QStringLiteral("Copies the inputs and results (Ctrl+Shift+C): tab-separated "
-                       "for a spreadsheet, HTML for a word processor"));
-    auto* csv = new QPushButton(QStringLiteral("Save CSV\u2026"), &dialog);
-    csv->setObjectName(QStringLiteral("saveCsv"));
-    csv->setToolTip(
-        QStringLiteral("Saves the inputs and results as CSV, numbers in full precision"));
-    auto* report = new QPushButton(QStringLiteral("Report\u2026"), &dialog);
-    report->setObjectName(QStringLiteral("report"));
-    report->setToolTip(QStringLiteral("Prints a one-page report, or writes it as PDF"));
+    QPushButton* csv = NamedButton(
+        QStringLiteral("Save CSV\u2026"), QStringLiteral("saveCsv"),
+        QStringLiteral("Saves the inputs and results as CSV, numbers in full precision"), &dialog);
+    QPushButton* report =
+        NamedButton(QStringLiteral("Report\u2026"), QStringLiteral("report"),
+                    QStringLiteral("Prints a one-page report, or writes it as PDF"), &dialog);
     const std::array<QPushButton*, 3> buttons = {copy, csv, report};
     for (QPushButton* button : buttons) {
         button->setAutoDefault(false);
