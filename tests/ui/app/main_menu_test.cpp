@@ -17,48 +17,53 @@ using emberlin::forms::HandOver;
 namespace app = emberlin::app;
 using namespace emberlin::ui::testing;
 
+// A way out of the menu.
+using Leave = std::function<void(CMainMenuDlg&)>;
+Q_DECLARE_METATYPE(Leave)
+
 class MainMenuTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { emberlin::ui::InitResources(); }
 
+    void everyButtonOpensItsFormAndComesBack_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("documentation")
+            << int(app::kCmdDocumentation) << "EMBERLIN - More Information";
+        QTest::newRow("fwi structure") << int(app::kCmdFwiStructure) << "EMBERLIN - FWI  Structure";
+        QTest::newRow("fuel types") << int(app::kCmdFbpFuelTypes) << "FBP Fuel Types";
+        QTest::newRow("references") << int(app::kCmdReferences) << "EMBERLIN - References";
+        QTest::newRow("fbp structure") << int(app::kCmdFbpStructure) << "EMBERLIN - FBP Structure";
+        QTest::newRow("fire examples") << int(app::kCmdFireExamples) << "Examples of Fire Behavior";
+        QTest::newRow("fwi") << int(app::kCmdFwiCalculator) << "EMBERLIN - FWI Calculator";
+        QTest::newRow("fbp") << int(app::kCmdFbpCalculator) << "EMBERLIN - FBP Calculator";
+        QTest::newRow("fuel assessment")
+            << int(app::kCmdFuelAssessment) << "EMBERLIN - FBP Projection by Fuel Type";
+        QTest::newRow("diurnal") << int(app::kCmdDiurnalWeather) << "Diurnal Weather Calculator";
+        QTest::newRow("detection")
+            << int(app::kCmdDetectionAssessment) << "EMBERLIN - FBP Detection Assessment";
+        QTest::newRow("about") << int(app::kCmdAbout) << "About  EMBERLIN";
+    }
     void everyButtonOpensItsFormAndComesBack() {
-        struct Expected {
-            int command;
-            const char* title;
-        };
-        const Expected expected[] = {
-            {app::kCmdDocumentation, "EMBERLIN - More Information"},
-            {app::kCmdFwiStructure, "EMBERLIN - FWI  Structure"},
-            {app::kCmdFbpFuelTypes, "FBP Fuel Types"},
-            {app::kCmdReferences, "EMBERLIN - References"},
-            {app::kCmdFbpStructure, "EMBERLIN - FBP Structure"},
-            {app::kCmdFireExamples, "Examples of Fire Behavior"},
-            {app::kCmdFwiCalculator, "EMBERLIN - FWI Calculator"},
-            {app::kCmdFbpCalculator, "EMBERLIN - FBP Calculator"},
-            {app::kCmdFuelAssessment, "EMBERLIN - FBP Projection by Fuel Type"},
-            {app::kCmdDiurnalWeather, "Diurnal Weather Calculator"},
-            {app::kCmdDetectionAssessment, "EMBERLIN - FBP Detection Assessment"},
-            {app::kCmdAbout, "About  EMBERLIN"},
-        };
+        QFETCH(int, command);
+        QFETCH(QString, title);
         HandOver shared;
         CMainMenuDlg menu(shared);
         menu.show();
         QCOMPARE(menu.windowTitle(), QStringLiteral("EMBERLIN Main Menu"));
-        for (const Expected& e : expected) {
-            QPushButton* button = menu.CommandButton(e.command);
-            QVERIFY(button != nullptr);
-            QVERIFY2(button->isEnabled(), e.title);
-            QString title;
-            WhileModal([&] { QTest::mouseClick(button, Qt::LeftButton); },
-                       [&](QWidget* modal) {
-                           QVERIFY(modal != nullptr);
-                           title = modal->windowTitle();
-                           qobject_cast<QDialog*>(modal)->reject();
-                       });
-            QCOMPARE(title, QString::fromUtf8(e.title));
-            QVERIFY(menu.isVisible());
-        }
+        QPushButton* button = menu.CommandButton(command);
+        QVERIFY(button != nullptr);
+        QVERIFY(button->isEnabled());
+        QString shown;
+        WhileModal([&] { QTest::mouseClick(button, Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       QVERIFY(modal != nullptr);
+                       shown = modal->windowTitle();
+                       qobject_cast<QDialog*>(modal)->reject();
+                   });
+        QCOMPARE(shown, title);
+        QVERIFY(menu.isVisible());
     }
 
     // Start-up builds no form window and draws no picture beyond the menu's own; a window is
@@ -168,55 +173,55 @@ class MainMenuTest : public QObject {
     }
 
     // Once a calculator holds results, every way out of the menu asks first; No keeps it.
+    void quittingWithResultsAsksFirst_data() {
+        QTest::addColumn<Leave>("leave");
+        QTest::newRow("ok") << Leave([](CMainMenuDlg& m) {
+            QTest::mouseClick(m.CommandButton(app::kCmdOk), Qt::LeftButton);
+        });
+        QTest::newRow("cancel") << Leave([](CMainMenuDlg& m) {
+            QTest::mouseClick(m.CommandButton(app::kCmdCancel), Qt::LeftButton);
+        });
+        QTest::newRow("escape") << Leave(
+            [](CMainMenuDlg& m) { QTest::keyClick(&m, Qt::Key_Escape); });
+        QTest::newRow("close box") << Leave([](CMainMenuDlg& m) { m.close(); });
+    }
     void quittingWithResultsAsksFirst() {
-        struct Row {
-            const char* name;
-            std::function<void(CMainMenuDlg&)> leave;
-        };
-        const Row rows[] = {
-            {"ok",
-             [](CMainMenuDlg& m) {
-                 QTest::mouseClick(m.CommandButton(app::kCmdOk), Qt::LeftButton);
-             }},
-            {"cancel",
-             [](CMainMenuDlg& m) {
-                 QTest::mouseClick(m.CommandButton(app::kCmdCancel), Qt::LeftButton);
-             }},
-            {"escape", [](CMainMenuDlg& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
-            {"close box", [](CMainMenuDlg& m) { m.close(); }},
-        };
-        for (const Row& row : rows) {
-            HandOver shared;
-            CMainMenuDlg menu(shared);
-            menu.show();
-            menu.DiurnalWeather().Model().Click("calculate");
-            AnsweredMessages answers(0);
-            answers.Answer(QMessageBox::No);
-            row.leave(menu);
-            QVERIFY2(menu.isVisible(), row.name);
-            QCOMPARE(answers.Texts(),
-                     QStringList{QString::fromLatin1(CMainMenuDlg::kQuitQuestion)});
-            answers.Answer(QMessageBox::Yes);
-            row.leave(menu);
-            QVERIFY2(!menu.isVisible(), row.name);
-            QCOMPARE(answers.Pending(), 0);
-        }
+        QFETCH(Leave, leave);
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        menu.show();
+        menu.DiurnalWeather().Model().Click("calculate");
+        AnsweredMessages answers(0);
+        answers.Answer(QMessageBox::No);
+        leave(menu);
+        QVERIFY(menu.isVisible());
+        QCOMPARE(answers.Texts(), QStringList{QString::fromLatin1(CMainMenuDlg::kQuitQuestion)});
+        answers.Answer(QMessageBox::Yes);
+        leave(menu);
+        QVERIFY(!menu.isVisible());
+        QCOMPARE(answers.Pending(), 0);
     }
 
+    // -1: the close box (kCmdOk is 0).
+    void okCancelAndTheCloseBoxEndTheMenu_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("ok") << int(app::kCmdOk);
+        QTest::newRow("cancel") << int(app::kCmdCancel);
+        QTest::newRow("close box") << -1;
+    }
     void okCancelAndTheCloseBoxEndTheMenu() {
-        for (int command : {int(app::kCmdOk), int(app::kCmdCancel), 0}) {
-            HandOver shared;
-            CMainMenuDlg menu(shared);
-            QTimer::singleShot(0, [&] {
-                if (command == 0) {
-                    menu.close();
-                } else {
-                    QTest::mouseClick(menu.CommandButton(command), Qt::LeftButton);
-                }
-            });
-            menu.exec();
-            QVERIFY(!menu.isVisible());
-        }
+        QFETCH(int, command);
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        QTimer::singleShot(0, [&] {
+            if (command == -1) {
+                menu.close();
+            } else {
+                QTest::mouseClick(menu.CommandButton(command), Qt::LeftButton);
+            }
+        });
+        menu.exec();
+        QVERIFY(!menu.isVisible());
     }
 };
 

@@ -113,77 +113,75 @@ class ScenarioMenuTest : public QObject {
 
     // Scenarios reach every calculator's model whether its window was never built or was
     // opened and closed (closing destroys the window, the menu keeps the model).
+    void scenarioReachesWindowsNeverBuiltAndClosed_data() {
+        QTest::addColumn<bool>("openEach");
+        QTest::newRow("straight after start-up") << false;
+        QTest::newRow("after opening each window once") << true;
+    }
     void scenarioReachesWindowsNeverBuiltAndClosed() {
-        struct Row {
-            const char* name;
-            bool openEach;
+        QFETCH(bool, openEach);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString typed = folder.filePath(QStringLiteral("typed.emberlin.json"));
+        {
+            // A whole scenario (every key its version holds) with two values typed.
+            HandOver shared;
+            CMainMenuDlg writer(shared);
+            for (const emberlin::forms::ScenarioWindow& window : writer.ScenarioWindows()) {
+                if (window.key == "fwiCalculator") window.form->TypeText("rain", "3.5");
+                if (window.key == "diurnalWeather") window.form->TypeText("maxWind", "40");
+            }
+            QFile file(typed);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(
+                emberlin::forms::WriteScenario(writer.ScenarioWindows())));
+            file.close();
+        }
+        const QString saved = folder.filePath(QStringLiteral("saved.emberlin.json"));
+        auto fwiRain = [](CMainMenuDlg& menu) {
+            return menu.ScenarioWindows().front().form->Text("rain");
         };
-        const Row rows[] = {{"straight after start-up", false},
-                            {"after opening each window once", true}};
-        for (const Row& row : rows) {
-            QTemporaryDir folder;
-            QVERIFY(folder.isValid());
-            const QString typed = folder.filePath(QStringLiteral("typed.emberlin.json"));
-            {
-                // A whole scenario (every key its version holds) with two values typed.
-                HandOver shared;
-                CMainMenuDlg writer(shared);
-                for (const emberlin::forms::ScenarioWindow& window : writer.ScenarioWindows()) {
-                    if (window.key == "fwiCalculator") window.form->TypeText("rain", "3.5");
-                    if (window.key == "diurnalWeather") window.form->TypeText("maxWind", "40");
-                }
-                QFile file(typed);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(QByteArray::fromStdString(
-                    emberlin::forms::WriteScenario(writer.ScenarioWindows())));
-                file.close();
+        auto openAll = [&](CMainMenuDlg& menu) {
+            for (int command : emberlin::app::kFormCommands) {
+                WhileModal([&] { menu.OnCommand(command); },
+                           [&](QWidget* modal) {
+                               QVERIFY(modal != nullptr);
+                               qobject_cast<QDialog*>(modal)->reject();
+                           });
             }
-            const QString saved = folder.filePath(QStringLiteral("saved.emberlin.json"));
-            auto fwiRain = [](CMainMenuDlg& menu) {
-                return menu.ScenarioWindows().front().form->Text("rain");
-            };
-            auto openEach = [&](CMainMenuDlg& menu) {
-                for (int command : emberlin::app::kFormCommands) {
-                    WhileModal([&] { menu.OnCommand(command); },
-                               [&](QWidget* modal) {
-                                   QVERIFY2(modal != nullptr, row.name);
-                                   qobject_cast<QDialog*>(modal)->reject();
-                               });
-                }
-            };
-            {
-                HandOver shared;
-                CMainMenuDlg menu(shared);
-                menu.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&menu));
-                if (row.openEach) openEach(menu);
-                AnsweredMessages none(0);
-                menu.OpenScenarioFile(typed);
-                QCOMPARE(none.Texts(), QStringList());
-                QCOMPARE(fwiRain(menu), std::string("3.5"));
-                FileAnswers::SetNextPath(saved);
-                menu.OnCommand(emberlin::app::kCmdSaveScenario);
-                QVERIFY2(QFileInfo::exists(saved), row.name);
-                QCOMPARE(menu.BuiltWindows(), 0);
-            }
+        };
+        {
             HandOver shared;
             CMainMenuDlg menu(shared);
             menu.show();
             QVERIFY(QTest::qWaitForWindowExposed(&menu));
-            if (row.openEach) openEach(menu);
-            menu.OpenScenarioFile(saved);
+            if (openEach) openAll(menu);
+            AnsweredMessages none(0);
+            menu.OpenScenarioFile(typed);
+            QCOMPARE(none.Texts(), QStringList());
             QCOMPARE(fwiRain(menu), std::string("3.5"));
-            QCOMPARE(menu.BuiltWindows(), 0);
-            // A window built after the scenario shows its values when it opens.
-            WhileModal([&] { menu.OnCommand(emberlin::app::kCmdDiurnalWeather); },
-                       [&](QWidget* modal) {
-                           auto* wind = modal->findChild<QLineEdit*>(QStringLiteral("maxWind"));
-                           QVERIFY2(wind != nullptr, row.name);
-                           QCOMPARE(wind->text(), QStringLiteral("40"));
-                           qobject_cast<QDialog*>(modal)->reject();
-                       });
+            FileAnswers::SetNextPath(saved);
+            menu.OnCommand(emberlin::app::kCmdSaveScenario);
+            QVERIFY(QFileInfo::exists(saved));
             QCOMPARE(menu.BuiltWindows(), 0);
         }
+        HandOver shared;
+        CMainMenuDlg menu(shared);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        if (openEach) openAll(menu);
+        menu.OpenScenarioFile(saved);
+        QCOMPARE(fwiRain(menu), std::string("3.5"));
+        QCOMPARE(menu.BuiltWindows(), 0);
+        // A window built after the scenario shows its values when it opens.
+        WhileModal([&] { menu.OnCommand(emberlin::app::kCmdDiurnalWeather); },
+                   [&](QWidget* modal) {
+                       auto* wind = modal->findChild<QLineEdit*>(QStringLiteral("maxWind"));
+                       QVERIFY(wind != nullptr);
+                       QCOMPARE(wind->text(), QStringLiteral("40"));
+                       qobject_cast<QDialog*>(modal)->reject();
+                   });
+        QCOMPARE(menu.BuiltWindows(), 0);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <map>
 
 #include "common/number_text.h"
 #include "support/ui_test_support.h"
@@ -106,30 +107,36 @@ class FbpCalcDlgTest : public QObject {
         dlg.hide();
     }
 
+    // Each input, with words its tip holds beside meaning, unit and range (if any).
+    void everyInputExplainsItselfAndIsNamedByItsLabel_data() {
+        QTest::addColumn<QString>("also");
+        const std::map<QString, QString> also = {
+            {"gc", "0 stands for the standard curing of 95 %"},
+            {"gfl", "0 stands for the standard load of 0.3 kg/m\u00b2"},
+            {"longitude", "from -170 to 170."},
+        };
+        for (const char* id : kInputs) {
+            const auto words = also.find(QLatin1String(id));
+            QTest::newRow(id) << (words == also.end() ? QString() : words->second);
+        }
+    }
     void everyInputExplainsItselfAndIsNamedByItsLabel() {
+        QFETCH(QString, also);
+        const QString id = QString::fromLatin1(QTest::currentDataTag());
         HandOver shared;
         CFbpCalcDlg dlg(shared, nullptr);
-        for (const char* id : kInputs) {
-            auto* edit = dlg.findChild<QLineEdit*>(id);
-            QVERIFY2(edit != nullptr, id);
-            const emberlin::forms::Control& control = dlg.Model().GetControl(id);
-            const QString range =
-                QStringLiteral("from %1 to %2.")
-                    .arg(QString::fromStdString(emberlin::FormatGeneral(control.minValue)),
-                         QString::fromStdString(emberlin::FormatGeneral(control.maxValue)));
-            QVERIFY2(edit->toolTip().contains(range),
-                     qPrintable(QStringLiteral("%1: %2").arg(id, edit->toolTip())));
-            // Meaning and unit come before the range.
-            QVERIFY2(edit->toolTip().indexOf(range) > 10, id);
-            QCOMPARE(edit->accessibleName(), QString::fromStdString(control.label).trimmed());
-        }
-        QVERIFY(dlg.findChild<QLineEdit*>("gc")->toolTip().contains(
-            QStringLiteral("0 stands for the standard curing of 95 %")));
-        QVERIFY(dlg.findChild<QLineEdit*>("gfl")->toolTip().contains(
-            QStringLiteral("0 stands for the standard load of 0.3 kg/m\u00b2")));
-        QVERIFY(dlg.findChild<QLineEdit*>("longitude")
-                    ->toolTip()
-                    .contains(QStringLiteral("from -170 to 170.")));
+        auto* edit = dlg.findChild<QLineEdit*>(id);
+        QVERIFY(edit != nullptr);
+        const emberlin::forms::Control& control = dlg.Model().GetControl(id.toStdString());
+        const QString range =
+            QStringLiteral("from %1 to %2.")
+                .arg(QString::fromStdString(emberlin::FormatGeneral(control.minValue)),
+                     QString::fromStdString(emberlin::FormatGeneral(control.maxValue)));
+        QVERIFY2(edit->toolTip().contains(range), qPrintable(edit->toolTip()));
+        // Meaning and unit come before the range.
+        QVERIFY(edit->toolTip().indexOf(range) > 10);
+        QCOMPARE(edit->accessibleName(), QString::fromStdString(control.label).trimmed());
+        QVERIFY2(edit->toolTip().contains(also), qPrintable(edit->toolTip()));
     }
 
     // The eighteen fuel boxes are one Tab stop; the arrow keys move between them.

@@ -18,8 +18,10 @@
 #include <QXmlStreamReader>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <utility>
 
+#include "support/diurnal_day.h"
 #include "support/test_data.h"
 #include "support/ui_test_support.h"
 #include "ui/calculators/detection_dlg.h"
@@ -128,7 +130,36 @@ QChart* ChartIn(PictureWindow* window) {
     return view == nullptr ? nullptr : view->chart();
 }
 
+// A chart made in its dialog: the dialog, kept while the chart is saved, the chart's holder
+// (its picture window, or the dialog that shows it) and the picture's size.
+struct OpenChart {
+    std::unique_ptr<CFormDlg> dialog;
+    QWidget* holder = nullptr;
+    QSize size = QSize();
+};
+using ChartOpener = std::function<OpenChart(HandOver&)>;
+
+void Calculate(CFormDlg& dlg) {
+    dlg.ShowForm();
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("calculate")), Qt::LeftButton);
+}
+
+// The chart a dialog's Chart button opens after a Calculate.
+template <class Dlg>
+ChartOpener LaunchedChart() {
+    return [](HandOver& shared) {
+        OpenChart chart{std::make_unique<Dlg>(shared, nullptr)};
+        Calculate(*chart.dialog);
+        auto* window = OpenedBy(chart.dialog.get(), "chart");
+        chart.holder = window;
+        if (window != nullptr) chart.size = window->PictureSize();
+        return chart;
+    };
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(ChartOpener)
 
 class FirePicturesTest : public QObject {
     Q_OBJECT
@@ -314,136 +345,149 @@ class FirePicturesTest : public QObject {
     // Every chart, saved as SVG from its own Save button, holds its title naming what it shows
     // and for which inputs, its axis titles with units, its legend's entries and the caption of
     // the inputs in words; saved as PNG it has twice the screen's pixels.
+    void everyChartExportHoldsTitleLegendAndCaption_data() {
+        QTest::addColumn<ChartOpener>("open");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("diurnal") << LaunchedChart<CDiurnalDlg>()
+                                 << QStringList{
+                                        "Diurnal weather by hour, 15 July at latitude 55\u00b0",
+                                        "Hour of the day",
+                                        "Temperature (\u00b0C), wind speed (km/h)",
+                                        "RH (%), FFMC",
+                                        "Temperature (\u00b0C)",
+                                        "Wind speed (km/h)",
+                                        "RH (%)",
+                                        "Noon temperature 30 \u00b0C",
+                                        "Maximum temperature 32 \u00b0C",
+                                        "Maximum wind speed 35 km/h",
+                                        "Date 15 July"};
+        QTest::newRow("detection") << LaunchedChart<CDetectionDlg>()
+                                   << QStringList{"Head fire intensity and area of a C2 fire from",
+                                                  "Elapsed time (min)",
+                                                  "Head fire intensity (kW/m), log scale",
+                                                  "Area (ha)",
+                                                  "Head fire intensity (kW/m)",
+                                                  "C2, point ignition"};
+        QTest::newRow("projection") << LaunchedChart<CFuelProjectionDlg>()
+                                    << QStringList{"Head fire intensity of every fuel type at FFMC",
+                                                   "Fuel type",
+                                                   "Head fire intensity (kW/m), log scale",
+                                                   "Ignition point",
+                                                   "Wind speed",
+                                                   "Date 15 July"};
+        QTest::newRow("fire by hour")
+            << ChartOpener([](HandOver& shared) {
+                   OpenChart chart{std::make_unique<CFireByHourDlg>(shared, nullptr)};
+                   Calculate(*chart.dialog);
+                   QTest::qWait(20);  // the chart lays itself out
+                   chart.holder = chart.dialog.get();
+                   chart.size = static_cast<CFireByHourDlg&>(*chart.dialog).ChartPicture().size;
+                   return chart;
+               })
+            << QStringList{"Head fire intensity, FFMC and ISI by hour, C2",
+                           "Hour of the day",
+                           "HFI (kW/m)",
+                           "HFI",
+                           "FFMC",
+                           "ISI",
+                           "4000 kW/m",
+                           "10000 kW/m",
+                           "Fuel type C2",
+                           "BUI"};
+        QTest::newRow("hourly fwi") << ChartOpener([](HandOver& shared) {
+            auto hourly = std::make_unique<CHourlyFwiDlg>(shared, nullptr);
+            hourly->ShowForm();
+            FileAnswers::SetNextPath(QString::fromStdString(
+                emberlin::test_files::TestDataPath("fwi2025/PRF2007_hourly_wx.csv")));
+            hourly->OpenWeatherFile();
+            hourly->findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(3);
+            hourly->resize(1100, 900);  // as on a common screen: room for the axis titles
+            QTest::qWait(20);
+            const QSize size = hourly->ChartPicture().size;
+            QWidget* holder = hourly.get();
+            return OpenChart{std::move(hourly), holder, size};
+        })
+                                    << QStringList{"FFMC, ISI and FWI by hour, PRF2007",
+                                                   "GFMC, GSI and GFWI by hour",
+                                                   "Hours from the first row (h)",
+                                                   "FFMC",
+                                                   "ISI",
+                                                   "FWI",
+                                                   "GFMC",
+                                                   "Rain (mm)",
+                                                   "Weather from PRF2007",
+                                                   "Latitude 45.996\u00b0",
+                                                   "Time zone -4 h from UTC"};
+    }
+    // Every chart, saved as SVG from its own Save button, holds its title naming what it shows
+    // and for which inputs, its axis titles with units, its legend's entries and the caption of
+    // the inputs in words; saved as PNG it has twice the screen's pixels.
     void everyChartExportHoldsTitleLegendAndCaption() {
+        QFETCH(ChartOpener, open);
+        QFETCH(QStringList, words);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
         HandOver shared;
-        CDiurnalDlg diurnal(shared, nullptr);
-        CDetectionDlg detection(shared, nullptr);
-        CFuelProjectionDlg projection(shared, nullptr);
-        CFireByHourDlg byHour(shared, nullptr);
-        CHourlyFwiDlg hourly(shared, nullptr);
-        const auto calculate = [](CFormDlg& dlg) {
-            dlg.ShowForm();
-            QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("calculate")),
-                              Qt::LeftButton);
-        };
-        const auto window = [](PictureWindow* w) {
-            return std::pair<QWidget*, QSize>(w, w == nullptr ? QSize() : w->PictureSize());
-        };
-        const struct {
-            const char* name;
-            std::function<std::pair<QWidget*, QSize>()> open;  // the chart's holder and size
-            QStringList words;
-        } charts[] = {
-            {"diurnal",
-             [&] {
-                 calculate(diurnal);
-                 return window(OpenedBy(&diurnal, "chart"));
-             },
-             {"Diurnal weather by hour, 15 July at latitude 55\u00b0", "Hour of the day",
-              "Temperature (\u00b0C), wind speed (km/h)", "RH (%), FFMC", "Temperature (\u00b0C)",
-              "Wind speed (km/h)", "RH (%)", "Noon temperature 30 \u00b0C",
-              "Maximum temperature 32 \u00b0C", "Maximum wind speed 35 km/h", "Date 15 July"}},
-            {"detection",
-             [&] {
-                 calculate(detection);
-                 return window(OpenedBy(&detection, "chart"));
-             },
-             {"Head fire intensity and area of a C2 fire from", "Elapsed time (min)",
-              "Head fire intensity (kW/m), log scale", "Area (ha)", "Head fire intensity (kW/m)",
-              "C2, point ignition"}},
-            {"projection",
-             [&] {
-                 calculate(projection);
-                 return window(OpenedBy(&projection, "chart"));
-             },
-             {"Head fire intensity of every fuel type at FFMC", "Fuel type",
-              "Head fire intensity (kW/m), log scale", "Ignition point", "Wind speed",
-              "Date 15 July"}},
-            {"fire by hour",
-             [&] {
-                 calculate(byHour);
-                 QTest::qWait(20);  // the chart lays itself out
-                 return std::pair<QWidget*, QSize>(&byHour, byHour.ChartPicture().size);
-             },
-             {"Head fire intensity, FFMC and ISI by hour, C2", "Hour of the day", "HFI (kW/m)",
-              "HFI", "FFMC", "ISI", "4000 kW/m", "10000 kW/m", "Fuel type C2", "BUI"}},
-            {"hourly fwi",
-             [&] {
-                 hourly.ShowForm();
-                 FileAnswers::SetNextPath(QString::fromStdString(
-                     emberlin::test_files::TestDataPath("fwi2025/PRF2007_hourly_wx.csv")));
-                 hourly.OpenWeatherFile();
-                 hourly.findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(3);
-                 hourly.resize(1100, 900);  // as on a common screen: room for the axis titles
-                 QTest::qWait(20);
-                 return std::pair<QWidget*, QSize>(&hourly, hourly.ChartPicture().size);
-             },
-             {"FFMC, ISI and FWI by hour, PRF2007", "GFMC, GSI and GFWI by hour",
-              "Hours from the first row (h)", "FFMC", "ISI", "FWI", "GFMC", "Rain (mm)",
-              "Weather from PRF2007", "Latitude 45.996\u00b0", "Time zone -4 h from UTC"}},
-        };
+        // The hourly weather the detection and fire by hour windows take, as after the
+        // diurnal weather window's Calculate.
+        QVERIFY(emberlin::testing_support::PublishDiurnalDay(shared));
+        const OpenChart chart = open(shared);
+        QVERIFY(chart.holder != nullptr);
+        QPushButton* save = nullptr;
+        for (QPushButton* b :
+             chart.holder->findChildren<QPushButton*>(QStringLiteral("savePicture")))
+            if (b->window() == chart.holder) save = b;
+        QVERIFY(save != nullptr);
         QTemporaryDir dir;
-        for (const auto& chart : charts) {
-            const auto [holder, size] = chart.open();
-            QVERIFY2(holder != nullptr, chart.name);
-            QPushButton* save = nullptr;
-            for (QPushButton* b : holder->findChildren<QPushButton*>(QStringLiteral("savePicture")))
-                if (b->window() == holder) save = b;
-            QVERIFY2(save != nullptr, chart.name);
-            const QString svg = dir.filePath(QLatin1String(chart.name) + QStringLiteral(".svg"));
-            FileAnswers::SetNextPath(svg);
-            save->click();
-            QFile file(svg);
-            QVERIFY2(file.open(QIODevice::ReadOnly), chart.name);
-            // The words of the drawing, as a reader of the file finds them.
-            QString text;
-            QXmlStreamReader xml(file.readAll());
-            while (!xml.atEnd()) {
-                if (xml.readNext() == QXmlStreamReader::Characters)
-                    text += xml.text().toString() + QLatin1Char(' ');
-            }
-            QVERIFY2(!xml.hasError(), chart.name);
-            text = text.simplified();
-            for (const QString& word : chart.words) {
-                QVERIFY2(text.contains(word),
-                         qPrintable(QStringLiteral("%1: \"%2\" not in %3")
-                                        .arg(QLatin1String(chart.name), word, text.left(2000))));
-            }
-            const QString png = dir.filePath(QLatin1String(chart.name) + QStringLiteral(".png"));
-            FileAnswers::SetNextPath(png);
-            save->click();
-            QCOMPARE(QImage(png).size(), size * PngScale());
-            if (const QByteArray shots = qgetenv("EMBERLIN_SHOTS"); !shots.isEmpty()) {
-                for (const QString& made : {svg, png}) {
-                    const QString kept =
-                        QDir(QString::fromLocal8Bit(shots)).filePath(QFileInfo(made).fileName());
-                    QFile::remove(kept);
-                    QFile::copy(made, kept);
-                }
+        const QString svg = dir.filePath(name + QStringLiteral(".svg"));
+        FileAnswers::SetNextPath(svg);
+        save->click();
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The words of the drawing, as a reader of the file finds them.
+        QString text;
+        QXmlStreamReader xml(file.readAll());
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::Characters)
+                text += xml.text().toString() + QLatin1Char(' ');
+        }
+        QVERIFY(!xml.hasError());
+        text = text.simplified();
+        for (const QString& word : words) {
+            QVERIFY2(text.contains(word),
+                     qPrintable(QStringLiteral("\"%1\" not in %2").arg(word, text.left(2000))));
+        }
+        const QString png = dir.filePath(name + QStringLiteral(".png"));
+        FileAnswers::SetNextPath(png);
+        save->click();
+        QCOMPARE(QImage(png).size(), chart.size * PngScale());
+        if (const QByteArray shots = qgetenv("EMBERLIN_SHOTS"); !shots.isEmpty()) {
+            for (const QString& made : {svg, png}) {
+                const QString kept =
+                    QDir(QString::fromLocal8Bit(shots)).filePath(QFileInfo(made).fileName());
+                QFile::remove(kept);
+                QFile::copy(made, kept);
             }
         }
     }
 
     // Saving refuses cleanly: the reason is given and nothing is left behind.
+    void saveRefusesWithAReason_data() {
+        QTest::addColumn<QString>("path");  // in a new folder; empty: the folder itself
+        QTest::newRow("missing folder") << QStringLiteral("no/such/folder/picture.png");
+        QTest::newRow("folder as file") << QString();
+    }
     void saveRefusesWithAReason() {
+        QFETCH(QString, path);
         QTemporaryDir dir;
         const PicturePainter paint = [](QPainter& p, const QSize& size) {
             p.drawLine(0, 0, size.width(), size.height());
         };
-        const struct {
-            const char* name;
-            QString path;
-        } cases[] = {
-            {"missing folder", dir.filePath(QStringLiteral("no/such/folder/picture.png"))},
-            {"folder as file", dir.path()},
-        };
-        for (const auto& c : cases) {
-            QString reason;
-            QVERIFY2(!SavePicture(c.path, paint, QSize(50, 40), &reason), c.name);
-            QVERIFY2(!reason.isEmpty(), c.name);
-        }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
         QString reason;
+        QVERIFY(!SavePicture(path.isEmpty() ? dir.path() : dir.filePath(path), paint, QSize(50, 40),
+                             &reason));
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+        reason.clear();
         QVERIFY(
             SavePicture(dir.filePath(QStringLiteral("line.SVG")), paint, QSize(50, 40), &reason));
         QVERIFY(QSvgRenderer(dir.filePath(QStringLiteral("line.SVG"))).isValid());

@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
+#include <functional>
 #include <map>
+#include <memory>
+#include <string_view>
 
 #include "forms/models/fire_examples_form.h"
 #include "forms/models/fuel_types_form.h"
@@ -45,108 +48,128 @@ void CheckPictureIn(QWidget* window, const QString& name) {
     QCOMPARE(picture->size(), kPictureSizes.at(name));
 }
 
+// Makes a gallery window.
+using MakeGallery = std::function<std::unique_ptr<CFormDlg>()>;
+
+template <class Dlg>
+MakeGallery Gallery() {
+    return [] { return std::make_unique<Dlg>(nullptr); };
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(MakeGallery)
 
 class PicturesTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { InitResources(); }
 
+    void everyPictureLoadsAtItsSize_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& file : QDir(QStringLiteral(":/images")).entryList({"*.svg"})) {
+            const QString name = QFileInfo(file).completeBaseName();
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
     void everyPictureLoadsAtItsSize() {
+        QFETCH(QString, name);
         const QStringList files = QDir(QStringLiteral(":/images")).entryList({"*.svg"});
         QCOMPARE(static_cast<std::size_t>(files.size()), kPictureSizes.size());
+        QVERIFY(kPictureSizes.count(name) == 1);
         QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext&, const QString& message) {
                 QFAIL(qPrintable("Qt Svg warned: " + message));
             });
-        for (const QString& file : files) {
-            const QString name = QFileInfo(file).completeBaseName();
-            QVERIFY2(kPictureSizes.count(name) == 1, qPrintable(name));
-            QSvgRenderer renderer(QStringLiteral(":/images/") + file);
-            QVERIFY2(renderer.isValid(), qPrintable(name));
-            QCOMPARE(renderer.defaultSize(), kPictureSizes.at(name));
-            QCOMPARE(PictureSize(name), kPictureSizes.at(name));
-            // The view box keeps the proportions of the picture: nothing is stretched.
-            const QRectF box = renderer.viewBoxF();
-            QVERIFY2(qAbs(box.width() / box.height() - double(renderer.defaultSize().width()) /
-                                                           renderer.defaultSize().height()) < 0.01,
-                     qPrintable(name));
-            QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            renderer.render(&painter);
-            painter.end();
-            QVERIFY2(image.pixelColor(image.width() / 2, image.height() / 2).alpha() > 0,
-                     qPrintable(name));
-            // The bitmaps drawn at build time for one and two device pixels a pixel, which a
-            // window shows at those scales instead of parsing the scene.
-            for (int zoom : {1, 2}) {
-                const QImage bitmap(QStringLiteral(":/prerendered/%1_x%2.png").arg(name).arg(zoom));
-                QCOMPARE(bitmap.size(), kPictureSizes.at(name) * zoom);
-                QVERIFY2(bitmap.pixelColor(bitmap.width() / 2, bitmap.height() / 2).alpha() > 0,
-                         qPrintable(name));
-            }
+        QSvgRenderer renderer(QStringLiteral(":/images/%1.svg").arg(name));
+        QVERIFY(renderer.isValid());
+        QCOMPARE(renderer.defaultSize(), kPictureSizes.at(name));
+        QCOMPARE(PictureSize(name), kPictureSizes.at(name));
+        // The view box keeps the proportions of the picture: nothing is stretched.
+        const QRectF box = renderer.viewBoxF();
+        QVERIFY(qAbs(box.width() / box.height() - double(renderer.defaultSize().width()) /
+                                                      renderer.defaultSize().height()) < 0.01);
+        QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        QVERIFY(image.pixelColor(image.width() / 2, image.height() / 2).alpha() > 0);
+        // The bitmaps drawn at build time for one and two device pixels a pixel, which a
+        // window shows at those scales instead of parsing the scene.
+        for (int zoom : {1, 2}) {
+            const QImage bitmap(QStringLiteral(":/prerendered/%1_x%2.png").arg(name).arg(zoom));
+            QCOMPARE(bitmap.size(), kPictureSizes.at(name) * zoom);
+            QVERIFY(bitmap.pixelColor(bitmap.width() / 2, bitmap.height() / 2).alpha() > 0);
         }
         qInstallMessageHandler(previous);
-        // The icon reads at the small sizes too.
-        const QIcon icon(QStringLiteral(":/images/app_icon.svg"));
-        for (int size : {16, 32, 48}) QVERIFY(!icon.pixmap(size, size).isNull());
     }
 
     // The window icon carries every size a window manager asks for, drawn for that size:
     // the small drawing at 16 and 24 px, the full one above.
+    void windowIconHasEverySizeDrawnForIt_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48, 64, 128}) QTest::addRow("%d px", size) << size;
+    }
     void windowIconHasEverySizeDrawnForIt() {
+        QFETCH(int, size);
+        // The bundled icon reads at this size too.
+        QVERIFY(!QIcon(QStringLiteral(":/images/app_icon.svg")).pixmap(size, size).isNull());
         const QIcon icon = QApplication::windowIcon();
-        const QList<QSize> sizes = icon.availableSizes();
-        for (int size : {16, 24, 32, 48, 64, 128}) {
-            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
-            const QString file = size <= 24 ? QStringLiteral(":/icons/app_icon_small.svg")
-                                            : QStringLiteral(":/images/app_icon.svg");
-            QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
-            drawn.fill(Qt::transparent);
-            QPainter painter(&drawn);
-            QSvgRenderer(file).render(&painter);
-            painter.end();
-            const QImage shown = icon.pixmap(size, size)
-                                     .toImage()
-                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QCOMPARE(shown.size(), QSize(size, size));
-            QVERIFY2(shown == drawn, qPrintable(QString::number(size)));
-        }
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        const QString file = size <= 24 ? QStringLiteral(":/icons/app_icon_small.svg")
+                                        : QStringLiteral(":/images/app_icon.svg");
+        QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(file).render(&painter);
+        painter.end();
+        const QImage shown =
+            icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown.size(), QSize(size, size));
+        QVERIFY(shown == drawn);
     }
 
-    void everyPictureWindowOpensWithItsPicture() {
-        CFireExamplesDlg examples(nullptr);
-        examples.ShowForm();
+    // Every photograph of the examples (closed with OK) and every fuel type's picture (closed
+    // with Cancel).
+    void everyPictureWindowOpensWithItsPicture_data() {
+        QTest::addColumn<MakeGallery>("make");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accept");
+        const auto text = [](std::string_view s) {
+            return QString::fromLatin1(s.data(), int(s.size()));
+        };
         for (const emberlin::forms::FireExample& example : emberlin::forms::FireExamples()) {
-            const QString name =
-                QString::fromLatin1(example.pictureName.data(), int(example.pictureName.size()));
-            auto* button = examples.findChild<QPushButton*>(
-                QString::fromLatin1(example.buttonId.data(), int(example.buttonId.size())));
-            QVERIFY(button != nullptr);
-            WhileModal([&] { button->click(); },
-                       [&](QWidget* modal) {
-                           CheckPictureIn(modal, name);
-                           qobject_cast<QDialog*>(modal)->accept();
-                       });
+            QTest::addRow("%s", qPrintable(text(example.pictureName)))
+                << Gallery<CFireExamplesDlg>() << text(example.buttonId)
+                << text(example.pictureName) << true;
         }
-        examples.hide();
-
-        CFuelTypesDlg gallery(nullptr);
-        gallery.ShowForm();
         for (const emberlin::forms::FuelType& entry : emberlin::forms::GalleryFuelTypes()) {
-            const QString name =
-                QString::fromLatin1(entry.pictureName.data(), int(entry.pictureName.size()));
-            auto* button = gallery.findChild<QPushButton*>(
-                QString::fromLatin1(entry.buttonId.data(), int(entry.buttonId.size())));
-            QVERIFY(button != nullptr);
-            WhileModal([&] { button->click(); },
-                       [&](QWidget* modal) {
-                           CheckPictureIn(modal, name);
-                           qobject_cast<QDialog*>(modal)->reject();
-                       });
+            QTest::addRow("%s", qPrintable(text(entry.pictureName)))
+                << Gallery<CFuelTypesDlg>() << text(entry.buttonId) << text(entry.pictureName)
+                << false;
         }
-        gallery.hide();
+    }
+    void everyPictureWindowOpensWithItsPicture() {
+        QFETCH(MakeGallery, make);
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(bool, accept);
+        const std::unique_ptr<CFormDlg> gallery = make();
+        gallery->ShowForm();
+        auto* pictureButton = gallery->findChild<QPushButton*>(button);
+        QVERIFY(pictureButton != nullptr);
+        WhileModal([&] { pictureButton->click(); },
+                   [&](QWidget* modal) {
+                       CheckPictureIn(modal, name);
+                       if (accept) {
+                           qobject_cast<QDialog*>(modal)->accept();
+                       } else {
+                           qobject_cast<QDialog*>(modal)->reject();
+                       }
+                   });
+        gallery->hide();
     }
 };
 

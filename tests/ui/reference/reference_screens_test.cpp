@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QSvgRenderer>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "support/ui_test_support.h"
 #include "ui/pictures/picture.h"
@@ -17,7 +19,16 @@
 using namespace emberlin::ui;
 using namespace emberlin::ui::testing;
 
+// Makes a reference panel.
+using MakePanel = std::function<std::unique_ptr<CReferencePanelDlg>()>;
+Q_DECLARE_METATYPE(MakePanel)
+
 namespace {
+template <class Dlg>
+MakePanel Panel() {
+    return [] { return std::make_unique<Dlg>(nullptr); };
+}
+
 QPushButton* ButtonIn(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
 }
@@ -110,91 +121,103 @@ class ReferenceScreensTest : public QObject {
         QTest::mouseClick(ButtonIn(&dlg, "cancel"), Qt::LeftButton);
     }
 
-    void panelsOpenAndClose() {
-        CMoreInformationDlg moreInformation(nullptr);
-        CReferencesDlg references(nullptr);
-        CFbpStructureDlg fbpStructure(nullptr);
-        CFwiStructureDlg fwiStructure(nullptr);
-        struct Case {
-            CReferencePanelDlg* panel;
-            const char* title;
-            const char* picture;
-            const char* groupTitle;
-            bool accept;
-        };
-        const Case cases[] = {
-            {&moreInformation, "EMBERLIN - More Information", "more_information", nullptr, true},
-            {&references, "EMBERLIN - References", "references", nullptr, false},
-            {&fbpStructure, "EMBERLIN - FBP Structure", "fbp_structure",
-             "Structure of the Fire Behavior Prediction (FBP) System", true},
-            {&fwiStructure, "EMBERLIN - FWI  Structure", "fwi_structure",
-             "Structure of the Fire Weather index (FWI) System", false},
-        };
-        for (const Case& c : cases) {
-            int result = -1;
-            WhileModal(
-                [&] { result = c.panel->RunModal(); },
-                [&](QWidget* modal) {
-                    QCOMPARE(modal, static_cast<QWidget*>(c.panel));
-                    QCOMPARE(modal->windowTitle(), QString::fromLatin1(c.title));
-                    QVERIFY(modal->findChild<QWidget*>(QString::fromLatin1(c.picture)) != nullptr);
-                    if (c.groupTitle != nullptr) {
-                        auto* group = modal->findChild<QGroupBox*>();
-                        QVERIFY(group != nullptr);
-                        QCOMPARE(group->title(), QString::fromLatin1(c.groupTitle));
-                    }
-                    // It only informs: OK alone.
-                    auto* box = modal->findChild<QDialogButtonBox*>();
-                    QVERIFY(box != nullptr);
-                    QCOMPARE(box->buttons().size(), 1);
-                    QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok);
-                    if (c.accept) {
-                        c.panel->accept();
-                    } else {
-                        c.panel->reject();
-                    }
-                });
-            QCOMPARE(result, c.accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        }
+    void panelsOpenAndClose_data() {
+        QTest::addColumn<MakePanel>("make");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("groupTitle");  // empty: no group
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("entries");   // numbered entries
+        QTest::addColumn<QString>("note");  // words of the note under them; empty: no note
+        QTest::newRow("more information")
+            << Panel<CMoreInformationDlg>() << "EMBERLIN - More Information"
+            << "more_information" << QString() << true << 0 << QString();
         // The references panel shows nine numbered entries and the note on the posters.
-        for (int n = 1; n <= 10; ++n) {
-            auto* entry = references.findChild<QLabel*>(QStringLiteral("entry%1").arg(n));
-            QCOMPARE(entry != nullptr, n <= 9);
+        QTest::newRow("references")
+            << Panel<CReferencesDlg>() << "EMBERLIN - References"
+            << "references" << QString() << false << 9 << "national fire research service";
+        QTest::newRow("fbp structure")
+            << Panel<CFbpStructureDlg>() << "EMBERLIN - FBP Structure"
+            << "fbp_structure"
+            << "Structure of the Fire Behavior Prediction (FBP) System" << true << 0 << QString();
+        QTest::newRow("fwi structure")
+            << Panel<CFwiStructureDlg>() << "EMBERLIN - FWI  Structure"
+            << "fwi_structure"
+            << "Structure of the Fire Weather index (FWI) System" << false << 0 << QString();
+    }
+    void panelsOpenAndClose() {
+        QFETCH(MakePanel, make);
+        QFETCH(QString, title);
+        QFETCH(QString, picture);
+        QFETCH(QString, groupTitle);
+        QFETCH(bool, accept);
+        QFETCH(int, entries);
+        QFETCH(QString, note);
+        const std::unique_ptr<CReferencePanelDlg> panel = make();
+        int result = -1;
+        WhileModal([&] { result = panel->RunModal(); },
+                   [&](QWidget* modal) {
+                       QCOMPARE(modal, static_cast<QWidget*>(panel.get()));
+                       QCOMPARE(modal->windowTitle(), title);
+                       QVERIFY(modal->findChild<QWidget*>(picture) != nullptr);
+                       auto* group = modal->findChild<QGroupBox*>();
+                       QCOMPARE(group != nullptr, !groupTitle.isEmpty());
+                       if (group != nullptr) QCOMPARE(group->title(), groupTitle);
+                       // It only informs: OK alone.
+                       auto* box = modal->findChild<QDialogButtonBox*>();
+                       QVERIFY(box != nullptr);
+                       QCOMPARE(box->buttons().size(), 1);
+                       QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok);
+                       if (accept) {
+                           panel->accept();
+                       } else {
+                           panel->reject();
+                       }
+                   });
+        QCOMPARE(result, accept ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        for (int n = 1; n <= entries + 1; ++n) {
+            auto* entry = panel->findChild<QLabel*>(QStringLiteral("entry%1").arg(n));
+            QCOMPARE(entry != nullptr, n <= entries);
             if (entry != nullptr) {
                 QVERIFY(entry->accessibleName().startsWith(QStringLiteral("%1.  ").arg(n)));
                 QVERIFY(entry->accessibleName().endsWith(entry->text()));
             }
         }
-        QVERIFY(references.findChild<QLabel*>("note")->text().contains(
-            QStringLiteral("national fire research service")));
+        auto* noteLabel = panel->findChild<QLabel*>(QStringLiteral("note"));
+        QCOMPARE(noteLabel != nullptr, !note.isEmpty());
+        if (noteLabel != nullptr) QVERIFY(noteLabel->text().contains(note));
     }
 
+    void bothDiagramsLoadAtTheirSize_data() {
+        QTest::addColumn<MakePanel>("make");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("fwi structure")
+            << Panel<CFwiStructureDlg>() << "fwi_structure" << QSize(450, 368);
+        QTest::newRow("fbp structure")
+            << Panel<CFbpStructureDlg>() << "fbp_structure" << QSize(450, 451);
+    }
     void bothDiagramsLoadAtTheirSize() {
-        struct Case {
-            const char* name;
-            QSize size;
-        };
-        for (const Case& c :
-             {Case{"fwi_structure", QSize(450, 368)}, Case{"fbp_structure", QSize(450, 451)}}) {
-            QCOMPARE(PictureSize(QString::fromLatin1(c.name)), c.size);
+        QFETCH(MakePanel, make);
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QCOMPARE(PictureSize(name), size);
+        {
             QWidget holder;
-            QWidget* picture =
-                MakePicture(QString::fromLatin1(c.name), QStringLiteral("diagram"), &holder);
-            QVERIFY2(qobject_cast<QLabel*>(picture) == nullptr, c.name);  // not the frame
-            QCOMPARE(picture->size(), c.size);
+            QWidget* picture = MakePicture(name, QStringLiteral("diagram"), &holder);
+            QVERIFY(qobject_cast<QLabel*>(picture) == nullptr);  // not the frame
+            QCOMPARE(picture->size(), size);
             // It draws something: the rendered picture is not one flat colour.
             const QImage image = picture->grab().toImage();
-            QVERIFY2(image.pixelColor(c.size.width() / 2, c.size.height() / 2) !=
-                             image.pixelColor(0, 0) ||
-                         image.pixelColor(c.size.width() / 3, c.size.height() / 3) !=
-                             image.pixelColor(0, 0),
-                     c.name);
+            QVERIFY(
+                image.pixelColor(size.width() / 2, size.height() / 2) != image.pixelColor(0, 0) ||
+                image.pixelColor(size.width() / 3, size.height() / 3) != image.pixelColor(0, 0));
         }
         // Inside its panel the diagram keeps its natural size.
-        CFwiStructureDlg panel(nullptr);
-        panel.show();
-        QCOMPARE(panel.findChild<QWidget*>("fwi_structure")->size(), QSize(450, 368));
-        panel.hide();
+        const std::unique_ptr<CReferencePanelDlg> panel = make();
+        panel->show();
+        QCOMPARE(panel->findChild<QWidget*>(name)->size(), size);
+        panel->hide();
     }
 };
 

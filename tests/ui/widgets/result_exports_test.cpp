@@ -44,7 +44,13 @@ QString PdfText(const QString& pdf) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+using Menu = emberlin::app::CMainMenuDlg;
+// A calculator's window, built by the menu.
+using MenuWindow = std::function<QDialog&(Menu&)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(MenuWindow)
 
 class ResultExportsTest : public QObject {
     Q_OBJECT
@@ -150,82 +156,90 @@ class ResultExportsTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("Point")));
     }
 
+    // Each calculator's window from the menu, with words of the picture its report draws (if
+    // any).
+    void everyReportHoldsEachResultWhole_data() {
+        QTest::addColumn<MenuWindow>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("fwi") << MenuWindow([](Menu& m) -> QDialog& { return m.FwiCalculator(); })
+                             << QString();
+        QTest::newRow("fbp") << MenuWindow([](Menu& m) -> QDialog& { return m.FbpCalculator(); })
+                             << "Spread 11.09 m/min, to 180";
+        QTest::newRow("fuel_projection")
+            << MenuWindow([](Menu& m) -> QDialog& { return m.FuelProjection(); }) << QString();
+        QTest::newRow("diurnal") << MenuWindow([](Menu& m) -> QDialog& {
+            return m.DiurnalWeather();
+        }) << QString();
+        QTest::newRow("detection")
+            << MenuWindow([](Menu& m) -> QDialog& { return m.Detection(); }) << QString();
+        QTest::newRow("fire_by_hour")
+            << MenuWindow([](Menu& m) -> QDialog& { return m.FireByHour(); })
+            << "Hours at or above 4000 kW/m";
+    }
     // Every calculator's report after a Calculate with the first display's values: each cell
     // of its results, number or words, whole on one line of the page; a table too long for a
     // page repeats its heading row.
     void everyReportHoldsEachResultWhole() {
+        QFETCH(MenuWindow, window);
+        QFETCH(QString, picture);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
         HandOver shared;
-        emberlin::app::CMainMenuDlg menu(shared);
+        Menu menu(shared);
         // The hourly weather and the FBP settings the detection and hourly windows take.
         menu.DiurnalWeather().Model().Click("calculate");
         menu.FbpCalculator().Model().Click("calculate");
-        struct Calculator {
-            const char* name;
-            QDialog* dialog;
-            const char* picture = nullptr;  // words of the picture drawn into the report
-        };
-        const Calculator calculators[] = {
-            {"fwi", &menu.FwiCalculator()},
-            {"fbp", &menu.FbpCalculator(), "Spread 11.09 m/min, to 180"},
-            {"fuel_projection", &menu.FuelProjection()},
-            {"diurnal", &menu.DiurnalWeather()},
-            {"detection", &menu.Detection()},
-            {"fire_by_hour", &menu.FireByHour(), "Hours at or above 4000 kW/m"},
-        };
+        QDialog& dialog = window(menu);
         QTemporaryDir folder;
         const QString keep = qEnvironmentVariable("KEEP_REPORTS");
-        for (const Calculator& c : calculators) {
-            auto* calculate = c.dialog->findChild<QPushButton*>(QStringLiteral("calculate"));
-            QVERIFY2(calculate != nullptr, c.name);
-            if (c.picture != nullptr) {  // a picture is drawn as the window shows it
-                c.dialog->show();
-                QTest::qWait(20);
+        auto* calculate = dialog.findChild<QPushButton*>(QStringLiteral("calculate"));
+        QVERIFY(calculate != nullptr);
+        if (!picture.isEmpty()) {  // a picture is drawn as the window shows it
+            dialog.show();
+            QTest::qWait(20);
+        }
+        calculate->click();
+        const emberlin::ui::ResultExports* exports = emberlin::ui::FindResultExports(dialog);
+        QVERIFY(exports != nullptr);
+        const emberlin::forms::ResultTable table = exports->table();
+        QVERIFY(!table.rows.empty());
+        const QString pdf = folder.filePath(name + QStringLiteral(".pdf"));
+        QVERIFY(emberlin::ui::WriteReportPdf(pdf, *exports).isEmpty());
+        if (!keep.isEmpty()) {
+            QFile::remove(keep + QLatin1Char('/') + name + ".pdf");
+            QFile::copy(pdf, keep + QLatin1Char('/') + name + ".pdf");
+        }
+        const QString text = PdfText(pdf);
+        QVERIFY(!text.isEmpty());
+        if (!picture.isEmpty()) {
+            QVERIFY(text.simplified().contains(picture));
+            dialog.hide();
+        }
+        int cells = 0;
+        for (const auto& row : table.rows) {
+            for (const emberlin::forms::TableCell& cell : row) {
+                const QString shown = emberlin::ui::ToQ(cell.text).trimmed();
+                if (shown.isEmpty()) continue;
+                // Whole: not run on into, nor cut from, other digits or letters.
+                const QRegularExpression whole(QStringLiteral("(?<![\\w.])") +
+                                               QRegularExpression::escape(shown) +
+                                               QStringLiteral("(?![\\w.])"));
+                QVERIFY2(
+                    text.contains(whole),
+                    qPrintable(QStringLiteral("\"%1\" is not whole in the report").arg(shown)));
+                ++cells;
             }
-            calculate->click();
-            const emberlin::ui::ResultExports* exports = emberlin::ui::FindResultExports(*c.dialog);
-            QVERIFY2(exports != nullptr, c.name);
-            const emberlin::forms::ResultTable table = exports->table();
-            QVERIFY2(!table.rows.empty(), c.name);
-            const QString pdf = folder.filePath(QLatin1String(c.name) + QStringLiteral(".pdf"));
-            QVERIFY2(emberlin::ui::WriteReportPdf(pdf, *exports).isEmpty(), c.name);
-            if (!keep.isEmpty()) {
-                QFile::remove(keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
-                QFile::copy(pdf, keep + QLatin1Char('/') + QLatin1String(c.name) + ".pdf");
-            }
-            const QString text = PdfText(pdf);
-            QVERIFY2(!text.isEmpty(), c.name);
-            if (c.picture != nullptr) {
-                QVERIFY2(text.simplified().contains(QLatin1String(c.picture)), c.name);
-                c.dialog->hide();
-            }
-            int cells = 0;
-            for (const auto& row : table.rows) {
-                for (const emberlin::forms::TableCell& cell : row) {
-                    const QString shown = emberlin::ui::ToQ(cell.text).trimmed();
-                    if (shown.isEmpty()) continue;
-                    // Whole: not run on into, nor cut from, other digits or letters.
-                    const QRegularExpression whole(QStringLiteral("(?<![\\w.])") +
-                                                   QRegularExpression::escape(shown) +
-                                                   QStringLiteral("(?![\\w.])"));
-                    QVERIFY2(text.contains(whole),
-                             qPrintable(QStringLiteral("%1: \"%2\" is not whole in the report")
-                                            .arg(QLatin1String(c.name), shown)));
-                    ++cells;
-                }
-            }
-            QVERIFY2(cells > 0, c.name);
-            // Each page of a long table starts with its heading row.
-            const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-            if (table.rows.size() > 1 && pages.size() > 1 && !table.resultColumns.empty()) {
-                const QString first = emberlin::ui::ToQ(table.resultColumns.front().name)
-                                          .section(QLatin1Char(' '), 0, 0);
-                for (const QString& page : pages) {
-                    if (page.trimmed().isEmpty()) continue;
-                    QVERIFY2(page.contains(first),
-                             qPrintable(QLatin1String(c.name) + ": " + page.left(80)));
-                    // The table ends on the page of the note's heading; the note may run on.
-                    if (page.contains(QStringLiteral("How these were computed"))) break;
-                }
+        }
+        QVERIFY(cells > 0);
+        // Each page of a long table starts with its heading row.
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        if (table.rows.size() > 1 && pages.size() > 1 && !table.resultColumns.empty()) {
+            const QString first =
+                emberlin::ui::ToQ(table.resultColumns.front().name).section(QLatin1Char(' '), 0, 0);
+            for (const QString& page : pages) {
+                if (page.trimmed().isEmpty()) continue;
+                QVERIFY2(page.contains(first), qPrintable(page.left(80)));
+                // The table ends on the page of the note's heading; the note may run on.
+                if (page.contains(QStringLiteral("How these were computed"))) break;
             }
         }
     }
