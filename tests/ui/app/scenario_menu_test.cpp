@@ -157,6 +157,8 @@ class ScenarioMenuTest : public QObject {
                 menu.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&menu));
                 if (row.openEach) openEach(menu);
+                // Opening and saving a scenario builds no window.
+                const int built = menu.BuiltWindows();
                 AnsweredMessages none(0);
                 menu.OpenScenarioFile(typed);
                 QCOMPARE(none.Texts(), QStringList());
@@ -164,17 +166,19 @@ class ScenarioMenuTest : public QObject {
                 FileAnswers::SetNextPath(saved);
                 menu.OnCommand(emberlin::app::kCmdSaveScenario);
                 QVERIFY2(QFileInfo::exists(saved), row.name);
-                QCOMPARE(menu.BuiltWindows(), 0);
+                QCOMPARE(menu.BuiltWindows(), built);
             }
             HandOver shared;
             CMainMenuDlg menu(shared);
             menu.show();
             QVERIFY(QTest::qWaitForWindowExposed(&menu));
             if (row.openEach) openEach(menu);
+            const int built = menu.BuiltWindows();
             menu.OpenScenarioFile(saved);
             QCOMPARE(fwiRain(menu), std::string("3.5"));
-            QCOMPARE(menu.BuiltWindows(), 0);
-            // A window built after the scenario shows its values when it opens.
+            QCOMPARE(menu.BuiltWindows(), built);
+            // A window built after the scenario, or kept from before it, shows its values
+            // when it opens.
             WhileModal([&] { menu.OnCommand(emberlin::app::kCmdDiurnalWeather); },
                        [&](QWidget* modal) {
                            auto* wind = modal->findChild<QLineEdit*>(QStringLiteral("maxWind"));
@@ -182,7 +186,7 @@ class ScenarioMenuTest : public QObject {
                            QCOMPARE(wind->text(), QStringLiteral("40"));
                            qobject_cast<QDialog*>(modal)->reject();
                        });
-            QCOMPARE(menu.BuiltWindows(), 0);
+            QCOMPARE(menu.BuiltWindows(), row.openEach ? built : built + 1);
         }
     }
 };
