@@ -44,9 +44,8 @@ class SvgPicture : public QWidget {
         const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
         if (HasBitmap(ratio)) {
             unpackedRatio_ = ratio;
-            unpacked_ = std::async(std::launch::async, [path = BitmapPath(ratio)] {
-                return QImage(path, "PNG");
-            });
+            unpacked_ = std::async(std::launch::async,
+                                   [path = BitmapPath(ratio)] { return QImage(path, "PNG"); });
         }
     }
 
