@@ -21,6 +21,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scenario_files.h"
 #include "ui/widgets/user_guide.h"
+#include "ui/widgets/window_release.h"
 
 namespace emberlin::app {
 
@@ -281,11 +282,20 @@ void CMainMenuDlg::Own(std::unique_ptr<Window>& member,
         if (*window == nullptr) *window = make();
     };
     built_[command] = [window] { return *window != nullptr; };
+    destroys_[command] = [window] { window->reset(); };
     // The window reads the hand-over as it opens (RunModal's OpenForm), built or not before.
     opens_[command] = [this, window, command] {
         builds_[command]();
+        std::erase(keptClosed_, command);
         (*window)->RunModal();
-        window->reset();
+        // The window just closed is kept for an immediate reopening, without its native
+        // window; the one kept before it is destroyed, so closed windows hold little memory.
+        keptClosed_.push_front(command);
+        while (keptClosed_.size() > kKeptClosedWindows) {
+            destroys_[keptClosed_.back()]();
+            keptClosed_.pop_back();
+        }
+        ui::ReleaseClosedWindow(**window);
     };
     buttons_[command]->setEnabled(true);
 }

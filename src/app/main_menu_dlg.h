@@ -1,9 +1,11 @@
-// The main menu: owns every calculator's model for the whole run, builds each window the
-// first time it opens and destroys it when it closes (the model keeps its values).
+// The main menu: owns every calculator's model for the whole run, builds each window when it
+// opens and keeps the window closed last, without its native windows, for a quick reopening;
+// the others are destroyed when they close (the models keep their values).
 #pragma once
 
 #include <QDialog>
 #include <QPushButton>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -70,7 +72,7 @@ class CMainMenuDlg : public QDialog {
     // OK, Cancel, Escape and closing the window all end here.
     void done(int result) override;
 
-    // The windows, built on demand (the first call after a window closed builds it anew).
+    // The windows, built on demand.
     ui::CFwiCalcDlg& FwiCalculator();
     ui::CFireExamplesDlg& FireExamples();
     ui::CFbpCalcDlg& FbpCalculator();
@@ -79,7 +81,8 @@ class CMainMenuDlg : public QDialog {
     ui::CFuelProjectionDlg& FuelProjection();
     ui::CFireByHourDlg& FireByHour();
     ui::CHourlyFwiDlg& HourlyFwi();
-    // The windows of owned forms that exist now (none at start-up).
+    // The windows of owned forms that exist now (none at start-up, at most the one closed
+    // last while the menu is on top).
     int BuiltWindows() const;
 
     // The forms a scenario holds, under their names in the file.
@@ -95,8 +98,9 @@ class CMainMenuDlg : public QDialog {
     void ShowAbout();
     bool CalculatorsHoldResults();
 
-    // Makes a command build its window if needed, open it modally, and destroy it when it
-    // closes (giving back its native window, pictures and charts), and enables its button.
+    // Makes a command build its window if needed and open it modally; once it closes the
+    // window gives back its native windows and pictures (ReleaseClosedWindow) and is kept
+    // until another window closes. Enables the command's button.
     template <typename Window>
     void Own(std::unique_ptr<Window>& member, std::function<std::unique_ptr<Window>()> make,
              int command);
@@ -110,6 +114,10 @@ class CMainMenuDlg : public QDialog {
     std::map<int, std::function<void()>> opens_;
     std::map<int, std::function<void()>> builds_;
     std::map<int, std::function<bool()>> built_;
+    std::map<int, std::function<void()>> destroys_;
+    // The closed windows kept, the last closed first.
+    static constexpr std::size_t kKeptClosedWindows = 1;
+    std::deque<int> keptClosed_;
 
     // The calculators' models, made in this order when the menu is made; each lives as long
     // as the menu, so a scenario reaches the windows never opened.
@@ -121,7 +129,7 @@ class CMainMenuDlg : public QDialog {
     std::unique_ptr<forms::FireByHourForm> fireByHourModel_;
     std::unique_ptr<forms::HourlyFwiForm> hourlyFwiModel_;
 
-    // The windows of the owned forms, null while closed.
+    // The windows of the owned forms, null unless open or kept.
     std::unique_ptr<ui::CMoreInformationDlg> moreInformation_;
     std::unique_ptr<ui::CReferencesDlg> references_;
     std::unique_ptr<ui::CFbpStructureDlg> fbpStructure_;

@@ -15,9 +15,10 @@ std::string InputsCaption(const FbpInputs& in) {
            " ignition, " + FormatGeneral(in.elapsedTime) + " min; FFMC " + FormatGeneral(in.ffmc) +
            ", BUI " + FormatGeneral(in.bui) + "; wind " + FormatGeneral(in.windSpeed) +
            " km/h from " + FormatGeneral(in.windDirection) + "\u00b0; slope " +
-           FormatGeneral(in.slope) + " %, aspect " + FormatGeneral(in.aspect) + "\u00b0; day " +
-           std::to_string(in.julianDay) + " at " + FormatGeneral(in.latitude) + ", " +
-           FormatGeneral(in.longitude);
+           FormatGeneral(in.slope) + " %, aspect " + FormatGeneral(in.aspect) +
+           "\u00b0; day of year " + std::to_string(in.julianDay) + ", latitude " +
+           FormatGeneral(in.latitude) + "\u00b0, longitude " + FormatGeneral(in.longitude) +
+           "\u00b0";
 }
 
 std::string ClockText(int minutes) {

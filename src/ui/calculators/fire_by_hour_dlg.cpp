@@ -242,7 +242,7 @@ void CFireByHourDlg::BuildChart() {
     chartKey_->setObjectName(QStringLiteral("chartKey"));
     chartKey_->setAccessibleName(QStringLiteral("Chart key"));
     chartKey_->setTextFormat(Qt::RichText);
-    chartKey_->setWordWrap(true);
+    chartKey_->setWordWrap(false);
     chartHolder_->addWidget(chartKey_);
     // Copy and Save of the chart as it is drawn now (PNG or SVG), with its key and the inputs.
     chartHolder_->addWidget(MakeExportButtons(

@@ -594,13 +594,15 @@ bool PictureLauncher::eventFilter(QObject* watched, QEvent* event) {
 void PictureLauncher::Refresh() {
     const bool ready = available_();
     button_->setEnabled(ready);
+    drawn_ = false;
     if (ready && window_ != nullptr && window_->isVisible()) Rebuild();
 }
 
 void PictureLauncher::Open() {
     if (!available_()) return;
     if (window_ == nullptr) window_ = new PictureWindow(button_->window(), title_, fileName_);
-    Rebuild();
+    // Reopened with nothing new to draw, the window shows the picture it kept.
+    if (!drawn_) Rebuild();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -611,6 +613,7 @@ void PictureLauncher::Rebuild() {
     QString caption;
     if (!build_(window_, content, caption)) return;
     window_->SetContent(std::move(content), caption);
+    drawn_ = true;
 }
 
 }  // namespace emberlin::ui

@@ -65,7 +65,8 @@ class PictureWindow : public QDialog {
 
 // A button of a dialog that opens a picture window. `build` gives the window's content and
 // caption, or nothing when there is nothing computed to draw; the button is enabled only
-// when there is. Refresh() after each calculation redraws an open window.
+// when there is. Refresh() after each calculation redraws an open window; a closed one is
+// drawn anew when it next opens.
 class PictureLauncher : public QObject {
     Q_OBJECT
 
@@ -89,6 +90,7 @@ class PictureLauncher : public QObject {
     Available available_;
     Builder build_;
     QPointer<PictureWindow> window_;
+    bool drawn_ = false;  // the window shows what the launcher would build now
 };
 
 }  // namespace emberlin::ui

@@ -1,12 +1,15 @@
 #include "ui/pictures/picture.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
+#include <future>
 
 namespace emberlin::ui {
 
@@ -36,9 +39,22 @@ class SvgPicture : public QWidget {
   public:
     SvgPicture(const QString& name, QSize size, QWidget* parent) : QWidget(parent), name_(name) {
         setFixedSize(size);
+        // The bitmap is unpacked on another thread while the window is built and laid out,
+        // ready (or nearly) by its first paint.
+        const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
+        if (HasBitmap(ratio)) {
+            unpackedRatio_ = ratio;
+            unpacked_ = std::async(std::launch::async,
+                                   [path = BitmapPath(ratio)] { return QImage(path, "PNG"); });
+        }
     }
 
   protected:
+    // A picture hidden in a window still shown (another page of a gallery) gives its pixmap
+    // back, read again when it next paints; a closed window keeps it for its reopening.
+    void hideEvent(QHideEvent*) override {
+        if (window()->isVisible()) cache_ = QPixmap();
+    }
     void paintEvent(QPaintEvent*) override {
         const qreal ratio = devicePixelRatioF();
         if (cache_.isNull() || cache_.devicePixelRatio() != ratio) Draw(ratio);
@@ -48,12 +64,19 @@ class SvgPicture : public QWidget {
     }
 
   private:
+    static bool HasBitmap(qreal ratio) { return ratio == 1 || ratio == 2; }
+    QString BitmapPath(qreal ratio) const {
+        return QStringLiteral(":/prerendered/%1_x%2.png").arg(name_).arg(static_cast<int>(ratio));
+    }
+
     void Draw(qreal ratio) {
         ++rendered;
-        if (ratio == 1 || ratio == 2) {
-            const QString bitmap =
-                QStringLiteral(":/prerendered/%1_x%2.png").arg(name_).arg(static_cast<int>(ratio));
-            if (cache_.load(bitmap) && cache_.size() == size() * ratio) {
+        if (HasBitmap(ratio)) {
+            QImage bitmap = unpacked_.valid() && unpackedRatio_ == ratio
+                                ? unpacked_.get()
+                                : QImage(BitmapPath(ratio), "PNG");
+            if (bitmap.size() == size() * ratio) {
+                cache_ = QPixmap::fromImage(std::move(bitmap));
                 cache_.setDevicePixelRatio(ratio);
                 return;
             }
@@ -68,6 +91,8 @@ class SvgPicture : public QWidget {
 
     QString name_;
     QPixmap cache_;
+    std::future<QImage> unpacked_;  // the bitmap for the first paint, until it is taken
+    qreal unpackedRatio_ = 0;
 };
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include "ui/widgets/resources.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void InitBundle() {
@@ -17,19 +15,14 @@ static void InitBundle() {
 namespace emberlin::ui {
 
 QIcon ApplicationIcon() {
-    // The full drawing turns to a blur of orange below 32 px; the small drawing (a larger
-    // flame, a tree on whole pixels, no glow) stands in at 16 and 24 px, as in the
-    // installed icon theme.
-    QSvgRenderer full(QStringLiteral(":/images/app_icon.svg"));
-    QSvgRenderer small(QStringLiteral(":/icons/app_icon_small.svg"));
+    // Drawn by rsvg-convert when the program was built, from the small drawing at 16 and
+    // 24 px (a larger flame, a tree on whole pixels, no glow: the full drawing turns to a blur
+    // of orange below 32 px, as in the installed icon theme) and from the full one above.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        (size <= 24 ? small : full).render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
+    const QDir drawn(QStringLiteral(":/prerendered"));
+    for (const QString& file : drawn.entryList({QStringLiteral("app_icon_*px.png")})) {
+        const int size = file.section(QLatin1Char('_'), 2).chopped(6).toInt();  // "48px.png"
+        icon.addFile(drawn.filePath(file), QSize(size, size));
     }
     return icon;
 }
