@@ -1,11 +1,12 @@
 // Start-up driver for timing: builds the application and the main menu, shows the menu and
 // exits as soon as it has been painted, printing the monotonic clock at that moment as
-// "painted<TAB>ms" (the bench reads the clock as it starts the program). With --windows it then opens every window of the menu
-// twice, and in each calculator its chart and picture windows twice, printing the time from
-// the click to the end of each window's first paint, and the memory at the menu, after every
-// window has been opened and after they are closed. With --time-actions it times the
-// calculating actions through the real dialogs, repaint included. Figures are printed one a
-// line as "kind<TAB>name<TAB>value" for scripts/startup_bench.sh.
+// "painted<TAB>ms" (the bench reads the clock as it starts the program). With --windows it
+// then opens every window of the menu twice, and in each calculator its chart and picture
+// windows twice, printing the time from the click to the end of each window's first paint,
+// and the memory at the menu, after every window has been opened and after they are closed.
+// With --time-actions it times the calculating actions through the real dialogs, repaint
+// included. Figures are printed one a line as "kind<TAB>name<TAB>value" for
+// scripts/startup_bench.sh.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
