@@ -32,7 +32,7 @@ class FloorDialog : public QDialog {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
                 std::printf("painted\t%.3f\n", static_cast<double>(now.tv_sec) * 1e3 +
-                                                    static_cast<double>(now.tv_nsec) / 1e6);
+                                                   static_cast<double>(now.tv_nsec) / 1e6);
                 done(0);
             });
         }
