@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,18 +23,31 @@ inline constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
 // The bound as refusals write it.
 inline constexpr const char* kMaxRecordText = "1 MB (1048576 bytes)";
 
+// A stretch of the input that starts where a record starts and ends where one ends (or at the
+// end of the input): its records are read by a reader of its own, on another thread, with the
+// lines numbered as the whole input numbers them.
+struct CsvBlock {
+    std::string text;
+    long firstLine = 1;
+};
+
+class CsvCutter;
+
 class CsvReader {
   public:
     // Streams from a file (read in blocks; memory stays flat however long the file).
     explicit CsvReader(std::FILE* in);
     // Reads from memory (the text must outlive the reader).
     explicit CsvReader(std::string_view text);
+    // Reads the records of a block that NextBlock gave (the block must outlive the reader).
+    explicit CsvReader(const CsvBlock& block);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
     // Moves to the next record that is not an empty line. False at the end of the input and
-    // on malformed CSV or a read error (then Failed() is true).
+    // on malformed CSV or a read error (then Failed() is true); the records before the problem
+    // are all handed out first.
     bool Next();
     // The fields of the current record, valid until the next call of Next().
     std::span<const std::string_view> Fields() const { return fields_; }
@@ -43,7 +57,14 @@ class CsvReader {
     // What went wrong, starting with "line N: ".
     const std::string& Error() const { return error_; }
     // Bytes of input taken so far.
-    std::uint64_t BytesRead() const { return bytesRead_; }
+    std::uint64_t BytesRead() const;
+
+    // Once every record read so far has been handed out: takes the next stretch of the input
+    // unread, as a block for a reader of its own, and returns true. False when the input goes
+    // on inside a record (one longer than a block), at its end and on a read error: Next()
+    // then reads on. The input is parted at the same places whichever of the two reads it, so
+    // that both say the same of every record.
+    bool NextBlock(CsvBlock& block);
 
     // libcsv's callbacks.
     void OnField(const char* data, std::size_t size);
@@ -57,17 +78,23 @@ class CsvReader {
     };
 
     bool Refill();
+    // Moves on to the next stretch from the cutter; false at the end of the input.
+    bool TakePiece();
+    void StartPiece(bool startsRecord, long firstLine);
+    long PieceLines() const;
     void KeepOpenRecordOnly();
     std::size_t CompleteCount() const { return pending_.size() - (recordOpen_ ? 1 : 0); }
     void Fail(long line, const std::string& what);
     // The first problem met inside libcsv's callbacks, reported once the block is parsed.
     void FailInCallback(long line, const std::string& what);
 
-    std::FILE* file_ = nullptr;
-    std::string_view memory_;
+    std::unique_ptr<CsvCutter> cutter_;  // none when reading one block
+    std::string piece_;                  // the stretch being parsed, from the cutter
+    std::string_view text_;              // piece_ or the block's text
+    std::size_t parsedTo_ = 0;           // in text_
     csv_parser* parser_ = nullptr;
-    bool atStart_ = true;
     bool finished_ = false;
+    bool handedOut_ = false;  // a record (the heading) has been handed out
 
     // Records parsed from the last block, waiting to be handed out.
     std::string chars_;
@@ -79,14 +106,14 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // of the open record, as kMaxRecordBytes counts them
     long currentLine_ = 1;
     long callbackLine_ = 0;
+    std::size_t callbackKeep_ = 0;  // records complete before the one the callbacks refused
     std::string callbackError_;
     bool afterCr_ = false;
 
     std::vector<std::string_view> fields_;
     long line_ = 0;
-    std::uint64_t bytesRead_ = 0;
+    std::string failure_;  // the problem, told once the records before it are handed out
     std::string error_;
-    std::vector<char> block_;
 };
 
 // Buffered CSV output: fields quoted where they must be, rows ended with CRLF.

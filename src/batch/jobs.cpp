@@ -18,13 +18,10 @@ namespace emberlin::batch {
 
 namespace {
 
-// A share closes at the first break after this many records or input bytes: large enough
-// that handing it over costs little beside its rows, small enough to keep every core busy.
+// A share of records the reader read itself (those after the heading in its stretch, or a
+// record longer than a stretch) closes at this many records or input bytes.
 constexpr std::size_t kShareRecords = 1024;
 constexpr std::size_t kShareBytes = std::size_t{1} << 18;
-// A share closes here even without a break (one station's long series): the command then
-// says whether its next share must run again after it.
-constexpr std::size_t kShareLimitBytes = std::size_t{4} << 20;
 
 // Runs one record; the refusal or "".
 std::string RunRecord(RowCommand& command, const Header& header,
@@ -43,16 +40,23 @@ std::string RefusalLine(long line, const std::string& refusal) {
            refusal + "\n";
 }
 
-// The records of one share, copied out of the reader, and what running them gave.
+// The records of one share: a block of the input read on the share's thread, or records the
+// reader read, copied out of it; and what running them gave.
 struct Share {
     struct Record {
         std::size_t firstField;
         std::size_t fieldCount;
         long line;
     };
+    CsvBlock block;
+    bool fromBlock = false;
+    std::string readError;  // the block's problem, after its last record
     std::string chars;
     std::vector<std::size_t> ends;  // of each field in chars
     std::vector<Record> records;
+    // Records before the first change of the column shares break at: they may go on from the
+    // share before, and run after it with the command that ran it.
+    std::size_t head = 0;
 
     std::unique_ptr<RowCommand> command;  // fresh, then as the share's last record left it
     std::string output;
@@ -63,9 +67,13 @@ struct Share {
 
     // Empties the share for the next records, keeping its memory.
     void Clear() {
+        block.text.clear();
+        fromBlock = false;
+        readError.clear();
         chars.clear();
         ends.clear();
         records.clear();
+        head = 0;
         command.reset();
         output.clear();
         refusals.clear();
@@ -74,12 +82,22 @@ struct Share {
         done = false;
     }
 
+    bool Full() const { return records.size() >= kShareRecords || chars.size() >= kShareBytes; }
+
     void Add(std::span<const std::string_view> fields, long line) {
         records.push_back({ends.size(), fields.size(), line});
         for (std::string_view field : fields) {
             chars.append(field);
             ends.push_back(chars.size());
         }
+    }
+
+    // Reads the block's records.
+    void Read() {
+        if (!fromBlock) return;
+        CsvReader reader(block);
+        while (reader.Next()) Add(reader.Fields(), reader.Line());
+        readError = reader.Error();
     }
 
     std::span<const std::string_view> Fields(const Record& record,
@@ -99,17 +117,19 @@ struct Share {
         return {chars.data() + start, ends[f] - start};
     }
 
-    // Whether the share ends before the record `next`.
-    bool EndsBefore(std::span<const std::string_view> next,
-                    const RowCommand::Sharing& sharing) const {
-        if (records.empty()) return false;
-        if (chars.size() >= kShareLimitBytes) return true;
-        if (records.size() < kShareRecords && chars.size() < kShareBytes) return false;
-        if (!sharing.breakAtChangeOf) return true;
+    // The records before the first change of the break column.
+    std::size_t Head(const RowCommand::Sharing& sharing) const {
+        if (!sharing.breakAtChangeOf) return 0;
         const std::size_t column = *sharing.breakAtChangeOf;
-        const Record& last = records.back();
-        return column < last.fieldCount && column < next.size() &&
-               Field(last, column) != next[column];
+        for (std::size_t r = 1; r < records.size(); ++r) {
+            const Record& last = records[r - 1];
+            const Record& next = records[r];
+            if (column < last.fieldCount && column < next.fieldCount &&
+                Field(last, column) != Field(next, column)) {
+                return r;
+            }
+        }
+        return records.size();
     }
 };
 
@@ -131,7 +151,8 @@ void RunShare(Share& share, const Header& header, bool keepGoing) {
     {
         CsvWriter out(file);
         std::vector<std::string_view> views;
-        for (const Share::Record& record : share.records) {
+        for (std::size_t r = share.head; r < share.records.size(); ++r) {
+            const Share::Record& record = share.records[r];
             const std::span<const std::string_view> fields = share.Fields(record, views);
             const std::string refusal = RunRecord(*share.command, header, fields, record.line, out);
             if (refusal.empty()) continue;
@@ -150,7 +171,8 @@ void RunShare(Share& share, const Header& header, bool keepGoing) {
 // Worker threads running shares in the order given.
 class SharePool {
   public:
-    SharePool(unsigned threads, const RecordLoop& loop) : loop_(loop) {
+    SharePool(unsigned threads, const RecordLoop& loop, const RowCommand::Sharing& sharing)
+        : loop_(loop), sharing_(sharing) {
         for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
     }
     ~SharePool() {
@@ -190,6 +212,8 @@ class SharePool {
                 queue_.pop_front();
             }
             share->command = loop_.makeShareCommand();
+            share->Read();
+            share->head = share->Head(sharing_);
             RunShare(*share, loop_.header, loop_.keepGoing);
             {
                 std::lock_guard lock(mutex_);
@@ -200,6 +224,7 @@ class SharePool {
     }
 
     const RecordLoop& loop_;
+    const RowCommand::Sharing sharing_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable done_;
@@ -227,54 +252,73 @@ RecordLoopResult RunOneJob(RecordLoop& loop) {
         }
         loop.command.Refused(loop.header, fields, loop.writer);
     }
+    result.readError = loop.reader.Error();
     return result;
+}
+
+// Runs records of a share with the command of the records before it, as one job would;
+// false when the run ends.
+bool RunHere(RecordLoop& loop, const Share& share, std::size_t from, std::size_t to,
+             RecordLoopResult& result) {
+    std::vector<std::string_view> views;
+    for (std::size_t r = from; r < to && !loop.writer.Failed(); ++r) {
+        const Share::Record& record = share.records[r];
+        const std::span<const std::string_view> fields = share.Fields(record, views);
+        const std::string refusal =
+            RunRecord(loop.command, loop.header, fields, record.line, loop.writer);
+        if (refusal.empty()) continue;
+        loop.progressDone();
+        std::fputs(RefusalLine(record.line, refusal).c_str(), loop.err);
+        ++result.badRows;
+        if (!loop.keepGoing) {
+            result.stopped = true;
+            return false;
+        }
+        loop.command.Refused(loop.header, fields, loop.writer);
+    }
+    if (loop.writer.Failed()) {
+        result.writeError = loop.writer.Error();
+        return false;
+    }
+    return true;
 }
 
 // Puts a finished share in the output; false when the run ends with it.
 bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
-    if (loop.command.CarriesInto(*share.command)) {
-        // The share's first station goes on from the last one: run it again with the command
-        // that ran the records before it.
-        std::vector<std::string_view> views;
-        for (const Share::Record& record : share.records) {
-            if (loop.writer.Failed()) break;
-            const std::span<const std::string_view> fields = share.Fields(record, views);
-            const std::string refusal =
-                RunRecord(loop.command, loop.header, fields, record.line, loop.writer);
-            if (refusal.empty()) continue;
-            loop.progressDone();
-            std::fputs(RefusalLine(record.line, refusal).c_str(), loop.err);
-            ++result.badRows;
-            if (!loop.keepGoing) {
-                result.stopped = true;
-                return false;
-            }
-            loop.command.Refused(loop.header, fields, loop.writer);
-        }
-        if (loop.writer.Failed()) {
+    if (!RunHere(loop, share, 0, share.head, result)) return false;
+    if (share.head == share.records.size()) {
+        // Nothing ran on the share's thread.
+    } else if (loop.command.CarriesInto(*share.command)) {
+        // The share's first station goes on from the last one after all (their names differ
+        // in blanks only): run it again with the command that ran the records before it.
+        if (!RunHere(loop, share, share.head, share.records.size(), result)) return false;
+    } else {
+        if (!loop.writer.Flush()) {
             result.writeError = loop.writer.Error();
             return false;
         }
-        return true;
+        errno = 0;
+        if (std::fwrite(share.output.data(), 1, share.output.size(), loop.output) !=
+            share.output.size()) {
+            result.writeError = errno != 0 ? errno : EIO;
+            return false;
+        }
+        if (!share.refusals.empty()) {
+            loop.progressDone();
+            std::fputs(share.refusals.c_str(), loop.err);
+        }
+        result.badRows += share.badRows;
+        loop.command.Absorb(*share.command);
+        if (share.stopped) {
+            result.stopped = true;
+            return false;
+        }
     }
-    if (!loop.writer.Flush()) {
-        result.writeError = loop.writer.Error();
+    if (!share.readError.empty()) {
+        result.readError = share.readError;
         return false;
     }
-    errno = 0;
-    if (std::fwrite(share.output.data(), 1, share.output.size(), loop.output) !=
-        share.output.size()) {
-        result.writeError = errno != 0 ? errno : EIO;
-        return false;
-    }
-    if (!share.refusals.empty()) {
-        loop.progressDone();
-        std::fputs(share.refusals.c_str(), loop.err);
-    }
-    result.badRows += share.badRows;
-    loop.command.Absorb(*share.command);
-    if (share.stopped) result.stopped = true;
-    return !share.stopped;
+    return true;
 }
 
 RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing) {
@@ -282,7 +326,7 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
     // Bounded shares in flight keep memory flat: reading waits for the oldest one.
     const std::size_t inFlightLimit = 2 * std::size_t{loop.jobs} + 2;
     std::deque<std::shared_ptr<Share>> inFlight;
-    SharePool pool(loop.jobs, loop);
+    SharePool pool(loop.jobs, loop, sharing);
     // Merged shares, emptied for reuse.
     std::vector<std::shared_ptr<Share>> spare;
     auto mergeOldest = [&] {
@@ -300,28 +344,37 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
         spare.pop_back();
         return share;
     };
-    std::shared_ptr<Share> share = nextShare();
-    std::uint64_t rows = 0;
-    while (loop.reader.Next()) {
-        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
-        const std::span<const std::string_view> fields = loop.reader.Fields();
-        if (share->EndsBefore(fields, sharing)) {
-            pool.Submit(share);
-            inFlight.push_back(std::move(share));
-            share = nextShare();
-            while (inFlight.size() > inFlightLimit) {
-                if (!mergeOldest()) return result;
-            }
-        }
-        share->Add(fields, loop.reader.Line());
-    }
-    if (!share->records.empty()) {
+    auto submit = [&](std::shared_ptr<Share>& share) {
         pool.Submit(share);
         inFlight.push_back(std::move(share));
+        share = nextShare();
+        while (inFlight.size() > inFlightLimit) {
+            if (!mergeOldest()) return false;
+        }
+        return true;
+    };
+    // Records the reader reads itself; blocks of the input go to the threads unread.
+    std::shared_ptr<Share> read = nextShare();
+    std::shared_ptr<Share> block = nextShare();
+    std::uint64_t rows = 0;
+    while (true) {
+        if (loop.reader.NextBlock(block->block)) {
+            loop.progress(loop.reader.BytesRead());
+            if (!read->records.empty() && !submit(read)) return result;
+            block->fromBlock = true;
+            if (!submit(block)) return result;
+            continue;
+        }
+        if (!loop.reader.Next()) break;
+        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
+        if (read->Full() && !submit(read)) return result;
+        read->Add(loop.reader.Fields(), loop.reader.Line());
     }
+    if (!read->records.empty() && !submit(read)) return result;
     while (!inFlight.empty()) {
         if (!mergeOldest()) return result;
     }
+    result.readError = loop.reader.Error();
     return result;
 }
 
