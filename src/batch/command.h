@@ -53,7 +53,7 @@ class RowCommand {
     // True when this command, having run every record before `later`'s share, would have
     // carried something into that share's records (a station going on across the break):
     // the driver then runs the share again with this command instead. `later` is of the same
-    // class as this.
+    // class as this. Asked only of a command whose shares break at a column.
     virtual bool CarriesInto(const RowCommand& /*later*/) const { return false; }
     // Takes over what `later` (of the same class), having run the share after this
     // command's records, leaves for the records after it and for the end note.

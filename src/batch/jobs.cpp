@@ -50,6 +50,7 @@ struct Share {
     };
     CsvBlock block;
     bool fromBlock = false;
+    bool straight = false;  // the block's records ran as they were read, without a copy
     std::string readError;  // the block's problem, after its last record
     std::string chars;
     std::vector<std::size_t> ends;  // of each field in chars
@@ -69,6 +70,7 @@ struct Share {
     void Clear() {
         block.text.clear();
         fromBlock = false;
+        straight = false;
         readError.clear();
         chars.clear();
         ends.clear();
@@ -146,23 +148,43 @@ std::FILE* StringFile(std::string& sink) {
     return file;
 }
 
-void RunShare(Share& share, const Header& header, bool keepGoing) {
+// Runs a share's records on its thread: those of a block as they are read when none has to
+// wait for the share before, else those after the head.
+void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& sharing) {
+    share.command = loop.makeShareCommand();
+    share.straight = share.fromBlock && !sharing.breakAtChangeOf;
+    if (!share.straight) {
+        share.Read();
+        share.head = share.Head(sharing);
+    }
     std::FILE* file = StringFile(share.output);
     {
         CsvWriter out(file);
-        std::vector<std::string_view> views;
-        for (std::size_t r = share.head; r < share.records.size(); ++r) {
-            const Share::Record& record = share.records[r];
-            const std::span<const std::string_view> fields = share.Fields(record, views);
-            const std::string refusal = RunRecord(*share.command, header, fields, record.line, out);
-            if (refusal.empty()) continue;
-            share.refusals += RefusalLine(record.line, refusal);
+        // False once the share stops at a refusal.
+        auto run = [&](std::span<const std::string_view> fields, long line) {
+            const std::string refusal = RunRecord(*share.command, loop.header, fields, line, out);
+            if (refusal.empty()) return true;
+            share.refusals += RefusalLine(line, refusal);
             ++share.badRows;
-            if (!keepGoing) {
+            if (!loop.keepGoing) {
                 share.stopped = true;
-                break;
+                return false;
             }
-            share.command->Refused(header, fields, out);
+            share.command->Refused(loop.header, fields, out);
+            return true;
+        };
+        if (share.straight) {
+            CsvReader reader(share.block);
+            while (reader.Next()) {
+                if (!run(reader.Fields(), reader.Line())) break;
+            }
+            share.readError = reader.Error();
+        } else {
+            std::vector<std::string_view> views;
+            for (std::size_t r = share.head; r < share.records.size(); ++r) {
+                const Share::Record& record = share.records[r];
+                if (!run(share.Fields(record, views), record.line)) break;
+            }
         }
     }
     std::fclose(file);
@@ -211,10 +233,7 @@ class SharePool {
                 share = std::move(queue_.front());
                 queue_.pop_front();
             }
-            share->command = loop_.makeShareCommand();
-            share->Read();
-            share->head = share->Head(sharing_);
-            RunShare(*share, loop_.header, loop_.keepGoing);
+            RunShare(*share, loop_, sharing_);
             {
                 std::lock_guard lock(mutex_);
                 share->done = true;
@@ -286,9 +305,9 @@ bool RunHere(RecordLoop& loop, const Share& share, std::size_t from, std::size_t
 // Puts a finished share in the output; false when the run ends with it.
 bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
     if (!RunHere(loop, share, 0, share.head, result)) return false;
-    if (share.head == share.records.size()) {
+    if (!share.straight && share.head == share.records.size()) {
         // Nothing ran on the share's thread.
-    } else if (loop.command.CarriesInto(*share.command)) {
+    } else if (!share.straight && loop.command.CarriesInto(*share.command)) {
         // The share's first station goes on from the last one after all (their names differ
         // in blanks only): run it again with the command that ran the records before it.
         if (!RunHere(loop, share, share.head, share.records.size(), result)) return false;
