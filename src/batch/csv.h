@@ -41,6 +41,9 @@ class CsvReader {
     explicit CsvReader(std::string_view text);
     // Reads the records of a block that NextBlock gave (the block must outlive the reader).
     explicit CsvReader(const CsvBlock& block);
+    // Reads the records of another block from its start, keeping the memory of the last one
+    // (a reader made for a block).
+    void Read(const CsvBlock& block);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
@@ -119,7 +122,11 @@ class CsvReader {
 // Buffered CSV output: fields quoted where they must be, rows ended with CRLF.
 class CsvWriter {
   public:
-    explicit CsvWriter(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 4096); }
+    explicit CsvWriter(std::FILE* out) : out_(out), buffer_(own_) {
+        buffer_.reserve(kBlock + 4096);
+    }
+    // Appends every row to `sink`, which outlives the writer, instead of writing a file.
+    explicit CsvWriter(std::string& sink) : buffer_(sink) {}
     ~CsvWriter() { Flush(); }
     CsvWriter(const CsvWriter&) = delete;
     CsvWriter& operator=(const CsvWriter&) = delete;
@@ -150,8 +157,9 @@ class CsvWriter {
         }
     }
 
-    std::FILE* out_;
-    std::string buffer_;
+    std::FILE* out_ = nullptr;
+    std::string own_;
+    std::string& buffer_;  // own_, or the sink
     bool rowStarted_ = false;
     int error_ = 0;
 };

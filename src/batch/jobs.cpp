@@ -1,14 +1,12 @@
 #include "batch/jobs.h"
 
 #include <sched.h>
-#include <stdio.h>  // fopencookie
 
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <new>
 #include <thread>
 #include <vector>
 
@@ -95,9 +93,9 @@ struct Share {
     }
 
     // Reads the block's records.
-    void Read() {
+    void Read(CsvReader& reader) {
         if (!fromBlock) return;
-        CsvReader reader(block);
+        reader.Read(block);
         while (reader.Next()) Add(reader.Fields(), reader.Line());
         readError = reader.Error();
     }
@@ -135,59 +133,44 @@ struct Share {
     }
 };
 
-// A stream that appends to a string: a share's output, whose string keeps its capacity from
-// one share to the next (fresh pages for every share would cost more than its rows).
-std::FILE* StringFile(std::string& sink) {
-    cookie_io_functions_t io{};
-    io.write = [](void* cookie, const char* data, std::size_t size) -> ssize_t {
-        static_cast<std::string*>(cookie)->append(data, size);
-        return static_cast<ssize_t>(size);
-    };
-    std::FILE* file = fopencookie(&sink, "w", io);
-    if (file == nullptr) throw std::bad_alloc();
-    return file;
-}
-
 // Runs a share's records on its thread: those of a block as they are read when none has to
 // wait for the share before, else those after the head.
-void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& sharing) {
+// `reader` is the thread's, kept from block to block.
+void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& sharing,
+              CsvReader& reader) {
     share.command = loop.makeShareCommand();
     share.straight = share.fromBlock && !sharing.breakAtChangeOf;
     if (!share.straight) {
-        share.Read();
+        share.Read(reader);
         share.head = share.Head(sharing);
     }
-    std::FILE* file = StringFile(share.output);
-    {
-        CsvWriter out(file);
-        // False once the share stops at a refusal.
-        auto run = [&](std::span<const std::string_view> fields, long line) {
-            const std::string refusal = RunRecord(*share.command, loop.header, fields, line, out);
-            if (refusal.empty()) return true;
-            share.refusals += RefusalLine(line, refusal);
-            ++share.badRows;
-            if (!loop.keepGoing) {
-                share.stopped = true;
-                return false;
-            }
-            share.command->Refused(loop.header, fields, out);
-            return true;
-        };
-        if (share.straight) {
-            CsvReader reader(share.block);
-            while (reader.Next()) {
-                if (!run(reader.Fields(), reader.Line())) break;
-            }
-            share.readError = reader.Error();
-        } else {
-            std::vector<std::string_view> views;
-            for (std::size_t r = share.head; r < share.records.size(); ++r) {
-                const Share::Record& record = share.records[r];
-                if (!run(share.Fields(record, views), record.line)) break;
-            }
+    CsvWriter out(share.output);
+    // False once the share stops at a refusal.
+    auto run = [&](std::span<const std::string_view> fields, long line) {
+        const std::string refusal = RunRecord(*share.command, loop.header, fields, line, out);
+        if (refusal.empty()) return true;
+        share.refusals += RefusalLine(line, refusal);
+        ++share.badRows;
+        if (!loop.keepGoing) {
+            share.stopped = true;
+            return false;
+        }
+        share.command->Refused(loop.header, fields, out);
+        return true;
+    };
+    if (share.straight) {
+        reader.Read(share.block);
+        while (reader.Next()) {
+            if (!run(reader.Fields(), reader.Line())) break;
+        }
+        share.readError = reader.Error();
+    } else {
+        std::vector<std::string_view> views;
+        for (std::size_t r = share.head; r < share.records.size(); ++r) {
+            const Share::Record& record = share.records[r];
+            if (!run(share.Fields(record, views), record.line)) break;
         }
     }
-    std::fclose(file);
 }
 
 // Worker threads running shares in the order given.
@@ -224,6 +207,8 @@ class SharePool {
 
   private:
     void Work() {
+        const CsvBlock none;
+        CsvReader reader(none);  // reads each share's block in turn
         while (true) {
             std::shared_ptr<Share> share;
             {
@@ -233,7 +218,7 @@ class SharePool {
                 share = std::move(queue_.front());
                 queue_.pop_front();
             }
-            RunShare(*share, loop_, sharing_);
+            RunShare(*share, loop_, sharing_, reader);
             {
                 std::lock_guard lock(mutex_);
                 share->done = true;
