@@ -16,10 +16,8 @@ namespace {
 
 // Bytes read from the input at a time, and given to libcsv at a time.
 constexpr std::size_t kReadBlock = 1 << 16;
-// A stretch of the input ends at the first record end after this many lines or bytes: large
-// enough that handing it to another thread costs little beside its rows, small enough to keep
-// every core busy to the end.
-constexpr long kPieceLines = 1024;
+// A stretch of the input ends at the first record end after the reader's number of lines or
+// this many bytes.
 constexpr std::size_t kPieceBytes = std::size_t{1} << 18;
 // Without a record end this far on, the stretch ends where the text read ends (a record
 // longer than the bound, or a quote never closed): memory stays flat.
@@ -368,7 +366,7 @@ void CsvReader::KeepOpenRecordOnly() {
 
 // The heading comes in a stretch of its own line, so that every record after it can go to
 // another reader.
-long CsvReader::PieceLines() const { return handedOut_ ? kPieceLines : 1; }
+long CsvReader::PieceLines() const { return handedOut_ ? blockLines_ : 1; }
 
 void CsvReader::StartPiece(bool startsRecord, long firstLine) {
     text_ = piece_;

@@ -68,6 +68,9 @@ class CsvReader {
     // then reads on. The input is parted at the same places whichever of the two reads it, so
     // that both say the same of every record.
     bool NextBlock(CsvBlock& block);
+    // About how many lines a stretch holds after the heading (which comes alone): 1024 unless
+    // set before the first record after the heading is read.
+    void SetBlockLines(long lines) { blockLines_ = lines; }
 
     // libcsv's callbacks.
     void OnField(const char* data, std::size_t size);
@@ -98,6 +101,7 @@ class CsvReader {
     csv_parser* parser_ = nullptr;
     bool finished_ = false;
     bool handedOut_ = false;  // a record (the heading) has been handed out
+    long blockLines_ = 1024;
 
     // Records parsed from the last block, waiting to be handed out.
     std::string chars_;

@@ -106,7 +106,11 @@ class FwiRows : public RowCommand {
 
     // Stations are chained apart: shares break where the id changes. Without an id the whole
     // input is one chain.
-    Sharing Shares() const override { return {.shared = id_.has_value(), .breakAtChangeOf = id_}; }
+    // Days are cheap; the first days of a share, up to the next station, run after the share
+    // before it, so shares are long.
+    Sharing Shares() const override {
+        return {.shared = id_.has_value(), .breakAtChangeOf = id_, .records = 4096};
+    }
 
     bool CarriesInto(const RowCommand& later) const override {
         const auto& share = static_cast<const FwiRows&>(later);

@@ -16,9 +16,8 @@ namespace emberlin::batch {
 
 namespace {
 
-// A share of records the reader read itself (those after the heading in its stretch, or a
-// record longer than a stretch) closes at this many records or input bytes.
-constexpr std::size_t kShareRecords = 1024;
+// A share of records the reader read itself (a record longer than a stretch and those after
+// it) closes at the command's number of records or at this many input bytes.
 constexpr std::size_t kShareBytes = std::size_t{1} << 18;
 
 // Runs one record; the refusal or "".
@@ -82,7 +81,9 @@ struct Share {
         done = false;
     }
 
-    bool Full() const { return records.size() >= kShareRecords || chars.size() >= kShareBytes; }
+    bool Full(const RowCommand::Sharing& sharing) const {
+        return records.size() >= sharing.records || chars.size() >= kShareBytes;
+    }
 
     void Add(std::span<const std::string_view> fields, long line) {
         records.push_back({ends.size(), fields.size(), line});
@@ -371,7 +372,7 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
         }
         if (!loop.reader.Next()) break;
         if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
-        if (read->Full() && !submit(read)) return result;
+        if (read->Full(sharing) && !submit(read)) return result;
         read->Add(loop.reader.Fields(), loop.reader.Line());
     }
     if (!read->records.empty() && !submit(read)) return result;
@@ -403,6 +404,8 @@ std::optional<unsigned> ParseJobs(std::string_view text) {
 
 RecordLoopResult RunRecords(RecordLoop& loop) {
     const RowCommand::Sharing sharing = loop.command.Shares();
+    // One job reads the same stretches as several.
+    if (sharing.shared) loop.reader.SetBlockLines(static_cast<long>(sharing.records));
     if (loop.jobs <= 1 || !sharing.shared) return RunOneJob(loop);
     return RunShared(loop, sharing);
 }

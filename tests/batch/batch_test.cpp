@@ -743,10 +743,10 @@ std::string JobsFwiInput(bool ids) {
                (bad ? "120" : std::to_string(20 + i % 70)) + "," + std::to_string(i % 40) + "," +
                (i % 7 == 0 ? "3.5" : "0") + "\n";
     };
-    for (int i = 0; i < 1100; ++i) day("A", i, false);
+    for (int i = 0; i < 4200; ++i) day("A", i, false);
     day("B", 0, true);
     for (int i = 0; i < 300; ++i) day(i == 0 ? " A" : "A", i, i == 150);
-    for (int station = 0; station < 12; ++station) {
+    for (int station = 0; station < 40; ++station) {
         for (int i = 0; i < 150; ++i) day("S" + std::to_string(station), i, i == 60);
     }
     return csv;
@@ -829,9 +829,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"fwi", "--keep-going", "--dc", "40"},
                  JobsFwiInput(true),
                  1,
-                 3202},
-        JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 1101},
-        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 3202},
+                 10502},
+        JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 4201},
+        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 10502},
         JobsCase{"DiurnalReadErrorAfterShares",
                  {"diurnal", "--keep-going"},
                  JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
