@@ -106,11 +106,7 @@ class FwiRows : public RowCommand {
 
     // Stations are chained apart: shares break where the id changes. Without an id the whole
     // input is one chain.
-    // Days are cheap; the first days of a share, up to the next station, run after the share
-    // before it, so shares are long.
-    Sharing Shares() const override {
-        return {.shared = id_.has_value(), .breakAtChangeOf = id_, .records = 4096};
-    }
+    Sharing Shares() const override { return {.shared = id_.has_value(), .breakAtChangeOf = id_}; }
 
     bool CarriesInto(const RowCommand& later) const override {
         const auto& share = static_cast<const FwiRows&>(later);

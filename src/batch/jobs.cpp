@@ -328,8 +328,9 @@ bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
 
 RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing) {
     RecordLoopResult result;
-    // Bounded shares in flight keep memory flat: reading waits for the oldest one.
-    const std::size_t inFlightLimit = 2 * std::size_t{loop.jobs} + 2;
+    // Few shares in flight keep memory flat and the pages touched few (each share's strings
+    // are kept for the next one): reading waits for the oldest one.
+    const std::size_t inFlightLimit = std::size_t{loop.jobs} + 1;
     std::deque<std::shared_ptr<Share>> inFlight;
     SharePool pool(loop.jobs, loop, sharing);
     // Merged shares, emptied for reuse.
