@@ -4,7 +4,9 @@ memory, and the batch commands on one job and on every core, each over ROUNDS in
 rounds (min and median); then the engine programs' figures (Google Benchmark repetitions)
 and the Python module's. Runs under the display of scripts/startup_bench.sh.
 
-Usage: bench_table.py BENCH_BUILD_DIR   (environment: ROUNDS, default 10; BATCH_ROWS, 100000)
+Usage: bench_table.py BENCH_BUILD_DIR   (environment: ROUNDS, default 10; BATCH_ROWS, 100000:
+the fbp rows; fwi reads three times as many days, diurnal a fifth as many, hourly a fifteenth,
+each about a third of a second on one job)
 """
 import json
 import os
@@ -64,6 +66,26 @@ def fbp_input(path):
                     f"{120 + i % 150},55.5,-110.2,500,1,{i % 2},50,50,85,0.35\n")
 
 
+def fwi_input(path, rows):
+    """Stations of a year of days each (the command splits where the id changes)."""
+    with open(path, "w") as f:
+        f.write("id,mon,temp,rh,ws,prec\n")
+        for i in range(rows):
+            day = i % 365
+            f.write(f"S{i // 365},{4 + day // 61},{5 + (i * 7) % 30},{20 + (i * 13) % 75},"
+                    f"{(i * 11) % 45},{(i % 7 == 0) * 3.5}\n")
+
+
+def day_input(path, rows, fuel):
+    """Days of the diurnal weather form (hourly: with a fuel type), one site each."""
+    with open(path, "w") as f:
+        f.write("site," + ("FuelType," if fuel else "") +
+                "mon,day,lat,long,temp,rh,ws,ffmc,tmin,tmax,wsmin,wsmax\n")
+        for i in range(rows):
+            f.write(f"s{i}," + ("C2," if fuel else "") + f"{5 + i % 4},{1 + i % 28},55,-110,"
+                    f"{15 + i % 15},{20 + i % 50},15,{80 + i % 10},8,30,2,30\n")
+
+
 class Figures:
     """Samples by figure, in the order first met."""
 
@@ -83,10 +105,21 @@ def main():
     started = time.time()
 
     tmp = tempfile.mkdtemp(prefix="emberlin_bench_")
-    batch_in = os.path.join(tmp, "fbp.csv")
-    fbp_input(batch_in)
-    # Warm-up: the font cache, the page cache of the programs and the input.
-    for args in ([driver], [floor], [program, "fbp", batch_in, "-o", "/dev/null"]):
+    # Each batch command, its input and its number of input rows: a few hundred milliseconds
+    # of rows beside the program's start (some 30 ms, on one core whatever the jobs).
+    batches = []
+    for command, rows, make in (("fbp", BATCH_ROWS, fbp_input),
+                                ("fwi", 3 * BATCH_ROWS, lambda p: fwi_input(p, 3 * BATCH_ROWS)),
+                                ("diurnal", BATCH_ROWS // 5,
+                                 lambda p: day_input(p, BATCH_ROWS // 5, False)),
+                                ("hourly", BATCH_ROWS // 15,
+                                 lambda p: day_input(p, BATCH_ROWS // 15, True))):
+        path = os.path.join(tmp, command + ".csv")
+        make(path)
+        batches.append((command, path, rows))
+    # Warm-up: the font cache, the page cache of the programs and the inputs.
+    for args in ([driver], [floor]) + tuple(
+            [program, command, path, "-o", "/dev/null"] for command, path, _ in batches):
         run(args)
 
     for _ in range(ROUNDS):
@@ -100,9 +133,10 @@ def main():
             for line in run([driver, mode])[2].splitlines():
                 kind, name, value = line.split("\t")
                 figures.add((kind, name), float(value))
-        for jobs in (1, CORES):
-            ms, _, _ = run([program, "fbp", "--jobs", str(jobs), batch_in, "-o", "/dev/null"])
-            figures.add(("batch", jobs), BATCH_ROWS / (ms / 1000))
+        for command, path, rows in batches:
+            for jobs in (1, CORES):
+                ms, _, _ = run([program, command, "--jobs", str(jobs), path, "-o", "/dev/null"])
+                figures.add(("batch", command, jobs), rows / (ms / 1000))
 
     samples = figures.samples
     mins = {key: min(v) for key, v in samples.items()}
@@ -155,15 +189,19 @@ def main():
     row(f"memory after closing them (menu {menu_mb:.1f} MB)", ("rss", "after closing them"),
         " MB", menu_mb + 10)
 
-    row("fbp rows per second, --jobs 1", ("batch", 1), "/s", None, None, True, "{:.0f}")
-    row(f"fbp rows per second, --jobs {CORES}", ("batch", CORES), "/s", None, None, True,
-        "{:.0f}")
-    speedups = [n / o for o, n in zip(samples[("batch", 1)], samples[("batch", CORES)])]
-    samples[("speedup", "fbp")] = speedups
-    mins[("speedup", "fbp")] = min(speedups)
-    meds[("speedup", "fbp")] = statistics.median(speedups)
-    row(f"  fbp speed-up on {CORES} cores (round by round)", ("speedup", "fbp"), "x",
-        1.7 if CORES >= 2 else None, None, True, "{:.2f}")
+    for command, _, _ in batches:
+        row(f"{command} rows per second, --jobs 1", ("batch", command, 1), "/s", None, None, True,
+            "{:.0f}")
+        row(f"{command} rows per second, --jobs {CORES}", ("batch", command, CORES), "/s", None,
+            None, True, "{:.0f}")
+        speedups = [n / o for o, n in zip(samples[("batch", command, 1)],
+                                          samples[("batch", command, CORES)])]
+        key = ("speedup", command)
+        samples[key] = speedups
+        mins[key], meds[key] = min(speedups), statistics.median(speedups)
+        # Every command splits its rows (fwi where the station id changes).
+        row(f"  {command} speed-up on {CORES} cores (round by round)", key, "x",
+            1.7 if CORES >= 2 else None, None, True, "{:.2f}")
     load_after_rounds = load()
 
     # The engine programs: min and median of their own repetitions.
@@ -202,7 +240,8 @@ def main():
 
     width = max(len(r[0]) for r in rows)
     print(f"EMBERLIN bench: {ROUNDS} interleaved rounds, {CORES} cores, "
-          f"{BATCH_ROWS} fbp rows; load average (1, 5, 15 min) before {load_before}, "
+          f"{BATCH_ROWS} fbp rows, {3 * BATCH_ROWS} fwi, {BATCH_ROWS // 5} diurnal and "
+          f"{BATCH_ROWS // 15} hourly days; load average (1, 5, 15 min) before {load_before}, "
           f"after the rounds {load_after_rounds}, at the end {load()}; "
           f"{time.time() - started:.0f} s")
     header = ("figure", "min", "median", "floor", "limit", "within")

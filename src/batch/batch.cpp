@@ -373,7 +373,7 @@ int RunBatch(std::span<const std::string_view> args, std::FILE* in, std::FILE* o
     }
     long badRows = records.badRows;
     progress.Done();
-    if (reader.Failed()) return Refuse(err, reader.Error());
+    if (!records.readError.empty()) return Refuse(err, records.readError);
     if (problem = command->Finish(writer); !problem.empty()) {
         std::fprintf(err, "%s\n", problem.c_str());
         ++badRows;

@@ -48,12 +48,16 @@ class RowCommand {
         // Where a share had best end: before a record whose value in this column differs from
         // the record before (a new station); none: anywhere.
         std::optional<std::size_t> breakAtChangeOf;
+        // About how many records make a share: a few milliseconds of work, so that handing it
+        // over costs little and every core stays busy to the end. The input is parted by it
+        // on one job too, so that every number of jobs reads the same stretches.
+        std::size_t records = 1024;
     };
     virtual Sharing Shares() const { return {}; }
     // True when this command, having run every record before `later`'s share, would have
     // carried something into that share's records (a station going on across the break):
     // the driver then runs the share again with this command instead. `later` is of the same
-    // class as this.
+    // class as this. Asked only of a command whose shares break at a column.
     virtual bool CarriesInto(const RowCommand& /*later*/) const { return false; }
     // Takes over what `later` (of the same class), having run the share after this
     // command's records, leaves for the records after it and for the end note.

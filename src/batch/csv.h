@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,18 +23,34 @@ inline constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
 // The bound as refusals write it.
 inline constexpr const char* kMaxRecordText = "1 MB (1048576 bytes)";
 
+// A stretch of the input that starts where a record starts and ends where one ends (or at the
+// end of the input): its records are read by a reader of its own, on another thread, with the
+// lines numbered as the whole input numbers them.
+struct CsvBlock {
+    std::string text;
+    long firstLine = 1;
+};
+
+class CsvCutter;
+
 class CsvReader {
   public:
     // Streams from a file (read in blocks; memory stays flat however long the file).
     explicit CsvReader(std::FILE* in);
     // Reads from memory (the text must outlive the reader).
     explicit CsvReader(std::string_view text);
+    // Reads the records of a block that NextBlock gave (the block must outlive the reader).
+    explicit CsvReader(const CsvBlock& block);
+    // Reads the records of another block from its start, keeping the memory of the last one
+    // (a reader made for a block).
+    void Read(const CsvBlock& block);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
     // Moves to the next record that is not an empty line. False at the end of the input and
-    // on malformed CSV or a read error (then Failed() is true).
+    // on malformed CSV or a read error (then Failed() is true); the records before the problem
+    // are all handed out first.
     bool Next();
     // The fields of the current record, valid until the next call of Next().
     std::span<const std::string_view> Fields() const { return fields_; }
@@ -43,7 +60,17 @@ class CsvReader {
     // What went wrong, starting with "line N: ".
     const std::string& Error() const { return error_; }
     // Bytes of input taken so far.
-    std::uint64_t BytesRead() const { return bytesRead_; }
+    std::uint64_t BytesRead() const;
+
+    // Once every record read so far has been handed out: takes the next stretch of the input
+    // unread, as a block for a reader of its own, and returns true. False when the input goes
+    // on inside a record (one longer than a block), at its end and on a read error: Next()
+    // then reads on. The input is parted at the same places whichever of the two reads it, so
+    // that both say the same of every record.
+    bool NextBlock(CsvBlock& block);
+    // About how many lines a stretch holds after the heading (which comes alone): 1024 unless
+    // set before the first record after the heading is read.
+    void SetBlockLines(long lines) { blockLines_ = lines; }
 
     // libcsv's callbacks.
     void OnField(const char* data, std::size_t size);
@@ -57,17 +84,24 @@ class CsvReader {
     };
 
     bool Refill();
+    // Moves on to the next stretch from the cutter; false at the end of the input.
+    bool TakePiece();
+    void StartPiece(bool startsRecord, long firstLine);
+    long PieceLines() const;
     void KeepOpenRecordOnly();
     std::size_t CompleteCount() const { return pending_.size() - (recordOpen_ ? 1 : 0); }
     void Fail(long line, const std::string& what);
     // The first problem met inside libcsv's callbacks, reported once the block is parsed.
     void FailInCallback(long line, const std::string& what);
 
-    std::FILE* file_ = nullptr;
-    std::string_view memory_;
+    std::unique_ptr<CsvCutter> cutter_;  // none when reading one block
+    std::string piece_;                  // the stretch being parsed, from the cutter
+    std::string_view text_;              // piece_ or the block's text
+    std::size_t parsedTo_ = 0;           // in text_
     csv_parser* parser_ = nullptr;
-    bool atStart_ = true;
     bool finished_ = false;
+    bool handedOut_ = false;  // a record (the heading) has been handed out
+    long blockLines_ = 1024;
 
     // Records parsed from the last block, waiting to be handed out.
     std::string chars_;
@@ -79,20 +113,24 @@ class CsvReader {
     std::size_t recordBytes_ = 0;  // of the open record, as kMaxRecordBytes counts them
     long currentLine_ = 1;
     long callbackLine_ = 0;
+    std::size_t callbackKeep_ = 0;  // records complete before the one the callbacks refused
     std::string callbackError_;
     bool afterCr_ = false;
 
     std::vector<std::string_view> fields_;
     long line_ = 0;
-    std::uint64_t bytesRead_ = 0;
+    std::string failure_;  // the problem, told once the records before it are handed out
     std::string error_;
-    std::vector<char> block_;
 };
 
 // Buffered CSV output: fields quoted where they must be, rows ended with CRLF.
 class CsvWriter {
   public:
-    explicit CsvWriter(std::FILE* out) : out_(out) { buffer_.reserve(kBlock + 4096); }
+    explicit CsvWriter(std::FILE* out) : out_(out), buffer_(own_) {
+        buffer_.reserve(kBlock + 4096);
+    }
+    // Appends every row to `sink`, which outlives the writer, instead of writing a file.
+    explicit CsvWriter(std::string& sink) : buffer_(sink) {}
     ~CsvWriter() { Flush(); }
     CsvWriter(const CsvWriter&) = delete;
     CsvWriter& operator=(const CsvWriter&) = delete;
@@ -123,8 +161,9 @@ class CsvWriter {
         }
     }
 
-    std::FILE* out_;
-    std::string buffer_;
+    std::FILE* out_ = nullptr;
+    std::string own_;
+    std::string& buffer_;  // own_, or the sink
     bool rowStarted_ = false;
     int error_ = 0;
 };

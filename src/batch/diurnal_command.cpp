@@ -45,8 +45,10 @@ class DiurnalRows : public RowCommand {
         return "";
     }
 
-    // Each day is computed on its own.
-    Sharing Shares() const override { return {.shared = true, .breakAtChangeOf = {}}; }
+    // Each day is computed on its own, 24 hours of weather.
+    Sharing Shares() const override {
+        return {.shared = true, .breakAtChangeOf = {}, .records = 256};
+    }
 
   private:
     const FfmcMethod method_;

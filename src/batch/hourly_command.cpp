@@ -191,8 +191,10 @@ class HourlyRows : public RowCommand {
         return "";
     }
 
-    // Each day and site is computed on its own.
-    Sharing Shares() const override { return {.shared = true, .breakAtChangeOf = {}}; }
+    // Each day and site is computed on its own, 24 hours of fire behaviour: few to a share.
+    Sharing Shares() const override {
+        return {.shared = true, .breakAtChangeOf = {}, .records = 128};
+    }
 
   private:
     const bool summary_;

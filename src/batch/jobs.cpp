@@ -1,14 +1,12 @@
 #include "batch/jobs.h"
 
 #include <sched.h>
-#include <stdio.h>  // fopencookie
 
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <new>
 #include <thread>
 #include <vector>
 
@@ -18,13 +16,9 @@ namespace emberlin::batch {
 
 namespace {
 
-// A share closes at the first break after this many records or input bytes: large enough
-// that handing it over costs little beside its rows, small enough to keep every core busy.
-constexpr std::size_t kShareRecords = 1024;
+// A share of records the reader read itself (a record longer than a stretch and those after
+// it) closes at the command's number of records or at this many input bytes.
 constexpr std::size_t kShareBytes = std::size_t{1} << 18;
-// A share closes here even without a break (one station's long series): the command then
-// says whether its next share must run again after it.
-constexpr std::size_t kShareLimitBytes = std::size_t{4} << 20;
 
 // Runs one record; the refusal or "".
 std::string RunRecord(RowCommand& command, const Header& header,
@@ -43,16 +37,24 @@ std::string RefusalLine(long line, const std::string& refusal) {
            refusal + "\n";
 }
 
-// The records of one share, copied out of the reader, and what running them gave.
+// The records of one share: a block of the input read on the share's thread, or records the
+// reader read, copied out of it; and what running them gave.
 struct Share {
     struct Record {
         std::size_t firstField;
         std::size_t fieldCount;
         long line;
     };
+    CsvBlock block;
+    bool fromBlock = false;
+    bool straight = false;  // the block's records ran as they were read, without a copy
+    std::string readError;  // the block's problem, after its last record
     std::string chars;
     std::vector<std::size_t> ends;  // of each field in chars
     std::vector<Record> records;
+    // Records before the first change of the column shares break at: they may go on from the
+    // share before, and run after it with the command that ran it.
+    std::size_t head = 0;
 
     std::unique_ptr<RowCommand> command;  // fresh, then as the share's last record left it
     std::string output;
@@ -63,9 +65,14 @@ struct Share {
 
     // Empties the share for the next records, keeping its memory.
     void Clear() {
+        block.text.clear();
+        fromBlock = false;
+        straight = false;
+        readError.clear();
         chars.clear();
         ends.clear();
         records.clear();
+        head = 0;
         command.reset();
         output.clear();
         refusals.clear();
@@ -74,12 +81,24 @@ struct Share {
         done = false;
     }
 
+    bool Full(const RowCommand::Sharing& sharing) const {
+        return records.size() >= sharing.records || chars.size() >= kShareBytes;
+    }
+
     void Add(std::span<const std::string_view> fields, long line) {
         records.push_back({ends.size(), fields.size(), line});
         for (std::string_view field : fields) {
             chars.append(field);
             ends.push_back(chars.size());
         }
+    }
+
+    // Reads the block's records.
+    void Read(CsvReader& reader) {
+        if (!fromBlock) return;
+        reader.Read(block);
+        while (reader.Next()) Add(reader.Fields(), reader.Line());
+        readError = reader.Error();
     }
 
     std::span<const std::string_view> Fields(const Record& record,
@@ -99,58 +118,67 @@ struct Share {
         return {chars.data() + start, ends[f] - start};
     }
 
-    // Whether the share ends before the record `next`.
-    bool EndsBefore(std::span<const std::string_view> next,
-                    const RowCommand::Sharing& sharing) const {
-        if (records.empty()) return false;
-        if (chars.size() >= kShareLimitBytes) return true;
-        if (records.size() < kShareRecords && chars.size() < kShareBytes) return false;
-        if (!sharing.breakAtChangeOf) return true;
+    // The records before the first change of the break column.
+    std::size_t Head(const RowCommand::Sharing& sharing) const {
+        if (!sharing.breakAtChangeOf) return 0;
         const std::size_t column = *sharing.breakAtChangeOf;
-        const Record& last = records.back();
-        return column < last.fieldCount && column < next.size() &&
-               Field(last, column) != next[column];
+        for (std::size_t r = 1; r < records.size(); ++r) {
+            const Record& last = records[r - 1];
+            const Record& next = records[r];
+            if (column < last.fieldCount && column < next.fieldCount &&
+                Field(last, column) != Field(next, column)) {
+                return r;
+            }
+        }
+        return records.size();
     }
 };
 
-// A stream that appends to a string: a share's output, whose string keeps its capacity from
-// one share to the next (fresh pages for every share would cost more than its rows).
-std::FILE* StringFile(std::string& sink) {
-    cookie_io_functions_t io{};
-    io.write = [](void* cookie, const char* data, std::size_t size) -> ssize_t {
-        static_cast<std::string*>(cookie)->append(data, size);
-        return static_cast<ssize_t>(size);
+// Runs a share's records on its thread: those of a block as they are read when none has to
+// wait for the share before, else those after the head.
+// `reader` is the thread's, kept from block to block.
+void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& sharing,
+              CsvReader& reader) {
+    share.command = loop.makeShareCommand();
+    share.straight = share.fromBlock && !sharing.breakAtChangeOf;
+    if (!share.straight) {
+        share.Read(reader);
+        share.head = share.Head(sharing);
+    }
+    CsvWriter out(share.output);
+    // False once the share stops at a refusal.
+    auto run = [&](std::span<const std::string_view> fields, long line) {
+        const std::string refusal = RunRecord(*share.command, loop.header, fields, line, out);
+        if (refusal.empty()) return true;
+        share.refusals += RefusalLine(line, refusal);
+        ++share.badRows;
+        if (!loop.keepGoing) {
+            share.stopped = true;
+            return false;
+        }
+        share.command->Refused(loop.header, fields, out);
+        return true;
     };
-    std::FILE* file = fopencookie(&sink, "w", io);
-    if (file == nullptr) throw std::bad_alloc();
-    return file;
-}
-
-void RunShare(Share& share, const Header& header, bool keepGoing) {
-    std::FILE* file = StringFile(share.output);
-    {
-        CsvWriter out(file);
+    if (share.straight) {
+        reader.Read(share.block);
+        while (reader.Next()) {
+            if (!run(reader.Fields(), reader.Line())) break;
+        }
+        share.readError = reader.Error();
+    } else {
         std::vector<std::string_view> views;
-        for (const Share::Record& record : share.records) {
-            const std::span<const std::string_view> fields = share.Fields(record, views);
-            const std::string refusal = RunRecord(*share.command, header, fields, record.line, out);
-            if (refusal.empty()) continue;
-            share.refusals += RefusalLine(record.line, refusal);
-            ++share.badRows;
-            if (!keepGoing) {
-                share.stopped = true;
-                break;
-            }
-            share.command->Refused(header, fields, out);
+        for (std::size_t r = share.head; r < share.records.size(); ++r) {
+            const Share::Record& record = share.records[r];
+            if (!run(share.Fields(record, views), record.line)) break;
         }
     }
-    std::fclose(file);
 }
 
 // Worker threads running shares in the order given.
 class SharePool {
   public:
-    SharePool(unsigned threads, const RecordLoop& loop) : loop_(loop) {
+    SharePool(unsigned threads, const RecordLoop& loop, const RowCommand::Sharing& sharing)
+        : loop_(loop), sharing_(sharing) {
         for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
     }
     ~SharePool() {
@@ -180,6 +208,8 @@ class SharePool {
 
   private:
     void Work() {
+        const CsvBlock none;
+        CsvReader reader(none);  // reads each share's block in turn
         while (true) {
             std::shared_ptr<Share> share;
             {
@@ -189,8 +219,7 @@ class SharePool {
                 share = std::move(queue_.front());
                 queue_.pop_front();
             }
-            share->command = loop_.makeShareCommand();
-            RunShare(*share, loop_.header, loop_.keepGoing);
+            RunShare(*share, loop_, sharing_, reader);
             {
                 std::lock_guard lock(mutex_);
                 share->done = true;
@@ -200,6 +229,7 @@ class SharePool {
     }
 
     const RecordLoop& loop_;
+    const RowCommand::Sharing sharing_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable done_;
@@ -227,62 +257,82 @@ RecordLoopResult RunOneJob(RecordLoop& loop) {
         }
         loop.command.Refused(loop.header, fields, loop.writer);
     }
+    result.readError = loop.reader.Error();
     return result;
+}
+
+// Runs records of a share with the command of the records before it, as one job would;
+// false when the run ends.
+bool RunHere(RecordLoop& loop, const Share& share, std::size_t from, std::size_t to,
+             RecordLoopResult& result) {
+    std::vector<std::string_view> views;
+    for (std::size_t r = from; r < to && !loop.writer.Failed(); ++r) {
+        const Share::Record& record = share.records[r];
+        const std::span<const std::string_view> fields = share.Fields(record, views);
+        const std::string refusal =
+            RunRecord(loop.command, loop.header, fields, record.line, loop.writer);
+        if (refusal.empty()) continue;
+        loop.progressDone();
+        std::fputs(RefusalLine(record.line, refusal).c_str(), loop.err);
+        ++result.badRows;
+        if (!loop.keepGoing) {
+            result.stopped = true;
+            return false;
+        }
+        loop.command.Refused(loop.header, fields, loop.writer);
+    }
+    if (loop.writer.Failed()) {
+        result.writeError = loop.writer.Error();
+        return false;
+    }
+    return true;
 }
 
 // Puts a finished share in the output; false when the run ends with it.
 bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
-    if (loop.command.CarriesInto(*share.command)) {
-        // The share's first station goes on from the last one: run it again with the command
-        // that ran the records before it.
-        std::vector<std::string_view> views;
-        for (const Share::Record& record : share.records) {
-            if (loop.writer.Failed()) break;
-            const std::span<const std::string_view> fields = share.Fields(record, views);
-            const std::string refusal =
-                RunRecord(loop.command, loop.header, fields, record.line, loop.writer);
-            if (refusal.empty()) continue;
-            loop.progressDone();
-            std::fputs(RefusalLine(record.line, refusal).c_str(), loop.err);
-            ++result.badRows;
-            if (!loop.keepGoing) {
-                result.stopped = true;
-                return false;
-            }
-            loop.command.Refused(loop.header, fields, loop.writer);
-        }
-        if (loop.writer.Failed()) {
+    if (!RunHere(loop, share, 0, share.head, result)) return false;
+    if (!share.straight && share.head == share.records.size()) {
+        // Nothing ran on the share's thread.
+    } else if (!share.straight && loop.command.CarriesInto(*share.command)) {
+        // The share's first station goes on from the last one after all (their names differ
+        // in blanks only): run it again with the command that ran the records before it.
+        if (!RunHere(loop, share, share.head, share.records.size(), result)) return false;
+    } else {
+        if (!loop.writer.Flush()) {
             result.writeError = loop.writer.Error();
             return false;
         }
-        return true;
+        errno = 0;
+        if (std::fwrite(share.output.data(), 1, share.output.size(), loop.output) !=
+            share.output.size()) {
+            result.writeError = errno != 0 ? errno : EIO;
+            return false;
+        }
+        if (!share.refusals.empty()) {
+            loop.progressDone();
+            std::fputs(share.refusals.c_str(), loop.err);
+        }
+        result.badRows += share.badRows;
+        loop.command.Absorb(*share.command);
+        if (share.stopped) {
+            result.stopped = true;
+            return false;
+        }
     }
-    if (!loop.writer.Flush()) {
-        result.writeError = loop.writer.Error();
+    if (!share.readError.empty()) {
+        result.readError = share.readError;
         return false;
     }
-    errno = 0;
-    if (std::fwrite(share.output.data(), 1, share.output.size(), loop.output) !=
-        share.output.size()) {
-        result.writeError = errno != 0 ? errno : EIO;
-        return false;
-    }
-    if (!share.refusals.empty()) {
-        loop.progressDone();
-        std::fputs(share.refusals.c_str(), loop.err);
-    }
-    result.badRows += share.badRows;
-    loop.command.Absorb(*share.command);
-    if (share.stopped) result.stopped = true;
-    return !share.stopped;
+    return true;
 }
 
 RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing) {
     RecordLoopResult result;
-    // Bounded shares in flight keep memory flat: reading waits for the oldest one.
-    const std::size_t inFlightLimit = 2 * std::size_t{loop.jobs} + 2;
+    // Few shares in flight keep memory flat and the pages touched few (each share's strings
+    // are kept for the next one): reading waits for the oldest one.
+    const std::size_t inFlightLimit = std::size_t{loop.jobs} + 1;
     std::deque<std::shared_ptr<Share>> inFlight;
-    SharePool pool(loop.jobs, loop);
+    SharePool pool(loop.jobs, loop, sharing);
     // Merged shares, emptied for reuse.
     std::vector<std::shared_ptr<Share>> spare;
     auto mergeOldest = [&] {
@@ -300,28 +350,37 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
         spare.pop_back();
         return share;
     };
-    std::shared_ptr<Share> share = nextShare();
-    std::uint64_t rows = 0;
-    while (loop.reader.Next()) {
-        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
-        const std::span<const std::string_view> fields = loop.reader.Fields();
-        if (share->EndsBefore(fields, sharing)) {
-            pool.Submit(share);
-            inFlight.push_back(std::move(share));
-            share = nextShare();
-            while (inFlight.size() > inFlightLimit) {
-                if (!mergeOldest()) return result;
-            }
-        }
-        share->Add(fields, loop.reader.Line());
-    }
-    if (!share->records.empty()) {
+    auto submit = [&](std::shared_ptr<Share>& share) {
         pool.Submit(share);
         inFlight.push_back(std::move(share));
+        share = nextShare();
+        while (inFlight.size() > inFlightLimit) {
+            if (!mergeOldest()) return false;
+        }
+        return true;
+    };
+    // Records the reader reads itself; blocks of the input go to the threads unread.
+    std::shared_ptr<Share> read = nextShare();
+    std::shared_ptr<Share> block = nextShare();
+    std::uint64_t rows = 0;
+    while (true) {
+        if (loop.reader.NextBlock(block->block)) {
+            loop.progress(loop.reader.BytesRead());
+            if (!read->records.empty() && !submit(read)) return result;
+            block->fromBlock = true;
+            if (!submit(block)) return result;
+            continue;
+        }
+        if (!loop.reader.Next()) break;
+        if ((++rows & 0xFFF) == 0) loop.progress(loop.reader.BytesRead());
+        if (read->Full(sharing) && !submit(read)) return result;
+        read->Add(loop.reader.Fields(), loop.reader.Line());
     }
+    if (!read->records.empty() && !submit(read)) return result;
     while (!inFlight.empty()) {
         if (!mergeOldest()) return result;
     }
+    result.readError = loop.reader.Error();
     return result;
 }
 
@@ -346,6 +405,8 @@ std::optional<unsigned> ParseJobs(std::string_view text) {
 
 RecordLoopResult RunRecords(RecordLoop& loop) {
     const RowCommand::Sharing sharing = loop.command.Shares();
+    // One job reads the same stretches as several.
+    if (sharing.shared) loop.reader.SetBlockLines(static_cast<long>(sharing.records));
     if (loop.jobs <= 1 || !sharing.shared) return RunOneJob(loop);
     return RunShared(loop, sharing);
 }

@@ -39,14 +39,16 @@ struct RecordLoop {
 
 struct RecordLoopResult {
     long badRows = 0;
-    bool stopped = false;  // a refusal without --keep-going ended the run
-    int writeError = 0;    // errno of a failed write of the output, 0 for none
+    bool stopped = false;   // a refusal without --keep-going ended the run
+    int writeError = 0;     // errno of a failed write of the output, 0 for none
+    std::string readError;  // malformed input or a failed read ("line N: ..."), "" for none
 };
 
 // Reads every record, runs it through the command and writes its rows, reporting each
 // refusal on `err` as "line N: ..." or "line N, column X: ...". Stops at the end of the
-// input, at a read error (the reader's Failed()), at the first failed write, or at the first
-// refusal without keepGoing.
+// input, at a read error (after the records before it), at the first failed write, or at the
+// first refusal without keepGoing. On several jobs the reader hands blocks of the input to the
+// threads unread, and each thread reads its own.
 RecordLoopResult RunRecords(RecordLoop& loop);
 
 }  // namespace emberlin::batch

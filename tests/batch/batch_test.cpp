@@ -703,19 +703,34 @@ TEST(KeepGoing, KeepsRefusedDaysInPlace) {
 // --- --jobs -------------------------------------------------------------------------------
 
 // Inputs of a few thousand records, so that a run on several jobs parts them into many
-// shares; bad rows, blanks and station changes fall in different shares.
-std::string JobsFbpInput() {
+// shares; bad rows, blanks and station changes fall in different shares. Around the first
+// parting (some thousand lines down) and the bad row 2100, five of every six line ends are
+// inside quoted fields. `badLine` receives the line row 2100 starts on.
+std::string JobsFbpInput(long* badLine = nullptr) {
     static const char* kFuels[] = {"C1", "C-2", "c3", "C4", "C5", "C6", "C7",  "D1", "M1",
                                    "M2", "M3",  "M4", "S1", "S2", "S3", "O1a", "O1b"};
     std::string csv = "FuelType,FFMC,BUI,WS,WD,GS,cc,note\n";
+    long line = 2;
     for (int i = 0; i < 2600; ++i) {
+        const bool lines = (i >= 900 && i < 1300) || (i >= 2050 && i < 2150);
+        if (i == 2100 && badLine != nullptr) *badLine = line;
         csv += std::string(kFuels[i % 17]) + "," + (i == 700 || i == 2100 ? "120" : "88.5") + "," +
                std::to_string(20 + i % 90) + "," + std::to_string(i % 47) + "," +
                (i > 1500 && i % 400 == 0 ? "" : std::to_string(i % 360)) + ",12,85,\"r " +
-               std::to_string(i) + "\"\n";
-        if (i == 1900) csv += "C2,90\n";
+               (lines ? "\n\r\"\"\n\n\n\n" : "") + std::to_string(i) + "\"\n";
+        line += lines ? 6 : 1;
+        if (i == 1900) {
+            csv += "C2,90\n";
+            ++line;
+        }
     }
     return csv;
+}
+
+std::string JobsFbpBadRow() {
+    long line = 0;
+    JobsFbpInput(&line);
+    return "line " + std::to_string(line) + ", column FFMC: 120 is outside 0 to 101\n";
 }
 
 // Station A runs past the first share, a refused day of B sits at the break and A goes on
@@ -728,10 +743,10 @@ std::string JobsFwiInput(bool ids) {
                (bad ? "120" : std::to_string(20 + i % 70)) + "," + std::to_string(i % 40) + "," +
                (i % 7 == 0 ? "3.5" : "0") + "\n";
     };
-    for (int i = 0; i < 1100; ++i) day("A", i, false);
+    for (int i = 0; i < 4200; ++i) day("A", i, false);
     day("B", 0, true);
     for (int i = 0; i < 300; ++i) day(i == 0 ? " A" : "A", i, i == 150);
-    for (int station = 0; station < 12; ++station) {
+    for (int station = 0; station < 40; ++station) {
         for (int i = 0; i < 150; ++i) day("S" + std::to_string(station), i, i == 60);
     }
     return csv;
@@ -753,7 +768,8 @@ struct JobsCase {
     std::vector<std::string> args;
     std::string input;
     int status;
-    std::size_t rows;  // of the output, heading included
+    std::size_t rows;       // of the output, heading included
+    std::string refusal{};  // one of the lines standard error holds
 };
 
 void PrintTo(const JobsCase& c, std::ostream* out) { *out << c.name; }
@@ -790,6 +806,7 @@ TEST_P(Jobs, SameBytesAsOneJob) {
         ++rows;
     }
     EXPECT_EQ(rows, c.rows);
+    EXPECT_NE(one.err.find(c.refusal), std::string::npos) << one.err;
     for (const char* jobs : {"2", "5"}) {
         SCOPED_TRACE(jobs);
         const Run many = run(jobs);
@@ -805,25 +822,26 @@ const std::string kJobsHourlyHead =
 
 INSTANTIATE_TEST_SUITE_P(
     Batch, Jobs,
-    testing::Values(JobsCase{"FbpKeepGoing", {"fbp", "--keep-going"}, JobsFbpInput(), 1, 2599},
-                    JobsCase{"FbpStopsAtFirstBadRow", {"fbp"}, JobsFbpInput(), 1, 701},
-                    JobsCase{"FwiStationsKeepGoing",
-                             {"fwi", "--keep-going", "--dc", "40"},
-                             JobsFwiInput(true),
-                             1,
-                             3202},
-                    JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 1101},
-                    JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 3202},
-                    JobsCase{"DiurnalReadErrorAfterShares",
-                             {"diurnal", "--keep-going"},
-                             JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
-                             1,
-                             1 + 1499 * 24},
-                    JobsCase{"HourlySummary",
-                             {"hourly", "--summary", "--keep-going"},
-                             JobsDayInput(kJobsHourlyHead, ",C2", 1100),
-                             1,
-                             1100}),
+    testing::Values(
+        JobsCase{"FbpKeepGoing", {"fbp", "--keep-going"}, JobsFbpInput(), 1, 2599, JobsFbpBadRow()},
+        JobsCase{"FbpStopsAtFirstBadRow", {"fbp"}, JobsFbpInput(), 1, 701},
+        JobsCase{"FwiStationsKeepGoing",
+                 {"fwi", "--keep-going", "--dc", "40"},
+                 JobsFwiInput(true),
+                 1,
+                 10502},
+        JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 4201},
+        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 10502},
+        JobsCase{"DiurnalReadErrorAfterShares",
+                 {"diurnal", "--keep-going"},
+                 JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
+                 1,
+                 1 + 1499 * 24},
+        JobsCase{"HourlySummary",
+                 {"hourly", "--summary", "--keep-going"},
+                 JobsDayInput(kJobsHourlyHead, ",C2", 1100),
+                 1,
+                 1100}),
     [](const testing::TestParamInfo<JobsCase>& row) { return std::string(row.param.name); });
 
 // Each month's last day is a day and the day after it is refused; 29 February is taken.

@@ -77,28 +77,35 @@ struct RefusalCase {
     const char* name;
     std::string text;
     const char* error;
+    std::size_t recordsBefore;  // handed out before the problem is told
 };
 
 class CsvRefuse : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CsvRefuse, SaysWhereAndStops) {
     CsvReader reader(GetParam().text);
-    while (reader.Next()) {
-    }
+    std::size_t records = 0;
+    while (reader.Next()) ++records;
     EXPECT_TRUE(reader.Failed());
     EXPECT_EQ(reader.Error(), GetParam().error);
+    EXPECT_EQ(records, GetParam().recordsBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Malformed, CsvRefuse,
     testing::Values(
-        RefusalCase{"QuoteNeverClosed", "a\n\"b\nc\n", "line 2: a quoted field is not closed"},
+        RefusalCase{"QuoteNeverClosed", "a\n\"b\nc\n", "line 2: a quoted field is not closed", 1},
         RefusalCase{"QuoteInsidePlainField", "a\nb\"c\n",
                     "line 2: a quote inside a field that is not quoted, or text after a closing "
-                    "quote"},
+                    "quote",
+                    1},
         RefusalCase{"TextAfterClosingQuote", "a\n\"b\"c\n",
                     "line 2: a quote inside a field that is not quoted, or text after a closing "
-                    "quote"}),
+                    "quote",
+                    1},
+        // The records after the refused one in the same read are not handed out either.
+        RefusalCase{"NulAmongRecords", std::string("a\r\n\"x\ny\"\nb") + '\0' + "\nc\nd\n",
+                    "line 4: a NUL byte in field 1: text files hold none", 2}),
     [](const testing::TestParamInfo<RefusalCase>& row) { return std::string(row.param.name); });
 
 // Records longer than a read block, and many records, come through whole and in order.
