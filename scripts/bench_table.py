@@ -165,16 +165,17 @@ def main():
     row("  ratio to the floor (round by round)", ("ratio", "start"), "x", 1.3, None, False,
         "{:.2f}")
 
-    windows = [name for kind, name in samples if kind == "first"]
+    # The keys are (kind, name), and (kind, command, jobs) for the batch commands.
+    windows = [key[1] for key in samples if key[0] == "first"]
     for name in windows:
         row(f"first paint: {name}", ("first", name), " ms", 50)
         row(f"  GUI thread's processor time", ("first-cpu", name), " ms")
         row(f"  reopened", ("reopen", name), " ms", 10)
         row(f"  reopened, processor time", ("reopen-cpu", name), " ms")
-    for kind, name in list(samples):
+    for kind, name, *_ in list(samples):
         if kind == "missing":
             rows.append((f"window not opened: {name}", "", "", "", "", "NO"))
-    for kind, name in list(samples):
+    for kind, name, *_ in list(samples):
         if kind == "action":
             row(f"action: {name}", (kind, name), " ms", 16)
         elif kind == "draw":
