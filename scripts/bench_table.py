@@ -45,7 +45,9 @@ def run(args, env=None):
 def start_up(args):
     """Milliseconds from starting a program to its "painted" line (the monotonic clock it
     prints once its window has been painted; what it does on its way out is not counted),
-    and its peak resident MB."""
+    and its peak resident MB. Each starts on a settled display: started straight after another
+    window closed, a program waits on the X server's clearing up of that one."""
+    time.sleep(0.3)
     _, rss, out = run(args)
     for line in out.splitlines():
         kind, _, value = line.partition("\t")

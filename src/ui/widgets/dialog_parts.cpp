@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace emberlin::ui {
 
@@ -40,8 +42,57 @@ FieldGroup AddFieldGroup(FormBinder& binder, const QString& title, QWidget* pare
     return {box, grid};
 }
 
+namespace {
+
+// A label of wrapped words that remembers the heights it has laid its text out for: a layout
+// asks a wrapped label's height for the same few widths again and again while it settles,
+// and each answer lays the whole text out anew (most of the main menu's start-up beyond Qt's
+// own). The heights are kept with the text, font and spacing they were measured for.
+class WrappedLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    int heightForWidth(int width) const override {
+        const Measure now{text(), font(), contentsMargins(), indent(), margin(), wordWrap()};
+        if (!(now == measured_)) {
+            heights_.clear();
+            measured_ = now;
+        }
+        for (const auto& [known, height] : heights_) {
+            if (known == width) return height;
+        }
+        const int height = QLabel::heightForWidth(width);
+        if (heights_.size() == kRemembered) heights_.erase(heights_.begin());
+        heights_.emplace_back(width, height);
+        return height;
+    }
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        // Margins, indent and style change the layout without changing the text or font.
+        heights_.clear();
+        QLabel::changeEvent(event);
+    }
+
+  private:
+    // What the heights were measured for.
+    struct Measure {
+        QString text;
+        QFont font;
+        QMargins margins;
+        int indent = 0;
+        int margin = 0;
+        bool wraps = false;
+        bool operator==(const Measure&) const = default;
+    };
+    static constexpr std::size_t kRemembered = 4;
+    mutable std::vector<std::pair<int, int>> heights_;
+    mutable Measure measured_;
+};
+
+}  // namespace
+
 QLabel* WrappedText(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new WrappedLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
