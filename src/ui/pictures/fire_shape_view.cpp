@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -71,6 +72,7 @@ void HatchEllipse(QPainter& p, const Mapping& map, const forms::FireEllipse& e, 
     // Lines y = x + c meet x^2/b^2 + y^2/a^2 = 1 where A x^2 + B x + C = 0.
     const double reach = std::hypot(a, b);
     const double step = spacing * std::numbers::sqrt2;
+    QVarLengthArray<QLineF, 128> lines;  // drawn in one call: a call each cost more than the lines
     for (double c = -reach + std::fmod(reach, step); c < reach; c += step) {
         const double qa = 1.0 / (b * b) + 1.0 / (a * a);
         const double qb = 2.0 * c / (a * a);
@@ -79,8 +81,9 @@ void HatchEllipse(QPainter& p, const Mapping& map, const forms::FireEllipse& e, 
         if (disc <= 0.0) continue;
         const double x0 = (-qb - std::sqrt(disc)) / (2.0 * qa);
         const double x1 = (-qb + std::sqrt(disc)) / (2.0 * qa);
-        p.drawLine(QPointF(x0, x0 + c), QPointF(x1, x1 + c));
+        lines.append(QLineF(x0, x0 + c, x1, x1 + c));
     }
+    p.drawLines(lines.constData(), static_cast<int>(lines.size()));
     p.restore();
 }
 
