@@ -7,9 +7,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineSeries>
+#include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "common/number_text.h"
 #include "forms/content/fire_shape.h"
@@ -34,31 +37,39 @@ QColor Colour(const std::string& hex, int alpha = 255) {
     return colour;
 }
 
-// The chart's key: a swatch or line sample beside each name, in two columns.
-QString ChartKey(const std::array<double, 2>& thresholds) {
-    QStringList cells;
+// One entry of the chart's key: a swatch or line sample (in its colour, or the text's when
+// none is given) before a name.
+struct KeyEntry {
+    QString sample;
+    QColor colour;
+    bool bold = false;
+    QString name;
+    bool operator==(const KeyEntry&) const = default;
+};
+
+// The chart's key: a swatch or line sample beside each name.
+std::vector<KeyEntry> ChartKey(const std::array<double, 2>& thresholds) {
+    std::vector<KeyEntry> entries;
     for (const forms::IntensityBand& band : forms::IntensityBands()) {
-        cells << QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2")
-                     .arg(Colour(band.key.colour, 255).lighter(115).name(),
-                          ToQ(band.key.label).toHtmlEscaped());
+        entries.push_back({QStringLiteral("\u25A0"), Colour(band.key.colour, 255).lighter(115),
+                           false, ToQ(band.key.label)});
     }
-    cells << QStringLiteral("<b>&#9473;&#9679;&#9473;</b> HFI")
-          << QStringLiteral("<span style=\"color:#0072B2\"><b>&#9473;&#9473;</b></span> FFMC")
-          << QStringLiteral("<span style=\"color:#009E73\"><b>&#9473; &#183;</b></span> ISI")
-          << QStringLiteral("<b>- - -</b> %1 kW/m").arg(ToQ(FormatGeneral(thresholds[0])))
-          << QStringLiteral("<b>&#183;&#183;&#183;&#183;</b> %1 kW/m")
-                 .arg(ToQ(FormatGeneral(thresholds[1])))
-          << QStringLiteral("<span style=\"color:#E8A27A\">&#9632;</span> critical hours");
-    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-    for (qsizetype i = 0; i < cells.size(); i += 2) {
-        html += QStringLiteral("<tr>");
-        for (qsizetype j = i; j < std::min(i + 2, cells.size()); ++j) {
-            html += QStringLiteral("<td style=\"padding-right:10px\">") + cells[j] +
-                    QStringLiteral("</td>");
-        }
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
+    entries.push_back({QStringLiteral("\u2501\u25CF\u2501"), {}, true, QStringLiteral("HFI")});
+    entries.push_back(
+        {QStringLiteral("\u2501\u2501"), QColor(0x00, 0x72, 0xB2), true, QStringLiteral("FFMC")});
+    entries.push_back(
+        {QStringLiteral("\u2501 \u00B7"), QColor(0x00, 0x9E, 0x73), true, QStringLiteral("ISI")});
+    entries.push_back({QStringLiteral("- - -"),
+                       {},
+                       true,
+                       QStringLiteral("%1 kW/m").arg(ToQ(FormatGeneral(thresholds[0])))});
+    entries.push_back({QStringLiteral("\u00B7\u00B7\u00B7\u00B7"),
+                       {},
+                       true,
+                       QStringLiteral("%1 kW/m").arg(ToQ(FormatGeneral(thresholds[1])))});
+    entries.push_back({QStringLiteral("\u25A0"), QColor(0xE8, 0xA2, 0x7A), false,
+                       QStringLiteral("critical hours")});
+    return entries;
 }
 
 }  // namespace
@@ -101,6 +112,73 @@ class CFireByHourDlg::LabelRoom : public QWidget {
 
     QLabel* label_;
     int height_;
+};
+
+// The chart's key in two columns, each entry's sample then its name, drawn straight with
+// the window's font (laid out as a rich text table it took a sixth of the window's first
+// paint). Its words are its accessible description.
+class CFireByHourDlg::ChartKeyView : public QWidget {
+  public:
+    explicit ChartKeyView(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    void SetEntries(std::vector<KeyEntry> entries) {
+        if (entries == entries_) return;
+        entries_ = std::move(entries);
+        QStringList words;
+        for (const KeyEntry& entry : entries_) words << entry.name;
+        setAccessibleDescription(words.join(QStringLiteral("; ")));
+        updateGeometry();
+        update();
+    }
+    QSize sizeHint() const override {
+        const auto [first, second] = ColumnWidths();
+        return {first + second, Rows() * RowHeight()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const auto [first, second] = ColumnWidths();
+        const int ascent = fontMetrics().ascent();
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const KeyEntry& entry = entries_[i];
+            int x = kPadding + (i % 2 == 0 ? 0 : first);
+            const int y = static_cast<int>(i / 2) * RowHeight() + kPadding + ascent;
+            painter.setFont(SampleFont(entry));
+            painter.setPen(entry.colour.isValid() ? entry.colour
+                                                  : palette().color(QPalette::WindowText));
+            painter.drawText(x, y, entry.sample);
+            x += QFontMetrics(SampleFont(entry)).horizontalAdvance(entry.sample);
+            painter.setFont(font());
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(x, y, QLatin1Char(' ') + entry.name);
+        }
+    }
+
+  private:
+    static constexpr int kPadding = 1;     // around each cell
+    static constexpr int kColumnGap = 10;  // after each cell
+    QFont SampleFont(const KeyEntry& entry) const {
+        QFont sample = font();
+        sample.setBold(entry.bold);
+        return sample;
+    }
+    int RowHeight() const { return fontMetrics().height() + 2 * kPadding; }
+    int Rows() const { return static_cast<int>((entries_.size() + 1) / 2); }
+    std::pair<int, int> ColumnWidths() const {
+        int widths[2] = {0, 0};
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const KeyEntry& entry = entries_[i];
+            const int width = QFontMetrics(SampleFont(entry)).horizontalAdvance(entry.sample) +
+                              fontMetrics().horizontalAdvance(QLatin1Char(' ') + entry.name);
+            widths[i % 2] = std::max(widths[i % 2], width + 2 * kPadding + kColumnGap);
+        }
+        return {widths[0], widths[1]};
+    }
+
+    std::vector<KeyEntry> entries_;
 };
 
 CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
@@ -238,11 +316,9 @@ void CFireByHourDlg::BuildChart() {
     chartHolder_->addWidget(chartView_);
     // Fifteen entries do not fit a legend beside the plot: the key below it names them.
     chart->legend()->hide();
-    chartKey_ = new QLabel(this);
+    chartKey_ = new ChartKeyView(this);
     chartKey_->setObjectName(QStringLiteral("chartKey"));
     chartKey_->setAccessibleName(QStringLiteral("Chart key"));
-    chartKey_->setTextFormat(Qt::RichText);
-    chartKey_->setWordWrap(false);
     chartHolder_->addWidget(chartKey_);
     // Copy and Save of the chart as it is drawn now (PNG or SVG), with its key and the inputs.
     chartHolder_->addWidget(MakeExportButtons(
@@ -385,7 +461,7 @@ void CFireByHourDlg::UpdateChart() {
         if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
         parts.spanTops[t]->replace(shade);
     }
-    chartKey_->setText(ChartKey(thresholds));  // laid out again only when a threshold changes
+    chartKey_->SetEntries(ChartKey(thresholds));  // laid out again only when a threshold changes
     chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
                                       .arg(ToQ(model_.CurrentCase().fire.fuelType)));
     parts.hfi->replace(hfi);

@@ -41,13 +41,14 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
   private:
     struct ChartParts;  // the chart's series and axes, made once
     class LabelRoom;
+    class ChartKeyView;
     void BuildChart();
 
     CCalculatorFrame* frame_ = nullptr;
     QLabel* summary_ = nullptr;
     LabelRoom* summaryRoom_ = nullptr;
     QVBoxLayout* chartHolder_ = nullptr;
-    QLabel* chartKey_ = nullptr;
+    ChartKeyView* chartKey_ = nullptr;
     QChartView* chartView_ = nullptr;
     std::unique_ptr<ChartParts> chart_;
 };
