@@ -369,7 +369,10 @@ void TimeWindows(emberlin::app::CMainMenuDlg& menu) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The driver's windows library entry point (app/windows_library.h), loaded by
+// bench/startup_launcher.cpp as the program loads its own.
+extern "C" __attribute__((visibility("default"))) int emberlin_windows_main(int argc, char** argv,
+                                                                            const char*) {
     const bool windows = argc > 1 && std::strcmp(argv[1], "--windows") == 0;
     const bool timeActions = argc > 1 && std::strcmp(argv[1], "--time-actions") == 0;
     QApplication application(argc, argv);

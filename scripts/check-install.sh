@@ -21,8 +21,12 @@ fail() {
 }
 
 sizes=(16 24 32 48 64 128 256)
+# The windows library sits in the install's library folder (lib, or lib/<multiarch> under
+# /usr as Debian lays it out).
+windows_library=$(cd "$root" && find lib -path '*/emberlin/libemberlin_windows.so' 2>/dev/null | head -n 1 || true)
 expected=(
   bin/emberlin
+  "${windows_library:-lib/emberlin/libemberlin_windows.so}"
   share/applications/$id.desktop
   share/icons/hicolor/scalable/apps/$id.svg
   share/metainfo/$id.metainfo.xml
@@ -39,6 +43,11 @@ for file in "${expected[@]}"; do
   [ -s "$root/$file" ] || fail "missing or empty: $file"
 done
 [ -x "$root/bin/emberlin" ] || fail "bin/emberlin is not executable"
+# The installed program finds its windows: with no display named, the windows library's own
+# refusal (the program alone would say it cannot load them).
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/bin/emberlin" 2>&1 || true)
+grep -q "EMBERLIN needs a display" <<<"$message" ||
+  fail "bin/emberlin did not start its windows: $message"
 
 # Nothing else is installed (no static libraries, headers or test programs).
 extra=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort |

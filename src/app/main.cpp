@@ -1,11 +1,12 @@
 // EMBERLIN: a desktop calculator for forest fire danger rating.
 // The command line decides: a batch command, --help or --version runs without the toolkit
-// (and so without a display); anything else starts the windows.
+// (and so without a display); anything else loads the windows library and starts the
+// windows. The program itself links no toolkit.
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
-#include "app/fire_danger_app.h"
+#include "app/windows_library.h"
 #include "batch/batch.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,6 @@ int main(int argc, char** argv) {
         case batch::LaunchKind::Windows:
             break;
     }
-    emberlin::app::CFireDangerApp app;
-    app.SetScenarioToOpen(launch.scenarioPath);
-    return app.Run(argc, argv);
+    return emberlin::app::RunWindowsLibrary("libemberlin_windows.so", argc, argv,
+                                            launch.scenarioPath);
 }
