@@ -27,8 +27,7 @@ int RunWindowsLibrary(const char* file, int argc, char** argv, const std::string
     const std::string folder = ProgramFolder();
     // EMBERLIN_WINDOWS_FOLDER: the install's library folder seen from its program folder
     // ("../lib/emberlin" or the like).
-    const std::string candidates[] = {folder + file,
-                                      folder + EMBERLIN_WINDOWS_FOLDER + "/" + file};
+    const std::string candidates[] = {folder + file, folder + EMBERLIN_WINDOWS_FOLDER + "/" + file};
     std::string problems;
     for (const std::string& candidate : candidates) {
         // RTLD_NOW: a library that cannot resolve its symbols fails here, with its reason,
