@@ -119,6 +119,16 @@ def main():
         path = os.path.join(tmp, command + ".csv")
         make(path)
         batches.append((command, path, rows))
+    # The programs and libraries are first dropped from the page cache, so that they are read
+    # in as an installed program is: a file the linker has just written sits in memory in
+    # large pieces, and the kernel maps a whole piece into a process at its first touch (the
+    # windows library's built-in pictures would count some 8 MB more as the program's).
+    for name in os.listdir(BUILD):
+        path = os.path.join(BUILD, name)
+        if os.path.isfile(path) and os.access(path, os.X_OK):
+            descriptor = os.open(path, os.O_RDONLY)
+            os.posix_fadvise(descriptor, 0, 0, os.POSIX_FADV_DONTNEED)
+            os.close(descriptor)
     # Warm-up: the font cache, the page cache of the programs and the inputs.
     for args in ([driver], [floor]) + tuple(
             [program, command, path, "-o", "/dev/null"] for command, path, _ in batches):

@@ -30,9 +30,12 @@ int RunWindowsLibrary(const char* file, int argc, char** argv, const std::string
     const std::string candidates[] = {folder + file, folder + EMBERLIN_WINDOWS_FOLDER + "/" + file};
     std::string problems;
     for (const std::string& candidate : candidates) {
-        // RTLD_NOW: a library that cannot resolve its symbols fails here, with its reason,
-        // rather than part-way through a window.
-        void* library = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        // Bound as the dynamic loader binds a program: RTLD_LAZY looks each toolkit function
+        // up on its first call rather than every one the windows could make (some 4 million
+        // instructions of each start), and RTLD_DEEPBIND looks in the library and the
+        // toolkit first, where nearly every one of its symbols is, before the program's own
+        // few libraries.
+        void* library = dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL | RTLD_DEEPBIND);
         if (library == nullptr) {
             problems += std::string("\n  ") + dlerror();
             continue;
