@@ -1,5 +1,6 @@
 #include "app/main_menu_dlg.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -19,6 +21,7 @@
 #include "ui/reference/info_panel_dlg.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/resources.h"
 #include "ui/widgets/scenario_files.h"
 #include "ui/widgets/user_guide.h"
 #include "ui/widgets/window_release.h"
@@ -380,6 +383,13 @@ void CMainMenuDlg::ShowAbout() {
 }
 
 // Our stand-in for the window's system menu: the about item on the context menu.
+void CMainMenuDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (iconSet_) return;
+    iconSet_ = true;
+    QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::ApplicationIcon()); });
+}
+
 void CMainMenuDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addSeparator();

@@ -92,8 +92,12 @@ class CMainMenuDlg : public QDialog {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Once the menu has been painted the first time, sets the application icon on every
+    // window: reading its six drawings is no part of the wait for the menu.
+    void paintEvent(QPaintEvent* event) override;
 
   private:
+    bool iconSet_ = false;
     QPushButton* AddCommandButton(int command, const QString& label, const char* name);
     void ShowAbout();
     bool CalculatorsHoldResults();

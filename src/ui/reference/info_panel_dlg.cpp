@@ -13,6 +13,7 @@
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/form_binder.h"
+#include "ui/widgets/resources.h"
 
 namespace emberlin::ui {
 
@@ -110,7 +111,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(ToQ(text.title));
     auto* layout = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
-    icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    icon->setPixmap(ApplicationIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     layout->addWidget(icon);
     auto* column = new QVBoxLayout;

@@ -1,6 +1,5 @@
 #include "ui/widgets/resources.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QIcon>
 
@@ -27,9 +26,6 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
-void InitResources() {
-    InitBundle();
-    QApplication::setWindowIcon(ApplicationIcon());
-}
+void InitResources() { InitBundle(); }
 
 }  // namespace emberlin::ui

@@ -1,5 +1,5 @@
-// Registers the bundled pictures (the bundle lives in a static library) and sets the
-// application icon on every window.
+// Registers the bundled pictures (the bundle lives in a static library). The application icon
+// is set by the main menu once it has been painted.
 #pragma once
 
 #include <QIcon>

@@ -1,4 +1,5 @@
 // The main menu: every button opens its form modally and returns to the menu.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -72,11 +73,14 @@ class MainMenuTest : public QObject {
     // window opens again with what was typed.
     void windowsAreBuiltOnFirstUse() {
         const int renderedBefore = emberlin::ui::PicturesRendered();
+        QApplication::setWindowIcon(QIcon());
         HandOver shared;
         CMainMenuDlg menu(shared);
         QCOMPARE(emberlin::ui::PicturesRendered(), renderedBefore);
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        // The application icon follows the menu's first paint, with its six sizes.
+        QTRY_COMPARE(QApplication::windowIcon().availableSizes().size(), 6);
         QCOMPARE(menu.BuiltWindows(), 0);
         QVERIFY(menu.findChildren<emberlin::ui::CFormDlg*>().isEmpty());
         // The menu's own two pictures, drawn as it is painted.

@@ -118,7 +118,7 @@ class PicturesTest : public QObject {
         QFETCH(int, size);
         // The bundled icon reads at this size too.
         QVERIFY(!QIcon(QStringLiteral(":/images/app_icon.svg")).pixmap(size, size).isNull());
-        const QIcon icon = QApplication::windowIcon();
+        const QIcon icon = ApplicationIcon();
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));
         auto drawing = [size](const QString& file) {
             QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
