@@ -291,8 +291,8 @@ void CMainMenuDlg::Own(std::unique_ptr<Window>& member,
         builds_[command]();
         std::erase(keptClosed_, command);
         (*window)->RunModal();
-        // The window just closed is kept for an immediate reopening, without its native
-        // window; the one kept before it is destroyed, so closed windows hold little memory.
+        // The window just closed is kept whole for an immediate reopening; the one kept
+        // before it is destroyed, so closed windows hold little memory.
         keptClosed_.push_front(command);
         while (keptClosed_.size() > kKeptClosedWindows) {
             destroys_[keptClosed_.back()]();

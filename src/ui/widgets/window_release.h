@@ -5,14 +5,15 @@ class QWidget;
 
 namespace emberlin::ui {
 
-// Gives back what a closed window and the windows it opened (charts, fire shapes) hold for
-// the display: each backing store, a screen's worth of pixels, and native window; then
-// GiveBackMemory. The widgets and their values stay, so the window reopens without being
-// built again; showing it makes its native window and pixels anew.
+// Gives back what the windows a closed window opened (charts, fire shapes) hold for the
+// display: each backing store, a screen's worth of pixels, and native window; then
+// GiveBackMemory. The closed window keeps its own pixels, so that it reopens at once; the
+// widgets and their values stay, and a released window makes its native window and pixels
+// anew when shown.
 void ReleaseClosedWindow(QWidget& window);
 
-// Gives the memory that closed windows freed back to the system: the style's cached pixmaps
-// and the allocator's free pages.
+// Gives the memory that closed windows freed back to the system: the style's cached pixmaps,
+// the allocator's free pages and the pages of built-in data (pictures) read for them.
 void GiveBackMemory();
 
 }  // namespace emberlin::ui
