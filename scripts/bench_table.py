@@ -123,6 +123,7 @@ def main():
     # in as an installed program is: a file the linker has just written sits in memory in
     # large pieces, and the kernel maps a whole piece into a process at its first touch (the
     # windows library's built-in pictures would count some 8 MB more as the program's).
+    os.sync()  # a page not yet written out cannot be dropped
     for name in os.listdir(BUILD):
         path = os.path.join(BUILD, name)
         if os.path.isfile(path) and os.access(path, os.X_OK):

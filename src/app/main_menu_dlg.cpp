@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -21,6 +22,7 @@
 #include "ui/reference/info_panel_dlg.h"
 #include "ui/widgets/calculator_frame.h"
 #include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/drawing_modules.h"
 #include "ui/widgets/resources.h"
 #include "ui/widgets/scenario_files.h"
 #include "ui/widgets/user_guide.h"
@@ -281,8 +283,15 @@ template <typename Window>
 void CMainMenuDlg::Own(std::unique_ptr<Window>& member,
                        std::function<std::unique_ptr<Window>()> make, int command) {
     std::unique_ptr<Window>* window = &member;
-    builds_[command] = [window, make = std::move(make)] {
-        if (*window == nullptr) *window = make();
+    builds_[command] = [this, window, make = std::move(make)] {
+        if (*window != nullptr) return;
+        // The windows chart, draw and print with modules the menu does without.
+        if (QString problem; !ui::LoadDrawingModules(&problem)) {
+            ui::ShowProgramMessage(this,
+                                   QStringLiteral("EMBERLIN cannot open its windows: ") + problem);
+            std::exit(1);
+        }
+        *window = make();
     };
     built_[command] = [window] { return *window != nullptr; };
     destroys_[command] = [window] { window->reset(); };

@@ -40,11 +40,32 @@ QLineSeries* Line(const QString& name, const QColor& colour, Qt::PenStyle style)
     return series;
 }
 
+// Calls a function when a chart object sends a signal named by its text. The charts module is
+// loaded only when the first window opens, and the windows' library may hold no address in it
+// until then: connecting by a signal's name takes none (a member address would, as would a
+// cast to a chart class).
+class Relay : public QObject {
+    Q_OBJECT
+  public:
+    static void Connect(QObject* sender, const char* signal, std::function<void()> call) {
+        auto* relay = new Relay(sender);
+        relay->call_ = std::move(call);
+        QObject::connect(sender, signal, relay, SLOT(Call()));
+    }
+
+  private slots:
+    void Call() { call_(); }
+
+  private:
+    using QObject::QObject;
+    std::function<void()> call_;
+};
+
 // A legend whose markers hide and show their series on a click; a hidden series' marker stays,
 // greyed.
 void LegendToggles(QChart* chart) {
     for (QLegendMarker* marker : chart->legend()->markers()) {
-        QObject::connect(marker, &QLegendMarker::clicked, chart, [marker] {
+        Relay::Connect(marker, SIGNAL(clicked()), [marker] {
             QAbstractSeries* series = marker->series();
             series->setVisible(!series->isVisible());
             marker->setVisible(true);
@@ -75,7 +96,7 @@ void Pin(QChart* chart, QAbstractSeries* series, QPointF value, const QString& t
         if (align & Qt::AlignBottom) at.ry() -= box.height();
         item->setPos(at);
     };
-    QObject::connect(chart, &QChart::plotAreaChanged, chart, [place](const QRectF&) { place(); });
+    Relay::Connect(chart, SIGNAL(plotAreaChanged(QRectF)), place);
     place();
 }
 
@@ -382,10 +403,14 @@ std::vector<KeyEntry> KeyOf(const QChart* chart) {
     std::vector<KeyEntry> entries;
     for (QAbstractSeries* series : chart->series()) {
         if (series->name().isEmpty() || !series->isVisible()) continue;
-        if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+        // By the series' type rather than a cast (see Relay): an area, or a line or spline.
+        const QAbstractSeries::SeriesType type = series->type();
+        if (type == QAbstractSeries::SeriesTypeArea) {
+            const auto* area = static_cast<const QAreaSeries*>(series);
             entries.push_back({area->pen(), area->brush(), series->name()});
-        } else if (auto* line = qobject_cast<QLineSeries*>(series);
-                   line != nullptr && qobject_cast<QScatterSeries*>(series) == nullptr) {
+        } else if (type == QAbstractSeries::SeriesTypeLine ||
+                   type == QAbstractSeries::SeriesTypeSpline) {
+            const auto* line = static_cast<const QLineSeries*>(series);
             entries.push_back({line->pen(), Qt::NoBrush, series->name()});
         }
     }
@@ -617,3 +642,5 @@ void PictureLauncher::Rebuild() {
 }
 
 }  // namespace emberlin::ui
+
+#include "chart_windows.moc"

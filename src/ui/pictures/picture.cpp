@@ -11,6 +11,8 @@
 #include <QXmlStreamReader>
 #include <future>
 
+#include "ui/widgets/drawing_modules.h"
+
 namespace emberlin::ui {
 
 namespace {
@@ -85,6 +87,7 @@ class SvgPicture : public QWidget {
         cache_.setDevicePixelRatio(ratio);
         cache_.fill(Qt::transparent);
         QPainter cachePainter(&cache_);
+        if (!LoadDrawingModules()) return;  // left blank rather than drawn without the module
         QSvgRenderer renderer(PathFor(name_));
         renderer.render(&cachePainter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
@@ -124,6 +127,7 @@ QSize PictureSize(const QString& name) {
         const QSize size(pixels(QLatin1String("width")), pixels(QLatin1String("height")));
         if (size.isValid() && !size.isEmpty()) return size;
     }
+    if (!LoadDrawingModules()) return {};
     QSvgRenderer renderer(PathFor(name));
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }

@@ -57,7 +57,14 @@ void ReleaseClosedWindow(QWidget& window) {
     QList<QWidget*> windows = window.findChildren<QWidget*>();
     windows.append(&window);
     for (QWidget* widget : windows) {
-        if (widget == &window || !widget->isWindow() || widget->isVisible()) continue;
+        if (!widget->isWindow() || widget->isVisible()) continue;
+        if (widget == &window) {
+            // The closed window keeps pixels of the size of a reference panel or the FWI
+            // Calculator, and reopens at once; a calculator's screenful goes.
+            const qreal ratio = widget->devicePixelRatioF();
+            const qreal pixels = widget->width() * ratio * widget->height() * ratio;
+            if (pixels <= kKeptWindowPixels) continue;
+        }
         // The backing store keeps its pixels until it is resized, native window or not; the
         // next paint sizes it to the window again.
         if (QBackingStore* store = widget->backingStore(); store != nullptr) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program as a shell starts it: a batch command and --version run without loading the
 # toolkit; without a command it loads its windows library (which, with no display named,
-# says so); moved away from that library, it says it cannot load the windows.
+# says so), and that library leaves the drawing modules for later; moved away from that
+# library, the program says it cannot load the windows.
 # Usage: launch_test.sh PROGRAM
 set -u
 program=$1
@@ -31,6 +32,12 @@ message=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" 2>&1 
 [ "$status" -eq 1 ] || fail "no display: status $status, not 1"
 grep -q "EMBERLIN needs a display" <<<"$message" ||
   fail "no display: the windows library did not answer: $message"
+
+# The windows library loads the drawing modules (charts, SVG, printing) only when a window
+# opens: it must not name them as libraries it needs.
+library=$(dirname "$program")/libemberlin_windows.so
+needed=$(readelf -d "$library" | grep -Eo 'libQt6(Charts|Svg|PrintSupport|OpenGL)[^]]*' || true)
+[ -z "$needed" ] || fail "the windows library needs $needed at start"
 
 # The program alone, without its windows library: it says so, status 1.
 cp "$program" "$scratch/emberlin"
