@@ -72,6 +72,15 @@ std::vector<KeyEntry> ChartKey(const std::array<double, 2>& thresholds) {
     return entries;
 }
 
+// A series, its points or name, and the chart's title change only when they differ: each
+// change lays its item out and draws the chart again (a reopened window shows the same day).
+void Replace(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() != points) series->replace(points);
+}
+void Rename(QAbstractSeries* series, const QString& name) {
+    if (series->name() != name) series->setName(name);
+}
+
 }  // namespace
 
 // Room for a label whose text changes with every calculation: the label fills it, and a new
@@ -255,8 +264,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
         ->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
     results->addWidget(grid.box, 3);
     auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), this);
-    chartHolder_ = new QVBoxLayout(chartBox);
-    chartBox->setMinimumHeight(480);  // the chart and its key, made on first showing
+    chartHolder_ = new QVBoxLayout(chartBox);  // the chart and its key, made on first showing
     results->addWidget(chartBox, 2);
 
     frame_->AddCalculateButtons({}, {"ok", "cancel"});
@@ -295,15 +303,15 @@ struct CFireByHourDlg::ChartParts {
     QLineSeries* isi = nullptr;
 };
 
-void CFireByHourDlg::showEvent(QShowEvent* event) {
-    if (chartView_ == nullptr) {
-        BuildChart();  // on first showing, not at program start
-        // The chart's own layout now says the room it needs.
-        chartHolder_->parentWidget()->setMinimumHeight(0);
-        frame_->OrderTabs();
+void CFireByHourDlg::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Made before the window is shown: widgets added to a shown window are shown by a
+        // queued call each, and every one lays the window, and the chart, out again.
+        if (chartView_ == nullptr) BuildChart();
+        UpdateResults();
+        frame_->PrepareFirstShowing();
     }
-    UpdateResults();
-    CFormDlg::showEvent(event);
+    CModelDlg::setVisible(visible);
 }
 
 void CFireByHourDlg::BuildChart() {
@@ -441,14 +449,14 @@ void CFireByHourDlg::UpdateChart() {
     for (std::size_t c = 0; c < bands.size(); ++c) {
         const double lower = std::min(bands[c].lower, top);
         const double upper = std::min(bands[c].upper, top);
-        parts.bandTops[c]->replace(QList<QPointF>{{0.5, upper}, {24.5, upper}});
-        parts.bandBottoms[c]->replace(QList<QPointF>{{0.5, lower}, {24.5, lower}});
+        Replace(parts.bandTops[c], {{0.5, upper}, {24.5, upper}});
+        Replace(parts.bandBottoms[c], {{0.5, lower}, {24.5, lower}});
     }
     for (std::size_t t = 0; t < thresholds.size(); ++t) {
         const QString name = QStringLiteral("%1 kW/m").arg(ToQ(FormatGeneral(thresholds[t])));
-        parts.thresholds[t]->setName(name);
-        parts.thresholds[t]->replace(QList<QPointF>{{0.5, thresholds[t]}, {24.5, thresholds[t]}});
-        parts.spans[t]->setName(QStringLiteral("Hours at or above ") + name);
+        Rename(parts.thresholds[t], name);
+        Replace(parts.thresholds[t], {{0.5, thresholds[t]}, {24.5, thresholds[t]}});
+        Rename(parts.spans[t], QStringLiteral("Hours at or above ") + name);
         QList<QPointF> shade;
         if (hasResult) {
             for (const emberlin::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
@@ -459,14 +467,15 @@ void CFireByHourDlg::UpdateChart() {
             }
         }
         if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
-        parts.spanTops[t]->replace(shade);
+        Replace(parts.spanTops[t], shade);
     }
     chartKey_->SetEntries(ChartKey(thresholds));  // laid out again only when a threshold changes
-    chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
-                                      .arg(ToQ(model_.CurrentCase().fire.fuelType)));
-    parts.hfi->replace(hfi);
-    parts.ffmc->replace(ffmc);
-    parts.isi->replace(isi);
+    const QString title = QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
+                              .arg(ToQ(model_.CurrentCase().fire.fuelType));
+    if (chartView_->chart()->title() != title) chartView_->chart()->setTitle(title);
+    Replace(parts.hfi, hfi);
+    Replace(parts.ffmc, ffmc);
+    Replace(parts.isi, isi);
 }
 
 }  // namespace emberlin::ui
