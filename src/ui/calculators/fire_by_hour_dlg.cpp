@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPainter>
+#include <QStaticText>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -72,6 +73,15 @@ std::vector<KeyEntry> ChartKey(const std::array<double, 2>& thresholds) {
     return entries;
 }
 
+// A series, its points or name, and the chart's title change only when they differ: each
+// change lays its item out and draws the chart again (a reopened window shows the same day).
+void Replace(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() != points) series->replace(points);
+}
+void Rename(QAbstractSeries* series, const QString& name) {
+    if (series->name() != name) series->setName(name);
+}
+
 }  // namespace
 
 // Room for a label whose text changes with every calculation: the label fills it, and a new
@@ -116,7 +126,8 @@ class CFireByHourDlg::LabelRoom : public QWidget {
 
 // The chart's key in two columns, each entry's sample then its name, drawn straight with
 // the window's font (laid out as a rich text table it took a sixth of the window's first
-// paint). Its words are its accessible description.
+// paint). Each text is laid out once, when the entries or the font change, not on every
+// paint (a reopened window paints the key afresh). Its words are its accessible description.
 class CFireByHourDlg::ChartKeyView : public QWidget {
   public:
     explicit ChartKeyView(QWidget* parent) : QWidget(parent) {
@@ -128,57 +139,80 @@ class CFireByHourDlg::ChartKeyView : public QWidget {
         QStringList words;
         for (const KeyEntry& entry : entries_) words << entry.name;
         setAccessibleDescription(words.join(QStringLiteral("; ")));
-        updateGeometry();
-        update();
+        LayOut();
     }
-    QSize sizeHint() const override {
-        const auto [first, second] = ColumnWidths();
-        return {first + second, Rows() * RowHeight()};
-    }
+    QSize sizeHint() const override { return {widths_[0] + widths_[1], Rows() * RowHeight()}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange) LayOut();
+        QWidget::changeEvent(event);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const auto [first, second] = ColumnWidths();
         const int ascent = fontMetrics().ascent();
-        for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const QColor text = palette().color(QPalette::WindowText);
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            const Cell& cell = cells_[i];
             const KeyEntry& entry = entries_[i];
-            int x = kPadding + (i % 2 == 0 ? 0 : first);
-            const int y = static_cast<int>(i / 2) * RowHeight() + kPadding + ascent;
-            painter.setFont(SampleFont(entry));
-            painter.setPen(entry.colour.isValid() ? entry.colour
-                                                  : palette().color(QPalette::WindowText));
-            painter.drawText(x, y, entry.sample);
-            x += QFontMetrics(SampleFont(entry)).horizontalAdvance(entry.sample);
+            const int x = kPadding + (i % 2 == 0 ? 0 : widths_[0]);
+            const int baseline = static_cast<int>(i / 2) * RowHeight() + kPadding + ascent;
+            painter.setFont(cell.sampleFont);
+            painter.setPen(entry.colour.isValid() ? entry.colour : text);
+            painter.drawStaticText(QPointF(x, baseline - cell.sampleAscent), cell.sample);
             painter.setFont(font());
-            painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(x, y, QLatin1Char(' ') + entry.name);
+            painter.setPen(text);
+            painter.drawStaticText(QPointF(x + cell.sampleWidth, baseline - cell.nameAscent),
+                                   cell.name);
         }
     }
 
   private:
     static constexpr int kPadding = 1;     // around each cell
     static constexpr int kColumnGap = 10;  // after each cell
-    QFont SampleFont(const KeyEntry& entry) const {
-        QFont sample = font();
-        sample.setBold(entry.bold);
-        return sample;
-    }
+    // An entry's two texts laid out, where the name starts and how far above the baseline
+    // each text's top is.
+    struct Cell {
+        QFont sampleFont;
+        QStaticText sample;
+        QStaticText name;
+        int sampleWidth = 0;
+        qreal sampleAscent = 0;
+        qreal nameAscent = 0;
+    };
     int RowHeight() const { return fontMetrics().height() + 2 * kPadding; }
     int Rows() const { return static_cast<int>((entries_.size() + 1) / 2); }
-    std::pair<int, int> ColumnWidths() const {
-        int widths[2] = {0, 0};
+    void LayOut() {
+        cells_.clear();
+        widths_[0] = widths_[1] = 0;
+        const QFontMetricsF nameMetrics(font());
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const KeyEntry& entry = entries_[i];
-            const int width = QFontMetrics(SampleFont(entry)).horizontalAdvance(entry.sample) +
-                              fontMetrics().horizontalAdvance(QLatin1Char(' ') + entry.name);
-            widths[i % 2] = std::max(widths[i % 2], width + 2 * kPadding + kColumnGap);
+            Cell cell;
+            cell.sampleFont = font();
+            cell.sampleFont.setBold(entry.bold);
+            cell.sample.setText(entry.sample);
+            cell.sample.setTextFormat(Qt::PlainText);
+            cell.sample.prepare(QTransform(), cell.sampleFont);
+            cell.sampleWidth = QFontMetrics(cell.sampleFont).horizontalAdvance(entry.sample);
+            cell.sampleAscent = QFontMetricsF(cell.sampleFont).ascent();
+            const QString name = QLatin1Char(' ') + entry.name;
+            cell.name.setText(name);
+            cell.name.setTextFormat(Qt::PlainText);
+            cell.name.prepare(QTransform(), font());
+            cell.nameAscent = nameMetrics.ascent();
+            const int width = cell.sampleWidth + fontMetrics().horizontalAdvance(name);
+            widths_[i % 2] = std::max(widths_[i % 2], width + 2 * kPadding + kColumnGap);
+            cells_.push_back(std::move(cell));
         }
-        return {widths[0], widths[1]};
+        updateGeometry();
+        update();
     }
 
     std::vector<KeyEntry> entries_;
+    std::vector<Cell> cells_;
+    int widths_[2] = {0, 0};
 };
 
 CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
@@ -255,8 +289,7 @@ CFireByHourDlg::CFireByHourDlg(forms::HandOver& shared, QWidget* parent,
         ->setAccessibleName(QStringLiteral("Fire behaviour by hour"));
     results->addWidget(grid.box, 3);
     auto* chartBox = new QGroupBox(QStringLiteral("Head Fire Intensity by Hour"), this);
-    chartHolder_ = new QVBoxLayout(chartBox);
-    chartBox->setMinimumHeight(480);  // the chart and its key, made on first showing
+    chartHolder_ = new QVBoxLayout(chartBox);  // the chart and its key, made on first showing
     results->addWidget(chartBox, 2);
 
     frame_->AddCalculateButtons({}, {"ok", "cancel"});
@@ -295,15 +328,15 @@ struct CFireByHourDlg::ChartParts {
     QLineSeries* isi = nullptr;
 };
 
-void CFireByHourDlg::showEvent(QShowEvent* event) {
-    if (chartView_ == nullptr) {
-        BuildChart();  // on first showing, not at program start
-        // The chart's own layout now says the room it needs.
-        chartHolder_->parentWidget()->setMinimumHeight(0);
-        frame_->OrderTabs();
+void CFireByHourDlg::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Made before the window is shown: widgets added to a shown window are shown by a
+        // queued call each, and every one lays the window, and the chart, out again.
+        if (chartView_ == nullptr) BuildChart();
+        UpdateResults();
+        frame_->PrepareFirstShowing();
     }
-    UpdateResults();
-    CFormDlg::showEvent(event);
+    CModelDlg::setVisible(visible);
 }
 
 void CFireByHourDlg::BuildChart() {
@@ -441,14 +474,14 @@ void CFireByHourDlg::UpdateChart() {
     for (std::size_t c = 0; c < bands.size(); ++c) {
         const double lower = std::min(bands[c].lower, top);
         const double upper = std::min(bands[c].upper, top);
-        parts.bandTops[c]->replace(QList<QPointF>{{0.5, upper}, {24.5, upper}});
-        parts.bandBottoms[c]->replace(QList<QPointF>{{0.5, lower}, {24.5, lower}});
+        Replace(parts.bandTops[c], {{0.5, upper}, {24.5, upper}});
+        Replace(parts.bandBottoms[c], {{0.5, lower}, {24.5, lower}});
     }
     for (std::size_t t = 0; t < thresholds.size(); ++t) {
         const QString name = QStringLiteral("%1 kW/m").arg(ToQ(FormatGeneral(thresholds[t])));
-        parts.thresholds[t]->setName(name);
-        parts.thresholds[t]->replace(QList<QPointF>{{0.5, thresholds[t]}, {24.5, thresholds[t]}});
-        parts.spans[t]->setName(QStringLiteral("Hours at or above ") + name);
+        Rename(parts.thresholds[t], name);
+        Replace(parts.thresholds[t], {{0.5, thresholds[t]}, {24.5, thresholds[t]}});
+        Rename(parts.spans[t], QStringLiteral("Hours at or above ") + name);
         QList<QPointF> shade;
         if (hasResult) {
             for (const emberlin::HourSpan& span : model_.Result().summary.criticalSpans[t]) {
@@ -459,14 +492,15 @@ void CFireByHourDlg::UpdateChart() {
             }
         }
         if (shade.isEmpty()) shade = {{0.5, 0}, {24.5, 0}};
-        parts.spanTops[t]->replace(shade);
+        Replace(parts.spanTops[t], shade);
     }
     chartKey_->SetEntries(ChartKey(thresholds));  // laid out again only when a threshold changes
-    chartView_->chart()->setTitle(QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
-                                      .arg(ToQ(model_.CurrentCase().fire.fuelType)));
-    parts.hfi->replace(hfi);
-    parts.ffmc->replace(ffmc);
-    parts.isi->replace(isi);
+    const QString title = QStringLiteral("Head fire intensity, FFMC and ISI by hour, %1")
+                              .arg(ToQ(model_.CurrentCase().fire.fuelType));
+    if (chartView_->chart()->title() != title) chartView_->chart()->setTitle(title);
+    Replace(parts.hfi, hfi);
+    Replace(parts.ffmc, ffmc);
+    Replace(parts.isi, isi);
 }
 
 }  // namespace emberlin::ui

@@ -35,8 +35,9 @@ class CFireByHourDlg : public CModelDlg<forms::FireByHourForm> {
     ChartsPicture ChartPicture() const;
     QSize sizeHint() const override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
+    // The chart is made, and brought up to the model, before the window first lays itself
+    // out: it is laid out once, at the size the window gives it.
+    void setVisible(bool visible) override;
 
   private:
     struct ChartParts;  // the chart's series and axes, made once

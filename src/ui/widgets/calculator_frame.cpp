@@ -114,8 +114,15 @@ void CCalculatorFrame::OrderTabs() {
 }
 
 bool CCalculatorFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &dialog_ && event->type() == QEvent::Show && !shown_) {
+    if (watched == &dialog_ && event->type() == QEvent::Show) PrepareFirstShowing();
+    return false;
+}
+
+void CCalculatorFrame::PrepareFirstShowing() {
+    if (!shown_) {
         shown_ = true;
+        // The sizes below are the polished widgets' (done by showing when it comes first).
+        dialog_.ensurePolished();
         if (binder_ != nullptr) {
             std::vector<QAbstractButton*> fuelBoxes;
             for (int i = 0; i < forms::kFuelCount; ++i) {
@@ -131,7 +138,6 @@ bool CCalculatorFrame::eventFilter(QObject* watched, QEvent* event) {
         OrderTabs();
         FitToScreen();
     }
-    return false;
 }
 
 void CCalculatorFrame::FitToScreen() {

@@ -46,6 +46,11 @@ class CCalculatorFrame : public QWidget {
     // (again after controls are added to the content).
     void OrderTabs();
 
+    // What the first showing does (the Tab stops, the window's size), done already by a
+    // window that calls it before it shows itself, so that Qt does not first size and lay
+    // the window out at a size of its own.
+    void PrepareFirstShowing();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
