@@ -22,6 +22,30 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 18;
 // Without a record end this far on, the stretch ends where the text read ends (a record
 // longer than the bound, or a quote never closed): memory stays flat.
 constexpr std::size_t kUncutBytes = kPieceBytes + kMaxRecordBytes;
+// A stretch that ends where a column's value changes (a new station) looks for the change
+// over at most this many times its number of lines, then ends where it is.
+constexpr long kChangeSearchStretches = 4;
+
+// The text of field `column` of the record `record` as written (quotes and all, without the
+// line end); "" when the record has fewer fields.
+std::string_view RawField(std::string_view record, std::size_t column) {
+    while (!record.empty() && (record.back() == '\n' || record.back() == '\r')) {
+        record.remove_suffix(1);
+    }
+    std::size_t field = 0;
+    std::size_t start = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (record[i] == '"') {
+            quoted = !quoted;
+        } else if (record[i] == ',' && !quoted) {
+            if (field == column) return record.substr(start, i - start);
+            ++field;
+            start = i + 1;
+        }
+    }
+    return field == column ? record.substr(start) : std::string_view();
+}
 
 void FieldCallback(void* data, std::size_t size, void* reader) {
     static_cast<CsvReader*>(reader)->OnField(static_cast<const char*>(data), size);
@@ -79,19 +103,26 @@ class CsvCutter {
   public:
     struct Piece {
         long firstLine = 1;
-        bool startsRecord = true;  // at the start of a record (or of the input)
-        bool endsRecord = true;    // at the end of a record or of the input
+        bool startsRecord = true;     // at the start of a record (or of the input)
+        bool endsRecord = true;       // at the end of a record or of the input
+        bool startsAtChange = false;  // where the change column's value changed
     };
 
     explicit CsvCutter(std::FILE* file) : file_(file) {}
     explicit CsvCutter(std::string_view memory) : memory_(memory) {}
 
     // The next stretch, up to the first record end after `lines` line ends or kPieceBytes
-    // bytes, into `text`. False at the end of the input or after a read error (Error()).
-    bool Next(long lines, std::string& text, Piece& piece) {
+    // bytes, into `text`. With `changeOf`, the stretch goes on past those lines to where the
+    // value in that column changes from one record to the next, when it does within a few
+    // stretches' lines: a share then starts with a station of its own, and need not wait for
+    // the share before it (the values are compared as written; where they only look alike
+    // the share still runs correctly, waiting). False at the end of the input or after a read
+    // error (Error()).
+    bool Next(long lines, std::optional<std::size_t> changeOf, std::string& text, Piece& piece) {
+        changeOf_ = changeOf;
         while (true) {
             if (const std::size_t end = Scan(lines); end != 0) {
-                Take(end, line_, true, text, piece);
+                Take(end, cutLine_, true, text, piece);
                 return true;
             }
             const std::size_t unread = buffer_.size() - start_;
@@ -195,11 +226,27 @@ class CsvCutter {
                 ++i;
                 if (i < size && data[i] == '\n') continue;
             }
+            const std::size_t recordStart = std::max(lastEnd_, start_);
+            const long recordStartLine = lastEnd_ > start_ ? lastEndLine_ : startLine_;
             lastEnd_ = i;
             lastEndLine_ = line_;
             if (line_ - startLine_ >= lines || i - start_ >= kPieceBytes) {
                 scanned_ = i;
-                return i;
+                cutLine_ = line_;
+                if (!changeOf_ || i - start_ >= kPieceBytes ||
+                    line_ - startLine_ >= kChangeSearchStretches * lines) {
+                    return i;
+                }
+                const std::string_view key =
+                    RawField(std::string_view(data + recordStart, i - recordStart), *changeOf_);
+                if (keyHeld_ && key != key_) {
+                    // The record just scanned starts the new value: the stretch ends before it.
+                    cutLine_ = recordStartLine;
+                    cutAtChange_ = true;
+                    return recordStart;
+                }
+                key_.assign(key);
+                keyHeld_ = true;
             }
         }
         scanned_ = i;
@@ -211,9 +258,13 @@ class CsvCutter {
         piece.firstLine = startLine_;
         piece.startsRecord = startsRecord_;
         piece.endsRecord = endsRecord;
+        piece.startsAtChange = startsAtChange_;
         start_ = end;
         startLine_ = endLine;
         startsRecord_ = endsRecord;
+        keyHeld_ = false;
+        startsAtChange_ = cutAtChange_;
+        cutAtChange_ = false;
     }
 
     std::FILE* file_ = nullptr;
@@ -223,6 +274,12 @@ class CsvCutter {
     std::size_t scanned_ = 0;  // the state below is at this byte
     std::size_t lastEnd_ = 0;  // the last record end scanned, when past start_
     long lastEndLine_ = 1;
+    long cutLine_ = 1;  // the line after the stretch Scan ended
+    std::optional<std::size_t> changeOf_;
+    std::string key_;  // the column's value in the last record scanned past the lines
+    bool keyHeld_ = false;
+    bool cutAtChange_ = false;     // Scan ended the stretch where the value changed
+    bool startsAtChange_ = false;  // the next stretch starts there
     long startLine_ = 1;
     long line_ = 1;
     bool quoted_ = false;
@@ -367,6 +424,9 @@ void CsvReader::KeepOpenRecordOnly() {
 // The heading comes in a stretch of its own line, so that every record after it can go to
 // another reader.
 long CsvReader::PieceLines() const { return handedOut_ ? blockLines_ : 1; }
+std::optional<std::size_t> CsvReader::PieceChangeOf() const {
+    return handedOut_ ? blockChangeOf_ : std::nullopt;
+}
 
 void CsvReader::StartPiece(bool startsRecord, long firstLine) {
     text_ = piece_;
@@ -380,7 +440,7 @@ void CsvReader::StartPiece(bool startsRecord, long firstLine) {
 bool CsvReader::TakePiece() {
     if (!cutter_) return false;
     CsvCutter::Piece piece;
-    if (!cutter_->Next(PieceLines(), piece_, piece)) return false;
+    if (!cutter_->Next(PieceLines(), PieceChangeOf(), piece_, piece)) return false;
     StartPiece(piece.startsRecord, piece.firstLine);
     return true;
 }
@@ -390,7 +450,7 @@ bool CsvReader::NextBlock(CsvBlock& block) {
         return false;
     }
     CsvCutter::Piece piece;
-    if (!cutter_->Next(PieceLines(), block.text, piece)) return false;
+    if (!cutter_->Next(PieceLines(), PieceChangeOf(), block.text, piece)) return false;
     if (!piece.startsRecord || !piece.endsRecord) {
         // Inside a record: read on here, where the parser holds what came before.
         piece_.swap(block.text);
@@ -398,6 +458,7 @@ bool CsvReader::NextBlock(CsvBlock& block) {
         return false;
     }
     block.firstLine = piece.firstLine;
+    block.startsAtChange = piece.startsAtChange;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,8 @@ inline constexpr const char* kMaxRecordText = "1 MB (1048576 bytes)";
 struct CsvBlock {
     std::string text;
     long firstLine = 1;
+    // The block starts where the value in the reader's change column changed (as written).
+    bool startsAtChange = false;
 };
 
 class CsvCutter;
@@ -71,6 +74,9 @@ class CsvReader {
     // About how many lines a stretch holds after the heading (which comes alone): 1024 unless
     // set before the first record after the heading is read.
     void SetBlockLines(long lines) { blockLines_ = lines; }
+    // A stretch after the heading goes on to where the value in this column changes, when it
+    // does within a few stretches (a station's days kept together).
+    void SetBlockChangeOf(std::optional<std::size_t> column) { blockChangeOf_ = column; }
 
     // libcsv's callbacks.
     void OnField(const char* data, std::size_t size);
@@ -88,6 +94,7 @@ class CsvReader {
     bool TakePiece();
     void StartPiece(bool startsRecord, long firstLine);
     long PieceLines() const;
+    std::optional<std::size_t> PieceChangeOf() const;
     void KeepOpenRecordOnly();
     std::size_t CompleteCount() const { return pending_.size() - (recordOpen_ ? 1 : 0); }
     void Fail(long line, const std::string& what);
@@ -102,6 +109,7 @@ class CsvReader {
     bool finished_ = false;
     bool handedOut_ = false;  // a record (the heading) has been handed out
     long blockLines_ = 1024;
+    std::optional<std::size_t> blockChangeOf_;
 
     // Records parsed from the last block, waiting to be handed out.
     std::string chars_;

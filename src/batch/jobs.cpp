@@ -143,7 +143,10 @@ void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& s
     share.straight = share.fromBlock && !sharing.breakAtChangeOf;
     if (!share.straight) {
         share.Read(reader);
-        share.head = share.Head(sharing);
+        // A block cut where its station changed runs whole here, unless the station turns out
+        // to go on after all (names alike in all but their writing): MergeShare then runs it
+        // again.
+        share.head = share.fromBlock && share.block.startsAtChange ? 0 : share.Head(sharing);
     }
     CsvWriter out(share.output);
     // False once the share stops at a refusal.
@@ -406,7 +409,10 @@ std::optional<unsigned> ParseJobs(std::string_view text) {
 RecordLoopResult RunRecords(RecordLoop& loop) {
     const RowCommand::Sharing sharing = loop.command.Shares();
     // One job reads the same stretches as several.
-    if (sharing.shared) loop.reader.SetBlockLines(static_cast<long>(sharing.records));
+    if (sharing.shared) {
+        loop.reader.SetBlockLines(static_cast<long>(sharing.records));
+        loop.reader.SetBlockChangeOf(sharing.breakAtChangeOf);
+    }
     if (loop.jobs <= 1 || !sharing.shared) return RunOneJob(loop);
     return RunShared(loop, sharing);
 }
