@@ -300,8 +300,9 @@ void CMainMenuDlg::Own(std::unique_ptr<Window>& member,
         builds_[command]();
         std::erase(keptClosed_, command);
         (*window)->RunModal();
-        // The window just closed is kept whole for an immediate reopening; the one kept
-        // before it is destroyed, so closed windows hold little memory.
+        // The window just closed is kept for an immediate reopening (with its pixels when
+        // they are few); the one kept before it is destroyed, so closed windows hold little
+        // memory.
         keptClosed_.push_front(command);
         while (keptClosed_.size() > kKeptClosedWindows) {
             destroys_[keptClosed_.back()]();
@@ -391,7 +392,6 @@ void CMainMenuDlg::ShowAbout() {
     about.exec();
 }
 
-// Our stand-in for the window's system menu: the about item on the context menu.
 void CMainMenuDlg::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     if (iconSet_) return;
@@ -399,6 +399,7 @@ void CMainMenuDlg::paintEvent(QPaintEvent* event) {
     QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::ApplicationIcon()); });
 }
 
+// Our stand-in for the window's system menu: the about item on the context menu.
 void CMainMenuDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addSeparator();

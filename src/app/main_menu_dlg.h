@@ -1,6 +1,6 @@
 // The main menu: owns every calculator's model for the whole run, builds each window when it
-// opens and keeps the window closed last whole (its pixels too) for a quick reopening;
-// the others are destroyed when they close (the models keep their values).
+// opens and keeps the window closed last (with its pixels when they are few) for a quick
+// reopening; the others are destroyed when they close (the models keep their values).
 #pragma once
 
 #include <QDialog>
@@ -102,9 +102,9 @@ class CMainMenuDlg : public QDialog {
     void ShowAbout();
     bool CalculatorsHoldResults();
 
-    // Makes a command build its window if needed and open it modally; once it closes, the
-    // windows it opened give back their native windows and pixels (ReleaseClosedWindow) and
-    // it is kept whole until another window closes. Enables the command's button.
+    // Makes a command build its window if needed and open it modally; once it closes, it
+    // and the windows it opened give back what ReleaseClosedWindow says, and it is kept until
+    // another window closes. Enables the command's button.
     template <typename Window>
     void Own(std::unique_ptr<Window>& member, std::function<std::unique_ptr<Window>()> make,
              int command);
