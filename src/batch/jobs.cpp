@@ -196,17 +196,23 @@ class SharePool {
     SharePool(const SharePool&) = delete;
     SharePool& operator=(const SharePool&) = delete;
 
+    // Each wake-up costs a system call and a switch of threads, so a thread is woken only
+    // when it waits: a worker for work, the reading thread for the share it merges next.
     void Submit(std::shared_ptr<Share> share) {
+        bool someoneIdle = false;
         {
             std::lock_guard lock(mutex_);
             queue_.push_back(std::move(share));
+            someoneIdle = idle_ > 0;
         }
-        wake_.notify_one();
+        if (someoneIdle) wake_.notify_one();
     }
 
     void WaitFor(const Share& share) {
         std::unique_lock lock(mutex_);
+        awaited_ = &share;
         done_.wait(lock, [&] { return share.done; });
+        awaited_ = nullptr;
     }
 
   private:
@@ -217,17 +223,21 @@ class SharePool {
             std::shared_ptr<Share> share;
             {
                 std::unique_lock lock(mutex_);
+                ++idle_;
                 wake_.wait(lock, [&] { return quit_ || !queue_.empty(); });
+                --idle_;
                 if (quit_) return;
                 share = std::move(queue_.front());
                 queue_.pop_front();
             }
             RunShare(*share, loop_, sharing_, reader);
+            bool awaited = false;
             {
                 std::lock_guard lock(mutex_);
                 share->done = true;
+                awaited = awaited_ == share.get();
             }
-            done_.notify_all();
+            if (awaited) done_.notify_one();
         }
     }
 
@@ -238,6 +248,8 @@ class SharePool {
     std::condition_variable done_;
     std::deque<std::shared_ptr<Share>> queue_;
     bool quit_ = false;
+    int idle_ = 0;                      // workers waiting for work
+    const Share* awaited_ = nullptr;    // the share the reading thread waits for
     std::vector<std::thread> threads_;
 };
 
@@ -332,8 +344,10 @@ bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
 RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing) {
     RecordLoopResult result;
     // Few shares in flight keep memory flat and the pages touched few (each share's strings
-    // are kept for the next one): reading waits for the oldest one.
-    const std::size_t inFlightLimit = std::size_t{loop.jobs} + 1;
+    // are kept for the next one; a page touched the first time costs more than the rows
+    // written on it): reading waits for the oldest one once a share more than the threads is
+    // submitted, so a thread that finishes finds the next share waiting.
+    const std::size_t inFlightLimit = loop.jobs;
     std::deque<std::shared_ptr<Share>> inFlight;
     SharePool pool(loop.jobs, loop, sharing);
     // Merged shares, emptied for reuse.
