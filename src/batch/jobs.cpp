@@ -248,8 +248,8 @@ class SharePool {
     std::condition_variable done_;
     std::deque<std::shared_ptr<Share>> queue_;
     bool quit_ = false;
-    int idle_ = 0;                      // workers waiting for work
-    const Share* awaited_ = nullptr;    // the share the reading thread waits for
+    int idle_ = 0;                    // workers waiting for work
+    const Share* awaited_ = nullptr;  // the share the reading thread waits for
     std::vector<std::thread> threads_;
 };
 
