@@ -150,7 +150,9 @@ def main():
                 figures.add((kind, name), float(value))
         # A batch figure of a round is the fastest of BATCH_RUNS runs, one job and every core
         # alternating: this VM's speed drifts within seconds, and a run slowed by it would
-        # count against whichever side it fell on.
+        # count against whichever side it fell on. The runs start once the X server has
+        # cleared up after the driver's windows (it works on one core for a while).
+        time.sleep(0.3)
         for command, path, rows in batches:
             best = {}
             for _ in range(BATCH_RUNS):
