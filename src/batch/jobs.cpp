@@ -140,13 +140,13 @@ struct Share {
 void RunShare(Share& share, const RecordLoop& loop, const RowCommand::Sharing& sharing,
               CsvReader& reader) {
     share.command = loop.makeShareCommand();
-    share.straight = share.fromBlock && !sharing.breakAtChangeOf;
+    // A block cut where its station changed runs whole here as it is read, unless the station
+    // turns out to go on after all (names alike in all but their writing): MergeShare then
+    // reads it again and runs it with the command before it.
+    share.straight = share.fromBlock && (!sharing.breakAtChangeOf || share.block.startsAtChange);
     if (!share.straight) {
         share.Read(reader);
-        // A block cut where its station changed runs whole here, unless the station turns out
-        // to go on after all (names alike in all but their writing): MergeShare then runs it
-        // again.
-        share.head = share.fromBlock && share.block.startsAtChange ? 0 : share.Head(sharing);
+        share.head = share.Head(sharing);
     }
     CsvWriter out(share.output);
     // False once the share stops at a refusal.
@@ -303,14 +303,19 @@ bool RunHere(RecordLoop& loop, const Share& share, std::size_t from, std::size_t
     return true;
 }
 
-// Puts a finished share in the output; false when the run ends with it.
-bool MergeShare(RecordLoop& loop, Share& share, RecordLoopResult& result) {
+// Puts a finished share in the output; false when the run ends with it. `reader` reads a
+// block again where its thread's run is not kept.
+bool MergeShare(RecordLoop& loop, Share& share, CsvReader& reader, RecordLoopResult& result) {
     if (!RunHere(loop, share, 0, share.head, result)) return false;
     if (!share.straight && share.head == share.records.size()) {
         // Nothing ran on the share's thread.
-    } else if (!share.straight && loop.command.CarriesInto(*share.command)) {
+    } else if (loop.command.CarriesInto(*share.command)) {
         // The share's first station goes on from the last one after all (their names differ
         // in blanks only): run it again with the command that ran the records before it.
+        if (share.straight) {
+            share.Read(reader);
+            share.straight = false;
+        }
         if (!RunHere(loop, share, share.head, share.records.size(), result)) return false;
     } else {
         if (!loop.writer.Flush()) {
@@ -352,11 +357,13 @@ RecordLoopResult RunShared(RecordLoop& loop, const RowCommand::Sharing& sharing)
     SharePool pool(loop.jobs, loop, sharing);
     // Merged shares, emptied for reuse.
     std::vector<std::shared_ptr<Share>> spare;
+    const CsvBlock none;
+    CsvReader again(none);
     auto mergeOldest = [&] {
         std::shared_ptr<Share> oldest = inFlight.front();
         inFlight.pop_front();
         pool.WaitFor(*oldest);
-        const bool goOn = MergeShare(loop, *oldest, result);
+        const bool goOn = MergeShare(loop, *oldest, again, result);
         oldest->Clear();
         spare.push_back(std::move(oldest));
         return goOn;

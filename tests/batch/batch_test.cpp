@@ -735,6 +735,7 @@ std::string JobsFbpBadRow() {
 
 // Station A runs past the first share, a refused day of B sits at the break and A goes on
 // after it (its chain unbroken), then short stations; ids written with blanks around them.
+// Last, Z runs past a share's lines and goes on as " Z", where a share is cut.
 std::string JobsFwiInput(bool ids) {
     std::string csv = (ids ? "id," : "") + kFwiHead;
     auto day = [&](std::string_view id, int i, bool bad) {
@@ -749,6 +750,7 @@ std::string JobsFwiInput(bool ids) {
     for (int station = 0; station < 40; ++station) {
         for (int i = 0; i < 150; ++i) day("S" + std::to_string(station), i, i == 60);
     }
+    for (int i = 0; i < 1300; ++i) day(i < 1100 ? "Z" : " Z", i, false);
     return csv;
 }
 
@@ -829,9 +831,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"fwi", "--keep-going", "--dc", "40"},
                  JobsFwiInput(true),
                  1,
-                 10502},
+                 11802},
         JobsCase{"FwiStationsStop", {"fwi"}, JobsFwiInput(true), 1, 4201},
-        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 10502},
+        JobsCase{"FwiOneChain", {"fwi", "--keep-going"}, JobsFwiInput(false), 1, 11802},
         JobsCase{"DiurnalReadErrorAfterShares",
                  {"diurnal", "--keep-going"},
                  JobsDayInput(kJobsDiurnalHead, "", 1500) + "\"x,1\n",
